@@ -1,0 +1,45 @@
+#include "storage/SettingsFileStore.h"
+
+namespace qv {
+
+SettingsFileStore::SettingsFileStore()
+    : settings_(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quorvantel"),
+                QStringLiteral("Quorvantel")) {}
+
+SettingsFileStore::SettingsFileStore(const QString& filePath)
+    : settings_(filePath, QSettings::IniFormat) {}
+
+QString SettingsFileStore::fileKey(const QString& key) {
+    QString flat = key;
+    flat.replace(QLatin1Char('/'), QLatin1Char('_')).replace(QLatin1Char('\\'), QLatin1Char('_'));
+    return flat;
+}
+
+std::optional<QVariant> SettingsFileStore::readRaw(const QString& key) const {
+    const QVariant value = settings_.value(fileKey(key));
+    if (!value.isValid()) {
+        return std::nullopt;
+    }
+    // A list (a hand-edited "a, b") or another structure is no value of ours.
+    if (value.typeId() != QMetaType::QString && value.typeId() != QMetaType::QByteArray) {
+        return QVariant(QString());
+    }
+    return value;
+}
+
+void SettingsFileStore::writeRaw(const QString& key, const QVariant& value) {
+    settings_.setValue(fileKey(key), value);
+    flush();
+}
+
+void SettingsFileStore::removeRaw(const QString& key) {
+    settings_.remove(fileKey(key));
+    flush();
+}
+
+void SettingsFileStore::flush() {
+    settings_.sync();
+    persistent_ = settings_.status() == QSettings::NoError;
+}
+
+} // namespace qv

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "storage/KeyValueStore.h"
+
+#include <QSettings>
+
+namespace qv {
+
+// The persistent store: an INI file, written through at every change so that nothing is lost
+// when the process dies. A file that cannot be written keeps the values readable in this
+// process; isPersistent() then says so.
+class SettingsFileStore final : public KeyValueStore {
+public:
+    // The standard file, $XDG_CONFIG_HOME/Quorvantel/Quorvantel.conf.
+    SettingsFileStore();
+    explicit SettingsFileStore(const QString& filePath);
+
+    QString filePath() const { return settings_.fileName(); }
+    bool isPersistent() const override { return persistent_; }
+
+protected:
+    std::optional<QVariant> readRaw(const QString& key) const override;
+    void writeRaw(const QString& key, const QVariant& value) override;
+    void removeRaw(const QString& key) override;
+
+private:
+    void flush();
+
+    // QSettings treats '/' and '\' in keys as groups; keys here are flat dotted names.
+    static QString fileKey(const QString& key);
+
+    mutable QSettings settings_;
+    bool persistent_ = true;
+};
+
+} // namespace qv

@@ -1,0 +1,35 @@
+#include "verification/ExerciseKind.h"
+
+namespace qv {
+
+QString rawText(ExerciseKind kind) {
+    switch (kind) {
+    case ExerciseKind::squat:
+        return QStringLiteral("squat");
+    case ExerciseKind::overheadRaise:
+        return QStringLiteral("overheadRaise");
+    }
+    return {};
+}
+
+std::optional<ExerciseKind> exerciseKindFromRawText(const QString& text) {
+    if (text == QLatin1String("squat")) {
+        return ExerciseKind::squat;
+    }
+    if (text == QLatin1String("overheadRaise")) {
+        return ExerciseKind::overheadRaise;
+    }
+    return std::nullopt;
+}
+
+QString displayName(ExerciseKind kind) {
+    switch (kind) {
+    case ExerciseKind::squat:
+        return QStringLiteral("Squats");
+    case ExerciseKind::overheadRaise:
+        return QStringLiteral("Overhead Raises");
+    }
+    return {};
+}
+
+} // namespace qv

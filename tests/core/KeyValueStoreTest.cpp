@@ -1,0 +1,130 @@
+#include "TestSupport.h"
+#include "storage/MemoryKeyValueStore.h"
+#include "storage/SettingsFileStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTimeZone>
+#include <gtest/gtest.h>
+#include <memory>
+
+using qv::KeyValueStore;
+
+namespace {
+
+// Every behaviour must hold for both stores, and for a file store read back from disk.
+class KeyValueStoreContract : public ::testing::TestWithParam<const char*> {
+protected:
+    void SetUp() override { store_ = make(); }
+
+    std::unique_ptr<KeyValueStore> make() {
+        if (QString(GetParam()) == "memory") {
+            return std::make_unique<qv::MemoryKeyValueStore>();
+        }
+        return std::make_unique<qv::SettingsFileStore>(home_.filePath("test.conf"));
+    }
+
+    qv::test::TemporaryHome home_;
+    std::unique_ptr<KeyValueStore> store_;
+};
+
+} // namespace
+
+TEST_P(KeyValueStoreContract, TypedValuesRoundTripExactly) {
+    const QDateTime date = QDateTime::fromMSecsSinceEpoch(1'767'225'600'123, Qt::UTC);
+    store_->setInteger("a.integer", -9'000'000'000LL);
+    store_->setBoolean("a.boolean", true);
+    store_->setText("a.text", "comma, \"quote\" and ünïcode");
+    store_->setDate("a.date", date.toTimeZone(QTimeZone("Europe/Berlin")));
+    store_->setData("a.data", QByteArray("\0\1\2", 3));
+    EXPECT_EQ(store_->integer("a.integer"), -9'000'000'000LL);
+    EXPECT_EQ(store_->boolean("a.boolean"), true);
+    EXPECT_EQ(store_->text("a.text"), "comma, \"quote\" and ünïcode");
+    EXPECT_EQ(store_->date("a.date"), date);
+    EXPECT_EQ(store_->data("a.data"), QByteArray("\0\1\2", 3));
+}
+
+TEST_P(KeyValueStoreContract, DefaultsServeMissingKeysAndRemovalRestoresThem) {
+    store_->registerDefaults({{"d.int", 50}, {"d.bool", true}, {"d.text", "squat"}});
+    EXPECT_EQ(store_->integer("d.int"), 50);
+    EXPECT_EQ(store_->boolean("d.bool"), true);
+    EXPECT_EQ(store_->text("d.text"), "squat");
+    EXPECT_FALSE(store_->integer("d.none"));
+    EXPECT_FALSE(store_->contains("d.int"));
+    store_->setInteger("d.int", 20);
+    EXPECT_EQ(store_->integer("d.int"), 20);
+    store_->remove("d.int");
+    EXPECT_EQ(store_->integer("d.int"), 50);
+}
+
+TEST_P(KeyValueStoreContract, WrongTypesReadAsAbsentOrTheDefault) {
+    store_->registerDefaults({{"w.int", 7}});
+    store_->setText("w.int", "seven");
+    store_->setText("w.date", "2026-12-06 10:30"); // a date as loose text is no date
+    store_->setText("w.bool", "yes please");
+    store_->setData("w.data", "bytes");
+    store_->setInteger("w.number", 3);
+    EXPECT_EQ(store_->integer("w.int"), 7);
+    EXPECT_FALSE(store_->date("w.date"));
+    EXPECT_FALSE(store_->boolean("w.bool"));
+    EXPECT_FALSE(store_->text("w.data"));
+    EXPECT_FALSE(store_->integer("w.data"));
+    EXPECT_FALSE(store_->data("w.number"));
+    EXPECT_FALSE(store_->date("w.number"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, KeyValueStoreContract, ::testing::Values("memory", "file"));
+
+TEST(SettingsFileStore, ValuesSurviveAFreshStoreOnTheSameFile) {
+    qv::test::TemporaryHome home;
+    const QString path = home.filePath("restart.conf");
+    const QDateTime date = QDateTime::fromMSecsSinceEpoch(1'790'000'000'456, Qt::UTC);
+    {
+        qv::SettingsFileStore store(path);
+        store.setInteger("r.int", 42);
+        store.setBoolean("r.bool", false);
+        store.setDate("r.date", date);
+        store.setText("r.text", "a/b\\c");
+        store.setText("r/slash", "kept flat");
+    }
+    qv::SettingsFileStore store(path);
+    EXPECT_EQ(store.integer("r.int"), 42);
+    EXPECT_EQ(store.boolean("r.bool"), false);
+    EXPECT_EQ(store.date("r.date"), date);
+    EXPECT_EQ(store.text("r.text"), "a/b\\c");
+    EXPECT_EQ(store.text("r/slash"), "kept flat");
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    EXPECT_TRUE(content.contains("r.date=2026-09-21T14:13:20.456Z")) << content.toStdString();
+}
+
+TEST(SettingsFileStore, HandEditedGarbageReadsAsAbsent) {
+    qv::test::TemporaryHome home;
+    const QString path = home.filePath("garbage.conf");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[General]\ng.int=12abc\ng.list=a, b\ng.date=yesterday\ng.bool=maybe\n"
+               "g.ok=  17 \n");
+    file.close();
+    qv::SettingsFileStore store(path);
+    EXPECT_FALSE(store.integer("g.int"));
+    EXPECT_FALSE(store.integer("g.list"));
+    EXPECT_FALSE(store.date("g.date"));
+    EXPECT_FALSE(store.boolean("g.bool"));
+    EXPECT_EQ(store.integer("g.ok"), 17);
+}
+
+TEST(SettingsFileStore, UnwritableFileKeepsValuesInMemoryAndSaysSo) {
+    qv::test::TemporaryHome home;
+    // A plain file where the folder should be: not even root can create the settings file.
+    QFile blocker(home.filePath("not-a-folder"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    qv::SettingsFileStore store(home.filePath("not-a-folder/settings.conf"));
+    store.setInteger("u.int", 5);
+    EXPECT_EQ(store.integer("u.int"), 5);
+    EXPECT_FALSE(store.isPersistent());
+}

@@ -1,0 +1,31 @@
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace qv::test {
+
+std::optional<QString> testDataDir() {
+    const QString dir = qEnvironmentVariable("QV_TESTDATA_DIR");
+    if (dir.isEmpty() || !QFileInfo(dir).isDir()) {
+        return std::nullopt;
+    }
+    return QDir(dir).absolutePath();
+}
+
+TemporaryHome::TemporaryHome()
+    : previousConfig_(qgetenv("XDG_CONFIG_HOME"))
+    , previousData_(qgetenv("XDG_DATA_HOME")) {
+    QDir(dir_.path()).mkpath(QStringLiteral("config"));
+    QDir(dir_.path()).mkpath(QStringLiteral("data"));
+    qputenv("XDG_CONFIG_HOME", dir_.filePath(QStringLiteral("config")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", dir_.filePath(QStringLiteral("data")).toLocal8Bit());
+}
+
+TemporaryHome::~TemporaryHome() {
+    qputenv("XDG_CONFIG_HOME", previousConfig_);
+    qputenv("XDG_DATA_HOME", previousData_);
+}
+
+} // namespace qv::test

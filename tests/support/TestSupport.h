@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+#include <optional>
+
+namespace qv::test {
+
+// The folder of recorded test data, from QV_TESTDATA_DIR; empty when it is not there.
+std::optional<QString> testDataDir();
+
+// A temporary folder that also stands in for the user's XDG folders while it lives.
+class TemporaryHome {
+public:
+    TemporaryHome();
+    ~TemporaryHome();
+    TemporaryHome(const TemporaryHome&) = delete;
+    TemporaryHome& operator=(const TemporaryHome&) = delete;
+
+    QString path() const { return dir_.path(); }
+    QString filePath(const QString& name) const { return dir_.filePath(name); }
+
+private:
+    QTemporaryDir dir_;
+    QByteArray previousConfig_;
+    QByteArray previousData_;
+};
+
+} // namespace qv::test
