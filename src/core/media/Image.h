@@ -22,6 +22,8 @@ public:
     const std::uint8_t* row(int y) const;
     std::uint8_t* row(int y);
 
+    bool operator==(const Image&) const = default;
+
 private:
     int width_ = 0;
     int height_ = 0;

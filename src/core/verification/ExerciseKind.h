@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <optional>
 
 namespace qv {
 
 enum class ExerciseKind { squat, overheadRaise };
+inline constexpr std::array<ExerciseKind, 2> allExerciseKinds = {ExerciseKind::squat,
+                                                                 ExerciseKind::overheadRaise};
 
 QString rawText(ExerciseKind kind);
 // Exact match of the raw text; anything else is no exercise kind.

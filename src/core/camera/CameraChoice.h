@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace qv {
+
+// One camera as the settings window lists it; identified by its stable id.
+struct CameraChoice {
+    QString id;
+    QString name;
+    bool operator==(const CameraChoice&) const = default;
+};
+
+} // namespace qv

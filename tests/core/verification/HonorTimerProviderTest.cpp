@@ -1,0 +1,182 @@
+#include "verification/HonorTimerProvider.h"
+
+#include "time/VirtualTimeSource.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace qv;
+
+namespace {
+
+struct Recorder {
+    std::vector<std::pair<double, VerificationProgress>> reports;
+    int completions = 0;
+
+    void attach(VerificationEngine& engine, const TimeSource& time) {
+        engine.onProgress = [this, &time](const VerificationProgress& p) {
+            reports.emplace_back(time.monotonicSeconds(), p);
+        };
+        engine.onCompletion = [this] { ++completions; };
+    }
+    int countdowns() const {
+        int n = 0;
+        for (const auto& r : reports) {
+            n += std::holds_alternative<progress::HonorCountdown>(r.second) ? 1 : 0;
+        }
+        return n;
+    }
+    int completedReports() const {
+        int n = 0;
+        for (const auto& r : reports) {
+            n += std::holds_alternative<progress::Completed>(r.second) ? 1 : 0;
+        }
+        return n;
+    }
+};
+
+// Runs every task later than asked, as a busy main thread does.
+class LateTimeSource final : public TimeSource {
+public:
+    LateTimeSource(VirtualTimeSource& inner, double lateBySeconds)
+        : inner_(inner)
+        , late_(lateBySeconds) {}
+    QDateTime now() const override { return inner_.now(); }
+    double monotonicSeconds() const override { return inner_.monotonicSeconds(); }
+    ScheduledTask after(double delay, std::function<void()> task) override {
+        return inner_.after(delay + late_, std::move(task));
+    }
+    ScheduledTask every(double interval, std::function<void()> task) override {
+        return inner_.every(interval + late_, std::move(task));
+    }
+
+private:
+    VirtualTimeSource& inner_;
+    double late_;
+};
+
+} // namespace
+
+TEST(HonorTimerProvider, CountsDownFromTheFirstReportToOneCompletion) {
+    VirtualTimeSource time;
+    const double t0 = time.monotonicSeconds();
+    HonorTimerProvider timer(time, 30);
+    Recorder recorder;
+    recorder.attach(timer, time);
+
+    timer.start();
+    ASSERT_EQ(recorder.reports.size(), 1u);
+    EXPECT_EQ(recorder.reports[0].second, VerificationProgress(progress::HonorCountdown{30, 30}));
+
+    time.advance(10);
+    // Reports come every quarter second and show whole seconds rounded up.
+    for (std::size_t i = 2; i < recorder.reports.size(); ++i) {
+        EXPECT_DOUBLE_EQ(recorder.reports[i].first - recorder.reports[i - 1].first, 0.25);
+    }
+    EXPECT_EQ(recorder.reports.back().second,
+              VerificationProgress(progress::HonorCountdown{20, 30}));
+    const auto& at9_75 = recorder.reports[recorder.reports.size() - 2];
+    EXPECT_DOUBLE_EQ(at9_75.first - t0, 9.75);
+    EXPECT_EQ(at9_75.second, VerificationProgress(progress::HonorCountdown{21, 30}));
+
+    time.advance(25);
+    EXPECT_EQ(recorder.completions, 1);
+    EXPECT_EQ(recorder.completedReports(), 1);
+    EXPECT_EQ(recorder.reports.back().second, VerificationProgress(progress::Completed{}));
+    const auto& last = recorder.reports[recorder.reports.size() - 2];
+    EXPECT_DOUBLE_EQ(last.first - t0, 30.0);
+    EXPECT_EQ(last.second, VerificationProgress(progress::HonorCountdown{0, 30}));
+    EXPECT_TRUE(timer.didComplete());
+    EXPECT_EQ(time.pendingTaskCount(), 0u);
+}
+
+TEST(HonorTimerProvider, FractionalAndDegenerateDurations) {
+    struct Case {
+        double duration;
+        int total;
+        int firstTick;
+    };
+    for (const Case c : {Case{29.5, 30, 30}, Case{0.4, 1, 1}, Case{0, 1, 0}}) {
+        VirtualTimeSource time;
+        HonorTimerProvider timer(time, c.duration);
+        Recorder recorder;
+        recorder.attach(timer, time);
+        timer.start();
+        time.runDueTasks();
+        ASSERT_GE(recorder.reports.size(), 2u) << c.duration;
+        EXPECT_EQ(recorder.reports[0].second,
+                  VerificationProgress(progress::HonorCountdown{c.total, c.total}));
+        EXPECT_EQ(recorder.reports[1].second,
+                  VerificationProgress(progress::HonorCountdown{c.firstTick, c.total}));
+        time.advance(c.duration + 1);
+        EXPECT_EQ(recorder.completions, 1) << c.duration;
+    }
+}
+
+TEST(HonorTimerProvider, StopSilencesAndRestartCountsTheFullDurationAgain) {
+    VirtualTimeSource time;
+    HonorTimerProvider timer(time, 10);
+    Recorder recorder;
+    recorder.attach(timer, time);
+    timer.stop(); // before start: harmless
+    timer.start();
+    time.advance(4);
+    timer.stop();
+    timer.stop();
+    const std::size_t before = recorder.reports.size();
+    time.advance(20);
+    EXPECT_EQ(recorder.reports.size(), before);
+    EXPECT_EQ(recorder.completions, 0);
+
+    const double restartAt = time.monotonicSeconds();
+    timer.start();
+    timer.start(); // the first loop is dropped; only one loop reports
+    time.advance(9.9);
+    EXPECT_EQ(recorder.completions, 0);
+    time.advance(0.1);
+    EXPECT_EQ(recorder.completions, 1);
+    EXPECT_DOUBLE_EQ(recorder.reports.back().first - restartAt, 10.0);
+    EXPECT_EQ(recorder.countdowns() - static_cast<int>(before), 2 + 41);
+}
+
+TEST(HonorTimerProvider, LateTicksNeverStretchTheBreak) {
+    VirtualTimeSource virtualTime;
+    LateTimeSource time(virtualTime, 0.7);
+    HonorTimerProvider timer(time, 5);
+    Recorder recorder;
+    recorder.attach(timer, time);
+    const double t0 = virtualTime.monotonicSeconds();
+    timer.start();
+    virtualTime.advance(60);
+    ASSERT_EQ(recorder.completions, 1);
+    // Ticks at 0.7, 1.65, 2.6, 3.55, 4.5, 5.45: the first tick past the deadline completes.
+    EXPECT_NEAR(recorder.reports.back().first - t0, 5.45, 1e-9);
+    EXPECT_EQ(recorder.reports[recorder.reports.size() - 2].second,
+              VerificationProgress(progress::HonorCountdown{0, 5}));
+}
+
+TEST(HonorTimerProvider, OwnerMayDropTheEngineFromItsCallbacks) {
+    VirtualTimeSource time;
+    auto timer = std::make_unique<HonorTimerProvider>(time, 2);
+    int completions = 0;
+    timer->onProgress = [&](const VerificationProgress& p) {
+        if (std::holds_alternative<progress::Completed>(p)) {
+            timer.reset();
+        }
+    };
+    timer->onCompletion = [&] { ++completions; };
+    timer->start();
+    time.advance(5);
+    EXPECT_FALSE(timer);
+    EXPECT_EQ(completions, 0); // dropped before it could call back
+    EXPECT_EQ(time.pendingTaskCount(), 0u);
+
+    // Dropping it while counting ends the loop without callbacks.
+    auto counting = std::make_unique<HonorTimerProvider>(time, 2);
+    int reports = 0;
+    counting->onProgress = [&](const VerificationProgress&) { ++reports; };
+    counting->start();
+    counting.reset();
+    time.advance(5);
+    EXPECT_EQ(reports, 1);
+}

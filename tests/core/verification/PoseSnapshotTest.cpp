@@ -1,0 +1,160 @@
+#include "verification/PoseSnapshot.h"
+
+#include "verification/DetectedPoseConversion.h"
+#include "verification/ExerciseKind.h"
+
+#include <gtest/gtest.h>
+
+using namespace qv;
+
+namespace {
+
+PoseSnapshot withJoints(std::initializer_list<std::tuple<Joint, double, double, float>> joints) {
+    PoseSnapshot snapshot(1.0);
+    for (const auto& [joint, x, y, confidence] : joints) {
+        snapshot.setJoint(joint, {{x, y}, confidence});
+    }
+    return snapshot;
+}
+
+PoseSnapshot standingLegs(float confidence = 0.9f, double ankleY = 0.1) {
+    return withJoints({{Joint::leftHip, 0.45, 0.5, confidence},
+                       {Joint::leftKnee, 0.45, 0.3, confidence},
+                       {Joint::leftAnkle, 0.45, ankleY, confidence},
+                       {Joint::rightHip, 0.55, 0.5, confidence},
+                       {Joint::rightKnee, 0.55, 0.3, confidence},
+                       {Joint::rightAnkle, 0.55, ankleY, confidence}});
+}
+
+} // namespace
+
+TEST(Joint, RawTextsRoundTripInDeclaredOrderAndUnknownTextsFail) {
+    const char* expected[] = {"root",          "neck",      "nose",       "leftShoulder",
+                              "rightShoulder", "leftElbow", "rightElbow", "leftWrist",
+                              "rightWrist",    "leftHip",   "rightHip",   "leftKnee",
+                              "rightKnee",     "leftAnkle", "rightAnkle"};
+    for (int i = 0; i < jointCount; ++i) {
+        EXPECT_EQ(rawText(allJoints[static_cast<std::size_t>(i)]), QLatin1String(expected[i]));
+        EXPECT_EQ(jointFromRawText(QString::fromLatin1(expected[i])),
+                  allJoints[static_cast<std::size_t>(i)]);
+    }
+    for (const char* bad : {"", "LeftHip", "leftEye", "root "}) {
+        EXPECT_FALSE(jointFromRawText(QString::fromLatin1(bad))) << bad;
+    }
+}
+
+TEST(ExerciseKind, DecodesOnlyTheTwoRawTexts) {
+    EXPECT_EQ(exerciseKindFromRawText("squat"), ExerciseKind::squat);
+    EXPECT_EQ(exerciseKindFromRawText("overheadRaise"), ExerciseKind::overheadRaise);
+    EXPECT_FALSE(exerciseKindFromRawText("Squat"));
+    EXPECT_FALSE(exerciseKindFromRawText(""));
+    EXPECT_EQ(displayName(ExerciseKind::overheadRaise), "Overhead Raises");
+}
+
+TEST(PoseSnapshot, EmptySnapshotAnswersNothing) {
+    const PoseSnapshot empty(3.0);
+    EXPECT_TRUE(empty.isEmpty());
+    EXPECT_TRUE(empty.availableLegs().empty());
+    EXPECT_FALSE(empty.hipCenterY());
+    EXPECT_FALSE(empty.torsoLength());
+    EXPECT_FALSE(empty.hasFramedLeg());
+    EXPECT_FALSE(empty.legJoints(PoseSnapshot::Leg::left, 0.0f));
+}
+
+TEST(PoseSnapshot, ConfidenceFloorIsInclusiveAndLowJointsAreKeptButIgnored) {
+    const PoseSnapshot low = standingLegs(0.29f);
+    EXPECT_EQ(low.presentJointCount(), 6);
+    EXPECT_TRUE(low.availableLegs().empty());
+    EXPECT_FALSE(low.hipCenterY());
+    EXPECT_TRUE(low.legJoints(PoseSnapshot::Leg::left, 0.2f)); // the caller's own floor
+
+    const PoseSnapshot exact = standingLegs(0.3f);
+    EXPECT_EQ(exact.availableLegs(),
+              (std::vector{PoseSnapshot::Leg::left, PoseSnapshot::Leg::right}));
+}
+
+TEST(PoseSnapshot, HipCenterFallsBackFromBothHipsToOneHipToRoot) {
+    struct Case {
+        const char* name;
+        PoseSnapshot snapshot;
+        std::optional<double> expected;
+    };
+    const Case cases[] = {
+        {"both hips",
+         withJoints({{Joint::leftHip, 0, 0.4, 0.9f},
+                     {Joint::rightHip, 0, 0.5, 0.9f},
+                     {Joint::root, 0, 0.9, 0.9f}}),
+         0.45},
+        {"right hip only",
+         withJoints({{Joint::leftHip, 0, 0.4, 0.1f}, {Joint::rightHip, 0, 0.5, 0.9f}}), 0.5},
+        {"root only", withJoints({{Joint::leftHip, 0, 0.4, 0.1f}, {Joint::root, 0, 0.6, 0.3f}}),
+         0.6},
+        {"nothing confident", withJoints({{Joint::root, 0, 0.6, 0.2f}}), std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.snapshot.hipCenterY(), c.expected) << c.name;
+    }
+}
+
+TEST(PoseSnapshot, TorsoNeedsBothEndsAndMoreThanTwoHundredths) {
+    EXPECT_DOUBLE_EQ(
+        *withJoints({{Joint::root, 0.5, 0.4, 0.9f}, {Joint::neck, 0.5, 0.7, 0.9f}}).torsoLength(),
+        0.3);
+    EXPECT_FALSE(
+        withJoints({{Joint::root, 0.5, 0.40, 0.9f}, {Joint::neck, 0.5, 0.42, 0.9f}}).torsoLength());
+    EXPECT_FALSE(withJoints({{Joint::root, 0.5, 0.4, 0.9f}}).torsoLength());
+    EXPECT_FALSE(
+        withJoints({{Joint::root, 0.5, 0.4, 0.9f}, {Joint::neck, 0.5, 0.7, 0.2f}}).torsoLength());
+}
+
+TEST(PoseSnapshot, FramedLegNeedsEveryCoordinateInsideTheMargin) {
+    EXPECT_FALSE(standingLegs(0.9f, 0.03).hasFramedLeg());
+    EXPECT_TRUE(standingLegs(0.9f, 0.035).hasFramedLeg());
+    // One leg cut off is enough as long as the other is framed.
+    PoseSnapshot oneLeg = standingLegs(0.9f, 0.1);
+    oneLeg.setJoint(Joint::leftAnkle, {{0.45, 0.01}, 0.9f});
+    EXPECT_TRUE(oneLeg.hasFramedLeg());
+    oneLeg.setJoint(Joint::rightKnee, {{0.99, 0.3}, 0.9f});
+    EXPECT_FALSE(oneLeg.hasFramedLeg());
+}
+
+TEST(PoseSnapshot, KneeAngle) {
+    EXPECT_DOUBLE_EQ(*kneeAngleDegrees({0.5, 0.5}, {0.5, 0.3}, {0.5, 0.1}), 180.0);
+    EXPECT_NEAR(*kneeAngleDegrees({0.3, 0.3}, {0.5, 0.3}, {0.5, 0.1}), 90.0, 1e-9);
+    EXPECT_FALSE(kneeAngleDegrees({0.5, 0.3}, {0.5, 0.3}, {0.5, 0.1}));
+    EXPECT_FALSE(kneeAngleDegrees({0.5, 0.5}, {0.5, 0.3}, {0.5, 0.3}));
+}
+
+TEST(PoseSnapshot, EqualityComparesTimeAndEveryJoint) {
+    const PoseSnapshot a = standingLegs();
+    PoseSnapshot b = standingLegs();
+    EXPECT_EQ(a, b);
+    b.capturedAt += 0.001;
+    EXPECT_NE(a, b);
+    b = standingLegs();
+    b.removeJoint(Joint::leftAnkle);
+    EXPECT_NE(a, b);
+}
+
+TEST(DetectedPoseConversion, FlipsYAndDerivesRootAndNeckFromTheWeakerSide) {
+    DetectedPerson person;
+    auto set = [&](BodyKeypoint k, double x, double y, float c) {
+        person.keypoints[static_cast<std::size_t>(k)] = {x, y, c};
+    };
+    set(BodyKeypoint::leftHip, 0.4, 0.6, 0.8f);
+    set(BodyKeypoint::rightHip, 0.6, 0.6, 0.5f);
+    set(BodyKeypoint::leftShoulder, 0.4, 0.2, 0.9f);
+    set(BodyKeypoint::rightShoulder, 0.6, 0.3, 0.7f);
+    set(BodyKeypoint::leftAnkle, 0.4, 0.95, 0.05f);
+
+    const PoseSnapshot snapshot = poseSnapshotFromDetectedPerson(&person, 7.5);
+    EXPECT_EQ(snapshot.capturedAt, 7.5);
+    EXPECT_EQ(snapshot.presentJointCount(), jointCount);
+    EXPECT_EQ(snapshot.joint(Joint::root), (PoseJoint{{0.5, 0.4}, 0.5f}));
+    EXPECT_NEAR(snapshot.joint(Joint::neck)->point.y, 0.75, 1e-12);
+    EXPECT_EQ(snapshot.joint(Joint::neck)->confidence, 0.7f);
+    EXPECT_NEAR(snapshot.joint(Joint::leftAnkle)->point.y, 0.05, 1e-12);
+    EXPECT_EQ(snapshot.joint(Joint::leftAnkle)->confidence, 0.05f); // kept, however unsure
+
+    EXPECT_TRUE(poseSnapshotFromDetectedPerson(nullptr, 2.0).isEmpty());
+}

@@ -1,0 +1,100 @@
+#include "verification/SubjectTracker.h"
+
+#include <gtest/gtest.h>
+
+using qv::DetectedPeople;
+using qv::DetectedPerson;
+using qv::SubjectTracker;
+using Candidate = SubjectTracker::Candidate;
+
+namespace {
+
+Candidate at(double x, double y, double height) {
+    return Candidate{{x, y}, height};
+}
+
+// A person whose first `confident` keypoints lie on a vertical line (image y down).
+DetectedPerson person(double x, double top, double bottom, int confident = 17) {
+    DetectedPerson p;
+    for (int i = 0; i < qv::bodyKeypointCount; ++i) {
+        const double y = top + (bottom - top) * i / (qv::bodyKeypointCount - 1);
+        p.keypoints[static_cast<std::size_t>(i)] = {x, y, i < confident ? 0.2f : 0.19f};
+    }
+    return p;
+}
+
+} // namespace
+
+TEST(SubjectTracker, CandidateIsTheBoxOfConfidentKeypointsInUpwardY) {
+    const auto c = SubjectTracker::candidate(person(0.3, 0.1, 0.9));
+    ASSERT_TRUE(c);
+    EXPECT_NEAR(c->center.x, 0.3, 1e-12);
+    EXPECT_NEAR(c->center.y, 0.5, 1e-12);
+    EXPECT_NEAR(c->height, 0.8, 1e-12);
+
+    // Only the first four keypoints count: the box shrinks to them.
+    const auto four = SubjectTracker::candidate(person(0.3, 0.0, 1.6, 4));
+    ASSERT_TRUE(four);
+    EXPECT_NEAR(four->height, 0.3, 1e-12);
+    EXPECT_FALSE(SubjectTracker::candidate(person(0.3, 0.1, 0.9, 3)));
+}
+
+TEST(SubjectTracker, FirstFrameTakesTheTallestAndTiesGoToTheEarlier) {
+    SubjectTracker tracker;
+    EXPECT_EQ(tracker.select({at(0.2, 0.5, 0.4), at(0.8, 0.5, 0.6), at(0.5, 0.5, 0.6)}, 0.0), 1u);
+    EXPECT_EQ(tracker.lastCandidate(), at(0.8, 0.5, 0.6));
+
+    SubjectTracker empty;
+    EXPECT_FALSE(empty.select({}, 0.0));
+    EXPECT_FALSE(empty.lastMatchedAt());
+}
+
+TEST(SubjectTracker, FollowsTheNearestAndATallerNewcomerDoesNotTakeOver) {
+    SubjectTracker tracker;
+    ASSERT_EQ(tracker.select({at(0.3, 0.5, 0.5)}, 0.0), 0u);
+    // A much taller person enters first in the detector's order; the tracked one stays.
+    EXPECT_EQ(tracker.select({at(0.7, 0.5, 0.8), at(0.32, 0.5, 0.5)}, 0.1), 1u);
+    // Height counts at half weight: a nearer position with a very different height loses.
+    EXPECT_EQ(tracker.select({at(0.32, 0.5, 0.9), at(0.40, 0.5, 0.5)}, 0.2), 1u);
+    // Equal scores go to the earlier candidate.
+    EXPECT_EQ(tracker.select({at(0.5, 0.5, 0.5)}, 0.3), 0u);
+    EXPECT_EQ(tracker.select({at(0.625, 0.5, 0.5), at(0.375, 0.5, 0.5)}, 0.4), 0u);
+    EXPECT_EQ(tracker.select({at(0.5, 0.5, 0.5), at(0.75, 0.5, 0.5)}, 0.5), 0u);
+}
+
+TEST(SubjectTracker, AJumpIsIgnoredUntilTheReacquireTimeThenTheTallestIsTaken) {
+    SubjectTracker tracker;
+    ASSERT_EQ(tracker.select({at(0.2, 0.5, 0.5)}, 10.0), 0u);
+    const std::vector<Candidate> moved = {at(0.6, 0.5, 0.4), at(0.9, 0.5, 0.45)};
+    EXPECT_FALSE(tracker.select(moved, 10.5));
+    EXPECT_FALSE(tracker.select(moved, 11.125));
+    EXPECT_EQ(tracker.lastCandidate(), at(0.2, 0.5, 0.5)); // unchanged while waiting
+    EXPECT_EQ(tracker.lastMatchedAt(), 10.0);
+    EXPECT_EQ(tracker.select(moved, 11.25), 1u);
+    EXPECT_EQ(tracker.lastMatchedAt(), 11.25);
+
+    // A score of exactly the maximum jump is still the same person.
+    SubjectTracker::Config config;
+    config.maximumJump = 0.25;
+    SubjectTracker edgeTracker(config);
+    edgeTracker.select({at(0.5, 0.5, 0.5)}, 0.0);
+    EXPECT_EQ(edgeTracker.select({at(0.5, 0.5, 1.0)}, 0.125), 0u);
+    // The memory follows the match: the next frame is scored against the new height.
+    EXPECT_FALSE(edgeTracker.select({at(0.5, 0.5, 1.5625)}, 0.25));
+}
+
+TEST(SubjectTracker, ChoosingAmongPeople) {
+    SubjectTracker tracker;
+    EXPECT_FALSE(tracker.choose(DetectedPeople{}, 0.0));
+
+    // A person with too few confident keypoints makes the first person win untracked.
+    const DetectedPeople withUnsure = {person(0.2, 0.4, 0.6), person(0.7, 0.0, 1.0, 3)};
+    EXPECT_EQ(tracker.choose(withUnsure, 0.0), 0u);
+    EXPECT_FALSE(tracker.lastCandidate());
+
+    const DetectedPeople two = {person(0.2, 0.4, 0.6), person(0.7, 0.1, 0.9)};
+    EXPECT_EQ(tracker.choose(two, 0.1), 1u);
+    tracker.reset();
+    EXPECT_FALSE(tracker.lastCandidate());
+    EXPECT_FALSE(tracker.lastMatchedAt());
+}
