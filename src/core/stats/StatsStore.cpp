@@ -1,0 +1,183 @@
+#include "stats/StatsStore.h"
+
+#include "stats/StatsCoding.h"
+#include "storage/KeyValueStore.h"
+#include "time/TimeSource.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace qv {
+
+namespace {
+
+// "%04d-%02d-%02d"; zero for what the calendar cannot say, as stored keys have always been.
+QString keyOf(QDate day) {
+    if (!day.isValid()) {
+        return QStringLiteral("0000-00-00");
+    }
+    return QString::asprintf("%04d-%02d-%02d", day.year(), day.month(), day.day());
+}
+
+} // namespace
+
+StatsStore::StatsStore(KeyValueStore& defaults, CalendarSource calendar, const TimeSource& time,
+                       std::optional<QString> filePath, QObject* parent)
+    : QObject(parent)
+    , defaults_(defaults)
+    , calendar_(std::move(calendar))
+    , time_(time)
+    , filePath_(std::move(filePath)) {
+    load();
+}
+
+std::optional<QString> StatsStore::defaultFilePath() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (folder.isEmpty()) {
+        return std::nullopt;
+    }
+    return QDir(folder).filePath(QStringLiteral("stats.json"));
+}
+
+QString StatsStore::dayKey(const QDateTime& date) const {
+    return keyOf(calendar_().day(date));
+}
+
+QDate StatsStore::todayDate() const {
+    return calendar_().day(time_.now());
+}
+
+DayStat StatsStore::today() const {
+    return dayStat(dayKey(time_.now()));
+}
+
+void StatsStore::recordVerifiedBreak(ExerciseKind exercise, qint64 repetitions) {
+    record(exercise, repetitions, &DayStat::verifiedBreaks);
+}
+
+void StatsStore::recordTimedBreak(ExerciseKind exercise, qint64 repetitions) {
+    record(exercise, repetitions, &DayStat::timedBreaks);
+}
+
+void StatsStore::recordSkippedBreak(ExerciseKind exercise, qint64 repetitions) {
+    record(exercise, repetitions, &DayStat::skippedBreaks);
+}
+
+void StatsStore::recordAwayBreak() {
+    record(std::nullopt, 0, &DayStat::awayBreaks);
+}
+
+void StatsStore::record(std::optional<ExerciseKind> exercise, qint64 repetitions,
+                        qint64 DayStat::*outcome) {
+    const QString key = dayKey(time_.now());
+    DayStat day = dayStat(key);
+    if (exercise) {
+        qint64& counter = *exercise == ExerciseKind::squat ? day.squats : day.overheadRaises;
+        counter = saturatingAdd(counter, std::max<qint64>(0, repetitions));
+    }
+    day.*outcome = saturatingAdd(day.*outcome, 1);
+    days_.insert(key, day);
+    emit daysChanged();
+    save();
+}
+
+qint64 StatsStore::streakDays() const {
+    QDate cursor = todayDate();
+    if (!cursor.isValid()) {
+        return 0;
+    }
+    if (dayStat(keyOf(cursor)).completedBreaks() == 0) {
+        cursor = cursor.addDays(-1);
+    }
+    qint64 count = 0;
+    // Only recorded days can count, so the walk ends after at most that many steps.
+    while (cursor.isValid() && dayStat(keyOf(cursor)).completedBreaks() >= 1) {
+        ++count;
+        cursor = cursor.addDays(-1);
+    }
+    return count;
+}
+
+qint64 StatsStore::totalRepetitions() const {
+    qint64 total = 0;
+    for (const DayStat& day : days_) {
+        total = saturatingAdd(total, day.repetitions());
+    }
+    return total;
+}
+
+qint64 StatsStore::totalCompletedBreaks() const {
+    qint64 total = 0;
+    for (const DayStat& day : days_) {
+        total = saturatingAdd(total, day.completedBreaks());
+    }
+    return total;
+}
+
+qint64 StatsStore::totalSkippedBreaks() const {
+    qint64 total = 0;
+    for (const DayStat& day : days_) {
+        total = saturatingAdd(total, day.skippedBreaks);
+    }
+    return total;
+}
+
+QList<RecentDay> StatsStore::recentDays(int count) const {
+    QList<RecentDay> result;
+    const QDate today = todayDate();
+    for (int offset = count - 1; offset >= 0; --offset) {
+        const QDate date = today.addDays(-offset);
+        if (!date.isValid()) {
+            continue;
+        }
+        const QString key = keyOf(date);
+        result.append(RecentDay{key, date, dayStat(key)});
+    }
+    return result;
+}
+
+void StatsStore::load() {
+    if (filePath_) {
+        QFile file(*filePath_);
+        if (file.open(QIODevice::ReadOnly)) {
+            if (auto decoded = decodeDays(file.readAll())) {
+                days_ = std::move(*decoded);
+                return;
+            }
+        }
+    }
+    if (const auto stored = defaults_.data(defaultsKey)) {
+        if (auto decoded = decodeDays(*stored)) {
+            days_ = std::move(*decoded);
+            // Brings a table kept only in the key-value store over into the file.
+            save();
+        }
+    }
+}
+
+void StatsStore::save() {
+    const QByteArray bytes = encodeDays(days_);
+    if (filePath_) {
+        writeFile(bytes);
+    } else {
+        defaults_.setData(defaultsKey, bytes);
+    }
+}
+
+bool StatsStore::writeFile(const QByteArray& bytes) const {
+    if (!QDir().mkpath(QFileInfo(*filePath_).absolutePath())) {
+        return false;
+    }
+    // Written beside the old file and renamed over it, so a crash leaves one or the other.
+    QSaveFile file(*filePath_);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    file.write(bytes);
+    return file.commit();
+}
+
+} // namespace qv

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "stats/DayStat.h"
+#include "time/Calendar.h"
+#include "verification/ExerciseKind.h"
+
+#include <QDate>
+#include <QList>
+#include <QObject>
+#include <optional>
+
+namespace qv {
+
+class KeyValueStore;
+class TimeSource;
+
+struct RecentDay {
+    QString dayKey;
+    QDate date;
+    DayStat stat;
+};
+
+// The per-day record of break outcomes, kept as one JSON file. Main thread only.
+//
+// Persistence failures never reach the callers: an unreadable file falls back to the copy in
+// the key-value store, then to an empty table, and a failed save keeps the in-memory table
+// correct so the next good save writes everything.
+class StatsStore final : public QObject {
+    Q_OBJECT
+
+public:
+    static inline const QString defaultsKey = QStringLiteral("stats.days");
+
+    // filePath empty means the table lives in the key-value store instead.
+    StatsStore(KeyValueStore& defaults, CalendarSource calendar, const TimeSource& time,
+               std::optional<QString> filePath, QObject* parent = nullptr);
+
+    // stats.json in the application's data folder; empty when the system names none.
+    static std::optional<QString> defaultFilePath();
+
+    const DayTable& days() const { return days_; }
+    const std::optional<QString>& filePath() const { return filePath_; }
+
+    QString dayKey(const QDateTime& date) const;
+    DayStat today() const;
+
+    void recordVerifiedBreak(ExerciseKind exercise, qint64 repetitions);
+    void recordTimedBreak(ExerciseKind exercise, qint64 repetitions);
+    void recordSkippedBreak(ExerciseKind exercise, qint64 repetitions);
+    void recordAwayBreak();
+
+    // Consecutive days with a completed break, ending today; a today without one yet does not
+    // break the streak, it just does not count yet.
+    qint64 streakDays() const;
+    qint64 totalRepetitions() const;
+    qint64 totalCompletedBreaks() const;
+    qint64 totalSkippedBreaks() const;
+    // The last count days ending today, oldest first; days without a record read as zeros.
+    QList<RecentDay> recentDays(int count) const;
+
+    void save();
+
+signals:
+    void daysChanged();
+
+private:
+    void record(std::optional<ExerciseKind> exercise, qint64 repetitions, qint64 DayStat::*outcome);
+    void load();
+    bool writeFile(const QByteArray& bytes) const;
+    DayStat dayStat(const QString& key) const { return days_.value(key); }
+    QDate todayDate() const;
+
+    KeyValueStore& defaults_;
+    CalendarSource calendar_;
+    const TimeSource& time_;
+    std::optional<QString> filePath_;
+    DayTable days_;
+};
+
+} // namespace qv
