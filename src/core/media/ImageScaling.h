@@ -1,0 +1,12 @@
+#pragma once
+
+#include "media/Image.h"
+
+namespace qv {
+
+// The image shrunk, keeping its proportions, so that its longer side is at most
+// maxLongerSide pixels; an image that already fits is returned as it is. Each output pixel
+// is the mean of the source pixels it covers, so thin lines survive the reduction.
+Image scaledToFit(const Image& image, int maxLongerSide);
+
+} // namespace qv

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "media/Image.h"
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+namespace qv {
+
+// Pixel layouts that cameras and decoders hand out. Four-byte layouts name their bytes in
+// memory order; the "x" byte (padding or alpha) is ignored.
+enum class PixelLayout {
+    rgb24,
+    bgr24,
+    rgbx32,
+    bgrx32,
+    xrgb32,
+    xbgr32,
+    grey8,
+    yuyv, // packed 4:2:2, Y0 U Y1 V
+    uyvy, // packed 4:2:2, U Y0 V Y1
+    nv12, // Y plane, then interleaved U V at half size
+    nv21, // Y plane, then interleaved V U at half size
+    i420, // Y, U, V planes, chroma at half size
+    yv12, // Y, V, U planes, chroma at half size
+};
+
+// How luma and chroma map to RGB, for the YUV layouts.
+enum class YuvMatrix { bt601, bt709 };
+enum class YuvRange { limited, full };
+
+struct PixelPlane {
+    const std::uint8_t* data = nullptr;
+    qsizetype bytesPerLine = 0;
+    qsizetype size = 0; // bytes that may be read from data
+};
+
+// One frame's pixels as the producer holds them; the planes are borrowed, not copied.
+struct PixelBuffer {
+    PixelLayout layout = PixelLayout::rgb24;
+    int width = 0;
+    int height = 0;
+    std::array<PixelPlane, 3> planes{};
+    YuvMatrix matrix = YuvMatrix::bt601;
+    YuvRange range = YuvRange::limited;
+};
+
+// A picture, or the reason there is none, in words a user can be shown.
+struct ImageResult {
+    Image image;
+    QString error;
+
+    bool isValid() const { return error.isEmpty() && !image.isNull(); }
+    static ImageResult failure(QString reason) { return {Image(), std::move(reason)}; }
+};
+
+int planeCount(PixelLayout layout);
+QString layoutName(PixelLayout layout);
+
+// Converts to packed RGB. Every read is checked against the planes' sizes, so a short or
+// inconsistent buffer gives an error instead of reading past its end.
+ImageResult convertToRgb(const PixelBuffer& buffer);
+
+} // namespace qv

@@ -1,0 +1,47 @@
+#include "media/ImageScaling.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+qv::Image stripes(int width, int height) {
+    qv::Image image(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            std::uint8_t* p = image.row(y) + x * 3;
+            p[0] = x % 2 == 0 ? 255 : 0; // alternate columns
+            p[1] = 100;
+            p[2] = static_cast<std::uint8_t>(y % 256);
+        }
+    }
+    return image;
+}
+
+} // namespace
+
+TEST(ImageScaling, TheLongerSideShrinksToTheLimitKeepingProportions) {
+    struct Case {
+        int width, height, limit, wantWidth, wantHeight;
+    };
+    const Case cases[] = {
+        {1920, 1080, 960, 960, 540}, {1080, 1918, 960, 541, 960}, {960, 544, 960, 960, 544},
+        {640, 360, 960, 640, 360},   {4000, 3, 960, 960, 1},
+    };
+    for (const Case& c : cases) {
+        const qv::Image out = qv::scaledToFit(stripes(c.width, c.height), c.limit);
+        EXPECT_EQ(out.width(), c.wantWidth) << c.width << "x" << c.height;
+        EXPECT_EQ(out.height(), c.wantHeight) << c.width << "x" << c.height;
+    }
+}
+
+TEST(ImageScaling, EachPixelIsTheMeanOfTheAreaItCovers) {
+    const qv::Image out = qv::scaledToFit(stripes(1920, 1080), 960);
+    for (int y : {0, 100, 539}) {
+        for (int x : {0, 480, 959}) {
+            const std::uint8_t* p = out.row(y) + x * 3;
+            EXPECT_NEAR(p[0], 128, 1); // one red and one black column each
+            EXPECT_EQ(p[1], 100);
+            EXPECT_NEAR(p[2], (2 * y % 256 + (2 * y + 1) % 256) / 2.0, 1);
+        }
+    }
+}

@@ -1,0 +1,269 @@
+#include "media/PixelConversion.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+using qv::PixelLayout;
+
+namespace {
+
+struct Rgb {
+    int r, g, b;
+};
+
+// A 3×3 test picture (odd on both sides, so the last chroma sample covers one pixel). Its
+// 2×2 blocks are uniform, so subsampled chroma loses nothing and the expected result is exact
+// up to rounding.
+Rgb pixelAt(int x, int y) {
+    static const Rgb blocks[2][2] = {{{200, 30, 40}, {20, 180, 60}},
+                                     {{30, 60, 220}, {128, 128, 128}}};
+    return blocks[y / 2][x / 2];
+}
+constexpr int side = 3;
+constexpr std::uint8_t padding = 0xEE;
+
+struct Yuv {
+    int y, u, v;
+};
+
+// Limited-range BT.601, the common webcam encoding.
+Yuv toYuv(Rgb c) {
+    auto round = [](double v) { return static_cast<int>(v + 0.5); };
+    return {round(16 + 0.257 * c.r + 0.504 * c.g + 0.098 * c.b),
+            round(128 - 0.148 * c.r - 0.291 * c.g + 0.439 * c.b),
+            round(128 + 0.439 * c.r - 0.368 * c.g - 0.071 * c.b)};
+}
+
+// Planes built byte by byte for a layout, each row followed by padding the converter must
+// skip.
+struct Encoded {
+    std::vector<std::vector<std::uint8_t>> planes;
+    std::vector<qsizetype> strides;
+
+    qv::PixelBuffer buffer(PixelLayout layout) const {
+        qv::PixelBuffer b;
+        b.layout = layout;
+        b.width = side;
+        b.height = side;
+        for (std::size_t i = 0; i < planes.size(); ++i) {
+            b.planes[i] = {planes[i].data(), strides[i], static_cast<qsizetype>(planes[i].size())};
+        }
+        return b;
+    }
+};
+
+std::vector<std::uint8_t> plane(int rows, qsizetype stride,
+                                const std::function<std::vector<int>(int row)>& rowBytes) {
+    std::vector<std::uint8_t> out;
+    for (int y = 0; y < rows; ++y) {
+        const auto bytes = rowBytes(y);
+        for (int v : bytes) {
+            out.push_back(static_cast<std::uint8_t>(v));
+        }
+        out.insert(out.end(), static_cast<std::size_t>(stride) - bytes.size(), padding);
+    }
+    return out;
+}
+
+Encoded encode(PixelLayout layout) {
+    const int chromaSide = (side + 1) / 2;
+    auto packedRgb = [](std::vector<int> order, int bytes) {
+        return [order, bytes](int y) {
+            std::vector<int> row;
+            for (int x = 0; x < side; ++x) {
+                const Rgb c = pixelAt(x, y);
+                std::vector<int> px(static_cast<std::size_t>(bytes), 0x55);
+                const int channel[3] = {c.r, c.g, c.b};
+                for (int i = 0; i < 3; ++i) {
+                    px[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])] = channel[i];
+                }
+                row.insert(row.end(), px.begin(), px.end());
+            }
+            return row;
+        };
+    };
+    auto luma = [](int y) {
+        std::vector<int> row;
+        for (int x = 0; x < side; ++x) {
+            row.push_back(toYuv(pixelAt(x, y)).y);
+        }
+        return row;
+    };
+    auto chroma = [](bool u, int interleaveSecond) {
+        return [u, interleaveSecond](int cy) {
+            std::vector<int> row;
+            for (int cx = 0; cx < (side + 1) / 2; ++cx) {
+                const Yuv c = toYuv(pixelAt(cx * 2, cy * 2));
+                row.push_back(u ? c.u : c.v);
+                if (interleaveSecond) {
+                    row.push_back(u ? c.v : c.u);
+                }
+            }
+            return row;
+        };
+    };
+    auto packedYuv = [](bool yFirst) {
+        return [yFirst](int y) {
+            std::vector<int> row;
+            for (int x = 0; x < side; x += 2) {
+                const Yuv a = toYuv(pixelAt(x, y));
+                const int y1 = x + 1 < side ? toYuv(pixelAt(x + 1, y)).y : 0;
+                if (yFirst) {
+                    row.insert(row.end(), {a.y, a.u, y1, a.v});
+                } else {
+                    row.insert(row.end(), {a.u, a.y, a.v, y1});
+                }
+            }
+            return row;
+        };
+    };
+    switch (layout) {
+    case PixelLayout::rgb24:
+        return {{plane(side, 11, packedRgb({0, 1, 2}, 3))}, {11}};
+    case PixelLayout::bgr24:
+        return {{plane(side, 9, packedRgb({2, 1, 0}, 3))}, {9}};
+    case PixelLayout::rgbx32:
+        return {{plane(side, 16, packedRgb({0, 1, 2}, 4))}, {16}};
+    case PixelLayout::bgrx32:
+        return {{plane(side, 12, packedRgb({2, 1, 0}, 4))}, {12}};
+    case PixelLayout::xrgb32:
+        return {{plane(side, 12, packedRgb({1, 2, 3}, 4))}, {12}};
+    case PixelLayout::xbgr32:
+        return {{plane(side, 12, packedRgb({3, 2, 1}, 4))}, {12}};
+    case PixelLayout::grey8:
+        return {{plane(side, 5,
+                       [](int y) {
+                           std::vector<int> row;
+                           for (int x = 0; x < side; ++x) {
+                               row.push_back(pixelAt(x, y).g);
+                           }
+                           return row;
+                       })},
+                {5}};
+    case PixelLayout::yuyv:
+        return {{plane(side, 10, packedYuv(true))}, {10}};
+    case PixelLayout::uyvy:
+        return {{plane(side, 8, packedYuv(false))}, {8}};
+    case PixelLayout::nv12:
+        return {{plane(side, 4, luma), plane(chromaSide, 6, chroma(true, true))}, {4, 6}};
+    case PixelLayout::nv21:
+        return {{plane(side, 4, luma), plane(chromaSide, 4, chroma(false, true))}, {4, 4}};
+    case PixelLayout::i420:
+        return {{plane(side, 3, luma), plane(chromaSide, 2, chroma(true, false)),
+                 plane(chromaSide, 3, chroma(false, false))},
+                {3, 2, 3}};
+    case PixelLayout::yv12:
+        return {{plane(side, 3, luma), plane(chromaSide, 2, chroma(false, false)),
+                 plane(chromaSide, 2, chroma(true, false))},
+                {3, 2, 2}};
+    }
+    return {};
+}
+
+const PixelLayout allLayouts[] = {PixelLayout::rgb24,  PixelLayout::bgr24,  PixelLayout::rgbx32,
+                                  PixelLayout::bgrx32, PixelLayout::xrgb32, PixelLayout::xbgr32,
+                                  PixelLayout::grey8,  PixelLayout::yuyv,   PixelLayout::uyvy,
+                                  PixelLayout::nv12,   PixelLayout::nv21,   PixelLayout::i420,
+                                  PixelLayout::yv12};
+
+} // namespace
+
+TEST(PixelConversion, EveryLayoutWithPaddedRowsAndOddSidesGivesThePicture) {
+    for (PixelLayout layout : allLayouts) {
+        SCOPED_TRACE(qv::layoutName(layout).toStdString());
+        const Encoded encoded = encode(layout);
+        const auto result = qv::convertToRgb(encoded.buffer(layout));
+        ASSERT_TRUE(result.isValid()) << result.error.toStdString();
+        ASSERT_EQ(result.image.width(), side);
+        ASSERT_EQ(result.image.height(), side);
+        const bool isGrey = layout == PixelLayout::grey8;
+        const int tolerance = layout >= PixelLayout::yuyv ? 3 : 0;
+        for (int y = 0; y < side; ++y) {
+            for (int x = 0; x < side; ++x) {
+                const Rgb want = pixelAt(x, y);
+                const std::uint8_t* got = result.image.row(y) + x * 3;
+                EXPECT_NEAR(got[0], isGrey ? want.g : want.r, tolerance) << x << "," << y;
+                EXPECT_NEAR(got[1], want.g, tolerance) << x << "," << y;
+                EXPECT_NEAR(got[2], isGrey ? want.g : want.b, tolerance) << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST(PixelConversion, FullRangeAndHdMatricesMapBlackWhiteAndRedAsTheyShould) {
+    struct Case {
+        qv::YuvMatrix matrix;
+        qv::YuvRange range;
+        Yuv black, white, red;
+    };
+    const Case cases[] = {
+        {qv::YuvMatrix::bt601, qv::YuvRange::full, {0, 128, 128}, {255, 128, 128}, {76, 85, 255}},
+        {qv::YuvMatrix::bt709,
+         qv::YuvRange::limited,
+         {16, 128, 128},
+         {235, 128, 128},
+         {63, 102, 240}},
+        {qv::YuvMatrix::bt709, qv::YuvRange::full, {0, 128, 128}, {255, 128, 128}, {54, 99, 255}},
+    };
+    for (const Case& c : cases) {
+        const Yuv pixels[] = {c.black, c.white, c.red};
+        const int want[3][3] = {{0, 0, 0}, {255, 255, 255}, {255, 0, 0}};
+        for (int i = 0; i < 3; ++i) {
+            std::vector<std::uint8_t> bytes = {
+                static_cast<std::uint8_t>(pixels[i].y), static_cast<std::uint8_t>(pixels[i].u),
+                static_cast<std::uint8_t>(pixels[i].y), static_cast<std::uint8_t>(pixels[i].v)};
+            qv::PixelBuffer b;
+            b.layout = PixelLayout::yuyv;
+            b.width = 2;
+            b.height = 1;
+            b.matrix = c.matrix;
+            b.range = c.range;
+            b.planes[0] = {bytes.data(), 4, 4};
+            const auto result = qv::convertToRgb(b);
+            ASSERT_TRUE(result.isValid());
+            for (int channel = 0; channel < 3; ++channel) {
+                EXPECT_NEAR(result.image.row(0)[channel], want[i][channel], 3)
+                    << "case " << &c - cases << " colour " << i << " channel " << channel;
+            }
+        }
+    }
+}
+
+TEST(PixelConversion, BuffersThatDoNotHoldTheirPictureAreRefusedWithAReason) {
+    std::vector<std::uint8_t> bytes(64, 0);
+    auto buffer = [&](PixelLayout layout, int w, int h, qsizetype stride, qsizetype size) {
+        qv::PixelBuffer b;
+        b.layout = layout;
+        b.width = w;
+        b.height = h;
+        for (auto& p : b.planes) {
+            p = {bytes.data(), stride, size};
+        }
+        return b;
+    };
+    struct Case {
+        const char* what;
+        qv::PixelBuffer buffer;
+    };
+    qv::PixelBuffer noData = buffer(PixelLayout::rgb24, 2, 2, 6, 12);
+    noData.planes[0].data = nullptr;
+    qv::PixelBuffer shortChroma = buffer(PixelLayout::i420, 8, 6, 8, 48);
+    shortChroma.planes[2].size = 10; // needs two rows of 8 and one of 4
+    const Case cases[] = {
+        {"zero width", buffer(PixelLayout::rgb24, 0, 2, 6, 64)},
+        {"negative height", buffer(PixelLayout::grey8, 4, -1, 4, 64)},
+        {"absurd size", buffer(PixelLayout::grey8, 100000, 1, 100000, 64)},
+        {"no pixel data", noData},
+        {"rows shorter than the width", buffer(PixelLayout::bgrx32, 4, 2, 12, 64)},
+        {"too few rows", buffer(PixelLayout::rgb24, 4, 6, 12, 64)},
+        {"last row cut short", buffer(PixelLayout::grey8, 8, 8, 8, 63)},
+        {"odd width YUYV with a row a byte short", buffer(PixelLayout::yuyv, 3, 2, 7, 64)},
+        {"chroma plane too small", shortChroma},
+    };
+    for (const Case& c : cases) {
+        const auto result = qv::convertToRgb(c.buffer);
+        EXPECT_FALSE(result.isValid()) << c.what;
+        EXPECT_TRUE(result.image.isNull()) << c.what;
+        EXPECT_TRUE(result.error.endsWith('.') && result.error.size() > 10) << c.what;
+    }
+}

@@ -1,0 +1,191 @@
+#include "common/VideoFileSource.h"
+
+#include "TestSupport.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <atomic>
+#include <chrono>
+#include <gtest/gtest.h>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+using namespace std::chrono_literals;
+using qv::Frame;
+using qv::VideoFileOptions;
+using qv::VideoFileSource;
+
+namespace {
+
+std::optional<QString> clip(const QString& name) {
+    const auto dir = qv::test::testDataDir();
+    if (!dir || !QFile::exists(*dir + "/real/" + name)) {
+        return std::nullopt;
+    }
+    return *dir + "/real/" + name;
+}
+
+#define REQUIRE_CLIP(var, name)                                                                    \
+    const auto var = clip(name);                                                                   \
+    if (!var) {                                                                                    \
+        GTEST_SKIP() << "test clip " << name << " not found; set QV_TESTDATA_DIR";                 \
+    }
+
+struct Collected {
+    std::mutex mutex;
+    std::vector<double> timestamps;
+    std::vector<QString> errors;
+    qv::ImageResult first;
+    std::atomic<bool> finished{false};
+};
+
+qv::FrameSourceCallbacks collectInto(Collected& out) {
+    qv::FrameSourceCallbacks callbacks;
+    callbacks.onFrame = [&out](Frame frame) {
+        std::lock_guard lock(out.mutex);
+        if (out.timestamps.empty()) {
+            out.first = frame.picture();
+        }
+        out.timestamps.push_back(frame.capturedAt);
+    };
+    callbacks.onError = [&out](const QString& error) {
+        std::lock_guard lock(out.mutex);
+        out.errors.push_back(error);
+    };
+    return callbacks;
+}
+
+bool waitFor(const std::atomic<bool>& flag, std::chrono::milliseconds limit) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!flag && std::chrono::steady_clock::now() < end) {
+        std::this_thread::sleep_for(5ms);
+    }
+    return flag;
+}
+
+} // namespace
+
+TEST(VideoFileSource, PacedByTheConsumerDeliversEveryFrameWithTheFilesTiming) {
+    REQUIRE_CLIP(path, "squat-side-small-1.mp4");
+    Collected out;
+    VideoFileOptions options;
+    options.pace = VideoFileOptions::Pace::asConsumed;
+    options.timestampOrigin = 100;
+    options.onFinished = [&] { out.finished = true; };
+    VideoFileSource source(*path, options);
+    ASSERT_EQ(source.start(collectInto(out)), QString());
+    ASSERT_TRUE(waitFor(out.finished, 60s));
+    source.stop();
+
+    std::lock_guard lock(out.mutex);
+    EXPECT_TRUE(out.errors.empty());
+    // 11.4 s at 30 frames per second.
+    EXPECT_NEAR(static_cast<double>(out.timestamps.size()), 342, 3);
+    EXPECT_NEAR(out.timestamps.front(), 100.0, 0.05);
+    EXPECT_NEAR(out.timestamps.back(), 111.4, 0.1);
+    for (std::size_t i = 1; i < out.timestamps.size(); ++i) {
+        EXPECT_NEAR(out.timestamps[i] - out.timestamps[i - 1], 1.0 / 30, 0.002) << i;
+    }
+    ASSERT_TRUE(out.first.isValid()) << out.first.error.toStdString();
+    EXPECT_EQ(out.first.image.width(), 324);
+    EXPECT_EQ(out.first.image.height(), 422);
+}
+
+TEST(VideoFileSource, PacedSourceWaitsWhileTheConsumerHoldsAFrame) {
+    REQUIRE_CLIP(path, "squat-front-home-2.mp4");
+    std::mutex mutex;
+    std::vector<Frame> held;
+    VideoFileOptions options;
+    options.pace = VideoFileOptions::Pace::asConsumed;
+    VideoFileSource source(*path, options);
+    qv::FrameSourceCallbacks callbacks;
+    callbacks.onFrame = [&](Frame frame) {
+        std::lock_guard lock(mutex);
+        held.push_back(std::move(frame));
+    };
+    ASSERT_EQ(source.start(callbacks), QString());
+    std::this_thread::sleep_for(300ms);
+    {
+        std::lock_guard lock(mutex);
+        ASSERT_EQ(held.size(), 1u);
+        held.clear(); // let go: the next one may come
+    }
+    std::this_thread::sleep_for(300ms);
+    {
+        std::lock_guard lock(mutex);
+        EXPECT_EQ(held.size(), 1u);
+    }
+    source.stop(); // must not hang on the frame still held
+    std::lock_guard lock(mutex);
+    held.clear();
+}
+
+TEST(VideoFileSource, RealTimeFramesAreStampedWithTheClockAndStopPromptly) {
+    REQUIRE_CLIP(path, "squat-front-home-2.mp4");
+    Collected out;
+    VideoFileOptions options;
+    options.clock = [] { return 42.0; };
+    VideoFileSource source(*path, options);
+    ASSERT_EQ(source.start(collectInto(out)), QString());
+    std::this_thread::sleep_for(500ms);
+    source.stop();
+    std::lock_guard lock(out.mutex);
+    // 25 frames per second played for half a second; generous for a loaded machine.
+    EXPECT_GE(out.timestamps.size(), 3u);
+    EXPECT_LE(out.timestamps.size(), 20u);
+    EXPECT_EQ(out.timestamps.front(), 42.0);
+}
+
+TEST(VideoFileSource, FilesThatAreNotPlayableVideosFailWithAReason) {
+    REQUIRE_CLIP(path, "squat-side-3.mp4");
+    qv::test::TemporaryHome home;
+    QFile original(*path);
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    const QByteArray bytes = original.readAll();
+    const QString text = home.filePath("notes.mp4");
+    const QString headless = home.filePath("headless.mp4");
+    for (const auto& [name, content] :
+         {std::pair{text, QByteArray("these are not the frames you are looking for\n")},
+          std::pair{headless, bytes.mid(bytes.size() / 2)}}) {
+        QFile file(name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    for (const QString& name : {home.filePath("missing.mp4"), text, headless}) {
+        VideoFileSource source(name, {});
+        const QString error = source.start({});
+        EXPECT_FALSE(error.isEmpty()) << name.toStdString();
+        EXPECT_TRUE(error.contains(QFileInfo(name).fileName())) << error.toStdString();
+    }
+}
+
+TEST(VideoFileSource, ATruncatedFileEndsWithWhatItHasOrAnErrorButNeverHangs) {
+    REQUIRE_CLIP(path, "squat-side-3.mp4");
+    qv::test::TemporaryHome home;
+    QFile original(*path);
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    const QByteArray bytes = original.readAll();
+    QFile truncated(home.filePath("truncated.mp4"));
+    ASSERT_TRUE(truncated.open(QIODevice::WriteOnly));
+    truncated.write(bytes.left(bytes.size() * 2 / 3));
+    truncated.close();
+
+    Collected out;
+    VideoFileOptions options;
+    options.pace = VideoFileOptions::Pace::asConsumed;
+    options.onFinished = [&] { out.finished = true; };
+    VideoFileSource source(truncated.fileName(), options);
+    auto callbacks = collectInto(out);
+    std::atomic<bool> failed{false};
+    callbacks.onError = [&](const QString&) { failed = true; };
+    const QString error = source.start(callbacks);
+    if (error.isEmpty()) {
+        const auto end = std::chrono::steady_clock::now() + 60s;
+        while (!out.finished && !failed && std::chrono::steady_clock::now() < end) {
+            std::this_thread::sleep_for(10ms);
+        }
+        EXPECT_TRUE(out.finished || failed);
+    }
+    source.stop();
+}
