@@ -1,0 +1,235 @@
+#include "verification/SquatClassifier.h"
+
+#include "SyntheticMotion.h"
+#include "verification/PoseReplay.h"
+
+#include <gtest/gtest.h>
+
+using namespace qv;
+using qv::test::Body;
+using qv::test::Camera;
+using qv::test::Motion;
+using Phase = SquatClassifier::Phase;
+
+namespace {
+
+constexpr double frame = 1.0 / 30;
+
+// Feeds one frame of a body bent at the knees, and returns the classifier's answer.
+struct Feeder {
+    SquatClassifier classifier;
+    Body body;
+    double now = 0;
+
+    SquatClassifier::Output bend(double degrees, int frames = 1) {
+        SquatClassifier::Output out;
+        for (int i = 0; i < frames; ++i) {
+            now += frame;
+            out = classifier.update(test::pose(body, {degrees, 0, 0}, now), now);
+        }
+        return out;
+    }
+    SquatClassifier::Output nobody(int frames = 1) {
+        SquatClassifier::Output out;
+        for (int i = 0; i < frames; ++i) {
+            now += frame;
+            out = classifier.update(PoseSnapshot(now), now);
+        }
+        return out;
+    }
+    // A full squat that reaches the bottom and returns: 9 frames, 0.3 s.
+    SquatClassifier::Output squat() {
+        bend(90, 6);
+        return bend(0, 3);
+    }
+};
+
+int countSquats(const Motion& motion, const Body& body, const Camera& camera = {}) {
+    return replayFrames(ExerciseKind::squat, test::record(motion, body, camera)).repetitions();
+}
+
+} // namespace
+
+TEST(SquatClassifier, CountsSyntheticSquatsUnderVariedConditions) {
+    const Body body;
+    struct Case {
+        const char* name;
+        Motion motion;
+        Camera camera;
+        Body body;
+        int expected;
+    };
+    Camera noisy;
+    noisy.noise = 0.002;
+    Camera hipsOnly;
+    hipsOnly.missingJoints = {Joint::leftKnee, Joint::rightKnee, Joint::leftAnkle,
+                              Joint::rightAnkle};
+    Camera noTorso;
+    noTorso.missingJoints = {Joint::neck};
+    Camera flicker; // single lost frames, shorter than the tracking grace
+    for (double t = 1.05; t < 8; t += 0.9) {
+        flicker.dropouts.emplace_back(t, t + 0.02);
+    }
+    Camera slowCamera;
+    slowCamera.fps = 10;
+    Camera lowConfidence;
+    Body unsure = body;
+    unsure.confidence = 0.35f;
+    const Case cases[] = {
+        {"five squats", Motion().stand(1).squats(5), {}, body, 5},
+        {"jittery joints", Motion().stand(1).squats(5), noisy, body, 5},
+        {"legs out of view use a deeper torso share", Motion().stand(1).squats(4), hipsOnly, body,
+         4},
+        {"no torso falls back to fixed depths", Motion().stand(1).squats(3), noTorso, body, 3},
+        {"single lost frames", Motion().stand(1).squats(6), flicker, body, 6},
+        {"ten frames a second", Motion().stand(1).squats(3), slowCamera, body, 3},
+        {"joints just above the floor", Motion().stand(1).squats(3), {}, unsure, 3},
+        {"shallow knee bends", Motion().stand(1).squats(4, 40), {}, body, 0},
+        {"a bounce too short to hold",
+         Motion().stand(1).squat(75, 0.3, 0, 0.3).stand(1),
+         {},
+         body,
+         0},
+        {"slow and deep with long pauses",
+         Motion().stand(1).squat(110, 2, 2, 2).stand(3).squat(110, 2, 2, 2).stand(1),
+         {},
+         body,
+         2},
+        {"standing only", Motion().stand(10), noisy, body, 0},
+        {"arms waving while standing", Motion().stand(1).raises(4), noisy, body, 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(countSquats(c.motion, c.body, c.camera), c.expected) << c.name;
+    }
+}
+
+TEST(SquatClassifier, CalibratesOnThreeStillFramesAndHoldsTheBottomBeforeCounting) {
+    Feeder f;
+    EXPECT_EQ(f.bend(0, 3).phase, Phase::seekingStanding); // the first frame is never still
+    auto out = f.bend(0);
+    EXPECT_EQ(out.phase, Phase::standing);
+    EXPECT_EQ(out.feedback, "Stand tall"); // the calibrating frame still asks to stand tall
+    EXPECT_NEAR(*out.standingHipY, f.body.ankleY + f.body.shin + f.body.thigh, 1e-12);
+    EXPECT_NEAR(*out.hipDropRatio, 0.0, 1e-12);
+
+    // Two deep frames reach the depth; the bottom needs 0.12 s more.
+    out = f.bend(90, 5);
+    EXPECT_EQ(out.phase, Phase::standing);
+    EXPECT_EQ(out.feedback, "Squat down");
+    out = f.bend(90);
+    EXPECT_EQ(out.phase, Phase::bottom);
+    EXPECT_EQ(out.feedback, "Squat down");
+    EXPECT_LT(*out.smoothedAngle, 150);
+
+    out = f.bend(0, 2);
+    EXPECT_EQ(out.phase, Phase::bottom);
+    EXPECT_EQ(out.feedback, "Stand up");
+    out = f.bend(0);
+    EXPECT_EQ(out.phase, Phase::standing);
+    EXPECT_EQ(out.repetitions, 1);
+
+    // At the depth for less than the hold: back up without a count.
+    f.bend(90, 5);
+    out = f.bend(0, 6);
+    EXPECT_EQ(out.repetitions, 1);
+    EXPECT_EQ(out.phase, Phase::standing);
+}
+
+TEST(SquatClassifier, SquatsSoonerThanTheDebounceCountOnce) {
+    Feeder f;
+    f.bend(0, 4);
+    EXPECT_EQ(f.squat().repetitions, 1);
+    auto out = f.squat(); // returns 0.3 s after the first count
+    EXPECT_EQ(out.repetitions, 1);
+    EXPECT_EQ(out.phase, Phase::standing);
+    EXPECT_EQ(f.squat().repetitions, 2); // 0.6 s after the first count
+}
+
+TEST(SquatClassifier, ShortLossIsForgivenLongLossRecalibratesButKeepsTheCount) {
+    Feeder f;
+    f.bend(0, 4);
+    f.squat();
+    const double standingHip = *f.classifier.standingHipY();
+
+    auto out = f.nobody();
+    EXPECT_EQ(out.feedback, "Step back");
+    EXPECT_FALSE(out.hipDropRatio);
+    EXPECT_EQ(out.phase, Phase::standing);
+    EXPECT_EQ(f.bend(0).phase, Phase::standing); // back within the grace: nothing reset
+    EXPECT_EQ(f.classifier.standingHipY(), standingHip);
+
+    out = f.nobody(12); // 0.367 s after the first missing frame
+    EXPECT_EQ(out.phase, Phase::seekingStanding);
+    EXPECT_FALSE(out.standingHipY);
+    EXPECT_FALSE(out.trackingMode);
+    EXPECT_EQ(out.repetitions, 1);
+
+    // Descending before standing still again counts nothing.
+    EXPECT_EQ(f.squat().feedback, "Stand tall");
+    EXPECT_EQ(f.classifier.repetitions(), 1);
+    f.bend(0, 4);
+    EXPECT_EQ(f.squat().repetitions, 2);
+}
+
+TEST(SquatClassifier, StandingTallerRaisesTheCalibratedHeight) {
+    Feeder f;
+    f.bend(15, 4); // calibrated with slightly bent knees
+    f.bend(10, 4);
+    const double before = *f.classifier.standingHipY();
+    f.bend(0, 4);
+    EXPECT_GT(*f.classifier.standingHipY(), before);
+    EXPECT_NEAR(*f.classifier.standingHipY(), f.body.ankleY + f.body.shin + f.body.thigh, 1e-12);
+}
+
+TEST(SquatClassifier, TrackingModeFollowsTheLegsSeenFirst) {
+    struct Case {
+        const char* name;
+        float left;
+        float right;
+        std::optional<SquatClassifier::TrackingMode> expected;
+    };
+    using Mode = SquatClassifier::TrackingMode;
+    const Case cases[] = {
+        {"both legs clear", 0.5f, 0.45f, Mode::bilateral},
+        {"right leg too unsure for both", 0.5f, 0.4f, Mode::leftSide},
+        {"right leg surer", 0.4f, 0.5f, Mode::rightSide},
+        {"equal and unsure", 0.4f, 0.4f, Mode::leftSide},
+        {"left leg only", 0.9f, 0.2f, Mode::leftSide},
+        {"hips only", 0.2f, 0.2f, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        PoseSnapshot snapshot = test::pose(Body{}, {}, 1.0);
+        for (Joint j : {Joint::leftKnee, Joint::leftAnkle}) {
+            snapshot.setJoint(j, {snapshot.joint(j)->point, c.left});
+        }
+        for (Joint j : {Joint::rightKnee, Joint::rightAnkle}) {
+            snapshot.setJoint(j, {snapshot.joint(j)->point, c.right});
+        }
+        SquatClassifier classifier;
+        auto mode = classifier.update(snapshot, 1.0).trackingMode;
+        if (c.expected) {
+            EXPECT_EQ(mode, c.expected) << c.name;
+        } else {
+            EXPECT_EQ(mode, Mode::bilateral) << c.name << ": hips alone";
+        }
+    }
+    SquatClassifier nothing;
+    EXPECT_FALSE(nothing.update(PoseSnapshot(1.0), 1.0).trackingMode);
+}
+
+TEST(SquatClassifier, DropRatioOnlyWithAUsableTorso) {
+    Feeder f;
+    f.bend(0, 4);
+    auto out = f.bend(90, 2);
+    ASSERT_TRUE(out.hipDropRatio);
+    EXPECT_NEAR(*out.hipDropRatio, (*out.standingHipY - (0.5 + 2 * 0.3829) / 3) / 0.25, 0.05);
+    EXPECT_TRUE(out.torsoLength);
+
+    Feeder absolute;
+    absolute.body.torso = 0.015; // too short to be a reference
+    absolute.bend(0, 4);
+    out = absolute.bend(90, 6);
+    EXPECT_FALSE(out.hipDropRatio);
+    EXPECT_FALSE(out.torsoLength);
+    EXPECT_EQ(out.phase, Phase::bottom);
+}
