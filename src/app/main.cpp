@@ -1,3 +1,4 @@
+#include "scheduling/BreakScheduler.h"
 #include "settings/SettingsStore.h"
 #include "storage/SettingsFileStore.h"
 #include "time/EventLoopTimeSource.h"
@@ -13,9 +14,24 @@ int main(int argc, char* argv[]) {
     qv::EventLoopTimeSource time;
     qv::SettingsFileStore defaults;
     qv::SettingsStore settings(defaults);
+    qv::BreakScheduler scheduler(settings, defaults, time, [] { return qv::Calendar(); });
 
+    // Until the tray icon exists, the countdown is shown on the terminal.
     QTextStream out(stdout);
-    out << "Quorvantel: work interval " << settings.workIntervalMinutes() << " minutes\n";
-    out.flush();
-    return 0;
+    QString lastStatus;
+    QObject::connect(&scheduler, &qv::BreakScheduler::published, [&] {
+        const QString status = scheduler.statusText();
+        if (status != lastStatus) {
+            lastStatus = status;
+            out << scheduler.menuBarTitle() << "  " << status << '\n';
+            out.flush();
+        }
+    });
+    scheduler.onBreakDue = [&] {
+        out << "Break due\n";
+        out.flush();
+    };
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, [&] { scheduler.cancelTimer(); });
+    scheduler.start();
+    return QCoreApplication::exec();
 }

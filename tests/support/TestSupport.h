@@ -3,6 +3,12 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <optional>
+#include <ostream>
+
+// Readable failure messages for Qt values.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace qv::test {
 

@@ -1,0 +1,256 @@
+#include "scheduling/BreakScheduler.h"
+
+#include "scheduling/ActiveHours.h"
+#include "scheduling/ScheduleStorage.h"
+#include "settings/SettingsStore.h"
+
+namespace qv {
+
+using namespace scheduleState;
+
+BreakScheduler::BreakScheduler(SettingsStore& settings, KeyValueStore& defaults, TimeSource& time,
+                               CalendarSource calendar, QObject* parent)
+    : QObject(parent)
+    , settings_(settings)
+    , defaults_(defaults)
+    , time_(time)
+    , calendar_(std::move(calendar))
+    , currentDate_(time.now()) {}
+
+double BreakScheduler::workInterval() const {
+    return static_cast<double>(settings_.workIntervalMinutes()) * 60.0;
+}
+
+void BreakScheduler::start() {
+    if (timerSubscription_) {
+        return;
+    }
+    const QDateTime now = time_.now();
+    const bool restoredDue = restore(now);
+    if (schedule_.is<Stopped>()) {
+        schedule_.startWorking(now, workInterval());
+    }
+    publish(now);
+    const BreakScheduleEvents events = schedule_.advance(now, workInterval());
+    publish(now);
+    persist();
+    handleEvents(events, now);
+    // A break that was due, or fell due while the application was not running, is shown now.
+    if (restoredDue && !deferForActiveHoursIfOutside(now)) {
+        callBreakDue();
+    }
+    checkHeadsUp(now);
+    timerSubscription_ = time_.every(tickInterval, [this] { tick(); });
+}
+
+void BreakScheduler::stop() {
+    timerSubscription_.reset();
+    schedule_ = BreakSchedule{};
+    announcedDueAt_.reset();
+    publish(time_.now());
+    persist();
+}
+
+bool BreakScheduler::restore(const QDateTime& now) {
+    std::optional<BreakSchedule> saved = loadSchedule(defaults_);
+    if (!saved) {
+        return false;
+    }
+    schedule_ = *saved;
+    if (schedule_.is<BreakDue>()) {
+        return true;
+    }
+    schedule_.advance(now, workInterval());
+    return schedule_.is<BreakDue>();
+}
+
+void BreakScheduler::tick() {
+    const QDateTime date = time_.now();
+    const auto annotationBefore = schedule_.smartPauseState;
+    const BreakScheduleEvents events = schedule_.advance(date, workInterval());
+    publish(date);
+    if (!events.empty() || annotationBefore != schedule_.smartPauseState) {
+        persist();
+    }
+    handleEvents(events, date);
+    checkHeadsUp(date);
+}
+
+void BreakScheduler::publish(const QDateTime& date) {
+    currentDate_ = date;
+    state_ = schedule_.state;
+    emit published();
+}
+
+void BreakScheduler::persist() {
+    saveSchedule(defaults_, schedule_);
+}
+
+void BreakScheduler::commit(const QDateTime& now) {
+    announcedDueAt_.reset();
+    publish(now);
+    persist();
+}
+
+void BreakScheduler::callBreakDue() {
+    if (onBreakDue) {
+        onBreakDue();
+    }
+}
+
+void BreakScheduler::handleEvents(const BreakScheduleEvents& events, const QDateTime& date) {
+    for (const BreakScheduleEvent event : events) {
+        if (event == BreakScheduleEvent::workingCycleStarted) {
+            announcedDueAt_.reset();
+            continue;
+        }
+        if (settings_.activeHoursEnabled()) {
+            const Calendar calendar = calendar_();
+            const ActiveHoursWindow window = settings_.activeHoursWindow();
+            if (!isWithinActiveHours(date, calendar, window)) {
+                const auto next = nextActiveHoursStart(date, calendar, window);
+                if (next && *next > date && schedule_.deferForActiveHours(*next, date)) {
+                    commit(date);
+                    continue;
+                }
+            }
+        }
+        callBreakDue();
+    }
+}
+
+bool BreakScheduler::deferForActiveHoursIfOutside(const QDateTime& now) {
+    const ActiveHoursWindow window = settings_.activeHoursWindow();
+    const Calendar calendar = calendar_();
+    if (!window.enabled || isWithinActiveHours(now, calendar, window)) {
+        return false;
+    }
+    const auto next = nextActiveHoursStart(now, calendar, window);
+    if (!next || *next <= now || !schedule_.deferForActiveHours(*next, now)) {
+        return false;
+    }
+    commit(now);
+    return true;
+}
+
+void BreakScheduler::checkHeadsUp(const QDateTime& date) {
+    const auto* working = schedule_.stateAs<Working>();
+    if (!working) {
+        return;
+    }
+    const QDateTime dueAt = working->dueAt;
+    if (secondsBetween(date, dueAt) > headsUpLead || dueAt <= date || announcedDueAt_ == dueAt) {
+        return;
+    }
+    // A due date outside the active hours will be held back, so it is not announced.
+    if (!isWithinActiveHours(dueAt, calendar_(), settings_.activeHoursWindow())) {
+        return;
+    }
+    announcedDueAt_ = dueAt;
+    if (onHeadsUp) {
+        onHeadsUp(dueAt);
+    }
+}
+
+void BreakScheduler::startBreakNow() {
+    if (schedule_.is<BreakDue>() || schedule_.is<BreakActive>()) {
+        return;
+    }
+    schedule_.makeBreakDue();
+    commit(time_.now());
+    callBreakDue();
+}
+
+bool BreakScheduler::snooze() {
+    const QDateTime now = time_.now();
+    if (!schedule_.snooze(addSeconds(now, snoozeDuration), now)) {
+        return false;
+    }
+    commit(now);
+    checkHeadsUp(now);
+    return true;
+}
+
+void BreakScheduler::pause(const QDateTime& until, const QDateTime& now) {
+    if (until <= now || schedule_.is<BreakDue>() || schedule_.is<BreakActive>()) {
+        return;
+    }
+    schedule_.pause(until, now);
+    commit(now);
+}
+
+void BreakScheduler::pauseForOneHour() {
+    const QDateTime now = time_.now();
+    pause(now.addSecs(3600), now);
+}
+
+void BreakScheduler::pauseUntilTomorrow() {
+    const QDateTime now = time_.now();
+    const Calendar calendar = calendar_();
+    // The next local midnight, which is not always 24 hours away.
+    if (const auto tomorrow = calendar.startOfDay(calendar.day(now).addDays(1))) {
+        pause(*tomorrow, now);
+    }
+}
+
+bool BreakScheduler::resume() {
+    const QDateTime now = time_.now();
+    if (!schedule_.resume(now, workInterval())) {
+        return false;
+    }
+    commit(now);
+    checkHeadsUp(now);
+    return true;
+}
+
+void BreakScheduler::countAwayBreak() {
+    const QDateTime now = time_.now();
+    schedule_.countAwayBreak(now, awayVisibleFor);
+    commit(now);
+}
+
+void BreakScheduler::breakStarted() {
+    const QDateTime now = time_.now();
+    schedule_.markBreakActive();
+    publish(now);
+    persist();
+}
+
+void BreakScheduler::breakFinished() {
+    const QDateTime now = time_.now();
+    schedule_.finishBreak(now);
+    commit(now);
+}
+
+bool BreakScheduler::deferForMeeting(const QDateTime& retryAt, const QDateTime& now) {
+    if (!schedule_.deferForMeeting(retryAt, now)) {
+        return false;
+    }
+    commit(now);
+    checkHeadsUp(now);
+    return true;
+}
+
+void BreakScheduler::workIntervalChanged(qint64 minutes) {
+    const QDateTime now = time_.now();
+    const BreakScheduleEvents events =
+        schedule_.applyWorkInterval(static_cast<double>(minutes) * 60.0, now);
+    commit(now);
+    handleEvents(events, now);
+    checkHeadsUp(now);
+}
+
+void BreakScheduler::activeHoursChanged() {
+    if (!schedule_.annotationAs<smartPause::OutsideActiveHours>()) {
+        return;
+    }
+    const QDateTime now = time_.now();
+    if (deferForActiveHoursIfOutside(now)) {
+        return;
+    }
+    schedule_.makeBreakDue();
+    commit(now);
+    callBreakDue();
+}
+
+} // namespace qv

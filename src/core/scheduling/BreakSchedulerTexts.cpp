@@ -1,0 +1,94 @@
+#include "scheduling/BreakScheduler.h"
+#include "scheduling/CountdownText.h"
+
+#include <cmath>
+
+namespace qv {
+
+using namespace scheduleState;
+
+QString countdownText(double seconds) {
+    const double rounded = std::ceil(std::isfinite(seconds) ? seconds : 0.0);
+    const long long total = rounded > 0 ? static_cast<long long>(rounded) : 0;
+    const long long minutes = total % 3600 / 60;
+    const long long secs = total % 60;
+    if (total >= 3600) {
+        return QString::asprintf("%lld:%02lld:%02lld", total / 3600, minutes, secs);
+    }
+    return QString::asprintf("%02lld:%02lld", minutes, secs);
+}
+
+namespace {
+
+QString remainingUntil(const QDateTime& from, const QDateTime& to) {
+    return countdownText(std::max(0.0, secondsBetween(from, to)));
+}
+
+} // namespace
+
+QString BreakScheduler::menuBarTitle() const {
+    const auto& annotation = schedule_.smartPauseState;
+    if (const auto* working = std::get_if<Working>(&state_)) {
+        if (schedule_.annotationAs<smartPause::Meeting>()) {
+            return QStringLiteral("Meeting");
+        }
+        if (schedule_.annotationAs<smartPause::OutsideActiveHours>()) {
+            return QStringLiteral("Off hours");
+        }
+        return remainingUntil(currentDate_, working->dueAt);
+    }
+    if (std::holds_alternative<Cooldown>(state_)) {
+        return annotation ? QStringLiteral("Away break") : QStringLiteral("Resetting");
+    }
+    if (std::holds_alternative<Paused>(state_)) {
+        return QStringLiteral("Paused");
+    }
+    if (std::holds_alternative<BreakDue>(state_)) {
+        return QStringLiteral("Break due");
+    }
+    if (std::holds_alternative<BreakActive>(state_)) {
+        return QStringLiteral("Break");
+    }
+    return QStringLiteral("Starting…");
+}
+
+QString BreakScheduler::statusText() const {
+    if (const auto* working = std::get_if<Working>(&state_)) {
+        const QString remaining = remainingUntil(currentDate_, working->dueAt);
+        if (schedule_.annotationAs<smartPause::Meeting>()) {
+            return QStringLiteral("Smart Pause detected a meeting; retrying the break in ") +
+                   remaining;
+        }
+        if (schedule_.annotationAs<smartPause::AwayBreakCounted>()) {
+            return QStringLiteral("Smart Pause counted away time as a break; next break in ") +
+                   remaining;
+        }
+        if (const auto* held = schedule_.annotationAs<smartPause::OutsideActiveHours>()) {
+            return QStringLiteral("Outside active hours; the break waits until ") +
+                   calendar_().shortTime(held->resumeAt);
+        }
+        return QStringLiteral("Next break in ") + remaining;
+    }
+    if (const auto* cooldown = std::get_if<Cooldown>(&state_)) {
+        const QString remaining = remainingUntil(currentDate_, cooldown->until);
+        if (schedule_.smartPauseState) {
+            return QStringLiteral(
+                       "Smart Pause counted away time as a break; next cycle starts in ") +
+                   remaining;
+        }
+        return QStringLiteral("Next cycle starts in ") + remaining;
+    }
+    if (const auto* paused = std::get_if<Paused>(&state_)) {
+        return QStringLiteral("Paused until ") +
+               calendar_().abbreviatedDateShortTime(paused->until);
+    }
+    if (std::holds_alternative<BreakDue>(state_)) {
+        return QStringLiteral("Break due");
+    }
+    if (std::holds_alternative<BreakActive>(state_)) {
+        return QStringLiteral("Break in progress");
+    }
+    return QStringLiteral("Starting scheduler…");
+}
+
+} // namespace qv

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+namespace qv {
+
+// Seconds rounded up: "MM:SS" below an hour, "H:MM:SS" from an hour on.
+QString countdownText(double seconds);
+
+} // namespace qv
