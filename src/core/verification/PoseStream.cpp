@@ -95,12 +95,13 @@ PoseStreamReader::PoseStreamReader(QIODevice& device, bool skipBadFrames)
 
 std::optional<QByteArray> PoseStreamReader::nextLine() {
     while (!device_.atEnd()) {
-        QByteArray line = device_.readLine(maximumLineBytes + 1);
+        QByteArray line = device_.readLine(maximumLineBytes);
         ++lineNumber_;
-        if (line.size() > maximumLineBytes && !line.endsWith('\n')) {
-            while (!device_.atEnd() && !device_.readLine(maximumLineBytes + 1).endsWith('\n')) {
+        // Only the last line of a stream may lack its newline; any other did not fit.
+        if (!line.endsWith('\n') && !device_.atEnd()) {
+            while (!device_.atEnd() && !device_.readLine(maximumLineBytes).endsWith('\n')) {
             }
-            return QByteArray("\x01"); // never valid JSON: reported as a bad line
+            return QByteArray(); // stands for a line too long to be a frame
         }
         if (!isBlank(line)) {
             return line;
@@ -115,7 +116,7 @@ bool PoseStreamReader::readHeader() {
         error_ = PoseStreamIssue{lineNumber_, QStringLiteral("empty, not a pose stream")};
         return false;
     }
-    const QJsonObject header = QJsonDocument::fromJson(*line).object();
+    const QJsonObject header = QJsonDocument::fromJson(*line).object(); // empty if too long
     if (header.value(QLatin1String("format")).toString() != poseformat::formatName) {
         error_ = PoseStreamIssue{lineNumber_, QStringLiteral("not a pose stream (no format line)")};
         return false;
@@ -135,7 +136,10 @@ std::optional<PoseFrame> PoseStreamReader::next() {
         return std::nullopt;
     }
     while (const auto line = nextLine()) {
-        FrameOrError parsed = parseFrame(*line);
+        FrameOrError parsed =
+            line->isEmpty()
+                ? FrameOrError(QStringLiteral("longer than %1 bytes").arg(maximumLineBytes))
+                : parseFrame(*line);
         if (auto* frame = std::get_if<PoseFrame>(&parsed)) {
             if (!lastTime_ || frame->capturedAt > *lastTime_) {
                 lastTime_ = frame->capturedAt;
