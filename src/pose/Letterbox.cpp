@@ -1,0 +1,86 @@
+#include "Letterbox.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace qv::pose {
+
+Letterbox fitLetterbox(int imageWidth, int imageHeight, int side) {
+    Letterbox box;
+    box.side = side;
+    if (imageWidth <= 0 || imageHeight <= 0 || side <= 0) {
+        return box;
+    }
+    const double scale = static_cast<double>(side) / std::max(imageWidth, imageHeight);
+    box.contentWidth = std::clamp(static_cast<int>(std::lround(imageWidth * scale)), 1, side);
+    box.contentHeight = std::clamp(static_cast<int>(std::lround(imageHeight * scale)), 1, side);
+    box.left = (side - box.contentWidth) / 2;
+    box.top = (side - box.contentHeight) / 2;
+    return box;
+}
+
+double Letterbox::imageX(double squareX) const {
+    if (contentWidth <= 0) {
+        return 0.0;
+    }
+    return std::clamp((squareX * side - left) / contentWidth, 0.0, 1.0);
+}
+
+double Letterbox::imageY(double squareY) const {
+    if (contentHeight <= 0) {
+        return 0.0;
+    }
+    return std::clamp((squareY * side - top) / contentHeight, 0.0, 1.0);
+}
+
+namespace {
+
+// For one output coordinate: the two source coordinates and the weight of the second.
+struct Tap {
+    int first = 0;
+    int second = 0;
+    float weight = 0;
+};
+
+std::vector<Tap> taps(int sourceSize, int targetSize) {
+    std::vector<Tap> result(static_cast<std::size_t>(targetSize));
+    const double ratio = static_cast<double>(sourceSize) / targetSize;
+    for (int i = 0; i < targetSize; ++i) {
+        const double position = std::clamp((i + 0.5) * ratio - 0.5, 0.0, sourceSize - 1.0);
+        const int first = static_cast<int>(position);
+        result[static_cast<std::size_t>(i)] = {first, std::min(first + 1, sourceSize - 1),
+                                               static_cast<float>(position - first)};
+    }
+    return result;
+}
+
+} // namespace
+
+void fillLetterbox(const Image& image, const Letterbox& box, float* out) {
+    std::fill(out, out + static_cast<std::size_t>(box.side) * box.side * 3, 0.0f);
+    if (image.isNull() || box.contentWidth <= 0 || box.contentHeight <= 0) {
+        return;
+    }
+    const std::vector<Tap> columns = taps(image.width(), box.contentWidth);
+    const std::vector<Tap> rows = taps(image.height(), box.contentHeight);
+    for (int y = 0; y < box.contentHeight; ++y) {
+        const Tap& row = rows[static_cast<std::size_t>(y)];
+        const std::uint8_t* upper = image.row(row.first);
+        const std::uint8_t* lower = image.row(row.second);
+        float* target = out + (static_cast<std::size_t>(box.top + y) * box.side + box.left) * 3;
+        for (int x = 0; x < box.contentWidth; ++x) {
+            const Tap& column = columns[static_cast<std::size_t>(x)];
+            const std::size_t a = static_cast<std::size_t>(column.first) * 3;
+            const std::size_t b = static_cast<std::size_t>(column.second) * 3;
+            for (int c = 0; c < 3; ++c) {
+                const float top = upper[a + c] + (upper[b + c] - upper[a + c]) * column.weight;
+                const float bottom = lower[a + c] + (lower[b + c] - lower[a + c]) * column.weight;
+                // The model's input is declared as whole pixel values.
+                target[x * 3 + c] = std::floor(top + (bottom - top) * row.weight + 0.5f);
+            }
+        }
+    }
+}
+
+} // namespace qv::pose

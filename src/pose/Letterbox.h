@@ -1,0 +1,28 @@
+#pragma once
+
+#include "media/Image.h"
+
+namespace qv::pose {
+
+// Where an image of any shape sits inside the model's square input: scaled to fit, centred,
+// the rest black. Keeps the geometry so that positions can be mapped back to the image.
+struct Letterbox {
+    int side = 0;         // the model's input side, pixels
+    int contentWidth = 0; // the image inside the square, pixels
+    int contentHeight = 0;
+    int left = 0; // its top-left corner inside the square
+    int top = 0;
+
+    // Position in the square (0 … 1 over the side) to position in the image (0 … 1 over
+    // its width and height), kept inside the image.
+    double imageX(double squareX) const;
+    double imageY(double squareY) const;
+};
+
+Letterbox fitLetterbox(int imageWidth, int imageHeight, int side);
+
+// Writes the letterboxed image as side × side × 3 floats holding whole numbers (RGB,
+// 0 … 255), resampled bilinearly with pixel centres at half-pixel positions.
+void fillLetterbox(const Image& image, const Letterbox& box, float* out);
+
+} // namespace qv::pose

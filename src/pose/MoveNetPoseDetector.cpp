@@ -1,0 +1,126 @@
+#include "MoveNetPoseDetector.h"
+
+#include "GraphModel.h"
+#include "Letterbox.h"
+#include "XnnTrunk.h"
+
+#include <QDir>
+#include <algorithm>
+
+namespace qv {
+
+namespace {
+
+const QString modelStem = QStringLiteral("movenet-multipose");
+const QString graphPrefix = QStringLiteral("StatefulPartitionedCall/");
+
+// The head tensors of the graph, in the order HeadTensors wants them.
+QStringList headNames() {
+    return {graphPrefix + QStringLiteral("Sigmoid"),
+            graphPrefix + QStringLiteral("Sigmoid_1"),
+            graphPrefix + QStringLiteral("kpt_regress_0/conv2d_8/BiasAdd"),
+            graphPrefix + QStringLiteral("kpt_offset_0/conv2d_9/BiasAdd"),
+            graphPrefix + QStringLiteral("box_scale_0/conv2d_5/BiasAdd"),
+            graphPrefix + QStringLiteral("box_offset_0/conv2d_6/BiasAdd")};
+}
+
+} // namespace
+
+QString defaultPoseModelDir() {
+    const QString fromEnvironment = qEnvironmentVariable("QV_MODEL_DIR");
+    return fromEnvironment.isEmpty() ? QStringLiteral(QV_MODEL_DIR) : fromEnvironment;
+}
+
+std::unique_ptr<MoveNetPoseDetector> MoveNetPoseDetector::load(const PoseEngineSettings& settings,
+                                                               QString* error) {
+    QString ignored;
+    QString& message = error != nullptr ? *error : ignored;
+    if (settings.inputSize < 64 || settings.inputSize > 1024 || settings.inputSize % 32 != 0) {
+        message = QStringLiteral("The pose model's input size must be a multiple of 32 from 64 to "
+                                 "1024, not %1.")
+                      .arg(settings.inputSize);
+        return nullptr;
+    }
+    PoseEngineSettings chosen = settings;
+    chosen.threadCount = std::clamp(settings.threadCount, 1, 16);
+    if (chosen.modelDir.isEmpty()) {
+        chosen.modelDir = defaultPoseModelDir();
+    }
+    if (!QDir(chosen.modelDir).exists()) {
+        message = QStringLiteral("The pose model folder %1 is missing; scripts/setup.sh fetches "
+                                 "it.")
+                      .arg(chosen.modelDir);
+        return nullptr;
+    }
+    const auto model = pose::GraphModel::load(chosen.modelDir, modelStem, &message);
+    if (!model) {
+        return nullptr;
+    }
+    auto trunk = pose::XnnTrunk::build(*model, chosen.inputSize, chosen.inputSize, headNames(),
+                                       chosen.threadCount, &message);
+    if (!trunk) {
+        return nullptr;
+    }
+    return std::unique_ptr<MoveNetPoseDetector>(
+        new MoveNetPoseDetector(std::move(chosen), std::move(trunk)));
+}
+
+MoveNetPoseDetector::MoveNetPoseDetector(PoseEngineSettings settings,
+                                         std::unique_ptr<pose::XnnTrunk> trunk)
+    : settings_(std::move(settings))
+    , trunk_(std::move(trunk)) {}
+
+MoveNetPoseDetector::~MoveNetPoseDetector() = default;
+
+std::vector<pose::Candidate> MoveNetPoseDetector::infer(const float* input) {
+    std::copy(input, input + trunk_->inputSize(), trunk_->input());
+    return runModel();
+}
+
+std::vector<pose::Candidate> MoveNetPoseDetector::runModel() {
+    if (!trunk_->run()) {
+        return {};
+    }
+    pose::HeadTensors heads;
+    const auto& centre = trunk_->output(0);
+    heads.height = centre.shape[1];
+    heads.width = centre.shape[2];
+    heads.centre = centre.data.data();
+    heads.keypointHeatmap = trunk_->output(1).data.data();
+    heads.keypointRegression = trunk_->output(2).data.data();
+    heads.keypointOffset = trunk_->output(3).data.data();
+    heads.boxScale = trunk_->output(4).data.data();
+    heads.boxOffset = trunk_->output(5).data.data();
+    const auto side = static_cast<std::size_t>(settings_.inputSize);
+    return pose::decodeMultiPose(heads, side, side);
+}
+
+DetectedPeople MoveNetPoseDetector::detect(const Image& image) {
+    if (image.isNull()) {
+        return {};
+    }
+    const pose::Letterbox box = pose::fitLetterbox(image.width(), image.height(), inputSize());
+    pose::fillLetterbox(image, box, trunk_->input());
+    DetectedPeople people;
+    for (const auto& candidate : runModel()) {
+        const float score = candidate[pose::candidateValueCount - 1];
+        if (!(score >= settings_.minimumPersonScore)) {
+            continue;
+        }
+        DetectedPerson person;
+        person.score = score;
+        for (int k = 0; k < bodyKeypointCount; ++k) {
+            auto& keypoint = person.keypoints[static_cast<std::size_t>(k)];
+            keypoint.y = box.imageY(candidate[static_cast<std::size_t>(3 * k)]);
+            keypoint.x = box.imageX(candidate[static_cast<std::size_t>(3 * k + 1)]);
+            keypoint.confidence = candidate[static_cast<std::size_t>(3 * k + 2)];
+        }
+        people.push_back(person);
+    }
+    std::stable_sort(
+        people.begin(), people.end(),
+        [](const DetectedPerson& a, const DetectedPerson& b) { return a.score > b.score; });
+    return people;
+}
+
+} // namespace qv

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "MultiPoseDecoder.h"
+#include "verification/PoseDetector.h"
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+namespace qv {
+
+namespace pose {
+class XnnTrunk;
+}
+
+struct PoseEngineSettings {
+    // Side of the square the frame is letterboxed into; a multiple of 32. 256 sees people
+    // further away, 192 takes about half the time.
+    int inputSize = 256;
+    int threadCount = 2;
+    // Below this person score a candidate is not reported. Frames with nobody in them score
+    // under 0.1 and real people, even half hidden or far away, over 0.3; 0.2 sits between.
+    float minimumPersonScore = 0.2f;
+    // The folder with the model files; empty for defaultPoseModelDir().
+    QString modelDir;
+};
+
+// The folder the build was configured with (QV_MODEL_DIR), unless the environment variable
+// QV_MODEL_DIR names another.
+QString defaultPoseModelDir();
+
+// Body pose from the multi-person MoveNet model (a TensorFlow.js graph model) run with
+// XNNPACK. Loading reads and compiles the model; keep the detector only for a camera run.
+class MoveNetPoseDetector final : public PoseDetector {
+public:
+    // Returns nothing and sets `error` to a sentence for the user when the model is missing,
+    // damaged or cannot run here.
+    static std::unique_ptr<MoveNetPoseDetector> load(const PoseEngineSettings& settings,
+                                                     QString* error);
+    ~MoveNetPoseDetector() override;
+
+    DetectedPeople detect(const Image& image) override;
+
+    // The graph's own output for one model input: inputSize² × 3 whole pixel values (RGB,
+    // rows top first). For comparing with a reference run of the original graph.
+    std::vector<pose::Candidate> infer(const float* input);
+
+    int inputSize() const { return settings_.inputSize; }
+
+private:
+    MoveNetPoseDetector(PoseEngineSettings settings, std::unique_ptr<pose::XnnTrunk> trunk);
+    std::vector<pose::Candidate> runModel(); // on what the trunk's input holds
+
+    PoseEngineSettings settings_;
+    std::unique_ptr<pose::XnnTrunk> trunk_;
+};
+
+} // namespace qv

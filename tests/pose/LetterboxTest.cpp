@@ -1,0 +1,81 @@
+#include "Letterbox.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+using qv::Image;
+using qv::pose::fillLetterbox;
+using qv::pose::fitLetterbox;
+
+TEST(LetterboxTest, FitsAndCentresEveryShape) {
+    struct Case {
+        int width, height, side;
+        int contentWidth, contentHeight, left, top;
+    };
+    const Case cases[] = {
+        {640, 480, 256, 256, 192, 0, 32},  {480, 640, 256, 192, 256, 32, 0},
+        {1280, 720, 192, 192, 108, 0, 42}, {100, 100, 192, 192, 192, 0, 0},
+        {1, 1000, 256, 1, 256, 127, 0},    {3000, 2, 256, 256, 1, 0, 127},
+    };
+    for (const auto& c : cases) {
+        const auto box = fitLetterbox(c.width, c.height, c.side);
+        EXPECT_EQ(box.contentWidth, c.contentWidth) << c.width << "x" << c.height;
+        EXPECT_EQ(box.contentHeight, c.contentHeight) << c.width << "x" << c.height;
+        EXPECT_EQ(box.left, c.left) << c.width << "x" << c.height;
+        EXPECT_EQ(box.top, c.top) << c.width << "x" << c.height;
+    }
+}
+
+// A point found in the square lands on the same spot of the original image, and points in
+// the black bars are kept inside the image.
+TEST(LetterboxTest, MapsSquarePositionsBackOntoTheImage) {
+    const auto box = fitLetterbox(640, 480, 256); // content rows 32 … 224
+    EXPECT_DOUBLE_EQ(box.imageX(0.0), 0.0);
+    EXPECT_DOUBLE_EQ(box.imageX(0.25), 0.25);
+    EXPECT_DOUBLE_EQ(box.imageY(32.0 / 256), 0.0);
+    EXPECT_DOUBLE_EQ(box.imageY(128.0 / 256), 0.5);
+    EXPECT_DOUBLE_EQ(box.imageY(224.0 / 256), 1.0);
+    EXPECT_DOUBLE_EQ(box.imageY(0.02), 0.0);
+    EXPECT_DOUBLE_EQ(box.imageY(0.98), 1.0);
+
+    const auto portrait = fitLetterbox(480, 640, 256);
+    EXPECT_DOUBLE_EQ(portrait.imageX(96.0 / 256), 1.0 / 3); // content columns 32 … 224
+    EXPECT_DOUBLE_EQ(portrait.imageY(0.75), 0.75);
+}
+
+TEST(LetterboxTest, CopiesThePictureIntoTheMiddleAndLeavesTheBarsBlack) {
+    Image image(64, 32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            std::uint8_t* pixel = image.row(y) + x * 3;
+            pixel[0] = 200;
+            pixel[1] = static_cast<std::uint8_t>(x < 32 ? 0 : 255); // left half dark green
+            pixel[2] = 7;
+        }
+    }
+    const auto box = fitLetterbox(image.width(), image.height(), 32); // 32 × 16 at row 8
+    std::vector<float> out(32 * 32 * 3, -1.0f);
+    fillLetterbox(image, box, out.data());
+    const auto at = [&](int x, int y, int c) {
+        return out[static_cast<std::size_t>((y * 32 + x) * 3 + c)];
+    };
+
+    for (int x = 0; x < 32; ++x) {
+        EXPECT_EQ(at(x, 7, 0), 0.0f);
+        EXPECT_EQ(at(x, 24, 0), 0.0f);
+        EXPECT_EQ(at(x, 8, 0), 200.0f);
+        EXPECT_EQ(at(x, 23, 2), 7.0f);
+    }
+    EXPECT_EQ(at(0, 16, 1), 0.0f);
+    EXPECT_EQ(at(31, 16, 1), 255.0f);
+    // The two halves meet between the middle columns.
+    EXPECT_GT(at(16, 16, 1), at(15, 16, 1));
+}
+
+TEST(LetterboxTest, LeavesAnEmptyImageAllBlack) {
+    const auto box = fitLetterbox(0, 0, 32);
+    std::vector<float> out(32 * 32 * 3, -1.0f);
+    fillLetterbox(Image(), box, out.data());
+    EXPECT_TRUE(std::all_of(out.begin(), out.end(), [](float v) { return v == 0.0f; }));
+    EXPECT_DOUBLE_EQ(box.imageX(0.5), 0.0);
+}

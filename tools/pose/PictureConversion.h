@@ -1,0 +1,12 @@
+#pragma once
+
+#include "media/Image.h"
+
+#include <QImage>
+
+namespace qv::tools {
+
+// A picture in any of Qt's formats as the engine's tightly packed RGB image.
+Image toImage(const QImage& picture);
+
+} // namespace qv::tools

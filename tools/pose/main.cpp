@@ -1,0 +1,140 @@
+// quorvantel-pose: runs the pose engine on one picture. Draws the skeletons it finds into a
+// PNG, prints them, and can write the model's input square and raw output for comparisons
+// with a reference run of the original graph. Writes nothing it is not asked to.
+
+#include "Letterbox.h"
+#include "MoveNetPoseDetector.h"
+#include "PictureConversion.h"
+#include "SkeletonDrawing.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTextStream>
+#include <vector>
+
+namespace {
+
+QTextStream& err() {
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+bool writeModelInput(const QString& path, const std::vector<float>& input, int side) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    QByteArray bytes = QByteArrayLiteral("P6\n") + QByteArray::number(side) + ' ' +
+                       QByteArray::number(side) + QByteArrayLiteral("\n255\n");
+    for (const float value : input) {
+        bytes.append(static_cast<char>(static_cast<unsigned char>(value)));
+    }
+    return file.write(bytes) == bytes.size();
+}
+
+QJsonArray rawJson(const std::vector<qv::pose::Candidate>& candidates) {
+    QJsonArray rows;
+    for (const auto& candidate : candidates) {
+        QJsonArray row;
+        for (const float value : candidate) {
+            row.append(static_cast<double>(value));
+        }
+        rows.append(row);
+    }
+    return rows;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Finds the people in a picture and draws their skeletons into a PNG."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("picture"), QStringLiteral("Picture to read."));
+    parser.addPositionalArgument(QStringLiteral("output"),
+                                 QStringLiteral("PNG to write with the skeletons drawn in."),
+                                 QStringLiteral("[output]"));
+    const QCommandLineOption modelDir(QStringLiteral("model-dir"),
+                                      QStringLiteral("Folder with the model files."),
+                                      QStringLiteral("folder"), qv::defaultPoseModelDir());
+    const QCommandLineOption inputSize(QStringLiteral("input-size"),
+                                       QStringLiteral("Model input side (multiple of 32)."),
+                                       QStringLiteral("pixels"), QStringLiteral("256"));
+    const QCommandLineOption threads(QStringLiteral("threads"), QStringLiteral("Threads."),
+                                     QStringLiteral("count"), QStringLiteral("2"));
+    const QCommandLineOption minScore(QStringLiteral("min-score"),
+                                      QStringLiteral("Lowest person score reported."),
+                                      QStringLiteral("score"), QStringLiteral("0.2"));
+    const QCommandLineOption minConfidence(QStringLiteral("min-confidence"),
+                                           QStringLiteral("Lowest keypoint confidence drawn."),
+                                           QStringLiteral("confidence"), QStringLiteral("0.3"));
+    const QCommandLineOption modelInput(
+        QStringLiteral("model-input"),
+        QStringLiteral("Also write the letterboxed model input as a binary PPM."),
+        QStringLiteral("file"));
+    const QCommandLineOption raw(QStringLiteral("raw"),
+                                 QStringLiteral("Print the graph's raw output as JSON."));
+    parser.addOptions({modelDir, inputSize, threads, minScore, minConfidence, modelInput, raw});
+    parser.process(app);
+
+    const QStringList arguments = parser.positionalArguments();
+    if (arguments.isEmpty() || arguments.size() > 2) {
+        parser.showHelp(2);
+    }
+    const QImage picture(arguments[0]);
+    if (picture.isNull()) {
+        err() << "quorvantel-pose: cannot read the picture " << arguments[0] << "\n";
+        return 1;
+    }
+
+    qv::PoseEngineSettings settings;
+    settings.modelDir = parser.value(modelDir);
+    settings.inputSize = parser.value(inputSize).toInt();
+    settings.threadCount = parser.value(threads).toInt();
+    settings.minimumPersonScore = parser.value(minScore).toFloat();
+    QString error;
+    const auto detector = qv::MoveNetPoseDetector::load(settings, &error);
+    if (!detector) {
+        err() << "quorvantel-pose: " << error << "\n";
+        return 1;
+    }
+
+    const qv::Image image = qv::tools::toImage(picture);
+    QTextStream out(stdout);
+    if (parser.isSet(modelInput) || parser.isSet(raw)) {
+        const int side = detector->inputSize();
+        const auto box = qv::pose::fitLetterbox(image.width(), image.height(), side);
+        std::vector<float> input(static_cast<std::size_t>(side) * side * 3);
+        qv::pose::fillLetterbox(image, box, input.data());
+        if (parser.isSet(modelInput) && !writeModelInput(parser.value(modelInput), input, side)) {
+            err() << "quorvantel-pose: cannot write " << parser.value(modelInput) << "\n";
+            return 1;
+        }
+        if (parser.isSet(raw)) {
+            out << QJsonDocument(rawJson(detector->infer(input.data()))).toJson();
+        }
+    }
+
+    const qv::DetectedPeople people = detector->detect(image);
+    for (std::size_t p = 0; p < people.size(); ++p) {
+        out << "person " << p << " score " << people[p].score << "\n";
+        for (const auto& keypoint : people[p].keypoints) {
+            out << "  " << keypoint.x << " " << keypoint.y << " " << keypoint.confidence << "\n";
+        }
+    }
+    if (arguments.size() == 2) {
+        QImage drawn = picture.convertToFormat(QImage::Format_RGB32);
+        qv::tools::drawSkeletons(drawn, people, parser.value(minConfidence).toFloat());
+        if (!drawn.save(arguments[1], "PNG")) {
+            err() << "quorvantel-pose: cannot write " << arguments[1] << "\n";
+            return 1;
+        }
+    }
+    return 0;
+}
