@@ -128,3 +128,15 @@ TEST(SettingsFileStore, UnwritableFileKeepsValuesInMemoryAndSaysSo) {
     EXPECT_EQ(store.integer("u.int"), 5);
     EXPECT_FALSE(store.isPersistent());
 }
+
+TEST(SettingsFileStore, TwoStoresOnOneFileSeeEachOthersWritesAtOnce) {
+    qv::test::TemporaryHome home;
+    const QString path = home.filePath("shared.conf");
+    qv::SettingsFileStore writer(path);
+    qv::SettingsFileStore reader(path);
+    EXPECT_FALSE(reader.integer("s.int"));
+    writer.setInteger("s.int", 3);
+    EXPECT_EQ(reader.integer("s.int"), 3);
+    writer.remove("s.int");
+    EXPECT_FALSE(reader.integer("s.int"));
+}
