@@ -148,6 +148,11 @@ const ConstTensor* GraphModel::constant(const QString& name) const {
     return found == constants_.end() ? nullptr : &found->second;
 }
 
+std::vector<float> GraphModel::takeFloats(const QString& name) {
+    const auto found = constants_.find(name);
+    return found == constants_.end() ? std::vector<float>{} : std::move(found->second.floats);
+}
+
 std::optional<GraphModel> GraphModel::load(const QString& folder, const QString& stem,
                                            QString* error) {
     const QString jsonPath = QDir(folder).filePath(stem + QStringLiteral(".json"));

@@ -45,6 +45,9 @@ public:
 
     const GraphNode* node(const QString& name) const;
     const ConstTensor* constant(const QString& name) const;
+    // Hands the tensor's values over to the caller, leaving the constant empty: compiling
+    // then needs no second copy of the weights.
+    std::vector<float> takeFloats(const QString& name);
     const std::vector<GraphNode>& nodes() const { return nodes_; }
 
     // Splits "node:1" into ("node", 1); a plain name is output 0.

@@ -7,6 +7,10 @@
 #include <QDir>
 #include <algorithm>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace qv {
 
 namespace {
@@ -52,7 +56,7 @@ std::unique_ptr<MoveNetPoseDetector> MoveNetPoseDetector::load(const PoseEngineS
                       .arg(chosen.modelDir);
         return nullptr;
     }
-    const auto model = pose::GraphModel::load(chosen.modelDir, modelStem, &message);
+    auto model = pose::GraphModel::load(chosen.modelDir, modelStem, &message);
     if (!model) {
         return nullptr;
     }
@@ -70,7 +74,14 @@ MoveNetPoseDetector::MoveNetPoseDetector(PoseEngineSettings settings,
     : settings_(std::move(settings))
     , trunk_(std::move(trunk)) {}
 
-MoveNetPoseDetector::~MoveNetPoseDetector() = default;
+MoveNetPoseDetector::~MoveNetPoseDetector() {
+    trunk_.reset();
+#ifdef __GLIBC__
+    // The model's buffers are many medium-sized blocks that the allocator would otherwise keep
+    // for the rest of the process; a camera run should give its memory back when it ends.
+    malloc_trim(0);
+#endif
+}
 
 std::vector<pose::Candidate> MoveNetPoseDetector::infer(const float* input) {
     std::copy(input, input + trunk_->inputSize(), trunk_->input());

@@ -81,7 +81,7 @@ std::pair<float, float> activationRange(const GraphNode& node) {
 // TensorFlow node on the way. Small integer tensors (shapes and sizes) are evaluated here.
 class TrunkCompiler {
 public:
-    TrunkCompiler(const GraphModel& model, XnnTrunk& trunk, xnn_subgraph_t subgraph)
+    TrunkCompiler(GraphModel& model, XnnTrunk& trunk, xnn_subgraph_t subgraph)
         : model_(model)
         , trunk_(trunk)
         , subgraph_(subgraph) {}
@@ -167,6 +167,16 @@ private:
         return *tensor;
     }
 
+    // The constant's values, moved out of the model: each filter and bias feeds one node.
+    std::vector<float> takeConstant(const GraphNode& node, int index, std::size_t expected) {
+        const ConstTensor& tensor = constantInput(node, index);
+        if (!tensor.isFloat || tensor.floats.size() != expected) {
+            fail(QStringLiteral("%1 has a weight of the wrong size or one used twice")
+                     .arg(node.name));
+        }
+        return model_.takeFloats(GraphModel::splitInput(node.inputs.value(index)).first);
+    }
+
     const Value& resolve(const QString& input) {
         const auto [name, port] = GraphModel::splitInput(input);
         if (port != 0) {
@@ -243,17 +253,17 @@ private:
 
     Value convolution(const GraphNode& node, bool depthwise) {
         const Value input = resolve(node.inputs.value(0));
-        const ConstTensor& filter = constantInput(node, 1);
+        const std::vector<std::size_t> filterShape = constantInput(node, 1).shape;
         const auto strides = node.intListAttribute(QStringLiteral("strides"));
         const auto dilations = node.intListAttribute(QStringLiteral("dilations"));
-        if (input.shape.size() != 4 || filter.shape.size() != 4 || strides.size() != 4 ||
+        if (input.shape.size() != 4 || filterShape.size() != 4 || strides.size() != 4 ||
             (!dilations.empty() && (dilations[1] != 1 || dilations[2] != 1))) {
             fail(QStringLiteral("convolution %1 has an unsupported form").arg(node.name));
         }
-        const std::size_t kernelH = filter.shape[0];
-        const std::size_t kernelW = filter.shape[1];
-        const std::size_t inChannels = filter.shape[2];
-        const std::size_t perInput = filter.shape[3];
+        const std::size_t kernelH = filterShape[0];
+        const std::size_t kernelW = filterShape[1];
+        const std::size_t inChannels = filterShape[2];
+        const std::size_t perInput = filterShape[3];
         const std::size_t outChannels = depthwise ? inChannels * perInput : perInput;
         if (input.shape[3] != inChannels) {
             fail(QStringLiteral("convolution %1 expects %2 channels")
@@ -269,27 +279,25 @@ private:
         std::uint32_t biasId = XNN_INVALID_VALUE_ID;
         auto range = std::pair{-noLimit, noLimit};
         if (node.op != QLatin1String("DepthwiseConv2dNative")) {
-            const ConstTensor& bias = constantInput(node, 2);
-            if (bias.elementCount() != outChannels) {
-                fail(QStringLiteral("convolution %1 has a bias of the wrong size").arg(node.name));
-            }
-            biasId = defineStatic(bias.floats, {outChannels});
+            biasId = defineStatic(takeConstant(node, 2, outChannels), {outChannels});
             range = activationRange(node);
         }
         // TensorFlow keeps filters as [h, w, in, out]; XNNPACK wants [out, h, w, in], and for
         // depthwise [1, h, w, in * multiplier], which is the same memory order.
         std::uint32_t filterId = 0;
+        const std::size_t filterSize = kernelH * kernelW * inChannels * perInput;
         if (depthwise) {
-            filterId = defineStatic(filter.floats, {1, kernelH, kernelW, outChannels});
+            filterId =
+                defineStatic(takeConstant(node, 1, filterSize), {1, kernelH, kernelW, outChannels});
         } else {
-            std::vector<float> reordered(filter.floats.size());
+            const std::vector<float> filter = takeConstant(node, 1, filterSize);
+            std::vector<float> reordered(filter.size());
             for (std::size_t y = 0; y < kernelH; ++y)
                 for (std::size_t x = 0; x < kernelW; ++x)
                     for (std::size_t i = 0; i < inChannels; ++i)
                         for (std::size_t o = 0; o < outChannels; ++o)
                             reordered[((o * kernelH + y) * kernelW + x) * inChannels + i] =
-                                filter
-                                    .floats[((y * kernelW + x) * inChannels + i) * outChannels + o];
+                                filter[((y * kernelW + x) * inChannels + i) * outChannels + o];
             filterId =
                 defineStatic(std::move(reordered), {outChannels, kernelH, kernelW, inChannels});
         }
@@ -407,14 +415,14 @@ private:
         return output;
     }
 
-    const GraphModel& model_;
+    GraphModel& model_;
     XnnTrunk& trunk_;
     xnn_subgraph_t subgraph_;
     std::map<QString, Value> values_;
     std::map<QString, std::uint32_t> outputIds_;
 };
 
-std::unique_ptr<XnnTrunk> XnnTrunk::build(const GraphModel& model, int inputHeight, int inputWidth,
+std::unique_ptr<XnnTrunk> XnnTrunk::build(GraphModel& model, int inputHeight, int inputWidth,
                                           const QStringList& outputs, int threadCount,
                                           QString* error) {
     std::unique_ptr<XnnTrunk> trunk(new XnnTrunk);

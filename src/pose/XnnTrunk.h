@@ -23,10 +23,10 @@ public:
         std::vector<float> data;
     };
 
-    // Compiles the part of `model` that computes `outputs` for an input of the given size.
-    // Returns nothing and sets `error` when the graph holds an operation this engine does
-    // not translate, or XNNPACK refuses it.
-    static std::unique_ptr<XnnTrunk> build(const GraphModel& model, int inputHeight, int inputWidth,
+    // Compiles the part of `model` that computes `outputs` for an input of the given size,
+    // taking the weights it uses out of `model`. Returns nothing and sets `error` when the
+    // graph holds an operation this engine does not translate, or XNNPACK refuses it.
+    static std::unique_ptr<XnnTrunk> build(GraphModel& model, int inputHeight, int inputWidth,
                                            const QStringList& outputs, int threadCount,
                                            QString* error);
     ~XnnTrunk();

@@ -135,11 +135,10 @@ TEST(XnnTrunkTest, ComputesWhatTensorFlowWouldForConvolutionsAndElementwiseOps) 
     QTemporaryDir folder;
     const SmallNetwork network;
     network.write(folder.path());
-    QString error;
-    const auto model = GraphModel::load(folder.path(), "tiny", &error);
-    ASSERT_TRUE(model) << error.toStdString();
-
     for (const int threads : {1, 2}) {
+        QString error;
+        auto model = GraphModel::load(folder.path(), "tiny", &error);
+        ASSERT_TRUE(model) << error.toStdString();
         const auto trunk = XnnTrunk::build(*model, 6, 6, {"out", "head"}, threads, &error);
         ASSERT_TRUE(trunk) << error.toStdString();
         Tensor input{6, 6, 3, randomValues(6 * 6 * 3, 0, 255, 6)};
@@ -170,7 +169,7 @@ TEST(XnnTrunkTest, RefusesGraphsItCannotTranslate) {
     model.addNode("soft", "Softmax", {"input"});
     model.write(folder.path(), "tiny");
     QString error;
-    const auto graph = GraphModel::load(folder.path(), "tiny", &error);
+    auto graph = GraphModel::load(folder.path(), "tiny", &error);
     ASSERT_TRUE(graph);
 
     EXPECT_FALSE(XnnTrunk::build(*graph, 8, 8, {"soft"}, 1, &error));
