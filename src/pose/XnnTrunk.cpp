@@ -456,7 +456,10 @@ std::unique_ptr<XnnTrunk> XnnTrunk::build(GraphModel& model, int inputHeight, in
     if (threadCount > 1) {
         trunk->threadPool_ = pthreadpool_create(static_cast<std::size_t>(threadCount));
     }
-    if (xnn_create_runtime_v2(subgraph, trunk->threadPool_, 0, &trunk->runtime_) !=
+    // Between frames (a camera run analyses at most 15 a second) the workers should sleep,
+    // not spin on a core the rest of the desktop could use.
+    if (xnn_create_runtime_v2(subgraph, trunk->threadPool_, XNN_FLAG_YIELD_WORKERS,
+                              &trunk->runtime_) !=
         xnn_status_success) {
         *error = QStringLiteral("XNNPACK could not prepare the pose model.");
         return nullptr;
