@@ -459,8 +459,7 @@ std::unique_ptr<XnnTrunk> XnnTrunk::build(GraphModel& model, int inputHeight, in
     // Between frames (a camera run analyses at most 15 a second) the workers should sleep,
     // not spin on a core the rest of the desktop could use.
     if (xnn_create_runtime_v2(subgraph, trunk->threadPool_, XNN_FLAG_YIELD_WORKERS,
-                              &trunk->runtime_) !=
-        xnn_status_success) {
+                              &trunk->runtime_) != xnn_status_success) {
         *error = QStringLiteral("XNNPACK could not prepare the pose model.");
         return nullptr;
     }
