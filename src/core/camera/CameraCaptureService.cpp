@@ -1,0 +1,391 @@
+#include "camera/CameraCaptureService.h"
+
+#include "camera/CameraSelection.h"
+#include "camera/FrameAnalysis.h"
+#include "camera/SerialQueue.h"
+#include "verification/SubjectTracker.h"
+
+#include <atomic>
+#include <mutex>
+
+namespace qv {
+
+namespace {
+
+const QString noCameraText = QStringLiteral("No camera was found.");
+const QString busyText =
+    QStringLiteral("Camera is busy in another app. Continuing with the honor timer.");
+const QString disconnectedText = QStringLiteral("Camera disconnected.");
+const QString interruptedText = QStringLiteral("Camera was interrupted.");
+const QString runtimeErrorText = QStringLiteral("Camera reported an error.");
+
+} // namespace
+
+struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
+    CameraBackend& backend;
+    PoseDetectorLoader loadDetector;
+
+    // Where work is posted; cleared when the service goes, so late callbacks from a
+    // device watcher post nothing.
+    std::mutex queueMutex;
+    SerialQueue* queue = nullptr;
+    MainThreadPoster* main = nullptr;
+
+    // Touched on the queue only (state is also read elsewhere, hence atomic).
+    std::atomic<State> state{State::idle};
+    std::unique_ptr<FrameSource> source;
+    std::optional<CameraDevice> activeDevice;
+    std::unique_ptr<PoseDetector> detector;
+    SubjectTracker subjectTracker;
+    std::optional<double> lastProcessed;
+    std::shared_ptr<void> devicesWatch;
+    bool hasReportedUnreadableFrame = false;
+
+    // The newest frame from the source not yet taken by the queue: a frame that arrives
+    // while an older one waits replaces it, as a camera drops late frames.
+    std::mutex incomingMutex;
+    std::optional<Frame> incoming;
+    bool isAnalysisScheduled = false;
+
+    // deliveryLock guards these four; it is held only to swap them, never while calling out.
+    mutable std::mutex deliveryLock;
+    Handlers handlers;
+    struct DeliveredFrame {
+        AnalysedFrame analysed;
+        std::shared_ptr<const void> hold; // lets a paced source go on once delivered
+    };
+    std::optional<DeliveredFrame> pendingFrame;
+    bool frameDeliveryScheduled = false;
+    bool busyFlag = false;
+
+    Core(CameraBackend& cameras, PoseDetectorLoader loader)
+        : backend(cameras)
+        , loadDetector(std::move(loader)) {}
+
+    void postToQueue(std::function<void()> work) {
+        std::lock_guard lock(queueMutex);
+        if (queue != nullptr) {
+            queue->post(std::move(work));
+        }
+    }
+
+    template <typename Method, typename... Args> void onQueue(Method method, Args... args) {
+        postToQueue([weak = weak_from_this(), method, args...] {
+            if (auto self = weak.lock()) {
+                ((*self).*method)(args...);
+            }
+        });
+    }
+
+    // --- on the queue ---
+
+    void startSequence(const std::optional<QString>& requestedID) {
+        if (state != State::idle) {
+            return;
+        }
+        state = State::starting;
+        subjectTracker.reset();
+        lastProcessed.reset();
+
+        const QList<CameraDevice> devices = backend.devices();
+        std::vector<CameraSelection::DeviceInfo> infos;
+        for (const CameraDevice& device : devices) {
+            infos.push_back({device.id, device.name, device.isBuiltIn});
+        }
+        const auto resolution = CameraSelection::resolve(requestedID, infos);
+        if (resolution.outcome.kind == CameraSelection::Outcome::Kind::unavailable) {
+            return fail(noCameraText);
+        }
+        if (resolution.outcome.kind == CameraSelection::Outcome::Kind::substituted) {
+            sendMessage(&Handlers::notice, QStringLiteral("Selected camera not found. Using ") +
+                                               resolution.outcome.usedName + '.');
+        }
+        const auto device = std::find_if(devices.begin(), devices.end(), [&](const auto& d) {
+            return d.id == resolution.deviceID;
+        });
+        if (device == devices.end()) {
+            return fail(noCameraText);
+        }
+        activeDevice = *device;
+        setBusyFlag(backend.isInUseByAnotherProcess(device->id));
+
+        if (!detector) {
+            PoseDetectorLoad load = loadDetector ? loadDetector() : PoseDetectorLoad{};
+            if (!load.detector) {
+                return fail(load.error.isEmpty()
+                                ? QStringLiteral("On-device pose tracking is not available.")
+                                : load.error);
+            }
+            detector = std::move(load.detector);
+        }
+
+        OpenedCamera opened = backend.open(device->id);
+        QString problem = opened.error;
+        if (opened.source) {
+            problem = opened.source->start(sourceCallbacks());
+            if (problem.isEmpty()) {
+                source = std::move(opened.source);
+            }
+        }
+        if (!source) {
+            return failToStart(problem);
+        }
+        devicesWatch = backend.watchDevices([weak = weak_from_this()] {
+            if (auto self = weak.lock()) {
+                self->onQueue(&Core::checkStillConnected);
+            }
+        });
+        sendMessage(
+            &Handlers::diagnostic,
+            QStringLiteral("device=%1 type=%2 rotation=0 mirrored=%3")
+                .arg(device->name,
+                     device->isBuiltIn ? QStringLiteral("builtIn") : QStringLiteral("external"),
+                     device->isBuiltIn ? QStringLiteral("true") : QStringLiteral("false")));
+        state = State::running;
+    }
+
+    void fail(const QString& text) {
+        state = State::stopped;
+        sendMessage(&Handlers::error, text);
+    }
+
+    void failToStart(const QString& problem) {
+        state = State::stopped;
+        const bool isBusy = backend.isInUseByAnotherProcess(activeDevice->id);
+        setBusyFlag(isBusy);
+        sendMessage(&Handlers::error,
+                    isBusy ? busyText
+                           : QStringLiteral("Camera could not start: ") +
+                                 (problem.isEmpty() ? QStringLiteral("unknown error.") : problem));
+    }
+
+    void stopSequence() {
+        state = State::stopped;
+        devicesWatch.reset();
+        if (source) {
+            source->stop();
+            source.reset();
+        }
+        activeDevice.reset();
+        detector.reset();
+        std::lock_guard lock(incomingMutex);
+        incoming.reset();
+    }
+
+    FrameSourceCallbacks sourceCallbacks() {
+        FrameSourceCallbacks callbacks;
+        auto weak = weak_from_this();
+        callbacks.onFrame = [weak](Frame frame) {
+            if (auto self = weak.lock()) {
+                self->receive(std::move(frame));
+            }
+        };
+        callbacks.onError = [weak](const QString& text) {
+            if (auto self = weak.lock()) {
+                self->onQueue(&Core::runtimeError, text);
+            }
+        };
+        callbacks.onInterrupted = [weak](const QString&) {
+            if (auto self = weak.lock()) {
+                self->onQueue(&Core::interrupted);
+            }
+        };
+        callbacks.onInterruptionEnded = [weak] {
+            if (auto self = weak.lock()) {
+                self->onQueue(&Core::interruptionEnded);
+            }
+        };
+        return callbacks;
+    }
+
+    void runtimeError(const QString& text) {
+        if (state == State::running) {
+            setBusyFlag(backend.isInUseByAnotherProcess(activeDevice->id));
+            sendMessage(&Handlers::error, text.isEmpty() ? runtimeErrorText : text);
+        }
+    }
+
+    void interrupted() {
+        if (state == State::running) {
+            sendMessage(&Handlers::interruption, interruptedText);
+        }
+    }
+
+    void interruptionEnded() { sendSignal(&Handlers::interruptionEnded); }
+
+    void checkStillConnected() {
+        if (state != State::running) {
+            return;
+        }
+        const QList<CameraDevice> devices = backend.devices();
+        const bool isPresent = std::any_of(devices.begin(), devices.end(),
+                                           [&](const auto& d) { return d.id == activeDevice->id; });
+        if (!isPresent) {
+            sendMessage(&Handlers::error, disconnectedText);
+        }
+    }
+
+    // --- frames: from the source's thread to the queue to the main thread ---
+
+    void receive(Frame frame) {
+        std::lock_guard lock(incomingMutex);
+        incoming = std::move(frame);
+        if (!isAnalysisScheduled) {
+            isAnalysisScheduled = true;
+            onQueue(&Core::analyseIncoming);
+        }
+    }
+
+    void analyseIncoming() {
+        std::optional<Frame> frame;
+        {
+            std::lock_guard lock(incomingMutex);
+            frame.swap(incoming);
+            isAnalysisScheduled = false;
+        }
+        if (frame) {
+            analyse(std::move(*frame));
+        }
+    }
+
+    void analyse(Frame frame) {
+        if (state != State::running) {
+            return;
+        }
+        if (lastProcessed && frame.capturedAt - *lastProcessed <
+                                 analysisIntervalSeconds - analysisIntervalTolerance) {
+            return;
+        }
+        ImageResult picture =
+            frame.picture
+                ? frame.picture()
+                : ImageResult::failure(QStringLiteral("The camera frame has no pixel data."));
+        if (!picture.isValid()) {
+            return reportUnreadableFrame(picture.error);
+        }
+        lastProcessed = frame.capturedAt;
+        AnalysedFrame analysed =
+            FrameAnalysis::analyse(std::move(picture.image), activeDevice->isBuiltIn,
+                                   frame.capturedAt, *detector, subjectTracker);
+        handOver({std::move(analysed), std::move(frame.hold)});
+    }
+
+    // A camera whose pictures cannot be read is as good as none: the run is told once.
+    void reportUnreadableFrame(const QString& reason) {
+        if (!hasReportedUnreadableFrame) {
+            hasReportedUnreadableFrame = true;
+            sendMessage(&Handlers::error,
+                        reason + QStringLiteral(" Continuing with the honor timer."));
+        }
+    }
+
+    void handOver(DeliveredFrame delivered) {
+        bool needsDrain = false;
+        {
+            std::lock_guard lock(deliveryLock);
+            if (!handlers.frame) {
+                return;
+            }
+            pendingFrame = std::move(delivered);
+            needsDrain = !frameDeliveryScheduled;
+            frameDeliveryScheduled = true;
+        }
+        if (needsDrain) {
+            main->post([weak = weak_from_this()] {
+                if (auto self = weak.lock()) {
+                    self->drain();
+                }
+            });
+        }
+    }
+
+    // --- on the main thread ---
+
+    void drain() {
+        std::optional<DeliveredFrame> frame;
+        std::function<void(const PoseSnapshot&, const Image&)> handler;
+        {
+            std::lock_guard lock(deliveryLock);
+            frame.swap(pendingFrame);
+            frameDeliveryScheduled = false;
+            handler = handlers.frame;
+        }
+        if (frame && handler) {
+            handler(frame->analysed.pose, frame->analysed.preview);
+        }
+    }
+
+    template <typename Member> void sendMessage(Member member, const QString& text) {
+        std::function<void(const QString&)> handler;
+        {
+            std::lock_guard lock(deliveryLock);
+            handler = handlers.*member;
+        }
+        if (handler) {
+            main->post([handler, text] { handler(text); });
+        }
+    }
+
+    template <typename Member> void sendSignal(Member member) {
+        std::function<void()> handler;
+        {
+            std::lock_guard lock(deliveryLock);
+            handler = handlers.*member;
+        }
+        if (handler) {
+            main->post(handler);
+        }
+    }
+
+    void setBusyFlag(bool isBusy) {
+        std::lock_guard lock(deliveryLock);
+        busyFlag = isBusy;
+    }
+};
+
+CameraCaptureService::CameraCaptureService(CameraBackend& backend, PoseDetectorLoader loadDetector)
+    : core_(std::make_shared<Core>(backend, std::move(loadDetector))) {
+    core_->queue = new SerialQueue(QStringLiteral("quorvantel-camera"));
+    core_->main = new MainThreadPoster;
+}
+
+CameraCaptureService::~CameraCaptureService() {
+    stop();
+    SerialQueue* queue = nullptr;
+    {
+        std::lock_guard lock(core_->queueMutex);
+        std::swap(queue, core_->queue);
+    }
+    delete queue; // runs the stop sequence still waiting there
+    delete core_->main;
+}
+
+void CameraCaptureService::setHandlers(Handlers handlers) {
+    std::lock_guard lock(core_->deliveryLock);
+    core_->handlers = std::move(handlers);
+}
+
+void CameraCaptureService::start(const std::optional<QString>& deviceID) {
+    core_->onQueue(&Core::startSequence, deviceID);
+}
+
+void CameraCaptureService::stop() {
+    {
+        std::lock_guard lock(core_->deliveryLock);
+        core_->handlers = {};
+        core_->pendingFrame.reset();
+        core_->frameDeliveryScheduled = false;
+    }
+    core_->onQueue(&Core::stopSequence);
+}
+
+bool CameraCaptureService::isBusy() const {
+    std::lock_guard lock(core_->deliveryLock);
+    return core_->busyFlag;
+}
+
+CameraCaptureService::State CameraCaptureService::state() const {
+    return core_->state;
+}
+
+} // namespace qv

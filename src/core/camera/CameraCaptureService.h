@@ -1,0 +1,69 @@
+#pragma once
+
+#include "camera/CameraBackend.h"
+#include "media/Image.h"
+#include "verification/PoseDetector.h"
+#include "verification/PoseSnapshot.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace qv {
+
+struct PoseDetectorLoad {
+    std::unique_ptr<PoseDetector> detector;
+    QString error; // why there is none, as a sentence for the user
+};
+// Makes the detector for one camera run; called on the capture thread.
+using PoseDetectorLoader = std::function<PoseDetectorLoad()>;
+
+// Owns the camera for one verification run. Opens the chosen camera (or a substitute), runs
+// the pose detector on at most 15 frames a second, follows one person, and hands (pose,
+// preview) pairs to the main thread, where only the newest undelivered frame is ever handed
+// on. Camera trouble arrives as short messages. The capture work runs on a thread of the
+// service's own; every handler is called on the thread that made the service.
+//
+// A service runs once: after stop() it stays stopped, and a new run needs a new service.
+class CameraCaptureService {
+public:
+    enum class State { idle, starting, running, stopped };
+
+    struct Handlers {
+        std::function<void(const PoseSnapshot&, const Image& preview)> frame;
+        std::function<void(const QString&)> error;        // the run cannot go on
+        std::function<void(const QString&)> notice;       // e.g. a substitute camera
+        std::function<void(const QString&)> interruption; // the camera paused
+        std::function<void()> interruptionEnded;
+        std::function<void(const QString&)> diagnostic; // one line per start
+    };
+
+    // Frames closer together than this (less a tolerance for timestamp rounding, so a 30
+    // frames-per-second camera gives 15 analysed frames and not 10) are not analysed.
+    static constexpr double analysisIntervalSeconds = 1.0 / 15;
+    static constexpr double analysisIntervalTolerance = 0.002;
+
+    CameraCaptureService(CameraBackend& backend, PoseDetectorLoader loadDetector);
+    ~CameraCaptureService();
+    CameraCaptureService(const CameraCaptureService&) = delete;
+    CameraCaptureService& operator=(const CameraCaptureService&) = delete;
+
+    // The owner installs the handlers before start().
+    void setHandlers(Handlers handlers);
+    // Opens the camera in the background and returns at once.
+    void start(const std::optional<QString>& deviceID);
+    // Clears the handlers and the undelivered frame, then closes the camera in the
+    // background. A handler call already on its way to the main thread may still arrive.
+    void stop();
+
+    // Another process held the camera when last looked at.
+    bool isBusy() const;
+    State state() const;
+
+private:
+    struct Core;
+    std::shared_ptr<Core> core_;
+};
+
+} // namespace qv

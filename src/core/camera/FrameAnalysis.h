@@ -1,0 +1,28 @@
+#pragma once
+
+#include "media/Image.h"
+#include "verification/PoseDetector.h"
+#include "verification/PoseSnapshot.h"
+#include "verification/SubjectTracker.h"
+
+namespace qv {
+
+struct AnalysedFrame {
+    PoseSnapshot pose;
+    Image preview;
+};
+
+// The work done on one analysed camera picture: optional mirroring (so a front camera
+// behaves like a mirror), pose detection, the choice of the person to follow, and a preview
+// whose longer side is at most maximumPreviewSide.
+struct FrameAnalysis {
+    static constexpr int maximumPreviewSide = 960;
+
+    static AnalysedFrame analyse(Image picture, bool isMirrored, double capturedAt,
+                                 PoseDetector& detector, SubjectTracker& tracker);
+};
+
+// The picture flipped left to right.
+void mirrorHorizontally(Image& image);
+
+} // namespace qv

@@ -1,0 +1,270 @@
+#include "camera/CameraCaptureService.h"
+
+#include "FakeCamera.h"
+
+#include <gtest/gtest.h>
+#include <thread>
+
+using qv::CameraCaptureService;
+using qv::CameraDevice;
+using qv::Frame;
+using qv::Image;
+using qv::PoseSnapshot;
+using qv::test::FakeCameraBackend;
+using qv::test::ScriptedPoseDetector;
+using qv::test::waitUntil;
+using State = CameraCaptureService::State;
+
+namespace {
+
+const CameraDevice builtIn{"usb-Acme_Integrated_Camera-video-index0", "Integrated Camera", true};
+const CameraDevice external{"usb-Logi_C920-video-index0", "C920", false};
+
+// A small picture whose first pixel tells which frame it was.
+Image tagged(int tag, int width = 8, int height = 6) {
+    Image image(width, height);
+    image.row(0)[0] = static_cast<std::uint8_t>(tag);
+    return image;
+}
+
+// One person standing in the middle of the picture, fully confident.
+qv::DetectedPeople onePerson(const Image&) {
+    qv::DetectedPerson person;
+    for (std::size_t i = 0; i < person.keypoints.size(); ++i) {
+        person.keypoints[i] = {0.5, 0.2 + 0.04 * static_cast<double>(i), 0.9f};
+    }
+    person.score = 0.9f;
+    return {person};
+}
+
+struct Recorded {
+    std::vector<std::pair<PoseSnapshot, Image>> frames;
+    std::vector<QString> errors, notices, interruptions, diagnostics;
+    int interruptionsEnded = 0;
+};
+
+struct Fixture {
+    FakeCameraBackend cameras;
+    Recorded seen;
+    QString loadError;
+    std::unique_ptr<CameraCaptureService> service;
+
+    Fixture() {
+        ScriptedPoseDetector::clearSeen();
+        service = std::make_unique<CameraCaptureService>(cameras, [this] {
+            if (!loadError.isEmpty()) {
+                return qv::PoseDetectorLoad{nullptr, loadError};
+            }
+            return qv::PoseDetectorLoad{std::make_unique<ScriptedPoseDetector>(onePerson), {}};
+        });
+        CameraCaptureService::Handlers handlers;
+        handlers.frame = [this](const PoseSnapshot& pose, const Image& preview) {
+            seen.frames.emplace_back(pose, preview);
+        };
+        handlers.error = [this](const QString& t) { seen.errors.push_back(t); };
+        handlers.notice = [this](const QString& t) { seen.notices.push_back(t); };
+        handlers.interruption = [this](const QString& t) { seen.interruptions.push_back(t); };
+        handlers.interruptionEnded = [this] { ++seen.interruptionsEnded; };
+        handlers.diagnostic = [this](const QString& t) { seen.diagnostics.push_back(t); };
+        service->setHandlers(handlers);
+    }
+
+    bool startAndWaitRunning(std::optional<QString> id = std::nullopt) {
+        service->start(id);
+        return waitUntil([&] { return service->state() == State::running; });
+    }
+
+    void push(int tag, double at, int width = 8, int height = 6) {
+        ASSERT_TRUE(cameras.lastOpened()->push(Frame::fromImage(tagged(tag, width, height), at)));
+    }
+
+    // Pushes a frame and waits until the service has let go of it (dropped or delivered).
+    void pushAndWaitTaken(int tag, double at) {
+        Frame frame = Frame::fromImage(tagged(tag), at);
+        auto hold = std::make_shared<int>(0);
+        std::weak_ptr<int> watch = hold;
+        frame.hold = std::move(hold);
+        ASSERT_TRUE(cameras.lastOpened()->push(std::move(frame)));
+        ASSERT_TRUE(waitUntil([&] { return watch.expired(); }));
+    }
+
+    static std::size_t analysedCount() { return ScriptedPoseDetector::seen().size(); }
+};
+
+} // namespace
+
+TEST(CameraCaptureService, WithoutAnyCameraTheRunStopsWithAnError) {
+    Fixture f;
+    f.service->start(QStringLiteral("anything"));
+    ASSERT_TRUE(waitUntil([&] { return !f.seen.errors.empty(); }));
+    EXPECT_EQ(f.seen.errors, std::vector<QString>{"No camera was found."});
+    EXPECT_EQ(f.service->state(), State::stopped);
+    EXPECT_EQ(f.cameras.openCount(), 0);
+}
+
+TEST(CameraCaptureService, AMissingChosenCameraIsReplacedByTheBuiltInOneWithANotice) {
+    Fixture f;
+    f.cameras.setDevices({external, builtIn});
+    ASSERT_TRUE(f.startAndWaitRunning(QStringLiteral("usb-Gone_Camera-video-index0")));
+    ASSERT_TRUE(waitUntil([&] { return !f.seen.notices.empty(); }));
+    EXPECT_EQ(f.seen.notices,
+              std::vector<QString>{"Selected camera not found. Using Integrated Camera."});
+    ASSERT_TRUE(waitUntil([&] { return !f.seen.diagnostics.empty(); }));
+    EXPECT_TRUE(f.seen.diagnostics[0].startsWith("device=Integrated Camera type=builtIn"));
+    f.push(1, 10.0);
+    ASSERT_TRUE(waitUntil([&] { return f.seen.frames.size() == 1; }));
+    EXPECT_TRUE(f.seen.errors.empty());
+}
+
+TEST(CameraCaptureService, AnalysesAtMostFifteenFramesASecondToleratingTimestampRounding) {
+    Fixture f;
+    f.cameras.setDevices({external});
+    ASSERT_TRUE(f.startAndWaitRunning());
+    // Pushed one at a time, each only after the last was dealt with, so none is dropped for
+    // arriving late: only the throttle decides.
+    const double times[] = {10.0, 10.05, 10.0666, 10.1, 10.14, 10.2, 10.2333, 10.3};
+    const std::vector<double> analysed = {10.0, 10.0666, 10.14, 10.2333, 10.3};
+    int tag = 0;
+    for (double t : times) {
+        f.pushAndWaitTaken(++tag, t);
+    }
+    EXPECT_EQ(Fixture::analysedCount(), analysed.size());
+    std::vector<double> capturedAt;
+    for (const auto& [pose, preview] : f.seen.frames) {
+        capturedAt.push_back(pose.capturedAt);
+    }
+    EXPECT_EQ(capturedAt, analysed);
+}
+
+TEST(CameraCaptureService, ABusyMainThreadGetsOnlyTheNewestFrameOnce) {
+    Fixture f;
+    f.cameras.setDevices({external});
+    ASSERT_TRUE(f.startAndWaitRunning());
+    for (int i = 0; i < 10; ++i) {
+        const std::size_t before = Fixture::analysedCount();
+        f.push(i + 1, 20.0 + i * 0.1);
+        // Waiting without running the main loop: the main thread is "busy".
+        for (int spin = 0; spin < 500 && Fixture::analysedCount() == before; ++spin) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+    }
+    ASSERT_EQ(Fixture::analysedCount(), 10u);
+    waitUntil([&] { return f.seen.frames.size() > 1; }, 300);
+    ASSERT_EQ(f.seen.frames.size(), 1u);
+    EXPECT_DOUBLE_EQ(f.seen.frames[0].first.capturedAt, 20.9);
+    EXPECT_EQ(f.seen.frames[0].second.row(0)[0], 10);
+    // The delivered pose is the detected person, turned y-up.
+    const auto nose = f.seen.frames[0].first.joint(qv::Joint::nose);
+    ASSERT_TRUE(nose.has_value());
+    EXPECT_DOUBLE_EQ(nose->point.y, 0.8);
+}
+
+TEST(CameraCaptureService, StopWithADeliveryQueuedDeliversNothing) {
+    Fixture f;
+    f.cameras.setDevices({external});
+    ASSERT_TRUE(f.startAndWaitRunning());
+    f.push(1, 1.0);
+    for (int spin = 0; spin < 500 && Fixture::analysedCount() == 0; ++spin) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    f.service->stop();
+    waitUntil([&] { return f.service->state() == State::stopped; });
+    waitUntil([] { return false; }, 100);
+    EXPECT_TRUE(f.seen.frames.empty());
+    EXPECT_EQ(f.cameras.runningCount(), 0);
+}
+
+TEST(CameraCaptureService, PreviewsFitInNineHundredSixtyPixelsAndBuiltInCamerasAreMirrored) {
+    Fixture f;
+    f.cameras.setDevices({builtIn});
+    ASSERT_TRUE(f.startAndWaitRunning());
+    f.push(200, 1.0, 1920, 1080);
+    ASSERT_TRUE(waitUntil([&] { return f.seen.frames.size() == 1; }));
+    const Image& preview = f.seen.frames[0].second;
+    EXPECT_EQ(preview.width(), 960);
+    EXPECT_EQ(preview.height(), 540);
+    // The tagged top-left pixel was analysed, and shown, at the top right.
+    const Image detected = ScriptedPoseDetector::seen().at(0);
+    EXPECT_EQ(detected.row(0)[0], 0);
+    EXPECT_EQ(detected.row(0)[(1920 - 1) * 3], 200);
+}
+
+TEST(CameraCaptureService, CamerasThatCannotStartSayWhyAndBusyOnesSaySo) {
+    struct Case {
+        const char* what;
+        QString openError, startError;
+        bool isInUse;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"open refused", "Device or resource busy", "", false,
+         "Camera could not start: Device or resource busy"},
+        {"start refused", "", "Format not supported.", false,
+         "Camera could not start: Format not supported."},
+        {"held elsewhere", "Device or resource busy", "", true,
+         "Camera is busy in another app. Continuing with the honor timer."},
+    };
+    for (const Case& c : cases) {
+        Fixture f;
+        f.cameras.setDevices({external});
+        f.cameras.setInUse(external.id, c.isInUse);
+        if (!c.openError.isEmpty()) {
+            f.cameras.refuseOpen(c.openError);
+        }
+        if (!c.startError.isEmpty()) {
+            f.cameras.refuseStart(c.startError);
+        }
+        f.service->start(std::nullopt);
+        ASSERT_TRUE(waitUntil([&] { return !f.seen.errors.empty(); })) << c.what;
+        EXPECT_EQ(f.seen.errors, std::vector<QString>{c.expected}) << c.what;
+        EXPECT_EQ(f.service->state(), State::stopped) << c.what;
+        EXPECT_EQ(f.service->isBusy(), c.isInUse) << c.what;
+    }
+}
+
+TEST(CameraCaptureService, AMissingPoseModelStopsTheRunWithItsReason) {
+    Fixture f;
+    f.cameras.setDevices({external});
+    f.loadError = QStringLiteral("The pose model file is damaged.");
+    f.service->start(std::nullopt);
+    ASSERT_TRUE(waitUntil([&] { return !f.seen.errors.empty(); }));
+    EXPECT_EQ(f.seen.errors, std::vector<QString>{"The pose model file is damaged."});
+    EXPECT_EQ(f.cameras.openCount(), 0); // the camera light never came on
+}
+
+TEST(CameraCaptureService, RunningCameraTroubleBecomesMessages) {
+    Fixture f;
+    f.cameras.setDevices({external, builtIn});
+    ASSERT_TRUE(f.startAndWaitRunning(external.id));
+    auto* camera = f.cameras.lastOpened();
+
+    f.cameras.setDevices({external}); // another camera went: nothing to say
+    camera->interrupt(QStringLiteral("taken by the system"));
+    camera->endInterruption();
+    camera->failWhileRunning(QString());
+    ASSERT_TRUE(waitUntil([&] { return f.seen.errors.size() == 1; }));
+    f.cameras.setDevices({builtIn}); // ours went
+    ASSERT_TRUE(waitUntil([&] { return f.seen.errors.size() == 2; }));
+
+    EXPECT_EQ(f.seen.interruptions, std::vector<QString>{"Camera was interrupted."});
+    EXPECT_EQ(f.seen.interruptionsEnded, 1);
+    EXPECT_EQ(f.seen.errors,
+              (std::vector<QString>{"Camera reported an error.", "Camera disconnected."}));
+}
+
+TEST(CameraCaptureService, UnreadableFramesEndTheRunWithOneClearMessage) {
+    Fixture f;
+    f.cameras.setDevices({external});
+    ASSERT_TRUE(f.startAndWaitRunning());
+    for (double t : {1.0, 2.0}) {
+        Frame frame;
+        frame.capturedAt = t;
+        frame.picture = [] { return qv::ImageResult::failure("The camera frame is empty."); };
+        f.cameras.lastOpened()->push(frame);
+    }
+    ASSERT_TRUE(waitUntil([&] { return !f.seen.errors.empty(); }));
+    waitUntil([] { return false; }, 100);
+    EXPECT_EQ(f.seen.errors,
+              std::vector<QString>{"The camera frame is empty. Continuing with the honor timer."});
+    EXPECT_TRUE(f.seen.frames.empty());
+}

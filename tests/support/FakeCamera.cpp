@@ -1,0 +1,176 @@
+#include "FakeCamera.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+namespace qv::test {
+
+FakeFrameSource::FakeFrameSource(std::shared_ptr<Census> census)
+    : census_(std::move(census)) {
+    census_->lastOpened = this;
+}
+
+FakeFrameSource::~FakeFrameSource() {
+    stop();
+    FakeFrameSource* self = this;
+    census_->lastOpened.compare_exchange_strong(self, nullptr);
+}
+
+QString FakeFrameSource::start(FrameSourceCallbacks callbacks) {
+    std::lock_guard lock(mutex_);
+    callbacks_ = std::move(callbacks);
+    if (!isRunning_) {
+        ++census_->running;
+    }
+    isRunning_ = true;
+    return {};
+}
+
+void FakeFrameSource::stop() {
+    std::lock_guard lock(mutex_);
+    callbacks_ = {};
+    if (isRunning_) {
+        --census_->running;
+    }
+    isRunning_ = false;
+}
+
+bool FakeFrameSource::push(Frame frame) {
+    std::lock_guard lock(mutex_);
+    if (!isRunning_ || !callbacks_.onFrame) {
+        return false;
+    }
+    callbacks_.onFrame(std::move(frame));
+    return true;
+}
+
+void FakeFrameSource::failWhileRunning(const QString& text) {
+    std::lock_guard lock(mutex_);
+    if (callbacks_.onError) {
+        callbacks_.onError(text);
+    }
+}
+
+void FakeFrameSource::interrupt(const QString& text) {
+    std::lock_guard lock(mutex_);
+    if (callbacks_.onInterrupted) {
+        callbacks_.onInterrupted(text);
+    }
+}
+
+void FakeFrameSource::endInterruption() {
+    std::lock_guard lock(mutex_);
+    if (callbacks_.onInterruptionEnded) {
+        callbacks_.onInterruptionEnded();
+    }
+}
+
+bool FakeFrameSource::isRunning() const {
+    std::lock_guard lock(mutex_);
+    return isRunning_;
+}
+
+QList<CameraDevice> FakeCameraBackend::devices() const {
+    std::lock_guard lock(mutex_);
+    return devices_;
+}
+
+OpenedCamera FakeCameraBackend::open(const QString& id) {
+    ++openCount_;
+    std::lock_guard lock(mutex_);
+    if (!openError_.isEmpty()) {
+        return {nullptr, openError_};
+    }
+    const bool exists = std::any_of(devices_.begin(), devices_.end(),
+                                    [&](const CameraDevice& d) { return d.id == id; });
+    if (!exists) {
+        return {nullptr, QStringLiteral("No such camera.")};
+    }
+    class Refusing final : public FrameSource {
+    public:
+        explicit Refusing(QString error)
+            : error_(std::move(error)) {}
+        QString start(FrameSourceCallbacks) override { return error_; }
+        void stop() override {}
+
+    private:
+        QString error_;
+    };
+    if (!startError_.isEmpty()) {
+        return {std::make_unique<Refusing>(startError_), {}};
+    }
+    return {std::make_unique<FakeFrameSource>(census_), {}};
+}
+
+bool FakeCameraBackend::isInUseByAnotherProcess(const QString& id) const {
+    std::lock_guard lock(mutex_);
+    const auto found = inUse_.find(id);
+    return found != inUse_.end() && found->second;
+}
+
+std::shared_ptr<void> FakeCameraBackend::watchDevices(DevicesChanged onChange) {
+    auto watcher = std::make_shared<DevicesChanged>(std::move(onChange));
+    std::lock_guard lock(mutex_);
+    watchers_.push_back(watcher);
+    return watcher;
+}
+
+void FakeCameraBackend::setDevices(QList<CameraDevice> devices) {
+    std::vector<std::shared_ptr<DevicesChanged>> live;
+    {
+        std::lock_guard lock(mutex_);
+        devices_ = std::move(devices);
+        for (const auto& weak : watchers_) {
+            if (auto watcher = weak.lock()) {
+                live.push_back(watcher);
+            }
+        }
+    }
+    for (const auto& watcher : live) {
+        (*watcher)();
+    }
+}
+
+void FakeCameraBackend::setInUse(const QString& id, bool isInUse) {
+    std::lock_guard lock(mutex_);
+    inUse_[id] = isInUse;
+}
+
+namespace {
+std::mutex seenMutex;
+std::vector<Image> seenImages;
+} // namespace
+
+DetectedPeople ScriptedPoseDetector::detect(const Image& image) {
+    {
+        std::lock_guard lock(seenMutex);
+        seenImages.push_back(image);
+    }
+    return script_ ? script_(image) : DetectedPeople{};
+}
+
+std::vector<Image> ScriptedPoseDetector::seen() {
+    std::lock_guard lock(seenMutex);
+    return seenImages;
+}
+
+void ScriptedPoseDetector::clearSeen() {
+    std::lock_guard lock(seenMutex);
+    seenImages.clear();
+}
+
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > timeoutMs) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(1);
+    }
+    return true;
+}
+
+} // namespace qv::test
