@@ -1,0 +1,253 @@
+#include "camera/CameraExerciseProvider.h"
+
+namespace qv {
+
+namespace {
+
+const QString accessOffText =
+    QStringLiteral("Camera access is off. Continuing with the honor timer.");
+const QString notPreparedText =
+    QStringLiteral("Camera permission was not prepared. Using the timed break instead.");
+const QString unavailableText =
+    QStringLiteral("Camera is unavailable. Continuing with the honor timer.");
+const QString busyText =
+    QStringLiteral("Camera is busy in another app. Continuing with the honor timer.");
+const QString silentText =
+    QStringLiteral("Camera stopped responding. Continuing with the honor timer.");
+const QString pausedText = QStringLiteral("Camera paused");
+
+constexpr Joint upperBodyJoints[] = {Joint::leftShoulder, Joint::rightShoulder, Joint::leftElbow,
+                                     Joint::rightElbow,   Joint::leftWrist,     Joint::rightWrist};
+
+} // namespace
+
+CameraExerciseProvider::CameraExerciseProvider(std::optional<QString> deviceID,
+                                               ExerciseKind exercise, int targetRepetitions,
+                                               TimeSource& time,
+                                               CameraAuthorizationCheck authorizationStatus,
+                                               std::unique_ptr<CameraCaptureService> capture)
+    : deviceID_(std::move(deviceID))
+    , exercise_(exercise)
+    , targetRepetitions_(targetRepetitions)
+    , time_(time)
+    , authorizationStatus_(std::move(authorizationStatus))
+    , capture_(std::move(capture))
+    , sessionBeganAt_(time.monotonicSeconds())
+    , lastFrameAt_(sessionBeganAt_) {}
+
+CameraExerciseProvider::~CameraExerciseProvider() {
+    stopCapture();
+}
+
+int CameraExerciseProvider::repetitions() const {
+    return exercise_ == ExerciseKind::squat ? squatClassifier_.repetitions()
+                                            : overheadRaiseClassifier_.repetitions();
+}
+
+void CameraExerciseProvider::start() {
+    if (lifecycle_ != Lifecycle::idle) {
+        return;
+    }
+    // The provider never asks for permission: the owner does that before a break.
+    switch (authorizationStatus_ ? authorizationStatus_() : CameraAuthorization::unknown) {
+    case CameraAuthorization::authorized:
+        return startCamera();
+    case CameraAuthorization::restricted:
+    case CameraAuthorization::denied:
+        return fail(accessOffText);
+    case CameraAuthorization::notDetermined:
+        return fail(notPreparedText);
+    case CameraAuthorization::unknown:
+        return fail(unavailableText);
+    }
+}
+
+void CameraExerciseProvider::stop() {
+    if (lifecycle_ == Lifecycle::stopped) {
+        return;
+    }
+    lifecycle_ = Lifecycle::stopped;
+    ++generation_;
+    watchdog_.cancel();
+    interruptionFailover_.cancel();
+    stopCapture();
+    resetClassifier();
+    framingBeganAt_.reset();
+    lastUsablePoseAt_.reset();
+    isExerciseArmed_ = false;
+}
+
+void CameraExerciseProvider::startCamera() {
+    if (lifecycle_ != Lifecycle::idle && lifecycle_ != Lifecycle::requestingPermission) {
+        return;
+    }
+    lifecycle_ = Lifecycle::running;
+    const int generation = ++generation_;
+    sessionBeganAt_ = lastFrameAt_ = time_.monotonicSeconds();
+    framingBeganAt_.reset();
+    lastUsablePoseAt_.reset();
+    isExerciseArmed_ = false;
+    resetClassifier();
+
+    const std::weak_ptr<int> alive = lifetime_;
+    reportProgress(progress::Framing{std::nullopt, std::nullopt, 0});
+    if (alive.expired() || generation_ != generation) {
+        return;
+    }
+    installHandlers(generation);
+    capture_->start(deviceID_);
+    startWatchdog(generation);
+}
+
+void CameraExerciseProvider::installHandlers(int generation) {
+    // Every handler runs on the main thread and acts only for the run it was made for.
+    auto guarded = [this, alive = std::weak_ptr<int>(lifetime_), generation](auto action) {
+        return [this, alive, generation, action](auto&&... args) {
+            if (!alive.expired() && lifecycle_ == Lifecycle::running && generation_ == generation) {
+                action(args...);
+            }
+        };
+    };
+    CameraCaptureService::Handlers handlers;
+    handlers.frame = guarded(
+        [this](const PoseSnapshot& pose, const Image& preview) { handleFrame(pose, preview); });
+    handlers.error = guarded([this](const QString& text) { fail(text); });
+    handlers.notice =
+        guarded([this](const QString& text) { reportProgress(progress::TrackingFeedback{text}); });
+    handlers.interruption = guarded([this](const QString& text) { handleInterruption(text); });
+    handlers.interruptionEnded = guarded([this] { interruptionFailover_.cancel(); });
+    handlers.diagnostic = [](const QString&) {}; // the application writes no log
+    capture_->setHandlers(std::move(handlers));
+}
+
+void CameraExerciseProvider::startWatchdog(int generation) {
+    watchdog_ = time_.every(watchdogInterval, [this, generation] { checkWatchdog(generation); });
+}
+
+void CameraExerciseProvider::checkWatchdog(int generation) {
+    if (lifecycle_ != Lifecycle::running || generation_ != generation) {
+        watchdog_.cancel();
+        return;
+    }
+    if (time_.monotonicSeconds() - lastFrameAt_ >= silenceTimeout) {
+        fail(capture_->isBusy() ? busyText : silentText);
+    }
+}
+
+bool CameraExerciseProvider::isUsable(const PoseSnapshot& pose) const {
+    if (exercise_ == ExerciseKind::squat) {
+        return !pose.availableLegs().empty();
+    }
+    return std::all_of(std::begin(upperBodyJoints), std::end(upperBodyJoints),
+                       [&](Joint joint) { return pose.confidentJoint(joint).has_value(); });
+}
+
+void CameraExerciseProvider::handleFrame(const PoseSnapshot& pose, const Image& preview) {
+    const double now = time_.monotonicSeconds();
+    lastFrameAt_ = now;
+    if (isUsable(pose)) {
+        lastUsablePoseAt_ = now;
+        if (!framingBeganAt_) {
+            framingBeganAt_ = now;
+        }
+        if (now - *framingBeganAt_ >= framingSeconds) {
+            isExerciseArmed_ = true;
+            count(pose, preview, true);
+            return;
+        }
+        reportProgress(progress::Framing{pose, preview, now - sessionBeganAt_});
+        return;
+    }
+    if (isExerciseArmed_ && lastUsablePoseAt_ && now - *lastUsablePoseAt_ <= dropoutGrace) {
+        count(pose, preview, false); // a short dropout does not disarm
+        return;
+    }
+    disarm();
+    reportProgress(progress::Framing{pose, preview, now - sessionBeganAt_});
+}
+
+bool CameraExerciseProvider::count(const PoseSnapshot& pose, const Image& preview,
+                                   bool checkCompletion) {
+    QString feedback;
+    if (exercise_ == ExerciseKind::squat) {
+        feedback = squatClassifier_.update(pose, pose.capturedAt).feedback;
+    } else {
+        feedback = overheadRaiseClassifier_.update(pose, pose.capturedAt).feedback;
+    }
+    const int done = repetitions();
+    const int generation = generation_;
+    const std::weak_ptr<int> alive = lifetime_;
+    auto stillRunning = [&] { return !alive.expired() && generation_ == generation; };
+
+    reportProgress(progress::Exercise{pose, preview, done, targetRepetitions_});
+    if (!stillRunning()) {
+        return false;
+    }
+    reportProgress(progress::TrackingFeedback{feedback});
+    if (!stillRunning()) {
+        return false;
+    }
+    if (checkCompletion && done >= targetRepetitions_) {
+        stop();
+        reportProgress(progress::Completed{});
+        if (alive.expired()) {
+            return false;
+        }
+        reportCompletion();
+        return false;
+    }
+    return true;
+}
+
+void CameraExerciseProvider::disarm() {
+    framingBeganAt_.reset();
+    lastUsablePoseAt_.reset();
+    isExerciseArmed_ = false;
+    resetClassifier();
+}
+
+void CameraExerciseProvider::resetClassifier() {
+    // The count stays: only the calibration and the phase begin again.
+    if (exercise_ == ExerciseKind::squat) {
+        squatClassifier_.resetTracking();
+    } else {
+        overheadRaiseClassifier_.reset();
+    }
+}
+
+void CameraExerciseProvider::handleInterruption(const QString& text) {
+    if (interruptionFailover_.isActive()) {
+        return;
+    }
+    const int generation = generation_;
+    const std::weak_ptr<int> alive = lifetime_;
+    reportProgress(progress::TrackingFeedback{pausedText});
+    if (alive.expired() || generation_ != generation) {
+        return;
+    }
+    interruptionFailover_ = time_.after(interruptionGrace, [this, generation, text] {
+        if (lifecycle_ == Lifecycle::running && generation_ == generation) {
+            fail(text + QStringLiteral(" Continuing with the honor timer."));
+        }
+    });
+}
+
+void CameraExerciseProvider::fail(const QString& text) {
+    if (lifecycle_ == Lifecycle::stopped) {
+        return;
+    }
+    lifecycle_ = Lifecycle::stopped;
+    ++generation_;
+    watchdog_.cancel();
+    interruptionFailover_.cancel();
+    stopCapture();
+    reportProgress(progress::Failed{text});
+}
+
+void CameraExerciseProvider::stopCapture() {
+    if (capture_) {
+        capture_->stop();
+    }
+}
+
+} // namespace qv

@@ -1,0 +1,315 @@
+#include "camera/CameraExerciseProvider.h"
+
+#include "FakeCamera.h"
+#include "SyntheticMotion.h"
+#include "time/VirtualTimeSource.h"
+
+#include <gtest/gtest.h>
+#include <mutex>
+
+using namespace qv;
+using qv::test::Body;
+using qv::test::FakeCameraBackend;
+using qv::test::Motion;
+using qv::test::waitUntil;
+using Lifecycle = CameraExerciseProvider::Lifecycle;
+
+namespace {
+
+const CameraDevice camera{"usb-Logi_C920-video-index0", "C920", false};
+
+// The detector's view of a synthetic pose: the model's keypoints, y down.
+DetectedPeople detected(const std::vector<PoseSnapshot>& people) {
+    static const std::pair<Joint, BodyKeypoint> map[] = {
+        {Joint::nose, BodyKeypoint::nose},
+        {Joint::leftShoulder, BodyKeypoint::leftShoulder},
+        {Joint::rightShoulder, BodyKeypoint::rightShoulder},
+        {Joint::leftElbow, BodyKeypoint::leftElbow},
+        {Joint::rightElbow, BodyKeypoint::rightElbow},
+        {Joint::leftWrist, BodyKeypoint::leftWrist},
+        {Joint::rightWrist, BodyKeypoint::rightWrist},
+        {Joint::leftHip, BodyKeypoint::leftHip},
+        {Joint::rightHip, BodyKeypoint::rightHip},
+        {Joint::leftKnee, BodyKeypoint::leftKnee},
+        {Joint::rightKnee, BodyKeypoint::rightKnee},
+        {Joint::leftAnkle, BodyKeypoint::leftAnkle},
+        {Joint::rightAnkle, BodyKeypoint::rightAnkle}};
+    DetectedPeople out;
+    for (const PoseSnapshot& pose : people) {
+        DetectedPerson person;
+        for (const auto& [joint, keypoint] : map) {
+            if (const auto& j = pose.joint(joint)) {
+                person.keypoints[static_cast<std::size_t>(keypoint)] = {j->point.x, 1 - j->point.y,
+                                                                        j->confidence};
+            }
+        }
+        person.score = 0.8f;
+        out.push_back(person);
+    }
+    return out;
+}
+
+// A provider on the real capture service, with a hand-fed camera, a detector that replays a
+// script frame by frame (the picture's first pixel says which frame), and time that moves
+// only when the test says.
+struct Rig {
+    VirtualTimeSource time;
+    const double origin = time.monotonicSeconds();
+    FakeCameraBackend cameras;
+    std::vector<DetectedPeople> script;
+    std::mutex scriptMutex;
+    std::vector<VerificationProgress> progress;
+    int completions = 0;
+    CameraAuthorization authorization = CameraAuthorization::authorized;
+    std::unique_ptr<CameraExerciseProvider> provider;
+
+    explicit Rig(ExerciseKind exercise = ExerciseKind::squat, int target = 3) {
+        cameras.setDevices({camera});
+        auto capture = std::make_unique<CameraCaptureService>(cameras, [this] {
+            return PoseDetectorLoad{std::make_unique<test::ScriptedPoseDetector>(
+                                        [this](const Image& image) { return scripted(image); }),
+                                    {}};
+        });
+        provider = std::make_unique<CameraExerciseProvider>(
+            std::nullopt, exercise, target, time, [this] { return authorization; },
+            std::move(capture));
+        provider->onProgress = [this](const VerificationProgress& p) { progress.push_back(p); };
+        provider->onCompletion = [this] { ++completions; };
+    }
+
+    DetectedPeople scripted(const Image& image) {
+        const std::size_t index = image.row(0)[0] | image.row(0)[1] << 8 | image.row(0)[2] << 16;
+        std::lock_guard lock(scriptMutex);
+        return index < script.size() ? script[index] : DetectedPeople{};
+    }
+
+    bool startRunning() {
+        provider->start();
+        return waitUntil([&] { return cameras.lastOpened() != nullptr; });
+    }
+
+    // Seconds since the rig was made.
+    double now() const { return time.monotonicSeconds() - origin; }
+
+    // One camera frame at the given time since the rig was made (time moves there first);
+    // returns once the provider has dealt with it (or the capture service dropped it).
+    void frame(double at, DetectedPeople people) {
+        time.advance(std::max(0.0, at - now()));
+        at += origin;
+        std::size_t index;
+        {
+            std::lock_guard lock(scriptMutex);
+            index = script.size();
+            script.push_back(std::move(people));
+        }
+        Image picture(4, 4);
+        picture.row(0)[0] = index & 0xff;
+        picture.row(0)[1] = (index >> 8) & 0xff;
+        picture.row(0)[2] = (index >> 16) & 0xff;
+        Frame f = Frame::fromImage(picture, at);
+        auto hold = std::make_shared<int>(0);
+        std::weak_ptr<int> watch = hold;
+        f.hold = std::move(hold);
+        auto* source = cameras.lastOpened();
+        const bool pushed = source != nullptr && source->push(std::move(f));
+        if (pushed) {
+            ASSERT_TRUE(waitUntil([&] { return watch.expired(); }));
+        }
+    }
+
+    // Plays a synthetic motion at 15 frames a second from the given time.
+    void play(const Motion& motion, double from, const Body& body = {}) {
+        for (double t = 0; t <= motion.duration() + 1e-9; t += 1.0 / 15) {
+            frame(from + t, detected({test::pose(body, motion.at(t), 0)}));
+        }
+    }
+
+    template <typename T> std::vector<T> all() const {
+        std::vector<T> out;
+        for (const auto& p : progress) {
+            if (const T* value = std::get_if<T>(&p)) {
+                out.push_back(*value);
+            }
+        }
+        return out;
+    }
+    std::vector<QString> failures() const {
+        std::vector<QString> out;
+        for (const auto& f : all<progress::Failed>()) {
+            out.push_back(f.message);
+        }
+        return out;
+    }
+    // Lets queued capture messages reach the provider.
+    void settle() {
+        waitUntil([] { return false; }, 50);
+    }
+};
+
+} // namespace
+
+TEST(CameraExerciseProvider, WithoutAuthorisationItFailsAtOnceWithTheMatchingSentence) {
+    const std::pair<CameraAuthorization, QString> cases[] = {
+        {CameraAuthorization::denied, "Camera access is off. Continuing with the honor timer."},
+        {CameraAuthorization::restricted, "Camera access is off. Continuing with the honor timer."},
+        {CameraAuthorization::notDetermined,
+         "Camera permission was not prepared. Using the timed break instead."},
+        {CameraAuthorization::unknown, "Camera is unavailable. Continuing with the honor timer."},
+    };
+    for (const auto& [status, text] : cases) {
+        Rig rig;
+        rig.authorization = status;
+        rig.provider->start();
+        rig.provider->start();
+        EXPECT_EQ(rig.failures(), std::vector<QString>{text});
+        EXPECT_EQ(rig.progress.size(), 1u);
+        EXPECT_EQ(rig.provider->lifecycle(), Lifecycle::stopped);
+        rig.settle();
+        EXPECT_EQ(rig.cameras.openCount(), 0);
+    }
+}
+
+TEST(CameraExerciseProvider, CountsOnlyAfterASecondOfFramingThenCompletesOnce) {
+    Rig rig(ExerciseKind::squat, 2);
+    rig.provider->start();
+    ASSERT_EQ(rig.progress.size(), 1u); // synchronously, from inside start()
+    EXPECT_EQ(std::get<progress::Framing>(rig.progress[0]), (progress::Framing{}));
+    ASSERT_TRUE(waitUntil([&] { return rig.cameras.lastOpened() != nullptr; }));
+
+    rig.play(Motion().stand(2.0).squats(3), 3.0);
+
+    const auto framing = rig.all<progress::Framing>();
+    ASSERT_GE(framing.size(), 15u);
+    // A second of framing at 15 frames a second, elapsed counted from the camera start.
+    EXPECT_NEAR(framing.back().elapsedSeconds, 3.0 + 14.0 / 15, 1e-3);
+    const auto exercise = rig.all<progress::Exercise>();
+    ASSERT_FALSE(exercise.empty());
+    EXPECT_EQ(exercise.back().repetitions, 2);
+    EXPECT_EQ(exercise.back().target, 2);
+    EXPECT_EQ(rig.all<progress::Completed>().size(), 1u);
+    EXPECT_EQ(rig.completions, 1);
+    EXPECT_TRUE(std::holds_alternative<progress::Completed>(rig.progress.back()));
+    EXPECT_EQ(rig.provider->lifecycle(), Lifecycle::stopped);
+    EXPECT_TRUE(rig.failures().empty());
+    ASSERT_TRUE(waitUntil([&] { return rig.cameras.runningCount() == 0; }));
+    // Every counted frame is followed by the classifier's feedback.
+    for (std::size_t i = 0; i + 1 < rig.progress.size(); ++i) {
+        if (std::holds_alternative<progress::Exercise>(rig.progress[i])) {
+            EXPECT_TRUE(std::holds_alternative<progress::TrackingFeedback>(rig.progress[i + 1]));
+        }
+    }
+}
+
+TEST(CameraExerciseProvider, AShortDropoutKeepsCountingButALongerOneDisarms) {
+    Rig rig(ExerciseKind::squat, 10);
+    ASSERT_TRUE(rig.startRunning());
+    rig.play(Motion().stand(1.5).squats(1), 1.0);
+    ASSERT_TRUE(rig.provider->isExerciseArmed());
+    const int counted = rig.provider->repetitions();
+    EXPECT_EQ(counted, 1);
+    double t = 1.0 + Motion().stand(1.5).squats(1).duration();
+
+    rig.frame(t += 0.3, {}); // within 0.35 s of the last usable frame
+    EXPECT_TRUE(rig.provider->isExerciseArmed());
+    EXPECT_TRUE(std::holds_alternative<progress::TrackingFeedback>(rig.progress.back()));
+    rig.frame(t += 0.1, {}); // 0.4 s now
+    EXPECT_FALSE(rig.provider->isExerciseArmed());
+    EXPECT_TRUE(std::holds_alternative<progress::Framing>(rig.progress.back()));
+    EXPECT_EQ(rig.provider->repetitions(), counted); // the count stays
+
+    // Armed again only after another full second of framing.
+    const std::size_t before = rig.all<progress::Exercise>().size();
+    rig.play(Motion().stand(0.9), t + 0.1);
+    EXPECT_EQ(rig.all<progress::Exercise>().size(), before);
+    rig.play(Motion().stand(0.3), t + 1.1);
+    EXPECT_GT(rig.all<progress::Exercise>().size(), before);
+}
+
+TEST(CameraExerciseProvider, CountsOverheadRaisesWhenTheUpperBodyIsInView) {
+    Rig rig(ExerciseKind::overheadRaise, 2);
+    ASSERT_TRUE(rig.startRunning());
+    rig.play(Motion().stand(1.5).raises(3), 1.0);
+    EXPECT_EQ(rig.completions, 1);
+    EXPECT_EQ(rig.all<progress::Exercise>().back().repetitions, 2);
+}
+
+TEST(CameraExerciseProvider, SilenceFailsAfterTenSecondsSayingWhetherTheCameraIsBusy) {
+    for (bool isBusy : {false, true}) {
+        Rig rig;
+        rig.cameras.setInUse(camera.id, isBusy);
+        ASSERT_TRUE(rig.startRunning());
+        rig.frame(2.0, {});
+        rig.time.advance(9.9); // 11.9 s after the camera start but 9.9 s after the frame
+        EXPECT_TRUE(rig.failures().empty());
+        rig.time.advance(1.0);
+        EXPECT_EQ(rig.failures(),
+                  std::vector<QString>{
+                      isBusy ? "Camera is busy in another app. Continuing with the honor timer."
+                             : "Camera stopped responding. Continuing with the honor timer."});
+        rig.time.advance(30);
+        EXPECT_EQ(rig.failures().size(), 1u);
+        EXPECT_EQ(rig.time.pendingTaskCount(), 0u);
+    }
+}
+
+TEST(CameraExerciseProvider, AnInterruptionFailsOverAfterFiveSecondsUnlessItEndsOrTheRunStops) {
+    enum class Then { lasts, ends, stopped };
+    for (Then then : {Then::lasts, Then::ends, Then::stopped}) {
+        Rig rig;
+        ASSERT_TRUE(rig.startRunning());
+        rig.cameras.lastOpened()->interrupt("pipeline paused");
+        rig.cameras.lastOpened()->interrupt("pipeline paused");
+        ASSERT_TRUE(waitUntil([&] { return !rig.all<progress::TrackingFeedback>().empty(); }));
+        rig.settle();
+        EXPECT_EQ(rig.all<progress::TrackingFeedback>(),
+                  std::vector<progress::TrackingFeedback>{{"Camera paused"}});
+        if (then == Then::ends) {
+            rig.cameras.lastOpened()->endInterruption();
+            rig.settle();
+        } else if (then == Then::stopped) {
+            rig.provider->stop();
+        }
+        for (int i = 0; i < 6; ++i) {
+            rig.frame(rig.now() + 1, {}); // frames keep the watchdog quiet
+        }
+        if (then == Then::lasts) {
+            EXPECT_EQ(rig.failures(), std::vector<QString>{"Camera was interrupted. Continuing "
+                                                           "with the honor timer."});
+        } else {
+            EXPECT_TRUE(rig.failures().empty());
+        }
+        EXPECT_EQ(rig.provider->lifecycle(),
+                  then == Then::ends ? Lifecycle::running : Lifecycle::stopped);
+    }
+}
+
+TEST(CameraExerciseProvider, ACaptureErrorFailsOnceAndLaterMessagesAreIgnored) {
+    Rig rig;
+    rig.cameras.setDevices({});
+    rig.provider->start();
+    ASSERT_TRUE(waitUntil([&] { return !rig.failures().empty(); }));
+    rig.time.advance(20);
+    rig.settle();
+    EXPECT_EQ(rig.failures(), std::vector<QString>{"No camera was found."});
+    EXPECT_EQ(rig.provider->lifecycle(), Lifecycle::stopped);
+    EXPECT_EQ(rig.completions, 0);
+}
+
+TEST(CameraExerciseProvider, AStoppedRunReportsNothingMoreAndTheOwnerMayDropItInACallback) {
+    Rig rig(ExerciseKind::squat, 1);
+    ASSERT_TRUE(rig.startRunning());
+    rig.play(Motion().stand(1.2), 1.0);
+    const std::size_t reported = rig.progress.size();
+    rig.provider->stop();
+    rig.provider->stop();
+    rig.frame(3.0, {});
+    rig.time.advance(30);
+    EXPECT_EQ(rig.progress.size(), reported);
+
+    // An owner that drops the engine on completion, from inside the callback.
+    Rig dropping(ExerciseKind::squat, 1);
+    dropping.provider->onCompletion = [&] { dropping.provider.reset(); };
+    ASSERT_TRUE(dropping.startRunning());
+    dropping.play(Motion().stand(1.5).squats(1).stand(1), 1.0);
+    EXPECT_EQ(dropping.provider, nullptr);
+}
