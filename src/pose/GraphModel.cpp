@@ -103,6 +103,11 @@ std::size_t ConstTensor::elementCount() const {
     return elementsOf(shape);
 }
 
+std::int64_t GraphNode::intAttribute(const QString& key) const {
+    const auto value = attributes.value(key).toObject().value(QLatin1String("i"));
+    return value.isString() ? value.toString().toLongLong() : value.toInteger();
+}
+
 std::vector<std::int64_t> GraphNode::intListAttribute(const QString& key) const {
     std::vector<std::int64_t> values;
     const auto list = attributes.value(key).toObject().value(QLatin1String("list")).toObject();

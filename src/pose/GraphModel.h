@@ -29,6 +29,7 @@ struct GraphNode {
     QStringList inputs;
     QJsonObject attributes;
 
+    std::int64_t intAttribute(const QString& key) const; // 0 when absent
     std::vector<std::int64_t> intListAttribute(const QString& key) const;
     QString stringAttribute(const QString& key) const; // decoded from base64
     QStringList stringListAttribute(const QString& key) const;

@@ -95,6 +95,9 @@ public:
     }
 
     void defineOutput(const QString& name, std::uint32_t externalId) {
+        if (values_.count(GraphModel::splitInput(name).first) != 0) {
+            fail(QStringLiteral("%1 feeds another output and cannot be one itself").arg(name));
+        }
         outputIds_[name] = externalId;
         const Value& value = resolve(name);
         if (value.isInteger) {
@@ -373,13 +376,11 @@ private:
         const Value begin = resolve(node.inputs.value(1));
         const Value end = resolve(node.inputs.value(2));
         const Value stride = resolve(node.inputs.value(3));
-        const bool plain =
-            node.attributes.value(QLatin1String("begin_mask")).toObject().isEmpty() ||
-            node.attributes.value(QLatin1String("begin_mask"))
-                    .toObject()
-                    .value(QLatin1String("i"))
-                    .toVariant()
-                    .toInt() == 0;
+        bool plain = true;
+        for (const char* mask :
+             {"begin_mask", "end_mask", "ellipsis_mask", "new_axis_mask", "shrink_axis_mask"}) {
+            plain = plain && node.intAttribute(QLatin1String(mask)) == 0;
+        }
         if (!input.isInteger || begin.integers.size() != 1 || end.integers.size() != 1 ||
             stride.integers != std::vector<std::int64_t>{1} || !plain) {
             fail(QStringLiteral("slice %1 has an unsupported form").arg(node.name));
