@@ -77,6 +77,42 @@ BENCHMARK(detectCameraFrame)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
+// The C++ decoding alone at 256 (a 64 × 64 grid), in its worst case: six people whose boxes
+// each cover the whole picture, so every keypoint searches every cell.
+void decodeWorstCase(benchmark::State& state) {
+    constexpr std::size_t grid = 64;
+    std::mt19937 generator(3);
+    std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+    const auto values = [&](std::size_t count, float scale) {
+        std::vector<float> v(count);
+        for (auto& value : v) {
+            value = unit(generator) * scale;
+        }
+        return v;
+    };
+    const auto centre = values(grid * grid, 1.0f);
+    const auto heatmap = values(grid * grid * 17, 1.0f);
+    const auto regression = values(grid * grid * 34, 8.0f);
+    const auto offset = values(grid * grid * 34, 1.0f);
+    const auto boxScale = std::vector<float>(grid * grid * 2, 200.0f);
+    const auto boxOffset = values(grid * grid * 2, 1.0f);
+    const qv::pose::HeadTensors heads{grid,
+                                      grid,
+                                      centre.data(),
+                                      heatmap.data(),
+                                      regression.data(),
+                                      offset.data(),
+                                      boxScale.data(),
+                                      boxOffset.data()};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(qv::pose::decodeMultiPose(heads, 256, 256));
+    }
+}
+BENCHMARK(decodeWorstCase)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+
 void loadAndRelease(benchmark::State& state) {
     for (auto _ : state) {
         const auto detector = loadModel(state, 256, 2);

@@ -80,6 +80,22 @@ Box candidateBox(const HeadTensors& heads, std::size_t row, std::size_t col) {
             clip(centreY + scaleY * 0.5f, h), clip(centreX + scaleX * 0.5f, w)};
 }
 
+// The whole cells c with low <= c < high, within 0 … size.
+struct CellRange {
+    std::size_t first = 0;
+    std::size_t last = 0;
+};
+
+CellRange cellsWithin(float low, float high, std::size_t size) {
+    const auto clampToGrid = [&](float value) {
+        return static_cast<std::size_t>(
+            std::clamp(std::ceil(value), 0.0f, static_cast<float>(size)));
+    };
+    CellRange range{clampToGrid(low), clampToGrid(high)};
+    range.last = std::max(range.first, range.last);
+    return range;
+}
+
 struct Regressed {
     float y[keypointCount];
     float x[keypointCount];
@@ -129,6 +145,32 @@ std::vector<Candidate> decodeMultiPose(const HeadTensors& heads, std::size_t inp
         return heat * closeness;
     };
 
+    // The first cell with the strongest claim, as an arg-max over the whole grid would find
+    // it. Cells outside the box claim nothing, so only the box is searched; a cell whose heat
+    // cannot beat the best so far (closeness is at most 1) needs no exponential.
+    const auto strongestCell = [&](std::size_t p, int k) {
+        const CellRange rows = cellsWithin(boxes[p].top, boxes[p].bottom, heads.height);
+        const CellRange cols = cellsWithin(boxes[p].left, boxes[p].right, heads.width);
+        std::size_t bestCell = 0;
+        float best = 0.0f;
+        for (std::size_t y = rows.first; y < rows.last; ++y) {
+            for (std::size_t x = cols.first; x < cols.last; ++x) {
+                const std::size_t cell = y * heads.width + x;
+                const float heat =
+                    heads.keypointHeatmap[cell * keypointCount + static_cast<std::size_t>(k)];
+                if (heat <= best) {
+                    continue;
+                }
+                const float value = claim(p, k, y, x);
+                if (value > best) {
+                    best = value;
+                    bestCell = cell;
+                }
+            }
+        }
+        return bestCell; // cell 0 when nothing claims anything, like the arg-max of zeros
+    };
+
     const float cellToUnitY = 4.0f / static_cast<float>(inputHeight);
     const float cellToUnitX = 4.0f / static_cast<float>(inputWidth);
     std::vector<Candidate> candidates(people);
@@ -137,18 +179,7 @@ std::vector<Candidate> decodeMultiPose(const HeadTensors& heads, std::size_t inp
         int counted = 0;
         float scoreSum = 0.0f;
         for (int k = 0; k < keypointCount; ++k) {
-            // The first cell with the strongest claim, as an arg-max over the grid would.
-            std::size_t bestCell = 0;
-            float best = -1.0f;
-            for (std::size_t y = 0; y < heads.height; ++y) {
-                for (std::size_t x = 0; x < heads.width; ++x) {
-                    const float value = claim(p, k, y, x);
-                    if (value > best) {
-                        best = value;
-                        bestCell = y * heads.width + x;
-                    }
-                }
-            }
+            const std::size_t bestCell = strongestCell(p, k);
             const std::size_t y = bestCell / heads.width;
             const std::size_t x = bestCell % heads.width;
             // The score is the strongest claim on that cell by any candidate.
