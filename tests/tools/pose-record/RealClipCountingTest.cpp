@@ -1,0 +1,65 @@
+// The whole way from real video to a count: decoded frames at the camera's analysis rate,
+// the real pose model, person choice and the classifier.
+
+#include "MoveNetPoseDetector.h"
+#include "TestSupport.h"
+#include "VideoPoseRecorder.h"
+#include "verification/PoseReplay.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace qv;
+
+namespace {
+
+struct Clip {
+    const char* file;
+    ExerciseKind exercise;
+    int repetitions;
+};
+
+void PrintTo(const Clip& clip, std::ostream* os) {
+    *os << clip.file;
+}
+
+class RealClipCounting : public testing::TestWithParam<Clip> {};
+
+} // namespace
+
+TEST_P(RealClipCounting, CountsWhatPeopleCounted) {
+    const Clip clip = GetParam();
+    const auto dir = test::testDataDir();
+    const QString path =
+        dir ? *dir + QStringLiteral("/real/") + QLatin1String(clip.file) : QString();
+    if (!dir || !QFile::exists(path)) {
+        GTEST_SKIP() << clip.file << " is not in QV_TESTDATA_DIR";
+    }
+    PoseEngineSettings settings;
+    settings.threadCount = 1; // the clips run side by side under ctest -j2
+    QString error;
+    const auto detector = MoveNetPoseDetector::load(settings, &error);
+    if (!detector) {
+        GTEST_SKIP() << "no pose model: " << error.toStdString();
+    }
+
+    PoseReplay replay(clip.exercise);
+    VideoPoseRecorder recorder(*detector, 15);
+    const QString failure = recorder.run(path, [&](const PoseFrame& frame) {
+        replay.feed(frame);
+        return true;
+    });
+    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+    EXPECT_GT(replay.report().framesWithPose, replay.report().frames * 9 / 10);
+    EXPECT_EQ(replay.report().repetitions(), clip.repetitions);
+}
+
+INSTANTIATE_TEST_SUITE_P(Squats, RealClipCounting,
+                         testing::Values(Clip{"squat-side-3.mp4", ExerciseKind::squat, 3},
+                                         Clip{"squat-side-gym-2.mp4", ExerciseKind::squat, 2},
+                                         Clip{"squat-side-1.mp4", ExerciseKind::squat, 1}));
+
+// One arm over the head while bending sideways is not a raise of both arms.
+INSTANTIATE_TEST_SUITE_P(Raises, RealClipCounting,
+                         testing::Values(Clip{"one-arm-stretch-0.mp4", ExerciseKind::overheadRaise,
+                                              0}));

@@ -1,0 +1,83 @@
+#include "VideoPoseRecorder.h"
+
+#include "common/VideoFileSource.h"
+#include "verification/DetectedPoseConversion.h"
+
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+
+namespace qv {
+
+namespace {
+
+// The outcome of a run, set once from the decoding thread and awaited by the caller.
+class Completion {
+public:
+    void finish(const QString& error) {
+        std::lock_guard lock(mutex_);
+        if (!isFinished_) {
+            error_ = error;
+            isFinished_ = true;
+        }
+        finished_.notify_all();
+    }
+    QString wait() {
+        std::unique_lock lock(mutex_);
+        finished_.wait(lock, [this] { return isFinished_; });
+        return error_;
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable finished_;
+    bool isFinished_ = false;
+    QString error_;
+};
+
+} // namespace
+
+VideoPoseRecorder::VideoPoseRecorder(PoseDetector& detector, double fps)
+    : detector_(detector)
+    , minimumInterval_(1.0 / fps) {}
+
+QString VideoPoseRecorder::run(const QString& videoPath,
+                               const std::function<bool(const PoseFrame&)>& onFrame) {
+    Completion completion;
+    std::optional<double> lastAnalysedAt;
+    VideoFileOptions options;
+    // Paced by the analysis: every frame is seen, however slow the detector.
+    options.pace = VideoFileOptions::Pace::asConsumed;
+    options.onFinished = [&] { completion.finish({}); };
+    FrameSourceCallbacks callbacks;
+    callbacks.onError = [&](const QString& error) { completion.finish(error); };
+    callbacks.onFrame = [&](const Frame& frame) {
+        if (lastAnalysedAt && frame.capturedAt - *lastAnalysedAt < minimumInterval_ - 1e-6) {
+            return;
+        }
+        lastAnalysedAt = frame.capturedAt;
+        const ImageResult picture = frame.picture();
+        if (!picture.isValid()) {
+            completion.finish(picture.error);
+            return;
+        }
+        PoseFrame analysed{frame.capturedAt, {}};
+        for (const DetectedPerson& person : detector_.detect(picture.image)) {
+            analysed.people.push_back(poseSnapshotFromDetectedPerson(&person, frame.capturedAt));
+        }
+        ++analysed_;
+        if (!onFrame(analysed)) {
+            completion.finish(
+                QStringLiteral("the frame at %1 s was refused").arg(frame.capturedAt));
+        }
+    };
+    VideoFileSource source(videoPath, options);
+    if (QString error = source.start(callbacks); !error.isEmpty()) {
+        return error;
+    }
+    const QString error = completion.wait();
+    source.stop();
+    return error;
+}
+
+} // namespace qv
