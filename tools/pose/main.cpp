@@ -63,9 +63,9 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption modelDir(QStringLiteral("model-dir"),
                                       QStringLiteral("Folder with the model files."),
                                       QStringLiteral("folder"), qv::defaultPoseModelDir());
-    const QCommandLineOption inputSize(QStringLiteral("input-size"),
-                                       QStringLiteral("Model input side (multiple of 32)."),
-                                       QStringLiteral("pixels"), QStringLiteral("256"));
+    const QCommandLineOption inputSize(
+        QStringLiteral("input-size"), QStringLiteral("Model input side (multiple of 32)."),
+        QStringLiteral("pixels"), QString::number(qv::PoseEngineSettings{}.inputSize));
     const QCommandLineOption threads(QStringLiteral("threads"), QStringLiteral("Threads."),
                                      QStringLiteral("count"), QStringLiteral("2"));
     const QCommandLineOption minScore(QStringLiteral("min-score"),
