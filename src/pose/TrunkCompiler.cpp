@@ -1,0 +1,441 @@
+#include "TrunkCompiler.h"
+
+#include "XnnTrunk.h"
+
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <map>
+#include <stdexcept>
+#include <xnnpack.h>
+
+namespace qv::pose {
+
+namespace {
+
+constexpr float noLimit = std::numeric_limits<float>::infinity();
+
+// Thrown while compiling; turned into the caller's error message at the top.
+struct CompileError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+[[noreturn]] void fail(const QString& message) {
+    throw CompileError(message.toStdString());
+}
+
+void check(xnn_status status, const GraphNode& node) {
+    if (status != xnn_status_success) {
+        fail(QStringLiteral("XNNPACK refused %1 (%2), status %3")
+                 .arg(node.name, node.op)
+                 .arg(static_cast<int>(status)));
+    }
+}
+
+struct Padding {
+    std::uint32_t before = 0;
+    std::uint32_t after = 0;
+    std::size_t output = 0;
+};
+
+// TensorFlow's SAME padding puts the odd pixel after, not before; XNNPACK takes it explicit.
+Padding padding(const QString& mode, std::size_t input, std::size_t kernel, std::size_t stride) {
+    Padding result;
+    if (mode == QLatin1String("VALID")) {
+        if (input < kernel) {
+            fail(QStringLiteral("input too small for a %1-wide kernel").arg(kernel));
+        }
+        result.output = (input - kernel) / stride + 1;
+        return result;
+    }
+    if (mode != QLatin1String("SAME")) {
+        fail(QStringLiteral("padding %1 is not supported").arg(mode));
+    }
+    result.output = (input + stride - 1) / stride;
+    const std::size_t needed = (result.output - 1) * stride + kernel;
+    const std::size_t total = needed > input ? needed - input : 0;
+    result.before = static_cast<std::uint32_t>(total / 2);
+    result.after = static_cast<std::uint32_t>(total - total / 2);
+    return result;
+}
+
+std::pair<float, float> activationRange(const GraphNode& node) {
+    const QStringList fused = node.stringListAttribute(QStringLiteral("fused_ops"));
+    if (fused.size() > 2 || (!fused.isEmpty() && fused.first() != QLatin1String("BiasAdd"))) {
+        fail(QStringLiteral("fused operations %1 are not supported").arg(fused.join(u',')));
+    }
+    if (fused.size() < 2) {
+        return {-noLimit, noLimit};
+    }
+    if (fused[1] == QLatin1String("Relu6")) {
+        return {0.0f, 6.0f};
+    }
+    if (fused[1] == QLatin1String("Relu")) {
+        return {0.0f, noLimit};
+    }
+    fail(QStringLiteral("activation %1 is not supported").arg(fused[1]));
+}
+
+} // namespace
+
+// Walks the graph backwards from the wanted outputs and defines one XNNPACK node per
+// TensorFlow node on the way. Small integer tensors (shapes and sizes) are evaluated here.
+class TrunkCompiler {
+public:
+    TrunkCompiler(GraphModel& model, XnnTrunk& trunk, xnn_subgraph_t subgraph)
+        : model_(model)
+        , trunk_(trunk)
+        , subgraph_(subgraph) {}
+
+    void defineInput(std::size_t height, std::size_t width) {
+        const QString name = placeholderName();
+        Value value;
+        value.shape = {1, height, width, 3};
+        value.id = defineTensor(value.shape, nullptr, 0, XNN_VALUE_FLAG_EXTERNAL_INPUT);
+        values_[name] = value;
+    }
+
+    void defineOutput(const QString& name, std::uint32_t externalId) {
+        if (values_.count(GraphModel::splitInput(name).first) != 0) {
+            fail(QStringLiteral("%1 feeds another output and cannot be one itself").arg(name));
+        }
+        outputIds_[name] = externalId;
+        const Value& value = resolve(name);
+        if (value.isInteger) {
+            fail(QStringLiteral("%1 is not a tensor").arg(name));
+        }
+        trunk_.outputs_.push_back({value.shape, std::vector<float>(elements(value.shape))});
+    }
+
+private:
+    struct Value {
+        bool isInteger = false;
+        std::vector<std::int64_t> integers; // for shapes and sizes
+        std::uint32_t id = XNN_INVALID_VALUE_ID;
+        std::vector<std::size_t> shape;
+    };
+
+    static std::size_t elements(const std::vector<std::size_t>& shape) {
+        std::size_t count = 1;
+        for (const auto dim : shape) {
+            count *= dim;
+        }
+        return count;
+    }
+
+    QString placeholderName() const {
+        for (const auto& node : model_.nodes()) {
+            if (node.op == QLatin1String("Placeholder")) {
+                return node.name;
+            }
+        }
+        fail(QStringLiteral("the graph has no input"));
+    }
+
+    std::uint32_t defineTensor(const std::vector<std::size_t>& shape, const float* data,
+                               std::uint32_t externalId, std::uint32_t flags) {
+        std::uint32_t id = XNN_INVALID_VALUE_ID;
+        const auto status =
+            xnn_define_tensor_value(subgraph_, xnn_datatype_fp32, shape.size(), shape.data(), data,
+                                    flags != 0 ? externalId : XNN_INVALID_VALUE_ID, flags, &id);
+        if (status != xnn_status_success) {
+            fail(QStringLiteral("XNNPACK refused a tensor, status %1")
+                     .arg(static_cast<int>(status)));
+        }
+        return id;
+    }
+
+    std::uint32_t defineStatic(std::vector<float> data, const std::vector<std::size_t>& shape) {
+        trunk_.staticData_.push_back(std::move(data));
+        // XNNPACK may read a few bytes past the end of a buffer.
+        trunk_.staticData_.back().reserve(trunk_.staticData_.back().size() + XNN_EXTRA_BYTES);
+        return defineTensor(shape, trunk_.staticData_.back().data(), 0, 0);
+    }
+
+    Value newTensor(const QString& name, std::vector<std::size_t> shape) {
+        Value value;
+        value.shape = std::move(shape);
+        const auto output = outputIds_.find(name);
+        value.id = output == outputIds_.end() ? defineTensor(value.shape, nullptr, 0, 0)
+                                              : defineTensor(value.shape, nullptr, output->second,
+                                                             XNN_VALUE_FLAG_EXTERNAL_OUTPUT);
+        return value;
+    }
+
+    const ConstTensor& constantInput(const GraphNode& node, int index) {
+        const auto [name, port] = GraphModel::splitInput(node.inputs.value(index));
+        const ConstTensor* tensor = model_.constant(name);
+        if (tensor == nullptr || port != 0) {
+            fail(QStringLiteral("%1 expects a constant as input %2").arg(node.name).arg(index));
+        }
+        return *tensor;
+    }
+
+    // The constant's values, moved out of the model: each filter and bias feeds one node.
+    std::vector<float> takeConstant(const GraphNode& node, int index, std::size_t expected) {
+        const ConstTensor& tensor = constantInput(node, index);
+        if (!tensor.isFloat || tensor.floats.size() != expected) {
+            fail(QStringLiteral("%1 has a weight of the wrong size or one used twice")
+                     .arg(node.name));
+        }
+        return model_.takeFloats(GraphModel::splitInput(node.inputs.value(index)).first);
+    }
+
+    const Value& resolve(const QString& input) {
+        const auto [name, port] = GraphModel::splitInput(input);
+        if (port != 0) {
+            fail(QStringLiteral("%1 has several outputs").arg(name));
+        }
+        if (const auto found = values_.find(name); found != values_.end()) {
+            return found->second;
+        }
+        const GraphNode* node = model_.node(name);
+        if (node == nullptr) {
+            fail(QStringLiteral("the graph has no node %1").arg(name));
+        }
+        Value value = translate(*node);
+        return values_[name] = std::move(value);
+    }
+
+    Value translate(const GraphNode& node) {
+        const QString& op = node.op;
+        if (op == QLatin1String("Const")) {
+            const ConstTensor* tensor = model_.constant(node.name);
+            if (tensor == nullptr) {
+                fail(QStringLiteral("constant %1 has no value").arg(node.name));
+            }
+            Value value;
+            value.shape = tensor->shape;
+            if (!tensor->isFloat) {
+                value.isInteger = true;
+                value.integers.assign(tensor->ints.begin(), tensor->ints.end());
+            } else {
+                // A scalar becomes a one-element tensor so that it broadcasts.
+                value.id =
+                    defineStatic(tensor->floats, tensor->shape.empty() ? std::vector<std::size_t>{1}
+                                                                       : tensor->shape);
+            }
+            return value;
+        }
+        if (op == QLatin1String("Cast") || op == QLatin1String("Identity")) {
+            return resolve(node.inputs.value(0)); // the input is fed as floats already
+        }
+        if (op == QLatin1String("_FusedConv2D")) {
+            return convolution(node, false);
+        }
+        if (op == QLatin1String("FusedDepthwiseConv2dNative") ||
+            op == QLatin1String("DepthwiseConv2dNative")) {
+            return convolution(node, true);
+        }
+        if (op == QLatin1String("AddV2") || op == QLatin1String("Sub") ||
+            op == QLatin1String("Mul")) {
+            return binary(node);
+        }
+        if (op == QLatin1String("Sigmoid")) {
+            const Value input = resolve(node.inputs.value(0));
+            Value output = newTensor(node.name, input.shape);
+            check(xnn_define_sigmoid(subgraph_, input.id, output.id, 0), node);
+            return output;
+        }
+        if (op == QLatin1String("ResizeBilinear")) {
+            return resize(node);
+        }
+        if (op == QLatin1String("Shape")) {
+            Value value;
+            value.isInteger = true;
+            for (const auto dim : resolve(node.inputs.value(0)).shape) {
+                value.integers.push_back(static_cast<std::int64_t>(dim));
+            }
+            value.shape = {value.integers.size()};
+            return value;
+        }
+        if (op == QLatin1String("StridedSlice")) {
+            return slice(node);
+        }
+        fail(QStringLiteral("operation %1 (%2) is not supported").arg(op, node.name));
+    }
+
+    Value convolution(const GraphNode& node, bool depthwise) {
+        const Value input = resolve(node.inputs.value(0));
+        const std::vector<std::size_t> filterShape = constantInput(node, 1).shape;
+        const auto strides = node.intListAttribute(QStringLiteral("strides"));
+        const auto dilations = node.intListAttribute(QStringLiteral("dilations"));
+        if (input.shape.size() != 4 || filterShape.size() != 4 || strides.size() != 4 ||
+            (!dilations.empty() && (dilations[1] != 1 || dilations[2] != 1))) {
+            fail(QStringLiteral("convolution %1 has an unsupported form").arg(node.name));
+        }
+        const std::size_t kernelH = filterShape[0];
+        const std::size_t kernelW = filterShape[1];
+        const std::size_t inChannels = filterShape[2];
+        const std::size_t perInput = filterShape[3];
+        const std::size_t outChannels = depthwise ? inChannels * perInput : perInput;
+        if (input.shape[3] != inChannels) {
+            fail(QStringLiteral("convolution %1 expects %2 channels")
+                     .arg(node.name)
+                     .arg(inChannels));
+        }
+        const QString mode = node.stringAttribute(QStringLiteral("padding"));
+        const auto strideH = static_cast<std::size_t>(strides[1]);
+        const auto strideW = static_cast<std::size_t>(strides[2]);
+        const Padding padH = padding(mode, input.shape[1], kernelH, strideH);
+        const Padding padW = padding(mode, input.shape[2], kernelW, strideW);
+
+        std::uint32_t biasId = XNN_INVALID_VALUE_ID;
+        auto range = std::pair{-noLimit, noLimit};
+        if (node.op != QLatin1String("DepthwiseConv2dNative")) {
+            biasId = defineStatic(takeConstant(node, 2, outChannels), {outChannels});
+            range = activationRange(node);
+        }
+        // TensorFlow keeps filters as [h, w, in, out]; XNNPACK wants [out, h, w, in], and for
+        // depthwise [1, h, w, in * multiplier], which is the same memory order.
+        std::uint32_t filterId = 0;
+        const std::size_t filterSize = kernelH * kernelW * inChannels * perInput;
+        if (depthwise) {
+            filterId =
+                defineStatic(takeConstant(node, 1, filterSize), {1, kernelH, kernelW, outChannels});
+        } else {
+            const std::vector<float> filter = takeConstant(node, 1, filterSize);
+            std::vector<float> reordered(filter.size());
+            for (std::size_t y = 0; y < kernelH; ++y)
+                for (std::size_t x = 0; x < kernelW; ++x)
+                    for (std::size_t i = 0; i < inChannels; ++i)
+                        for (std::size_t o = 0; o < outChannels; ++o)
+                            reordered[((o * kernelH + y) * kernelW + x) * inChannels + i] =
+                                filter[((y * kernelW + x) * inChannels + i) * outChannels + o];
+            filterId =
+                defineStatic(std::move(reordered), {outChannels, kernelH, kernelW, inChannels});
+        }
+        Value output = newTensor(node.name, {1, padH.output, padW.output, outChannels});
+        const auto status =
+            depthwise
+                ? xnn_define_depthwise_convolution_2d(
+                      subgraph_, padH.before, padW.after, padH.after, padW.before,
+                      static_cast<std::uint32_t>(kernelH), static_cast<std::uint32_t>(kernelW),
+                      static_cast<std::uint32_t>(strideH), static_cast<std::uint32_t>(strideW), 1,
+                      1, static_cast<std::uint32_t>(perInput), inChannels, range.first,
+                      range.second, input.id, filterId, biasId, output.id, 0)
+                : xnn_define_convolution_2d(
+                      subgraph_, padH.before, padW.after, padH.after, padW.before,
+                      static_cast<std::uint32_t>(kernelH), static_cast<std::uint32_t>(kernelW),
+                      static_cast<std::uint32_t>(strideH), static_cast<std::uint32_t>(strideW), 1,
+                      1, 1, inChannels, outChannels, range.first, range.second, input.id, filterId,
+                      biasId, output.id, 0);
+        check(status, node);
+        return output;
+    }
+
+    Value binary(const GraphNode& node) {
+        const Value a = resolve(node.inputs.value(0));
+        const Value b = resolve(node.inputs.value(1));
+        if (a.isInteger && b.isInteger) {
+            return integerArithmetic(node, a, b);
+        }
+        if (a.isInteger || b.isInteger) {
+            fail(QStringLiteral("%1 mixes sizes and tensors").arg(node.name));
+        }
+        // numpy broadcasting, aligned at the last dimension
+        const std::size_t rank = std::max(a.shape.size(), b.shape.size());
+        std::vector<std::size_t> shape(rank, 1);
+        for (std::size_t i = 0; i < rank; ++i) {
+            const std::size_t da =
+                i < rank - a.shape.size() ? 1 : a.shape[i - (rank - a.shape.size())];
+            const std::size_t db =
+                i < rank - b.shape.size() ? 1 : b.shape[i - (rank - b.shape.size())];
+            if (da != db && da != 1 && db != 1) {
+                fail(QStringLiteral("%1 has operands that do not broadcast").arg(node.name));
+            }
+            shape[i] = std::max(da, db);
+        }
+        Value output = newTensor(node.name, shape);
+        xnn_status status = xnn_status_success;
+        if (node.op == QLatin1String("AddV2")) {
+            status = xnn_define_add2(subgraph_, -noLimit, noLimit, a.id, b.id, output.id, 0);
+        } else if (node.op == QLatin1String("Sub")) {
+            status = xnn_define_subtract(subgraph_, -noLimit, noLimit, a.id, b.id, output.id, 0);
+        } else {
+            status = xnn_define_multiply2(subgraph_, -noLimit, noLimit, a.id, b.id, output.id, 0);
+        }
+        check(status, node);
+        return output;
+    }
+
+    Value integerArithmetic(const GraphNode& node, const Value& a, const Value& b) {
+        if (node.op != QLatin1String("Mul") ||
+            (a.integers.size() != b.integers.size() && b.integers.size() != 1)) {
+            fail(QStringLiteral("%1 is size arithmetic this engine does not do").arg(node.name));
+        }
+        Value value = a;
+        for (std::size_t i = 0; i < value.integers.size(); ++i) {
+            value.integers[i] *= b.integers[b.integers.size() == 1 ? 0 : i];
+        }
+        return value;
+    }
+
+    // Only the one-dimensional slices that pick dimensions out of a shape.
+    Value slice(const GraphNode& node) {
+        const Value input = resolve(node.inputs.value(0));
+        const Value begin = resolve(node.inputs.value(1));
+        const Value end = resolve(node.inputs.value(2));
+        const Value stride = resolve(node.inputs.value(3));
+        bool plain = true;
+        for (const char* mask :
+             {"begin_mask", "end_mask", "ellipsis_mask", "new_axis_mask", "shrink_axis_mask"}) {
+            plain = plain && node.intAttribute(QLatin1String(mask)) == 0;
+        }
+        if (!input.isInteger || begin.integers.size() != 1 || end.integers.size() != 1 ||
+            stride.integers != std::vector<std::int64_t>{1} || !plain) {
+            fail(QStringLiteral("slice %1 has an unsupported form").arg(node.name));
+        }
+        const auto size = static_cast<std::int64_t>(input.integers.size());
+        const std::int64_t from = std::clamp<std::int64_t>(begin.integers[0], 0, size);
+        const std::int64_t to = std::clamp<std::int64_t>(end.integers[0], from, size);
+        Value value;
+        value.isInteger = true;
+        value.integers.assign(input.integers.begin() + from, input.integers.begin() + to);
+        value.shape = {value.integers.size()};
+        return value;
+    }
+
+    Value resize(const GraphNode& node) {
+        const Value input = resolve(node.inputs.value(0));
+        const Value size = resolve(node.inputs.value(1));
+        if (!size.isInteger || size.integers.size() != 2 || input.shape.size() != 4 ||
+            size.integers[0] <= 0 || size.integers[1] <= 0) {
+            fail(QStringLiteral("resize %1 has an unsupported form").arg(node.name));
+        }
+        const bool alignCorners = node.boolAttribute(QStringLiteral("align_corners"));
+        const bool halfPixel = node.boolAttribute(QStringLiteral("half_pixel_centers"));
+        const std::uint32_t flags = alignCorners ? XNN_FLAG_ALIGN_CORNERS
+                                    : halfPixel  ? 0
+                                                 : XNN_FLAG_TENSORFLOW_LEGACY_MODE;
+        const auto height = static_cast<std::size_t>(size.integers[0]);
+        const auto width = static_cast<std::size_t>(size.integers[1]);
+        Value output = newTensor(node.name, {input.shape[0], height, width, input.shape[3]});
+        check(xnn_define_static_resize_bilinear_2d(subgraph_, height, width, input.id, output.id,
+                                                   flags),
+              node);
+        return output;
+    }
+
+    GraphModel& model_;
+    XnnTrunk& trunk_;
+    xnn_subgraph_t subgraph_;
+    std::map<QString, Value> values_;
+    std::map<QString, std::uint32_t> outputIds_;
+};
+
+QString compileTrunk(GraphModel& model, XnnTrunk& trunk, xnn_subgraph* subgraph,
+                     std::size_t inputHeight, std::size_t inputWidth, const QStringList& outputs) {
+    try {
+        TrunkCompiler compiler(model, trunk, subgraph);
+        compiler.defineInput(inputHeight, inputWidth);
+        for (int i = 0; i < outputs.size(); ++i) {
+            compiler.defineOutput(outputs[i], static_cast<std::uint32_t>(i + 1));
+        }
+    } catch (const CompileError& failure) {
+        return QString::fromStdString(failure.what());
+    }
+    return {};
+}
+
+} // namespace qv::pose
