@@ -43,13 +43,19 @@ struct WeightSpec {
     QString storedAs; // the quantised dtype, or empty when stored as dtype
 };
 
+// A shape whose element count would not fit a model file is refused before anything is
+// allocated or multiplied past the size type.
 std::optional<std::vector<std::size_t>> parseShape(const QJsonArray& dims) {
+    constexpr qint64 maximumElements = maximumFileBytes / 2;
     std::vector<std::size_t> shape;
+    qint64 count = 1;
     for (const auto& dim : dims) {
         const qint64 value = dim.isString() ? dim.toString().toLongLong() : dim.toInteger(-1);
-        if (value < 0 || value > (1 << 24)) {
+        if (value < 0 || value > maximumElements ||
+            (value > 0 && count > maximumElements / value)) {
             return std::nullopt;
         }
+        count *= value;
         shape.push_back(static_cast<std::size_t>(value));
     }
     return shape;

@@ -87,6 +87,14 @@ TEST(ModelLoadingTest, ReportsEachBrokenModelClearly) {
                      [&](QByteArray b) { return b.replace(bin.toUtf8(), "../elsewhere.bin"); });
          },
          "outside"},
+        {"a weight shape too large for any file",
+         [&](const QDir& dir) {
+             rewrite(dir.filePath(json), [](QByteArray b) {
+                 return b.replace("\"shape\": [\n                        1,",
+                                  "\"shape\": [\n                        4294967296, 4294967296,");
+             });
+         },
+         "form this engine does not read"},
         {"a graph of another model", [](const QDir&) {}, "StatefulPartitionedCall/Sigmoid"},
     };
     for (const auto& damage : damages) {
