@@ -67,7 +67,7 @@ BENCHMARK(inference)
 // What the capture queue calls per analysed frame: letterbox a 1280×720 frame, infer, map
 // the people back.
 void detectCameraFrame(benchmark::State& state) {
-    const auto detector = loadModel(state, 256, 2);
+    const auto detector = loadModel(state, static_cast<int>(state.range(0)), 2);
     if (!detector) {
         return;
     }
@@ -77,6 +77,9 @@ void detectCameraFrame(benchmark::State& state) {
     }
 }
 BENCHMARK(detectCameraFrame)
+    ->ArgName("size")
+    ->Arg(192)
+    ->Arg(256)
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
     ->UseRealTime()
