@@ -34,9 +34,11 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption fps(QStringLiteral("fps"),
                                  QStringLiteral("Analyses a second at most (default 15)."),
                                  QStringLiteral("rate"), QStringLiteral("15"));
-    const QCommandLineOption inputSize(QStringLiteral("input-size"),
-                                       QStringLiteral("Model input side (default 256)."),
-                                       QStringLiteral("pixels"), QStringLiteral("256"));
+    const int defaultInputSize = qv::PoseEngineSettings{}.inputSize;
+    const QCommandLineOption inputSize(
+        QStringLiteral("input-size"),
+        QStringLiteral("Model input side (default %1, the engine's own).").arg(defaultInputSize),
+        QStringLiteral("pixels"), QString::number(defaultInputSize));
     const QCommandLineOption threads(QStringLiteral("threads"),
                                      QStringLiteral("Inference threads (default 1)."),
                                      QStringLiteral("count"), QStringLiteral("1"));
