@@ -1,0 +1,130 @@
+#include "app/EmergencyEscapeGate.h"
+
+#include "storage/MemoryKeyValueStore.h"
+#include "time/VirtualTimeSource.h"
+
+#include <gtest/gtest.h>
+
+using qv::EmergencyEscapeGate;
+using Result = qv::EmergencyEscapeResult;
+
+namespace {
+
+const QTimeZone berlin("Europe/Berlin");
+
+class EmergencyEscapeGateTest : public ::testing::Test {
+protected:
+    QDateTime local(int day, int hour, int minute) const {
+        return QDateTime(QDate(2026, 3, day), QTime(hour, minute), berlin);
+    }
+    EmergencyEscapeGate makeGate(qint64 limit = 3) {
+        return EmergencyEscapeGate(
+            defaults, [] { return qv::Calendar(berlin, QLocale::c()); }, time, limit);
+    }
+
+    qv::MemoryKeyValueStore defaults;
+    qv::VirtualTimeSource time{QDateTime(QDate(2026, 3, 28), QTime(22, 0), berlin)};
+};
+
+TEST_F(EmergencyEscapeGateTest, AllowanceIsSpentAndStartsAgainAfterLocalMidnight) {
+    auto gate = makeGate(3);
+    EXPECT_EQ(gate.consumeEscape(local(28, 23, 50)), Result::escaped);
+    EXPECT_EQ(gate.consumeEscape(local(28, 23, 58)), Result::escaped);
+    EXPECT_EQ(gate.remainingEscapes(local(28, 23, 59)), 1);
+
+    // The night the clocks go forward: the new day starts at 23:00 UTC.
+    EXPECT_EQ(gate.remainingEscapes(local(29, 0, 1)), 3);
+    EXPECT_EQ(defaults.date(EmergencyEscapeGate::dayKey),
+              QDateTime(QDate(2026, 3, 28), QTime(23, 0), Qt::UTC));
+    EXPECT_EQ(defaults.integer(EmergencyEscapeGate::usesKey), 0);
+
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(gate.consumeEscape(local(29, 9, i)), Result::escaped);
+    }
+    EXPECT_EQ(gate.consumeEscape(local(29, 23, 59)), Result::limitReached);
+    EXPECT_EQ(defaults.integer(EmergencyEscapeGate::usesKey), 3) << "a refusal stores nothing";
+    // The next day starts at 22:00 UTC already (summer time).
+    EXPECT_EQ(makeGate(3).remainingEscapes(QDateTime(QDate(2026, 3, 29), QTime(22, 0), Qt::UTC)),
+              3);
+}
+
+TEST_F(EmergencyEscapeGateTest, CountSurvivesARestartOnTheSameDay) {
+    EXPECT_EQ(makeGate(2).consumeEscape(local(28, 10, 0)), Result::escaped);
+    EXPECT_EQ(makeGate(2).consumeEscape(local(28, 18, 0)), Result::escaped);
+    EXPECT_EQ(makeGate(2).consumeEscape(local(28, 20, 0)), Result::limitReached);
+}
+
+struct StoredState {
+    const char* name;
+    std::optional<QString> day; // as stored text; empty means nothing stored
+    qint64 uses;
+    qint64 limit;
+    qint64 remaining;
+    qint64 usesAfterRollOver;
+};
+
+class EscapeGateStoredState : public EmergencyEscapeGateTest,
+                              public ::testing::WithParamInterface<StoredState> {};
+
+TEST_P(EscapeGateStoredState, RepairsOrRestartsTheStoredCount) {
+    const StoredState& c = GetParam();
+    if (c.day) {
+        defaults.setText(EmergencyEscapeGate::dayKey, *c.day);
+    }
+    defaults.setInteger(EmergencyEscapeGate::usesKey, c.uses);
+    auto gate = makeGate(c.limit);
+    EXPECT_EQ(gate.remainingEscapes(local(28, 12, 0)), c.remaining);
+    EXPECT_EQ(defaults.integer(EmergencyEscapeGate::usesKey), c.usesAfterRollOver);
+    EXPECT_EQ(gate.consumeEscape(local(28, 12, 1)) == Result::escaped, c.remaining > 0);
+}
+
+// The 28th of March in Berlin starts at 23:00 UTC on the 27th.
+const QString today = QStringLiteral("2026-03-27T23:00:00.000Z");
+const QString yesterday = QStringLiteral("2026-03-26T23:00:00.000Z");
+
+INSTANTIATE_TEST_SUITE_P(States, EscapeGateStoredState,
+                         ::testing::Values(StoredState{"SameDay", today, 1, 3, 2, 1},
+                                           StoredState{"NegativeToday", today, -5, 3, 3, 0},
+                                           StoredState{"NegativeYesterday", yesterday, -5, 3, 3, 0},
+                                           StoredState{"FullYesterday", yesterday, 3, 3, 3, 0},
+                                           StoredState{"DayNotADate", QStringLiteral("Saturday"), 2,
+                                                       3, 3, 0},
+                                           StoredState{"NoDay", std::nullopt, 2, 3, 3, 0},
+                                           StoredState{"LimitLoweredBelowUses", today, 3, 1, 0, 3},
+                                           StoredState{"NegativeLimit", today, 0, -1, 0, 0}),
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
+
+TEST_F(EmergencyEscapeGateTest, HoldMustLastThreeSecondsAndKeyRepeatDoesNotRestartIt) {
+    auto gate = makeGate(3);
+    EXPECT_EQ(gate.releaseHold(), Result::noHoldInProgress);
+
+    gate.beginHold();
+    time.advance(2.9);
+    EXPECT_EQ(gate.releaseHold(), Result::holdTooShort);
+    EXPECT_FALSE(gate.holdStartedAt());
+    EXPECT_EQ(gate.remainingEscapes(time.now()), 3);
+
+    gate.beginHold(); // a fresh hold: the 2.9 s before do not count
+    time.advance(2.0);
+    gate.beginHold(); // key repeat
+    time.advance(1.0);
+    EXPECT_EQ(gate.releaseHold(), Result::escaped);
+    EXPECT_EQ(gate.remainingEscapes(time.now()), 2);
+    EXPECT_EQ(gate.releaseHold(), Result::noHoldInProgress) << "a hold is used once";
+}
+
+TEST_F(EmergencyEscapeGateTest, ReleaseTakesTheGivenTimestampAndDate) {
+    auto gate = makeGate(1);
+    gate.beginHold();
+    const double start = *gate.holdStartedAt();
+    EXPECT_EQ(gate.releaseHold(start + 2.999), Result::holdTooShort);
+    gate.beginHold();
+    // Given a date on the next day, the roll-over happens there.
+    EXPECT_EQ(gate.releaseHold(*gate.holdStartedAt() + 3.0, local(29, 8, 0)), Result::escaped);
+    EXPECT_EQ(gate.remainingEscapes(local(29, 8, 1)), 0);
+    gate.beginHold();
+    EXPECT_EQ(gate.releaseHold(*gate.holdStartedAt() + 60.0, local(29, 9, 0)),
+              Result::limitReached);
+}
+
+} // namespace
