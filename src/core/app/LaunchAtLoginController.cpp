@@ -1,0 +1,65 @@
+#include "app/LaunchAtLoginController.h"
+
+#include "app/LoginItemService.h"
+
+namespace qv {
+
+LaunchAtLoginController::LaunchAtLoginController(LoginItemService& service, QObject* parent)
+    : QObject(parent)
+    , service_(service) {}
+
+void LaunchAtLoginController::refresh() {
+    switch (service_.status()) {
+    case LoginItemStatus::notRegistered:
+        setState(false, false, std::nullopt);
+        break;
+    case LoginItemStatus::enabled:
+        setState(true, false, std::nullopt);
+        break;
+    case LoginItemStatus::requiresApproval:
+        setState(true, true, approvalMessage);
+        break;
+    case LoginItemStatus::notFound:
+        setState(false, false, notInstalledMessage);
+        break;
+    case LoginItemStatus::unavailable:
+        setState(false, false, unavailableMessage);
+        break;
+    }
+}
+
+void LaunchAtLoginController::setEnabled(bool on) {
+    const LoginItemStatus status = service_.status();
+    std::optional<QString> error;
+    if (on && status == LoginItemStatus::notRegistered) {
+        error = service_.registerItem();
+    } else if (!on && status != LoginItemStatus::notRegistered) {
+        error = service_.unregisterItem();
+    }
+    refresh();
+    // The system's words about a failed change matter more than the status text.
+    if (error) {
+        setStatusMessage(error);
+    }
+}
+
+void LaunchAtLoginController::setState(bool on, bool approval, std::optional<QString> message) {
+    if (isOn_ != on) {
+        isOn_ = on;
+        emit isOnChanged();
+    }
+    if (requiresApproval_ != approval) {
+        requiresApproval_ = approval;
+        emit requiresApprovalChanged();
+    }
+    setStatusMessage(std::move(message));
+}
+
+void LaunchAtLoginController::setStatusMessage(std::optional<QString> message) {
+    if (statusMessage_ != message) {
+        statusMessage_ = std::move(message);
+        emit statusMessageChanged();
+    }
+}
+
+} // namespace qv

@@ -1,0 +1,32 @@
+#include "app/SoundPlayer.h"
+
+#include "app/SoundOutput.h"
+#include "settings/SettingsKeys.h"
+#include "storage/KeyValueStore.h"
+#include "time/TimeSource.h"
+
+namespace qv {
+
+SoundPlayer::SoundPlayer(const KeyValueStore& defaults, const TimeSource& time, SoundOutput& output)
+    : defaults_(defaults)
+    , time_(time)
+    , output_(output) {}
+
+void SoundPlayer::playSound(const QString& name) {
+    // Only a stored "off" silences; nothing stored means on.
+    if (!defaults_.boolean(settingsKeys::soundEnabled).value_or(true)) {
+        return;
+    }
+    output_.play(name, volume);
+}
+
+void SoundPlayer::playRepetitionSound() {
+    const double now = time_.monotonicSeconds();
+    if (lastRepetitionSoundAt_ && now - *lastRepetitionSoundAt_ <= repetitionSpacingSeconds) {
+        return;
+    }
+    lastRepetitionSoundAt_ = now;
+    playSound(soundNames::pop);
+}
+
+} // namespace qv

@@ -1,0 +1,137 @@
+#include "app/UpdaterService.h"
+
+#include "app/Appcast.h"
+#include "app/UpdateFeed.h"
+#include "app/VersionNumber.h"
+#include "storage/KeyValueStore.h"
+
+#include <QPointer>
+
+namespace qv {
+
+namespace {
+
+std::optional<std::pair<VersionNumber, AppcastItem>> newestItem(const QList<AppcastItem>& items) {
+    std::optional<std::pair<VersionNumber, AppcastItem>> newest;
+    for (const AppcastItem& item : items) {
+        const auto version = VersionNumber::parse(item.version);
+        if (version && (!newest || *version > newest->first)) {
+            newest.emplace(*version, item);
+        }
+    }
+    return newest;
+}
+
+QString failureMessage(const QString& reason) {
+    return UpdaterService::tr("Could not check for updates: %1").arg(reason);
+}
+
+} // namespace
+
+UpdaterService::UpdaterService(KeyValueStore& defaults, TimeSource& time,
+                               std::unique_ptr<UpdateFeed> feed, QString runningVersion,
+                               QObject* parent)
+    : QObject(parent)
+    , defaults_(defaults)
+    , time_(time)
+    , feed_(std::move(feed))
+    , runningVersion_(std::move(runningVersion))
+    // Off until the user turns it on: no request leaves the machine unasked.
+    , automaticChecks_(defaults.boolean(automaticChecksKey).value_or(false)) {
+    firstPollTask_ = time_.after(firstPollSeconds, [this] { checkIfDue(); });
+    duePollTask_ = time_.every(duePollSeconds, [this] { checkIfDue(); });
+}
+
+UpdaterService::~UpdaterService() {
+    // The feed goes first, so no answer can arrive into a half-destroyed service.
+    feed_.reset();
+}
+
+void UpdaterService::setAutomaticallyChecksForUpdates(bool on) {
+    defaults_.setBoolean(automaticChecksKey, on);
+    if (automaticChecks_ == on) {
+        return;
+    }
+    automaticChecks_ = on;
+    emit automaticallyChecksForUpdatesChanged();
+    if (on) {
+        firstPollTask_ = time_.after(0, [this] { checkIfDue(); });
+    }
+}
+
+void UpdaterService::checkForUpdates() {
+    if (!isChecking_) {
+        startCheck();
+    }
+}
+
+void UpdaterService::checkIfDue() {
+    if (!automaticChecks_ || isChecking_) {
+        return;
+    }
+    const auto last = defaults_.date(lastCheckKey);
+    const QDateTime now = time_.now();
+    // A last check in the future means the clock was set back: do not wait for it.
+    if (last && *last <= now && last->secsTo(now) < checkIntervalSeconds) {
+        return;
+    }
+    startCheck();
+}
+
+void UpdaterService::startCheck() {
+    setChecking(true);
+    defaults_.setDate(lastCheckKey, time_.now());
+    QPointer<UpdaterService> self(this);
+    feed_->fetch([self](const UpdateFeedResult& result) {
+        if (self) {
+            self->finishCheck(result);
+        }
+    });
+}
+
+void UpdaterService::finishCheck(const UpdateFeedResult& result) {
+    if (result.error) {
+        setStatusMessage(failureMessage(*result.error));
+    } else {
+        showNewest(result.document);
+    }
+    setChecking(false);
+    emit checkFinished();
+}
+
+void UpdaterService::showNewest(const QByteArray& document) {
+    const auto items = parseAppcast(document);
+    if (!items) {
+        setStatusMessage(failureMessage(tr("the update feed could not be read.")));
+        return;
+    }
+    setStatusMessage(std::nullopt);
+    const auto newest = newestItem(*items);
+    const auto running = VersionNumber::parse(runningVersion_);
+    const bool isNewer = newest && (!running || newest->first > *running);
+    const AppcastItem shown = isNewer ? newest->second : AppcastItem{};
+    if (shown.version == latestVersion_ && shown.releaseNotes == releaseNotes_ &&
+        shown.downloadUrl == downloadUrl_) {
+        return;
+    }
+    latestVersion_ = shown.version;
+    releaseNotes_ = shown.releaseNotes;
+    downloadUrl_ = shown.downloadUrl;
+    emit updateChanged();
+}
+
+void UpdaterService::setChecking(bool checking) {
+    if (isChecking_ != checking) {
+        isChecking_ = checking;
+        emit canCheckForUpdatesChanged();
+    }
+}
+
+void UpdaterService::setStatusMessage(std::optional<QString> message) {
+    if (statusMessage_ != message) {
+        statusMessage_ = std::move(message);
+        emit statusMessageChanged();
+    }
+}
+
+} // namespace qv

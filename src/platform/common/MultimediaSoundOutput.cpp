@@ -1,0 +1,47 @@
+#include "common/MultimediaSoundOutput.h"
+
+#include <QAudioDevice>
+#include <QFile>
+#include <QMediaDevices>
+#include <QSoundEffect>
+#include <QUrl>
+
+namespace qv {
+
+MultimediaSoundOutput::MultimediaSoundOutput() = default;
+MultimediaSoundOutput::~MultimediaSoundOutput() = default;
+
+bool MultimediaSoundOutput::hasAudioOutput() {
+    return !QMediaDevices::audioOutputs().isEmpty();
+}
+
+QSoundEffect* MultimediaSoundOutput::effect(const QString& name) {
+    if (auto found = effects_.constFind(name); found != effects_.constEnd()) {
+        return found->get();
+    }
+    const QString resource = QStringLiteral(":/sounds/%1.wav").arg(name);
+    if (!QFile::exists(resource)) {
+        return nullptr;
+    }
+    auto created = std::make_shared<QSoundEffect>();
+    created->setSource(QUrl(QStringLiteral("qrc") + resource));
+    effects_.insert(name, created);
+    return created.get();
+}
+
+void MultimediaSoundOutput::play(const QString& name, double volume) {
+    // With no output an effect can stay "playing" for ever and hold on to the next sounds.
+    if (!hasAudioOutput()) {
+        return;
+    }
+    QSoundEffect* sound = effect(name);
+    if (sound == nullptr) {
+        return;
+    }
+    // Follows the default device, which may have changed since the last sound.
+    sound->setAudioDevice(QMediaDevices::defaultAudioOutput());
+    sound->setVolume(static_cast<float>(volume));
+    sound->play();
+}
+
+} // namespace qv

@@ -1,0 +1,50 @@
+#include "app/SoundPlayer.h"
+
+#include "app/SoundOutput.h"
+#include "settings/SettingsKeys.h"
+#include "storage/MemoryKeyValueStore.h"
+#include "time/VirtualTimeSource.h"
+
+#include <gtest/gtest.h>
+
+using qv::SoundPlayer;
+
+namespace {
+
+// Records what would be heard; the real output is tested against an audio server.
+class RecordedOutput final : public qv::SoundOutput {
+public:
+    void play(const QString& name, double volume) override { played.append({name, volume}); }
+    QList<std::pair<QString, double>> played;
+};
+
+class SoundPlayerTest : public ::testing::Test {
+protected:
+    qv::MemoryKeyValueStore defaults;
+    qv::VirtualTimeSource time;
+    RecordedOutput output;
+    SoundPlayer player{defaults, time, output};
+};
+
+TEST_F(SoundPlayerTest, PlaysAtSixTenthsUnlessTheUserStoredOff) {
+    player.playSound(qv::soundNames::tink); // nothing stored: on
+    defaults.setBoolean(qv::settingsKeys::soundEnabled, true);
+    player.playSound(qv::soundNames::glass);
+    defaults.setBoolean(qv::settingsKeys::soundEnabled, false);
+    player.playSound(qv::soundNames::glass);
+    player.playRepetitionSound();
+    using Played = QList<std::pair<QString, double>>;
+    EXPECT_EQ(output.played, (Played{{"Tink", 0.6}, {"Glass", 0.6}}));
+}
+
+TEST_F(SoundPlayerTest, RepetitionSoundsCloserThanAFifthOfASecondMerge) {
+    const std::vector<double> gaps{0.0, 0.1, 0.15, 0.05, 0.3, 0.25};
+    for (double gap : gaps) {
+        time.advance(gap);
+        player.playRepetitionSound();
+    }
+    // Played at 0, 0.25, 0.6 and 0.85: a refused sound does not restart the wait.
+    EXPECT_EQ(output.played.size(), 4);
+}
+
+} // namespace

@@ -1,0 +1,77 @@
+#include "app/Appcast.h"
+#include "app/VersionNumber.h"
+
+#include <gtest/gtest.h>
+
+using qv::VersionNumber;
+
+namespace {
+
+struct VersionOrder {
+    const char* lower;
+    const char* higher;
+};
+
+class VersionComparison : public ::testing::TestWithParam<VersionOrder> {};
+
+TEST_P(VersionComparison, OrdersReleasesAsPeopleReadThem) {
+    const auto lower = VersionNumber::parse(GetParam().lower);
+    const auto higher = VersionNumber::parse(GetParam().higher);
+    ASSERT_TRUE(lower && higher);
+    EXPECT_LT(*lower, *higher);
+    EXPECT_GT(*higher, *lower);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pairs, VersionComparison,
+    ::testing::Values(VersionOrder{"1.9", "1.10"}, VersionOrder{"1.2.9", "1.3"},
+                      VersionOrder{"0.9.9", "1.0.0"}, VersionOrder{"1.0.0-beta.2", "1.0.0-beta.10"},
+                      VersionOrder{"1.0.0-alpha", "1.0.0-beta"},
+                      VersionOrder{"1.0.0-7", "1.0.0-alpha"}, VersionOrder{"1.0.0-rc.1", "1.0.0"},
+                      VersionOrder{"1.0.0-rc", "1.0.0-rc.1"}, VersionOrder{"2", "2.0.1"}));
+
+TEST(VersionNumber, EqualSpellingsAndRefusedTexts) {
+    EXPECT_EQ(*VersionNumber::parse("1.2"), *VersionNumber::parse("1.2.0"));
+    EXPECT_EQ(*VersionNumber::parse("v1.2.0+build.7"), *VersionNumber::parse("1.2"));
+    for (const char* text :
+         {"", "1.", ".1", "1..2", "one", "1.2 beta", "1.-2", "1.2-", "99999999999999999999"}) {
+        EXPECT_FALSE(VersionNumber::parse(text)) << text;
+    }
+}
+
+TEST(Appcast, ReadsEveryVersionedItemAndKeepsOnlySecureLinks) {
+    const auto items = qv::parseAppcast(R"(<?xml version="1.0" encoding="utf-8"?>
+<rss version="2.0" xmlns:qv="urn:quorvantel:appcast:1" xmlns:other="urn:other">
+  <channel><title>Quorvantel</title>
+    <item><title>Quorvantel 1.1</title><qv:version>1.1.0</qv:version>
+      <description><![CDATA[<p>Faster counting</p>]]></description>
+      <link>https://quorvantel.invalid/download</link>
+      <enclosure url="https://quorvantel.invalid/Quorvantel-1.1.0.AppImage" length="1"/>
+      <other:version>9.9.9</other:version></item>
+    <item><title>Quorvantel 1.0</title><qv:version>1.0.0</qv:version>
+      <link>http://quorvantel.invalid/insecure</link></item>
+    <item><title>No version: not a release</title></item>
+  </channel></rss>)");
+    ASSERT_TRUE(items);
+    ASSERT_EQ(items->size(), 2);
+    EXPECT_EQ(items->at(0).version, "1.1.0");
+    EXPECT_EQ(items->at(0).releaseNotes, "<p>Faster counting</p>");
+    EXPECT_EQ(items->at(0).downloadUrl,
+              QUrl("https://quorvantel.invalid/Quorvantel-1.1.0.AppImage"));
+    EXPECT_EQ(items->at(1).version, "1.0.0");
+    EXPECT_TRUE(items->at(1).downloadUrl.isEmpty());
+}
+
+TEST(Appcast, RefusesWhatIsNotACompleteFeed) {
+    for (const char* document :
+         {"", "not xml", "<html><body/></html>", "<rss version=\"2.0\"></rss>",
+          "<rss version=\"2.0\"><channel><item><title>cut off",
+          "<rss version=\"2.0\"><channel></channel></rss><rss/>"}) {
+        EXPECT_FALSE(qv::parseAppcast(document)) << document;
+    }
+    const auto empty = qv::parseAppcast("<rss version=\"2.0\"><channel/></rss>");
+    ASSERT_TRUE(empty);
+    EXPECT_TRUE(empty->isEmpty());
+}
+
+} // namespace

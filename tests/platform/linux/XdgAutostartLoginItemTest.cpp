@@ -1,0 +1,168 @@
+#include "linux/XdgAutostartLoginItem.h"
+
+#include "TestSupport.h"
+#include "app/LaunchAtLoginController.h"
+#include "linux/DesktopEntry.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+using qv::LaunchAtLoginController;
+using qv::XdgAutostartLoginItem;
+
+namespace {
+
+class LaunchAtLogin : public ::testing::Test {
+protected:
+    LaunchAtLogin() {
+        // An installed program whose path needs every kind of quoting an Exec line has.
+        QDir().mkpath(QFileInfo(program).absolutePath());
+        QFile file(program);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\n");
+        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+    }
+
+    QString entryText() const {
+        QFile file(item.entryPath());
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+    void writeEntry(const QString& text) const {
+        QDir().mkpath(XdgAutostartLoginItem::defaultAutostartFolder());
+        QFile file(item.entryPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
+    }
+
+    qv::test::TemporaryHome home;
+    QString program = home.filePath("opt/My \"Apps\" $HOME 100%/bin/quor`vantel\\x");
+    XdgAutostartLoginItem item{XdgAutostartLoginItem::defaultAutostartFolder(), program};
+    LaunchAtLoginController controller{item};
+};
+
+TEST_F(LaunchAtLogin, RegisterWritesAValidEntryThatRunsTheInstalledProgram) {
+    controller.refresh();
+    EXPECT_FALSE(controller.isOn());
+    EXPECT_FALSE(controller.statusMessage());
+
+    controller.setEnabled(true);
+    EXPECT_TRUE(controller.isOn());
+    EXPECT_FALSE(controller.requiresApproval());
+    EXPECT_FALSE(controller.statusMessage());
+    EXPECT_EQ(item.entryPath(), home.filePath("config/autostart/com.tamsorek.Quorvantel.desktop"));
+
+    const auto entry = qv::desktopEntry::parseMainGroup(entryText());
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(qv::desktopEntry::programOfExec(entry->value("Exec")), program);
+    EXPECT_EQ(entry->value("Type"), "Application");
+
+    const QString validator = QStandardPaths::findExecutable("desktop-file-validate");
+    if (validator.isEmpty()) {
+        GTEST_SKIP() << "desktop-file-validate is not installed";
+    }
+    QProcess validate;
+    validate.start(validator, {item.entryPath()});
+    ASSERT_TRUE(validate.waitForFinished(10'000));
+    EXPECT_EQ(validate.exitCode(), 0) << validate.readAllStandardOutput().toStdString();
+    EXPECT_TRUE(validate.readAllStandardOutput().trimmed().isEmpty()) << "not even a hint";
+}
+
+TEST_F(LaunchAtLogin, UnregisterRemovesTheEntry) {
+    controller.setEnabled(true);
+    ASSERT_TRUE(controller.isOn());
+    controller.setEnabled(false);
+    EXPECT_FALSE(controller.isOn());
+    EXPECT_FALSE(QFile::exists(item.entryPath()));
+    controller.setEnabled(false); // nothing left to remove is no error
+    EXPECT_FALSE(controller.statusMessage());
+}
+
+TEST_F(LaunchAtLogin, EntriesSwitchedOffOrStaleReadAsOffAndRegisteringRepairsThem) {
+    const QString exec = qv::desktopEntry::execValueFor(program);
+    const QStringList entries{
+        "[Desktop Entry]\nType=Application\nName=Quorvantel\nExec=" + exec + "\nHidden=true\n",
+        "[Desktop Entry]\nType=Application\nExec=" + exec + "\nX-GNOME-Autostart-enabled=false\n",
+        "[Desktop Entry]\nType=Application\nExec=/nowhere/quorvantel\n",
+        "[Desktop Entry]\nType=Application\nExec=\"" + program + "\n", // unclosed quote
+        "not a desktop entry at all",
+    };
+    for (const QString& text : entries) {
+        writeEntry(text);
+        controller.refresh();
+        EXPECT_FALSE(controller.isOn()) << text.toStdString();
+        controller.setEnabled(true);
+        EXPECT_TRUE(controller.isOn()) << text.toStdString();
+        EXPECT_FALSE(entryText().contains("Hidden"));
+    }
+    // A hand-edited entry that still runs the program counts as on.
+    writeEntry("[Desktop Entry]\nType=Application\nExec=" + exec + " --quiet\nHidden=false\n");
+    controller.refresh();
+    EXPECT_TRUE(controller.isOn());
+}
+
+TEST_F(LaunchAtLogin, NotInstalledCopyCannotBeRegistered) {
+    XdgAutostartLoginItem notInstalled(XdgAutostartLoginItem::defaultAutostartFolder(),
+                                       std::nullopt);
+    LaunchAtLoginController notInstalledController(notInstalled);
+    notInstalledController.setEnabled(true);
+    EXPECT_FALSE(notInstalledController.isOn());
+    EXPECT_EQ(notInstalledController.statusMessage(),
+              "Install Quorvantel before enabling launch at login.");
+    EXPECT_FALSE(QFile::exists(notInstalled.entryPath()));
+}
+
+TEST_F(LaunchAtLogin, FailedRegistrationKeepsTheSystemsWordsOverTheRefresh) {
+    // A plain file where the configuration folder should be: even root cannot write there.
+    QFile blocker(home.filePath("blocked"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    XdgAutostartLoginItem blocked(home.filePath("blocked/autostart"), program);
+    LaunchAtLoginController blockedController(blocked);
+    blockedController.setEnabled(true);
+    EXPECT_FALSE(blockedController.isOn());
+    EXPECT_EQ(blockedController.statusMessage(), "Not a directory");
+}
+
+struct InstallPlace {
+    const char* name;
+    QString applicationFile;
+    QString appImage;
+    std::optional<QString> installed;
+    friend void PrintTo(const InstallPlace& c, std::ostream* os) { *os << c.name; }
+};
+
+class InstalledExecutable : public ::testing::TestWithParam<InstallPlace> {};
+
+TEST_P(InstalledExecutable, OnlyPlacesThatOutliveTheSessionCount) {
+    const InstallPlace& c = GetParam();
+    EXPECT_EQ(XdgAutostartLoginItem::installedExecutablePath(c.applicationFile, c.appImage),
+              c.installed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, InstalledExecutable,
+    ::testing::Values(
+        InstallPlace{"SystemPackage", "/usr/bin/quorvantel", "", "/usr/bin/quorvantel"},
+        InstallPlace{"Opt", "/opt/Quorvantel/bin/../bin/quorvantel", "",
+                     "/opt/Quorvantel/bin/quorvantel"},
+        InstallPlace{"Temporary", "/tmp/quorvantel/quorvantel", "", std::nullopt},
+        InstallPlace{"AppImage", "/tmp/.mount_QuorAbc/usr/bin/quorvantel",
+                     "/home/ana/Apps/Quorvantel.AppImage", "/home/ana/Apps/Quorvantel.AppImage"},
+        InstallPlace{"AppImageInDownloadsOfTmp", "/tmp/.mount_QuorAbc/usr/bin/quorvantel",
+                     "/tmp/Quorvantel.AppImage", std::nullopt},
+        InstallPlace{"Relative", "bin/quorvantel", "", std::nullopt},
+        InstallPlace{"ControlCharacter", "/usr/bin/quor\nvantel", "", std::nullopt}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
+
+TEST(InstalledExecutableInBuildTree, IsNotInstalled) {
+    // This test program sits in the build tree.
+    EXPECT_EQ(XdgAutostartLoginItem::installedExecutablePath(
+                  QCoreApplication::applicationFilePath(), QString()),
+              std::nullopt);
+}
+
+} // namespace
