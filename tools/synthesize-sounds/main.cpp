@@ -50,7 +50,13 @@ void putLittleEndian(std::ofstream& out, std::uint32_t value, int bytes) {
     }
 }
 
-bool writeWav(const std::string& path, const std::vector<double>& samples) {
+// Qt's sound effects on PulseAudio can drop a sound shorter than the output's buffer, so
+// every file lasts at least this long; the tail is silence.
+constexpr double shortestSeconds = 0.3;
+
+bool writeWav(const std::string& path, std::vector<double> samples) {
+    samples.resize(
+        std::max(samples.size(), static_cast<std::size_t>(shortestSeconds * sampleRate)));
     double loudest = 1e-9;
     for (double s : samples) {
         loudest = std::max(loudest, std::abs(s));

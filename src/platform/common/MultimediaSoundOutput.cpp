@@ -1,5 +1,7 @@
 #include "common/MultimediaSoundOutput.h"
 
+#include "app/SoundPlayer.h"
+
 #include <QAudioDevice>
 #include <QFile>
 #include <QMediaDevices>
@@ -8,7 +10,13 @@
 
 namespace qv {
 
-MultimediaSoundOutput::MultimediaSoundOutput() = default;
+MultimediaSoundOutput::MultimediaSoundOutput() {
+    // Decoded now, so the first sound of a break is not late.
+    for (const QString& name : {soundNames::tink, soundNames::pop, soundNames::glass}) {
+        effect(name);
+    }
+}
+
 MultimediaSoundOutput::~MultimediaSoundOutput() = default;
 
 bool MultimediaSoundOutput::hasAudioOutput() {
