@@ -1,0 +1,47 @@
+// Feeds arbitrary bytes to the statistics loader, as a damaged or hand-edited stats.json
+// would. Beyond crashes and sanitizer reports it checks that whatever loads is saved back
+// exactly and that the numbers shown from it never wrap.
+#include "stats/StatsCoding.h"
+#include "stats/StatsStore.h"
+#include "storage/MemoryKeyValueStore.h"
+#include "time/VirtualTimeSource.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+void require(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray document(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+
+    const auto decoded = qv::decodeDays(document);
+    if (decoded) {
+        require(qv::decodeDays(qv::encodeDays(*decoded)) == decoded);
+    }
+
+    qv::MemoryKeyValueStore defaults;
+    defaults.setData(qv::StatsStore::defaultsKey, document);
+    static const QTimeZone zone("Europe/Berlin");
+    qv::VirtualTimeSource time(QDateTime(QDate(2026, 3, 29), QTime(1, 30), zone));
+    qv::StatsStore store(
+        defaults, [] { return qv::Calendar(zone, QLocale::c()); }, time, std::nullopt);
+    require(store.days() == decoded.value_or(qv::DayTable{}));
+
+    require(store.streakDays() >= 0);
+    (void)store.totalRepetitions();
+    (void)store.totalCompletedBreaks();
+    (void)store.totalSkippedBreaks();
+    require(store.recentDays(14).size() == 14);
+    store.recordVerifiedBreak(qv::ExerciseKind::squat, std::numeric_limits<qint64>::max());
+    store.recordAwayBreak();
+    require(qv::decodeDays(*defaults.data(qv::StatsStore::defaultsKey)) == store.days());
+    return 0;
+}
