@@ -59,8 +59,10 @@ void NetworkUpdateFeed::finish(QNetworkReply* reply,
         done({{}, QStringLiteral("The update feed is too large.")});
     } else if (status >= 400) {
         const QString reason =
-            reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
-        done({{}, QStringLiteral("The update server answered %1 %2.").arg(status).arg(reason)});
+            reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().trimmed();
+        const QString answer = reason.isEmpty() ? QString::number(status)
+                                                : QStringLiteral("%1 %2").arg(status).arg(reason);
+        done({{}, QStringLiteral("The update server answered %1.").arg(answer)});
     } else if (reply->error() != QNetworkReply::NoError) {
         done({{}, reply->errorString()});
     } else {
