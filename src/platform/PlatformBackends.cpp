@@ -4,10 +4,12 @@
 #include "app/LoginItemService.h"
 #include "common/MultimediaSoundOutput.h"
 #include "common/NetworkUpdateFeed.h"
+#include "common/QtCameraBackend.h"
 
 #include <QtGlobal>
 
 #if defined(Q_OS_LINUX)
+#include "linux/VideoDeviceNodes.h"
 #include "linux/XdgAutostartLoginItem.h"
 #endif
 
@@ -45,6 +47,35 @@ std::unique_ptr<UpdateFeed> makeUpdateFeed() {
 
 std::unique_ptr<SoundOutput> makeSoundOutput() {
     return std::make_unique<MultimediaSoundOutput>();
+}
+
+// Qt's GStreamer backend names a camera by its device node; the node's by-id name is what
+// stays the same from run to run.
+std::unique_ptr<CameraBackend> makeCameraBackend(std::function<double()> clock) {
+#if defined(Q_OS_LINUX)
+    auto identify = [](const QCameraDevice& device) {
+        const QString node = QString::fromUtf8(device.id());
+        return QtCameraBackend::Identity{linuxcam::stableId(node), linuxcam::isBuiltIn(node)};
+    };
+    auto isInUse = [](const QCameraDevice& device) {
+        return linuxcam::isHeldByAnotherProcess(QString::fromUtf8(device.id()));
+    };
+#else
+    auto identify = [](const QCameraDevice& device) {
+        return QtCameraBackend::Identity{QString::fromUtf8(device.id()),
+                                         device.position() == QCameraDevice::FrontFace};
+    };
+    auto isInUse = [](const QCameraDevice&) { return false; };
+#endif
+    return std::make_unique<QtCameraBackend>(identify, isInUse, std::move(clock));
+}
+
+CameraAuthorization cameraAuthorizationStatus() {
+#if defined(Q_OS_LINUX)
+    return linuxcam::authorization();
+#else
+    return CameraAuthorization::authorized;
+#endif
 }
 
 } // namespace qv::platformBackends

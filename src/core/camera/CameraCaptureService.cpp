@@ -24,6 +24,7 @@ const QString runtimeErrorText = QStringLiteral("Camera reported an error.");
 struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
     CameraBackend& backend;
     PoseDetectorLoader loadDetector;
+    AnalysisObserver observer;
 
     // Where work is posted; cleared when the service goes, so late callbacks from a
     // device watcher post nothing.
@@ -58,9 +59,10 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
     bool frameDeliveryScheduled = false;
     bool busyFlag = false;
 
-    Core(CameraBackend& cameras, PoseDetectorLoader loader)
+    Core(CameraBackend& cameras, PoseDetectorLoader loader, AnalysisObserver watcher)
         : backend(cameras)
-        , loadDetector(std::move(loader)) {}
+        , loadDetector(std::move(loader))
+        , observer(std::move(watcher)) {}
 
     void postToQueue(std::function<void()> work) {
         std::lock_guard lock(queueMutex);
@@ -266,7 +268,7 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
         lastProcessed = frame.capturedAt;
         AnalysedFrame analysed =
             FrameAnalysis::analyse(std::move(picture.image), activeDevice->isBuiltIn,
-                                   frame.capturedAt, *detector, subjectTracker);
+                                   frame.capturedAt, *detector, subjectTracker, observer);
         handOver({std::move(analysed), std::move(frame.hold)});
     }
 
@@ -343,8 +345,9 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
     }
 };
 
-CameraCaptureService::CameraCaptureService(CameraBackend& backend, PoseDetectorLoader loadDetector)
-    : core_(std::make_shared<Core>(backend, std::move(loadDetector))) {
+CameraCaptureService::CameraCaptureService(CameraBackend& backend, PoseDetectorLoader loadDetector,
+                                           AnalysisObserver observer)
+    : core_(std::make_shared<Core>(backend, std::move(loadDetector), std::move(observer))) {
     core_->queue = new SerialQueue(QStringLiteral("quorvantel-camera"));
     core_->main = new MainThreadPoster;
 }

@@ -18,6 +18,9 @@ struct PoseDetectorLoad {
 };
 // Makes the detector for one camera run; called on the capture thread.
 using PoseDetectorLoader = std::function<PoseDetectorLoad()>;
+// Sees every person the detector found in each analysed frame, on the capture thread. For
+// tools that record what was seen when asked to; a break installs none.
+using AnalysisObserver = std::function<void(double capturedAt, const DetectedPeople& people)>;
 
 // Owns the camera for one verification run. Opens the chosen camera (or a substitute), runs
 // the pose detector on at most 15 frames a second, follows one person, and hands (pose,
@@ -44,7 +47,8 @@ public:
     static constexpr double analysisIntervalSeconds = 1.0 / 15;
     static constexpr double analysisIntervalTolerance = 0.002;
 
-    CameraCaptureService(CameraBackend& backend, PoseDetectorLoader loadDetector);
+    CameraCaptureService(CameraBackend& backend, PoseDetectorLoader loadDetector,
+                         AnalysisObserver observer = {});
     ~CameraCaptureService();
     CameraCaptureService(const CameraCaptureService&) = delete;
     CameraCaptureService& operator=(const CameraCaptureService&) = delete;

@@ -8,11 +8,15 @@
 namespace qv {
 
 AnalysedFrame FrameAnalysis::analyse(Image picture, bool isMirrored, double capturedAt,
-                                     PoseDetector& detector, SubjectTracker& tracker) {
+                                     PoseDetector& detector, SubjectTracker& tracker,
+                                     const Observer& observer) {
     if (isMirrored) {
         mirrorHorizontally(picture);
     }
     const DetectedPeople people = detector.detect(picture);
+    if (observer) {
+        observer(capturedAt, people);
+    }
     const auto chosen = tracker.choose(people, capturedAt);
     const DetectedPerson* person = chosen ? &people[*chosen] : nullptr;
     return {poseSnapshotFromDetectedPerson(person, capturedAt),

@@ -5,6 +5,8 @@
 #include "verification/PoseSnapshot.h"
 #include "verification/SubjectTracker.h"
 
+#include <functional>
+
 namespace qv {
 
 struct AnalysedFrame {
@@ -18,8 +20,11 @@ struct AnalysedFrame {
 struct FrameAnalysis {
     static constexpr int maximumPreviewSide = 960;
 
+    using Observer = std::function<void(double capturedAt, const DetectedPeople&)>;
+
     static AnalysedFrame analyse(Image picture, bool isMirrored, double capturedAt,
-                                 PoseDetector& detector, SubjectTracker& tracker);
+                                 PoseDetector& detector, SubjectTracker& tracker,
+                                 const Observer& observer = {});
 };
 
 // The picture flipped left to right.

@@ -1,0 +1,220 @@
+// The camera pipeline on real video: one analysed frame end to end, its parts, and a whole
+// camera run's processor share and resident memory.
+//
+// Needs the clips (QV_TESTDATA_DIR, default ../shared/testdata) and the pose model.
+#include "CountRun.h"
+#include "MoveNetPoseDetector.h"
+#include "camera/FrameAnalysis.h"
+#include "common/VideoFileSource.h"
+#include "media/ImageScaling.h"
+#include "media/PixelConversion.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <benchmark/benchmark.h>
+#include <condition_variable>
+#include <ctime>
+#include <mutex>
+
+using namespace qv;
+
+namespace {
+
+QString clipPath(const char* name) {
+    QString dir = qEnvironmentVariable("QV_TESTDATA_DIR");
+    if (dir.isEmpty()) {
+        dir = QStringLiteral(QV_TESTDATA_DEFAULT);
+    }
+    return dir + QStringLiteral("/real/") + QLatin1String(name);
+}
+
+// The first frames of a clip, decoded once.
+std::vector<Image> decodedFrames(const char* name, std::size_t count) {
+    std::vector<Image> frames;
+    std::mutex mutex;
+    std::condition_variable done;
+    bool isFinished = false;
+    VideoFileOptions options;
+    options.pace = VideoFileOptions::Pace::asConsumed;
+    options.onFinished = [&] {
+        std::lock_guard lock(mutex);
+        isFinished = true;
+        done.notify_all();
+    };
+    VideoFileSource source(clipPath(name), options);
+    FrameSourceCallbacks callbacks;
+    callbacks.onFrame = [&](Frame frame) {
+        std::lock_guard lock(mutex);
+        if (frames.size() < count) {
+            frames.push_back(frame.picture().image);
+        }
+        if (frames.size() == count) {
+            isFinished = true;
+            done.notify_all();
+        }
+    };
+    if (!source.start(callbacks).isEmpty()) {
+        return {};
+    }
+    std::unique_lock lock(mutex);
+    done.wait(lock, [&] { return isFinished; });
+    lock.unlock();
+    source.stop();
+    return frames;
+}
+
+// The picture as a webcam would deliver it: packed YUYV, limited-range BT.601.
+std::vector<std::uint8_t> toYuyv(const Image& image) {
+    std::vector<std::uint8_t> out;
+    const int width = image.width() & ~1;
+    for (int y = 0; y < image.height(); ++y) {
+        const std::uint8_t* p = image.row(y);
+        for (int x = 0; x < width; x += 2, p += 6) {
+            auto luma = [](const std::uint8_t* c) {
+                return static_cast<std::uint8_t>(16 + (66 * c[0] + 129 * c[1] + 25 * c[2]) / 256);
+            };
+            const int u = 128 + (-38 * p[0] - 74 * p[1] + 112 * p[2]) / 256;
+            const int v = 128 + (112 * p[0] - 94 * p[1] - 18 * p[2]) / 256;
+            out.insert(out.end(), {luma(p), static_cast<std::uint8_t>(u), luma(p + 3),
+                                   static_cast<std::uint8_t>(v)});
+        }
+    }
+    return out;
+}
+
+struct CameraFrames {
+    std::vector<std::vector<std::uint8_t>> yuyv;
+    int width = 0;
+    int height = 0;
+
+    PixelBuffer buffer(std::size_t i) const {
+        PixelBuffer b;
+        b.layout = PixelLayout::yuyv;
+        b.width = width;
+        b.height = height;
+        const auto& bytes = yuyv[i % yuyv.size()];
+        b.planes[0] = {bytes.data(), static_cast<qsizetype>(width) * 2,
+                       static_cast<qsizetype>(bytes.size())};
+        return b;
+    }
+};
+
+const CameraFrames& cameraFrames() {
+    static const CameraFrames frames = [] {
+        CameraFrames out;
+        for (const Image& image : decodedFrames("squat-side-3.mp4", 90)) {
+            out.yuyv.push_back(toYuyv(image));
+            out.width = image.width() & ~1;
+            out.height = image.height();
+        }
+        return out;
+    }();
+    return frames;
+}
+
+void reportMissing(benchmark::State& state) {
+    state.SkipWithError("clips or pose model not found");
+}
+
+// Conversion from the camera's layout, inference, decoding the model's answer, choosing the
+// person, and the preview: what the capture thread does for each analysed frame.
+void BM_AnalysedFrameEndToEnd(benchmark::State& state) {
+    const CameraFrames& frames = cameraFrames();
+    QString error;
+    auto detector = MoveNetPoseDetector::load(PoseEngineSettings{}, &error);
+    if (frames.yuyv.empty() || !detector) {
+        return reportMissing(state);
+    }
+    SubjectTracker tracker;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        ImageResult picture = convertToRgb(frames.buffer(i));
+        AnalysedFrame analysed = FrameAnalysis::analyse(
+            std::move(picture.image), true, static_cast<double>(i) / 15, *detector, tracker);
+        benchmark::DoNotOptimize(analysed);
+        ++i;
+    }
+    state.counters["width"] = frames.width;
+    state.counters["height"] = frames.height;
+}
+BENCHMARK(BM_AnalysedFrameEndToEnd)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Repetitions(1)
+    ->Iterations(200);
+
+void BM_ConvertYuyvFrame(benchmark::State& state) {
+    const CameraFrames& frames = cameraFrames();
+    if (frames.yuyv.empty()) {
+        return reportMissing(state);
+    }
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(convertToRgb(frames.buffer(i++)));
+    }
+}
+BENCHMARK(BM_ConvertYuyvFrame)->Unit(benchmark::kMillisecond);
+
+void BM_PreviewOfFullHdFrame(benchmark::State& state) {
+    Image image(1920, 1080);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(scaledToFit(image, FrameAnalysis::maximumPreviewSide));
+    }
+}
+BENCHMARK(BM_PreviewOfFullHdFrame)->Unit(benchmark::kMillisecond);
+
+long residentKilobytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:")) {
+            return line.mid(6).trimmed().split(' ').constFirst().toLong();
+        }
+    }
+    return 0;
+}
+
+double processCpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
+
+// A whole camera run over a 30 frames-per-second clip, every frame decoded (as a camera
+// delivers them) and 15 a second analysed: the processor time per second of video is the
+// share of one core a camera run takes; the growth of resident memory is what a run adds.
+void BM_CameraRunOnClip(benchmark::State& state) {
+    if (!QFile::exists(clipPath("squat-side-3.mp4"))) {
+        return reportMissing(state);
+    }
+    CountOptions options;
+    options.videoPath = clipPath("squat-side-3.mp4");
+    for (auto _ : state) {
+        const long before = residentKilobytes();
+        long peak = before;
+        const double cpuBefore = processCpuSeconds();
+        const CountResult result =
+            runCount(options, [&](double, int) { peak = std::max(peak, residentKilobytes()); });
+        const double cpu = processCpuSeconds() - cpuBefore;
+        if (result.failure || result.videoSeconds <= 0) {
+            return state.SkipWithError("the run failed");
+        }
+        state.counters["coreShareAt15fps"] = cpu / result.videoSeconds;
+        state.counters["addedResidentMB"] = static_cast<double>(peak - before) / 1024;
+        state.counters["analysedPerVideoSecond"] = result.analysedFrames / result.videoSeconds;
+    }
+}
+BENCHMARK(BM_CameraRunOnClip)->Unit(benchmark::kSecond)->Iterations(1);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,85 @@
+#include "common/QtCameraSource.h"
+
+#include "common/VideoFrameConversion.h"
+
+#include <QCamera>
+#include <QMediaCaptureSession>
+#include <QVideoSink>
+
+namespace qv {
+
+// The session goes first, letting go of the camera and the sink before they go.
+struct QtCameraSource::Objects {
+    QCamera camera;
+    QVideoSink sink;
+    QMediaCaptureSession session;
+
+    explicit Objects(const QCameraDevice& device)
+        : camera(device) {}
+};
+
+QtCameraSource::QtCameraSource(QCameraDevice device, std::function<double()> clock)
+    : device_(std::move(device))
+    , clock_(std::move(clock)) {}
+
+QtCameraSource::~QtCameraSource() {
+    stop();
+}
+
+QString QtCameraSource::start(FrameSourceCallbacks callbacks) {
+    if (objects_) {
+        return QStringLiteral("The camera is already running.");
+    }
+    {
+        std::lock_guard lock(*mutex_);
+        callbacks_ = std::make_shared<FrameSourceCallbacks>(std::move(callbacks));
+    }
+    objects_ = std::make_unique<Objects>(device_);
+    objects_->session.setCamera(&objects_->camera);
+    objects_->session.setVideoSink(&objects_->sink);
+
+    // Frames come on the backend's streaming thread; the picture is made later, and only if
+    // the frame is analysed.
+    QObject::connect(
+        &objects_->sink, &QVideoSink::videoFrameChanged, &objects_->sink,
+        [mutex = mutex_, callbacks = callbacks_, clock = clock_](const QVideoFrame& frame) {
+            if (!frame.isValid()) {
+                return; // Qt's "no picture any more" when the camera stops
+            }
+            std::lock_guard lock(*mutex);
+            if (callbacks->onFrame) {
+                callbacks->onFrame({clock(), [frame] { return pictureFromVideoFrame(frame); }, {}});
+            }
+        },
+        Qt::DirectConnection);
+    QObject::connect(
+        &objects_->camera, &QCamera::errorOccurred, &objects_->camera,
+        [mutex = mutex_, callbacks = callbacks_](QCamera::Error error, const QString& text) {
+            std::lock_guard lock(*mutex);
+            if (error != QCamera::NoError && callbacks->onError) {
+                callbacks->onError(text);
+            }
+        });
+    objects_->camera.start();
+    if (objects_->camera.error() != QCamera::NoError) {
+        const QString text = objects_->camera.errorString();
+        stop();
+        return text.isEmpty() ? QStringLiteral("the camera refused to start.") : text;
+    }
+    return {};
+}
+
+void QtCameraSource::stop() {
+    {
+        std::lock_guard lock(*mutex_);
+        if (callbacks_) {
+            *callbacks_ = {};
+        }
+    }
+    if (objects_) {
+        objects_->camera.stop();
+        objects_.reset();
+    }
+}
+
+} // namespace qv

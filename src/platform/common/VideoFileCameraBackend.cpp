@@ -1,0 +1,35 @@
+#include "common/VideoFileCameraBackend.h"
+
+#include <QFileInfo>
+
+namespace qv {
+
+VideoFileCameraBackend::VideoFileCameraBackend(QString path, VideoFileOptions options)
+    : path_(std::move(path))
+    , options_(std::move(options)) {}
+
+CameraDevice VideoFileCameraBackend::device() const {
+    const QFileInfo file(path_);
+    return {QStringLiteral("file:") + file.absoluteFilePath(), file.fileName(), false};
+}
+
+QList<CameraDevice> VideoFileCameraBackend::devices() const {
+    return {device()};
+}
+
+OpenedCamera VideoFileCameraBackend::open(const QString& id) {
+    if (id != device().id) {
+        return {nullptr, QStringLiteral("No such camera.")};
+    }
+    return {std::make_unique<VideoFileSource>(path_, options_), {}};
+}
+
+bool VideoFileCameraBackend::isInUseByAnotherProcess(const QString&) const {
+    return false;
+}
+
+std::shared_ptr<void> VideoFileCameraBackend::watchDevices(DevicesChanged) {
+    return std::make_shared<int>(0); // a file never comes or goes
+}
+
+} // namespace qv

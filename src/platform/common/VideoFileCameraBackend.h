@@ -1,0 +1,26 @@
+#pragma once
+
+#include "camera/CameraBackend.h"
+#include "common/VideoFileSource.h"
+
+namespace qv {
+
+// One video file presented as the only camera of the computer, so that a run over the file
+// goes through exactly the code a camera run goes through.
+class VideoFileCameraBackend final : public CameraBackend {
+public:
+    VideoFileCameraBackend(QString path, VideoFileOptions options);
+
+    QList<CameraDevice> devices() const override;
+    OpenedCamera open(const QString& id) override;
+    bool isInUseByAnotherProcess(const QString& id) const override;
+    std::shared_ptr<void> watchDevices(DevicesChanged onChange) override;
+
+    CameraDevice device() const;
+
+private:
+    QString path_;
+    VideoFileOptions options_;
+};
+
+} // namespace qv
