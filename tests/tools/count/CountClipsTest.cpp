@@ -1,0 +1,113 @@
+// Real clips through the counter: the video file as the camera, the capture service, the real
+// pose model and the camera engine of a break, framing gate included.
+
+#include "CountRun.h"
+#include "MoveNetPoseDetector.h"
+#include "TestSupport.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+using namespace qv;
+
+namespace {
+
+struct Clip {
+    const char* file;
+    ExerciseKind exercise;
+    int counted; // what the engine counts; the people's count is in clips.json
+};
+
+void PrintTo(const Clip& clip, std::ostream* os) {
+    *os << clip.file;
+}
+
+std::optional<QString> clipPath(const char* file) {
+    const auto dir = test::testDataDir();
+    const QString path = dir ? *dir + QStringLiteral("/real/") + QLatin1String(file) : QString();
+    return dir && QFile::exists(path) ? std::optional(path) : std::nullopt;
+}
+
+std::optional<QString> missingModel() {
+    QString error;
+    return MoveNetPoseDetector::load(PoseEngineSettings{}, &error) ? std::nullopt
+                                                                   : std::optional(error);
+}
+
+#define REQUIRE_CLIP_AND_MODEL(path, file)                                                         \
+    const auto path = clipPath(file);                                                              \
+    if (!path) {                                                                                   \
+        GTEST_SKIP() << file << " is not in QV_TESTDATA_DIR";                                      \
+    }                                                                                              \
+    if (const auto problem = missingModel()) {                                                     \
+        GTEST_SKIP() << "no pose model: " << problem->toStdString();                               \
+    }
+
+class CountClips : public testing::TestWithParam<Clip> {};
+
+} // namespace
+
+TEST_P(CountClips, CountsTheClipAsABreakWould) {
+    const Clip clip = GetParam();
+    REQUIRE_CLIP_AND_MODEL(path, clip.file);
+    CountOptions options;
+    options.videoPath = *path;
+    options.exercise = clip.exercise;
+    const CountResult result = runCount(options, {});
+    ASSERT_FALSE(result.failure.has_value()) << result.failure->toStdString();
+    EXPECT_EQ(result.repetitions, clip.counted);
+    EXPECT_EQ(result.repetitionTimes.size(), static_cast<std::size_t>(clip.counted));
+    EXPECT_FALSE(result.isCompleted);
+    EXPECT_GT(result.analysedFrames, 0);
+}
+
+// Where the count differs from the people's, the notes of the camera pipeline say why.
+INSTANTIATE_TEST_SUITE_P(Squats, CountClips,
+                         testing::Values(Clip{"squat-side-3.mp4", ExerciseKind::squat, 3},
+                                         Clip{"squat-side-gym-2.mp4", ExerciseKind::squat, 2},
+                                         Clip{"squat-side-1.mp4", ExerciseKind::squat, 1},
+                                         Clip{"squat-front-home-2.mp4", ExerciseKind::squat, 0},
+                                         Clip{"squat-side-small-1.mp4", ExerciseKind::squat, 0}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Raises, CountClips,
+    testing::Values(Clip{"one-arm-stretch-0.mp4", ExerciseKind::overheadRaise, 0},
+                    Clip{"jacks-studio-11.mp4", ExerciseKind::overheadRaise, 0},
+                    Clip{"jacks-outdoor-15.mp4", ExerciseKind::overheadRaise, 0},
+                    Clip{"jacks-front-4.mp4", ExerciseKind::overheadRaise, 0},
+                    Clip{"press-dumbbell-2.mp4", ExerciseKind::overheadRaise, 0}));
+
+TEST(CountClips, ReachingTheTargetEndsTheRunEarlyAsABreakDoes) {
+    REQUIRE_CLIP_AND_MODEL(path, "squat-side-3.mp4");
+    CountOptions options;
+    options.videoPath = *path;
+    options.target = 2;
+    const CountResult result = runCount(options, {});
+    EXPECT_TRUE(result.isCompleted);
+    EXPECT_EQ(result.repetitions, 2);
+    EXPECT_LT(result.videoSeconds, 8.0); // the third squat was never looked at
+    EXPECT_EQ(result.events.back()["event"].toString(), "completed");
+}
+
+TEST(CountClips, AVideoThatCannotBePlayedFailsTheRunWithAReason) {
+    REQUIRE_CLIP_AND_MODEL(path, "squat-side-3.mp4");
+    test::TemporaryHome home;
+    QFile original(*path);
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    QFile broken(home.filePath("broken.mp4"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write(original.read(2000)); // the header and hardly a frame
+    broken.close();
+    CountOptions options;
+    options.videoPath = broken.fileName();
+    const CountResult result = runCount(options, {});
+    if (result.failure) {
+        EXPECT_TRUE(result.failure->startsWith("Camera could not start: ") ||
+                    result.failure->contains("video"))
+            << result.failure->toStdString();
+    } else {
+        EXPECT_EQ(result.analysedFrames, 0);
+    }
+    EXPECT_EQ(result.repetitions, 0);
+}
