@@ -1,3 +1,4 @@
+#include "app/BuildInfo.h"
 #include "scheduling/BreakScheduler.h"
 #include "settings/SettingsStore.h"
 #include "storage/SettingsFileStore.h"
@@ -8,8 +9,9 @@
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    // No organisation name: the data folder is then $XDG_DATA_HOME/Quorvantel itself.
     QCoreApplication::setApplicationName(QStringLiteral("Quorvantel"));
-    QCoreApplication::setOrganizationName(QStringLiteral("Quorvantel"));
+    QCoreApplication::setApplicationVersion(qv::buildInfo::applicationVersion);
 
     qv::EventLoopTimeSource time;
     qv::SettingsFileStore defaults;
