@@ -32,31 +32,39 @@ Image scaledToFit(const Image& image, int maxLongerSide) {
     const auto columns = spans(image.width(), width);
     const auto rows = spans(image.height(), height);
 
+    // Rows are summed first (a straight run over memory), then the columns of the sum.
     Image result(width, height);
-    std::vector<std::uint64_t> sums(static_cast<std::size_t>(width) * 3);
+    const auto rowValues = static_cast<std::size_t>(image.width()) * 3;
+    std::vector<std::uint32_t> rowSums(rowValues);
+    // Divisions are the slow part; multiplying by the reciprocal of each span's size is not.
+    std::vector<double> columnWeights(static_cast<std::size_t>(width));
+    for (int x = 0; x < width; ++x) {
+        const auto [columnBegin, columnEnd] = columns[static_cast<std::size_t>(x)];
+        columnWeights[static_cast<std::size_t>(x)] = 1.0 / (columnEnd - columnBegin);
+    }
     for (int y = 0; y < height; ++y) {
-        std::fill(sums.begin(), sums.end(), 0u);
+        std::fill(rowSums.begin(), rowSums.end(), 0u);
         const auto [rowBegin, rowEnd] = rows[static_cast<std::size_t>(y)];
         for (int sy = rowBegin; sy < rowEnd; ++sy) {
             const std::uint8_t* in = image.row(sy);
-            for (int x = 0; x < width; ++x) {
-                const auto [columnBegin, columnEnd] = columns[static_cast<std::size_t>(x)];
-                std::uint64_t* sum = &sums[static_cast<std::size_t>(x) * 3];
-                for (int sx = columnBegin; sx < columnEnd; ++sx) {
-                    sum[0] += in[sx * 3];
-                    sum[1] += in[sx * 3 + 1];
-                    sum[2] += in[sx * 3 + 2];
-                }
+            for (std::size_t i = 0; i < rowValues; ++i) {
+                rowSums[i] += in[i];
             }
         }
+        const double rowWeight = 1.0 / (rowEnd - rowBegin);
         std::uint8_t* out = result.row(y);
         for (int x = 0; x < width; ++x) {
             const auto [columnBegin, columnEnd] = columns[static_cast<std::size_t>(x)];
-            const auto count =
-                static_cast<std::uint64_t>((columnEnd - columnBegin) * (rowEnd - rowBegin));
+            std::uint32_t sum[3] = {0, 0, 0};
+            for (int sx = columnBegin; sx < columnEnd; ++sx) {
+                const std::uint32_t* pixel = &rowSums[static_cast<std::size_t>(sx) * 3];
+                sum[0] += pixel[0];
+                sum[1] += pixel[1];
+                sum[2] += pixel[2];
+            }
+            const double weight = columnWeights[static_cast<std::size_t>(x)] * rowWeight;
             for (int c = 0; c < 3; ++c) {
-                out[x * 3 + c] = static_cast<std::uint8_t>(
-                    (sums[static_cast<std::size_t>(x) * 3 + c] + count / 2) / count);
+                out[x * 3 + c] = static_cast<std::uint8_t>(std::min(255.0, sum[c] * weight + 0.5));
             }
         }
     }
