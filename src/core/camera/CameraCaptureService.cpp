@@ -114,9 +114,11 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
         if (!detector) {
             PoseDetectorLoad load = loadDetector ? loadDetector() : PoseDetectorLoad{};
             if (!load.detector) {
-                return fail(load.error.isEmpty()
-                                ? QStringLiteral("On-device pose tracking is not available.")
-                                : load.error);
+                const QString reason =
+                    load.error.isEmpty()
+                        ? QStringLiteral("On-device pose tracking is not available.")
+                        : load.error;
+                return fail(reason + QStringLiteral(" Continuing with the honor timer."));
             }
             detector = std::move(load.detector);
         }
