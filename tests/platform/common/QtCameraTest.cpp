@@ -168,3 +168,20 @@ TEST(StillImageSource, FilmsThePictureOverAndOverAndRefusesUnreadableFiles) {
     StillImageSource bad(broken, 30, [] { return 0.0; });
     EXPECT_TRUE(bad.start({}).contains("broken.png"));
 }
+
+// A QCamera for a device that is not there (this machine has none) is refused at start with
+// Qt's reason, and the source can be stopped and dropped without frames or callbacks.
+TEST(QtCameraSource, ACameraThatIsNotThereFailsToStartWithQtsReason) {
+    std::atomic<int> calls{0};
+    FrameSourceCallbacks callbacks;
+    callbacks.onFrame = [&](Frame) { ++calls; };
+    callbacks.onError = [&](const QString&) { ++calls; };
+    {
+        QtCameraSource source(QCameraDevice(), [] { return 0.0; });
+        const QString problem = source.start(callbacks);
+        EXPECT_FALSE(problem.isEmpty());
+        source.stop();
+    }
+    test::waitUntil([] { return false; }, 100);
+    EXPECT_EQ(calls, 0);
+}
