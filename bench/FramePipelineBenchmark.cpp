@@ -4,15 +4,23 @@
 // Needs the clips (QV_TESTDATA_DIR, default ../shared/testdata) and the pose model.
 #include "CountRun.h"
 #include "MoveNetPoseDetector.h"
+#include "camera/CameraExerciseProvider.h"
 #include "camera/FrameAnalysis.h"
+#include "common/StillImageSource.h"
 #include "common/VideoFileSource.h"
 #include "media/ImageScaling.h"
 #include "media/PixelConversion.h"
+#include "time/EventLoopTimeSource.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <benchmark/benchmark.h>
 #include <condition_variable>
+#include <cstring>
 #include <ctime>
 #include <mutex>
 
@@ -121,7 +129,9 @@ void reportMissing(benchmark::State& state) {
 void BM_AnalysedFrameEndToEnd(benchmark::State& state) {
     const CameraFrames& frames = cameraFrames();
     QString error;
-    auto detector = MoveNetPoseDetector::load(PoseEngineSettings{}, &error);
+    PoseEngineSettings settings;
+    settings.threadCount = static_cast<int>(state.range(0));
+    auto detector = MoveNetPoseDetector::load(settings, &error);
     if (frames.yuyv.empty() || !detector) {
         return reportMissing(state);
     }
@@ -138,6 +148,9 @@ void BM_AnalysedFrameEndToEnd(benchmark::State& state) {
     state.counters["height"] = frames.height;
 }
 BENCHMARK(BM_AnalysedFrameEndToEnd)
+    ->ArgName("threads")
+    ->Arg(1)
+    ->Arg(2)
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
     ->UseRealTime()
@@ -209,10 +222,88 @@ void BM_CameraRunOnClip(benchmark::State& state) {
 }
 BENCHMARK(BM_CameraRunOnClip)->Unit(benchmark::kSecond)->Iterations(1);
 
+// One picture of a person filmed as a 30 frames-per-second camera would deliver it.
+class StillPictureCamera final : public CameraBackend {
+public:
+    StillPictureCamera(QString path, std::function<double()> clock)
+        : path_(std::move(path))
+        , clock_(std::move(clock)) {}
+    QList<CameraDevice> devices() const override { return {{"still", "Still picture", false}}; }
+    OpenedCamera open(const QString&) override {
+        return {std::make_unique<StillImageSource>(path_, 30, clock_), {}};
+    }
+    bool isInUseByAnotherProcess(const QString&) const override { return false; }
+    std::shared_ptr<void> watchDevices(DevicesChanged) override { return std::make_shared<int>(0); }
+
+private:
+    QString path_;
+    std::function<double()> clock_;
+};
+
+// A camera run as a break has it, in real time, with frames arriving at 30 a second and no
+// video decoding: the processor share of one core and the resident memory it adds.
+void BM_CameraRunAt30FramesPerSecond(benchmark::State& state) {
+    const int threads = static_cast<int>(state.range(0));
+    const std::vector<Image> frames = decodedFrames("squat-side-3.mp4", 46);
+    if (frames.size() < 46) {
+        return reportMissing(state);
+    }
+    const Image& person = frames.back();
+    QImage picture(person.width(), person.height(), QImage::Format_RGB888);
+    for (int y = 0; y < person.height(); ++y) {
+        std::memcpy(picture.scanLine(y), person.row(y),
+                    static_cast<std::size_t>(person.width()) * 3);
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("person.png"));
+    picture.save(path);
+    constexpr double runSeconds = 10;
+    for (auto _ : state) {
+        EventLoopTimeSource time;
+        StillPictureCamera camera(path, [&time] { return time.monotonicSeconds(); });
+        const long before = residentKilobytes();
+        long peak = before;
+        int analysed = 0;
+        const double cpuBefore = processCpuSeconds();
+        {
+            CameraExerciseProvider provider(
+                std::nullopt, ExerciseKind::squat, 100, time,
+                [] { return CameraAuthorization::authorized; },
+                std::make_unique<CameraCaptureService>(camera, [threads] {
+                    QString error;
+                    PoseEngineSettings settings;
+                    settings.threadCount = threads;
+                    auto detector = MoveNetPoseDetector::load(settings, &error);
+                    return PoseDetectorLoad{std::move(detector), error};
+                }));
+            provider.onProgress = [&](const VerificationProgress& p) {
+                if (!std::holds_alternative<progress::TrackingFeedback>(p)) {
+                    ++analysed;
+                    peak = std::max(peak, residentKilobytes());
+                }
+            };
+            provider.start();
+            QEventLoop loop;
+            QTimer::singleShot(static_cast<int>(runSeconds * 1000), &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+        const double cpu = processCpuSeconds() - cpuBefore;
+        state.counters["coreShare"] = cpu / runSeconds;
+        state.counters["addedResidentMB"] = static_cast<double>(peak - before) / 1024;
+        state.counters["analysedPerSecond"] = analysed / runSeconds;
+    }
+}
+BENCHMARK(BM_CameraRunAt30FramesPerSecond)
+    ->ArgName("threads")
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1);
+
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    QCoreApplication app(argc, argv); // QImage only saves a file here: no GUI needed
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

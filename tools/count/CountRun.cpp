@@ -19,12 +19,6 @@ namespace qv {
 
 namespace {
 
-PoseDetectorLoad loadPoseDetector() {
-    QString error;
-    auto detector = MoveNetPoseDetector::load(PoseEngineSettings{}, &error);
-    return {std::move(detector), error};
-}
-
 // What a progress value says, as one JSON object stamped with seconds into the video.
 struct EventDescriber {
     double at;
@@ -87,6 +81,14 @@ private:
 
 } // namespace
 
+PoseDetectorLoad loadCameraPoseDetector() {
+    PoseEngineSettings settings;
+    settings.threadCount = 1;
+    QString error;
+    auto detector = MoveNetPoseDetector::load(settings, &error);
+    return {std::move(detector), error};
+}
+
 CountResult runCount(const CountOptions& options,
                      const std::function<void(double, int)>& onProgress) {
     VirtualTimeSource virtualTime;
@@ -137,7 +139,7 @@ CountResult runCount(const CountOptions& options,
     CameraExerciseProvider provider(
         cameras.device().id, options.exercise, options.target.value_or(INT_MAX), time,
         [] { return CameraAuthorization::authorized; },
-        std::make_unique<CameraCaptureService>(cameras, loadPoseDetector, observer));
+        std::make_unique<CameraCaptureService>(cameras, loadCameraPoseDetector, observer));
 
     provider.onProgress = [&](const VerificationProgress& value) {
         const double at = time.monotonicSeconds() - origin;
