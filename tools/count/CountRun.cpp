@@ -1,6 +1,6 @@
 #include "CountRun.h"
 
-#include "MoveNetPoseDetector.h"
+#include "CameraPoseDetector.h"
 #include "camera/CameraExerciseProvider.h"
 #include "common/VideoFileCameraBackend.h"
 #include "time/EventLoopTimeSource.h"
@@ -80,14 +80,6 @@ private:
 };
 
 } // namespace
-
-PoseDetectorLoad loadCameraPoseDetector() {
-    PoseEngineSettings settings;
-    settings.threadCount = 1;
-    QString error;
-    auto detector = MoveNetPoseDetector::load(settings, &error);
-    return {std::move(detector), error};
-}
 
 CountResult runCount(const CountOptions& options,
                      const std::function<void(double, int)>& onProgress) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "camera/CameraCaptureService.h"
 #include "verification/ExerciseKind.h"
 
 #include <QJsonObject>
@@ -31,11 +30,6 @@ struct CountResult {
     double videoSeconds = 0;         // of the last frame analysed
     std::vector<QJsonObject> events; // every progress value, in order
 };
-
-// The pose detector for a camera run: one thread. A second thread takes a third off the
-// time per frame but, with the workers waiting busily between layers, costs more processor
-// time than it saves, and far more when other programs want the cores too.
-PoseDetectorLoad loadCameraPoseDetector();
 
 // Runs the video through the capture service and the camera engine a break uses, with the
 // video file standing in for the camera, and collects what the engine reported. onProgress
