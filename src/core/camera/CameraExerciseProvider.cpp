@@ -66,11 +66,7 @@ void CameraExerciseProvider::stop() {
     if (lifecycle_ == Lifecycle::stopped) {
         return;
     }
-    lifecycle_ = Lifecycle::stopped;
-    ++generation_;
-    watchdog_.cancel();
-    interruptionFailover_.cancel();
-    stopCapture();
+    endRun();
     resetClassifier();
     framingBeganAt_.reset();
     lastUsablePoseAt_.reset();
@@ -236,12 +232,17 @@ void CameraExerciseProvider::fail(const QString& text) {
     if (lifecycle_ == Lifecycle::stopped) {
         return;
     }
+    endRun();
+    reportProgress(progress::Failed{text});
+}
+
+void CameraExerciseProvider::endRun() {
+    // A new generation turns away every late callback of the run that ends here.
     lifecycle_ = Lifecycle::stopped;
     ++generation_;
     watchdog_.cancel();
     interruptionFailover_.cancel();
     stopCapture();
-    reportProgress(progress::Failed{text});
 }
 
 void CameraExerciseProvider::stopCapture() {

@@ -59,6 +59,7 @@ private:
     void resetClassifier();
     void handleInterruption(const QString& text);
     void fail(const QString& text);
+    void endRun();
     void stopCapture();
 
     const std::optional<QString> deviceID_;

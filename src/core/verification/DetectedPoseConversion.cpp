@@ -7,22 +7,6 @@ namespace qv {
 
 namespace {
 
-constexpr std::pair<Joint, BodyKeypoint> directJoints[] = {
-    {Joint::nose, BodyKeypoint::nose},
-    {Joint::leftShoulder, BodyKeypoint::leftShoulder},
-    {Joint::rightShoulder, BodyKeypoint::rightShoulder},
-    {Joint::leftElbow, BodyKeypoint::leftElbow},
-    {Joint::rightElbow, BodyKeypoint::rightElbow},
-    {Joint::leftWrist, BodyKeypoint::leftWrist},
-    {Joint::rightWrist, BodyKeypoint::rightWrist},
-    {Joint::leftHip, BodyKeypoint::leftHip},
-    {Joint::rightHip, BodyKeypoint::rightHip},
-    {Joint::leftKnee, BodyKeypoint::leftKnee},
-    {Joint::rightKnee, BodyKeypoint::rightKnee},
-    {Joint::leftAnkle, BodyKeypoint::leftAnkle},
-    {Joint::rightAnkle, BodyKeypoint::rightAnkle},
-};
-
 PoseJoint toPoseJoint(const DetectedKeypoint& keypoint) {
     return PoseJoint{{keypoint.x, 1.0 - keypoint.y}, keypoint.confidence};
 }
@@ -50,7 +34,7 @@ PoseSnapshot poseSnapshotFromDetectedPerson(const DetectedPerson* person, double
                       midpoint(*person, BodyKeypoint::leftHip, BodyKeypoint::rightHip));
     snapshot.setJoint(Joint::neck,
                       midpoint(*person, BodyKeypoint::leftShoulder, BodyKeypoint::rightShoulder));
-    for (const auto& [joint, source] : directJoints) {
+    for (const auto& [joint, source] : directlyDetectedJoints) {
         snapshot.setJoint(joint, toPoseJoint(keypoint(*person, source)));
     }
     return snapshot;

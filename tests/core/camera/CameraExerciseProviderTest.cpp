@@ -3,6 +3,7 @@
 #include "FakeCamera.h"
 #include "SyntheticMotion.h"
 #include "time/VirtualTimeSource.h"
+#include "verification/DetectedPoseConversion.h"
 
 #include <gtest/gtest.h>
 #include <mutex>
@@ -20,24 +21,10 @@ const CameraDevice camera{"usb-Logi_C920-video-index0", "C920", false};
 
 // The detector's view of a synthetic pose: the model's keypoints, y down.
 DetectedPeople detected(const std::vector<PoseSnapshot>& people) {
-    static const std::pair<Joint, BodyKeypoint> map[] = {
-        {Joint::nose, BodyKeypoint::nose},
-        {Joint::leftShoulder, BodyKeypoint::leftShoulder},
-        {Joint::rightShoulder, BodyKeypoint::rightShoulder},
-        {Joint::leftElbow, BodyKeypoint::leftElbow},
-        {Joint::rightElbow, BodyKeypoint::rightElbow},
-        {Joint::leftWrist, BodyKeypoint::leftWrist},
-        {Joint::rightWrist, BodyKeypoint::rightWrist},
-        {Joint::leftHip, BodyKeypoint::leftHip},
-        {Joint::rightHip, BodyKeypoint::rightHip},
-        {Joint::leftKnee, BodyKeypoint::leftKnee},
-        {Joint::rightKnee, BodyKeypoint::rightKnee},
-        {Joint::leftAnkle, BodyKeypoint::leftAnkle},
-        {Joint::rightAnkle, BodyKeypoint::rightAnkle}};
     DetectedPeople out;
     for (const PoseSnapshot& pose : people) {
         DetectedPerson person;
-        for (const auto& [joint, keypoint] : map) {
+        for (const auto& [joint, keypoint] : directlyDetectedJoints) {
             if (const auto& j = pose.joint(joint)) {
                 person.keypoints[static_cast<std::size_t>(keypoint)] = {j->point.x, 1 - j->point.y,
                                                                         j->confidence};
