@@ -39,9 +39,10 @@ std::vector<qv::PoseSnapshot> oneSecondOfMotion(double centerX = 0.5) {
     return frames;
 }
 
-void squatUpdate(benchmark::State& state) {
+// One classifier update per camera frame, over a second of squatting motion replayed at 30 fps.
+template <typename Classifier> void classifierUpdate(benchmark::State& state) {
     const auto frames = oneSecondOfMotion();
-    qv::SquatClassifier classifier;
+    Classifier classifier;
     double now = 0;
     std::size_t i = 0;
     for (auto _ : state) {
@@ -50,20 +51,8 @@ void squatUpdate(benchmark::State& state) {
         i = (i + 1) % frames.size();
     }
 }
-BENCHMARK(squatUpdate);
-
-void overheadRaiseUpdate(benchmark::State& state) {
-    const auto frames = oneSecondOfMotion();
-    qv::OverheadRaiseClassifier classifier;
-    double now = 0;
-    std::size_t i = 0;
-    for (auto _ : state) {
-        now += 1.0 / 30;
-        benchmark::DoNotOptimize(classifier.update(frames[i], now));
-        i = (i + 1) % frames.size();
-    }
-}
-BENCHMARK(overheadRaiseUpdate);
+BENCHMARK(classifierUpdate<qv::SquatClassifier>)->Name("squatUpdate");
+BENCHMARK(classifierUpdate<qv::OverheadRaiseClassifier>)->Name("overheadRaiseUpdate");
 
 void trackerChooseAmongThree(benchmark::State& state) {
     const auto a = oneSecondOfMotion(0.2);
