@@ -1,9 +1,9 @@
 // Per-frame cost of turning poses into counts: this runs for every analysed camera frame.
 
-#include "verification/OverheadRaiseClassifier.h"
-#include "verification/PoseStream.h"
-#include "verification/SquatClassifier.h"
-#include "verification/SubjectTracker.h"
+#include "core/verification/OverheadRaiseClassifier.h"
+#include "core/verification/PoseStream.h"
+#include "core/verification/SquatClassifier.h"
+#include "core/verification/SubjectTracker.h"
 
 #include <QBuffer>
 #include <benchmark/benchmark.h>

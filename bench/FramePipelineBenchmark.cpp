@@ -3,14 +3,14 @@
 //
 // Needs the clips (QV_TESTDATA_DIR, default ../shared/testdata) and the pose model.
 #include "CountRun.h"
-#include "MoveNetPoseDetector.h"
-#include "camera/CameraExerciseProvider.h"
-#include "camera/FrameAnalysis.h"
-#include "common/StillImageSource.h"
-#include "common/VideoFileSource.h"
-#include "media/ImageScaling.h"
-#include "media/PixelConversion.h"
-#include "time/EventLoopTimeSource.h"
+#include "core/camera/CameraExerciseProvider.h"
+#include "core/camera/FrameAnalysis.h"
+#include "core/media/ImageScaling.h"
+#include "core/media/PixelConversion.h"
+#include "core/time/EventLoopTimeSource.h"
+#include "platform/common/StillImageSource.h"
+#include "platform/common/VideoFileSource.h"
+#include "pose/MoveNetPoseDetector.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -7,8 +7,8 @@
 // cores busy the figures measure the scheduler more than the engine (seconds per frame at a
 // load average of 8 on two cores). For the engine's own cost run it alone, or for a short
 // run above the other work: chrt -f 5 pose_engine_bench --benchmark_filter=inference
-#include "Letterbox.h"
-#include "MoveNetPoseDetector.h"
+#include "pose/Letterbox.h"
+#include "pose/MoveNetPoseDetector.h"
 
 #include <QFile>
 #include <benchmark/benchmark.h>

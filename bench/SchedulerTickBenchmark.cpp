@@ -1,9 +1,9 @@
 // The scheduler ticks once a second for the life of the process: a tick that changes nothing
 // must cost next to nothing and must not touch the settings file.
-#include "scheduling/BreakScheduler.h"
-#include "settings/SettingsStore.h"
-#include "storage/SettingsFileStore.h"
-#include "time/VirtualTimeSource.h"
+#include "core/scheduling/BreakScheduler.h"
+#include "core/settings/SettingsStore.h"
+#include "core/storage/SettingsFileStore.h"
+#include "core/time/VirtualTimeSource.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

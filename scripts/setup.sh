@@ -19,7 +19,7 @@ done
 if [ "${#missing[@]}" -gt 0 ]; then
     echo "setup: installing ${missing[*]}"
     as_root apt-get update -qq
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq -o DPkg::Lock::Timeout=600 \
         "${missing[@]}"
 else
     echo "setup: all Debian packages present"

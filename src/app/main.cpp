@@ -1,8 +1,8 @@
-#include "app/BuildInfo.h"
-#include "scheduling/BreakScheduler.h"
-#include "settings/SettingsStore.h"
-#include "storage/SettingsFileStore.h"
-#include "time/EventLoopTimeSource.h"
+#include "core/scheduling/BreakScheduler.h"
+#include "core/services/BuildInfo.h"
+#include "core/settings/SettingsStore.h"
+#include "core/storage/SettingsFileStore.h"
+#include "core/time/EventLoopTimeSource.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

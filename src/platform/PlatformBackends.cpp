@@ -1,16 +1,16 @@
-#include "PlatformBackends.h"
+#include "platform/PlatformBackends.h"
 
-#include "app/BuildInfo.h"
-#include "app/LoginItemService.h"
-#include "common/MultimediaSoundOutput.h"
-#include "common/NetworkUpdateFeed.h"
-#include "common/QtCameraBackend.h"
+#include "core/services/BuildInfo.h"
+#include "core/services/LoginItemService.h"
+#include "platform/common/MultimediaSoundOutput.h"
+#include "platform/common/NetworkUpdateFeed.h"
+#include "platform/common/QtCameraBackend.h"
 
 #include <QtGlobal>
 
 #if defined(Q_OS_LINUX)
-#include "linux/VideoDeviceNodes.h"
-#include "linux/XdgAutostartLoginItem.h"
+#include "platform/linux/VideoDeviceNodes.h"
+#include "platform/linux/XdgAutostartLoginItem.h"
 #endif
 
 namespace qv::platformBackends {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "camera/CameraAuthorization.h"
+#include "core/camera/CameraAuthorization.h"
 
 #include <functional>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "CameraPoseDetector.h"
+#include "pose/CameraPoseDetector.h"
 
-#include "MoveNetPoseDetector.h"
+#include "pose/MoveNetPoseDetector.h"
 
 namespace qv {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "camera/CameraCaptureService.h"
+#include "core/camera/CameraCaptureService.h"
 
 namespace qv {
 

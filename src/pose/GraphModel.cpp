@@ -1,6 +1,6 @@
-#include "GraphModel.h"
+#include "pose/GraphModel.h"
 
-#include "Float16.h"
+#include "pose/Float16.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "Letterbox.h"
+#include "pose/Letterbox.h"
 
 #include <algorithm>
 #include <cmath>

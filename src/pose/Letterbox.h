@@ -1,6 +1,6 @@
 #pragma once
 
-#include "media/Image.h"
+#include "core/media/Image.h"
 
 namespace qv::pose {
 

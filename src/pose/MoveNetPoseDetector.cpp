@@ -1,8 +1,8 @@
-#include "MoveNetPoseDetector.h"
+#include "pose/MoveNetPoseDetector.h"
 
-#include "GraphModel.h"
-#include "Letterbox.h"
-#include "XnnTrunk.h"
+#include "pose/GraphModel.h"
+#include "pose/Letterbox.h"
+#include "pose/XnnTrunk.h"
 
 #include <QDir>
 #include <algorithm>

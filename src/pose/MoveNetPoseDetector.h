@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MultiPoseDecoder.h"
-#include "verification/PoseDetector.h"
+#include "core/verification/PoseDetector.h"
+#include "pose/MultiPoseDecoder.h"
 
 #include <QString>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "TrunkCompiler.h"
+#include "pose/TrunkCompiler.h"
 
-#include "XnnTrunk.h"
+#include "pose/XnnTrunk.h"
 
 #include <cmath>
 #include <functional>

@@ -1,6 +1,6 @@
-#include "XnnTrunk.h"
+#include "pose/XnnTrunk.h"
 
-#include "TrunkCompiler.h"
+#include "pose/TrunkCompiler.h"
 
 #include <pthreadpool.h>
 #include <xnnpack.h>

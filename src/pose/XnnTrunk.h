@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GraphModel.h"
+#include "pose/GraphModel.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,10 +1,10 @@
 // Feeds arbitrary bytes to the statistics loader, as a damaged or hand-edited stats.json
 // would. Beyond crashes and sanitizer reports it checks that whatever loads is saved back
 // exactly and that the numbers shown from it never wrap.
-#include "stats/StatsCoding.h"
-#include "stats/StatsStore.h"
-#include "storage/MemoryKeyValueStore.h"
-#include "time/VirtualTimeSource.h"
+#include "core/stats/StatsCoding.h"
+#include "core/stats/StatsStore.h"
+#include "core/storage/MemoryKeyValueStore.h"
+#include "core/time/VirtualTimeSource.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,5 +1,5 @@
-#include "MoveNetPoseDetector.h"
 #include "TinyModel.h"
+#include "pose/MoveNetPoseDetector.h"
 
 #include <QDir>
 #include <QFile>

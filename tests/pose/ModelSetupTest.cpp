@@ -1,4 +1,4 @@
-#include "MoveNetPoseDetector.h"
+#include "pose/MoveNetPoseDetector.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "MultiPoseDecoder.h"
+#include "pose/MultiPoseDecoder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MoveNetPoseDetector.h"
-#include "media/Image.h"
+#include "core/media/Image.h"
+#include "pose/MoveNetPoseDetector.h"
 
 #include <QString>
 #include <memory>

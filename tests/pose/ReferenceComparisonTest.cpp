@@ -1,5 +1,5 @@
-#include "Letterbox.h"
 #include "PoseTestSupport.h"
+#include "pose/Letterbox.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "XnnTrunk.h"
+#include "pose/XnnTrunk.h"
 
-#include "GraphModel.h"
 #include "TinyModel.h"
+#include "pose/GraphModel.h"
 
 #include <QTemporaryDir>
 #include <algorithm>

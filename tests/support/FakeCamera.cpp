@@ -1,4 +1,4 @@
-#include "FakeCamera.h"
+#include "support/FakeCamera.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

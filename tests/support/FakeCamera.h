@@ -1,7 +1,7 @@
 #pragma once
 
-#include "camera/CameraBackend.h"
-#include "verification/PoseDetector.h"
+#include "core/camera/CameraBackend.h"
+#include "core/verification/PoseDetector.h"
 
 #include <QString>
 #include <atomic>

@@ -1,4 +1,4 @@
-#include "SyntheticMotion.h"
+#include "support/SyntheticMotion.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,12 +1,12 @@
 #include "CountRun.h"
 
-#include "CameraPoseDetector.h"
-#include "camera/CameraExerciseProvider.h"
-#include "common/VideoFileCameraBackend.h"
-#include "time/EventLoopTimeSource.h"
-#include "time/VirtualTimeSource.h"
-#include "verification/DetectedPoseConversion.h"
-#include "verification/PoseStream.h"
+#include "core/camera/CameraExerciseProvider.h"
+#include "core/time/EventLoopTimeSource.h"
+#include "core/time/VirtualTimeSource.h"
+#include "core/verification/DetectedPoseConversion.h"
+#include "core/verification/PoseStream.h"
+#include "platform/common/VideoFileCameraBackend.h"
+#include "pose/CameraPoseDetector.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

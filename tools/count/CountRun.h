@@ -1,6 +1,6 @@
 #pragma once
 
-#include "verification/ExerciseKind.h"
+#include "core/verification/ExerciseKind.h"
 
 #include <QJsonObject>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "VideoPoseRecorder.h"
 
-#include "common/VideoFileSource.h"
-#include "verification/DetectedPoseConversion.h"
+#include "core/verification/DetectedPoseConversion.h"
+#include "platform/common/VideoFileSource.h"
 
 #include <condition_variable>
 #include <mutex>

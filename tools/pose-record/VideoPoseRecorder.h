@@ -1,7 +1,7 @@
 #pragma once
 
-#include "verification/PoseDetector.h"
-#include "verification/PoseStream.h"
+#include "core/verification/PoseDetector.h"
+#include "core/verification/PoseStream.h"
 
 #include <QString>
 #include <functional>

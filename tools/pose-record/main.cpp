@@ -2,8 +2,8 @@
 // it over camera frames, and writes every person of every analysed frame as a recorded pose
 // stream, which quorvantel-pose-replay can then count.
 
-#include "MoveNetPoseDetector.h"
 #include "VideoPoseRecorder.h"
+#include "pose/MoveNetPoseDetector.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "verification/PoseStream.h"
+#include "core/verification/PoseStream.h"
 
 #include <QIODevice>
 

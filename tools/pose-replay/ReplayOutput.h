@@ -1,6 +1,6 @@
 #pragma once
 
-#include "verification/PoseReplay.h"
+#include "core/verification/PoseReplay.h"
 
 #include <QByteArray>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "verification/DetectedPerson.h"
+#include "core/verification/DetectedPerson.h"
 
 #include <QImage>
 

@@ -2,10 +2,10 @@
 // PNG, prints them, and can write the model's input square and raw output for comparisons
 // with a reference run of the original graph. Writes nothing it is not asked to.
 
-#include "Letterbox.h"
-#include "MoveNetPoseDetector.h"
 #include "PictureConversion.h"
 #include "SkeletonDrawing.h"
+#include "pose/Letterbox.h"
+#include "pose/MoveNetPoseDetector.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

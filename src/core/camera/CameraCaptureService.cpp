@@ -1,9 +1,9 @@
-#include "camera/CameraCaptureService.h"
+#include "core/camera/CameraCaptureService.h"
 
-#include "camera/CameraSelection.h"
-#include "camera/FrameAnalysis.h"
-#include "camera/SerialQueue.h"
-#include "verification/SubjectTracker.h"
+#include "core/camera/CameraSelection.h"
+#include "core/camera/FrameAnalysis.h"
+#include "core/camera/SerialQueue.h"
+#include "core/verification/SubjectTracker.h"
 
 #include <atomic>
 #include <mutex>
@@ -100,7 +100,7 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
         }
         if (resolution.outcome.kind == CameraSelection::Outcome::Kind::substituted) {
             sendMessage(&Handlers::notice, QStringLiteral("Selected camera not found. Using ") +
-                                               resolution.outcome.usedName + '.');
+                                               resolution.outcome.usedName + u'.');
         }
         const auto device = std::find_if(devices.begin(), devices.end(), [&](const auto& d) {
             return d.id == resolution.deviceID;

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "camera/CameraBackend.h"
-#include "media/Image.h"
-#include "verification/PoseDetector.h"
-#include "verification/PoseSnapshot.h"
+#include "core/camera/CameraBackend.h"
+#include "core/media/Image.h"
+#include "core/verification/PoseDetector.h"
+#include "core/verification/PoseSnapshot.h"
 
 #include <QString>
 #include <functional>

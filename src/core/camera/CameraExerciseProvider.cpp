@@ -1,4 +1,4 @@
-#include "camera/CameraExerciseProvider.h"
+#include "core/camera/CameraExerciseProvider.h"
 
 namespace qv {
 

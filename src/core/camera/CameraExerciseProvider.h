@@ -1,12 +1,12 @@
 #pragma once
 
-#include "camera/CameraAuthorization.h"
-#include "camera/CameraCaptureService.h"
-#include "time/TimeSource.h"
-#include "verification/ExerciseKind.h"
-#include "verification/OverheadRaiseClassifier.h"
-#include "verification/SquatClassifier.h"
-#include "verification/VerificationEngine.h"
+#include "core/camera/CameraAuthorization.h"
+#include "core/camera/CameraCaptureService.h"
+#include "core/time/TimeSource.h"
+#include "core/verification/ExerciseKind.h"
+#include "core/verification/OverheadRaiseClassifier.h"
+#include "core/verification/SquatClassifier.h"
+#include "core/verification/VerificationEngine.h"
 
 #include <QString>
 #include <memory>

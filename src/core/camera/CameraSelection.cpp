@@ -1,4 +1,4 @@
-#include "camera/CameraSelection.h"
+#include "core/camera/CameraSelection.h"
 
 #include <algorithm>
 

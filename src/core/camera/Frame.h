@@ -1,6 +1,6 @@
 #pragma once
 
-#include "media/PixelConversion.h"
+#include "core/media/PixelConversion.h"
 
 #include <functional>
 #include <memory>

@@ -1,7 +1,7 @@
-#include "camera/FrameAnalysis.h"
+#include "core/camera/FrameAnalysis.h"
 
-#include "media/ImageScaling.h"
-#include "verification/DetectedPoseConversion.h"
+#include "core/media/ImageScaling.h"
+#include "core/verification/DetectedPoseConversion.h"
 
 #include <algorithm>
 

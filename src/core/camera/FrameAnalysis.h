@@ -1,9 +1,9 @@
 #pragma once
 
-#include "media/Image.h"
-#include "verification/PoseDetector.h"
-#include "verification/PoseSnapshot.h"
-#include "verification/SubjectTracker.h"
+#include "core/media/Image.h"
+#include "core/verification/PoseDetector.h"
+#include "core/verification/PoseSnapshot.h"
+#include "core/verification/SubjectTracker.h"
 
 #include <functional>
 

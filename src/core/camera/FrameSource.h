@@ -1,6 +1,6 @@
 #pragma once
 
-#include "camera/Frame.h"
+#include "core/camera/Frame.h"
 
 #include <QString>
 #include <functional>

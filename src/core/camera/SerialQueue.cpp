@@ -1,4 +1,4 @@
-#include "camera/SerialQueue.h"
+#include "core/camera/SerialQueue.h"
 
 namespace qv {
 

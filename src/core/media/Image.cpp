@@ -1,4 +1,4 @@
-#include "media/Image.h"
+#include "core/media/Image.h"
 
 namespace qv {
 

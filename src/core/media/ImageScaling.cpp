@@ -1,4 +1,4 @@
-#include "media/ImageScaling.h"
+#include "core/media/ImageScaling.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "scheduling/ActiveHours.h"
+#include "core/scheduling/ActiveHours.h"
 
 namespace qv {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings/SettingsStore.h"
-#include "time/Calendar.h"
+#include "core/settings/SettingsStore.h"
+#include "core/time/Calendar.h"
 
 #include <QDateTime>
 #include <QLocale>

@@ -1,4 +1,4 @@
-#include "scheduling/BreakSchedule.h"
+#include "core/scheduling/BreakSchedule.h"
 
 #include <cmath>
 

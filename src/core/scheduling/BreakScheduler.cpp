@@ -1,8 +1,8 @@
-#include "scheduling/BreakScheduler.h"
+#include "core/scheduling/BreakScheduler.h"
 
-#include "scheduling/ActiveHours.h"
-#include "scheduling/ScheduleStorage.h"
-#include "settings/SettingsStore.h"
+#include "core/scheduling/ActiveHours.h"
+#include "core/scheduling/ScheduleStorage.h"
+#include "core/settings/SettingsStore.h"
 
 namespace qv {
 
@@ -79,7 +79,7 @@ void BreakScheduler::tick() {
 void BreakScheduler::publish(const QDateTime& date) {
     currentDate_ = date;
     state_ = schedule_.state;
-    emit published();
+    Q_EMIT published();
 }
 
 void BreakScheduler::persist() {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "scheduling/BreakSchedule.h"
-#include "time/Calendar.h"
-#include "time/TimeSource.h"
+#include "core/scheduling/BreakSchedule.h"
+#include "core/time/Calendar.h"
+#include "core/time/TimeSource.h"
 
 #include <QObject>
 #include <functional>
@@ -61,7 +61,7 @@ public:
     QString menuBarTitle() const;
     QString statusText() const;
 
-signals:
+Q_SIGNALS:
     // The state or the current date changed, and with them the texts.
     void published();
 

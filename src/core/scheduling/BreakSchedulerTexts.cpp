@@ -1,5 +1,5 @@
-#include "scheduling/BreakScheduler.h"
-#include "scheduling/CountdownText.h"
+#include "core/scheduling/BreakScheduler.h"
+#include "core/scheduling/CountdownText.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
-#include "scheduling/ScheduleStorage.h"
+#include "core/scheduling/ScheduleStorage.h"
 
-#include "scheduling/SchedulerKeys.h"
-#include "storage/KeyValueStore.h"
+#include "core/scheduling/SchedulerKeys.h"
+#include "core/storage/KeyValueStore.h"
 
 namespace qv {
 

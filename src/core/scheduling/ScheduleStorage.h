@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scheduling/BreakSchedule.h"
+#include "core/scheduling/BreakSchedule.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
-#include "settings/SettingsStore.h"
+#include "core/settings/SettingsStore.h"
 
-#include "settings/SettingsKeys.h"
-#include "storage/KeyValueStore.h"
+#include "core/settings/SettingsKeys.h"
+#include "core/storage/KeyValueStore.h"
 
 namespace qv {
 
@@ -77,14 +77,14 @@ void SettingsStore::assignInteger(qint64& field, qint64 value, Range range, cons
     // Observers only ever see the in-range value.
     field = range.clamp(value);
     defaults_.setInteger(key, field);
-    emit(this->*changed)();
+    Q_EMIT(this->*changed)();
 }
 
 void SettingsStore::assignBoolean(bool& field, bool value, const QString& key,
                                   void (SettingsStore::*changed)()) {
     field = value;
     defaults_.setBoolean(key, field);
-    emit(this->*changed)();
+    Q_EMIT(this->*changed)();
 }
 
 void SettingsStore::setWorkIntervalMinutes(qint64 minutes) {
@@ -105,7 +105,7 @@ void SettingsStore::setSquatRepetitions(qint64 repetitions) {
 void SettingsStore::setExerciseKind(ExerciseKind kind) {
     exerciseKind_ = kind;
     defaults_.setText(keys::exerciseKind, rawText(kind));
-    emit exerciseKindChanged();
+    Q_EMIT exerciseKindChanged();
 }
 
 void SettingsStore::setExerciseKindText(const QString& text) {
@@ -140,7 +140,7 @@ void SettingsStore::setSelectedCameraID(const std::optional<QString>& cameraID) 
     } else {
         defaults_.remove(keys::selectedCameraID);
     }
-    emit selectedCameraIDChanged();
+    Q_EMIT selectedCameraIDChanged();
 }
 
 void SettingsStore::setSelectedCameraIDText(const QString& cameraID) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "verification/ExerciseKind.h"
+#include "core/verification/ExerciseKind.h"
 
 #include <QObject>
 #include <QString>
@@ -102,7 +102,7 @@ public:
     void setActiveHoursWeekdaysOnly(bool weekdaysOnly);
     void setHasCompletedOnboarding(bool completed);
 
-signals:
+Q_SIGNALS:
     void workIntervalMinutesChanged();
     void honorDurationSecondsChanged();
     void squatRepetitionsChanged();

@@ -1,4 +1,4 @@
-#include "stats/DayStat.h"
+#include "core/stats/DayStat.h"
 
 #include <limits>
 

@@ -1,4 +1,4 @@
-#include "stats/StatsCoding.h"
+#include "core/stats/StatsCoding.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

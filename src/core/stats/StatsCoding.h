@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stats/DayStat.h"
+#include "core/stats/DayStat.h"
 
 #include <QByteArray>
 #include <optional>

@@ -1,8 +1,8 @@
-#include "stats/StatsStore.h"
+#include "core/stats/StatsStore.h"
 
-#include "stats/StatsCoding.h"
-#include "storage/KeyValueStore.h"
-#include "time/TimeSource.h"
+#include "core/stats/StatsCoding.h"
+#include "core/storage/KeyValueStore.h"
+#include "core/time/TimeSource.h"
 
 #include <QDir>
 #include <QFile>
@@ -80,7 +80,7 @@ void StatsStore::record(std::optional<ExerciseKind> exercise, qint64 repetitions
     }
     day.*outcome = saturatingAdd(day.*outcome, 1);
     days_.insert(key, day);
-    emit daysChanged();
+    Q_EMIT daysChanged();
     save();
 }
 

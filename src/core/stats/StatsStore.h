@@ -1,8 +1,8 @@
 #pragma once
 
-#include "stats/DayStat.h"
-#include "time/Calendar.h"
-#include "verification/ExerciseKind.h"
+#include "core/stats/DayStat.h"
+#include "core/time/Calendar.h"
+#include "core/verification/ExerciseKind.h"
 
 #include <QDate>
 #include <QList>
@@ -60,7 +60,7 @@ public:
 
     void save();
 
-signals:
+Q_SIGNALS:
     void daysChanged();
 
 private:

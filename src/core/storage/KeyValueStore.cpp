@@ -1,4 +1,4 @@
-#include "storage/KeyValueStore.h"
+#include "core/storage/KeyValueStore.h"
 
 #include <QRegularExpression>
 

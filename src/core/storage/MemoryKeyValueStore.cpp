@@ -1,4 +1,4 @@
-#include "storage/MemoryKeyValueStore.h"
+#include "core/storage/MemoryKeyValueStore.h"
 
 namespace qv {
 

@@ -1,4 +1,4 @@
-#include "storage/SettingsFileStore.h"
+#include "core/storage/SettingsFileStore.h"
 
 namespace qv {
 

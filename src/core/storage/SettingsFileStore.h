@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/KeyValueStore.h"
+#include "core/storage/KeyValueStore.h"
 
 #include <QSettings>
 

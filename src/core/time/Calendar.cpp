@@ -1,4 +1,4 @@
-#include "time/Calendar.h"
+#include "core/time/Calendar.h"
 
 namespace qv {
 

@@ -1,4 +1,4 @@
-#include "time/EventLoopTimeSource.h"
+#include "core/time/EventLoopTimeSource.h"
 
 #include <QTimer>
 #include <chrono>

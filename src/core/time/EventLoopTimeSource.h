@@ -1,6 +1,6 @@
 #pragma once
 
-#include "time/TimeSource.h"
+#include "core/time/TimeSource.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "time/TimeSource.h"
+#include "core/time/TimeSource.h"
 
 namespace qv {
 

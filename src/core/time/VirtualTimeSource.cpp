@@ -1,4 +1,4 @@
-#include "time/VirtualTimeSource.h"
+#include "core/time/VirtualTimeSource.h"
 
 #include <algorithm>
 #include <cmath>

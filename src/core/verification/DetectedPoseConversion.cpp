@@ -1,4 +1,4 @@
-#include "verification/DetectedPoseConversion.h"
+#include "core/verification/DetectedPoseConversion.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "verification/DetectedPerson.h"
-#include "verification/PoseSnapshot.h"
+#include "core/verification/DetectedPerson.h"
+#include "core/verification/PoseSnapshot.h"
 
 #include <array>
 #include <utility>

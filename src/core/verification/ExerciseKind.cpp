@@ -1,4 +1,4 @@
-#include "verification/ExerciseKind.h"
+#include "core/verification/ExerciseKind.h"
 
 namespace qv {
 

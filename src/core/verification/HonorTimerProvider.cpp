@@ -1,4 +1,4 @@
-#include "verification/HonorTimerProvider.h"
+#include "core/verification/HonorTimerProvider.h"
 
 #include <algorithm>
 #include <cmath>

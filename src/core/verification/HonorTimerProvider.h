@@ -1,7 +1,7 @@
 #pragma once
 
-#include "time/TimeSource.h"
-#include "verification/VerificationEngine.h"
+#include "core/time/TimeSource.h"
+#include "core/verification/VerificationEngine.h"
 
 #include <memory>
 

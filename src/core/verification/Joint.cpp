@@ -1,4 +1,4 @@
-#include "verification/Joint.h"
+#include "core/verification/Joint.h"
 
 namespace qv {
 

@@ -1,4 +1,4 @@
-#include "verification/OverheadRaiseClassifier.h"
+#include "core/verification/OverheadRaiseClassifier.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "verification/PoseSnapshot.h"
-#include "verification/SampleWindow.h"
+#include "core/verification/PoseSnapshot.h"
+#include "core/verification/SampleWindow.h"
 
 #include <QString>
 #include <limits>

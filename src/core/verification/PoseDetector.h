@@ -1,7 +1,7 @@
 #pragma once
 
-#include "media/Image.h"
-#include "verification/DetectedPerson.h"
+#include "core/media/Image.h"
+#include "core/verification/DetectedPerson.h"
 
 #include <QString>
 

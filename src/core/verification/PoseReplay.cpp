@@ -1,4 +1,4 @@
-#include "verification/PoseReplay.h"
+#include "core/verification/PoseReplay.h"
 
 namespace qv {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "verification/ExerciseKind.h"
-#include "verification/OverheadRaiseClassifier.h"
-#include "verification/PoseStream.h"
-#include "verification/SquatClassifier.h"
-#include "verification/SubjectTracker.h"
+#include "core/verification/ExerciseKind.h"
+#include "core/verification/OverheadRaiseClassifier.h"
+#include "core/verification/PoseStream.h"
+#include "core/verification/SquatClassifier.h"
+#include "core/verification/SubjectTracker.h"
 
 #include <QString>
 #include <vector>

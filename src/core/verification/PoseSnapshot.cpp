@@ -1,4 +1,4 @@
-#include "verification/PoseSnapshot.h"
+#include "core/verification/PoseSnapshot.h"
 
 #include <algorithm>
 #include <cmath>

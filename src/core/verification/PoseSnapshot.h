@@ -1,6 +1,6 @@
 #pragma once
 
-#include "verification/Joint.h"
+#include "core/verification/Joint.h"
 
 #include <array>
 #include <optional>

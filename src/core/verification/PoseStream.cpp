@@ -1,6 +1,6 @@
-#include "verification/PoseStream.h"
+#include "core/verification/PoseStream.h"
 
-#include "verification/PoseStreamFormat.h"
+#include "core/verification/PoseStreamFormat.h"
 
 #include <QFile>
 #include <QJsonArray>

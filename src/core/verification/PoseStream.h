@@ -1,6 +1,6 @@
 #pragma once
 
-#include "verification/PoseSnapshot.h"
+#include "core/verification/PoseSnapshot.h"
 
 #include <QIODevice>
 #include <QString>

@@ -1,5 +1,5 @@
-#include "verification/PoseStream.h"
-#include "verification/PoseStreamFormat.h"
+#include "core/verification/PoseStream.h"
+#include "core/verification/PoseStreamFormat.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "verification/SquatClassifier.h"
+#include "core/verification/SquatClassifier.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "verification/VerificationProgress.h"
+#include "core/verification/VerificationProgress.h"
 
 #include <functional>
 

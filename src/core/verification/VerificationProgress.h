@@ -1,7 +1,7 @@
 #pragma once
 
-#include "media/Image.h"
-#include "verification/PoseSnapshot.h"
+#include "core/media/Image.h"
+#include "core/verification/PoseSnapshot.h"
 
 #include <QString>
 #include <optional>

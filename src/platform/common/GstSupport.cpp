@@ -1,4 +1,4 @@
-#include "GstSupport.h"
+#include "platform/common/GstSupport.h"
 
 #include <mutex>
 

@@ -1,6 +1,6 @@
-#include "common/MultimediaSoundOutput.h"
+#include "platform/common/MultimediaSoundOutput.h"
 
-#include "app/SoundPlayer.h"
+#include "core/services/SoundPlayer.h"
 
 #include <QAudioDevice>
 #include <QFile>

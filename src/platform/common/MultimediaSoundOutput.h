@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SoundOutput.h"
+#include "core/services/SoundOutput.h"
 
 #include <QHash>
 #include <memory>

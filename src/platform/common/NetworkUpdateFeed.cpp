@@ -1,6 +1,6 @@
-#include "common/NetworkUpdateFeed.h"
+#include "platform/common/NetworkUpdateFeed.h"
 
-#include "app/BuildInfo.h"
+#include "core/services/BuildInfo.h"
 
 #include <QNetworkReply>
 #include <QNetworkRequest>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/UpdateFeed.h"
+#include "core/services/UpdateFeed.h"
 
 #include <QList>
 #include <QNetworkAccessManager>

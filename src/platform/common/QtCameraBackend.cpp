@@ -1,6 +1,6 @@
-#include "common/QtCameraBackend.h"
+#include "platform/common/QtCameraBackend.h"
 
-#include "common/QtCameraSource.h"
+#include "platform/common/QtCameraSource.h"
 
 namespace qv {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "camera/CameraBackend.h"
+#include "core/camera/CameraBackend.h"
 
 #include <QCameraDevice>
 #include <QMediaDevices>

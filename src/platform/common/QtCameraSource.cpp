@@ -1,6 +1,6 @@
-#include "common/QtCameraSource.h"
+#include "platform/common/QtCameraSource.h"
 
-#include "common/VideoFrameConversion.h"
+#include "platform/common/VideoFrameConversion.h"
 
 #include <QCamera>
 #include <QMediaCaptureSession>

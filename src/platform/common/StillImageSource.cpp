@@ -1,6 +1,6 @@
-#include "common/StillImageSource.h"
+#include "platform/common/StillImageSource.h"
 
-#include "common/VideoFrameConversion.h"
+#include "platform/common/VideoFrameConversion.h"
 
 #include <QFileInfo>
 #include <QImageReader>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "camera/FrameSource.h"
+#include "core/camera/FrameSource.h"
 
 #include <QString>
 #include <condition_variable>

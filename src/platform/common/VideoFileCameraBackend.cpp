@@ -1,4 +1,4 @@
-#include "common/VideoFileCameraBackend.h"
+#include "platform/common/VideoFileCameraBackend.h"
 
 #include <QFileInfo>
 

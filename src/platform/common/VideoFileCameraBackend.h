@@ -1,7 +1,7 @@
 #pragma once
 
-#include "camera/CameraBackend.h"
-#include "common/VideoFileSource.h"
+#include "core/camera/CameraBackend.h"
+#include "platform/common/VideoFileSource.h"
 
 namespace qv {
 

@@ -1,6 +1,6 @@
-#include "VideoFileSource.h"
+#include "platform/common/VideoFileSource.h"
 
-#include "GstSupport.h"
+#include "platform/common/GstSupport.h"
 
 #include <QFileInfo>
 #include <condition_variable>

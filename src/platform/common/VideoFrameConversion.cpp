@@ -1,4 +1,4 @@
-#include "common/VideoFrameConversion.h"
+#include "platform/common/VideoFrameConversion.h"
 
 #include <QVideoFrameFormat>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "linux/DesktopEntry.h"
+#include "platform/linux/DesktopEntry.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "linux/VideoDeviceNodes.h"
+#include "platform/linux/VideoDeviceNodes.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -37,7 +37,7 @@ QString stableId(const QString& node, const QString& devRoot) {
         const QDir links(QDir(devRoot).filePath(QLatin1String(folder)));
         for (const QFileInfo& link : links.entryInfoList(QDir::System | QDir::Files)) {
             if (link.isSymLink() && canonical(link.absoluteFilePath()) == target) {
-                return QLatin1String(folder).mid(4) + '/' + link.fileName();
+                return QLatin1String(folder).mid(4) + u'/' + link.fileName();
             }
         }
     }

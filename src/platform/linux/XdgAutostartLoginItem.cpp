@@ -1,7 +1,7 @@
-#include "linux/XdgAutostartLoginItem.h"
+#include "platform/linux/XdgAutostartLoginItem.h"
 
-#include "app/AppIdentity.h"
-#include "linux/DesktopEntry.h"
+#include "core/services/AppIdentity.h"
+#include "platform/linux/DesktopEntry.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LoginItemService.h"
+#include "core/services/LoginItemService.h"
 
 #include <QString>
 #include <optional>

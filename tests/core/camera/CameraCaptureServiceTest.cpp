@@ -1,6 +1,6 @@
-#include "camera/CameraCaptureService.h"
+#include "core/camera/CameraCaptureService.h"
 
-#include "FakeCamera.h"
+#include "support/FakeCamera.h"
 
 #include <gtest/gtest.h>
 #include <thread>

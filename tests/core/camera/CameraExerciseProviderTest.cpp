@@ -1,9 +1,9 @@
-#include "camera/CameraExerciseProvider.h"
+#include "core/camera/CameraExerciseProvider.h"
 
-#include "FakeCamera.h"
-#include "SyntheticMotion.h"
-#include "time/VirtualTimeSource.h"
-#include "verification/DetectedPoseConversion.h"
+#include "core/time/VirtualTimeSource.h"
+#include "core/verification/DetectedPoseConversion.h"
+#include "support/FakeCamera.h"
+#include "support/SyntheticMotion.h"
 
 #include <gtest/gtest.h>
 #include <mutex>

@@ -1,4 +1,4 @@
-#include "media/PixelConversion.h"
+#include "core/media/PixelConversion.h"
 
 #include <gtest/gtest.h>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "RecordingKeyValueStore.h"
 #include "SchedulerHarness.h"
-#include "scheduling/SchedulerKeys.h"
-#include "storage/MemoryKeyValueStore.h"
+#include "core/scheduling/SchedulerKeys.h"
+#include "core/storage/MemoryKeyValueStore.h"
+#include "support/RecordingKeyValueStore.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "scheduling/BreakScheduler.h"
-#include "settings/SettingsStore.h"
-#include "storage/KeyValueStore.h"
-#include "time/VirtualTimeSource.h"
+#include "core/scheduling/BreakScheduler.h"
+#include "core/settings/SettingsStore.h"
+#include "core/storage/KeyValueStore.h"
+#include "core/time/VirtualTimeSource.h"
 
 #include <QDateTime>
 #include <memory>

@@ -1,8 +1,8 @@
 #include "SchedulerHarness.h"
-#include "TestSupport.h"
-#include "scheduling/SchedulerKeys.h"
-#include "storage/MemoryKeyValueStore.h"
-#include "storage/SettingsFileStore.h"
+#include "core/scheduling/SchedulerKeys.h"
+#include "core/storage/MemoryKeyValueStore.h"
+#include "core/storage/SettingsFileStore.h"
+#include "support/TestSupport.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "SchedulerHarness.h"
-#include "scheduling/ActiveHours.h"
-#include "scheduling/SchedulerKeys.h"
-#include "storage/MemoryKeyValueStore.h"
+#include "core/scheduling/ActiveHours.h"
+#include "core/scheduling/SchedulerKeys.h"
+#include "core/storage/MemoryKeyValueStore.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -1,6 +1,6 @@
 #include "SchedulerHarness.h"
-#include "scheduling/CountdownText.h"
-#include "storage/MemoryKeyValueStore.h"
+#include "core/scheduling/CountdownText.h"
+#include "core/storage/MemoryKeyValueStore.h"
 
 #include <gtest/gtest.h>
 #include <limits>

@@ -1,7 +1,7 @@
-#include "settings/SettingsStore.h"
+#include "core/settings/SettingsStore.h"
 
-#include "settings/SettingsKeys.h"
-#include "storage/MemoryKeyValueStore.h"
+#include "core/settings/SettingsKeys.h"
+#include "core/storage/MemoryKeyValueStore.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>

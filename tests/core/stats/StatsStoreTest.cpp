@@ -1,9 +1,9 @@
-#include "stats/StatsStore.h"
+#include "core/stats/StatsStore.h"
 
-#include "TestSupport.h"
-#include "stats/StatsCoding.h"
-#include "storage/MemoryKeyValueStore.h"
-#include "time/VirtualTimeSource.h"
+#include "core/stats/StatsCoding.h"
+#include "core/storage/MemoryKeyValueStore.h"
+#include "core/time/VirtualTimeSource.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>

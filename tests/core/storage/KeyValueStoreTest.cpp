@@ -1,6 +1,6 @@
-#include "TestSupport.h"
-#include "storage/MemoryKeyValueStore.h"
-#include "storage/SettingsFileStore.h"
+#include "core/storage/MemoryKeyValueStore.h"
+#include "core/storage/SettingsFileStore.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "verification/HonorTimerProvider.h"
+#include "core/verification/HonorTimerProvider.h"
 
-#include "time/VirtualTimeSource.h"
+#include "core/time/VirtualTimeSource.h"
 
 #include <gtest/gtest.h>
 #include <memory>

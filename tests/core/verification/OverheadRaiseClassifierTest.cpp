@@ -1,7 +1,7 @@
-#include "verification/OverheadRaiseClassifier.h"
+#include "core/verification/OverheadRaiseClassifier.h"
 
-#include "SyntheticMotion.h"
-#include "verification/PoseReplay.h"
+#include "core/verification/PoseReplay.h"
+#include "support/SyntheticMotion.h"
 
 #include <gtest/gtest.h>
 

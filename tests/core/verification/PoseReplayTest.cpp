@@ -1,6 +1,6 @@
-#include "verification/PoseReplay.h"
+#include "core/verification/PoseReplay.h"
 
-#include "SyntheticMotion.h"
+#include "support/SyntheticMotion.h"
 
 #include <gtest/gtest.h>
 

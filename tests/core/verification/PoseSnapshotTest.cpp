@@ -1,7 +1,7 @@
-#include "verification/PoseSnapshot.h"
+#include "core/verification/PoseSnapshot.h"
 
-#include "verification/DetectedPoseConversion.h"
-#include "verification/ExerciseKind.h"
+#include "core/verification/DetectedPoseConversion.h"
+#include "core/verification/ExerciseKind.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "verification/PoseStream.h"
+#include "core/verification/PoseStream.h"
 
-#include "SyntheticMotion.h"
-#include "TestSupport.h"
-#include "verification/PoseReplay.h"
+#include "core/verification/PoseReplay.h"
+#include "support/SyntheticMotion.h"
+#include "support/TestSupport.h"
 
 #include <QBuffer>
 #include <QFile>

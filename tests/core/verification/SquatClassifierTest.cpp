@@ -1,7 +1,7 @@
-#include "verification/SquatClassifier.h"
+#include "core/verification/SquatClassifier.h"
 
-#include "SyntheticMotion.h"
-#include "verification/PoseReplay.h"
+#include "core/verification/PoseReplay.h"
+#include "support/SyntheticMotion.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "verification/SubjectTracker.h"
+#include "core/verification/SubjectTracker.h"
 
 #include <gtest/gtest.h>
 

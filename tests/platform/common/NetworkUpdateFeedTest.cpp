@@ -1,9 +1,9 @@
-#include "common/NetworkUpdateFeed.h"
+#include "platform/common/NetworkUpdateFeed.h"
 
 #include "LocalHttpsServer.h"
-#include "app/UpdaterService.h"
-#include "storage/MemoryKeyValueStore.h"
-#include "time/VirtualTimeSource.h"
+#include "core/services/UpdaterService.h"
+#include "core/storage/MemoryKeyValueStore.h"
+#include "core/time/VirtualTimeSource.h"
 
 #include <QSignalSpy>
 #include <QTcpServer>

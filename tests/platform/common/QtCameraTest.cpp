@@ -1,10 +1,10 @@
-#include "FakeCamera.h"
-#include "PlatformBackends.h"
-#include "TestSupport.h"
-#include "camera/CameraCaptureService.h"
-#include "common/QtCameraSource.h"
-#include "common/StillImageSource.h"
-#include "common/VideoFrameConversion.h"
+#include "core/camera/CameraCaptureService.h"
+#include "platform/PlatformBackends.h"
+#include "platform/common/QtCameraSource.h"
+#include "platform/common/StillImageSource.h"
+#include "platform/common/VideoFrameConversion.h"
+#include "support/FakeCamera.h"
+#include "support/TestSupport.h"
 
 #include <QImage>
 #include <QVideoFrame>

@@ -1,9 +1,9 @@
 #include "PrivateAudioServer.h"
-#include "app/SoundPlayer.h"
-#include "common/MultimediaSoundOutput.h"
-#include "settings/SettingsKeys.h"
-#include "storage/MemoryKeyValueStore.h"
-#include "time/VirtualTimeSource.h"
+#include "core/services/SoundPlayer.h"
+#include "core/settings/SettingsKeys.h"
+#include "core/storage/MemoryKeyValueStore.h"
+#include "core/time/VirtualTimeSource.h"
+#include "platform/common/MultimediaSoundOutput.h"
 
 #include <QCoreApplication>
 #include <QTest>

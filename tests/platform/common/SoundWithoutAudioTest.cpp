@@ -1,7 +1,7 @@
-#include "app/SoundPlayer.h"
-#include "common/MultimediaSoundOutput.h"
-#include "storage/MemoryKeyValueStore.h"
-#include "time/VirtualTimeSource.h"
+#include "core/services/SoundPlayer.h"
+#include "core/storage/MemoryKeyValueStore.h"
+#include "core/time/VirtualTimeSource.h"
+#include "platform/common/MultimediaSoundOutput.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

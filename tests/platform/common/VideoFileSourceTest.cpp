@@ -1,6 +1,6 @@
-#include "common/VideoFileSource.h"
+#include "platform/common/VideoFileSource.h"
 
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "linux/VideoDeviceNodes.h"
+#include "platform/linux/VideoDeviceNodes.h"
 
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>

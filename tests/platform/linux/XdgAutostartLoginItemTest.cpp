@@ -1,8 +1,8 @@
-#include "linux/XdgAutostartLoginItem.h"
+#include "platform/linux/XdgAutostartLoginItem.h"
 
-#include "TestSupport.h"
-#include "app/LaunchAtLoginController.h"
-#include "linux/DesktopEntry.h"
+#include "core/services/LaunchAtLoginController.h"
+#include "platform/linux/DesktopEntry.h"
+#include "support/TestSupport.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,8 +2,8 @@
 // pose model and the camera engine of a break, framing gate included.
 
 #include "CountRun.h"
-#include "MoveNetPoseDetector.h"
-#include "TestSupport.h"
+#include "pose/MoveNetPoseDetector.h"
+#include "support/TestSupport.h"
 
 #include <QFile>
 #include <QFileInfo>

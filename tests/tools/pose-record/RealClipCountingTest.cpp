@@ -1,10 +1,10 @@
 // The whole way from real video to a count: decoded frames at the camera's analysis rate,
 // the real pose model, person choice and the classifier.
 
-#include "MoveNetPoseDetector.h"
-#include "TestSupport.h"
 #include "VideoPoseRecorder.h"
-#include "verification/PoseReplay.h"
+#include "core/verification/PoseReplay.h"
+#include "pose/MoveNetPoseDetector.h"
+#include "support/TestSupport.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

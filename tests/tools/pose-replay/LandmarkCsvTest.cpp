@@ -1,7 +1,7 @@
 #include "LandmarkCsv.h"
 
-#include "TestSupport.h"
-#include "verification/PoseReplay.h"
+#include "core/verification/PoseReplay.h"
+#include "support/TestSupport.h"
 
 #include <QBuffer>
 #include <QFile>

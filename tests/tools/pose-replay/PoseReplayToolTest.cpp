@@ -1,6 +1,6 @@
-#include "SyntheticMotion.h"
-#include "TestSupport.h"
-#include "verification/PoseStream.h"
+#include "core/verification/PoseStream.h"
+#include "support/SyntheticMotion.h"
+#include "support/TestSupport.h"
 
 #include <QFile>
 #include <QJsonArray>

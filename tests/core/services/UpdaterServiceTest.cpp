@@ -1,8 +1,8 @@
-#include "app/UpdaterService.h"
+#include "core/services/UpdaterService.h"
 
-#include "app/UpdateFeed.h"
-#include "storage/MemoryKeyValueStore.h"
-#include "time/VirtualTimeSource.h"
+#include "core/services/UpdateFeed.h"
+#include "core/storage/MemoryKeyValueStore.h"
+#include "core/time/VirtualTimeSource.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>

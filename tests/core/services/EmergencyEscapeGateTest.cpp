@@ -1,7 +1,7 @@
-#include "app/EmergencyEscapeGate.h"
+#include "core/services/EmergencyEscapeGate.h"
 
-#include "storage/MemoryKeyValueStore.h"
-#include "time/VirtualTimeSource.h"
+#include "core/storage/MemoryKeyValueStore.h"
+#include "core/time/VirtualTimeSource.h"
 
 #include <gtest/gtest.h>
 

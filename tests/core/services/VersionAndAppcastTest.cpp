@@ -1,5 +1,5 @@
-#include "app/Appcast.h"
-#include "app/VersionNumber.h"
+#include "core/services/Appcast.h"
+#include "core/services/VersionNumber.h"
 
 #include <gtest/gtest.h>
 

@@ -34,7 +34,7 @@ public:
     Q_INVOKABLE void refresh();
     Q_INVOKABLE void setEnabled(bool on);
 
-signals:
+Q_SIGNALS:
     void isOnChanged();
     void requiresApprovalChanged();
     void statusMessageChanged();

@@ -1,6 +1,6 @@
-#include "app/LaunchAtLoginController.h"
+#include "core/services/LaunchAtLoginController.h"
 
-#include "app/LoginItemService.h"
+#include "core/services/LoginItemService.h"
 
 namespace qv {
 
@@ -46,11 +46,11 @@ void LaunchAtLoginController::setEnabled(bool on) {
 void LaunchAtLoginController::setState(bool on, bool approval, std::optional<QString> message) {
     if (isOn_ != on) {
         isOn_ = on;
-        emit isOnChanged();
+        Q_EMIT isOnChanged();
     }
     if (requiresApproval_ != approval) {
         requiresApproval_ = approval;
-        emit requiresApprovalChanged();
+        Q_EMIT requiresApprovalChanged();
     }
     setStatusMessage(std::move(message));
 }
@@ -58,7 +58,7 @@ void LaunchAtLoginController::setState(bool on, bool approval, std::optional<QSt
 void LaunchAtLoginController::setStatusMessage(std::optional<QString> message) {
     if (statusMessage_ != message) {
         statusMessage_ = std::move(message);
-        emit statusMessageChanged();
+        Q_EMIT statusMessageChanged();
     }
 }
 

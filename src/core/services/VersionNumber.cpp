@@ -1,4 +1,4 @@
-#include "app/VersionNumber.h"
+#include "core/services/VersionNumber.h"
 
 #include <QRegularExpression>
 

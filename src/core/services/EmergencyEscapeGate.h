@@ -1,6 +1,6 @@
 #pragma once
 
-#include "time/Calendar.h"
+#include "core/time/Calendar.h"
 
 #include <QDateTime>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "time/TimeSource.h"
+#include "core/time/TimeSource.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -55,7 +55,7 @@ public:
     const std::optional<QString>& statusMessage() const { return statusMessage_; }
     QString statusMessageText() const { return statusMessage_.value_or(QString()); }
 
-signals:
+Q_SIGNALS:
     void automaticallyChecksForUpdatesChanged();
     void canCheckForUpdatesChanged();
     void updateChanged();

@@ -1,7 +1,7 @@
-#include "app/EmergencyEscapeGate.h"
+#include "core/services/EmergencyEscapeGate.h"
 
-#include "storage/KeyValueStore.h"
-#include "time/TimeSource.h"
+#include "core/storage/KeyValueStore.h"
+#include "core/time/TimeSource.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
-#include "app/SoundPlayer.h"
+#include "core/services/SoundPlayer.h"
 
-#include "app/SoundOutput.h"
-#include "settings/SettingsKeys.h"
-#include "storage/MemoryKeyValueStore.h"
-#include "time/VirtualTimeSource.h"
+#include "core/services/SoundOutput.h"
+#include "core/settings/SettingsKeys.h"
+#include "core/storage/MemoryKeyValueStore.h"
+#include "core/time/VirtualTimeSource.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/Appcast.h"
+#include "core/services/Appcast.h"
 
 #include <QXmlStreamReader>
 

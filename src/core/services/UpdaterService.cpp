@@ -1,9 +1,9 @@
-#include "app/UpdaterService.h"
+#include "core/services/UpdaterService.h"
 
-#include "app/Appcast.h"
-#include "app/UpdateFeed.h"
-#include "app/VersionNumber.h"
-#include "storage/KeyValueStore.h"
+#include "core/services/Appcast.h"
+#include "core/services/UpdateFeed.h"
+#include "core/services/VersionNumber.h"
+#include "core/storage/KeyValueStore.h"
 
 #include <QPointer>
 
@@ -53,7 +53,7 @@ void UpdaterService::setAutomaticallyChecksForUpdates(bool on) {
         return;
     }
     automaticChecks_ = on;
-    emit automaticallyChecksForUpdatesChanged();
+    Q_EMIT automaticallyChecksForUpdatesChanged();
     if (on) {
         firstPollTask_ = time_.after(0, [this] { checkIfDue(); });
     }
@@ -96,7 +96,7 @@ void UpdaterService::finishCheck(const UpdateFeedResult& result) {
         showNewest(result.document);
     }
     setChecking(false);
-    emit checkFinished();
+    Q_EMIT checkFinished();
 }
 
 void UpdaterService::showNewest(const QByteArray& document) {
@@ -117,20 +117,20 @@ void UpdaterService::showNewest(const QByteArray& document) {
     latestVersion_ = shown.version;
     releaseNotes_ = shown.releaseNotes;
     downloadUrl_ = shown.downloadUrl;
-    emit updateChanged();
+    Q_EMIT updateChanged();
 }
 
 void UpdaterService::setChecking(bool checking) {
     if (isChecking_ != checking) {
         isChecking_ = checking;
-        emit canCheckForUpdatesChanged();
+        Q_EMIT canCheckForUpdatesChanged();
     }
 }
 
 void UpdaterService::setStatusMessage(std::optional<QString> message) {
     if (statusMessage_ != message) {
         statusMessage_ = std::move(message);
-        emit statusMessageChanged();
+        Q_EMIT statusMessageChanged();
     }
 }
 

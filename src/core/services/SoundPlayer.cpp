@@ -1,9 +1,9 @@
-#include "app/SoundPlayer.h"
+#include "core/services/SoundPlayer.h"
 
-#include "app/SoundOutput.h"
-#include "settings/SettingsKeys.h"
-#include "storage/KeyValueStore.h"
-#include "time/TimeSource.h"
+#include "core/services/SoundOutput.h"
+#include "core/settings/SettingsKeys.h"
+#include "core/storage/KeyValueStore.h"
+#include "core/time/TimeSource.h"
 
 namespace qv {
 
