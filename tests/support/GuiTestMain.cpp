@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    // Qt's own frame conversion, the reference here, needs a GUI application; there is no
-    // display on a test machine.
+    // Tests of windows and views need a GUI application. Those that start their own X server
+    // set QT_QPA_PLATFORM themselves; the rest draw offscreen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

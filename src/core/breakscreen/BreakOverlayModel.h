@@ -1,0 +1,168 @@
+#pragma once
+
+#include "core/media/Image.h"
+#include "core/verification/ExerciseKind.h"
+#include "core/verification/PoseSnapshot.h"
+#include "core/verification/VerificationProgress.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace qv {
+
+class SoundPlayer;
+
+// What the success screen sums up.
+struct SuccessSummary {
+    int repetitions = 0;
+    int streakDays = 0;
+    bool wasVerified = false;
+    bool operator==(const SuccessSummary&) const = default;
+};
+
+// The observable state of one break screen. The application model changes it only through
+// apply, updateEmergencyEscape, switchExercise and showSuccess; every break window shows the
+// same instance, and the views only read it and call back through the on… callbacks.
+class BreakOverlayModel : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(Mode mode READ mode NOTIFY modeChanged)
+    Q_PROPERTY(int secondsRemaining READ secondsRemaining NOTIFY secondsRemainingChanged)
+    Q_PROPERTY(int totalSeconds READ totalSeconds NOTIFY totalSecondsChanged)
+    Q_PROPERTY(int repetitions READ repetitions NOTIFY repetitionsChanged)
+    Q_PROPERTY(int targetRepetitions READ targetRepetitions NOTIFY targetRepetitionsChanged)
+    Q_PROPERTY(bool hasPose READ hasPose NOTIFY poseChanged)
+    Q_PROPERTY(bool hasPreview READ hasPreview NOTIFY previewChanged)
+    Q_PROPERTY(double framingElapsed READ framingElapsed NOTIFY framingElapsedChanged)
+    Q_PROPERTY(QString statusMessage READ statusMessage NOTIFY statusMessageChanged)
+    Q_PROPERTY(bool isOverheadRaise READ isOverheadRaise NOTIFY exerciseKindChanged)
+    Q_PROPERTY(bool hasSuccessSummary READ hasSuccessSummary NOTIFY successSummaryChanged)
+    Q_PROPERTY(int emergencyEscapesRemaining READ emergencyEscapesRemaining NOTIFY
+                   emergencyEscapesRemainingChanged)
+    Q_PROPERTY(QString emergencyEscapeStatusMessage READ emergencyEscapeStatusMessage NOTIFY
+                   emergencyEscapeStatusMessageChanged)
+    Q_PROPERTY(bool isEmergencyKeyHeld READ isEmergencyKeyHeld NOTIFY isEmergencyKeyHeldChanged)
+    Q_PROPERTY(bool soundEnabled READ soundEnabled NOTIFY soundEnabledChanged)
+
+public:
+    enum class Mode { preparing, permission, framing, exercise, honor, success };
+    Q_ENUM(Mode)
+
+    // What the model starts with; the application model fills it from the settings and the
+    // escape gate. Counts below their floors are raised to them.
+    struct Initial {
+        int secondsRemaining = 0;
+        int totalSeconds = 1;
+        int targetRepetitions = 1;
+        ExerciseKind exerciseKind = ExerciseKind::squat;
+        int emergencyEscapesRemaining = 0;
+        bool soundEnabled = true;
+    };
+
+    // sounds may be null (no sound at all, for tests of the views).
+    BreakOverlayModel(const Initial& initial, SoundPlayer* sounds, QObject* parent = nullptr);
+
+    Mode mode() const { return mode_; }
+    int secondsRemaining() const { return secondsRemaining_; }
+    int totalSeconds() const { return totalSeconds_; }
+    int repetitions() const { return repetitions_; }
+    int targetRepetitions() const { return targetRepetitions_; }
+    const std::optional<PoseSnapshot>& pose() const { return pose_; }
+    bool hasPose() const { return pose_.has_value(); }
+    const std::optional<Image>& preview() const { return preview_; }
+    bool hasPreview() const { return preview_.has_value(); }
+    double framingElapsed() const { return framingElapsed_; }
+    const QString& statusMessage() const { return statusMessage_; }
+    ExerciseKind exerciseKind() const { return exerciseKind_; }
+    bool isOverheadRaise() const { return exerciseKind_ == ExerciseKind::overheadRaise; }
+    const std::optional<SuccessSummary>& successSummary() const { return successSummary_; }
+    bool hasSuccessSummary() const { return successSummary_.has_value(); }
+    int emergencyEscapesRemaining() const { return emergencyEscapesRemaining_; }
+    const QString& emergencyEscapeStatusMessage() const { return emergencyEscapeStatusMessage_; }
+    bool isEmergencyKeyHeld() const { return isEmergencyKeyHeld_; }
+    bool soundEnabled() const { return soundEnabled_; }
+
+    // The application model's operations.
+    void apply(const VerificationProgress& progress);
+    void updateEmergencyEscape(int remaining, const QString& message);
+    void switchExercise(ExerciseKind kind);
+    void showSuccess(int repetitions, int streakDays, bool wasVerified);
+    void setSoundEnabled(bool enabled);
+    void setStatusMessage(const QString& message);
+
+    // From the break windows: the chord is held (true) or let go (false). Shown as held only
+    // while an escape is left; the raw value also reaches onEmergencyKeyStateChanged.
+    Q_INVOKABLE void setEmergencyKeyHeld(bool held);
+
+    // The views' buttons.
+    Q_INVOKABLE void allowCamera() { call(onAllowCamera); }
+    Q_INVOKABLE void useHonorTimer() { call(onUseHonorTimer); }
+    Q_INVOKABLE void openCameraSettings() { call(onOpenCameraSettings); }
+    Q_INVOKABLE void switchToOverheadRaise() { call(onSwitchToOverheadRaise); }
+    // The on-screen emergency control, after its full hold; nothing when no escape is left.
+    Q_INVOKABLE void emergencyEscape();
+
+    std::function<void()> onAllowCamera;
+    std::function<void()> onUseHonorTimer;
+    std::function<void()> onOpenCameraSettings;
+    std::function<void()> onSwitchToOverheadRaise;
+    std::function<void()> onEmergencyEscape;
+    std::function<void(bool held)> onEmergencyKeyStateChanged;
+
+Q_SIGNALS:
+    void modeChanged();
+    void secondsRemainingChanged();
+    void totalSecondsChanged();
+    void repetitionsChanged();
+    void targetRepetitionsChanged();
+    void poseChanged();
+    void previewChanged();
+    void framingElapsedChanged();
+    void statusMessageChanged();
+    void exerciseKindChanged();
+    void successSummaryChanged();
+    void emergencyEscapesRemainingChanged();
+    void emergencyEscapeStatusMessageChanged();
+    void isEmergencyKeyHeldChanged();
+    void soundEnabledChanged();
+
+private:
+    void applyFraming(const progress::Framing& framing);
+    void applyExercise(const progress::Exercise& exercise);
+    void applyHonorCountdown(const progress::HonorCountdown& countdown);
+    void applyCompleted();
+    void setMode(Mode mode);
+    void setPose(const std::optional<PoseSnapshot>& pose);
+    void setPreview(const std::optional<Image>& preview);
+    void setRepetitions(int repetitions);
+    void setTargetRepetitions(int target);
+    void setSecondsRemaining(int seconds);
+    void setTotalSeconds(int seconds);
+    void setFramingElapsed(double seconds);
+    void playSound(const QString& name);
+    static void call(const std::function<void()>& callback) {
+        if (callback) {
+            callback();
+        }
+    }
+
+    SoundPlayer* sounds_;
+    Mode mode_ = Mode::preparing;
+    int secondsRemaining_ = 0;
+    int totalSeconds_ = 1;
+    int repetitions_ = 0;
+    int targetRepetitions_ = 1;
+    std::optional<PoseSnapshot> pose_;
+    std::optional<Image> preview_;
+    double framingElapsed_ = 0;
+    QString statusMessage_;
+    ExerciseKind exerciseKind_ = ExerciseKind::squat;
+    std::optional<SuccessSummary> successSummary_;
+    int emergencyEscapesRemaining_ = 0;
+    QString emergencyEscapeStatusMessage_;
+    bool isEmergencyKeyHeld_ = false;
+    bool soundEnabled_ = true;
+};
+
+} // namespace qv

@@ -1,0 +1,48 @@
+pragma Singleton
+import QtQuick
+
+// One look for every window. Sizes come from one type scale and one 6 px grid; the break
+// screen is always dark, the other windows follow the desktop's light or dark preference.
+QtObject {
+    // Type scale (pixels at scale 1).
+    readonly property var type: ({
+        "caption": 12, "body": 14, "subtitle": 17, "title": 22,
+        "headline": 28, "display": 40, "hero": 64, "giant": 128
+    })
+    // Spacing grid.
+    readonly property int grid: 6
+    readonly property var space: ({ "xs": 6, "s": 12, "m": 18, "l": 24, "xl": 36, "xxl": 48 })
+    readonly property int hitTarget: 36
+    readonly property int radius: 12
+
+    readonly property string fontFamily: Qt.application.font.family
+    readonly property string fixedFontFamily: "monospace"
+
+    // The break screen: deep, calm, one accent for progress, a warm one for success.
+    readonly property QtObject breakScreen: QtObject {
+        readonly property color backgroundTop: "#0d1321"
+        readonly property color backgroundBottom: "#060912"
+        readonly property color surface: "#151d2e"
+        readonly property color surfaceRaised: "#1d2740"
+        readonly property color text: "#f2f5fa"
+        readonly property color textSecondary: "#a9b4c8"
+        readonly property color textDim: "#7d889d"
+        readonly property color accent: "#5cc8ff"
+        readonly property color accentSoft: "#1f4a63"
+        readonly property color success: "#ffc46b"
+        readonly property color warning: "#ff9e7a"
+        readonly property color outline: "#2a3550"
+    }
+
+    // The desktop windows (popover, settings, onboarding), light and dark.
+    readonly property bool darkDesktop: Qt.styleHints.colorScheme === Qt.Dark
+    readonly property QtObject window: QtObject {
+        readonly property color background: Theme.darkDesktop ? "#1b1f27" : "#f6f7f9"
+        readonly property color surface: Theme.darkDesktop ? "#242a35" : "#ffffff"
+        readonly property color text: Theme.darkDesktop ? "#eef1f6" : "#1a1d23"
+        readonly property color textSecondary: Theme.darkDesktop ? "#a6afbf" : "#5b6372"
+        readonly property color accent: Theme.darkDesktop ? "#5cc8ff" : "#0a72b8"
+        readonly property color separator: Theme.darkDesktop ? "#333b49" : "#e1e4ea"
+        readonly property color success: Theme.darkDesktop ? "#ffc46b" : "#b86e00"
+    }
+}

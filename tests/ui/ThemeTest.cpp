@@ -1,0 +1,33 @@
+#include <QColor>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QtQml/qqmlextensionplugin.h>
+#include <gtest/gtest.h>
+#include <memory>
+
+Q_IMPORT_QML_PLUGIN(Quorvantel_ThemePlugin)
+
+namespace {
+
+// Every view imports the theme; a module that fails to register breaks all of them at once.
+TEST(Theme, LoadsAsASingletonOnTheGridAndScale) {
+    QQmlEngine engine;
+    engine.addImportPath(QStringLiteral("qrc:/"));
+    QQmlComponent component(&engine);
+    component.setData(R"(
+        import QtQuick
+        import Quorvantel.Theme
+        QtObject {
+            property int grid: Theme.grid
+            property int body: Theme.type.body
+            property color accent: Theme.breakScreen.accent
+        })",
+                      QUrl());
+    std::unique_ptr<QObject> object(component.create());
+    ASSERT_TRUE(object) << component.errorString().toStdString();
+    EXPECT_EQ(object->property("grid").toInt(), 6);
+    EXPECT_EQ(object->property("body").toInt(), 14);
+    EXPECT_TRUE(object->property("accent").value<QColor>().isValid());
+}
+
+} // namespace
