@@ -4,7 +4,9 @@
 #include "pose/Letterbox.h"
 #include "pose/XnnTrunk.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <algorithm>
 
 #ifdef __GLIBC__
@@ -32,7 +34,16 @@ QStringList headNames() {
 
 QString defaultPoseModelDir() {
     const QString fromEnvironment = qEnvironmentVariable("QV_MODEL_DIR");
-    return fromEnvironment.isEmpty() ? QStringLiteral(QV_MODEL_DIR) : fromEnvironment;
+    if (!fromEnvironment.isEmpty()) {
+        return fromEnvironment;
+    }
+    // An installation carries the model in its data folder, beside bin/.
+    const QString installed = QDir(QCoreApplication::applicationDirPath())
+                                  .filePath(QStringLiteral("../share/quorvantel/models"));
+    if (QFileInfo::exists(installed + QStringLiteral("/movenet-multipose.json"))) {
+        return QDir::cleanPath(installed);
+    }
+    return QStringLiteral(QV_MODEL_DIR);
 }
 
 std::unique_ptr<MoveNetPoseDetector> MoveNetPoseDetector::load(const PoseEngineSettings& settings,

@@ -26,8 +26,9 @@ struct PoseEngineSettings {
     QString modelDir;
 };
 
-// The folder the build was configured with (QV_MODEL_DIR), unless the environment variable
-// QV_MODEL_DIR names another.
+// The environment variable QV_MODEL_DIR when set; else the installation's own copy
+// (share/quorvantel/models beside the executable's bin/); else the folder the build was
+// configured with (QV_MODEL_DIR).
 QString defaultPoseModelDir();
 
 // Body pose from the multi-person MoveNet model (a TensorFlow.js graph model) run with
