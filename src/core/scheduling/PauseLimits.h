@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// How long a pause asked for by the user or a script may last. A day at most: the stored
+// schedule treats anything further out than a pause until tomorrow as damaged.
+namespace qv::pauseLimits {
+
+inline constexpr double shortestSeconds = 60;
+inline constexpr double longestSeconds = 24 * 3600;
+
+inline QString outOfRangeMessage() {
+    return QStringLiteral("A pause lasts from one minute to 24 hours.");
+}
+
+} // namespace qv::pauseLimits

@@ -1,0 +1,93 @@
+#include "app/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+namespace qv {
+namespace {
+
+Result<CommandLine> parse(QStringList arguments) {
+    arguments.prepend(QStringLiteral("quorvantel"));
+    return parseCommandLine(arguments);
+}
+
+TEST(CommandLine, EachRequestReachesItsInstanceMethod) {
+    const struct {
+        const char* option;
+        CommandLine::Request request;
+        const char* method;
+    } cases[] = {
+        {"--start-break-now", CommandLine::Request::startBreakNow, "StartBreakNow"},
+        {"--snooze", CommandLine::Request::snooze, "Snooze"},
+        {"--pause-until-tomorrow", CommandLine::Request::pauseUntilTomorrow, "PauseUntilTomorrow"},
+        {"--resume", CommandLine::Request::resume, "Resume"},
+        {"--settings", CommandLine::Request::openSettings, "OpenSettings"},
+        {"--status", CommandLine::Request::status, "Status"},
+    };
+    for (const auto& c : cases) {
+        const auto result = parse({QString::fromLatin1(c.option)});
+        ASSERT_TRUE(result) << c.option << ": " << result.error().toStdString();
+        EXPECT_EQ(result->request, c.request) << c.option;
+        EXPECT_EQ(instanceMethod(result->request), QString::fromLatin1(c.method));
+    }
+    const auto plain = parse({});
+    ASSERT_TRUE(plain);
+    EXPECT_EQ(plain->request, CommandLine::Request::none);
+    EXPECT_TRUE(instanceMethod(plain->request).isEmpty());
+}
+
+TEST(CommandLine, PauseDurationsReadAsMinutesOrWithUnitsWithinADay) {
+    const struct {
+        const char* text;
+        double seconds;
+    } good[] = {{"90", 5400},  {"45m", 2700},  {"2h", 7200},   {"1h30m", 5400},
+                {"120s", 120}, {" 1H ", 3600}, {"24h", 86400}, {"1", 60}};
+    for (const auto& c : good) {
+        const auto seconds = parsePauseDuration(QString::fromLatin1(c.text));
+        ASSERT_TRUE(seconds) << c.text << ": " << seconds.error().toStdString();
+        EXPECT_DOUBLE_EQ(*seconds, c.seconds) << c.text;
+    }
+    // Text, signs, fractions and overflow are refused with the rule; so are lengths a
+    // restarted schedule would take for damage.
+    for (const char* bad : {"", "soon", "-5", "1.5h", "1e9", "h", "5d", "2h-3m", "99999999"}) {
+        const auto seconds = parsePauseDuration(QString::fromLatin1(bad));
+        EXPECT_FALSE(seconds) << bad;
+        EXPECT_TRUE(seconds.error().contains(QStringLiteral("duration"))) << bad;
+    }
+    for (const char* outOfRange : {"30s", "0", "25h", "1441"}) {
+        const auto seconds = parsePauseDuration(QString::fromLatin1(outOfRange));
+        ASSERT_FALSE(seconds) << outOfRange;
+        EXPECT_EQ(seconds.error(), QStringLiteral("A pause lasts from one minute to 24 hours."));
+    }
+}
+
+TEST(CommandLine, RefusesWhatItCannotDoWithASentence) {
+    EXPECT_FALSE(parse({QStringLiteral("--snooze"), QStringLiteral("--resume")}));
+    EXPECT_FALSE(parse({QStringLiteral("--pause"), QStringLiteral("tomorrow")}));
+    EXPECT_FALSE(parse({QStringLiteral("--frobnicate")}));
+    EXPECT_FALSE(parse({QStringLiteral("stray")}));
+    EXPECT_FALSE(parse({QStringLiteral("--camera-video=")}));
+
+    const auto pause = parse({QStringLiteral("--pause"), QStringLiteral("1h")});
+    ASSERT_TRUE(pause);
+    EXPECT_EQ(pause->request, CommandLine::Request::pause);
+    EXPECT_DOUBLE_EQ(pause->pauseSeconds, 3600);
+
+    const auto video = parse({QStringLiteral("--camera-video"), QStringLiteral("/tmp/squats.mp4")});
+    ASSERT_TRUE(video);
+    EXPECT_EQ(video->cameraVideo, QStringLiteral("/tmp/squats.mp4"));
+    EXPECT_EQ(video->request, CommandLine::Request::none);
+}
+
+TEST(CommandLine, HelpListsEveryOption) {
+    const auto help = parse({QStringLiteral("--help")});
+    ASSERT_TRUE(help);
+    EXPECT_EQ(help->request, CommandLine::Request::help);
+    for (const char* option :
+         {"--start-break-now", "--snooze", "--pause <DURATION>", "--pause-until-tomorrow",
+          "--resume", "--settings", "--status", "--camera-video <FILE>"}) {
+        EXPECT_TRUE(help->text.contains(QString::fromLatin1(option))) << option;
+    }
+}
+
+} // namespace
+} // namespace qv
