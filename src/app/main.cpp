@@ -15,10 +15,13 @@ namespace {
 // Hands a request to the instance already running. Returns the exit code, or -1 when no
 // instance runs and this launch should become it.
 int forwardToRunningInstance(const qv::CommandLine& command) {
-    // A plain second launch (the launcher clicked again) shows the running one's settings.
+    // A plain second launch (the launcher clicked again) shows the running one's settings; one
+    // that brings a camera video only asks whether an instance runs.
     const bool plain = command.request == qv::CommandLine::Request::none;
-    const QString method =
-        plain ? QStringLiteral("OpenSettings") : qv::instanceMethod(command.request);
+    const bool onlyAsking = plain && !command.cameraVideo.isEmpty();
+    const QString method = onlyAsking ? QStringLiteral("Status")
+                           : plain    ? QStringLiteral("OpenSettings")
+                                      : qv::instanceMethod(command.request);
     QVariantList arguments;
     if (command.request == qv::CommandLine::Request::pause) {
         arguments << command.pauseSeconds;
