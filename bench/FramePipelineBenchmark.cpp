@@ -54,14 +54,14 @@ std::vector<Image> decodedFrames(const char* name, std::size_t count) {
     callbacks.onFrame = [&](Frame frame) {
         std::lock_guard lock(mutex);
         if (frames.size() < count) {
-            frames.push_back(frame.picture().image);
+            frames.push_back(*frame.picture());
         }
         if (frames.size() == count) {
             isFinished = true;
             done.notify_all();
         }
     };
-    if (!source.start(callbacks).isEmpty()) {
+    if (!source.start(callbacks)) {
         return {};
     }
     std::unique_lock lock(mutex);
@@ -128,19 +128,18 @@ void reportMissing(benchmark::State& state) {
 // person, and the preview: what the capture thread does for each analysed frame.
 void BM_AnalysedFrameEndToEnd(benchmark::State& state) {
     const CameraFrames& frames = cameraFrames();
-    QString error;
     PoseEngineSettings settings;
     settings.threadCount = static_cast<int>(state.range(0));
-    auto detector = MoveNetPoseDetector::load(settings, &error);
+    auto detector = MoveNetPoseDetector::load(settings);
     if (frames.yuyv.empty() || !detector) {
         return reportMissing(state);
     }
     SubjectTracker tracker;
     std::size_t i = 0;
     for (auto _ : state) {
-        ImageResult picture = convertToRgb(frames.buffer(i));
+        Result<Image> picture = convertToRgb(frames.buffer(i));
         AnalysedFrame analysed = FrameAnalysis::analyse(
-            std::move(picture.image), true, static_cast<double>(i) / 15, *detector, tracker);
+            std::move(*picture), true, static_cast<double>(i) / 15, **detector, tracker);
         benchmark::DoNotOptimize(analysed);
         ++i;
     }
@@ -229,8 +228,8 @@ public:
         : path_(std::move(path))
         , clock_(std::move(clock)) {}
     QList<CameraDevice> devices() const override { return {{"still", "Still picture", false}}; }
-    OpenedCamera open(const QString&) override {
-        return {std::make_unique<StillImageSource>(path_, 30, clock_), {}};
+    Result<std::unique_ptr<FrameSource>> open(const QString&) override {
+        return std::unique_ptr<FrameSource>(std::make_unique<StillImageSource>(path_, 30, clock_));
     }
     bool isInUseByAnotherProcess(const QString&) const override { return false; }
     std::shared_ptr<void> watchDevices(DevicesChanged) override { return std::make_shared<int>(0); }
@@ -270,11 +269,13 @@ void BM_CameraRunAt30FramesPerSecond(benchmark::State& state) {
                 std::nullopt, ExerciseKind::squat, 100, time,
                 [] { return CameraAuthorization::authorized; },
                 std::make_unique<CameraCaptureService>(camera, [threads] {
-                    QString error;
                     PoseEngineSettings settings;
                     settings.threadCount = threads;
-                    auto detector = MoveNetPoseDetector::load(settings, &error);
-                    return PoseDetectorLoad{std::move(detector), error};
+                    auto detector = MoveNetPoseDetector::load(settings);
+                    if (!detector) {
+                        return PoseDetectorLoad{Failure{detector.error()}};
+                    }
+                    return PoseDetectorLoad{std::move(*detector)};
                 }));
             provider.onProgress = [&](const VerificationProgress& p) {
                 if (!std::holds_alternative<progress::TrackingFeedback>(p)) {

@@ -20,12 +20,12 @@ std::unique_ptr<qv::MoveNetPoseDetector> loadModel(benchmark::State& state, int 
     qv::PoseEngineSettings settings;
     settings.inputSize = size;
     settings.threadCount = threads;
-    QString error;
-    auto detector = qv::MoveNetPoseDetector::load(settings, &error);
+    auto detector = qv::MoveNetPoseDetector::load(settings);
     if (!detector) {
-        state.SkipWithError(error.toStdString().c_str());
+        state.SkipWithError(detector.error().toStdString().c_str());
+        return nullptr;
     }
-    return detector;
+    return std::move(*detector);
 }
 
 // A frame with texture everywhere, so that no step can take a shortcut over flat areas.

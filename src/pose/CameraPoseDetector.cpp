@@ -7,9 +7,11 @@ namespace qv {
 PoseDetectorLoad loadCameraPoseDetector() {
     PoseEngineSettings settings;
     settings.threadCount = 1;
-    QString error;
-    auto detector = MoveNetPoseDetector::load(settings, &error);
-    return {std::move(detector), error};
+    auto detector = MoveNetPoseDetector::load(settings);
+    if (!detector) {
+        return Failure{detector.error()};
+    }
+    return std::unique_ptr<PoseDetector>(std::move(*detector));
 }
 
 } // namespace qv

@@ -18,20 +18,18 @@ namespace {
 // The model files hold at most a few tens of megabytes; anything far larger is not ours.
 constexpr qint64 maximumFileBytes = 512LL * 1024 * 1024;
 
-std::optional<QByteArray> readWholeFile(const QString& path, QString* error) {
+Result<QByteArray> readWholeFile(const QString& path) {
     QFile file(path);
     if (!QFileInfo::exists(path)) {
-        *error = QStringLiteral("The pose model file %1 is missing.").arg(path);
-        return std::nullopt;
+        return Failure{QStringLiteral("The pose model file %1 is missing.").arg(path)};
     }
     if (file.size() > maximumFileBytes) {
-        *error = QStringLiteral("The pose model file %1 is too large to be a model.").arg(path);
-        return std::nullopt;
+        return Failure{
+            QStringLiteral("The pose model file %1 is too large to be a model.").arg(path)};
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("The pose model file %1 cannot be read: %2.")
-                     .arg(path, file.errorString());
-        return std::nullopt;
+        return Failure{QStringLiteral("The pose model file %1 cannot be read: %2.")
+                           .arg(path, file.errorString())};
     }
     return file.readAll();
 }
@@ -164,18 +162,17 @@ std::vector<float> GraphModel::takeFloats(const QString& name) {
     return found == constants_.end() ? std::vector<float>{} : std::move(found->second.floats);
 }
 
-std::optional<GraphModel> GraphModel::load(const QString& folder, const QString& stem,
-                                           QString* error) {
+Result<GraphModel> GraphModel::load(const QString& folder, const QString& stem) {
     const QString jsonPath = QDir(folder).filePath(stem + QStringLiteral(".json"));
-    const auto json = readWholeFile(jsonPath, error);
+    const auto json = readWholeFile(jsonPath);
     if (!json) {
-        return std::nullopt;
+        return Failure{json.error()};
     }
     QJsonParseError parseError;
     const auto document = QJsonDocument::fromJson(*json, &parseError);
     const auto corrupt = [&](const QString& what) {
-        *error = QStringLiteral("The pose model file %1 is damaged (%2).").arg(jsonPath, what);
-        return std::nullopt;
+        return Failure{
+            QStringLiteral("The pose model file %1 is damaged (%2).").arg(jsonPath, what)};
     };
     if (document.isNull()) {
         return corrupt(parseError.errorString());
@@ -215,9 +212,9 @@ std::optional<GraphModel> GraphModel::load(const QString& folder, const QString&
                 return corrupt(QStringLiteral("a weights path outside the model folder"));
             }
             weightsPath = QDir(folder).filePath(name);
-            const auto part = readWholeFile(weightsPath, error);
+            const auto part = readWholeFile(weightsPath);
             if (!part) {
-                return std::nullopt;
+                return Failure{part.error()};
             }
             weights += *part;
         }
@@ -240,31 +237,28 @@ std::optional<GraphModel> GraphModel::load(const QString& folder, const QString&
             spec.shape = *shape;
             const std::size_t bytes = elementsOf(spec.shape) * *elementBytes;
             if (offset + bytes > static_cast<std::size_t>(weights.size())) {
-                *error = QStringLiteral("The pose model file %1 is truncated (%2 of at least %3 "
-                                        "bytes).")
-                             .arg(weightsPath)
-                             .arg(weights.size())
-                             .arg(offset + bytes);
-                return std::nullopt;
+                return Failure{QStringLiteral("The pose model file %1 is truncated (%2 of at "
+                                              "least %3 bytes).")
+                                   .arg(weightsPath)
+                                   .arg(weights.size())
+                                   .arg(offset + bytes)};
             }
             ConstTensor tensor = decodeWeight(spec, weights.constData() + offset);
             if (!std::all_of(tensor.floats.begin(), tensor.floats.end(),
                              [](float value) { return std::isfinite(value); })) {
-                *error = QStringLiteral("The pose model file %1 is damaged (weight %2 is not a "
-                                        "number).")
-                             .arg(weightsPath, spec.name);
-                return std::nullopt;
+                return Failure{QStringLiteral("The pose model file %1 is damaged (weight %2 is "
+                                              "not a number).")
+                                   .arg(weightsPath, spec.name)};
             }
             model.constants_[spec.name] = std::move(tensor);
             offset += bytes;
         }
         if (offset != static_cast<std::size_t>(weights.size())) {
-            *error = QStringLiteral("The pose model file %1 does not match its description (%2 "
-                                    "bytes instead of %3).")
-                         .arg(weightsPath)
-                         .arg(weights.size())
-                         .arg(offset);
-            return std::nullopt;
+            return Failure{QStringLiteral("The pose model file %1 does not match its description "
+                                          "(%2 bytes instead of %3).")
+                               .arg(weightsPath)
+                               .arg(weights.size())
+                               .arg(offset)};
         }
     }
     return model;

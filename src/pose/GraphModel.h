@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/base/Result.h"
+
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
@@ -39,10 +41,9 @@ struct GraphNode {
 // A TensorFlow.js graph model: the graph definition (model.json) and its weights (.bin).
 class GraphModel {
 public:
-    // Reads `<folder>/<stem>.json` and the weight files it names. On failure returns nothing
-    // and sets `error` to a sentence that names the file and what is wrong with it.
-    static std::optional<GraphModel> load(const QString& folder, const QString& stem,
-                                          QString* error);
+    // Reads `<folder>/<stem>.json` and the weight files it names. A failure names the file
+    // and what is wrong with it.
+    static Result<GraphModel> load(const QString& folder, const QString& stem);
 
     const GraphNode* node(const QString& name) const;
     const ConstTensor* constant(const QString& name) const;

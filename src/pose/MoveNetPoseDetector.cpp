@@ -46,15 +46,12 @@ QString defaultPoseModelDir() {
     return QStringLiteral(QV_MODEL_DIR);
 }
 
-std::unique_ptr<MoveNetPoseDetector> MoveNetPoseDetector::load(const PoseEngineSettings& settings,
-                                                               QString* error) {
-    QString ignored;
-    QString& message = error != nullptr ? *error : ignored;
+Result<std::unique_ptr<MoveNetPoseDetector>>
+MoveNetPoseDetector::load(const PoseEngineSettings& settings) {
     if (settings.inputSize < 64 || settings.inputSize > 1024 || settings.inputSize % 32 != 0) {
-        message = QStringLiteral("The pose model's input size must be a multiple of 32 from 64 to "
-                                 "1024, not %1.")
-                      .arg(settings.inputSize);
-        return nullptr;
+        return Failure{QStringLiteral("The pose model's input size must be a multiple of 32 from "
+                                      "64 to 1024, not %1.")
+                           .arg(settings.inputSize)};
     }
     PoseEngineSettings chosen = settings;
     chosen.threadCount = std::clamp(settings.threadCount, 1, 16);
@@ -62,22 +59,21 @@ std::unique_ptr<MoveNetPoseDetector> MoveNetPoseDetector::load(const PoseEngineS
         chosen.modelDir = defaultPoseModelDir();
     }
     if (!QDir(chosen.modelDir).exists()) {
-        message = QStringLiteral("The pose model folder %1 is missing; scripts/setup.sh fetches "
-                                 "it.")
-                      .arg(chosen.modelDir);
-        return nullptr;
+        return Failure{QStringLiteral("The pose model folder %1 is missing; scripts/setup.sh "
+                                      "fetches it.")
+                           .arg(chosen.modelDir)};
     }
-    auto model = pose::GraphModel::load(chosen.modelDir, modelStem, &message);
+    auto model = pose::GraphModel::load(chosen.modelDir, modelStem);
     if (!model) {
-        return nullptr;
+        return Failure{model.error()};
     }
     auto trunk = pose::XnnTrunk::build(*model, chosen.inputSize, chosen.inputSize, headNames(),
-                                       chosen.threadCount, &message);
+                                       chosen.threadCount);
     if (!trunk) {
-        return nullptr;
+        return Failure{trunk.error()};
     }
     return std::unique_ptr<MoveNetPoseDetector>(
-        new MoveNetPoseDetector(std::move(chosen), std::move(trunk)));
+        new MoveNetPoseDetector(std::move(chosen), std::move(*trunk)));
 }
 
 MoveNetPoseDetector::MoveNetPoseDetector(PoseEngineSettings settings,

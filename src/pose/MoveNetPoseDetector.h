@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/base/Result.h"
 #include "core/verification/PoseDetector.h"
 #include "pose/MultiPoseDecoder.h"
 
@@ -35,10 +36,8 @@ QString defaultPoseModelDir();
 // XNNPACK. Loading reads and compiles the model; keep the detector only for a camera run.
 class MoveNetPoseDetector final : public PoseDetector {
 public:
-    // Returns nothing and sets `error` to a sentence for the user when the model is missing,
-    // damaged or cannot run here.
-    static std::unique_ptr<MoveNetPoseDetector> load(const PoseEngineSettings& settings,
-                                                     QString* error);
+    // Fails when the model is missing, damaged or cannot run here.
+    static Result<std::unique_ptr<MoveNetPoseDetector>> load(const PoseEngineSettings& settings);
     ~MoveNetPoseDetector() override;
 
     DetectedPeople detect(const Image& image) override;

@@ -424,8 +424,8 @@ private:
     std::map<QString, std::uint32_t> outputIds_;
 };
 
-QString compileTrunk(GraphModel& model, XnnTrunk& trunk, xnn_subgraph* subgraph,
-                     std::size_t inputHeight, std::size_t inputWidth, const QStringList& outputs) {
+Status compileTrunk(GraphModel& model, XnnTrunk& trunk, xnn_subgraph* subgraph,
+                    std::size_t inputHeight, std::size_t inputWidth, const QStringList& outputs) {
     try {
         TrunkCompiler compiler(model, trunk, subgraph);
         compiler.defineInput(inputHeight, inputWidth);
@@ -433,7 +433,7 @@ QString compileTrunk(GraphModel& model, XnnTrunk& trunk, xnn_subgraph* subgraph,
             compiler.defineOutput(outputs[i], static_cast<std::uint32_t>(i + 1));
         }
     } catch (const CompileError& failure) {
-        return QString::fromStdString(failure.what());
+        return Failure{QString::fromStdString(failure.what())};
     }
     return {};
 }

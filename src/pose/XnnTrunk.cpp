@@ -7,30 +7,27 @@
 
 namespace qv::pose {
 
-std::unique_ptr<XnnTrunk> XnnTrunk::build(GraphModel& model, int inputHeight, int inputWidth,
-                                          const QStringList& outputs, int threadCount,
-                                          QString* error) {
+Result<std::unique_ptr<XnnTrunk>> XnnTrunk::build(GraphModel& model, int inputHeight,
+                                                  int inputWidth, const QStringList& outputs,
+                                                  int threadCount) {
     std::unique_ptr<XnnTrunk> trunk(new XnnTrunk);
     if (xnn_initialize(nullptr) != xnn_status_success) {
-        *error = QStringLiteral("XNNPACK does not run on this processor.");
-        return nullptr;
+        return Failure{QStringLiteral("XNNPACK does not run on this processor.")};
     }
     trunk->initialized_ = true;
 
     xnn_subgraph_t subgraph = nullptr;
     const auto externalCount = static_cast<std::uint32_t>(outputs.size() + 1);
     if (xnn_create_subgraph(externalCount, 0, &subgraph) != xnn_status_success) {
-        *error = QStringLiteral("XNNPACK could not create a graph.");
-        return nullptr;
+        return Failure{QStringLiteral("XNNPACK could not create a graph.")};
     }
     const std::unique_ptr<xnn_subgraph, decltype(&xnn_delete_subgraph)> subgraphGuard(
         subgraph, &xnn_delete_subgraph);
-    const QString problem =
+    const Status compiled =
         compileTrunk(model, *trunk, subgraph, static_cast<std::size_t>(inputHeight),
                      static_cast<std::size_t>(inputWidth), outputs);
-    if (!problem.isEmpty()) {
-        *error = QStringLiteral("The pose model cannot be used: %1.").arg(problem);
-        return nullptr;
+    if (!compiled) {
+        return Failure{QStringLiteral("The pose model cannot be used: %1.").arg(compiled.error())};
     }
 
     if (threadCount > 1) {
@@ -40,8 +37,7 @@ std::unique_ptr<XnnTrunk> XnnTrunk::build(GraphModel& model, int inputHeight, in
     // not spin on a core the rest of the desktop could use.
     if (xnn_create_runtime_v2(subgraph, trunk->threadPool_, XNN_FLAG_YIELD_WORKERS,
                               &trunk->runtime_) != xnn_status_success) {
-        *error = QStringLiteral("XNNPACK could not prepare the pose model.");
-        return nullptr;
+        return Failure{QStringLiteral("XNNPACK could not prepare the pose model.")};
     }
     trunk->inputElements_ = static_cast<std::size_t>(inputHeight) * inputWidth * 3;
     trunk->input_.assign(trunk->inputElements_ + XNN_EXTRA_BYTES / sizeof(float), 0.0f);
@@ -51,8 +47,7 @@ std::unique_ptr<XnnTrunk> XnnTrunk::build(GraphModel& model, int inputHeight, in
     }
     if (xnn_setup_runtime(trunk->runtime_, externals.size(), externals.data()) !=
         xnn_status_success) {
-        *error = QStringLiteral("XNNPACK could not set up the pose model.");
-        return nullptr;
+        return Failure{QStringLiteral("XNNPACK could not set up the pose model.")};
     }
     return trunk;
 }

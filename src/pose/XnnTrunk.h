@@ -24,11 +24,11 @@ public:
     };
 
     // Compiles the part of `model` that computes `outputs` for an input of the given size,
-    // taking the weights it uses out of `model`. Returns nothing and sets `error` when the
-    // graph holds an operation this engine does not translate, or XNNPACK refuses it.
-    static std::unique_ptr<XnnTrunk> build(GraphModel& model, int inputHeight, int inputWidth,
-                                           const QStringList& outputs, int threadCount,
-                                           QString* error);
+    // taking the weights it uses out of `model`. Fails when the graph holds an operation
+    // this engine does not translate, or XNNPACK refuses it.
+    static Result<std::unique_ptr<XnnTrunk>> build(GraphModel& model, int inputHeight,
+                                                   int inputWidth, const QStringList& outputs,
+                                                   int threadCount);
     ~XnnTrunk();
     XnnTrunk(const XnnTrunk&) = delete;
     XnnTrunk& operator=(const XnnTrunk&) = delete;

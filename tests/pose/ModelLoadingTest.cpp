@@ -106,10 +106,10 @@ TEST(ModelLoadingTest, ReportsEachBrokenModelClearly) {
 
         PoseEngineSettings settings;
         settings.modelDir = dir.path();
-        QString error;
-        EXPECT_EQ(MoveNetPoseDetector::load(settings, &error), nullptr) << damage.what;
-        EXPECT_TRUE(error.contains(damage.expectedInMessage))
-            << damage.what << ": " << error.toStdString();
+        const auto detector = MoveNetPoseDetector::load(settings);
+        EXPECT_FALSE(detector) << damage.what;
+        EXPECT_TRUE(detector.error().contains(damage.expectedInMessage))
+            << damage.what << ": " << detector.error().toStdString();
     }
 }
 
@@ -117,8 +117,8 @@ TEST(ModelLoadingTest, RefusesInputSizesTheModelCannotTake) {
     for (const int size : {0, -32, 100, 32, 2048}) {
         PoseEngineSettings settings;
         settings.inputSize = size;
-        QString error;
-        EXPECT_EQ(MoveNetPoseDetector::load(settings, &error), nullptr) << size;
-        EXPECT_TRUE(error.contains("multiple of 32")) << error.toStdString();
+        const auto detector = MoveNetPoseDetector::load(settings);
+        EXPECT_FALSE(detector) << size;
+        EXPECT_TRUE(detector.error().contains("multiple of 32")) << detector.error().toStdString();
     }
 }

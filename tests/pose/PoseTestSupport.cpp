@@ -23,8 +23,8 @@ std::unique_ptr<MoveNetPoseDetector> loadRealModel(int inputSize, int threads) {
     PoseEngineSettings settings;
     settings.inputSize = inputSize;
     settings.threadCount = threads;
-    QString error;
-    return MoveNetPoseDetector::load(settings, &error);
+    auto detector = MoveNetPoseDetector::load(settings);
+    return detector ? std::move(*detector) : nullptr;
 }
 
 } // namespace qv::test

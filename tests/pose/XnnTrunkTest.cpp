@@ -136,11 +136,11 @@ TEST(XnnTrunkTest, ComputesWhatTensorFlowWouldForConvolutionsAndElementwiseOps) 
     const SmallNetwork network;
     network.write(folder.path());
     for (const int threads : {1, 2}) {
-        QString error;
-        auto model = GraphModel::load(folder.path(), "tiny", &error);
-        ASSERT_TRUE(model) << error.toStdString();
-        const auto trunk = XnnTrunk::build(*model, 6, 6, {"out", "head"}, threads, &error);
-        ASSERT_TRUE(trunk) << error.toStdString();
+        auto model = GraphModel::load(folder.path(), "tiny");
+        ASSERT_TRUE(model) << model.error().toStdString();
+        auto built = XnnTrunk::build(*model, 6, 6, {"out", "head"}, threads);
+        ASSERT_TRUE(built) << built.error().toStdString();
+        const auto trunk = std::move(*built);
         Tensor input{6, 6, 3, randomValues(6 * 6 * 3, 0, 255, 6)};
         for (auto& value : input.v) {
             value = std::round(value);
@@ -168,12 +168,13 @@ TEST(XnnTrunkTest, RefusesGraphsItCannotTranslate) {
     model.addInput("input");
     model.addNode("soft", "Softmax", {"input"});
     model.write(folder.path(), "tiny");
-    QString error;
-    auto graph = GraphModel::load(folder.path(), "tiny", &error);
+    auto graph = GraphModel::load(folder.path(), "tiny");
     ASSERT_TRUE(graph);
 
-    EXPECT_FALSE(XnnTrunk::build(*graph, 8, 8, {"soft"}, 1, &error));
-    EXPECT_TRUE(error.contains("Softmax")) << error.toStdString();
-    EXPECT_FALSE(XnnTrunk::build(*graph, 8, 8, {"absent"}, 1, &error));
-    EXPECT_TRUE(error.contains("absent")) << error.toStdString();
+    const auto softmax = XnnTrunk::build(*graph, 8, 8, {"soft"}, 1);
+    EXPECT_FALSE(softmax);
+    EXPECT_TRUE(softmax.error().contains("Softmax")) << softmax.error().toStdString();
+    const auto absent = XnnTrunk::build(*graph, 8, 8, {"absent"}, 1);
+    EXPECT_FALSE(absent);
+    EXPECT_TRUE(absent.error().contains("absent")) << absent.error().toStdString();
 }

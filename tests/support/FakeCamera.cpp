@@ -17,7 +17,7 @@ FakeFrameSource::~FakeFrameSource() {
     census_->lastOpened.compare_exchange_strong(self, nullptr);
 }
 
-QString FakeFrameSource::start(FrameSourceCallbacks callbacks) {
+Status FakeFrameSource::start(FrameSourceCallbacks callbacks) {
     std::lock_guard lock(mutex_);
     callbacks_ = std::move(callbacks);
     if (!isRunning_) {
@@ -76,31 +76,31 @@ QList<CameraDevice> FakeCameraBackend::devices() const {
     return devices_;
 }
 
-OpenedCamera FakeCameraBackend::open(const QString& id) {
+Result<std::unique_ptr<FrameSource>> FakeCameraBackend::open(const QString& id) {
     ++openCount_;
     std::lock_guard lock(mutex_);
     if (!openError_.isEmpty()) {
-        return {nullptr, openError_};
+        return Failure{openError_};
     }
     const bool exists = std::any_of(devices_.begin(), devices_.end(),
                                     [&](const CameraDevice& d) { return d.id == id; });
     if (!exists) {
-        return {nullptr, QStringLiteral("No such camera.")};
+        return Failure{QStringLiteral("No such camera.")};
     }
     class Refusing final : public FrameSource {
     public:
         explicit Refusing(QString error)
             : error_(std::move(error)) {}
-        QString start(FrameSourceCallbacks) override { return error_; }
+        Status start(FrameSourceCallbacks) override { return Failure{error_}; }
         void stop() override {}
 
     private:
         QString error_;
     };
     if (!startError_.isEmpty()) {
-        return {std::make_unique<Refusing>(startError_), {}};
+        return std::unique_ptr<FrameSource>(std::make_unique<Refusing>(startError_));
     }
-    return {std::make_unique<FakeFrameSource>(census_), {}};
+    return std::unique_ptr<FrameSource>(std::make_unique<FakeFrameSource>(census_));
 }
 
 bool FakeCameraBackend::isInUseByAnotherProcess(const QString& id) const {

@@ -24,7 +24,7 @@ public:
     explicit FakeFrameSource(std::shared_ptr<Census> census);
     ~FakeFrameSource() override;
 
-    QString start(FrameSourceCallbacks callbacks) override;
+    Status start(FrameSourceCallbacks callbacks) override;
     void stop() override;
 
     // False when the source is not running (nothing is delivered).
@@ -45,7 +45,7 @@ private:
 class FakeCameraBackend final : public CameraBackend {
 public:
     QList<CameraDevice> devices() const override;
-    OpenedCamera open(const QString& id) override;
+    Result<std::unique_ptr<FrameSource>> open(const QString& id) override;
     bool isInUseByAnotherProcess(const QString& id) const override;
     std::shared_ptr<void> watchDevices(DevicesChanged onChange) override;
 

@@ -14,25 +14,25 @@ namespace {
 // The outcome of a run, set once from the decoding thread and awaited by the caller.
 class Completion {
 public:
-    void finish(const QString& error) {
+    void finish(Status outcome) {
         std::lock_guard lock(mutex_);
         if (!isFinished_) {
-            error_ = error;
+            outcome_ = std::move(outcome);
             isFinished_ = true;
         }
         finished_.notify_all();
     }
-    QString wait() {
+    Status wait() {
         std::unique_lock lock(mutex_);
         finished_.wait(lock, [this] { return isFinished_; });
-        return error_;
+        return outcome_;
     }
 
 private:
     std::mutex mutex_;
     std::condition_variable finished_;
     bool isFinished_ = false;
-    QString error_;
+    Status outcome_;
 };
 
 } // namespace
@@ -41,8 +41,8 @@ VideoPoseRecorder::VideoPoseRecorder(PoseDetector& detector, double fps)
     : detector_(detector)
     , minimumInterval_(1.0 / fps) {}
 
-QString VideoPoseRecorder::run(const QString& videoPath,
-                               const std::function<bool(const PoseFrame&)>& onFrame) {
+Status VideoPoseRecorder::run(const QString& videoPath,
+                              const std::function<bool(const PoseFrame&)>& onFrame) {
     Completion completion;
     std::optional<double> lastAnalysedAt;
     VideoFileOptions options;
@@ -50,34 +50,34 @@ QString VideoPoseRecorder::run(const QString& videoPath,
     options.pace = VideoFileOptions::Pace::asConsumed;
     options.onFinished = [&] { completion.finish({}); };
     FrameSourceCallbacks callbacks;
-    callbacks.onError = [&](const QString& error) { completion.finish(error); };
+    callbacks.onError = [&](const QString& error) { completion.finish(Failure{error}); };
     callbacks.onFrame = [&](const Frame& frame) {
         if (lastAnalysedAt && frame.capturedAt - *lastAnalysedAt < minimumInterval_ - 1e-6) {
             return;
         }
         lastAnalysedAt = frame.capturedAt;
-        const ImageResult picture = frame.picture();
-        if (!picture.isValid()) {
-            completion.finish(picture.error);
+        const Result<Image> picture = frame.picture();
+        if (!picture) {
+            completion.finish(Failure{picture.error()});
             return;
         }
         PoseFrame analysed{frame.capturedAt, {}};
-        for (const DetectedPerson& person : detector_.detect(picture.image)) {
+        for (const DetectedPerson& person : detector_.detect(*picture)) {
             analysed.people.push_back(poseSnapshotFromDetectedPerson(&person, frame.capturedAt));
         }
         ++analysed_;
         if (!onFrame(analysed)) {
             completion.finish(
-                QStringLiteral("the frame at %1 s was refused").arg(frame.capturedAt));
+                Failure{QStringLiteral("the frame at %1 s was refused").arg(frame.capturedAt)});
         }
     };
     VideoFileSource source(videoPath, options);
-    if (QString error = source.start(callbacks); !error.isEmpty()) {
-        return error;
+    if (Status started = source.start(callbacks); !started) {
+        return started;
     }
-    const QString error = completion.wait();
+    Status outcome = completion.wait();
     source.stop();
-    return error;
+    return outcome;
 }
 
 } // namespace qv

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/base/Result.h"
 #include "core/verification/PoseDetector.h"
 #include "core/verification/PoseStream.h"
 
@@ -16,9 +17,8 @@ class VideoPoseRecorder {
 public:
     VideoPoseRecorder(PoseDetector& detector, double fps);
 
-    // Blocks until the whole file has been analysed. An empty result means success;
-    // otherwise the text says what went wrong.
-    QString run(const QString& videoPath, const std::function<bool(const PoseFrame&)>& onFrame);
+    // Blocks until the whole file has been analysed, or says what went wrong.
+    Status run(const QString& videoPath, const std::function<bool(const PoseFrame&)>& onFrame);
 
     int analysedFrames() const { return analysed_; }
 

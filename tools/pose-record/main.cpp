@@ -55,11 +55,11 @@ int main(int argc, char* argv[]) {
     qv::PoseEngineSettings settings;
     settings.inputSize = parser.value(inputSize).toInt();
     settings.threadCount = std::max(1, parser.value(threads).toInt());
-    QString error;
-    const auto detector = qv::MoveNetPoseDetector::load(settings, &error);
-    if (!detector) {
-        return fail(error);
+    const auto loaded = qv::MoveNetPoseDetector::load(settings);
+    if (!loaded) {
+        return fail(loaded.error());
     }
+    const auto& detector = *loaded;
     const QString target = parser.positionalArguments().at(1);
     QFile out;
     const bool isOpen = target == QLatin1String("-")
@@ -70,10 +70,11 @@ int main(int argc, char* argv[]) {
     }
     qv::PoseStreamWriter writer(out);
     qv::VideoPoseRecorder recorder(*detector, rate);
-    error = recorder.run(parser.positionalArguments().at(0),
-                         [&writer](const qv::PoseFrame& frame) { return writer.write(frame); });
-    if (!error.isEmpty()) {
-        return fail(error);
+    const qv::Status recorded =
+        recorder.run(parser.positionalArguments().at(0),
+                     [&writer](const qv::PoseFrame& frame) { return writer.write(frame); });
+    if (!recorded) {
+        return fail(recorded.error());
     }
     std::fprintf(stderr, "%d frames analysed\n", recorder.analysedFrames());
     return 0;

@@ -98,12 +98,12 @@ int main(int argc, char* argv[]) {
     settings.inputSize = parser.value(inputSize).toInt();
     settings.threadCount = parser.value(threads).toInt();
     settings.minimumPersonScore = parser.value(minScore).toFloat();
-    QString error;
-    const auto detector = qv::MoveNetPoseDetector::load(settings, &error);
-    if (!detector) {
-        err() << "quorvantel-pose: " << error << "\n";
+    const auto loaded = qv::MoveNetPoseDetector::load(settings);
+    if (!loaded) {
+        err() << "quorvantel-pose: " << loaded.error() << "\n";
         return 1;
     }
+    const auto& detector = *loaded;
 
     const qv::Image image = qv::tools::toImage(picture);
     QTextStream out(stdout);

@@ -18,11 +18,6 @@ struct CameraDevice {
     bool operator==(const CameraDevice&) const = default;
 };
 
-struct OpenedCamera {
-    std::unique_ptr<FrameSource> source;
-    QString error; // why there is no source, for a user
-};
-
 // The cameras of this computer: discovery, opening, and notice of cameras coming and going.
 // Thread-safe: the capture service calls it from its own thread.
 class CameraBackend {
@@ -33,8 +28,8 @@ public:
 
     // The cameras present now, in the order the platform reports them.
     virtual QList<CameraDevice> devices() const = 0;
-    // A source for the camera with this identifier (not started yet).
-    virtual OpenedCamera open(const QString& id) = 0;
+    // A source for the camera with this identifier (not started yet), or why there is none.
+    virtual Result<std::unique_ptr<FrameSource>> open(const QString& id) = 0;
     // Another process has the camera open.
     virtual bool isInUseByAnotherProcess(const QString& id) const = 0;
     // Called, on any thread, whenever a camera appears or disappears; returns a handle that

@@ -112,28 +112,25 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
         setBusyFlag(backend.isInUseByAnotherProcess(device->id));
 
         if (!detector) {
-            PoseDetectorLoad load = loadDetector ? loadDetector() : PoseDetectorLoad{};
-            if (!load.detector) {
+            PoseDetectorLoad load = loadDetector ? loadDetector() : PoseDetectorLoad{Failure{}};
+            if (!load || !*load) {
                 const QString reason =
-                    load.error.isEmpty()
+                    load.error().isEmpty()
                         ? QStringLiteral("On-device pose tracking is not available.")
-                        : load.error;
+                        : load.error();
                 return fail(reason + QStringLiteral(" Continuing with the honor timer."));
             }
-            detector = std::move(load.detector);
+            detector = std::move(*load);
         }
 
-        OpenedCamera opened = backend.open(device->id);
-        QString problem = opened.error;
-        if (opened.source) {
-            problem = opened.source->start(sourceCallbacks());
-            if (problem.isEmpty()) {
-                source = std::move(opened.source);
-            }
+        auto opened = backend.open(device->id);
+        if (!opened || !*opened) {
+            return failToStart(opened.error());
         }
-        if (!source) {
-            return failToStart(problem);
+        if (const Status started = (*opened)->start(sourceCallbacks()); !started) {
+            return failToStart(started.error());
         }
+        source = std::move(*opened);
         devicesWatch = backend.watchDevices([weak = weak_from_this()] {
             if (auto self = weak.lock()) {
                 self->onQueue(&Core::checkStillConnected);
@@ -260,17 +257,16 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
                                  analysisIntervalSeconds - analysisIntervalTolerance) {
             return;
         }
-        ImageResult picture =
-            frame.picture
-                ? frame.picture()
-                : ImageResult::failure(QStringLiteral("The camera frame has no pixel data."));
-        if (!picture.isValid()) {
-            return reportUnreadableFrame(picture.error);
+        Result<Image> picture =
+            frame.picture ? frame.picture()
+                          : Failure{QStringLiteral("The camera frame has no pixel data.")};
+        if (!picture) {
+            return reportUnreadableFrame(picture.error());
         }
         lastProcessed = frame.capturedAt;
         AnalysedFrame analysed =
-            FrameAnalysis::analyse(std::move(picture.image), activeDevice->isBuiltIn,
-                                   frame.capturedAt, *detector, subjectTracker, observer);
+            FrameAnalysis::analyse(std::move(*picture), activeDevice->isBuiltIn, frame.capturedAt,
+                                   *detector, subjectTracker, observer);
         handOver({std::move(analysed), std::move(frame.hold)});
     }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/base/Result.h"
 #include "core/camera/CameraBackend.h"
 #include "core/media/Image.h"
 #include "core/verification/PoseDetector.h"
@@ -12,10 +13,8 @@
 
 namespace qv {
 
-struct PoseDetectorLoad {
-    std::unique_ptr<PoseDetector> detector;
-    QString error; // why there is none, as a sentence for the user
-};
+// The detector, or why there is none (an empty reason: pose tracking is not available).
+using PoseDetectorLoad = Result<std::unique_ptr<PoseDetector>>;
 // Makes the detector for one camera run; called on the capture thread.
 using PoseDetectorLoader = std::function<PoseDetectorLoad()>;
 // Sees every person the detector found in each analysed frame, on the capture thread. For

@@ -16,13 +16,13 @@ struct Frame {
     // Monotonic seconds (the clock of the time source) at which the frame was captured.
     double capturedAt = 0;
     // The picture as RGB, or why it cannot be had. Safe to call on any thread, once.
-    std::function<ImageResult()> picture;
+    std::function<Result<Image>()> picture;
     // Whoever holds a copy of this holds the frame. A source that waits for its consumer
     // produces the next frame only once every copy is gone.
     std::shared_ptr<const void> hold;
 
     static Frame fromImage(Image image, double capturedAt) {
-        return {capturedAt, [image = std::move(image)] { return ImageResult{image, {}}; }, {}};
+        return {capturedAt, [image = std::move(image)]() -> Result<Image> { return image; }, {}};
     }
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/base/Result.h"
 #include "core/camera/Frame.h"
 
 #include <QString>
@@ -25,9 +26,8 @@ class FrameSource {
 public:
     virtual ~FrameSource() = default;
 
-    // Begins producing frames. An empty result means it started; otherwise the text says,
-    // for a user, why it could not.
-    virtual QString start(FrameSourceCallbacks callbacks) = 0;
+    // Begins producing frames, or says, for a user, why it could not.
+    virtual Status start(FrameSourceCallbacks callbacks) = 0;
     // Stops producing frames; once it returns, no callback is running or will run.
     virtual void stop() = 0;
 };

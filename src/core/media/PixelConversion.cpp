@@ -189,17 +189,17 @@ QString layoutName(PixelLayout layout) {
     return QString::fromLatin1(names.at(static_cast<std::size_t>(layout)));
 }
 
-ImageResult convertToRgb(const PixelBuffer& buffer) {
+Result<Image> convertToRgb(const PixelBuffer& buffer) {
     if (buffer.width <= 0 || buffer.height <= 0) {
-        return ImageResult::failure(QStringLiteral("The camera frame is empty."));
+        return Failure{QStringLiteral("The camera frame is empty.")};
     }
     if (buffer.width > maximumSide || buffer.height > maximumSide) {
-        return ImageResult::failure(QStringLiteral("The camera frame is too large (%1×%2).")
-                                        .arg(buffer.width)
-                                        .arg(buffer.height));
+        return Failure{QStringLiteral("The camera frame is too large (%1×%2).")
+                           .arg(buffer.width)
+                           .arg(buffer.height)};
     }
     if (QString problem = checkPlanes(buffer); !problem.isEmpty()) {
-        return ImageResult::failure(problem);
+        return Failure{problem};
     }
     Image image(buffer.width, buffer.height);
     if (isYuv(buffer.layout)) {
@@ -207,7 +207,7 @@ ImageResult convertToRgb(const PixelBuffer& buffer) {
         for (int y = 0; y < buffer.height; ++y) {
             convertYuvRow(yuvRow(buffer, y), buffer.width, k, image.row(y));
         }
-        return {std::move(image), {}};
+        return image;
     }
     const RgbOrder order = rgbOrder(buffer.layout);
     for (int y = 0; y < buffer.height; ++y) {
@@ -219,7 +219,7 @@ ImageResult convertToRgb(const PixelBuffer& buffer) {
             out[2] = in[order.blue];
         }
     }
-    return {std::move(image), {}};
+    return image;
 }
 
 } // namespace qv

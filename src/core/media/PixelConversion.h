@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/base/Result.h"
 #include "core/media/Image.h"
 
 #include <QString>
@@ -46,20 +47,11 @@ struct PixelBuffer {
     YuvRange range = YuvRange::limited;
 };
 
-// A picture, or the reason there is none, in words a user can be shown.
-struct ImageResult {
-    Image image;
-    QString error;
-
-    bool isValid() const { return error.isEmpty() && !image.isNull(); }
-    static ImageResult failure(QString reason) { return {Image(), std::move(reason)}; }
-};
-
 int planeCount(PixelLayout layout);
 QString layoutName(PixelLayout layout);
 
 // Converts to packed RGB. Every read is checked against the planes' sizes, so a short or
-// inconsistent buffer gives an error instead of reading past its end.
-ImageResult convertToRgb(const PixelBuffer& buffer);
+// inconsistent buffer fails instead of reading past its end.
+Result<Image> convertToRgb(const PixelBuffer& buffer);
 
 } // namespace qv

@@ -82,18 +82,18 @@ void UpdaterService::startCheck() {
     setChecking(true);
     defaults_.setDate(lastCheckKey, time_.now());
     QPointer<UpdaterService> self(this);
-    feed_->fetch([self](const UpdateFeedResult& result) {
+    feed_->fetch([self](const Result<QByteArray>& result) {
         if (self) {
             self->finishCheck(result);
         }
     });
 }
 
-void UpdaterService::finishCheck(const UpdateFeedResult& result) {
-    if (result.error) {
-        setStatusMessage(failureMessage(*result.error));
+void UpdaterService::finishCheck(const Result<QByteArray>& result) {
+    if (result) {
+        showNewest(*result);
     } else {
-        showNewest(result.document);
+        setStatusMessage(failureMessage(result.error()));
     }
     setChecking(false);
     Q_EMIT checkFinished();

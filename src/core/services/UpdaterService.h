@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/base/Result.h"
 #include "core/time/TimeSource.h"
 
 #include <QDateTime>
@@ -12,7 +13,6 @@ namespace qv {
 
 class KeyValueStore;
 class UpdateFeed;
-struct UpdateFeedResult;
 
 // Update checks against the release feed: once a day when automatic checks are on, and
 // whenever the user asks. It only tells what it found; the user downloads the release.
@@ -66,7 +66,7 @@ Q_SIGNALS:
 private:
     void checkIfDue();
     void startCheck();
-    void finishCheck(const UpdateFeedResult& result);
+    void finishCheck(const Result<QByteArray>& result);
     void showNewest(const QByteArray& document);
     void setChecking(bool checking);
     void setStatusMessage(std::optional<QString> message);

@@ -20,10 +20,10 @@ NetworkUpdateFeed::~NetworkUpdateFeed() {
     }
 }
 
-void NetworkUpdateFeed::fetch(std::function<void(UpdateFeedResult)> done) {
+void NetworkUpdateFeed::fetch(std::function<void(Result<QByteArray>)> done) {
     if (feedUrl_.scheme() != QLatin1String("https") || feedUrl_.host().isEmpty()) {
         QTimer::singleShot(0, &manager_, [done = std::move(done)] {
-            done({{}, QStringLiteral("The update feed address is not a secure (https) one.")});
+            done(Failure{QStringLiteral("The update feed address is not a secure (https) one.")});
         });
         return;
     }
@@ -51,22 +51,22 @@ void NetworkUpdateFeed::fetch(std::function<void(UpdateFeedResult)> done) {
 }
 
 void NetworkUpdateFeed::finish(QNetworkReply* reply,
-                               const std::function<void(UpdateFeedResult)>& done) {
+                               const std::function<void(Result<QByteArray>)>& done) {
     reply->deleteLater();
     reply_.clear();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (reply->property("tooLarge").toBool()) {
-        done({{}, QStringLiteral("The update feed is too large.")});
+        done(Failure{QStringLiteral("The update feed is too large.")});
     } else if (status >= 400) {
         const QString reason =
             reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().trimmed();
         const QString answer = reason.isEmpty() ? QString::number(status)
                                                 : QStringLiteral("%1 %2").arg(status).arg(reason);
-        done({{}, QStringLiteral("The update server answered %1.").arg(answer)});
+        done(Failure{QStringLiteral("The update server answered %1.").arg(answer)});
     } else if (reply->error() != QNetworkReply::NoError) {
-        done({{}, reply->errorString()});
+        done(Failure{reply->errorString()});
     } else {
-        done({reply->readAll(), std::nullopt});
+        done(reply->readAll());
     }
 }
 

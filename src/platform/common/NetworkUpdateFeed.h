@@ -24,10 +24,10 @@ public:
     explicit NetworkUpdateFeed(QUrl feedUrl, QList<QSslCertificate> extraAuthorities = {});
     ~NetworkUpdateFeed() override;
 
-    void fetch(std::function<void(UpdateFeedResult)> done) override;
+    void fetch(std::function<void(Result<QByteArray>)> done) override;
 
 private:
-    void finish(QNetworkReply* reply, const std::function<void(UpdateFeedResult)>& done);
+    void finish(QNetworkReply* reply, const std::function<void(Result<QByteArray>)>& done);
 
     QUrl feedUrl_;
     QList<QSslCertificate> extraAuthorities_;

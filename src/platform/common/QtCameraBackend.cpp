@@ -53,12 +53,12 @@ QList<CameraDevice> QtCameraBackend::devices() const {
     return out;
 }
 
-OpenedCamera QtCameraBackend::open(const QString& id) {
+Result<std::unique_ptr<FrameSource>> QtCameraBackend::open(const QString& id) {
     const auto known = find(id);
     if (!known) {
-        return {nullptr, QStringLiteral("the camera is no longer connected.")};
+        return Failure{QStringLiteral("the camera is no longer connected.")};
     }
-    return {std::make_unique<QtCameraSource>(known->qtDevice, clock_), {}};
+    return std::unique_ptr<FrameSource>(std::make_unique<QtCameraSource>(known->qtDevice, clock_));
 }
 
 bool QtCameraBackend::isInUseByAnotherProcess(const QString& id) const {

@@ -27,7 +27,7 @@ public:
     QtCameraBackend(Identify identify, InUseCheck isInUse, std::function<double()> clock);
 
     QList<CameraDevice> devices() const override;
-    OpenedCamera open(const QString& id) override;
+    Result<std::unique_ptr<FrameSource>> open(const QString& id) override;
     bool isInUseByAnotherProcess(const QString& id) const override;
     std::shared_ptr<void> watchDevices(DevicesChanged onChange) override;
 

@@ -26,9 +26,9 @@ QtCameraSource::~QtCameraSource() {
     stop();
 }
 
-QString QtCameraSource::start(FrameSourceCallbacks callbacks) {
+Status QtCameraSource::start(FrameSourceCallbacks callbacks) {
     if (objects_) {
-        return QStringLiteral("The camera is already running.");
+        return Failure{QStringLiteral("The camera is already running.")};
     }
     {
         std::lock_guard lock(*mutex_);
@@ -64,7 +64,7 @@ QString QtCameraSource::start(FrameSourceCallbacks callbacks) {
     if (objects_->camera.error() != QCamera::NoError) {
         const QString text = objects_->camera.errorString();
         stop();
-        return text.isEmpty() ? QStringLiteral("the camera refused to start.") : text;
+        return Failure{text.isEmpty() ? QStringLiteral("the camera refused to start.") : text};
     }
     return {};
 }

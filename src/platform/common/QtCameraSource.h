@@ -21,7 +21,7 @@ public:
     QtCameraSource(QCameraDevice device, std::function<double()> clock);
     ~QtCameraSource() override;
 
-    QString start(FrameSourceCallbacks callbacks) override;
+    Status start(FrameSourceCallbacks callbacks) override;
     void stop() override;
 
 private:

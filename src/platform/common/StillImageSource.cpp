@@ -18,16 +18,16 @@ StillImageSource::~StillImageSource() {
     stop();
 }
 
-QString StillImageSource::start(FrameSourceCallbacks callbacks) {
+Status StillImageSource::start(FrameSourceCallbacks callbacks) {
     if (thread_.joinable()) {
-        return QStringLiteral("The picture is already shown.");
+        return Failure{QStringLiteral("The picture is already shown.")};
     }
     QImageReader reader(path_);
     reader.setAutoTransform(true); // upright, as a camera would see it
     const QImage picture = reader.read();
     if (picture.isNull()) {
-        return QStringLiteral("The picture %1 cannot be read: %2")
-            .arg(QFileInfo(path_).fileName(), reader.errorString());
+        return Failure{QStringLiteral("The picture %1 cannot be read: %2")
+                           .arg(QFileInfo(path_).fileName(), reader.errorString())};
     }
     Image image = imageFromQImage(picture);
     isStopping_ = false;

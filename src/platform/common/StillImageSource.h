@@ -17,7 +17,7 @@ public:
     StillImageSource(QString path, double framesPerSecond, std::function<double()> clock);
     ~StillImageSource() override;
 
-    QString start(FrameSourceCallbacks callbacks) override;
+    Status start(FrameSourceCallbacks callbacks) override;
     void stop() override;
 
 private:

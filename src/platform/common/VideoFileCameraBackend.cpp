@@ -17,11 +17,11 @@ QList<CameraDevice> VideoFileCameraBackend::devices() const {
     return {device()};
 }
 
-OpenedCamera VideoFileCameraBackend::open(const QString& id) {
+Result<std::unique_ptr<FrameSource>> VideoFileCameraBackend::open(const QString& id) {
     if (id != device().id) {
-        return {nullptr, QStringLiteral("No such camera.")};
+        return Failure{QStringLiteral("No such camera.")};
     }
-    return {std::make_unique<VideoFileSource>(path_, options_), {}};
+    return std::unique_ptr<FrameSource>(std::make_unique<VideoFileSource>(path_, options_));
 }
 
 bool VideoFileCameraBackend::isInUseByAnotherProcess(const QString&) const {

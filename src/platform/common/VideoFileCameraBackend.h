@@ -12,7 +12,7 @@ public:
     VideoFileCameraBackend(QString path, VideoFileOptions options);
 
     QList<CameraDevice> devices() const override;
-    OpenedCamera open(const QString& id) override;
+    Result<std::unique_ptr<FrameSource>> open(const QString& id) override;
     bool isInUseByAnotherProcess(const QString& id) const override;
     std::shared_ptr<void> watchDevices(DevicesChanged onChange) override;
 

@@ -69,11 +69,11 @@ QString missingElement(const char* name) {
         .arg(QLatin1String(name));
 }
 
-ImageResult pictureOf(GstSample* sample, const GstVideoInfo& info) {
+Result<Image> pictureOf(GstSample* sample, const GstVideoInfo& info) {
     GstBuffer* buffer = gst_sample_get_buffer(sample);
     GstMapInfo map;
     if (buffer == nullptr || !gst_buffer_map(buffer, &map, GST_MAP_READ)) {
-        return ImageResult::failure(QStringLiteral("A video frame could not be read."));
+        return Failure{QStringLiteral("A video frame could not be read.")};
     }
     const auto offset = static_cast<qsizetype>(GST_VIDEO_INFO_PLANE_OFFSET(&info, 0));
     PixelBuffer pixels;
@@ -83,7 +83,7 @@ ImageResult pictureOf(GstSample* sample, const GstVideoInfo& info) {
     const auto size = static_cast<qsizetype>(map.size);
     pixels.planes[0] = {map.data + std::min(offset, size), GST_VIDEO_INFO_PLANE_STRIDE(&info, 0),
                         std::max<qsizetype>(0, size - offset)};
-    ImageResult result = convertToRgb(pixels);
+    Result<Image> result = convertToRgb(pixels);
     gst_buffer_unmap(buffer, &map);
     return result;
 }
@@ -99,13 +99,13 @@ VideoFileSource::~VideoFileSource() {
     stop();
 }
 
-QString VideoFileSource::start(FrameSourceCallbacks callbacks) {
+Status VideoFileSource::start(FrameSourceCallbacks callbacks) {
     if (pipeline_) {
-        return QStringLiteral("The video is already playing.");
+        return Failure{QStringLiteral("The video is already playing.")};
     }
     const QFileInfo file(path_);
     if (!file.isFile() || !file.isReadable()) {
-        return QStringLiteral("The video file %1 cannot be opened.").arg(path_);
+        return Failure{QStringLiteral("The video file %1 cannot be opened.").arg(path_)};
     }
     gst::ensureInitialised();
     auto pipeline = std::make_unique<Pipeline>();
@@ -116,7 +116,7 @@ QString VideoFileSource::start(FrameSourceCallbacks callbacks) {
     for (int i = 0; i < 5; ++i) {
         elements[i] = gst_element_factory_make(names[i], nullptr);
         if (elements[i] == nullptr) {
-            return missingElement(names[i]);
+            return Failure{missingElement(names[i])};
         }
         gst_bin_add(GST_BIN(pipeline->pipeline.get()), elements[i]);
     }
@@ -139,9 +139,10 @@ QString VideoFileSource::start(FrameSourceCallbacks callbacks) {
     if (gst_element_set_state(bin, GST_STATE_PAUSED) == GST_STATE_CHANGE_FAILURE ||
         gst_element_get_state(bin, nullptr, nullptr, prerollTimeout) != GST_STATE_CHANGE_SUCCESS) {
         QString reason = gst::takeError(pipeline->bus.get());
-        return QStringLiteral("The video file %1 cannot be played: %2")
-            .arg(file.fileName(),
-                 reason.isEmpty() ? QStringLiteral("it did not start in time.") : reason);
+        return Failure{QStringLiteral("The video file %1 cannot be played: %2")
+                           .arg(file.fileName(), reason.isEmpty()
+                                                     ? QStringLiteral("it did not start in time.")
+                                                     : reason)};
     }
     gst_element_set_state(bin, GST_STATE_PLAYING);
     pipeline_ = std::move(pipeline);

@@ -36,7 +36,7 @@ public:
     VideoFileSource(QString path, VideoFileOptions options);
     ~VideoFileSource() override;
 
-    QString start(FrameSourceCallbacks callbacks) override;
+    Status start(FrameSourceCallbacks callbacks) override;
     void stop() override;
 
 private:

@@ -44,29 +44,29 @@ std::optional<PixelLayout> layoutOf(QVideoFrameFormat::PixelFormat format) {
     }
 }
 
-ImageResult throughQt(const QVideoFrame& frame) {
+Result<Image> throughQt(const QVideoFrame& frame) {
     const QImage image = frame.toImage();
     if (image.isNull()) {
-        return ImageResult::failure(
+        return Failure{
             QStringLiteral("The camera delivers pictures in a format this program cannot read "
                            "(%1).")
-                .arg(QVideoFrameFormat::pixelFormatToString(frame.pixelFormat())));
+                .arg(QVideoFrameFormat::pixelFormatToString(frame.pixelFormat()))};
     }
-    return {imageFromQImage(image), {}};
+    return imageFromQImage(image);
 }
 
 } // namespace
 
-ImageResult pictureFromVideoFrame(QVideoFrame frame) {
+Result<Image> pictureFromVideoFrame(QVideoFrame frame) {
     if (!frame.isValid() || frame.width() <= 0 || frame.height() <= 0) {
-        return ImageResult::failure(QStringLiteral("The camera frame is empty."));
+        return Failure{QStringLiteral("The camera frame is empty.")};
     }
     const auto layout = layoutOf(frame.pixelFormat());
     if (!layout) {
         return throughQt(frame);
     }
     if (!frame.map(QVideoFrame::ReadOnly)) {
-        return ImageResult::failure(QStringLiteral("The camera frame could not be read."));
+        return Failure{QStringLiteral("The camera frame could not be read.")};
     }
     PixelBuffer buffer;
     buffer.layout = *layout;
@@ -81,7 +81,7 @@ ImageResult pictureFromVideoFrame(QVideoFrame frame) {
         buffer.planes[static_cast<std::size_t>(i)] = {frame.bits(i), frame.bytesPerLine(i),
                                                       frame.mappedBytes(i)};
     }
-    ImageResult result = convertToRgb(buffer);
+    Result<Image> result = convertToRgb(buffer);
     frame.unmap();
     return result;
 }

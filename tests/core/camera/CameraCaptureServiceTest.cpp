@@ -53,9 +53,9 @@ struct Fixture {
         ScriptedPoseDetector::clearSeen();
         service = std::make_unique<CameraCaptureService>(cameras, [this] {
             if (!loadError.isEmpty()) {
-                return qv::PoseDetectorLoad{nullptr, loadError};
+                return qv::PoseDetectorLoad{qv::Failure{loadError}};
             }
-            return qv::PoseDetectorLoad{std::make_unique<ScriptedPoseDetector>(onePerson), {}};
+            return qv::PoseDetectorLoad{std::make_unique<ScriptedPoseDetector>(onePerson)};
         });
         CameraCaptureService::Handlers handlers;
         handlers.frame = [this](const PoseSnapshot& pose, const Image& preview) {
@@ -260,7 +260,9 @@ TEST(CameraCaptureService, UnreadableFramesEndTheRunWithOneClearMessage) {
     for (double t : {1.0, 2.0}) {
         Frame frame;
         frame.capturedAt = t;
-        frame.picture = [] { return qv::ImageResult::failure("The camera frame is empty."); };
+        frame.picture = []() -> qv::Result<qv::Image> {
+            return qv::Failure{"The camera frame is empty."};
+        };
         f.cameras.lastOpened()->push(frame);
     }
     ASSERT_TRUE(waitUntil([&] { return !f.seen.errors.empty(); }));

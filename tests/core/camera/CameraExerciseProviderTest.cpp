@@ -54,8 +54,7 @@ struct Rig {
         cameras.setDevices({camera});
         auto capture = std::make_unique<CameraCaptureService>(cameras, [this] {
             return PoseDetectorLoad{std::make_unique<test::ScriptedPoseDetector>(
-                                        [this](const Image& image) { return scripted(image); }),
-                                    {}};
+                [this](const Image& image) { return scripted(image); })};
         });
         provider = std::make_unique<CameraExerciseProvider>(
             std::nullopt, exercise, target, time, [this] { return authorization; },

@@ -15,14 +15,14 @@ namespace {
 // real HTTPS server.
 class ScriptedFeed final : public qv::UpdateFeed {
 public:
-    void fetch(std::function<void(qv::UpdateFeedResult)> done) override {
+    void fetch(std::function<void(qv::Result<QByteArray>)> done) override {
         ++fetches;
         pending = std::move(done);
     }
-    void answer(const QByteArray& document) { std::exchange(pending, {})({document, {}}); }
+    void answer(const QByteArray& document) { std::exchange(pending, {})(document); }
 
     int fetches = 0;
-    std::function<void(qv::UpdateFeedResult)> pending;
+    std::function<void(qv::Result<QByteArray>)> pending;
 };
 
 const QByteArray feed = R"(<rss version="2.0" xmlns:qv="urn:quorvantel:appcast:1"><channel>

@@ -100,33 +100,33 @@ TEST(VideoFrameConversion, QtFramesOfEveryCommonLayoutMatchQtsOwnReading) {
         SCOPED_TRACE(F::pixelFormatToString(format).toStdString());
         const QVideoFrame frame = frameOf(format, testPicture());
         ASSERT_TRUE(frame.isValid());
-        const ImageResult ours = pictureFromVideoFrame(frame);
-        ASSERT_TRUE(ours.isValid()) << ours.error.toStdString();
+        const Result<Image> ours = pictureFromVideoFrame(frame);
+        ASSERT_TRUE(ours) << ours.error().toStdString();
         const Image qts = imageFromQImage(frame.toImage());
-        ASSERT_EQ(ours.image.width(), qts.width());
-        ASSERT_EQ(ours.image.height(), qts.height());
+        ASSERT_EQ(ours->width(), qts.width());
+        ASSERT_EQ(ours->height(), qts.height());
         for (int y = 0; y < qts.height(); ++y) {
             for (int i = 0; i < qts.width() * 3; ++i) {
-                ASSERT_NEAR(ours.image.row(y)[i], qts.row(y)[i], 4) << "row " << y << " byte " << i;
+                ASSERT_NEAR(ours->row(y)[i], qts.row(y)[i], 4) << "row " << y << " byte " << i;
             }
         }
     }
 }
 
 TEST(VideoFrameConversion, EmptyAndUnreadableFramesSayWhy) {
-    EXPECT_EQ(pictureFromVideoFrame(QVideoFrame()).error, "The camera frame is empty.");
+    EXPECT_EQ(pictureFromVideoFrame(QVideoFrame()).error(), "The camera frame is empty.");
     QVideoFrame jpeg(QVideoFrameFormat(QSize(4, 4), F::Format_Jpeg));
-    const ImageResult result = pictureFromVideoFrame(jpeg);
-    EXPECT_FALSE(result.isValid());
-    EXPECT_FALSE(result.error.isEmpty());
+    const Result<Image> result = pictureFromVideoFrame(jpeg);
+    EXPECT_FALSE(result);
+    EXPECT_FALSE(result.error().isEmpty());
 }
 
 TEST(QtCameraBackend, WithoutCamerasTheCaptureServiceSaysNoneWasFound) {
     auto backend = platformBackends::makeCameraBackend([] { return 0.0; });
     EXPECT_TRUE(backend->devices().isEmpty()); // this machine has no camera
-    EXPECT_FALSE(backend->open("by-id/usb-Acme-video-index0").source);
+    EXPECT_FALSE(backend->open("by-id/usb-Acme-video-index0"));
 
-    CameraCaptureService service(*backend, [] { return PoseDetectorLoad{}; });
+    CameraCaptureService service(*backend, [] { return PoseDetectorLoad{Failure{}}; });
     std::vector<QString> errors;
     CameraCaptureService::Handlers handlers;
     handlers.error = [&](const QString& text) { errors.push_back(text); };
@@ -148,16 +148,17 @@ TEST(StillImageSource, FilmsThePictureOverAndOverAndRefusesUnreadableFiles) {
         std::lock_guard lock(mutex);
         frames.push_back(std::move(frame));
     };
-    ASSERT_EQ(source.start(callbacks), QString());
+    ASSERT_EQ(source.start(callbacks).error(), QString());
     ASSERT_TRUE(test::waitUntil([&] {
         std::lock_guard lock(mutex);
         return frames.size() >= 3;
     }));
     source.stop();
-    const ImageResult picture = frames[0].picture();
-    EXPECT_EQ(picture.image.width(), 6);
-    EXPECT_EQ(picture.image.row(3)[0], 0);
-    EXPECT_EQ(picture.image.row(3)[1], 180);
+    const Result<Image> picture = frames[0].picture();
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->width(), 6);
+    EXPECT_EQ(picture->row(3)[0], 0);
+    EXPECT_EQ(picture->row(3)[1], 180);
     EXPECT_EQ(frames[2].capturedAt, 7.0);
 
     const QString broken = home.filePath("broken.png");
@@ -166,7 +167,7 @@ TEST(StillImageSource, FilmsThePictureOverAndOverAndRefusesUnreadableFiles) {
     file.write("not a picture");
     file.close();
     StillImageSource bad(broken, 30, [] { return 0.0; });
-    EXPECT_TRUE(bad.start({}).contains("broken.png"));
+    EXPECT_TRUE(bad.start({}).error().contains("broken.png"));
 }
 
 // A QCamera for a device that is not there (this machine has none) is refused at start with
@@ -178,8 +179,9 @@ TEST(QtCameraSource, ACameraThatIsNotThereFailsToStartWithQtsReason) {
     callbacks.onError = [&](const QString&) { ++calls; };
     {
         QtCameraSource source(QCameraDevice(), [] { return 0.0; });
-        const QString problem = source.start(callbacks);
-        EXPECT_FALSE(problem.isEmpty());
+        const Status started = source.start(callbacks);
+        EXPECT_FALSE(started);
+        EXPECT_FALSE(started.error().isEmpty());
         source.stop();
     }
     test::waitUntil([] { return false; }, 100);

@@ -13,6 +13,7 @@
 
 using namespace std::chrono_literals;
 using qv::Frame;
+using qv::Status;
 using qv::VideoFileOptions;
 using qv::VideoFileSource;
 
@@ -36,7 +37,7 @@ struct Collected {
     std::mutex mutex;
     std::vector<double> timestamps;
     std::vector<QString> errors;
-    qv::ImageResult first;
+    qv::Result<qv::Image> first = qv::Failure{QStringLiteral("no frame arrived")};
     std::atomic<bool> finished{false};
 };
 
@@ -74,7 +75,7 @@ TEST(VideoFileSource, PacedByTheConsumerDeliversEveryFrameWithTheFilesTiming) {
     options.timestampOrigin = 100;
     options.onFinished = [&] { out.finished = true; };
     VideoFileSource source(*path, options);
-    ASSERT_EQ(source.start(collectInto(out)), QString());
+    ASSERT_EQ(source.start(collectInto(out)).error(), QString());
     ASSERT_TRUE(waitFor(out.finished, 60s));
     source.stop();
 
@@ -87,9 +88,9 @@ TEST(VideoFileSource, PacedByTheConsumerDeliversEveryFrameWithTheFilesTiming) {
     for (std::size_t i = 1; i < out.timestamps.size(); ++i) {
         EXPECT_NEAR(out.timestamps[i] - out.timestamps[i - 1], 1.0 / 30, 0.002) << i;
     }
-    ASSERT_TRUE(out.first.isValid()) << out.first.error.toStdString();
-    EXPECT_EQ(out.first.image.width(), 324);
-    EXPECT_EQ(out.first.image.height(), 422);
+    ASSERT_TRUE(out.first) << out.first.error().toStdString();
+    EXPECT_EQ(out.first->width(), 324);
+    EXPECT_EQ(out.first->height(), 422);
 }
 
 TEST(VideoFileSource, PacedSourceWaitsWhileTheConsumerHoldsAFrame) {
@@ -104,7 +105,7 @@ TEST(VideoFileSource, PacedSourceWaitsWhileTheConsumerHoldsAFrame) {
         std::lock_guard lock(mutex);
         held.push_back(std::move(frame));
     };
-    ASSERT_EQ(source.start(callbacks), QString());
+    ASSERT_EQ(source.start(callbacks).error(), QString());
     std::this_thread::sleep_for(300ms);
     {
         std::lock_guard lock(mutex);
@@ -127,7 +128,7 @@ TEST(VideoFileSource, RealTimeFramesAreStampedWithTheClockAndStopPromptly) {
     VideoFileOptions options;
     options.clock = [] { return 42.0; };
     VideoFileSource source(*path, options);
-    ASSERT_EQ(source.start(collectInto(out)), QString());
+    ASSERT_EQ(source.start(collectInto(out)).error(), QString());
     std::this_thread::sleep_for(500ms);
     source.stop();
     std::lock_guard lock(out.mutex);
@@ -154,9 +155,10 @@ TEST(VideoFileSource, FilesThatAreNotPlayableVideosFailWithAReason) {
     }
     for (const QString& name : {home.filePath("missing.mp4"), text, headless}) {
         VideoFileSource source(name, {});
-        const QString error = source.start({});
-        EXPECT_FALSE(error.isEmpty()) << name.toStdString();
-        EXPECT_TRUE(error.contains(QFileInfo(name).fileName())) << error.toStdString();
+        const Status started = source.start({});
+        EXPECT_FALSE(started) << name.toStdString();
+        EXPECT_TRUE(started.error().contains(QFileInfo(name).fileName()))
+            << started.error().toStdString();
     }
 }
 
@@ -179,8 +181,7 @@ TEST(VideoFileSource, ATruncatedFileEndsWithWhatItHasOrAnErrorButNeverHangs) {
     auto callbacks = collectInto(out);
     std::atomic<bool> failed{false};
     callbacks.onError = [&](const QString&) { failed = true; };
-    const QString error = source.start(callbacks);
-    if (error.isEmpty()) {
+    if (source.start(callbacks)) {
         const auto end = std::chrono::steady_clock::now() + 60s;
         while (!out.finished && !failed && std::chrono::steady_clock::now() < end) {
             std::this_thread::sleep_for(10ms);

@@ -30,9 +30,8 @@ std::optional<QString> clipPath(const char* file) {
 }
 
 std::optional<QString> missingModel() {
-    QString error;
-    return MoveNetPoseDetector::load(PoseEngineSettings{}, &error) ? std::nullopt
-                                                                   : std::optional(error);
+    const auto detector = MoveNetPoseDetector::load(PoseEngineSettings{});
+    return detector ? std::nullopt : std::optional(detector.error());
 }
 
 #define REQUIRE_CLIP_AND_MODEL(path, file)                                                         \

@@ -37,19 +37,18 @@ TEST_P(RealClipCounting, CountsWhatPeopleCounted) {
     }
     PoseEngineSettings settings;
     settings.threadCount = 1; // the clips run side by side under ctest -j2
-    QString error;
-    const auto detector = MoveNetPoseDetector::load(settings, &error);
+    const auto detector = MoveNetPoseDetector::load(settings);
     if (!detector) {
-        GTEST_SKIP() << "no pose model: " << error.toStdString();
+        GTEST_SKIP() << "no pose model: " << detector.error().toStdString();
     }
 
     PoseReplay replay(clip.exercise);
-    VideoPoseRecorder recorder(*detector, 15);
-    const QString failure = recorder.run(path, [&](const PoseFrame& frame) {
+    VideoPoseRecorder recorder(**detector, 15);
+    const Status recorded = recorder.run(path, [&](const PoseFrame& frame) {
         replay.feed(frame);
         return true;
     });
-    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+    ASSERT_TRUE(recorded) << recorded.error().toStdString();
     EXPECT_GT(replay.report().framesWithPose, replay.report().frames * 9 / 10);
     EXPECT_EQ(replay.report().repetitions(), clip.repetitions);
 }
