@@ -91,14 +91,9 @@ int main(int argc, char* argv[]) {
 
     // Until the tray icon exists, the countdown is shown on the terminal.
     QTextStream out(stdout);
-    QString lastStatus;
-    QObject::connect(&scheduler, &qv::BreakScheduler::published, [&] {
-        const QString status = scheduler.statusText();
-        if (status != lastStatus) {
-            lastStatus = status;
-            out << scheduler.menuBarTitle() << "  " << status << '\n';
-            out.flush();
-        }
+    QObject::connect(&scheduler, &qv::BreakScheduler::statusTextChanged, [&] {
+        out << scheduler.menuBarTitle() << "  " << scheduler.statusText() << '\n';
+        out.flush();
     });
     scheduler.onBreakDue = [&] {
         out << "Break due\n";

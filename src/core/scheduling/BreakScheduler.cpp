@@ -1,5 +1,6 @@
 #include "core/scheduling/BreakScheduler.h"
 
+#include "core/base/PropertyChange.h"
 #include "core/scheduling/ActiveHours.h"
 #include "core/scheduling/ScheduleStorage.h"
 #include "core/settings/SettingsStore.h"
@@ -15,7 +16,10 @@ BreakScheduler::BreakScheduler(SettingsStore& settings, KeyValueStore& defaults,
     , defaults_(defaults)
     , time_(time)
     , calendar_(std::move(calendar))
-    , currentDate_(time.now()) {}
+    , currentDate_(time.now())
+    , publishedTitle_(menuBarTitle())
+    , publishedStatus_(statusText())
+    , publishedSnoozeCount_(schedule_.snoozeCount) {}
 
 double BreakScheduler::workInterval() const {
     return static_cast<double>(settings_.workIntervalMinutes()) * 60.0;
@@ -77,9 +81,16 @@ void BreakScheduler::tick() {
 }
 
 void BreakScheduler::publish(const QDateTime& date) {
-    currentDate_ = date;
-    state_ = schedule_.state;
-    Q_EMIT published();
+    const bool isNewDate = replace(currentDate_, date);
+    const bool isNewState = replace(state_, schedule_.state);
+    // The texts are read after the state and date they are made from.
+    emitChanged(this,
+                {{isNewState, &BreakScheduler::stateChanged},
+                 {isNewDate, &BreakScheduler::currentDateChanged},
+                 {replace(publishedTitle_, menuBarTitle()), &BreakScheduler::menuBarTitleChanged},
+                 {replace(publishedStatus_, statusText()), &BreakScheduler::statusTextChanged},
+                 {replace(publishedSnoozeCount_, schedule_.snoozeCount),
+                  &BreakScheduler::snoozeCountChanged}});
 }
 
 void BreakScheduler::persist() {

@@ -17,10 +17,10 @@ class SettingsStore;
 // store across launches, and says when a break is due and when to announce it.
 class BreakScheduler final : public QObject {
     Q_OBJECT
-    Q_PROPERTY(QString menuBarTitle READ menuBarTitle NOTIFY published)
-    Q_PROPERTY(QString statusText READ statusText NOTIFY published)
-    Q_PROPERTY(QDateTime currentDate READ currentDate NOTIFY published)
-    Q_PROPERTY(int snoozeCount READ snoozeCount NOTIFY published)
+    Q_PROPERTY(QString menuBarTitle READ menuBarTitle NOTIFY menuBarTitleChanged)
+    Q_PROPERTY(QString statusText READ statusText NOTIFY statusTextChanged)
+    Q_PROPERTY(QDateTime currentDate READ currentDate NOTIFY currentDateChanged)
+    Q_PROPERTY(int snoozeCount READ snoozeCount NOTIFY snoozeCountChanged)
 
 public:
     static constexpr double tickInterval = 1.0;
@@ -62,8 +62,13 @@ public:
     QString statusText() const;
 
 Q_SIGNALS:
-    // The state or the current date changed, and with them the texts.
-    void published();
+    // Each is emitted only when its value changed, once the scheduler is consistent again.
+    void menuBarTitleChanged();
+    void statusTextChanged();
+    void currentDateChanged();
+    void snoozeCountChanged();
+    // The schedule's state (not a property: views bind to the texts) changed.
+    void stateChanged();
 
 private:
     double workInterval() const;
@@ -88,6 +93,10 @@ private:
     QDateTime currentDate_;
     std::optional<ScheduledTask> timerSubscription_;
     std::optional<QDateTime> announcedDueAt_;
+    // What the property signals last announced.
+    QString publishedTitle_;
+    QString publishedStatus_;
+    int publishedSnoozeCount_ = 0;
 };
 
 } // namespace qv

@@ -1,5 +1,6 @@
 #include "core/services/UpdaterService.h"
 
+#include "core/base/PropertyChange.h"
 #include "core/services/Appcast.h"
 #include "core/services/UpdateFeed.h"
 #include "core/services/VersionNumber.h"
@@ -109,15 +110,17 @@ void UpdaterService::showNewest(const QByteArray& document) {
     const auto newest = newestItem(*items);
     const auto running = VersionNumber::parse(runningVersion_);
     const bool isNewer = newest && (!running || newest->first > *running);
-    const AppcastItem shown = isNewer ? newest->second : AppcastItem{};
-    if (shown.version == latestVersion_ && shown.releaseNotes == releaseNotes_ &&
-        shown.downloadUrl == downloadUrl_) {
-        return;
-    }
-    latestVersion_ = shown.version;
-    releaseNotes_ = shown.releaseNotes;
-    downloadUrl_ = shown.downloadUrl;
-    Q_EMIT updateChanged();
+    show(isNewer ? newest->second : AppcastItem{});
+}
+
+void UpdaterService::show(const AppcastItem& item) {
+    const bool wasAvailable = isUpdateAvailable();
+    // Availability is read after the version it is made from.
+    emitChanged(this,
+                {{replace(latestVersion_, item.version), &UpdaterService::latestVersionChanged},
+                 {replace(releaseNotes_, item.releaseNotes), &UpdaterService::releaseNotesChanged},
+                 {replace(downloadUrl_, item.downloadUrl), &UpdaterService::downloadUrlChanged},
+                 {isUpdateAvailable() != wasAvailable, &UpdaterService::isUpdateAvailableChanged}});
 }
 
 void UpdaterService::setChecking(bool checking) {

@@ -13,6 +13,7 @@ namespace qv {
 
 class KeyValueStore;
 class UpdateFeed;
+struct AppcastItem;
 
 // Update checks against the release feed: once a day when automatic checks are on, and
 // whenever the user asks. It only tells what it found; the user downloads the release.
@@ -22,10 +23,10 @@ class UpdaterService final : public QObject {
     Q_PROPERTY(bool automaticallyChecksForUpdates READ automaticallyChecksForUpdates WRITE
                    setAutomaticallyChecksForUpdates NOTIFY automaticallyChecksForUpdatesChanged)
     Q_PROPERTY(bool canCheckForUpdates READ canCheckForUpdates NOTIFY canCheckForUpdatesChanged)
-    Q_PROPERTY(bool isUpdateAvailable READ isUpdateAvailable NOTIFY updateChanged)
-    Q_PROPERTY(QString latestVersion READ latestVersion NOTIFY updateChanged)
-    Q_PROPERTY(QString releaseNotes READ releaseNotes NOTIFY updateChanged)
-    Q_PROPERTY(QUrl downloadUrl READ downloadUrl NOTIFY updateChanged)
+    Q_PROPERTY(bool isUpdateAvailable READ isUpdateAvailable NOTIFY isUpdateAvailableChanged)
+    Q_PROPERTY(QString latestVersion READ latestVersion NOTIFY latestVersionChanged)
+    Q_PROPERTY(QString releaseNotes READ releaseNotes NOTIFY releaseNotesChanged)
+    Q_PROPERTY(QUrl downloadUrl READ downloadUrl NOTIFY downloadUrlChanged)
     Q_PROPERTY(QString statusMessage READ statusMessageText NOTIFY statusMessageChanged)
 
 public:
@@ -58,7 +59,10 @@ public:
 Q_SIGNALS:
     void automaticallyChecksForUpdatesChanged();
     void canCheckForUpdatesChanged();
-    void updateChanged();
+    void isUpdateAvailableChanged();
+    void latestVersionChanged();
+    void releaseNotesChanged();
+    void downloadUrlChanged();
     void statusMessageChanged();
     // After every check, whatever its outcome.
     void checkFinished();
@@ -68,6 +72,7 @@ private:
     void startCheck();
     void finishCheck(const Result<QByteArray>& result);
     void showNewest(const QByteArray& document);
+    void show(const AppcastItem& item);
     void setChecking(bool checking);
     void setStatusMessage(std::optional<QString> message);
 
