@@ -73,6 +73,7 @@ bool FakeFrameSource::isRunning() const {
 
 QList<CameraDevice> FakeCameraBackend::devices() const {
     std::lock_guard lock(mutex_);
+    ++deviceQueries_;
     return devices_;
 }
 
@@ -130,6 +131,21 @@ void FakeCameraBackend::setDevices(QList<CameraDevice> devices) {
     for (const auto& watcher : live) {
         (*watcher)();
     }
+}
+
+bool FakeCameraBackend::waitForCaptureThread() {
+    const int before = deviceQueries_;
+    QList<CameraDevice> same;
+    {
+        std::lock_guard lock(mutex_);
+        same = devices_;
+    }
+    setDevices(std::move(same));
+    if (!waitUntil([&] { return deviceQueries_ > before; })) {
+        return false;
+    }
+    QCoreApplication::sendPostedEvents();
+    return true;
 }
 
 void FakeCameraBackend::setInUse(const QString& id, bool isInUse) {

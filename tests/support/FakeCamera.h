@@ -58,6 +58,10 @@ public:
     FakeFrameSource* lastOpened() const { return census_->lastOpened; }
     int openCount() const { return openCount_; }
     int runningCount() const { return census_->running; }
+    // Returns once a running capture service has done everything asked of it before, and the
+    // main thread has taken what it posted meanwhile: a device change queues a check behind
+    // that work, and the check asks for the devices. False if none asked in time.
+    bool waitForCaptureThread();
 
 private:
     mutable std::mutex mutex_;
@@ -68,6 +72,7 @@ private:
     QString startError_;
     std::shared_ptr<FakeFrameSource::Census> census_ = std::make_shared<FakeFrameSource::Census>();
     std::atomic<int> openCount_{0};
+    mutable std::atomic<int> deviceQueries_{0};
 };
 
 // A pose detector whose answer the test writes as a function of the picture.

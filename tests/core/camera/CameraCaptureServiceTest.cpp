@@ -2,6 +2,7 @@
 
 #include "support/FakeCamera.h"
 
+#include <QCoreApplication>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -80,7 +81,9 @@ struct Fixture {
 
     // Pushes a frame and waits until the service has let go of it (dropped or delivered).
     void pushAndWaitTaken(int tag, double at) {
-        Frame frame = Frame::fromImage(tagged(tag), at);
+        pushAndWaitTaken(Frame::fromImage(tagged(tag), at));
+    }
+    void pushAndWaitTaken(Frame frame) {
         auto hold = std::make_shared<int>(0);
         std::weak_ptr<int> watch = hold;
         frame.hold = std::move(hold);
@@ -149,7 +152,9 @@ TEST(CameraCaptureService, ABusyMainThreadGetsOnlyTheNewestFrameOnce) {
         }
     }
     ASSERT_EQ(Fixture::analysedCount(), 10u);
-    waitUntil([&] { return f.seen.frames.size() > 1; }, 300);
+    // The newest frame is the last one: once it has arrived, nothing else can.
+    ASSERT_TRUE(waitUntil(
+        [&] { return !f.seen.frames.empty() && f.seen.frames.back().first.capturedAt == 20.9; }));
     ASSERT_EQ(f.seen.frames.size(), 1u);
     EXPECT_DOUBLE_EQ(f.seen.frames[0].first.capturedAt, 20.9);
     EXPECT_EQ(f.seen.frames[0].second.row(0)[0], 10);
@@ -168,8 +173,9 @@ TEST(CameraCaptureService, StopWithADeliveryQueuedDeliversNothing) {
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
     f.service->stop();
-    waitUntil([&] { return f.service->state() == State::stopped; });
-    waitUntil([] { return false; }, 100);
+    ASSERT_TRUE(waitUntil([&] { return f.service->state() == State::stopped; }));
+    // The capture thread has stopped, so all it posted is queued here already.
+    QCoreApplication::sendPostedEvents();
     EXPECT_TRUE(f.seen.frames.empty());
     EXPECT_EQ(f.cameras.runningCount(), 0);
 }
@@ -263,10 +269,10 @@ TEST(CameraCaptureService, UnreadableFramesEndTheRunWithOneClearMessage) {
         frame.picture = []() -> qv::Result<qv::Image> {
             return qv::Failure{"The camera frame is empty."};
         };
-        f.cameras.lastOpened()->push(frame);
+        f.pushAndWaitTaken(std::move(frame));
     }
-    ASSERT_TRUE(waitUntil([&] { return !f.seen.errors.empty(); }));
-    waitUntil([] { return false; }, 100);
+    // Each frame was let go of after its message, if any, was posted here.
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(f.seen.errors,
               std::vector<QString>{"The camera frame is empty. Continuing with the honor timer."});
     EXPECT_TRUE(f.seen.frames.empty());
