@@ -1,8 +1,5 @@
 #include "core/verification/PoseSnapshot.h"
 
-#include "core/verification/DetectedPoseConversion.h"
-#include "core/verification/ExerciseKind.h"
-
 #include <gtest/gtest.h>
 
 using namespace qv;
@@ -27,29 +24,6 @@ PoseSnapshot standingLegs(float confidence = 0.9f, double ankleY = 0.1) {
 }
 
 } // namespace
-
-TEST(Joint, RawTextsRoundTripInDeclaredOrderAndUnknownTextsFail) {
-    const char* expected[] = {"root",          "neck",      "nose",       "leftShoulder",
-                              "rightShoulder", "leftElbow", "rightElbow", "leftWrist",
-                              "rightWrist",    "leftHip",   "rightHip",   "leftKnee",
-                              "rightKnee",     "leftAnkle", "rightAnkle"};
-    for (int i = 0; i < jointCount; ++i) {
-        EXPECT_EQ(rawText(allJoints[static_cast<std::size_t>(i)]), QLatin1String(expected[i]));
-        EXPECT_EQ(jointFromRawText(QString::fromLatin1(expected[i])),
-                  allJoints[static_cast<std::size_t>(i)]);
-    }
-    for (const char* bad : {"", "LeftHip", "leftEye", "root "}) {
-        EXPECT_FALSE(jointFromRawText(QString::fromLatin1(bad))) << bad;
-    }
-}
-
-TEST(ExerciseKind, DecodesOnlyTheTwoRawTexts) {
-    EXPECT_EQ(exerciseKindFromRawText("squat"), ExerciseKind::squat);
-    EXPECT_EQ(exerciseKindFromRawText("overheadRaise"), ExerciseKind::overheadRaise);
-    EXPECT_FALSE(exerciseKindFromRawText("Squat"));
-    EXPECT_FALSE(exerciseKindFromRawText(""));
-    EXPECT_EQ(displayName(ExerciseKind::overheadRaise), "Overhead Raises");
-}
 
 TEST(PoseSnapshot, EmptySnapshotAnswersNothing) {
     const PoseSnapshot empty(3.0);
@@ -134,27 +108,4 @@ TEST(PoseSnapshot, EqualityComparesTimeAndEveryJoint) {
     b = standingLegs();
     b.removeJoint(Joint::leftAnkle);
     EXPECT_NE(a, b);
-}
-
-TEST(DetectedPoseConversion, FlipsYAndDerivesRootAndNeckFromTheWeakerSide) {
-    DetectedPerson person;
-    auto set = [&](BodyKeypoint k, double x, double y, float c) {
-        person.keypoints[static_cast<std::size_t>(k)] = {x, y, c};
-    };
-    set(BodyKeypoint::leftHip, 0.4, 0.6, 0.8f);
-    set(BodyKeypoint::rightHip, 0.6, 0.6, 0.5f);
-    set(BodyKeypoint::leftShoulder, 0.4, 0.2, 0.9f);
-    set(BodyKeypoint::rightShoulder, 0.6, 0.3, 0.7f);
-    set(BodyKeypoint::leftAnkle, 0.4, 0.95, 0.05f);
-
-    const PoseSnapshot snapshot = poseSnapshotFromDetectedPerson(&person, 7.5);
-    EXPECT_EQ(snapshot.capturedAt, 7.5);
-    EXPECT_EQ(snapshot.presentJointCount(), jointCount);
-    EXPECT_EQ(snapshot.joint(Joint::root), (PoseJoint{{0.5, 0.4}, 0.5f}));
-    EXPECT_NEAR(snapshot.joint(Joint::neck)->point.y, 0.75, 1e-12);
-    EXPECT_EQ(snapshot.joint(Joint::neck)->confidence, 0.7f);
-    EXPECT_NEAR(snapshot.joint(Joint::leftAnkle)->point.y, 0.05, 1e-12);
-    EXPECT_EQ(snapshot.joint(Joint::leftAnkle)->confidence, 0.05f); // kept, however unsure
-
-    EXPECT_TRUE(poseSnapshotFromDetectedPerson(nullptr, 2.0).isEmpty());
 }

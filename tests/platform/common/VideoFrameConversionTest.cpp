@@ -1,22 +1,16 @@
-#include "core/camera/CameraCaptureService.h"
-#include "platform/PlatformBackends.h"
-#include "platform/common/QtCameraSource.h"
-#include "platform/common/StillImageSource.h"
 #include "platform/common/VideoFrameConversion.h"
-#include "support/FakeCamera.h"
-#include "support/TestSupport.h"
 
-#include <QImage>
+#include "TestPicture.h"
+
 #include <QVideoFrame>
 #include <QVideoFrameFormat>
 #include <array>
-#include <atomic>
 #include <cstring>
 #include <gtest/gtest.h>
-#include <mutex>
 #include <optional>
 
 using namespace qv;
+using qv::test::testPicture;
 using F = QVideoFrameFormat;
 
 namespace {
@@ -78,16 +72,6 @@ QVideoFrame frameOf(F::PixelFormat format, const QImage& picture) {
     return frame;
 }
 
-QImage testPicture() {
-    QImage picture(6, 4, QImage::Format_RGB32);
-    for (int y = 0; y < 4; ++y) {
-        for (int x = 0; x < 6; ++x) {
-            picture.setPixel(x, y, qRgb(40 * x, 60 * y, 255 - 40 * x));
-        }
-    }
-    return picture;
-}
-
 } // namespace
 
 TEST(VideoFrameConversion, QtFramesOfEveryCommonLayoutMatchQtsOwnReading) {
@@ -119,71 +103,4 @@ TEST(VideoFrameConversion, EmptyAndUnreadableFramesSayWhy) {
     const Result<Image> result = pictureFromVideoFrame(jpeg);
     EXPECT_FALSE(result);
     EXPECT_FALSE(result.error().isEmpty());
-}
-
-TEST(QtCameraBackend, WithoutCamerasTheCaptureServiceSaysNoneWasFound) {
-    auto backend = platformBackends::makeCameraBackend([] { return 0.0; });
-    EXPECT_TRUE(backend->devices().isEmpty()); // this machine has no camera
-    EXPECT_FALSE(backend->open("by-id/usb-Acme-video-index0"));
-
-    CameraCaptureService service(*backend, [] { return PoseDetectorLoad{Failure{}}; });
-    std::vector<QString> errors;
-    CameraCaptureService::Handlers handlers;
-    handlers.error = [&](const QString& text) { errors.push_back(text); };
-    service.setHandlers(handlers);
-    service.start(std::nullopt);
-    ASSERT_TRUE(test::waitUntil([&] { return !errors.empty(); }));
-    EXPECT_EQ(errors, std::vector<QString>{"No camera was found."});
-}
-
-TEST(StillImageSource, FilmsThePictureOverAndOverAndRefusesUnreadableFiles) {
-    test::TemporaryHome home;
-    const QString path = home.filePath("person.png");
-    ASSERT_TRUE(testPicture().save(path));
-    std::mutex mutex;
-    std::vector<Frame> frames;
-    StillImageSource source(path, 50, [] { return 7.0; });
-    FrameSourceCallbacks callbacks;
-    callbacks.onFrame = [&](Frame frame) {
-        std::lock_guard lock(mutex);
-        frames.push_back(std::move(frame));
-    };
-    ASSERT_EQ(source.start(callbacks).error(), QString());
-    ASSERT_TRUE(test::waitUntil([&] {
-        std::lock_guard lock(mutex);
-        return frames.size() >= 3;
-    }));
-    source.stop();
-    const Result<Image> picture = frames[0].picture();
-    ASSERT_TRUE(picture);
-    EXPECT_EQ(picture->width(), 6);
-    EXPECT_EQ(picture->row(3)[0], 0);
-    EXPECT_EQ(picture->row(3)[1], 180);
-    EXPECT_EQ(frames[2].capturedAt, 7.0);
-
-    const QString broken = home.filePath("broken.png");
-    QFile file(broken);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not a picture");
-    file.close();
-    StillImageSource bad(broken, 30, [] { return 0.0; });
-    EXPECT_TRUE(bad.start({}).error().contains("broken.png"));
-}
-
-// A QCamera for a device that is not there (this machine has none) is refused at start with
-// Qt's reason, and the source can be stopped and dropped without frames or callbacks.
-TEST(QtCameraSource, ACameraThatIsNotThereFailsToStartWithQtsReason) {
-    std::atomic<int> calls{0};
-    FrameSourceCallbacks callbacks;
-    callbacks.onFrame = [&](Frame) { ++calls; };
-    callbacks.onError = [&](const QString&) { ++calls; };
-    {
-        QtCameraSource source(QCameraDevice(), [] { return 0.0; });
-        const Status started = source.start(callbacks);
-        EXPECT_FALSE(started);
-        EXPECT_FALSE(started.error().isEmpty());
-        source.stop();
-    }
-    test::waitUntil([] { return false; }, 100);
-    EXPECT_EQ(calls, 0);
 }

@@ -1,5 +1,4 @@
 #include "SchedulerHarness.h"
-#include "core/scheduling/CountdownText.h"
 #include "core/storage/MemoryKeyValueStore.h"
 
 #include <gtest/gtest.h>
@@ -8,23 +7,6 @@
 using namespace qv;
 using qv::test::berlin;
 using qv::test::SchedulerHarness;
-
-TEST(CountdownText, RoundsUpAndSwitchesToHoursAtOneHour) {
-    const std::pair<double, const char*> cases[] = {
-        {59.2, "01:00"},
-        {3599.5, "1:00:00"},
-        {0, "00:00"},
-        {-5, "00:00"},
-        {0.001, "00:01"},
-        {3000, "50:00"},
-        {86399, "23:59:59"},
-        {90061, "25:01:01"},
-        {std::numeric_limits<double>::quiet_NaN(), "00:00"},
-    };
-    for (const auto& [seconds, text] : cases) {
-        EXPECT_EQ(countdownText(seconds), text) << seconds;
-    }
-}
 
 TEST(SchedulerTexts, CountdownsMeasureRealTimeAcrossDaylightSavingChanges) {
     for (const char* start : {"2026-03-29 01:40", "2026-10-25 02:40"}) {

@@ -1,0 +1,71 @@
+#include "core/storage/SettingsFileStore.h"
+
+#include "support/TestSupport.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+TEST(SettingsFileStore, ValuesSurviveAFreshStoreOnTheSameFile) {
+    qv::test::TemporaryHome home;
+    const QString path = home.filePath("restart.conf");
+    const QDateTime date = QDateTime::fromMSecsSinceEpoch(1'790'000'000'456, Qt::UTC);
+    {
+        qv::SettingsFileStore store(path);
+        store.setInteger("r.int", 42);
+        store.setBoolean("r.bool", false);
+        store.setDate("r.date", date);
+        store.setText("r.text", "a/b\\c");
+        store.setText("r/slash", "kept flat");
+    }
+    qv::SettingsFileStore store(path);
+    EXPECT_EQ(store.integer("r.int"), 42);
+    EXPECT_EQ(store.boolean("r.bool"), false);
+    EXPECT_EQ(store.date("r.date"), date);
+    EXPECT_EQ(store.text("r.text"), "a/b\\c");
+    EXPECT_EQ(store.text("r/slash"), "kept flat");
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    EXPECT_TRUE(content.contains("r.date=2026-09-21T14:13:20.456Z")) << content.toStdString();
+}
+
+TEST(SettingsFileStore, HandEditedGarbageReadsAsAbsent) {
+    qv::test::TemporaryHome home;
+    const QString path = home.filePath("garbage.conf");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[General]\ng.int=12abc\ng.list=a, b\ng.date=yesterday\ng.bool=maybe\n"
+               "g.ok=  17 \n");
+    file.close();
+    qv::SettingsFileStore store(path);
+    EXPECT_FALSE(store.integer("g.int"));
+    EXPECT_FALSE(store.integer("g.list"));
+    EXPECT_FALSE(store.date("g.date"));
+    EXPECT_FALSE(store.boolean("g.bool"));
+    EXPECT_EQ(store.integer("g.ok"), 17);
+}
+
+TEST(SettingsFileStore, UnwritableFileKeepsValuesInMemoryAndSaysSo) {
+    qv::test::TemporaryHome home;
+    // A plain file where the folder should be: not even root can create the settings file.
+    QFile blocker(home.filePath("not-a-folder"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    qv::SettingsFileStore store(home.filePath("not-a-folder/settings.conf"));
+    store.setInteger("u.int", 5);
+    EXPECT_EQ(store.integer("u.int"), 5);
+    EXPECT_FALSE(store.isPersistent());
+}
+
+TEST(SettingsFileStore, TwoStoresOnOneFileSeeEachOthersWritesAtOnce) {
+    qv::test::TemporaryHome home;
+    const QString path = home.filePath("shared.conf");
+    qv::SettingsFileStore writer(path);
+    qv::SettingsFileStore reader(path);
+    EXPECT_FALSE(reader.integer("s.int"));
+    writer.setInteger("s.int", 3);
+    EXPECT_EQ(reader.integer("s.int"), 3);
+    writer.remove("s.int");
+    EXPECT_FALSE(reader.integer("s.int"));
+}
