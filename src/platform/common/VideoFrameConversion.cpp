@@ -45,14 +45,14 @@ std::optional<PixelLayout> layoutOf(QVideoFrameFormat::PixelFormat format) {
 }
 
 Result<Image> throughQt(const QVideoFrame& frame) {
-    const QImage image = frame.toImage();
+    Image image = imageFromQImage(frame.toImage());
     if (image.isNull()) {
         return Failure{
             QStringLiteral("The camera delivers pictures in a format this program cannot read "
                            "(%1).")
                 .arg(QVideoFrameFormat::pixelFormatToString(frame.pixelFormat()))};
     }
-    return imageFromQImage(image);
+    return image;
 }
 
 } // namespace
