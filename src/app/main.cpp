@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/QuitOnSignals.h"
 #include "core/scheduling/BreakScheduler.h"
 #include "core/services/BuildInfo.h"
 #include "core/settings/SettingsStore.h"
@@ -8,7 +9,6 @@
 
 #include <QCoreApplication>
 #include <QTextStream>
-#include <csignal>
 
 namespace {
 
@@ -99,6 +99,7 @@ int main(int argc, char* argv[]) {
         out << "Break due\n";
         out.flush();
     };
+    qv::QuitOnSignals quitOnSignals;
     QObject::connect(&app, &QCoreApplication::aboutToQuit, [&] { scheduler.cancelTimer(); });
     scheduler.start();
     return QCoreApplication::exec();

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+namespace qv {
+
+// Turns SIGTERM and SIGINT into an orderly quit of the event loop, so the break screen goes
+// away and nothing is left half-written when the session ends or the user presses Ctrl+C.
+class QuitOnSignals : public QObject {
+    Q_OBJECT
+
+public:
+    explicit QuitOnSignals(QObject* parent = nullptr);
+    ~QuitOnSignals() override;
+
+    bool isInstalled() const { return notifier_ != nullptr; }
+
+private:
+    void drain();
+
+    QSocketNotifier* notifier_ = nullptr;
+};
+
+} // namespace qv
