@@ -10,6 +10,7 @@
 #include "core/time/EventLoopTimeSource.h"
 #include "platform/common/StillImageSource.h"
 #include "platform/common/VideoFileSource.h"
+#include "pose/Letterbox.h"
 #include "pose/MoveNetPoseDetector.h"
 
 #include <QCoreApplication>
@@ -71,38 +72,91 @@ std::vector<Image> decodedFrames(const char* name, std::size_t count) {
     return frames;
 }
 
-// The picture as a webcam would deliver it: packed YUYV, limited-range BT.601.
+// The picture as a webcam would deliver it: limited-range BT.601.
+struct Yuv {
+    std::uint8_t y, u, v;
+};
+Yuv yuvOf(const std::uint8_t* c) {
+    return {static_cast<std::uint8_t>(16 + (66 * c[0] + 129 * c[1] + 25 * c[2]) / 256),
+            static_cast<std::uint8_t>(128 + (-38 * c[0] - 74 * c[1] + 112 * c[2]) / 256),
+            static_cast<std::uint8_t>(128 + (112 * c[0] - 94 * c[1] - 18 * c[2]) / 256)};
+}
+
+// Packed 4:2:2 (what a webcam sends uncompressed), chroma from the left pixel of each pair.
 std::vector<std::uint8_t> toYuyv(const Image& image) {
     std::vector<std::uint8_t> out;
-    const int width = image.width() & ~1;
     for (int y = 0; y < image.height(); ++y) {
         const std::uint8_t* p = image.row(y);
-        for (int x = 0; x < width; x += 2, p += 6) {
-            auto luma = [](const std::uint8_t* c) {
-                return static_cast<std::uint8_t>(16 + (66 * c[0] + 129 * c[1] + 25 * c[2]) / 256);
-            };
-            const int u = 128 + (-38 * p[0] - 74 * p[1] + 112 * p[2]) / 256;
-            const int v = 128 + (112 * p[0] - 94 * p[1] - 18 * p[2]) / 256;
-            out.insert(out.end(), {luma(p), static_cast<std::uint8_t>(u), luma(p + 3),
-                                   static_cast<std::uint8_t>(v)});
+        for (int x = 0; x + 1 < image.width(); x += 2, p += 6) {
+            const Yuv a = yuvOf(p);
+            out.insert(out.end(), {a.y, a.u, yuvOf(p + 3).y, a.v});
         }
     }
     return out;
 }
 
-struct CameraFrames {
-    std::vector<std::vector<std::uint8_t>> yuyv;
-    int width = 0;
-    int height = 0;
+// Planar 4:2:0 (what a decoded MJPEG or H.264 frame is), chroma from each block's top left.
+std::vector<std::uint8_t> toI420(const Image& image) {
+    const int w = image.width();
+    const int h = image.height();
+    std::vector<std::uint8_t> out(static_cast<std::size_t>(w * h + 2 * (w / 2) * (h / 2)));
+    std::uint8_t* u = out.data() + w * h;
+    std::uint8_t* v = u + (w / 2) * (h / 2);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const Yuv c = yuvOf(image.row(y) + x * 3);
+            out[static_cast<std::size_t>(y * w + x)] = c.y;
+            if (x % 2 == 0 && y % 2 == 0 && x / 2 < w / 2 && y / 2 < h / 2) {
+                u[(y / 2) * (w / 2) + x / 2] = c.u;
+                v[(y / 2) * (w / 2) + x / 2] = c.v;
+            }
+        }
+    }
+    return out;
+}
 
-    PixelBuffer buffer(std::size_t i) const {
+Image scaledTo(const Image& image, int width, int height) {
+    QImage in(reinterpret_cast<const uchar*>(image.rgb().constData()), image.width(),
+              image.height(), image.width() * 3, QImage::Format_RGB888);
+    const QImage out = in.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                           .convertToFormat(QImage::Format_RGB888);
+    Image result(width, height);
+    for (int y = 0; y < height; ++y) {
+        std::memcpy(result.row(y), out.constScanLine(y), static_cast<std::size_t>(width) * 3);
+    }
+    return result;
+}
+
+// Frames of a clip as a 1280×720 webcam would deliver them.
+struct CameraFrames {
+    static constexpr int width = 1280;
+    static constexpr int height = 720;
+    std::vector<Image> rgb;
+    std::vector<std::vector<std::uint8_t>> yuyv;
+    std::vector<std::vector<std::uint8_t>> i420;
+
+    PixelBuffer buffer(std::size_t i) const { return yuyvBuffer(i); }
+
+    PixelBuffer yuyvBuffer(std::size_t i) const {
         PixelBuffer b;
         b.layout = PixelLayout::yuyv;
         b.width = width;
         b.height = height;
         const auto& bytes = yuyv[i % yuyv.size()];
-        b.planes[0] = {bytes.data(), static_cast<qsizetype>(width) * 2,
-                       static_cast<qsizetype>(bytes.size())};
+        b.planes[0] = {bytes.data(), width * 2, static_cast<qsizetype>(bytes.size())};
+        return b;
+    }
+
+    PixelBuffer i420Buffer(std::size_t i) const {
+        PixelBuffer b;
+        b.layout = PixelLayout::i420;
+        b.width = width;
+        b.height = height;
+        const std::uint8_t* y = i420[i % i420.size()].data();
+        const qsizetype chroma = (width / 2) * (height / 2);
+        b.planes[0] = {y, width, width * height};
+        b.planes[1] = {y + width * height, width / 2, chroma};
+        b.planes[2] = {y + width * height + chroma, width / 2, chroma};
         return b;
     }
 };
@@ -111,9 +165,9 @@ const CameraFrames& cameraFrames() {
     static const CameraFrames frames = [] {
         CameraFrames out;
         for (const Image& image : decodedFrames("squat-side-3.mp4", 90)) {
-            out.yuyv.push_back(toYuyv(image));
-            out.width = image.width() & ~1;
-            out.height = image.height();
+            out.rgb.push_back(scaledTo(image, CameraFrames::width, CameraFrames::height));
+            out.yuyv.push_back(toYuyv(out.rgb.back()));
+            out.i420.push_back(toI420(out.rgb.back()));
         }
         return out;
     }();
@@ -156,25 +210,91 @@ BENCHMARK(BM_AnalysedFrameEndToEnd)
     ->Repetitions(1)
     ->Iterations(200);
 
-void BM_ConvertYuyvFrame(benchmark::State& state) {
+void BM_Convert720pFrame(benchmark::State& state) {
     const CameraFrames& frames = cameraFrames();
     if (frames.yuyv.empty()) {
         return reportMissing(state);
     }
+    const bool isI420 = state.range(0) == 1;
     std::size_t i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(convertToRgb(frames.buffer(i++)));
+        benchmark::DoNotOptimize(
+            convertToRgb(isI420 ? frames.i420Buffer(i) : frames.yuyvBuffer(i)));
+        ++i;
+    }
+    state.SetLabel(isI420 ? "I420" : "YUYV");
+}
+BENCHMARK(BM_Convert720pFrame)->ArgName("i420")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_Mirror720pFrame(benchmark::State& state) {
+    Image image(1280, 720);
+    for (auto _ : state) {
+        mirrorHorizontally(image);
+        benchmark::DoNotOptimize(image);
     }
 }
-BENCHMARK(BM_ConvertYuyvFrame)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Mirror720pFrame)->Unit(benchmark::kMillisecond);
+
+// The preview of one frame with its longer side at most the argument: 960 is what every
+// frame got before previews were sized to the view, 480 is a camera card on a common screen.
+void BM_PreviewOf720pFrame(benchmark::State& state) {
+    const CameraFrames& frames = cameraFrames();
+    if (frames.rgb.empty()) {
+        return reportMissing(state);
+    }
+    const int side = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(scaledToFit(frames.rgb.front(), side));
+    }
+}
+BENCHMARK(BM_PreviewOf720pFrame)
+    ->ArgName("side")
+    ->Arg(960)
+    ->Arg(480)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_PreviewOfFullHdFrame(benchmark::State& state) {
     Image image(1920, 1080);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(scaledToFit(image, FrameAnalysis::maximumPreviewSide));
+        benchmark::DoNotOptimize(scaledToFit(image, 960));
     }
 }
 BENCHMARK(BM_PreviewOfFullHdFrame)->Unit(benchmark::kMillisecond);
+
+void BM_LetterboxOf720pFrame(benchmark::State& state) {
+    const CameraFrames& frames = cameraFrames();
+    if (frames.rgb.empty()) {
+        return reportMissing(state);
+    }
+    const PoseEngineSettings settings;
+    const pose::Letterbox box =
+        pose::fitLetterbox(CameraFrames::width, CameraFrames::height, settings.inputSize);
+    std::vector<float> input(static_cast<std::size_t>(box.side * box.side * 3));
+    for (auto _ : state) {
+        pose::fillLetterbox(frames.rgb.front(), box, input.data());
+        benchmark::DoNotOptimize(input.data());
+    }
+}
+BENCHMARK(BM_LetterboxOf720pFrame)->Unit(benchmark::kMillisecond);
+
+// The model alone on one letterboxed frame, with the camera run's one thread.
+void BM_Inference(benchmark::State& state) {
+    const CameraFrames& frames = cameraFrames();
+    PoseEngineSettings settings;
+    settings.threadCount = 1;
+    auto detector = MoveNetPoseDetector::load(settings);
+    if (frames.rgb.empty() || !detector) {
+        return reportMissing(state);
+    }
+    const pose::Letterbox box =
+        pose::fitLetterbox(CameraFrames::width, CameraFrames::height, settings.inputSize);
+    std::vector<float> input(static_cast<std::size_t>(box.side * box.side * 3));
+    pose::fillLetterbox(frames.rgb.front(), box, input.data());
+    for (auto _ : state) {
+        benchmark::DoNotOptimize((*detector)->infer(input.data()));
+    }
+}
+BENCHMARK(BM_Inference)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 long residentKilobytes() {
     QFile status(QStringLiteral("/proc/self/status"));
