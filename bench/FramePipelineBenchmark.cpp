@@ -174,6 +174,9 @@ const CameraFrames& cameraFrames() {
     return frames;
 }
 
+// The longer side of the camera card's preview on a common screen.
+constexpr int cardPreviewSide = 480;
+
 void reportMissing(benchmark::State& state) {
     state.SkipWithError("clips or pose model not found");
 }
@@ -192,8 +195,9 @@ void BM_AnalysedFrameEndToEnd(benchmark::State& state) {
     std::size_t i = 0;
     for (auto _ : state) {
         Result<Image> picture = convertToRgb(frames.buffer(i));
-        AnalysedFrame analysed = FrameAnalysis::analyse(
-            std::move(*picture), true, static_cast<double>(i) / 15, **detector, tracker);
+        AnalysedFrame analysed =
+            FrameAnalysis::analyse(std::move(*picture), true, static_cast<double>(i) / 15,
+                                   cardPreviewSide, **detector, tracker);
         benchmark::DoNotOptimize(analysed);
         ++i;
     }

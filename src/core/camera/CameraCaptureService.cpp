@@ -5,6 +5,7 @@
 #include "core/camera/SerialQueue.h"
 #include "core/verification/SubjectTracker.h"
 
+#include <algorithm>
 #include <atomic>
 #include <mutex>
 
@@ -41,6 +42,7 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
     std::optional<double> lastProcessed;
     std::shared_ptr<void> devicesWatch;
     bool hasReportedUnreadableFrame = false;
+    std::atomic<int> previewSide{0}; // set from any thread
 
     // The newest frame from the source not yet taken by the queue: a frame that arrives
     // while an older one waits replaces it, as a camera drops late frames.
@@ -266,7 +268,7 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
         lastProcessed = frame.capturedAt;
         AnalysedFrame analysed =
             FrameAnalysis::analyse(std::move(*picture), activeDevice->isBuiltIn, frame.capturedAt,
-                                   *detector, subjectTracker, observer);
+                                   previewSide, *detector, subjectTracker, observer);
         handOver({std::move(analysed), std::move(frame.hold)});
     }
 
@@ -378,6 +380,10 @@ void CameraCaptureService::stop() {
         core_->frameDeliveryScheduled = false;
     }
     core_->onQueue(&Core::stopSequence);
+}
+
+void CameraCaptureService::setPreviewSize(int longerSide) {
+    core_->previewSide = std::max(0, longerSide);
 }
 
 bool CameraCaptureService::isBusy() const {

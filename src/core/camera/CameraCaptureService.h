@@ -60,6 +60,13 @@ public:
     // background. A handler call already on its way to the main thread may still arrive.
     void stop();
 
+    // The longer side, in pixels, of the preview a view shows of the camera; 0 (the start
+    // value) while none is shown. Previews are made only while this is above 0, at most
+    // this large (never larger than the camera's picture) and at most once per analysed
+    // frame; with 0 the frame handler gets a null image. Any thread; applies from the next
+    // analysed frame.
+    void setPreviewSize(int longerSide);
+
     // Another process held the camera when last looked at.
     bool isBusy() const;
     State state() const;

@@ -95,6 +95,12 @@ void CameraExerciseProvider::startCamera() {
     startWatchdog(generation);
 }
 
+void CameraExerciseProvider::setPreviewSize(int longerSide) {
+    if (capture_) {
+        capture_->setPreviewSize(longerSide);
+    }
+}
+
 void CameraExerciseProvider::installHandlers(int generation) {
     // Every handler runs on the main thread and acts only for the run it was made for.
     auto guarded = [this, alive = std::weak_ptr<int>(lifetime_), generation](auto action) {

@@ -39,6 +39,12 @@ public:
     void start() override;
     void stop() override;
 
+    // The longer side, in pixels, of the camera preview a view shows; 0 (the start value)
+    // while it shows none. Progress values carry a preview only while this is above 0, so a
+    // break whose view hides the camera spends nothing on previews. See
+    // CameraCaptureService::setPreviewSize.
+    void setPreviewSize(int longerSide);
+
     Lifecycle lifecycle() const { return lifecycle_; }
     int generation() const { return generation_; }
     bool isExerciseArmed() const { return isExerciseArmed_; }

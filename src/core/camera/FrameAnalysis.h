@@ -11,23 +11,18 @@ namespace qv {
 
 struct AnalysedFrame {
     PoseSnapshot pose;
-    Image preview;
+    Image preview; // null when no preview was asked for
 };
 
 // The work done on one analysed camera picture: optional mirroring (so a front camera
 // behaves like a mirror), pose detection, the choice of the person to follow, and a preview
-// whose longer side is at most maximumPreviewSide.
+// whose longer side is at most previewSide (none when previewSide is 0).
 struct FrameAnalysis {
-    static constexpr int maximumPreviewSide = 960;
-
     using Observer = std::function<void(double capturedAt, const DetectedPeople&)>;
 
-    static AnalysedFrame analyse(Image picture, bool isMirrored, double capturedAt,
+    static AnalysedFrame analyse(Image picture, bool isMirrored, double capturedAt, int previewSide,
                                  PoseDetector& detector, SubjectTracker& tracker,
                                  const Observer& observer = {});
 };
-
-// The picture flipped left to right.
-void mirrorHorizontally(Image& image);
 
 } // namespace qv

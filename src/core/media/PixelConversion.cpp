@@ -1,6 +1,9 @@
 #include "core/media/PixelConversion.h"
 
-#include <algorithm>
+#include <libyuv/convert_argb.h>
+#include <libyuv/convert_from_argb.h>
+#include <libyuv/planar_functions.h>
+#include <vector>
 
 namespace qv {
 
@@ -9,121 +12,29 @@ namespace {
 // Larger frames than this are not a camera's; refusing them keeps size arithmetic in range.
 constexpr int maximumSide = 16384;
 
-struct Coefficients {
-    int luma;   // per unit of luma above black
-    int vToRed; // per unit of V
-    int uToGreen;
-    int vToGreen;
-    int uToBlue;
-    int black; // luma value of black
-};
-
-// Fixed point with eight fractional bits.
-Coefficients coefficientsFor(YuvMatrix matrix, YuvRange range) {
-    if (range == YuvRange::limited) {
-        return matrix == YuvMatrix::bt601 ? Coefficients{298, 409, 100, 208, 516, 16}
-                                          : Coefficients{298, 459, 55, 136, 541, 16};
-    }
-    return matrix == YuvMatrix::bt601 ? Coefficients{256, 359, 88, 183, 454, 0}
-                                      : Coefficients{256, 403, 48, 120, 475, 0};
-}
-
-std::uint8_t clampByte(int value) {
-    return static_cast<std::uint8_t>(std::clamp(value, 0, 255));
-}
-
 qsizetype halfUp(int value) {
     return (static_cast<qsizetype>(value) + 1) / 2;
 }
 
-// The pointers of one output row into the planes, and how far each advances per pixel
-// (luma) or per pair of pixels (chroma).
-struct YuvRow {
-    const std::uint8_t* y;
-    const std::uint8_t* u;
-    const std::uint8_t* v;
-    int yStep;
-    int chromaStep;
-};
-
-void convertYuvRow(const YuvRow& in, int width, const Coefficients& k, std::uint8_t* out) {
-    for (int x = 0; x < width; ++x) {
-        const int c = (in.y[x * in.yStep] - k.black) * k.luma;
-        const int d = in.u[(x / 2) * in.chromaStep] - 128;
-        const int e = in.v[(x / 2) * in.chromaStep] - 128;
-        out[0] = clampByte((c + k.vToRed * e + 128) >> 8);
-        out[1] = clampByte((c - k.uToGreen * d - k.vToGreen * e + 128) >> 8);
-        out[2] = clampByte((c + k.uToBlue * d + 128) >> 8);
-        out += 3;
+// libyuv's "RGB24" is blue first in memory; the core's RGB is its "RAW". Its converters to
+// RAW are the ones to RGB24 with U and V swapped and the matrix mirrored to match (the
+// "Yvu" constants), which is how libyuv builds its own I420ToRAW.
+const libyuv::YuvConstants* swappedConstants(YuvMatrix matrix, YuvRange range) {
+    if (range == YuvRange::limited) {
+        return matrix == YuvMatrix::bt601 ? &libyuv::kYvuI601Constants : &libyuv::kYvuH709Constants;
     }
+    return matrix == YuvMatrix::bt601 ? &libyuv::kYvuJPEGConstants : &libyuv::kYvuF709Constants;
 }
 
-const std::uint8_t* rowOf(const PixelPlane& plane, qsizetype y) {
-    return plane.data + y * plane.bytesPerLine;
-}
-
-YuvRow yuvRow(const PixelBuffer& b, int y) {
-    const auto& p = b.planes;
-    switch (b.layout) {
-    case PixelLayout::yuyv: {
-        const auto* row = rowOf(p[0], y);
-        return {row, row + 1, row + 3, 2, 4};
-    }
-    case PixelLayout::uyvy: {
-        const auto* row = rowOf(p[0], y);
-        return {row + 1, row, row + 2, 2, 4};
-    }
-    case PixelLayout::nv12:
-        return {rowOf(p[0], y), rowOf(p[1], y / 2), rowOf(p[1], y / 2) + 1, 1, 2};
-    case PixelLayout::nv21:
-        return {rowOf(p[0], y), rowOf(p[1], y / 2) + 1, rowOf(p[1], y / 2), 1, 2};
-    case PixelLayout::i420:
-        return {rowOf(p[0], y), rowOf(p[1], y / 2), rowOf(p[2], y / 2), 1, 1};
-    case PixelLayout::yv12:
-        return {rowOf(p[0], y), rowOf(p[2], y / 2), rowOf(p[1], y / 2), 1, 1};
-    default:
-        return {};
-    }
-}
-
-// Offsets of red, green and blue within one pixel of the RGB-like layouts.
-struct RgbOrder {
-    int bytes;
-    int red;
-    int green;
-    int blue;
-};
-
-RgbOrder rgbOrder(PixelLayout layout) {
+int bytesPerPixel(PixelLayout layout) {
     switch (layout) {
     case PixelLayout::rgb24:
-        return {3, 0, 1, 2};
     case PixelLayout::bgr24:
-        return {3, 2, 1, 0};
-    case PixelLayout::rgbx32:
-        return {4, 0, 1, 2};
-    case PixelLayout::bgrx32:
-        return {4, 2, 1, 0};
-    case PixelLayout::xrgb32:
-        return {4, 1, 2, 3};
-    case PixelLayout::xbgr32:
-        return {4, 3, 2, 1};
+        return 3;
+    case PixelLayout::grey8:
+        return 1;
     default:
-        return {1, 0, 0, 0}; // grey: one byte for all three
-    }
-}
-
-bool isYuv(PixelLayout layout) {
-    switch (layout) {
-    case PixelLayout::yuyv:
-    case PixelLayout::uyvy:
-    case PixelLayout::nv12:
-    case PixelLayout::nv21:
-    case PixelLayout::i420:
-    case PixelLayout::yv12:
-        return true;
-    default:
-        return false;
+        return 4;
     }
 }
 
@@ -146,8 +57,10 @@ PlaneNeed planeNeed(const PixelBuffer& b, int plane) {
     case PixelLayout::i420:
     case PixelLayout::yv12:
         return plane == 0 ? PlaneNeed{w, h} : PlaneNeed{halfUp(b.width), halfUp(b.height)};
+    case PixelLayout::i422:
+        return plane == 0 ? PlaneNeed{w, h} : PlaneNeed{halfUp(b.width), h};
     default:
-        return {w * rgbOrder(b.layout).bytes, h};
+        return {w * bytesPerPixel(b.layout), h};
     }
 }
 
@@ -167,6 +80,95 @@ QString checkPlanes(const PixelBuffer& b) {
     return {};
 }
 
+using ToArgb = int (*)(const std::uint8_t*, int, std::uint8_t*, int, int, int);
+
+// Layouts libyuv reads only into its ARGB go there a row at a time, so the intermediate
+// stays in the cache.
+void throughArgb(ToArgb toArgb, const PixelPlane& in, int width, int height, Image& out) {
+    std::vector<std::uint8_t> argb(static_cast<std::size_t>(width) * 4);
+    for (int y = 0; y < height; ++y) {
+        toArgb(in.data + y * in.bytesPerLine, static_cast<int>(in.bytesPerLine), argb.data(),
+               width * 4, width, 1);
+        libyuv::ARGBToRAW(argb.data(), width * 4, out.row(y), width * 3, width, 1);
+    }
+}
+
+using PackedToPlanar = int (*)(const std::uint8_t*, int, std::uint8_t*, int, std::uint8_t*, int,
+                               std::uint8_t*, int, int, int);
+
+// Packed 4:2:2 is split into planes a row at a time; the planar converter takes any matrix.
+void throughI422(PackedToPlanar split, const PixelBuffer& b, Image& out) {
+    const int chromaWidth = static_cast<int>(halfUp(b.width));
+    std::vector<std::uint8_t> row(static_cast<std::size_t>(b.width + 2 * chromaWidth));
+    std::uint8_t* y = row.data();
+    std::uint8_t* u = y + b.width;
+    std::uint8_t* v = u + chromaWidth;
+    const libyuv::YuvConstants* k = swappedConstants(b.matrix, b.range);
+    const PixelPlane& in = b.planes[0];
+    for (int line = 0; line < b.height; ++line) {
+        split(in.data + line * in.bytesPerLine, static_cast<int>(in.bytesPerLine), y, b.width, u,
+              chromaWidth, v, chromaWidth, b.width, 1);
+        libyuv::I422ToRGB24Matrix(y, b.width, v, chromaWidth, u, chromaWidth, out.row(line),
+                                  b.width * 3, k, b.width, 1);
+    }
+}
+
+int stride(const PixelPlane& plane) {
+    return static_cast<int>(plane.bytesPerLine);
+}
+
+void convertPixels(const PixelBuffer& b, Image& out) {
+    const auto& p = b.planes;
+    const int w = b.width;
+    const int h = b.height;
+    std::uint8_t* dst = out.row(0);
+    const int dstStride = w * 3;
+    const libyuv::YuvConstants* k = swappedConstants(b.matrix, b.range);
+    switch (b.layout) {
+    case PixelLayout::rgb24:
+        libyuv::CopyPlane(p[0].data, stride(p[0]), dst, dstStride, w * 3, h);
+        return;
+    case PixelLayout::bgr24: // swapping red and blue is its own inverse
+        libyuv::RAWToRGB24(p[0].data, stride(p[0]), dst, dstStride, w, h);
+        return;
+    case PixelLayout::bgrx32:
+        libyuv::ARGBToRAW(p[0].data, stride(p[0]), dst, dstStride, w, h);
+        return;
+    case PixelLayout::rgbx32:
+        return throughArgb(libyuv::ABGRToARGB, p[0], w, h, out);
+    case PixelLayout::xrgb32:
+        return throughArgb(libyuv::BGRAToARGB, p[0], w, h, out);
+    case PixelLayout::xbgr32:
+        return throughArgb(libyuv::RGBAToARGB, p[0], w, h, out);
+    case PixelLayout::grey8:
+        return throughArgb(libyuv::J400ToARGB, p[0], w, h, out);
+    case PixelLayout::yuyv:
+        return throughI422(libyuv::YUY2ToI422, b, out);
+    case PixelLayout::uyvy:
+        return throughI422(libyuv::UYVYToI422, b, out);
+    case PixelLayout::nv12:
+        libyuv::NV21ToRGB24Matrix(p[0].data, stride(p[0]), p[1].data, stride(p[1]), dst, dstStride,
+                                  k, w, h);
+        return;
+    case PixelLayout::nv21:
+        libyuv::NV12ToRGB24Matrix(p[0].data, stride(p[0]), p[1].data, stride(p[1]), dst, dstStride,
+                                  k, w, h);
+        return;
+    case PixelLayout::i420:
+        libyuv::I420ToRGB24Matrix(p[0].data, stride(p[0]), p[2].data, stride(p[2]), p[1].data,
+                                  stride(p[1]), dst, dstStride, k, w, h);
+        return;
+    case PixelLayout::yv12:
+        libyuv::I420ToRGB24Matrix(p[0].data, stride(p[0]), p[1].data, stride(p[1]), p[2].data,
+                                  stride(p[2]), dst, dstStride, k, w, h);
+        return;
+    case PixelLayout::i422:
+        libyuv::I422ToRGB24Matrix(p[0].data, stride(p[0]), p[2].data, stride(p[2]), p[1].data,
+                                  stride(p[1]), dst, dstStride, k, w, h);
+        return;
+    }
+}
+
 } // namespace
 
 int planeCount(PixelLayout layout) {
@@ -176,6 +178,7 @@ int planeCount(PixelLayout layout) {
         return 2;
     case PixelLayout::i420:
     case PixelLayout::yv12:
+    case PixelLayout::i422:
         return 3;
     default:
         return 1;
@@ -183,9 +186,9 @@ int planeCount(PixelLayout layout) {
 }
 
 QString layoutName(PixelLayout layout) {
-    static const std::array<const char*, 13> names = {"RGB",  "BGR",  "RGBx", "BGRx", "xRGB",
+    static const std::array<const char*, 14> names = {"RGB",  "BGR",  "RGBx", "BGRx", "xRGB",
                                                       "xBGR", "grey", "YUYV", "UYVY", "NV12",
-                                                      "NV21", "I420", "YV12"};
+                                                      "NV21", "I420", "YV12", "I422"};
     return QString::fromLatin1(names.at(static_cast<std::size_t>(layout)));
 }
 
@@ -202,23 +205,7 @@ Result<Image> convertToRgb(const PixelBuffer& buffer) {
         return Failure{problem};
     }
     Image image(buffer.width, buffer.height);
-    if (isYuv(buffer.layout)) {
-        const Coefficients k = coefficientsFor(buffer.matrix, buffer.range);
-        for (int y = 0; y < buffer.height; ++y) {
-            convertYuvRow(yuvRow(buffer, y), buffer.width, k, image.row(y));
-        }
-        return image;
-    }
-    const RgbOrder order = rgbOrder(buffer.layout);
-    for (int y = 0; y < buffer.height; ++y) {
-        const std::uint8_t* in = rowOf(buffer.planes[0], y);
-        std::uint8_t* out = image.row(y);
-        for (int x = 0; x < buffer.width; ++x, in += order.bytes, out += 3) {
-            out[0] = in[order.red];
-            out[1] = in[order.green];
-            out[2] = in[order.blue];
-        }
-    }
+    convertPixels(buffer, image);
     return image;
 }
 

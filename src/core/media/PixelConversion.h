@@ -25,6 +25,7 @@ enum class PixelLayout {
     nv21, // Y plane, then interleaved V U at half size
     i420, // Y, U, V planes, chroma at half size
     yv12, // Y, V, U planes, chroma at half size
+    i422, // Y, U, V planes, chroma at half width (what most MJPEG webcams decode to)
 };
 
 // How luma and chroma map to RGB, for the YUV layouts.
@@ -50,8 +51,8 @@ struct PixelBuffer {
 int planeCount(PixelLayout layout);
 QString layoutName(PixelLayout layout);
 
-// Converts to packed RGB. Every read is checked against the planes' sizes, so a short or
-// inconsistent buffer fails instead of reading past its end.
+// Converts to packed RGB (with libyuv's SIMD converters). Every plane is checked against its
+// size first, so a short or inconsistent buffer fails instead of reading past its end.
 Result<Image> convertToRgb(const PixelBuffer& buffer);
 
 } // namespace qv

@@ -142,6 +142,7 @@ TEST(CameraCaptureService, AnalysesAtMostFifteenFramesASecondToleratingTimestamp
 TEST(CameraCaptureService, ABusyMainThreadGetsOnlyTheNewestFrameOnce) {
     Fixture f;
     f.cameras.setDevices({external});
+    f.service->setPreviewSize(100); // the preview shows which frame came
     ASSERT_TRUE(f.startAndWaitRunning());
     for (int i = 0; i < 10; ++i) {
         const std::size_t before = Fixture::analysedCount();
@@ -180,19 +181,35 @@ TEST(CameraCaptureService, StopWithADeliveryQueuedDeliversNothing) {
     EXPECT_EQ(f.cameras.runningCount(), 0);
 }
 
-TEST(CameraCaptureService, PreviewsFitInNineHundredSixtyPixelsAndBuiltInCamerasAreMirrored) {
+TEST(CameraCaptureService, PreviewsComeOnlyAtTheSizeAViewAsksForAndBuiltInCamerasAreMirrored) {
     Fixture f;
     f.cameras.setDevices({builtIn});
     ASSERT_TRUE(f.startAndWaitRunning());
-    f.push(200, 1.0, 1920, 1080);
-    ASSERT_TRUE(waitUntil([&] { return f.seen.frames.size() == 1; }));
-    const Image& preview = f.seen.frames[0].second;
-    EXPECT_EQ(preview.width(), 960);
-    EXPECT_EQ(preview.height(), 540);
+    struct Step {
+        int requested; // -1: leave the start value
+        int width, height;
+    };
+    // A view showing no camera costs no preview; one that shows it gets its size, never
+    // more than the camera's picture.
+    const Step steps[] = {{-1, 0, 0}, {480, 480, 270}, {4000, 1920, 1080}, {0, 0, 0}};
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        if (steps[i].requested >= 0) {
+            f.service->setPreviewSize(steps[i].requested);
+        }
+        f.push(200, 1.0 + static_cast<double>(i), 1920, 1080);
+        ASSERT_TRUE(waitUntil([&] { return f.seen.frames.size() == i + 1; }));
+        const Image& preview = f.seen.frames[i].second;
+        EXPECT_EQ(preview.isNull(), steps[i].width == 0) << i;
+        EXPECT_EQ(preview.width(), steps[i].width) << i;
+        EXPECT_EQ(preview.height(), steps[i].height) << i;
+    }
     // The tagged top-left pixel was analysed, and shown, at the top right.
     const Image detected = ScriptedPoseDetector::seen().at(0);
     EXPECT_EQ(detected.row(0)[0], 0);
     EXPECT_EQ(detected.row(0)[(1920 - 1) * 3], 200);
+    const Image& fullPreview = f.seen.frames[2].second;
+    EXPECT_EQ(fullPreview.row(0)[0], 0);
+    EXPECT_EQ(fullPreview.row(0)[(1920 - 1) * 3], 200);
 }
 
 TEST(CameraCaptureService, CamerasThatCannotStartSayWhyAndBusyOnesSaySo) {

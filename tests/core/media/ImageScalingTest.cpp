@@ -45,3 +45,27 @@ TEST(ImageScaling, EachPixelIsTheMeanOfTheAreaItCovers) {
         }
     }
 }
+
+TEST(ImageScaling, MirroringSwapsWholePixelsAcrossTheMiddle) {
+    for (int width : {1, 2, 3, 67}) { // 67 runs the vector loop and its tail
+        qv::Image image(width, 2);
+        for (int y = 0; y < 2; ++y) {
+            for (int x = 0; x < width; ++x) {
+                std::uint8_t* p = image.row(y) + x * 3;
+                p[0] = static_cast<std::uint8_t>(x);
+                p[1] = static_cast<std::uint8_t>(100 + y);
+                p[2] = static_cast<std::uint8_t>(255 - x);
+            }
+        }
+        qv::mirrorHorizontally(image);
+        for (int y = 0; y < 2; ++y) {
+            for (int x = 0; x < width; ++x) {
+                const std::uint8_t* p = image.row(y) + x * 3;
+                const int from = width - 1 - x;
+                ASSERT_EQ(p[0], from) << width << ": " << x << "," << y;
+                ASSERT_EQ(p[1], 100 + y) << width << ": " << x << "," << y;
+                ASSERT_EQ(p[2], 255 - from) << width << ": " << x << "," << y;
+            }
+        }
+    }
+}

@@ -1,6 +1,8 @@
 #include "core/media/PixelConversion.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 using qv::PixelLayout;
@@ -11,15 +13,19 @@ struct Rgb {
     int r, g, b;
 };
 
-// A 3×3 test picture (odd on both sides, so the last chroma sample covers one pixel). Its
-// 2×2 blocks are uniform, so subsampled chroma loses nothing and the expected result is exact
-// up to rounding.
+// Test pictures are odd on both sides, so the last chroma sample covers one pixel; the wider
+// one also runs the converters' vector loops, not only their tails. Their 2×2 blocks are
+// uniform, so subsampled chroma loses nothing and the expected result is exact up to
+// rounding.
+struct Size {
+    int width, height;
+};
+constexpr Size sizes[] = {{3, 3}, {67, 5}};
+
 Rgb pixelAt(int x, int y) {
-    static const Rgb blocks[2][2] = {{{200, 30, 40}, {20, 180, 60}},
-                                     {{30, 60, 220}, {128, 128, 128}}};
-    return blocks[y / 2][x / 2];
+    static const Rgb colours[4] = {{200, 30, 40}, {20, 180, 60}, {30, 60, 220}, {128, 128, 128}};
+    return colours[(x / 2 + y / 2 * 3) % 4];
 }
-constexpr int side = 3;
 constexpr std::uint8_t padding = 0xEE;
 
 struct Yuv {
@@ -34,43 +40,51 @@ Yuv toYuv(Rgb c) {
             round(128 + 0.439 * c.r - 0.368 * c.g - 0.071 * c.b)};
 }
 
-// Planes built byte by byte for a layout, each row followed by padding the converter must
-// skip.
+// One plane built byte by byte, each row followed by padding the converter must skip.
+struct Plane {
+    std::vector<std::uint8_t> bytes;
+    qsizetype stride = 0;
+};
+
+Plane plane(int rows, int paddingBytes, const std::function<std::vector<int>(int row)>& rowBytes) {
+    Plane out;
+    for (int y = 0; y < rows; ++y) {
+        const auto bytes = rowBytes(y);
+        out.stride = static_cast<qsizetype>(bytes.size()) + paddingBytes;
+        for (int v : bytes) {
+            out.bytes.push_back(static_cast<std::uint8_t>(v));
+        }
+        out.bytes.insert(out.bytes.end(), static_cast<std::size_t>(paddingBytes), padding);
+    }
+    return out;
+}
+
 struct Encoded {
-    std::vector<std::vector<std::uint8_t>> planes;
-    std::vector<qsizetype> strides;
+    Size size;
+    std::vector<Plane> planes;
 
     qv::PixelBuffer buffer(PixelLayout layout) const {
         qv::PixelBuffer b;
         b.layout = layout;
-        b.width = side;
-        b.height = side;
+        b.width = size.width;
+        b.height = size.height;
         for (std::size_t i = 0; i < planes.size(); ++i) {
-            b.planes[i] = {planes[i].data(), strides[i], static_cast<qsizetype>(planes[i].size())};
+            b.planes[i] = {planes[i].bytes.data(), planes[i].stride,
+                           static_cast<qsizetype>(planes[i].bytes.size())};
         }
         return b;
     }
 };
 
-std::vector<std::uint8_t> plane(int rows, qsizetype stride,
-                                const std::function<std::vector<int>(int row)>& rowBytes) {
-    std::vector<std::uint8_t> out;
-    for (int y = 0; y < rows; ++y) {
-        const auto bytes = rowBytes(y);
-        for (int v : bytes) {
-            out.push_back(static_cast<std::uint8_t>(v));
-        }
-        out.insert(out.end(), static_cast<std::size_t>(stride) - bytes.size(), padding);
-    }
-    return out;
-}
-
-Encoded encode(PixelLayout layout) {
-    const int chromaSide = (side + 1) / 2;
-    auto packedRgb = [](std::vector<int> order, int bytes) {
-        return [order, bytes](int y) {
+Encoded encode(PixelLayout layout, Size size) {
+    const int w = size.width;
+    const int h = size.height;
+    const int chromaWidth = (w + 1) / 2;
+    const int chromaHeight = (h + 1) / 2;
+    auto packedRgb = [w](std::vector<int> order, int bytes) {
+        return [w, order, bytes](int y) {
             std::vector<int> row;
-            for (int x = 0; x < side; ++x) {
+            for (int x = 0; x < w; ++x) {
                 const Rgb c = pixelAt(x, y);
                 std::vector<int> px(static_cast<std::size_t>(bytes), 0x55);
                 const int channel[3] = {c.r, c.g, c.b};
@@ -82,18 +96,19 @@ Encoded encode(PixelLayout layout) {
             return row;
         };
     };
-    auto luma = [](int y) {
+    auto luma = [w](int y) {
         std::vector<int> row;
-        for (int x = 0; x < side; ++x) {
+        for (int x = 0; x < w; ++x) {
             row.push_back(toYuv(pixelAt(x, y)).y);
         }
         return row;
     };
-    auto chroma = [](bool u, int interleaveSecond) {
-        return [u, interleaveSecond](int cy) {
+    // Chroma rows; rowsPerSample is 2 for 4:2:0 and 1 for 4:2:2.
+    auto chroma = [chromaWidth](bool u, bool interleaveSecond, int rowsPerSample = 2) {
+        return [=](int cy) {
             std::vector<int> row;
-            for (int cx = 0; cx < (side + 1) / 2; ++cx) {
-                const Yuv c = toYuv(pixelAt(cx * 2, cy * 2));
+            for (int cx = 0; cx < chromaWidth; ++cx) {
+                const Yuv c = toYuv(pixelAt(cx * 2, cy * rowsPerSample));
                 row.push_back(u ? c.u : c.v);
                 if (interleaveSecond) {
                     row.push_back(u ? c.v : c.u);
@@ -102,12 +117,12 @@ Encoded encode(PixelLayout layout) {
             return row;
         };
     };
-    auto packedYuv = [](bool yFirst) {
-        return [yFirst](int y) {
+    auto packedYuv = [w](bool yFirst) {
+        return [w, yFirst](int y) {
             std::vector<int> row;
-            for (int x = 0; x < side; x += 2) {
+            for (int x = 0; x < w; x += 2) {
                 const Yuv a = toYuv(pixelAt(x, y));
-                const int y1 = x + 1 < side ? toYuv(pixelAt(x + 1, y)).y : 0;
+                const int y1 = x + 1 < w ? toYuv(pixelAt(x + 1, y)).y : 0;
                 if (yFirst) {
                     row.insert(row.end(), {a.y, a.u, y1, a.v});
                 } else {
@@ -117,45 +132,48 @@ Encoded encode(PixelLayout layout) {
             return row;
         };
     };
+    auto grey = [w](int y) {
+        std::vector<int> row;
+        for (int x = 0; x < w; ++x) {
+            row.push_back(pixelAt(x, y).g);
+        }
+        return row;
+    };
     switch (layout) {
     case PixelLayout::rgb24:
-        return {{plane(side, 11, packedRgb({0, 1, 2}, 3))}, {11}};
+        return {size, {plane(h, 2, packedRgb({0, 1, 2}, 3))}};
     case PixelLayout::bgr24:
-        return {{plane(side, 9, packedRgb({2, 1, 0}, 3))}, {9}};
+        return {size, {plane(h, 0, packedRgb({2, 1, 0}, 3))}};
     case PixelLayout::rgbx32:
-        return {{plane(side, 16, packedRgb({0, 1, 2}, 4))}, {16}};
+        return {size, {plane(h, 4, packedRgb({0, 1, 2}, 4))}};
     case PixelLayout::bgrx32:
-        return {{plane(side, 12, packedRgb({2, 1, 0}, 4))}, {12}};
+        return {size, {plane(h, 0, packedRgb({2, 1, 0}, 4))}};
     case PixelLayout::xrgb32:
-        return {{plane(side, 12, packedRgb({1, 2, 3}, 4))}, {12}};
+        return {size, {plane(h, 0, packedRgb({1, 2, 3}, 4))}};
     case PixelLayout::xbgr32:
-        return {{plane(side, 12, packedRgb({3, 2, 1}, 4))}, {12}};
+        return {size, {plane(h, 0, packedRgb({3, 2, 1}, 4))}};
     case PixelLayout::grey8:
-        return {{plane(side, 5,
-                       [](int y) {
-                           std::vector<int> row;
-                           for (int x = 0; x < side; ++x) {
-                               row.push_back(pixelAt(x, y).g);
-                           }
-                           return row;
-                       })},
-                {5}};
+        return {size, {plane(h, 2, grey)}};
     case PixelLayout::yuyv:
-        return {{plane(side, 10, packedYuv(true))}, {10}};
+        return {size, {plane(h, 2, packedYuv(true))}};
     case PixelLayout::uyvy:
-        return {{plane(side, 8, packedYuv(false))}, {8}};
+        return {size, {plane(h, 0, packedYuv(false))}};
     case PixelLayout::nv12:
-        return {{plane(side, 4, luma), plane(chromaSide, 6, chroma(true, true))}, {4, 6}};
+        return {size, {plane(h, 1, luma), plane(chromaHeight, 2, chroma(true, true))}};
     case PixelLayout::nv21:
-        return {{plane(side, 4, luma), plane(chromaSide, 4, chroma(false, true))}, {4, 4}};
+        return {size, {plane(h, 1, luma), plane(chromaHeight, 0, chroma(false, true))}};
     case PixelLayout::i420:
-        return {{plane(side, 3, luma), plane(chromaSide, 2, chroma(true, false)),
-                 plane(chromaSide, 3, chroma(false, false))},
-                {3, 2, 3}};
+        return {size,
+                {plane(h, 0, luma), plane(chromaHeight, 0, chroma(true, false)),
+                 plane(chromaHeight, 1, chroma(false, false))}};
     case PixelLayout::yv12:
-        return {{plane(side, 3, luma), plane(chromaSide, 2, chroma(false, false)),
-                 plane(chromaSide, 2, chroma(true, false))},
-                {3, 2, 2}};
+        return {size,
+                {plane(h, 0, luma), plane(chromaHeight, 0, chroma(false, false)),
+                 plane(chromaHeight, 0, chroma(true, false))}};
+    case PixelLayout::i422:
+        return {size,
+                {plane(h, 3, luma), plane(h, 1, chroma(true, false, 1)),
+                 plane(h, 0, chroma(false, false, 1))}};
     }
     return {};
 }
@@ -164,27 +182,30 @@ const PixelLayout allLayouts[] = {PixelLayout::rgb24,  PixelLayout::bgr24,  Pixe
                                   PixelLayout::bgrx32, PixelLayout::xrgb32, PixelLayout::xbgr32,
                                   PixelLayout::grey8,  PixelLayout::yuyv,   PixelLayout::uyvy,
                                   PixelLayout::nv12,   PixelLayout::nv21,   PixelLayout::i420,
-                                  PixelLayout::yv12};
+                                  PixelLayout::yv12,   PixelLayout::i422};
 
 } // namespace
 
 TEST(PixelConversion, EveryLayoutWithPaddedRowsAndOddSidesGivesThePicture) {
-    for (PixelLayout layout : allLayouts) {
-        SCOPED_TRACE(qv::layoutName(layout).toStdString());
-        const Encoded encoded = encode(layout);
-        const auto result = qv::convertToRgb(encoded.buffer(layout));
-        ASSERT_TRUE(result) << result.error().toStdString();
-        ASSERT_EQ(result->width(), side);
-        ASSERT_EQ(result->height(), side);
-        const bool isGrey = layout == PixelLayout::grey8;
-        const int tolerance = layout >= PixelLayout::yuyv ? 3 : 0;
-        for (int y = 0; y < side; ++y) {
-            for (int x = 0; x < side; ++x) {
-                const Rgb want = pixelAt(x, y);
-                const std::uint8_t* got = result->row(y) + x * 3;
-                EXPECT_NEAR(got[0], isGrey ? want.g : want.r, tolerance) << x << "," << y;
-                EXPECT_NEAR(got[1], want.g, tolerance) << x << "," << y;
-                EXPECT_NEAR(got[2], isGrey ? want.g : want.b, tolerance) << x << "," << y;
+    for (const Size size : sizes) {
+        for (PixelLayout layout : allLayouts) {
+            SCOPED_TRACE(qv::layoutName(layout).toStdString() + " " + std::to_string(size.width) +
+                         "x" + std::to_string(size.height));
+            const Encoded encoded = encode(layout, size);
+            const auto result = qv::convertToRgb(encoded.buffer(layout));
+            ASSERT_TRUE(result) << result.error().toStdString();
+            ASSERT_EQ(result->width(), size.width);
+            ASSERT_EQ(result->height(), size.height);
+            const bool isGrey = layout == PixelLayout::grey8;
+            const int tolerance = layout >= PixelLayout::yuyv ? 3 : 0;
+            for (int y = 0; y < size.height; ++y) {
+                for (int x = 0; x < size.width; ++x) {
+                    const Rgb want = pixelAt(x, y);
+                    const std::uint8_t* got = result->row(y) + x * 3;
+                    ASSERT_NEAR(got[0], isGrey ? want.g : want.r, tolerance) << x << "," << y;
+                    ASSERT_NEAR(got[1], want.g, tolerance) << x << "," << y;
+                    ASSERT_NEAR(got[2], isGrey ? want.g : want.b, tolerance) << x << "," << y;
+                }
             }
         }
     }
