@@ -7,6 +7,7 @@
 #include <gst/app/gstappsink.h>
 #include <gst/video/video.h>
 #include <mutex>
+#include <optional>
 
 namespace qv {
 
@@ -69,22 +70,78 @@ QString missingElement(const char* name) {
         .arg(QLatin1String(name));
 }
 
+// The raw layouts the conversion reads directly; the decoder's own is kept where it is one of
+// them, so a frame that is never analysed is never converted.
+constexpr const char* deliveredFormats =
+    "video/x-raw, format=(string){ YUY2, UYVY, NV12, NV21, I420, YV12, Y42B, RGB, BGR, RGBx, "
+    "BGRx, xRGB, xBGR, RGBA, BGRA, ARGB, ABGR, GRAY8 }";
+
+std::optional<PixelLayout> layoutOf(GstVideoFormat format) {
+    switch (format) {
+    case GST_VIDEO_FORMAT_YUY2:
+        return PixelLayout::yuyv;
+    case GST_VIDEO_FORMAT_UYVY:
+        return PixelLayout::uyvy;
+    case GST_VIDEO_FORMAT_NV12:
+        return PixelLayout::nv12;
+    case GST_VIDEO_FORMAT_NV21:
+        return PixelLayout::nv21;
+    case GST_VIDEO_FORMAT_I420:
+        return PixelLayout::i420;
+    case GST_VIDEO_FORMAT_YV12: // GStreamer's plane 1 is V here, as the core expects
+        return PixelLayout::yv12;
+    case GST_VIDEO_FORMAT_Y42B:
+        return PixelLayout::i422;
+    case GST_VIDEO_FORMAT_RGB:
+        return PixelLayout::rgb24;
+    case GST_VIDEO_FORMAT_BGR:
+        return PixelLayout::bgr24;
+    case GST_VIDEO_FORMAT_RGBx:
+    case GST_VIDEO_FORMAT_RGBA:
+        return PixelLayout::rgbx32;
+    case GST_VIDEO_FORMAT_BGRx:
+    case GST_VIDEO_FORMAT_BGRA:
+        return PixelLayout::bgrx32;
+    case GST_VIDEO_FORMAT_xRGB:
+    case GST_VIDEO_FORMAT_ARGB:
+        return PixelLayout::xrgb32;
+    case GST_VIDEO_FORMAT_xBGR:
+    case GST_VIDEO_FORMAT_ABGR:
+        return PixelLayout::xbgr32;
+    case GST_VIDEO_FORMAT_GRAY8:
+        return PixelLayout::grey8;
+    default:
+        return std::nullopt;
+    }
+}
+
 Result<Image> pictureOf(GstSample* sample, const GstVideoInfo& info) {
+    const auto layout = layoutOf(GST_VIDEO_INFO_FORMAT(&info));
     GstBuffer* buffer = gst_sample_get_buffer(sample);
-    GstMapInfo map;
-    if (buffer == nullptr || !gst_buffer_map(buffer, &map, GST_MAP_READ)) {
+    GstVideoFrame frame;
+    if (!layout || buffer == nullptr ||
+        !gst_video_frame_map(&frame, const_cast<GstVideoInfo*>(&info), buffer, GST_MAP_READ)) {
         return Failure{QStringLiteral("A video frame could not be read.")};
     }
-    const auto offset = static_cast<qsizetype>(GST_VIDEO_INFO_PLANE_OFFSET(&info, 0));
     PixelBuffer pixels;
-    pixels.layout = PixelLayout::rgb24;
+    pixels.layout = *layout;
     pixels.width = GST_VIDEO_INFO_WIDTH(&info);
     pixels.height = GST_VIDEO_INFO_HEIGHT(&info);
-    const auto size = static_cast<qsizetype>(map.size);
-    pixels.planes[0] = {map.data + std::min(offset, size), GST_VIDEO_INFO_PLANE_STRIDE(&info, 0),
-                        std::max<qsizetype>(0, size - offset)};
+    pixels.matrix = info.colorimetry.matrix == GST_VIDEO_COLOR_MATRIX_BT709 ? YuvMatrix::bt709
+                                                                            : YuvMatrix::bt601;
+    pixels.range =
+        info.colorimetry.range == GST_VIDEO_COLOR_RANGE_0_255 ? YuvRange::full : YuvRange::limited;
+    const int planes = std::min<int>(GST_VIDEO_FRAME_N_PLANES(&frame), 3);
+    for (int i = 0; i < planes; ++i) {
+        // A plane may be read up to the end of the memory it was mapped from.
+        const auto* data = static_cast<const std::uint8_t*>(GST_VIDEO_FRAME_PLANE_DATA(&frame, i));
+        const GstMapInfo& map = frame.map[i];
+        const auto size = static_cast<qsizetype>(map.size) - (data - map.data);
+        pixels.planes[static_cast<std::size_t>(i)] = {data, GST_VIDEO_FRAME_PLANE_STRIDE(&frame, i),
+                                                      std::max<qsizetype>(0, size)};
+    }
     Result<Image> result = convertToRgb(pixels);
-    gst_buffer_unmap(buffer, &map);
+    gst_video_frame_unmap(&frame);
     return result;
 }
 
@@ -111,7 +168,9 @@ Status VideoFileSource::start(FrameSourceCallbacks callbacks) {
     auto pipeline = std::make_unique<Pipeline>();
     pipeline->pipeline.reset(gst_pipeline_new(nullptr));
     gst_object_ref_sink(pipeline->pipeline.get());
-    const char* names[] = {"filesrc", "decodebin", "videoflip", "videoconvert", "appsink"};
+    // The converter sits before the flip so that a rotated picture is turned in a layout the
+    // flip takes; an upright one passes both untouched.
+    const char* names[] = {"filesrc", "decodebin", "videoconvert", "videoflip", "appsink"};
     GstElement* elements[5] = {};
     for (int i = 0; i < 5; ++i) {
         elements[i] = gst_element_factory_make(names[i], nullptr);
@@ -120,18 +179,18 @@ Status VideoFileSource::start(FrameSourceCallbacks callbacks) {
         }
         gst_bin_add(GST_BIN(pipeline->pipeline.get()), elements[i]);
     }
-    auto [fileSource, decoder, flip, convert, sink] = elements;
+    auto [fileSource, decoder, convert, flip, sink] = elements;
     g_object_set(fileSource, "location", QFile::encodeName(path_).constData(), nullptr);
     gst_util_set_object_arg(G_OBJECT(flip), "video-direction", "auto");
-    GstCaps* rgb = gst_caps_new_simple("video/x-raw", "format", G_TYPE_STRING, "RGB", nullptr);
+    GstCaps* raw = gst_caps_from_string(deliveredFormats);
     const bool isRealTime = options_.pace == VideoFileOptions::Pace::realTime;
-    g_object_set(sink, "caps", rgb, "sync", gboolean(isRealTime), "max-buffers", 1u, "drop", FALSE,
+    g_object_set(sink, "caps", raw, "sync", gboolean(isRealTime), "max-buffers", 1u, "drop", FALSE,
                  "emit-signals", FALSE, nullptr);
-    gst_caps_unref(rgb);
+    gst_caps_unref(raw);
     gst_element_link(fileSource, decoder);
-    gst_element_link_many(flip, convert, sink, nullptr);
-    g_signal_connect(decoder, "pad-added", G_CALLBACK(linkVideoPad), flip);
-    g_signal_connect(decoder, "no-more-pads", G_CALLBACK(requireVideo), flip);
+    gst_element_link_many(convert, flip, sink, nullptr);
+    g_signal_connect(decoder, "pad-added", G_CALLBACK(linkVideoPad), convert);
+    g_signal_connect(decoder, "no-more-pads", G_CALLBACK(requireVideo), convert);
     pipeline->sink = sink;
     pipeline->bus.reset(gst_element_get_bus(pipeline->pipeline.get()));
 

@@ -4,6 +4,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <atomic>
 #include <chrono>
 #include <gtest/gtest.h>
@@ -189,4 +193,79 @@ TEST(VideoFileSource, ATruncatedFileEndsWithWhatItHasOrAnErrorButNeverHangs) {
         EXPECT_TRUE(out.finished || failed);
     }
     source.stop();
+}
+
+namespace {
+
+// Runs ffmpeg quietly; false when it is missing or fails.
+bool ffmpeg(const QStringList& arguments) {
+    const QString program = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
+    if (program.isEmpty()) {
+        return false;
+    }
+    QProcess process;
+    process.start(program, QStringList{"-loglevel", "error", "-y"} + arguments);
+    return process.waitForFinished(60000) && process.exitCode() == 0;
+}
+
+qv::Result<qv::Image> firstPicture(const QString& path) {
+    Collected out;
+    VideoFileOptions options;
+    options.pace = VideoFileOptions::Pace::asConsumed;
+    options.onFinished = [&] { out.finished = true; };
+    VideoFileSource source(path, options);
+    if (const qv::Status started = source.start(collectInto(out)); !started) {
+        return qv::Failure{started.error()};
+    }
+    waitFor(out.finished, 60s);
+    source.stop();
+    std::lock_guard lock(out.mutex);
+    return out.first;
+}
+
+} // namespace
+
+// Each frame reaches the consumer in the decoder's own layout and is converted only when its
+// picture is asked for; whatever the layout, the picture is the one in the file. The JPEG
+// decoder hands out I420 and I422, whose odd chroma width gives padded rows. (Raw planar
+// video in AVI is left out: the demuxer assumes padded rows that ffmpeg does not write.)
+TEST(VideoFileSource, CameraLayoutsGiveTheirPicturesUnconverted) {
+    REQUIRE_CLIP(path, "squat-side-small-1.mp4");
+    QTemporaryDir dir;
+    const QString scale = QStringLiteral("scale=322:182");
+    const QString reference = dir.filePath("reference.png");
+    if (!ffmpeg({"-i", *path, "-vf", scale, "-frames:v", "1", reference})) {
+        GTEST_SKIP() << "ffmpeg is not installed";
+    }
+    const QImage want = QImage(reference).convertToFormat(QImage::Format_RGB888);
+    ASSERT_EQ(want.size(), QSize(322, 182));
+    struct Case {
+        const char* what;
+        QStringList encoding;
+        double meanTolerance; // per channel value, over the picture
+    };
+    const Case cases[] = {
+        {"raw YUYV", {"-c:v", "rawvideo", "-pix_fmt", "yuyv422"}, 2.5},
+        {"MJPEG 4:2:2", {"-c:v", "mjpeg", "-pix_fmt", "yuvj422p", "-q:v", "2"}, 4.0},
+        {"MJPEG 4:2:0", {"-c:v", "mjpeg", "-pix_fmt", "yuvj420p", "-q:v", "2"}, 4.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString file = dir.filePath(QString::fromLatin1(c.what).replace(' ', '_') + ".avi");
+        ASSERT_TRUE(ffmpeg(QStringList{"-i", *path, "-vf", scale, "-frames:v", "3", "-an"} +
+                           c.encoding + QStringList{file}));
+        const qv::Result<qv::Image> got = firstPicture(file);
+        ASSERT_TRUE(got) << got.error().toStdString();
+        ASSERT_EQ(got->width(), want.width());
+        ASSERT_EQ(got->height(), want.height());
+        double difference = 0;
+        for (int y = 0; y < want.height(); ++y) {
+            const uchar* a = want.constScanLine(y);
+            const std::uint8_t* b = got->row(y);
+            for (int i = 0; i < want.width() * 3; ++i) {
+                difference += std::abs(int(a[i]) - int(b[i]));
+            }
+        }
+        EXPECT_LT(difference / (want.width() * want.height() * 3), c.meanTolerance);
+    }
 }
