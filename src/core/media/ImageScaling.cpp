@@ -17,7 +17,8 @@ Image scaledToFit(const Image& image, int maxLongerSide) {
     const double scale = static_cast<double>(maxLongerSide) / longer;
     const int width = std::max(1, static_cast<int>(std::lround(image.width() * scale)));
     const int height = std::max(1, static_cast<int>(std::lround(image.height() * scale)));
-    Image result(width, height);
+    Image result(width, height,
+                 QByteArray(static_cast<qsizetype>(width) * height * 3, Qt::Uninitialized));
     // The three bytes of a pixel are scaled alike, so the order of the channels is no matter.
     libyuv::RGBScale(image.row(0), image.width() * 3, image.width(), image.height(), result.row(0),
                      width * 3, width, height, libyuv::kFilterBox);

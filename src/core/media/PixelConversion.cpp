@@ -204,7 +204,10 @@ Result<Image> convertToRgb(const PixelBuffer& buffer) {
     if (QString problem = checkPlanes(buffer); !problem.isEmpty()) {
         return Failure{problem};
     }
-    Image image(buffer.width, buffer.height);
+    // Every byte is written by the conversion: no need to clear them first.
+    Image image(
+        buffer.width, buffer.height,
+        QByteArray(static_cast<qsizetype>(buffer.width) * buffer.height * 3, Qt::Uninitialized));
     convertPixels(buffer, image);
     return image;
 }

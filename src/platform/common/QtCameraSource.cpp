@@ -1,5 +1,6 @@
 #include "platform/common/QtCameraSource.h"
 
+#include "core/camera/CameraFormatChoice.h"
 #include "platform/common/VideoFrameConversion.h"
 
 #include <QCamera>
@@ -7,6 +8,27 @@
 #include <QVideoSink>
 
 namespace qv {
+
+namespace {
+
+// The format that serves the analysis and the preview with the least work (see
+// chooseCameraFormat); none when the device lists nothing readable, leaving Qt's default.
+std::optional<QCameraFormat> cheapestFormat(const QCameraDevice& device) {
+    std::vector<QCameraFormat> readable;
+    std::vector<CameraFormatOffer> offers;
+    for (const QCameraFormat& format : device.videoFormats()) {
+        if (isReadableCameraFormat(format.pixelFormat())) {
+            readable.push_back(format);
+            offers.push_back({format.resolution().width(), format.resolution().height(),
+                              format.minFrameRate(), format.maxFrameRate(),
+                              format.pixelFormat() == QVideoFrameFormat::Format_Jpeg});
+        }
+    }
+    const auto chosen = chooseCameraFormat(offers);
+    return chosen ? std::optional(readable[*chosen]) : std::nullopt;
+}
+
+} // namespace
 
 // The session goes first, letting go of the camera and the sink before they go.
 struct QtCameraSource::Objects {
@@ -35,6 +57,9 @@ Status QtCameraSource::start(FrameSourceCallbacks callbacks) {
         callbacks_ = std::make_shared<FrameSourceCallbacks>(std::move(callbacks));
     }
     objects_ = std::make_unique<Objects>(device_);
+    if (const auto format = cheapestFormat(device_)) {
+        objects_->camera.setCameraFormat(*format);
+    }
     objects_->session.setCamera(&objects_->camera);
     objects_->session.setVideoSink(&objects_->sink);
 

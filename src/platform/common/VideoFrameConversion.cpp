@@ -39,6 +39,8 @@ std::optional<PixelLayout> layoutOf(QVideoFrameFormat::PixelFormat format) {
         return PixelLayout::i420;
     case F::Format_YV12:
         return PixelLayout::yv12;
+    case F::Format_YUV422P:
+        return PixelLayout::i422;
     default:
         return std::nullopt;
     }
@@ -56,6 +58,11 @@ Result<Image> throughQt(const QVideoFrame& frame) {
 }
 
 } // namespace
+
+bool isReadableCameraFormat(QVideoFrameFormat::PixelFormat format) {
+    // QtMultimedia decodes JPEG frames itself before they reach the sink.
+    return layoutOf(format).has_value() || format == QVideoFrameFormat::Format_Jpeg;
+}
 
 Result<Image> pictureFromVideoFrame(QVideoFrame frame) {
     if (!frame.isValid() || frame.width() <= 0 || frame.height() <= 0) {

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QVideoFrame>
+#include <QVideoFrameFormat>
 
 namespace qv {
 
@@ -11,6 +12,10 @@ namespace qv {
 // anything else goes through Qt's own conversion, and what neither can read is an error that
 // names the layout.
 Result<Image> pictureFromVideoFrame(QVideoFrame frame);
+
+// Frames in this layout are converted here or decoded by QtMultimedia, so a camera may be
+// asked for it.
+bool isReadableCameraFormat(QVideoFrameFormat::PixelFormat format);
 
 // A QImage of any format as the core's RGB image.
 Image imageFromQImage(const QImage& image);
