@@ -141,7 +141,9 @@ void BreakOverlayModel::setPose(const std::optional<PoseSnapshot>& pose) {
     Q_EMIT poseChanged();
 }
 
-void BreakOverlayModel::setPreview(const std::optional<Image>& preview) {
+void BreakOverlayModel::setPreview(const std::optional<Image>& given) {
+    // While no view asks the camera for a preview, frames come with a null picture.
+    const auto preview = given && !given->isNull() ? given : std::nullopt;
     if (!preview && !preview_) {
         return;
     }
