@@ -6,8 +6,8 @@
 #   bench/camera_run_cpu.sh [COUNT_BINARY] [RUNS]
 #
 # COUNT_BINARY defaults to build/dev/tools/count/quorvantel-count; RUNS (default 3) runs of
-# each file are made and the median share is printed with each run's count, which must not
-# differ between runs. Run it with `chrt -f 5` where allowed: the machine is shared.
+# each file are made and the median share is printed with each run's count and analysed
+# frames, which must not differ between the builds compared. Run it with `chrt -f 5` where allowed: the machine is shared.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -34,8 +34,10 @@ for kind in mjpeg yuyv; do
         read -r user sys wall <"$work/time"
         share=$(echo "($user + $sys) * 100 / $wall" | bc -l)
         shares+=("$share")
-        printf '%-5s run: %5.1f %% of one core (%.2f s CPU in %.2f s), %s\n' "$kind" "$share" \
-            "$(echo "$user + $sys" | bc -l)" "$wall" "$(head -1 "$work/out")"
+        # The analysed frames show that both runs did the same work.
+        printf '%-5s run: %5.1f %% of one core (%.2f s CPU in %.2f s), %s, %s\n' "$kind" "$share" \
+            "$(echo "$user + $sys" | bc -l)" "$wall" "$(head -1 "$work/out")" \
+            "$(grep 'analysed frames' "$work/out")"
     done
     median=$(printf '%s\n' "${shares[@]}" | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}')
     printf '%-5s median: %.1f %% of one core\n' "$kind" "$median"
