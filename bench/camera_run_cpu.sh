@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The processor share of one core that a whole real-time camera run takes, on the two kinds
-# of 720p30 stream a webcam sends: MJPEG and raw YUYV. Both files are made here with ffmpeg
-# from a real clip and deleted afterwards.
+# of 720p30 stream a webcam sends, MJPEG and raw YUYV, and on the 640×480 YUYV at 15 frames a
+# second that the camera is asked for where it offers it. The files are made here with
+# ffmpeg from a real clip and deleted afterwards.
 #
 #   bench/camera_run_cpu.sh [COUNT_BINARY] [RUNS]
 #
@@ -25,7 +26,11 @@ ffmpeg -loglevel error -i "$clip" -vf "$scale" -an -c:v mjpeg -pix_fmt yuvj422p 
 ffmpeg -loglevel error -i "$clip" -vf "$scale" -an -c:v rawvideo -pix_fmt yuyv422 \
     "$work/yuyv.avi"
 
-for kind in mjpeg yuyv; do
+# What the camera is asked for where it offers it: 640×480 YUYV at 15 frames a second.
+ffmpeg -loglevel error -i "$clip" -vf "crop=ih*4/3:ih,scale=640:480,fps=15" -an -c:v rawvideo \
+    -pix_fmt yuyv422 "$work/yuyv480p15.avi"
+
+for kind in mjpeg yuyv yuyv480p15; do
     shares=()
     for _ in $(seq "$runs"); do
         # The child's user and system time over the wall time of the run.
@@ -35,10 +40,10 @@ for kind in mjpeg yuyv; do
         share=$(echo "($user + $sys) * 100 / $wall" | bc -l)
         shares+=("$share")
         # The analysed frames show that both runs did the same work.
-        printf '%-5s run: %5.1f %% of one core (%.2f s CPU in %.2f s), %s, %s\n' "$kind" "$share" \
+        printf '%-10s run: %5.1f %% of one core (%.2f s CPU in %.2f s), %s, %s\n' "$kind" "$share" \
             "$(echo "$user + $sys" | bc -l)" "$wall" "$(head -1 "$work/out")" \
             "$(grep 'analysed frames' "$work/out")"
     done
     median=$(printf '%s\n' "${shares[@]}" | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}')
-    printf '%-5s median: %.1f %% of one core\n' "$kind" "$median"
+    printf '%-10s median: %.1f %% of one core\n' "$kind" "$median"
 done
