@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
+#include <array>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -28,6 +29,22 @@ QStringList headNames() {
             graphPrefix + QStringLiteral("kpt_offset_0/conv2d_9/BiasAdd"),
             graphPrefix + QStringLiteral("box_scale_0/conv2d_5/BiasAdd"),
             graphPrefix + QStringLiteral("box_offset_0/conv2d_6/BiasAdd")};
+}
+
+// The decoder reads each head as a quarter-size grid with a fixed number of channels; heads
+// of any other shape would have it read past their ends.
+Status checkHeads(const pose::XnnTrunk& trunk, int inputSize) {
+    constexpr std::array<std::size_t, 6> channels{1, 17, 34, 34, 2, 2};
+    const auto side = static_cast<std::size_t>(inputSize / 4);
+    for (std::size_t i = 0; i < channels.size(); ++i) {
+        const std::vector<std::size_t> wanted{1, side, side, channels[i]};
+        if (trunk.output(static_cast<int>(i)).shape != wanted) {
+            return Failure{QStringLiteral("The body-pose model is damaged: %1 does not have the "
+                                          "shape of its output.")
+                               .arg(headNames().at(static_cast<qsizetype>(i)))};
+        }
+    }
+    return {};
 }
 
 } // namespace
@@ -71,6 +88,9 @@ MoveNetPoseDetector::load(const PoseEngineSettings& settings) {
                                        chosen.threadCount);
     if (!trunk) {
         return Failure{trunk.error()};
+    }
+    if (const Status heads = checkHeads(**trunk, chosen.inputSize); !heads) {
+        return Failure{heads.error()};
     }
     return std::unique_ptr<MoveNetPoseDetector>(
         new MoveNetPoseDetector(std::move(chosen), std::move(*trunk)));

@@ -6,6 +6,7 @@
 #include <functional>
 #include <limits>
 #include <map>
+#include <set>
 #include <stdexcept>
 #include <xnnpack.h>
 
@@ -14,6 +15,14 @@ namespace qv::pose {
 namespace {
 
 constexpr float noLimit = std::numeric_limits<float>::infinity();
+
+// What a body-pose network of this kind holds; a graph beyond these is damaged, and letting it
+// through would divide by zero, allocate without bound or run and find nobody.
+constexpr std::int64_t largestStride = 4;
+constexpr std::size_t largestKernel = 16;
+constexpr std::size_t mostChannels = 4096;
+constexpr std::int64_t largestSide = 4096;
+constexpr std::size_t mostTensorElements = std::size_t{1} << 26;
 
 // Thrown while compiling; turned into the caller's error message at the top.
 struct CompileError : std::runtime_error {
@@ -153,6 +162,13 @@ private:
     }
 
     Value newTensor(const QString& name, std::vector<std::size_t> shape) {
+        std::size_t count = 1;
+        for (const auto dim : shape) {
+            if (dim == 0 || dim > mostTensorElements / count) {
+                fail(QStringLiteral("%1 would be a tensor no such model has").arg(name));
+            }
+            count *= dim;
+        }
         Value value;
         value.shape = std::move(shape);
         const auto output = outputIds_.find(name);
@@ -186,15 +202,65 @@ private:
         if (port != 0) {
             fail(QStringLiteral("%1 has several outputs").arg(name));
         }
-        if (const auto found = values_.find(name); found != values_.end()) {
-            return found->second;
+        if (values_.count(name) == 0) {
+            translateWithInputs(name);
         }
-        const GraphNode* node = model_.node(name);
-        if (node == nullptr) {
-            fail(QStringLiteral("the graph has no node %1").arg(name));
+        return values_.at(name);
+    }
+
+    // The inputs a node reads as values; the others (filters, biases) are read as constants.
+    static std::vector<int> valueInputs(const GraphNode& node) {
+        const QString& op = node.op;
+        if (op == QLatin1String("AddV2") || op == QLatin1String("Sub") ||
+            op == QLatin1String("Mul") || op == QLatin1String("ResizeBilinear")) {
+            return {0, 1};
         }
-        Value value = translate(*node);
-        return values_[name] = std::move(value);
+        if (op == QLatin1String("StridedSlice")) {
+            return {0, 1, 2, 3};
+        }
+        if (op == QLatin1String("Const") || op == QLatin1String("Placeholder")) {
+            return {};
+        }
+        return {0};
+    }
+
+    // Translates `root` after everything it depends on, walking the graph with a stack of its
+    // own: a model is deep enough, and a damaged one can loop, to exhaust the thread's stack.
+    void translateWithInputs(const QString& root) {
+        struct Visit {
+            QString name;
+            bool inputsQueued = false;
+        };
+        std::vector<Visit> pending{{root}};
+        std::set<QString> onPath; // queued their inputs but not translated yet
+        while (!pending.empty()) {
+            Visit& visit = pending.back();
+            if (values_.count(visit.name) != 0) {
+                pending.pop_back();
+                continue;
+            }
+            const GraphNode* node = model_.node(visit.name);
+            if (node == nullptr) {
+                fail(QStringLiteral("the graph has no node %1").arg(visit.name));
+            }
+            if (visit.inputsQueued) {
+                onPath.erase(visit.name);
+                pending.pop_back();
+                values_[node->name] = translate(*node);
+                continue;
+            }
+            visit.inputsQueued = true;
+            onPath.insert(visit.name);
+            for (const int index : valueInputs(*node)) {
+                const auto [input, port] = GraphModel::splitInput(node->inputs.value(index));
+                if (onPath.count(input) != 0) {
+                    fail(QStringLiteral("%1 depends on its own result").arg(node->name));
+                }
+                if (port == 0 && values_.count(input) == 0) {
+                    pending.push_back({input}); // invalidates `visit`
+                }
+            }
+        }
     }
 
     Value translate(const GraphNode& node) {
@@ -260,14 +326,27 @@ private:
         const std::vector<std::size_t> filterShape = constantInput(node, 1).shape;
         const auto strides = node.intListAttribute(QStringLiteral("strides"));
         const auto dilations = node.intListAttribute(QStringLiteral("dilations"));
+        const auto within = [](auto value, auto low, auto high) {
+            return low <= value && value <= high;
+        };
         if (input.shape.size() != 4 || filterShape.size() != 4 || strides.size() != 4 ||
-            (!dilations.empty() && (dilations[1] != 1 || dilations[2] != 1))) {
-            fail(QStringLiteral("convolution %1 has an unsupported form").arg(node.name));
+            strides[0] != 1 || strides[3] != 1 || !within(strides[1], 1, largestStride) ||
+            !within(strides[2], 1, largestStride) ||
+            (!dilations.empty() && dilations != std::vector<std::int64_t>(4, 1))) {
+            fail(QStringLiteral("convolution %1 has strides or dilations no such model has")
+                     .arg(node.name));
         }
         const std::size_t kernelH = filterShape[0];
         const std::size_t kernelW = filterShape[1];
         const std::size_t inChannels = filterShape[2];
         const std::size_t perInput = filterShape[3];
+        if (!within(kernelH, std::size_t{1}, largestKernel) ||
+            !within(kernelW, std::size_t{1}, largestKernel) ||
+            !within(inChannels, std::size_t{1}, mostChannels) ||
+            !within(perInput, std::size_t{1}, mostChannels) ||
+            (depthwise && inChannels * perInput > mostChannels)) {
+            fail(QStringLiteral("convolution %1 has a filter no such model has").arg(node.name));
+        }
         const std::size_t outChannels = depthwise ? inChannels * perInput : perInput;
         if (input.shape[3] != inChannels) {
             fail(QStringLiteral("convolution %1 expects %2 channels")
@@ -366,7 +445,15 @@ private:
         }
         Value value = a;
         for (std::size_t i = 0; i < value.integers.size(); ++i) {
-            value.integers[i] *= b.integers[b.integers.size() == 1 ? 0 : i];
+            const std::int64_t factor = b.integers[b.integers.size() == 1 ? 0 : i];
+            // Sizes only: anything past a picture's side is damage, not arithmetic to wrap.
+            const auto isSide = [](std::int64_t n) {
+                return -largestSide <= n && n <= largestSide;
+            };
+            if (!isSide(value.integers[i]) || !isSide(factor)) {
+                fail(QStringLiteral("%1 computes a size no such model has").arg(node.name));
+            }
+            value.integers[i] *= factor;
         }
         return value;
     }
@@ -400,7 +487,8 @@ private:
         const Value input = resolve(node.inputs.value(0));
         const Value size = resolve(node.inputs.value(1));
         if (!size.isInteger || size.integers.size() != 2 || input.shape.size() != 4 ||
-            size.integers[0] <= 0 || size.integers[1] <= 0) {
+            size.integers[0] <= 0 || size.integers[1] <= 0 || size.integers[0] > largestSide ||
+            size.integers[1] > largestSide) {
             fail(QStringLiteral("resize %1 has an unsupported form").arg(node.name));
         }
         const bool alignCorners = node.boolAttribute(QStringLiteral("align_corners"));

@@ -27,7 +27,7 @@ Result<std::unique_ptr<XnnTrunk>> XnnTrunk::build(GraphModel& model, int inputHe
         compileTrunk(model, *trunk, subgraph, static_cast<std::size_t>(inputHeight),
                      static_cast<std::size_t>(inputWidth), outputs);
     if (!compiled) {
-        return Failure{QStringLiteral("The pose model cannot be used: %1.").arg(compiled.error())};
+        return Failure{QStringLiteral("The body-pose model is damaged: %1.").arg(compiled.error())};
     }
 
     if (threadCount > 1) {

@@ -122,3 +122,51 @@ TEST(ModelLoadingTest, RefusesInputSizesTheModelCannotTake) {
         EXPECT_TRUE(detector.error().contains("multiple of 32")) << detector.error().toStdString();
     }
 }
+
+namespace {
+
+// A graph with the six heads the decoder reads, each a strided 1×1 convolution of the input;
+// `keypointChannels` is 17 in the real model.
+void writeSixHeadModel(const QString& folder, int keypointChannels) {
+    const QString prefix = "StatefulPartitionedCall/";
+    const std::vector<std::pair<QString, int>> heads{{"centre", 1},
+                                                     {"keypoints", keypointChannels},
+                                                     {"kpt_regress_0/conv2d_8/BiasAdd", 34},
+                                                     {"kpt_offset_0/conv2d_9/BiasAdd", 34},
+                                                     {"box_scale_0/conv2d_5/BiasAdd", 2},
+                                                     {"box_offset_0/conv2d_6/BiasAdd", 2}};
+    TinyModel model;
+    model.addInput("input");
+    for (const auto& [name, channels] : heads) {
+        const auto count = static_cast<std::size_t>(channels);
+        model.addConstant(name + "Filter", {1, 1, 3, channels}, std::vector<float>(3 * count));
+        model.addConstant(name + "Bias", {channels}, std::vector<float>(count));
+        model.addNode(prefix + name, "_FusedConv2D", {"input", name + "Filter", name + "Bias"},
+                      TinyModel::convolutionAttributes(4, "SAME", {"BiasAdd"}));
+    }
+    model.addNode(prefix + "Sigmoid", "Sigmoid", {prefix + "centre"});
+    model.addNode(prefix + "Sigmoid_1", "Sigmoid", {prefix + "keypoints"});
+    model.write(folder, stem);
+}
+
+} // namespace
+
+// Heads of another shape would have the decoder read past their ends on the first frame.
+TEST(ModelLoadingTest, RefusesAGraphWhoseHeadsHaveAnotherShape) {
+    for (const int keypointChannels : {17, 1, 18}) {
+        QTemporaryDir folder;
+        writeSixHeadModel(folder.path(), keypointChannels);
+        PoseEngineSettings settings;
+        settings.modelDir = folder.path();
+        settings.inputSize = 64;
+        const auto detector = MoveNetPoseDetector::load(settings);
+        if (keypointChannels == 17) {
+            ASSERT_TRUE(detector) << detector.error().toStdString();
+            EXPECT_TRUE((*detector)->detect(qv::Image(64, 48)).empty());
+            continue;
+        }
+        EXPECT_FALSE(detector) << keypointChannels;
+        EXPECT_TRUE(detector.error().contains("is damaged: StatefulPartitionedCall/Sigmoid_1"))
+            << detector.error().toStdString();
+    }
+}

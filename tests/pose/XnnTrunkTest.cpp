@@ -3,9 +3,11 @@
 #include "TinyModel.h"
 #include "pose/GraphModel.h"
 
+#include <QJsonArray>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -177,4 +179,132 @@ TEST(XnnTrunkTest, RefusesGraphsItCannotTranslate) {
     const auto absent = XnnTrunk::build(*graph, 8, 8, {"absent"}, 1);
     EXPECT_FALSE(absent);
     EXPECT_TRUE(absent.error().contains("absent")) << absent.error().toStdString();
+}
+
+namespace {
+
+QJsonObject listAttribute(const QJsonArray& values) {
+    return {{"list", QJsonObject{{"i", values}}}};
+}
+
+struct DamagedGraph {
+    const char* what;
+    std::function<void(TinyModel&)> build;
+    const char* expectedInMessage;
+};
+
+// input 8×8×3 → 3×3 convolution to 2 channels, attributes as given.
+void addConvolution(TinyModel& model, const QJsonObject& attributes,
+                    const std::vector<int>& filterShape = {3, 3, 3, 2}) {
+    std::size_t filterSize = 1;
+    for (const int dim : filterShape) {
+        filterSize *= static_cast<std::size_t>(dim);
+    }
+    model.addInput("input");
+    model.addConstant("filter", filterShape, std::vector<float>(filterSize, 0.5f));
+    model.addConstant("bias", {filterShape[3]}, std::vector<float>(filterShape[3], 0.0f));
+    model.addNode("out", "_FusedConv2D", {"input", "filter", "bias"}, attributes);
+}
+
+QJsonObject withStrides(const QJsonArray& strides) {
+    QJsonObject attributes = TinyModel::convolutionAttributes(1, "SAME", {"BiasAdd"});
+    attributes["strides"] = listAttribute(strides);
+    return attributes;
+}
+
+QJsonObject withDilations(const QJsonArray& dilations) {
+    QJsonObject attributes = TinyModel::convolutionAttributes(1, "SAME", {"BiasAdd"});
+    attributes["dilations"] = listAttribute(dilations);
+    return attributes;
+}
+
+} // namespace
+
+// A damaged graph must be refused with a sentence: not divide by zero, recurse until the
+// stack runs out, allocate without bound, or compile into a network that finds nobody.
+TEST(XnnTrunkTest, RefusesDamagedGraphsWithASentence) {
+    const std::vector<DamagedGraph> graphs{
+        {"zero strides",
+         [](TinyModel& m) {
+             addConvolution(m, withStrides({"1", "0", "0", "1"}));
+         },
+         "strides"},
+        {"huge strides",
+         [](TinyModel& m) {
+             addConvolution(m, withStrides({"1", "65536", "65536", "1"}));
+         },
+         "strides"},
+        {"negative strides",
+         [](TinyModel& m) {
+             addConvolution(m, withStrides({"1", "-2", "-2", "1"}));
+         },
+         "strides"},
+        {"batch stride",
+         [](TinyModel& m) {
+             addConvolution(m, withStrides({"2", "1", "1", "1"}));
+         },
+         "strides"},
+        {"dilated",
+         [](TinyModel& m) {
+             addConvolution(m, withDilations({"1", "2", "2", "1"}));
+         },
+         "dilations"},
+        {"short dilations", [](TinyModel& m) { addConvolution(m, withDilations({"1"})); },
+         "dilations"},
+        {"huge kernel",
+         [](TinyModel& m) {
+             addConvolution(m, TinyModel::convolutionAttributes(1, "SAME", {"BiasAdd"}),
+                            {40, 40, 3, 1});
+         },
+         "filter"},
+        {"node that is its own input",
+         [](TinyModel& m) {
+             m.addInput("input");
+             m.addNode("out", "Sigmoid", {"out"});
+         },
+         "its own result"},
+        {"cycle",
+         [](TinyModel& m) {
+             m.addInput("input");
+             m.addNode("a", "AddV2", {"input", "b"});
+             m.addNode("b", "Sigmoid", {"c"});
+             m.addNode("c", "Identity", {"a"});
+             m.addNode("out", "Sigmoid", {"a"});
+         },
+         "its own result"},
+    };
+    for (const auto& graph : graphs) {
+        QTemporaryDir folder;
+        TinyModel tiny;
+        graph.build(tiny);
+        tiny.write(folder.path(), "tiny");
+        auto model = GraphModel::load(folder.path(), "tiny");
+        ASSERT_TRUE(model) << graph.what << ": " << model.error().toStdString();
+        const auto trunk = XnnTrunk::build(*model, 8, 8, {"out"}, 1);
+        ASSERT_FALSE(trunk) << graph.what;
+        const std::string error = trunk.error().toStdString();
+        EXPECT_TRUE(trunk.error().startsWith("The body-pose model is damaged: ")) << error;
+        EXPECT_TRUE(trunk.error().contains(graph.expectedInMessage)) << graph.what << ": " << error;
+    }
+}
+
+// Far deeper than any real model, and deeper than a walk on the thread's stack could go.
+TEST(XnnTrunkTest, CompilesAVeryDeepChainOfNodes) {
+    QTemporaryDir folder;
+    TinyModel tiny;
+    tiny.addInput("n0");
+    constexpr int depth = 60'000;
+    for (int i = 1; i <= depth; ++i) {
+        tiny.addNode(QStringLiteral("n%1").arg(i), "Identity", {QStringLiteral("n%1").arg(i - 1)});
+    }
+    tiny.addNode("out", "Sigmoid", {QStringLiteral("n%1").arg(depth)});
+    tiny.write(folder.path(), "tiny");
+    auto model = GraphModel::load(folder.path(), "tiny");
+    ASSERT_TRUE(model) << model.error().toStdString();
+    const auto built = XnnTrunk::build(*model, 8, 8, {"out"}, 1);
+    ASSERT_TRUE(built) << built.error().toStdString();
+    XnnTrunk& trunk = **built;
+    std::fill_n(trunk.input(), trunk.inputSize(), 0.0f);
+    ASSERT_TRUE(trunk.run());
+    EXPECT_FLOAT_EQ(trunk.output(0).data[0], 0.5f);
 }
