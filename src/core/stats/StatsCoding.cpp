@@ -71,22 +71,30 @@ QByteArray encodeDays(const DayTable& days) {
     return QJsonDocument(document).toJson(QJsonDocument::Compact);
 }
 
-std::optional<DayTable> decodeDays(const QByteArray& document) {
+std::optional<DecodedDays> decodeEachDay(const QByteArray& document) {
     QJsonParseError error{};
     const QJsonDocument parsed = QJsonDocument::fromJson(document, &error);
     if (error.error != QJsonParseError::NoError || !parsed.isObject()) {
         return std::nullopt;
     }
     const QJsonObject object = parsed.object();
-    DayTable days;
+    DecodedDays decoded;
     for (auto it = object.begin(); it != object.end(); ++it) {
-        const auto day = decodeDay(it.value());
-        if (!day) {
-            return std::nullopt;
+        if (const auto day = decodeDay(it.value())) {
+            decoded.days.insert(it.key(), *day);
+        } else {
+            ++decoded.droppedDays;
         }
-        days.insert(it.key(), *day);
     }
-    return days;
+    return decoded;
+}
+
+std::optional<DayTable> decodeDays(const QByteArray& document) {
+    auto decoded = decodeEachDay(document);
+    if (!decoded || decoded->droppedDays != 0) {
+        return std::nullopt;
+    }
+    return std::move(decoded->days);
 }
 
 } // namespace qv

@@ -140,19 +140,40 @@ QList<RecentDay> StatsStore::recentDays(int count) const {
 }
 
 void StatsStore::load() {
-    if (filePath_) {
-        QFile file(*filePath_);
-        if (file.open(QIODevice::ReadOnly)) {
-            if (auto decoded = decodeDays(file.readAll())) {
-                days_ = std::move(*decoded);
-                return;
-            }
-        }
+    damagedFileNotice_ = defaults_.text(damagedNoticeKey).value_or(QString());
+    if (!filePath_ || !QFile::exists(*filePath_)) {
+        loadDefaultsCopy();
+        return;
     }
-    if (const auto stored = defaults_.data(defaultsKey)) {
-        if (auto decoded = decodeDays(*stored)) {
-            days_ = std::move(*decoded);
-            // Brings a table kept only in the key-value store over into the file.
+    QFile file(*filePath_);
+    std::optional<DecodedDays> decoded;
+    if (file.open(QIODevice::ReadOnly)) {
+        decoded = decodeEachDay(file.readAll());
+    }
+    if (decoded && decoded->droppedDays == 0) {
+        days_ = std::move(decoded->days);
+        return;
+    }
+    if (decoded) {
+        days_ = std::move(decoded->days);
+        damagedFileInPlace_ = DamagedFile{decoded->droppedDays};
+    } else {
+        damagedFileInPlace_ = DamagedFile{};
+        loadDefaultsCopy();
+    }
+    // Writes what could be read into a fresh file once the damaged one is safely aside.
+    save();
+}
+
+void StatsStore::loadDefaultsCopy() {
+    const auto stored = defaults_.data(defaultsKey);
+    if (!stored) {
+        return;
+    }
+    if (auto decoded = decodeEachDay(*stored)) {
+        days_ = std::move(decoded->days);
+        // Brings a table kept only in the key-value store over into the file.
+        if (filePath_ && !damagedFileInPlace_) {
             save();
         }
     }
@@ -160,11 +181,60 @@ void StatsStore::load() {
 
 void StatsStore::save() {
     const QByteArray bytes = encodeDays(days_);
-    if (filePath_) {
-        writeFile(bytes);
-    } else {
+    if (!filePath_) {
         defaults_.setData(defaultsKey, bytes);
+        return;
     }
+    // What the user recorded is never destroyed without a copy.
+    if (damagedFileInPlace_ && !setAsideDamagedFile()) {
+        return;
+    }
+    writeFile(bytes);
+}
+
+bool StatsStore::setAsideDamagedFile() {
+    const QString base = *filePath_ + QStringLiteral(".damaged-") + keyOf(todayDate());
+    QString aside = base;
+    for (int n = 2; QFile::exists(aside); ++n) {
+        aside = base + u'-' + QString::number(n);
+    }
+    if (!QFile::rename(*filePath_, aside)) {
+        return false;
+    }
+    const std::optional<qsizetype> dropped = damagedFileInPlace_->droppedDays;
+    damagedFileInPlace_.reset();
+    const QString kept =
+        QStringLiteral("The file as it was is kept as %1.").arg(QDir::toNativeSeparators(aside));
+    if (!dropped) {
+        setDamagedFileNotice(QStringLiteral("Your statistics file could not be read. ") + kept);
+    } else if (*dropped == 1) {
+        setDamagedFileNotice(
+            QStringLiteral("One day of your statistics could not be read and is left out. ") +
+            kept);
+    } else {
+        setDamagedFileNotice(
+            QStringLiteral("%1 days of your statistics could not be read and are left out. ")
+                .arg(*dropped) +
+            kept);
+    }
+    return true;
+}
+
+void StatsStore::setDamagedFileNotice(const QString& notice) {
+    if (notice == damagedFileNotice_) {
+        return;
+    }
+    damagedFileNotice_ = notice;
+    if (notice.isEmpty()) {
+        defaults_.remove(damagedNoticeKey);
+    } else {
+        defaults_.setText(damagedNoticeKey, notice);
+    }
+    Q_EMIT damagedFileNoticeChanged();
+}
+
+void StatsStore::dismissDamagedFileNotice() {
+    setDamagedFileNotice(QString());
 }
 
 bool StatsStore::writeFile(const QByteArray& bytes) const {

@@ -22,14 +22,18 @@ struct RecentDay {
 
 // The per-day record of break outcomes, kept as one JSON file. Main thread only.
 //
-// Persistence failures never reach the callers: an unreadable file falls back to the copy in
-// the key-value store, then to an empty table, and a failed save keeps the in-memory table
-// correct so the next good save writes everything.
+// Persistence failures never reach the callers: a file is read day by day and a damaged day
+// costs only itself; a file that cannot be read at all falls back to the copy in the key-value
+// store, then to an empty table; a failed save keeps the in-memory table correct so the next
+// good save writes everything. A file that could not be read whole is renamed aside (never
+// overwritten) and damagedFileNotice says so until the statistics pane has shown it.
 class StatsStore final : public QObject {
     Q_OBJECT
+    Q_PROPERTY(QString damagedFileNotice READ damagedFileNotice NOTIFY damagedFileNoticeChanged)
 
 public:
     static inline const QString defaultsKey = QStringLiteral("stats.days");
+    static inline const QString damagedNoticeKey = QStringLiteral("stats.damagedFileNotice");
 
     // filePath empty means the table lives in the key-value store instead.
     StatsStore(KeyValueStore& defaults, CalendarSource calendar, const TimeSource& time,
@@ -60,12 +64,20 @@ public:
 
     void save();
 
+    // A sentence for the statistics pane about a damaged file; empty when there is none.
+    QString damagedFileNotice() const { return damagedFileNotice_; }
+    Q_INVOKABLE void dismissDamagedFileNotice();
+
 Q_SIGNALS:
     void daysChanged();
+    void damagedFileNoticeChanged();
 
 private:
     void record(std::optional<ExerciseKind> exercise, qint64 repetitions, qint64 DayStat::*outcome);
     void load();
+    void loadDefaultsCopy();
+    bool setAsideDamagedFile();
+    void setDamagedFileNotice(const QString& notice);
     bool writeFile(const QByteArray& bytes) const;
     DayStat dayStat(const QString& key) const { return days_.value(key); }
     QDate todayDate() const;
@@ -75,6 +87,12 @@ private:
     const TimeSource& time_;
     std::optional<QString> filePath_;
     DayTable days_;
+    struct DamagedFile {
+        std::optional<qsizetype> droppedDays; // nothing when none of it could be read
+    };
+    // The file in place could not be read whole and has not been set aside yet.
+    std::optional<DamagedFile> damagedFileInPlace_;
+    QString damagedFileNotice_;
 };
 
 } // namespace qv

@@ -70,3 +70,16 @@ INSTANTIATE_TEST_SUITE_P(
         DocumentCase{"NotJson", "\x01\x02garbage", std::nullopt},
         DocumentCase{"NothingAtAll", "", std::nullopt}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
+
+// Each day stands on its own: a damaged one is counted and dropped, the rest are kept.
+TEST(StatsCodingTest, DecodesDayByDay) {
+    const char* mixed = R"({"2026-01-01":{"squats":2},"2026-01-02":{"squats":1.5},)"
+                        R"("2026-01-03":[1],"2026-01-04":{"awayBreaks":1}})";
+    const DayTable good{{"2026-01-01", DayStat{2, 0, 0, 0, 0, 0}},
+                        {"2026-01-04", DayStat{0, 0, 0, 0, 1, 0}}};
+    EXPECT_EQ(qv::decodeEachDay(mixed), (qv::DecodedDays{good, 2}));
+    EXPECT_EQ(qv::decodeDays(mixed), std::nullopt);
+    EXPECT_EQ(qv::decodeEachDay("{}"), qv::DecodedDays{});
+    EXPECT_EQ(qv::decodeEachDay(R"([{"squats":1}])"), std::nullopt);
+    EXPECT_EQ(qv::decodeEachDay(R"({"2026-01-01":{"squats":2})"), std::nullopt);
+}

@@ -187,14 +187,61 @@ TEST_F(StatsStoreTest, CorruptFileFallsBackToTheDefaultsCopyAndRewritesTheFile) 
     EXPECT_TRUE(defaults.contains(StatsStore::defaultsKey)) << "the old copy is left in place";
 }
 
-TEST_F(StatsStoreTest, UnreadableEverywhereStartsEmptyAndTheNextRecordReplacesTheFile) {
+TEST_F(StatsStoreTest, UnreadableEverywhereStartsEmptyWithTheDamagedFileKeptAside) {
     defaults.setData(StatsStore::defaultsKey, "not json");
-    writeFile(R"({"2026-03-06":{"squats":1.5}})");
+    const QByteArray damaged = R"({"2026-03-06":{"squats":1.5})";
+    writeFile(damaged);
     at(2026, 3, 7, 12, 0);
     auto store = makeStore(path);
     EXPECT_TRUE(store->days().isEmpty());
     store->recordAwayBreak();
     EXPECT_EQ(qv::decodeDays(fileBytes()), store->days());
+    QFile aside(path + ".damaged-2026-03-07");
+    ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
+    EXPECT_EQ(aside.readAll(), damaged);
+    EXPECT_EQ(store->damagedFileNotice(), "Your statistics file could not be read. The file as "
+                                          "it was is kept as " +
+                                              aside.fileName() + ".");
+
+    // Damaged again the same day: the first copy stays as it is.
+    writeFile("garbage");
+    makeStore(path);
+    EXPECT_TRUE(QFile::exists(path + ".damaged-2026-03-07-2"));
+    EXPECT_EQ(aside.size(), damaged.size());
+}
+
+// One damaged day must not cost the others, and the file as it was is kept until the user
+// has seen the notice.
+TEST_F(StatsStoreTest, OneDamagedDayCostsOnlyItselfAndTheUserIsTold) {
+    const QByteArray damaged =
+        R"({"2026-03-05":{"squats":3,"verifiedBreaks":1},"2026-03-06":{"squats":"x"},)"
+        R"("2026-03-07":{"timedBreaks":2}})";
+    writeFile(damaged);
+    at(2026, 3, 8, 9, 0);
+    auto store = makeStore(path);
+    const qv::DayTable good{{"2026-03-05", DayStat{3, 0, 1, 0, 0, 0}},
+                            {"2026-03-07", DayStat{0, 0, 0, 2, 0, 0}}};
+    EXPECT_EQ(store->days(), good);
+    EXPECT_EQ(store->streakDays(), 1);
+    EXPECT_EQ(qv::decodeDays(fileBytes()), good) << "a whole file again";
+    QFile aside(path + ".damaged-2026-03-08");
+    ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
+    EXPECT_EQ(aside.readAll(), damaged);
+    const QString notice = "One day of your statistics could not be read and is left out. The "
+                           "file as it was is kept as " +
+                           aside.fileName() + ".";
+    EXPECT_EQ(store->damagedFileNotice(), notice);
+
+    // The notice waits for the statistics pane across a restart, and only there goes away.
+    store.reset();
+    auto reopened = makeStore(path);
+    EXPECT_EQ(reopened->damagedFileNotice(), notice);
+    QSignalSpy changed(reopened.get(), &StatsStore::damagedFileNoticeChanged);
+    reopened->dismissDamagedFileNotice();
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_TRUE(reopened->damagedFileNotice().isEmpty());
+    EXPECT_TRUE(makeStore(path)->damagedFileNotice().isEmpty());
+    EXPECT_TRUE(aside.exists());
 }
 
 TEST_F(StatsStoreTest, UnwritableFolderKeepsTheTableAndTheNextGoodSaveWritesEverything) {
