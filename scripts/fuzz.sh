@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang (libFuzzer, address and undefined-behaviour sanitizers)
 # and runs each one for a bounded time. Fails on a crash, a hang, a leak or a sanitizer report;
-# the input that caused it is left in build/fuzz/artifacts/.
+# the input that caused it is left in build/fuzz/artifacts/. No single allocation may exceed
+# 512 MB: a damaged input must be refused, not met with an allocation it chose.
 #   scripts/fuzz.sh [seconds per target, default 60]
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -13,7 +14,7 @@ cmake -S "$root/tests/fuzz" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebIn
 cmake --build "$build" -j2
 
 mkdir -p "$build/artifacts"
-for target in stats_loader_fuzzer; do
+for target in stats_loader_fuzzer model_loader_fuzzer; do
     seeds="$root/tests/fuzz/corpus/${target%_fuzzer}"
     corpus="$build/corpus/${target%_fuzzer}"
     mkdir -p "$corpus"
@@ -21,7 +22,7 @@ for target in stats_loader_fuzzer; do
     [ -f "$root/tests/fuzz/${target%_fuzzer}.dict" ] &&
         dictionary=(-dict="$root/tests/fuzz/${target%_fuzzer}.dict")
     echo "fuzz: running $target for ${seconds}s"
-    "$build/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    "$build/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=512 \
         -max_len=65536 -print_final_stats=1 "${dictionary[@]}" -artifact_prefix="$build/artifacts/$target-" \
         "$corpus" "$seeds"
 done
