@@ -5,9 +5,51 @@
 #include "core/scheduling/ScheduleStorage.h"
 #include "core/settings/SettingsStore.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace qv {
 
 using namespace scheduleState;
+
+namespace {
+
+// The furthest ahead the schedule itself ever sets a date: a pause until tomorrow, or a
+// break held back over a long weekend outside the active hours, then the longest work
+// interval. A saved date beyond that is damage (or a clock set back by years) and would
+// switch breaks off until then.
+bool liesWithinReach(const BreakSchedule& schedule, const QDateTime& now) {
+    const bool offHours = schedule.annotationAs<smartPause::OutsideActiveHours>() != nullptr;
+    const qint64 days = offHours ? 9 : 2;
+    const QDateTime latest =
+        now.addDays(days).addSecs(SettingsStore::workIntervalRange.highest * 60);
+    std::vector<QDateTime> dates;
+    if (const auto* working = schedule.stateAs<Working>()) {
+        dates = {working->startedAt, working->dueAt};
+    } else if (const auto* cooldown = schedule.stateAs<Cooldown>()) {
+        dates = {cooldown->until};
+    } else if (const auto* paused = schedule.stateAs<Paused>()) {
+        dates = {paused->until};
+    }
+    if (schedule.smartPauseState) {
+        dates.push_back(std::visit(
+            [](const auto& annotation) {
+                using A = std::decay_t<decltype(annotation)>;
+                if constexpr (std::is_same_v<A, smartPause::Meeting>) {
+                    return annotation.retryAt;
+                } else if constexpr (std::is_same_v<A, smartPause::AwayBreakCounted>) {
+                    return annotation.visibleUntil;
+                } else {
+                    return annotation.resumeAt;
+                }
+            },
+            *schedule.smartPauseState));
+    }
+    return std::all_of(dates.begin(), dates.end(),
+                       [&](const QDateTime& date) { return date <= latest; });
+}
+
+} // namespace
 
 BreakScheduler::BreakScheduler(SettingsStore& settings, KeyValueStore& defaults, TimeSource& time,
                                CalendarSource calendar, QObject* parent)
@@ -57,8 +99,8 @@ void BreakScheduler::stop() {
 
 bool BreakScheduler::restore(const QDateTime& now) {
     std::optional<BreakSchedule> saved = loadSchedule(defaults_);
-    if (!saved) {
-        return false;
+    if (!saved || !liesWithinReach(*saved, now)) {
+        return false; // a fresh working cycle
     }
     schedule_ = *saved;
     if (schedule_.is<BreakDue>()) {

@@ -151,6 +151,52 @@ TEST(SchedulerRestore, SavedSchedulesOfEveryShapeLoadAsDocumented) {
           {keys::smartPauseState, "nap"},
           {keys::smartPauseDeadline, stamp("2026-12-07 09:04")}},
          [](auto& s, auto&) { EXPECT_FALSE(s.smartPauseState); }},
+        // Dates further ahead than the schedule ever sets would switch breaks off for years.
+        {"paused for years",
+         {{keys::state, "paused"}, {keys::deadline, stamp("2031-01-01 00:00")}},
+         [](auto& s, auto& now) { EXPECT_TRUE(isFreshCycle(s, now)); }},
+        {"due in years",
+         {{keys::state, "working"},
+          {keys::startedAt, stamp("2026-12-07 08:50")},
+          {keys::deadline, stamp("2029-12-07 09:40")}},
+         [](auto& s, auto& now) { EXPECT_TRUE(isFreshCycle(s, now)); }},
+        {"started in years",
+         {{keys::state, "working"},
+          {keys::startedAt, stamp("2029-12-07 08:50")},
+          {keys::deadline, stamp("2026-12-07 09:40")}},
+         [](auto& s, auto& now) { EXPECT_TRUE(isFreshCycle(s, now)); }},
+        {"cooling down for years",
+         {{keys::state, "cooldown"}, {keys::deadline, stamp("2027-12-07 09:00")}},
+         [](auto& s, auto& now) { EXPECT_TRUE(isFreshCycle(s, now)); }},
+        {"meeting retried in years",
+         {{keys::state, "working"},
+          {keys::startedAt, stamp("2026-12-07 08:50")},
+          {keys::deadline, stamp("2026-12-07 09:40")},
+          {keys::smartPauseState, "meeting"},
+          {keys::smartPauseDeadline, stamp("2036-12-07 09:40")}},
+         [](auto& s, auto& now) { EXPECT_TRUE(isFreshCycle(s, now)); }},
+        {"off hours for a month",
+         {{keys::state, "working"},
+          {keys::startedAt, stamp("2026-12-07 08:50")},
+          {keys::deadline, stamp("2027-01-07 08:00")},
+          {keys::smartPauseState, "outsideActiveHours"},
+          {keys::smartPauseDeadline, stamp("2027-01-07 08:00")}},
+         [](auto& s, auto& now) { EXPECT_TRUE(isFreshCycle(s, now)); }},
+        // The furthest the schedule itself goes is kept.
+        {"paused until tomorrow",
+         {{keys::state, "paused"}, {keys::deadline, stamp("2026-12-08 00:00")}},
+         [](auto& s, auto&) {
+             EXPECT_EQ(s.state, BreakSchedulerState(Paused{berlin("2026-12-08 00:00")}));
+         }},
+        {"off hours over a long weekend",
+         {{keys::state, "working"},
+          {keys::startedAt, stamp("2026-12-07 08:50")},
+          {keys::deadline, stamp("2026-12-11 08:00")},
+          {keys::smartPauseState, "outsideActiveHours"},
+          {keys::smartPauseDeadline, stamp("2026-12-11 08:00")}},
+         [](auto& s, auto&) {
+             EXPECT_TRUE(s.template annotationAs<smartPause::OutsideActiveHours>());
+         }},
         {"paused an hour ago",
          {{keys::state, "paused"}, {keys::deadline, stamp("2026-12-07 08:00")}},
          [](auto& s, auto&) { EXPECT_TRUE(s.template is<BreakDue>()); }},
@@ -163,8 +209,10 @@ TEST(SchedulerRestore, SavedSchedulesOfEveryShapeLoadAsDocumented) {
         app.launch();
         c.check(app.scheduler().schedule(), app.now());
         // Whatever was loaded, the stored keys now describe the running schedule.
-        EXPECT_EQ(defaults.text(keys::state).value_or(""),
-                  app.scheduler().schedule().is<Working>() ? "working" : "breakDue");
+        const auto& schedule = app.scheduler().schedule();
+        EXPECT_EQ(defaults.text(keys::state).value_or(""), schedule.is<Working>()  ? "working"
+                                                           : schedule.is<Paused>() ? "paused"
+                                                                                   : "breakDue");
     }
 }
 
