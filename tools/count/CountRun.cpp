@@ -1,5 +1,6 @@
 #include "CountRun.h"
 
+#include "ToolOptions.h"
 #include "core/camera/CameraExerciseProvider.h"
 #include "core/time/EventLoopTimeSource.h"
 #include "core/time/VirtualTimeSource.h"
@@ -10,8 +11,8 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QFile>
 #include <QJsonArray>
+#include <QSaveFile>
 #include <QTimer>
 #include <climits>
 
@@ -53,17 +54,20 @@ struct EventDescriber {
 };
 
 // Records every analysed frame's people, on the capture thread, timed from the video start.
+// The stream goes to a file beside the target that replaces it only when the run succeeds:
+// a run that fails leaves an earlier file as it was.
 class PoseRecorder {
 public:
     PoseRecorder(const QString& path, double origin)
         : file_(path)
         , origin_(origin) {
-        if (file_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        if (file_.open(QIODevice::WriteOnly)) {
             writer_.emplace(file_);
         }
     }
     bool isOpen() const { return writer_.has_value(); }
     QString errorString() const { return file_.errorString(); }
+    bool commit() { return file_.commit(); }
     void record(double capturedAt, const DetectedPeople& people) {
         std::vector<PoseSnapshot> snapshots;
         const double t = capturedAt - origin_;
@@ -74,7 +78,7 @@ public:
     }
 
 private:
-    QFile file_;
+    QSaveFile file_;
     double origin_;
     std::optional<PoseStreamWriter> writer_;
 };
@@ -115,6 +119,12 @@ CountResult runCount(const CountOptions& options,
 
     std::optional<PoseRecorder> recorder;
     if (!options.posesPath.isEmpty()) {
+        const Status distinct = tools::differentFromInput(QStringLiteral("--poses"),
+                                                          options.posesPath, options.videoPath);
+        if (!distinct) {
+            result.failure = distinct.error();
+            return result;
+        }
         recorder.emplace(options.posesPath, origin);
         if (!recorder->isOpen()) {
             result.failure = QStringLiteral("The pose stream cannot be written to %1: %2")
@@ -166,6 +176,10 @@ CountResult runCount(const CountOptions& options,
         loop.exec();
     }
     provider.stop();
+    if (recorder && !result.failure && !recorder->commit()) {
+        result.failure = QStringLiteral("The pose stream cannot be written to %1: %2")
+                             .arg(options.posesPath, recorder->errorString());
+    }
     return result;
 }
 

@@ -2,12 +2,14 @@
 // it over camera frames, and writes every person of every analysed frame as a recorded pose
 // stream, which quorvantel-pose-replay can then count.
 
+#include "ToolOptions.h"
 #include "VideoPoseRecorder.h"
 #include "pose/MoveNetPoseDetector.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QSaveFile>
 #include <algorithm>
 #include <cstdio>
 
@@ -47,34 +49,53 @@ int main(int argc, char* argv[]) {
     if (parser.positionalArguments().size() != 2) {
         return fail(QStringLiteral("give a video file and a stream file (see --help)"));
     }
-    const double rate = parser.value(fps).toDouble();
-    if (!(rate > 0) || rate > 1000) {
-        return fail(QStringLiteral("--fps needs a positive frame rate"));
+    const QString video = parser.positionalArguments().at(0);
+    const QString target = parser.positionalArguments().at(1);
+    const auto rate =
+        qv::tools::numberOption(QStringLiteral("--fps"), parser.value(fps), 0.1, 1000);
+    const auto side = qv::tools::wholeNumberOption(QStringLiteral("--input-size"),
+                                                   parser.value(inputSize), 64, 1024);
+    const auto threadCount =
+        qv::tools::wholeNumberOption(QStringLiteral("--threads"), parser.value(threads), 1, 1024);
+    const qv::Status distinct =
+        target == QLatin1String("-")
+            ? qv::Status()
+            : qv::tools::differentFromInput(QStringLiteral("The stream file"), target, video);
+    for (const QString& problem :
+         {rate.error(), side.error(), threadCount.error(), distinct.error()}) {
+        if (!problem.isEmpty()) {
+            return fail(problem);
+        }
     }
 
     qv::PoseEngineSettings settings;
-    settings.inputSize = parser.value(inputSize).toInt();
-    settings.threadCount = std::max(1, parser.value(threads).toInt());
+    settings.inputSize = *side;
+    settings.threadCount = qv::tools::threadsForThisMachine(*threadCount);
     const auto loaded = qv::MoveNetPoseDetector::load(settings);
     if (!loaded) {
         return fail(loaded.error());
     }
     const auto& detector = *loaded;
-    const QString target = parser.positionalArguments().at(1);
-    QFile out;
-    const bool isOpen = target == QLatin1String("-")
-                            ? out.open(stdout, QIODevice::WriteOnly)
-                            : (out.setFileName(target), out.open(QIODevice::WriteOnly));
+    // Written beside the target and renamed over it at the end: a run that fails leaves any
+    // earlier file as it was.
+    QFile console;
+    QSaveFile file(target);
+    const bool isOpen = target == QLatin1String("-") ? console.open(stdout, QIODevice::WriteOnly)
+                                                     : file.open(QIODevice::WriteOnly);
+    QIODevice& out = target == QLatin1String("-") ? static_cast<QIODevice&>(console)
+                                                  : static_cast<QIODevice&>(file);
     if (!isOpen) {
         return fail(QStringLiteral("cannot write %1: %2").arg(target, out.errorString()));
     }
     qv::PoseStreamWriter writer(out);
-    qv::VideoPoseRecorder recorder(*detector, rate);
+    qv::VideoPoseRecorder recorder(*detector, *rate);
     const qv::Status recorded =
-        recorder.run(parser.positionalArguments().at(0),
-                     [&writer](const qv::PoseFrame& frame) { return writer.write(frame); });
+        recorder.run(video, [&writer](const qv::PoseFrame& frame) { return writer.write(frame); });
     if (!recorded) {
         return fail(recorded.error());
+    }
+    if (target != QLatin1String("-") && !file.commit()) {
+        return fail(QStringLiteral("cannot write %1: %2").arg(target, file.errorString()));
     }
     std::fprintf(stderr, "%d frames analysed\n", recorder.analysedFrames());
     return 0;

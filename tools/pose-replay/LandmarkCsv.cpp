@@ -67,6 +67,18 @@ std::optional<QString> parseRow(const QByteArray& row, int& frameNumber,
     return std::nullopt;
 }
 
+const QByteArray& headerRow() {
+    static const QByteArray header = [] {
+        QByteArray row("frame");
+        for (int i = 0; i < landmarkCount; ++i) {
+            const QByteArray n = QByteArray::number(i);
+            row += ",x_" + n + ",y_" + n + ",z_" + n + ",visibility_" + n;
+        }
+        return row;
+    }();
+    return header;
+}
+
 PoseSnapshot snapshotOf(const std::array<Landmark, landmarkCount>& landmarks, double at) {
     PoseSnapshot snapshot(at);
     auto landmark = [&](int i) { return landmarks[static_cast<std::size_t>(i)]; };
@@ -90,8 +102,17 @@ PoseStreamContents readLandmarks33Csv(QIODevice& device, double fps, double star
     while (!device.atEnd()) {
         const QByteArray row = device.readLine();
         ++lineNumber;
-        if (lineNumber == 1 || row.trimmed().isEmpty()) {
-            continue; // the header row
+        if (lineNumber == 1) {
+            if (row.trimmed() != headerRow()) {
+                contents.error = PoseStreamIssue{
+                    1, QStringLiteral("not a 33-point landmark table: the first line is not "
+                                      "\"frame,x_0,y_0,z_0,visibility_0,…,visibility_32\"")};
+                return contents;
+            }
+            continue;
+        }
+        if (row.trimmed().isEmpty()) {
+            continue;
         }
         int frameNumber = 0;
         std::array<Landmark, landmarkCount> landmarks{};

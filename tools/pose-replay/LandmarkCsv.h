@@ -13,7 +13,7 @@ namespace qv {
 // ankles 27/28), visibility standing for confidence; root and neck are the midpoints of the
 // hips and of the shoulders, as sure as the weaker of the two. A landmark placed outside the
 // image was guessed, not seen, and is left out. The frame number over `fps` gives the time.
-// A malformed row is an error naming its line.
+// A first line other than that header, or a malformed row, is an error naming its line.
 PoseStreamContents readLandmarks33Csv(QIODevice& device, double fps, double startAt = 0);
 
 } // namespace qv

@@ -2,6 +2,7 @@
 
 #include "LandmarkCsv.h"
 #include "ReplayOutput.h"
+#include "ToolOptions.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -88,16 +89,16 @@ int main(int argc, char* argv[]) {
                         .arg(parser.value(exercise)),
                     2);
     }
-    bool isRate = false;
-    const double rate = parser.value(fps).toDouble(&isRate);
-    if (!isRate || !(rate > 0) || rate > 1000) {
-        return fail(QStringLiteral("--fps needs a positive frame rate"), 2);
+    const auto rate =
+        qv::tools::numberOption(QStringLiteral("--fps"), parser.value(fps), 0.1, 1000);
+    if (!rate) {
+        return fail(rate.error(), 2);
     }
     if (parser.positionalArguments().size() != 1) {
         return fail(QStringLiteral("give exactly one file (see --help)"), 2);
     }
     const QString path = parser.positionalArguments().constFirst();
-    const auto contents = readInput(path, parser.isSet(landmarks), rate, parser.isSet(skip));
+    const auto contents = readInput(path, parser.isSet(landmarks), *rate, parser.isSet(skip));
     if (contents.error) {
         return fail(QStringLiteral("%1: %2").arg(path, contents.error->text()), 1);
     }

@@ -4,6 +4,7 @@
 
 #include "PictureConversion.h"
 #include "SkeletonDrawing.h"
+#include "ToolOptions.h"
 #include "pose/Letterbox.h"
 #include "pose/MoveNetPoseDetector.h"
 
@@ -87,6 +88,22 @@ int main(int argc, char* argv[]) {
     if (arguments.isEmpty() || arguments.size() > 2) {
         parser.showHelp(2);
     }
+    const auto inputSide = qv::tools::wholeNumberOption(QStringLiteral("--input-size"),
+                                                        parser.value(inputSize), 64, 1024);
+    const auto threadCount =
+        qv::tools::wholeNumberOption(QStringLiteral("--threads"), parser.value(threads), 1, 1024);
+    const auto score =
+        qv::tools::numberOption(QStringLiteral("--min-score"), parser.value(minScore), 0, 1);
+    const auto confidence = qv::tools::numberOption(QStringLiteral("--min-confidence"),
+                                                    parser.value(minConfidence), 0, 1);
+    for (const QString& problem :
+         {inputSide.error(), threadCount.error(), score.error(), confidence.error()}) {
+        if (!problem.isEmpty()) {
+            err() << "quorvantel-pose: " << problem << "\n";
+            return 2;
+        }
+    }
+
     const QImage picture(arguments[0]);
     if (picture.isNull()) {
         err() << "quorvantel-pose: cannot read the picture " << arguments[0] << "\n";
@@ -95,9 +112,9 @@ int main(int argc, char* argv[]) {
 
     qv::PoseEngineSettings settings;
     settings.modelDir = parser.value(modelDir);
-    settings.inputSize = parser.value(inputSize).toInt();
-    settings.threadCount = parser.value(threads).toInt();
-    settings.minimumPersonScore = parser.value(minScore).toFloat();
+    settings.inputSize = *inputSide;
+    settings.threadCount = qv::tools::threadsForThisMachine(*threadCount);
+    settings.minimumPersonScore = static_cast<float>(*score);
     const auto loaded = qv::MoveNetPoseDetector::load(settings);
     if (!loaded) {
         err() << "quorvantel-pose: " << loaded.error() << "\n";
@@ -130,7 +147,7 @@ int main(int argc, char* argv[]) {
     }
     if (arguments.size() == 2) {
         QImage drawn = picture.convertToFormat(QImage::Format_RGB32);
-        qv::tools::drawSkeletons(drawn, people, parser.value(minConfidence).toFloat());
+        qv::tools::drawSkeletons(drawn, people, static_cast<float>(*confidence));
         if (!drawn.save(arguments[1], "PNG")) {
             err() << "quorvantel-pose: cannot write " << arguments[1] << "\n";
             return 1;

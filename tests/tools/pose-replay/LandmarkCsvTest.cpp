@@ -63,6 +63,14 @@ TEST(LandmarkCsv, MapsLandmarksOntoJointsWithYUp) {
     EXPECT_EQ(p.presentJointCount(), jointCount - 1);
 }
 
+TEST(LandmarkCsv, AcceptsTheHeaderWithWindowsLineEnds) {
+    QByteArray header = headerRow();
+    header.replace("\n", "\r\n");
+    const auto contents = read(header + row(0));
+    ASSERT_FALSE(contents.error) << contents.error->text().toStdString();
+    EXPECT_EQ(contents.frames.size(), 1u);
+}
+
 TEST(LandmarkCsv, MalformedRowsAreErrorsNamingTheLine) {
     QByteArray shortRow = row(1);
     shortRow.truncate(shortRow.lastIndexOf(',')); // a row cut short, as by a crash
@@ -77,11 +85,16 @@ TEST(LandmarkCsv, MalformedRowsAreErrorsNamingTheLine) {
         {"NaN", headerRow() + row(0, {{5, {std::nan(""), 0.5, 0.9}}}), 2},
         {"visibility above one", headerRow() + row(0, {{5, {0.5, 0.5, 1.5}}}), 2},
         {"frames out of order", headerRow() + row(2) + row(1), 3},
+        // Anything but the header: another table, or no table at all, is not read as one.
+        {"no header", row(0) + row(1), 1},
+        {"another table's header", headerRow().replace("visibility_", "presence_") + row(0), 1},
+        {"binary", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0", 20), 1},
     };
     for (const auto& c : cases) {
         const auto contents = read(c.text);
         ASSERT_TRUE(contents.error) << c.name;
         EXPECT_EQ(contents.error->line, c.line) << c.name;
+        EXPECT_TRUE(contents.frames.empty() || c.line > 1) << c.name;
     }
 }
 

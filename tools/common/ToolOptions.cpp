@@ -1,0 +1,54 @@
+#include "ToolOptions.h"
+
+#include <QFileInfo>
+#include <QThread>
+#include <algorithm>
+#include <cmath>
+
+namespace qv::tools {
+
+Result<int> wholeNumberOption(const QString& option, const QString& text, int lowest, int highest) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok || value < lowest || value > highest) {
+        return Failure{QStringLiteral("%1 must be a whole number from %2 to %3, not \"%4\"")
+                           .arg(option)
+                           .arg(lowest)
+                           .arg(highest)
+                           .arg(text)};
+    }
+    return value;
+}
+
+Result<double> numberOption(const QString& option, const QString& text, double lowest,
+                            double highest) {
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value) || value < lowest || value > highest) {
+        return Failure{QStringLiteral("%1 must be a number from %2 to %3, not \"%4\"")
+                           .arg(option)
+                           .arg(lowest)
+                           .arg(highest)
+                           .arg(text)};
+    }
+    return value;
+}
+
+int threadsForThisMachine(int requested) {
+    return std::clamp(requested, 1, std::max(1, QThread::idealThreadCount()));
+}
+
+Status differentFromInput(const QString& option, const QString& output, const QString& input) {
+    const QFileInfo out(output);
+    const QFileInfo in(input);
+    // Two names of one file (a link, "./clip.mp4") are caught by the resolved path.
+    const bool same = out.exists() ? out.canonicalFilePath() == in.canonicalFilePath()
+                                   : out.absoluteFilePath() == in.absoluteFilePath();
+    if (same) {
+        return Failure{
+            QStringLiteral("%1 names the input %2; give another file").arg(option, input)};
+    }
+    return {};
+}
+
+} // namespace qv::tools
