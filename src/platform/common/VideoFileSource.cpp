@@ -3,6 +3,7 @@
 #include "platform/common/GstSupport.h"
 
 #include <QFileInfo>
+#include <QImageReader>
 #include <condition_variable>
 #include <gst/app/gstappsink.h>
 #include <gst/video/video.h>
@@ -15,6 +16,8 @@ struct VideoFileSource::Pipeline {
     gst::ObjectPtr<GstElement> pipeline;
     GstElement* sink = nullptr; // owned by the pipeline
     gst::ObjectPtr<GstBus> bus;
+    GstClockTime duration = GST_CLOCK_TIME_NONE;     // as the file states it
+    GstClockTime lastPosition = GST_CLOCK_TIME_NONE; // of the last frame delivered
 
     ~Pipeline() {
         if (pipeline) {
@@ -35,6 +38,9 @@ namespace {
 
 constexpr GstClockTime pullTimeout = 100 * GST_MSECOND;
 constexpr GstClockTime prerollTimeout = 20 * GST_SECOND;
+// A last frame this far before the stated end means the file was cut short; a track of sound
+// running on a little past the picture does not.
+constexpr GstClockTime earlyEndMargin = GST_SECOND;
 
 void linkVideoPad(GstElement* /*decoder*/, GstPad* pad, gpointer downstream) {
     GstCaps* caps = gst_pad_get_current_caps(pad);
@@ -145,6 +151,25 @@ Result<Image> pictureOf(GstSample* sample, const GstVideoInfo& info) {
     return result;
 }
 
+// GStreamer decodes a picture given as a video whole, however large its header says it is;
+// Qt's image allocation limit, which every picture read through Qt keeps to, refuses it first.
+Status checkPictureSize(const QString& path) {
+    QImageReader reader(path);
+    static const QList<QByteArray> pictureFormats{"bmp", "gif", "jpeg", "png", "tiff", "webp"};
+    if (!reader.canRead() || !pictureFormats.contains(reader.format())) {
+        return {};
+    }
+    const QSize size = reader.size();
+    const qint64 limit = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+    if (limit > 0 && size.isValid() && qint64(size.width()) * size.height() * 4 > limit) {
+        return Failure{QStringLiteral("The picture %1 is too large to be read (%2 × %3 pixels).")
+                           .arg(QFileInfo(path).fileName())
+                           .arg(size.width())
+                           .arg(size.height())};
+    }
+    return {};
+}
+
 } // namespace
 
 VideoFileSource::VideoFileSource(QString path, VideoFileOptions options)
@@ -163,6 +188,9 @@ Status VideoFileSource::start(FrameSourceCallbacks callbacks) {
     const QFileInfo file(path_);
     if (!file.isFile() || !file.isReadable()) {
         return Failure{QStringLiteral("The video file %1 cannot be opened.").arg(path_)};
+    }
+    if (Status picture = checkPictureSize(path_); !picture) {
+        return picture;
     }
     gst::ensureInitialised();
     auto pipeline = std::make_unique<Pipeline>();
@@ -202,6 +230,9 @@ Status VideoFileSource::start(FrameSourceCallbacks callbacks) {
                            .arg(file.fileName(), reason.isEmpty()
                                                      ? QStringLiteral("it did not start in time.")
                                                      : reason)};
+    }
+    if (gint64 duration = 0; gst_element_query_duration(bin, GST_FORMAT_TIME, &duration)) {
+        pipeline->duration = static_cast<GstClockTime>(duration);
     }
     gst_element_set_state(bin, GST_STATE_PLAYING);
     pipeline_ = std::move(pipeline);
@@ -244,7 +275,19 @@ bool VideoFileSource::deliverNext(const FrameSourceCallbacks& callbacks) {
             return false;
         }
         if (gst_app_sink_is_eos(GST_APP_SINK(pipeline_->sink))) {
-            if (options_.onFinished) {
+            const GstClockTime stated = pipeline_->duration;
+            const GstClockTime reached = pipeline_->lastPosition;
+            if (GST_CLOCK_TIME_IS_VALID(stated) && GST_CLOCK_TIME_IS_VALID(reached) &&
+                reached + earlyEndMargin < stated) {
+                if (callbacks.onError) {
+                    callbacks.onError(
+                        QStringLiteral("The video %1 ended early, at %2 s of %3 s: it could not "
+                                       "be read to the end.")
+                            .arg(QFileInfo(path_).fileName())
+                            .arg(double(reached) / GST_SECOND, 0, 'f', 1)
+                            .arg(double(stated) / GST_SECOND, 0, 'f', 1));
+                }
+            } else if (options_.onFinished) {
                 options_.onFinished();
             }
             return false;
@@ -259,6 +302,9 @@ bool VideoFileSource::deliverNext(const FrameSourceCallbacks& callbacks) {
     const GstClockTime pts = GST_BUFFER_PTS(gst_sample_get_buffer(pulled));
     const guint64 position =
         gst_segment_to_stream_time(gst_sample_get_segment(pulled), GST_FORMAT_TIME, pts);
+    if (GST_CLOCK_TIME_IS_VALID(position)) {
+        pipeline_->lastPosition = position;
+    }
     const bool isPaced = options_.pace == VideoFileOptions::Pace::asConsumed;
     Frame frame;
     frame.capturedAt =

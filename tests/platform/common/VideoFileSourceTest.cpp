@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <atomic>
 #include <chrono>
 #include <gtest/gtest.h>
@@ -166,7 +167,9 @@ TEST(VideoFileSource, FilesThatAreNotPlayableVideosFailWithAReason) {
     }
 }
 
-TEST(VideoFileSource, ATruncatedFileEndsWithWhatItHasOrAnErrorButNeverHangs) {
+// A cut-short file must not pass for a whole one: the count of a truncated recording would
+// look complete.
+TEST(VideoFileSource, ATruncatedFileSaysItEndedEarlyAndNeverHangs) {
     REQUIRE_CLIP(path, "squat-side-3.mp4");
     qv::test::TemporaryHome home;
     QFile original(*path);
@@ -184,15 +187,69 @@ TEST(VideoFileSource, ATruncatedFileEndsWithWhatItHasOrAnErrorButNeverHangs) {
     VideoFileSource source(truncated.fileName(), options);
     auto callbacks = collectInto(out);
     std::atomic<bool> failed{false};
-    callbacks.onError = [&](const QString&) { failed = true; };
+    QString failure;
+    callbacks.onError = [&](const QString& message) {
+        failure = message;
+        failed = true;
+    };
     if (source.start(callbacks)) {
         const auto end = std::chrono::steady_clock::now() + 60s;
         while (!out.finished && !failed && std::chrono::steady_clock::now() < end) {
             std::this_thread::sleep_for(10ms);
         }
-        EXPECT_TRUE(out.finished || failed);
+        source.stop();
+        EXPECT_FALSE(out.finished)
+            << "ended as if whole after " << out.timestamps.size() << " frames";
+        ASSERT_TRUE(failed);
+        EXPECT_TRUE(failure.contains("could not be read to the end") ||
+                    failure.contains("The video stopped"))
+            << failure.toStdString();
     }
-    source.stop();
+}
+
+namespace {
+
+quint32 crc32(const QByteArray& bytes) {
+    quint32 crc = 0xffffffffu;
+    for (const char byte : bytes) {
+        crc ^= static_cast<quint8>(byte);
+        for (int bit = 0; bit < 8; ++bit) {
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+        }
+    }
+    return ~crc;
+}
+
+QByteArray bigEndian(quint32 value) {
+    QByteArray bytes(4, '\0');
+    qToBigEndian(value, bytes.data());
+    return bytes;
+}
+
+QByteArray pngChunk(const QByteArray& type, const QByteArray& data) {
+    return bigEndian(static_cast<quint32>(data.size())) + type + data +
+           bigEndian(crc32(type + data));
+}
+
+} // namespace
+
+// A header claiming 16000 × 16000 pixels would have the decoder allocate gigabytes.
+TEST(VideoFileSource, APictureTooLargeForQtsImageLimitIsRefusedBeforeDecoding) {
+    qv::test::TemporaryHome home;
+    const QString name = home.filePath("huge.png");
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const QByteArray header =
+        bigEndian(16000) + bigEndian(16000) + QByteArray("\x08\x02\x00\x00\x00", 5);
+    const QByteArray row(1 + 16000 * 3, '\0');
+    file.write("\x89PNG\r\n\x1a\n" + pngChunk("IHDR", header) +
+               pngChunk("IDAT", qCompress(row).mid(4)) + pngChunk("IEND", {}));
+    file.close();
+
+    VideoFileSource source(name, {});
+    const QString error = source.start({}).error();
+    EXPECT_TRUE(error.contains("huge.png is too large")) << error.toStdString();
+    EXPECT_TRUE(error.contains("16000 × 16000")) << error.toStdString();
 }
 
 namespace {
