@@ -5,9 +5,11 @@
 #include "core/camera/SerialQueue.h"
 #include "core/verification/SubjectTracker.h"
 
+#include <QThread>
 #include <algorithm>
 #include <atomic>
 #include <mutex>
+#include <type_traits>
 
 namespace qv {
 
@@ -32,6 +34,14 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
     std::mutex queueMutex;
     SerialQueue* queue = nullptr;
     MainThreadPoster* main = nullptr;
+    // For the thread checks only: set once, before any work is posted.
+    const SerialQueue* ownQueue = nullptr;
+    QThread* const ownerThread = QThread::currentThread();
+
+    // Held while a frame is analysed and handed on; stop() takes it, so once stop() returns
+    // neither the observer nor a delivery sees anything more of this run.
+    std::mutex analysisMutex;
+    bool isStopped = false;
 
     // Touched on the queue only (state is also read elsewhere, hence atomic).
     std::atomic<State> state{State::idle};
@@ -81,9 +91,13 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
         });
     }
 
+    bool isOnQueue() const { return ownQueue->isCurrent(); }
+    bool isOnOwnerThread() const { return QThread::currentThread() == ownerThread; }
+
     // --- on the queue ---
 
     void startSequence(const std::optional<QString>& requestedID) {
+        Q_ASSERT(isOnQueue());
         if (state != State::idle) {
             return;
         }
@@ -163,6 +177,7 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
     }
 
     void stopSequence() {
+        Q_ASSERT(isOnQueue());
         state = State::stopped;
         devicesWatch.reset();
         if (source) {
@@ -202,6 +217,7 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
     }
 
     void runtimeError(const QString& text) {
+        Q_ASSERT(isOnQueue());
         if (state == State::running) {
             setBusyFlag(backend.isInUseByAnotherProcess(activeDevice->id));
             sendMessage(&Handlers::error, text.isEmpty() ? runtimeErrorText : text);
@@ -217,6 +233,7 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
     void interruptionEnded() { sendSignal(&Handlers::interruptionEnded); }
 
     void checkStillConnected() {
+        Q_ASSERT(isOnQueue());
         if (state != State::running) {
             return;
         }
@@ -240,6 +257,7 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
     }
 
     void analyseIncoming() {
+        Q_ASSERT(isOnQueue());
         std::optional<Frame> frame;
         {
             std::lock_guard lock(incomingMutex);
@@ -252,7 +270,8 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
     }
 
     void analyse(Frame frame) {
-        if (state != State::running) {
+        const std::lock_guard analysing(analysisMutex);
+        if (isStopped || state != State::running) {
             return;
         }
         if (lastProcessed && frame.capturedAt - *lastProcessed <
@@ -304,6 +323,7 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
     // --- on the main thread ---
 
     void drain() {
+        Q_ASSERT(isOnOwnerThread());
         std::optional<DeliveredFrame> frame;
         std::function<void(const PoseSnapshot&, const Image&)> handler;
         {
@@ -317,27 +337,31 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
         }
     }
 
-    template <typename Member> void sendMessage(Member member, const QString& text) {
-        std::function<void(const QString&)> handler;
-        {
-            std::lock_guard lock(deliveryLock);
-            handler = handlers.*member;
-        }
-        if (handler) {
-            main->post([handler, text] { handler(text); });
-        }
+    // The handler is looked up when the message arrives on the main thread, not when it is
+    // sent: a message still on its way when stop() clears the handlers is dropped.
+    template <typename Member, typename... Args> void send(Member member, Args... args) {
+        main->post([weak = weak_from_this(), member, args...] {
+            const auto self = weak.lock();
+            if (!self) {
+                return;
+            }
+            Q_ASSERT(self->isOnOwnerThread());
+            std::remove_cvref_t<decltype(self->handlers.*member)> handler;
+            {
+                std::lock_guard lock(self->deliveryLock);
+                handler = self->handlers.*member;
+            }
+            if (handler) {
+                handler(args...);
+            }
+        });
     }
 
-    template <typename Member> void sendSignal(Member member) {
-        std::function<void()> handler;
-        {
-            std::lock_guard lock(deliveryLock);
-            handler = handlers.*member;
-        }
-        if (handler) {
-            main->post(handler);
-        }
+    template <typename Member> void sendMessage(Member member, const QString& text) {
+        send(member, text);
     }
+
+    template <typename Member> void sendSignal(Member member) { send(member); }
 
     void setBusyFlag(bool isBusy) {
         std::lock_guard lock(deliveryLock);
@@ -349,10 +373,12 @@ CameraCaptureService::CameraCaptureService(CameraBackend& backend, PoseDetectorL
                                            AnalysisObserver observer)
     : core_(std::make_shared<Core>(backend, std::move(loadDetector), std::move(observer))) {
     core_->queue = new SerialQueue(QStringLiteral("quorvantel-camera"));
+    core_->ownQueue = core_->queue;
     core_->main = new MainThreadPoster;
 }
 
 CameraCaptureService::~CameraCaptureService() {
+    Q_ASSERT(core_->isOnOwnerThread());
     stop();
     SerialQueue* queue = nullptr;
     {
@@ -364,15 +390,23 @@ CameraCaptureService::~CameraCaptureService() {
 }
 
 void CameraCaptureService::setHandlers(Handlers handlers) {
+    Q_ASSERT(core_->isOnOwnerThread());
     std::lock_guard lock(core_->deliveryLock);
     core_->handlers = std::move(handlers);
 }
 
 void CameraCaptureService::start(const std::optional<QString>& deviceID) {
+    Q_ASSERT(core_->isOnOwnerThread());
     core_->onQueue(&Core::startSequence, deviceID);
 }
 
 void CameraCaptureService::stop() {
+    Q_ASSERT(core_->isOnOwnerThread());
+    {
+        // Waits for a frame being analysed (one inference at most), and turns away the rest.
+        std::lock_guard analysing(core_->analysisMutex);
+        core_->isStopped = true;
+    }
     {
         std::lock_guard lock(core_->deliveryLock);
         core_->handlers = {};

@@ -25,7 +25,8 @@ using AnalysisObserver = std::function<void(double capturedAt, const DetectedPeo
 // the pose detector on at most 15 frames a second, follows one person, and hands (pose,
 // preview) pairs to the main thread, where only the newest undelivered frame is ever handed
 // on. Camera trouble arrives as short messages. The capture work runs on a thread of the
-// service's own; every handler is called on the thread that made the service.
+// service's own; every handler is called on the thread that made the service, which is the
+// only one that may call the service.
 //
 // A service runs once: after stop() it stays stopped, and a new run needs a new service.
 class CameraCaptureService {
@@ -56,8 +57,8 @@ public:
     void setHandlers(Handlers handlers);
     // Opens the camera in the background and returns at once.
     void start(const std::optional<QString>& deviceID);
-    // Clears the handlers and the undelivered frame, then closes the camera in the
-    // background. A handler call already on its way to the main thread may still arrive.
+    // Final: once it returns, no handler is called and the observer sees nothing more (a
+    // frame being analysed is waited for). The camera closes in the background.
     void stop();
 
     // The longer side, in pixels, of the preview a view shows of the camera; 0 (the start

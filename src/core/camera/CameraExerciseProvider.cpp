@@ -90,7 +90,7 @@ void CameraExerciseProvider::startCamera() {
     if (alive.expired() || generation_ != generation) {
         return;
     }
-    installHandlers(generation);
+    installHandlers();
     capture_->start(deviceID_);
     startWatchdog(generation);
 }
@@ -101,23 +101,20 @@ void CameraExerciseProvider::setPreviewSize(int longerSide) {
     }
 }
 
-void CameraExerciseProvider::installHandlers(int generation) {
-    // Every handler runs on the main thread and acts only for the run it was made for.
-    auto guarded = [this, alive = std::weak_ptr<int>(lifetime_), generation](auto action) {
-        return [this, alive, generation, action](auto&&... args) {
-            if (!alive.expired() && lifecycle_ == Lifecycle::running && generation_ == generation) {
-                action(args...);
-            }
-        };
-    };
+void CameraExerciseProvider::installHandlers() {
+    // Every handler runs on the main thread, and only while the run lasts: the capture's
+    // stop() is final and comes before the run ends or the provider goes.
     CameraCaptureService::Handlers handlers;
-    handlers.frame = guarded(
-        [this](const PoseSnapshot& pose, const Image& preview) { handleFrame(pose, preview); });
-    handlers.error = guarded([this](const QString& text) { fail(text); });
-    handlers.notice =
-        guarded([this](const QString& text) { reportProgress(progress::TrackingFeedback{text}); });
-    handlers.interruption = guarded([this](const QString& text) { handleInterruption(text); });
-    handlers.interruptionEnded = guarded([this] { interruptionFailover_.cancel(); });
+    handlers.frame = [this](const PoseSnapshot& pose, const Image& preview) {
+        Q_ASSERT(lifecycle_ == Lifecycle::running);
+        handleFrame(pose, preview);
+    };
+    handlers.error = [this](const QString& text) { fail(text); };
+    handlers.notice = [this](const QString& text) {
+        reportProgress(progress::TrackingFeedback{text});
+    };
+    handlers.interruption = [this](const QString& text) { handleInterruption(text); };
+    handlers.interruptionEnded = [this] { interruptionFailover_.cancel(); };
     handlers.diagnostic = [](const QString&) {}; // the application writes no log
     capture_->setHandlers(std::move(handlers));
 }

@@ -54,7 +54,7 @@ public:
 
 private:
     void startCamera();
-    void installHandlers(int generation);
+    void installHandlers();
     void startWatchdog(int generation);
     void checkWatchdog(int generation);
     void handleFrame(const PoseSnapshot& pose, const Image& preview);

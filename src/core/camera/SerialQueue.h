@@ -3,9 +3,31 @@
 #include <QObject>
 #include <QString>
 #include <QThread>
+#include <deque>
 #include <functional>
+#include <mutex>
 
 namespace qv {
+
+// Runs posted work, in order, on the thread it lives on. The work itself travels through a
+// std::mutex and only a bare wake-up through Qt's event queue: Qt's own locks are invisible to
+// the thread sanitizer, which would otherwise take every hand-over for a race.
+class WorkInbox final : public QObject {
+public:
+    WorkInbox() = default;
+    ~WorkInbox() override;
+    WorkInbox(const WorkInbox&) = delete;
+    WorkInbox& operator=(const WorkInbox&) = delete;
+
+    void post(std::function<void()> work);
+
+protected:
+    void customEvent(QEvent* event) override;
+
+private:
+    std::mutex mutex_;
+    std::deque<std::function<void()>> pending_;
+};
 
 // A thread of its own that runs posted work one item at a time, in order, with a Qt event
 // loop (so objects that need one, like a camera, can live there).
@@ -22,7 +44,7 @@ public:
 
 private:
     QThread thread_;
-    QObject* context_; // lives on thread_
+    WorkInbox* inbox_; // lives on thread_
 };
 
 // Runs work on the thread that created this object's owner (the main thread), unless the
@@ -32,7 +54,7 @@ public:
     void post(std::function<void()> work);
 
 private:
-    QObject context_;
+    WorkInbox inbox_;
 };
 
 } // namespace qv

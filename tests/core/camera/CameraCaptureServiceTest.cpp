@@ -3,6 +3,8 @@
 #include "support/FakeCamera.h"
 
 #include <QCoreApplication>
+#include <atomic>
+#include <chrono>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -293,4 +295,50 @@ TEST(CameraCaptureService, UnreadableFramesEndTheRunWithOneClearMessage) {
     EXPECT_EQ(f.seen.errors,
               std::vector<QString>{"The camera frame is empty. Continuing with the honor timer."});
     EXPECT_TRUE(f.seen.frames.empty());
+}
+
+// After stop() returns, nothing of the run reaches anyone: not a message already on its way
+// to the main thread, not the observer of a frame that was being analysed. A tool that
+// closes its recording right after stop() relies on this.
+TEST(CameraCaptureService, StopIsFinal) {
+    FakeCameraBackend cameras;
+    cameras.setDevices({external});
+    std::atomic<bool> analysing{false};
+    std::atomic<int> observed{0};
+    CameraCaptureService service(
+        cameras,
+        [&] {
+            auto slow = [&](const Image& image) {
+                analysing = true;
+                std::this_thread::sleep_for(std::chrono::milliseconds(150));
+                return onePerson(image);
+            };
+            return qv::PoseDetectorLoad{std::make_unique<ScriptedPoseDetector>(slow)};
+        },
+        [&](double, const qv::DetectedPeople&) { ++observed; });
+    Recorded seen;
+    CameraCaptureService::Handlers handlers;
+    handlers.frame = [&](const PoseSnapshot& pose, const Image& preview) {
+        seen.frames.emplace_back(pose, preview);
+    };
+    handlers.error = [&](const QString& t) { seen.errors.push_back(t); };
+    service.setHandlers(handlers);
+    service.start(std::nullopt);
+    ASSERT_TRUE(waitUntil([&] { return service.state() == State::running; }));
+
+    // The error reaches the main thread's queue while the main thread is busy.
+    cameras.lastOpened()->failWhileRunning(QStringLiteral("boom"));
+    ASSERT_TRUE(cameras.lastOpened()->push(Frame::fromImage(tagged(1), 1.0)));
+    for (int spin = 0; spin < 500 && !analysing; ++spin) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    ASSERT_TRUE(analysing);
+    service.stop();
+    const int observedAtStop = observed;
+    ASSERT_TRUE(waitUntil([&] { return service.state() == State::stopped; }));
+    // The capture thread has stopped, so all it posted is queued here already.
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(observed, observedAtStop) << "the observer was called after stop()";
+    EXPECT_TRUE(seen.errors.empty()) << seen.errors.front().toStdString();
+    EXPECT_TRUE(seen.frames.empty());
 }
