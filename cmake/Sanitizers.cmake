@@ -1,5 +1,12 @@
+if(QV_SANITIZE AND QV_SANITIZE_THREAD)
+    message(FATAL_ERROR "The thread sanitizer cannot be combined with the address sanitizer")
+endif()
 if(QV_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
                         -fno-sanitize-recover=undefined)
     add_link_options(-fsanitize=address,undefined)
+endif()
+if(QV_SANITIZE_THREAD)
+    add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=thread)
 endif()

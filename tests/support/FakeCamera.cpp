@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
+#include <algorithm>
 
 namespace qv::test {
 
@@ -177,10 +178,13 @@ void ScriptedPoseDetector::clearSeen() {
 }
 
 bool waitUntil(const std::function<bool()>& condition, int timeoutMs) {
+    // A sanitizer build runs many times slower; its preset stretches every wait.
+    const qint64 limit =
+        qint64(timeoutMs) * std::max(1, qEnvironmentVariableIntValue("QV_TEST_TIME_SCALE"));
     QElapsedTimer timer;
     timer.start();
     while (!condition()) {
-        if (timer.elapsed() > timeoutMs) {
+        if (timer.elapsed() > limit) {
             return false;
         }
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
