@@ -83,8 +83,11 @@ ConstTensor decodeWeight(const WeightSpec& spec, const char* data) {
     ConstTensor tensor;
     tensor.shape = spec.shape;
     const std::size_t count = elementsOf(spec.shape);
-    if (spec.dtype == QLatin1String("int32")) {
-        tensor.isFloat = false;
+    tensor.isFloat = spec.dtype != QLatin1String("int32");
+    if (count == 0) {
+        return tensor; // nothing to copy, and an empty vector has no storage to copy into
+    }
+    if (!tensor.isFloat) {
         tensor.ints.resize(count);
         std::memcpy(tensor.ints.data(), data, count * 4);
     } else if (spec.storedAs == QLatin1String("float16")) {

@@ -308,3 +308,20 @@ TEST(XnnTrunkTest, CompilesAVeryDeepChainOfNodes) {
     ASSERT_TRUE(trunk.run());
     EXPECT_FLOAT_EQ(trunk.output(0).data[0], 0.5f);
 }
+
+// A weight with a zero dimension holds nothing; reading it must not copy into no storage.
+TEST(XnnTrunkTest, LoadsAWeightWithNoElements) {
+    QTemporaryDir folder;
+    TinyModel tiny;
+    tiny.addInput("input");
+    tiny.addConstant("empty", {0, 3}, {});
+    tiny.addConstant("one", {1}, {1.0f});
+    tiny.addNode("out", "Mul", {"input", "one"});
+    tiny.write(folder.path(), "tiny");
+    auto model = GraphModel::load(folder.path(), "tiny");
+    ASSERT_TRUE(model) << model.error().toStdString();
+    ASSERT_NE(model->constant("empty"), nullptr);
+    EXPECT_EQ(model->constant("empty")->elementCount(), 0u);
+    const auto trunk = XnnTrunk::build(*model, 8, 8, {"out"}, 1);
+    EXPECT_TRUE(trunk) << trunk.error().toStdString();
+}
