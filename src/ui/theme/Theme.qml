@@ -34,6 +34,27 @@ QtObject {
         readonly property color outline: "#2a3550"
     }
 
+    // ---- Break screen additions ----------------------------------------------------------
+    // The repetition counter and the timed break's seconds: read from across a room.
+    readonly property int counterSize: 176
+    readonly property int cardRadius: 24
+    readonly property QtObject breakMotion: QtObject {
+        readonly property int fadeInMs: 250
+        readonly property int fadeOutMs: 200
+        readonly property int settleMs: 180
+    }
+    readonly property QtObject breakExtra: QtObject {
+        readonly property color glow: "#123a57"
+        readonly property color chip: "#142a3d"
+        readonly property color checkOff: "#4a5670"
+        readonly property color buttonPrimaryText: "#06121d"
+        readonly property color confetti1: "#5cc8ff"
+        readonly property color confetti2: "#ffc46b"
+        readonly property color confetti3: "#9be8c4"
+        readonly property color confetti4: "#f2f5fa"
+    }
+    // ---------------------------------------------------------------------------------------
+
     // The desktop windows (popover, settings, onboarding), light and dark.
     readonly property bool darkDesktop: Qt.styleHints.colorScheme === Qt.Dark
     readonly property QtObject window: QtObject {

@@ -1,0 +1,108 @@
+#include "CameraPreviewItem.h"
+
+#include "SkeletonPainter.h"
+
+#include <QQuickWindow>
+#include <QSGImageNode>
+
+namespace qv {
+
+namespace {
+
+// The part of a picture of pictureSize that fills an item of itemSize without bars.
+QRectF coverSource(const QSizeF& pictureSize, const QSizeF& itemSize) {
+    if (itemSize.isEmpty() || pictureSize.isEmpty()) {
+        return {QPointF(), pictureSize};
+    }
+    const QSizeF shown = itemSize.scaled(pictureSize, Qt::KeepAspectRatio);
+    return {QPointF((pictureSize.width() - shown.width()) / 2,
+                    (pictureSize.height() - shown.height()) / 2),
+            shown};
+}
+
+} // namespace
+
+CameraPreviewItem::CameraPreviewItem(QQuickItem* parent)
+    : QQuickItem(parent) {
+    setFlag(ItemHasContents);
+}
+
+void CameraPreviewItem::setModel(QObject* object) {
+    auto* model = qobject_cast<BreakOverlayModel*>(object);
+    if (model_ == model) {
+        return;
+    }
+    if (model_) {
+        disconnect(model_, nullptr, this, nullptr);
+    }
+    model_ = model;
+    if (model_) {
+        // A frame sets the pose and then the preview; both only mark the item for drawing,
+        // so the frame is composed once, when the scene is next synchronised.
+        connect(model_, &BreakOverlayModel::previewChanged, this, &CameraPreviewItem::takeFrame);
+        connect(model_, &BreakOverlayModel::poseChanged, this, &CameraPreviewItem::takeFrame);
+    }
+    takeFrame();
+    Q_EMIT modelChanged();
+}
+
+void CameraPreviewItem::setBoneColor(const QColor& color) {
+    if (boneColor_ != color) {
+        boneColor_ = color;
+        takeFrame();
+        Q_EMIT boneColorChanged();
+    }
+}
+
+void CameraPreviewItem::setJointColor(const QColor& color) {
+    if (jointColor_ != color) {
+        jointColor_ = color;
+        takeFrame();
+        Q_EMIT jointColorChanged();
+    }
+}
+
+void CameraPreviewItem::takeFrame() {
+    isPictureNew_ = true;
+    update();
+}
+
+QSGNode* CameraPreviewItem::updatePaintNode(QSGNode* old, UpdatePaintNodeData*) {
+    auto* node = static_cast<QSGImageNode*>(old);
+    if (isPictureNew_) {
+        isPictureNew_ = false;
+        const bool hadPicture = hasPicture();
+        const Image* preview = model_ && model_->preview() ? &*model_->preview() : nullptr;
+        if (preview != nullptr && !preview->isNull()) {
+            const auto& pose = model_->pose();
+            if (composePreview(*preview, pose ? &*pose : nullptr, picture_, boneColor_,
+                               jointColor_)) {
+                ++buffersAllocated_;
+            }
+            ++framesDrawn_;
+        } else {
+            picture_ = QImage();
+        }
+        if (hadPicture != hasPicture()) {
+            QMetaObject::invokeMethod(this, &CameraPreviewItem::hasPictureChanged,
+                                      Qt::QueuedConnection);
+        }
+        if (picture_.isNull()) {
+            delete node;
+            return nullptr;
+        }
+        if (node == nullptr) {
+            node = window()->createImageNode();
+            node->setOwnsTexture(true);
+            node->setFiltering(QSGTexture::Linear);
+        }
+        node->setTexture(window()->createTextureFromImage(picture_));
+    }
+    if (node != nullptr) {
+        node->setRect(boundingRect());
+        node->setSourceRect(coverSource(QSizeF(picture_.size()), size()));
+    }
+    return node;
+}
+
+} // namespace qv

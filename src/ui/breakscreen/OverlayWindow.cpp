@@ -1,0 +1,108 @@
+#include "OverlayWindow.h"
+
+#include <QKeyEvent>
+#include <QQmlEngine>
+
+namespace qv {
+
+namespace {
+
+bool hasChordModifiers(Qt::KeyboardModifiers modifiers) {
+    return modifiers.testFlag(Qt::ShiftModifier) && modifiers.testFlag(Qt::ControlModifier);
+}
+
+} // namespace
+
+OverlayWindow::OverlayWindow(BreakOverlayModel& model, TimeSource& time, bool reduceMotion,
+                             QScreen* screen)
+    : presentation_(model)
+    , hold_(model, time)
+    , time_(time) {
+    if (screen != nullptr) {
+        setScreen(screen);
+    }
+    setTitle(breakTitle);
+    setFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    setColor(Qt::black);
+    setResizeMode(QQuickView::SizeRootObjectToView);
+    engine()->addImportPath(QStringLiteral("qrc:/"));
+    setInitialProperties({{QStringLiteral("model"), QVariant::fromValue<QObject*>(&model)},
+                          {QStringLiteral("screen"), QVariant::fromValue<QObject*>(&presentation_)},
+                          {QStringLiteral("hold"), QVariant::fromValue<QObject*>(&hold_)},
+                          {QStringLiteral("reduceMotion"), reduceMotion}});
+    setSource(QUrl(QStringLiteral("qrc:/Quorvantel/BreakScreen/qml/BreakScreen.qml")));
+}
+
+OverlayWindow::~OverlayWindow() {
+    cancelChord();
+    // The screen goes before the objects it binds to, which are members of this window.
+    setSource(QUrl());
+}
+
+QString OverlayWindow::loadErrors() const {
+    QStringList lines;
+    for (const QQmlError& error : errors()) {
+        lines.append(error.toString());
+    }
+    return lines.join(u'\n');
+}
+
+void OverlayWindow::freeze() {
+    cancelChord();
+    hold_.stop();
+    QObject::disconnect(&presentation_.model(), nullptr, &presentation_, nullptr);
+}
+
+void OverlayWindow::cancelChord() {
+    pendingRelease_.cancel();
+    setChordHeld(false);
+}
+
+void OverlayWindow::setChordHeld(bool held) {
+    if (isChordHeld_ == held) {
+        return;
+    }
+    isChordHeld_ = held;
+    if (onEmergencyChordStateChanged) {
+        onEmergencyChordStateChanged(held);
+    }
+}
+
+void OverlayWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_E && hasChordModifiers(event->modifiers())) {
+        // A press soon after a release of E is the key repeating, not a new chord.
+        pendingRelease_.cancel();
+        setChordHeld(true);
+        event->accept();
+        return;
+    }
+    QQuickView::keyPressEvent(event);
+}
+
+void OverlayWindow::keyReleaseEvent(QKeyEvent* event) {
+    if (isChordHeld_ && event->key() == Qt::Key_E) {
+        event->accept();
+        if (!event->isAutoRepeat()) {
+            pendingRelease_ = time_.after(keyRepeatGraceSeconds, [this] { setChordHeld(false); });
+        }
+        return;
+    }
+    if (isChordHeld_ && (event->key() == Qt::Key_Shift || event->key() == Qt::Key_Control)) {
+        cancelChord();
+    }
+    QQuickView::keyReleaseEvent(event);
+}
+
+void OverlayWindow::focusOutEvent(QFocusEvent* event) {
+    cancelChord();
+    QQuickView::focusOutEvent(event);
+}
+
+bool OverlayWindow::event(QEvent* event) {
+    if (event->type() == QEvent::Close) {
+        cancelChord();
+    }
+    return QQuickView::event(event);
+}
+
+} // namespace qv

@@ -1,0 +1,86 @@
+import QtQuick
+import Quorvantel.Theme
+
+// The whole break screen for one window: background, header, the current mode's content
+// and the emergency control. Everything it shows comes from `screen` (texts, which buttons),
+// `model` (numbers, callbacks) and `hold` (this window's emergency control).
+Item {
+    id: root
+    required property QtObject model
+    required property QtObject screen
+    required property QtObject hold
+    property bool reduceMotion: false
+
+    readonly property real s: screen.layoutScale(width, height)
+    readonly property var palette: Theme.breakScreen
+
+    Backdrop { anchors.fill: parent }
+
+    Header {
+        id: header
+        anchors { left: parent.left; right: parent.right; top: parent.top }
+        s: root.s
+        heading: root.screen.heading
+    }
+
+    Item {
+        id: content
+        anchors {
+            left: parent.left; right: parent.right
+            top: header.bottom
+            bottom: escapeControl.visible ? escapeControl.top : parent.bottom
+            bottomMargin: Theme.space.m * root.s
+        }
+
+        PreparingMode {
+            anchors.fill: parent
+            visible: root.screen.page === "preparing"
+            s: root.s
+            reduceMotion: root.reduceMotion
+        }
+        PermissionMode {
+            anchors.fill: parent
+            visible: root.screen.page === "permission"
+            s: root.s
+            model: root.model
+            screen: root.screen
+        }
+        FramingMode {
+            anchors.fill: parent
+            visible: root.screen.page === "framing"
+            s: root.s
+            model: root.model
+            screen: root.screen
+        }
+        ExerciseMode {
+            anchors.fill: parent
+            visible: root.screen.page === "exercise"
+            s: root.s
+            model: root.model
+            screen: root.screen
+        }
+        HonorMode {
+            anchors.fill: parent
+            visible: root.screen.page === "honor"
+            s: root.s
+            model: root.model
+            screen: root.screen
+        }
+        SuccessMode {
+            anchors.fill: parent
+            visible: root.screen.page === "success"
+            s: root.s
+            screen: root.screen
+            reduceMotion: root.reduceMotion
+        }
+    }
+
+    EscapeControl {
+        id: escapeControl
+        anchors { horizontalCenter: parent.horizontalCenter; bottom: parent.bottom }
+        anchors.bottomMargin: Theme.space.l * root.s
+        visible: root.screen.showsEscapeControl
+        s: root.s
+        hold: root.hold
+    }
+}

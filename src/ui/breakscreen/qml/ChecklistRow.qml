@@ -1,0 +1,27 @@
+import QtQuick
+import Quorvantel.Theme
+
+// One framing condition with its check mark.
+Row {
+    id: row
+    property real s: 1
+    property string text
+    property bool met: false
+    spacing: Theme.space.s * s
+    Accessible.role: Accessible.CheckBox
+    Accessible.name: text
+    Accessible.checked: met
+    Image {
+        anchors.verticalCenter: parent.verticalCenter
+        source: row.met ? "../images/check-on.svg" : "../images/check-off.svg"
+        width: Theme.space.xl * row.s; height: width
+        sourceSize: Qt.size(width, height)
+    }
+    Label {
+        anchors.verticalCenter: parent.verticalCenter
+        s: row.s
+        size: Theme.type.title
+        color: row.met ? Theme.breakScreen.text : Theme.breakScreen.textSecondary
+        text: row.text
+    }
+}

@@ -1,0 +1,85 @@
+import QtQuick
+import Quorvantel.Theme
+
+// The way out that is always there: press and hold (or hold the chord) for three seconds.
+// Quiet until pressed; the ring fills while it is held.
+Rectangle {
+    id: control
+    property real s: 1
+    property QtObject hold
+
+    width: Math.max(420 * s, texts.implicitWidth + 120 * s)
+    height: 84 * s
+    radius: height / 2
+    color: area.pressed && hold.isAvailable ? Theme.breakScreen.surfaceRaised : Theme.breakScreen.surface
+    border.color: hold.isHolding ? Theme.breakScreen.accent : Theme.breakScreen.outline
+    border.width: Math.max(1, 2 * s)
+    opacity: hold.isAvailable ? 1 : 0.8
+
+    Accessible.role: Accessible.Button
+    Accessible.name: hold.accessibleName
+    Accessible.description: hold.accessibleDescription
+
+    Label {
+        anchors { bottom: parent.top; bottomMargin: Theme.space.s * control.s; horizontalCenter: parent.horizontalCenter }
+        visible: text.length > 0
+        s: control.s
+        size: Theme.type.subtitle
+        color: Theme.breakScreen.textSecondary
+        text: control.hold.statusMessage
+    }
+
+    Item {
+        id: badge
+        anchors { left: parent.left; leftMargin: Theme.space.s * control.s; verticalCenter: parent.verticalCenter }
+        width: 64 * control.s; height: width
+        Rectangle {
+            anchors.fill: parent
+            radius: width / 2
+            color: Theme.breakScreen.backgroundBottom
+        }
+        ProgressRing {
+            anchors.fill: parent
+            thickness: 5 * control.s
+            progress: control.hold.progress
+            trackColor: Theme.breakScreen.outline
+        }
+        Image {
+            anchors.centerIn: parent
+            source: "../images/" + control.hold.icon + ".svg"
+            width: 28 * control.s; height: width
+            sourceSize: Qt.size(width, height)
+        }
+    }
+
+    Column {
+        id: texts
+        anchors { left: badge.right; leftMargin: Theme.space.m * control.s; verticalCenter: parent.verticalCenter }
+        spacing: 2 * control.s
+        Label {
+            s: control.s
+            size: Theme.type.subtitle
+            font.weight: Font.Bold
+            font.letterSpacing: 2 * control.s
+            color: control.hold.isHolding ? Theme.breakScreen.accent : Theme.breakScreen.text
+            text: control.hold.title
+        }
+        Label {
+            s: control.s
+            size: Theme.type.body
+            color: Theme.breakScreen.textSecondary
+            text: control.hold.subtitle
+        }
+    }
+
+    MouseArea {
+        id: area
+        anchors.fill: parent
+        property point pressedAt
+        onPressed: (mouse) => { pressedAt = Qt.point(mouse.x, mouse.y); control.hold.pressPointer() }
+        onPositionChanged: (mouse) => control.hold.movePointer(mouse.x - pressedAt.x,
+                                                                mouse.y - pressedAt.y)
+        onReleased: control.hold.releasePointer()
+        onCanceled: control.hold.releasePointer()
+    }
+}

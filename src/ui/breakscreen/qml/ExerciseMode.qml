@@ -1,0 +1,73 @@
+import QtQuick
+import Quorvantel.Theme
+
+// Counting: the count, readable from across the room, and one short coaching cue.
+CameraLayout {
+    id: mode
+
+    Row {
+        id: counter
+        spacing: Theme.space.s * mode.s
+        Accessible.role: Accessible.StaticText
+        Accessible.name: mode.screen.counterAccessibleText
+        Digits {
+            id: count
+            s: mode.s
+            text: mode.screen.repetitionsText
+            color: Theme.breakScreen.accent
+        }
+        Digits {
+            anchors.baseline: count.baseline
+            s: mode.s * 0.5
+            text: "/" + mode.screen.targetText
+            color: Theme.breakScreen.textDim
+        }
+        Image {
+            anchors.bottom: count.bottom
+            anchors.bottomMargin: count.height * 0.22
+            source: "../images/" + mode.screen.exerciseIcon + ".svg"
+            width: Theme.space.xxl * 1.25 * mode.s; height: width
+            sourceSize: Qt.size(width, height)
+        }
+    }
+    Label {
+        width: mode.sideWidth
+        s: mode.s
+        size: Theme.type.hero
+        font.weight: Font.Bold
+        text: mode.screen.coachingHeadline
+        Accessible.name: mode.screen.coachingAccessibleText
+    }
+    Row {
+        spacing: Theme.space.s * mode.s
+        Image {
+            anchors.verticalCenter: parent.verticalCenter
+            source: "../images/" + mode.screen.soundIcon + ".svg"
+            width: Theme.space.l * mode.s; height: width
+            sourceSize: Qt.size(width, height)
+        }
+        Label {
+            anchors.verticalCenter: parent.verticalCenter
+            s: mode.s
+            size: Theme.type.subtitle
+            color: Theme.breakScreen.textDim
+            text: mode.screen.soundLine
+        }
+    }
+    Flow {
+        width: mode.sideWidth
+        spacing: Theme.space.s * mode.s
+        ActionButton {
+            s: mode.s
+            visible: mode.screen.showsCantSquat
+            text: "Can't squat — use arms"
+            onClicked: mode.model.switchToOverheadRaise()
+        }
+        ActionButton {
+            s: mode.s
+            visible: mode.screen.showsSwitchToTimedBreak
+            text: "Switch to a timed break"
+            onClicked: mode.model.useHonorTimer()
+        }
+    }
+}

@@ -1,0 +1,56 @@
+import QtQuick
+import Quorvantel.Theme
+
+// Getting into the picture: what to fix, what is already right, and the way out if it fails.
+CameraLayout {
+    id: mode
+
+    Label {
+        width: mode.sideWidth
+        s: mode.s
+        size: Theme.type.hero
+        font.weight: Font.Bold
+        text: mode.screen.framingHint
+    }
+    Column {
+        spacing: Theme.space.m * mode.s
+        Repeater {
+            model: mode.screen.framingChecklist
+            ChecklistRow {
+                required property var modelData
+                s: mode.s
+                text: modelData.text
+                met: modelData.met
+            }
+        }
+    }
+    Item { width: 1; height: Theme.space.s * mode.s }
+    Label {
+        width: mode.sideWidth
+        visible: mode.screen.showsOtherWaysLine
+        s: mode.s
+        size: Theme.type.subtitle
+        color: Theme.breakScreen.textDim
+        text: mode.screen.otherWaysText
+        Accessible.name: mode.screen.otherWaysAccessibleText
+    }
+    Flow {
+        width: mode.sideWidth
+        spacing: Theme.space.s * mode.s
+        visible: mode.screen.showsUseTimedBreak || mode.screen.showsSwitchToOverheadRaise
+        ActionButton {
+            s: mode.s
+            primary: true
+            visible: mode.screen.showsSwitchToOverheadRaise
+            text: "Switch to Overhead Raises"
+            onClicked: mode.model.switchToOverheadRaise()
+        }
+        ActionButton {
+            s: mode.s
+            primary: !mode.screen.showsSwitchToOverheadRaise
+            visible: mode.screen.showsUseTimedBreak
+            text: "Use the timed break"
+            onClicked: mode.model.useHonorTimer()
+        }
+    }
+}

@@ -1,0 +1,105 @@
+import QtQuick
+import Quorvantel.Theme
+
+// The timed break: a countdown in a filling ring, and a quiet card beside it.
+Item {
+    id: mode
+    property real s: 1
+    property QtObject model
+    property QtObject screen
+
+    Row {
+        anchors.centerIn: parent
+        spacing: Theme.space.xxl * 1.5 * mode.s
+
+        Column {
+            anchors.verticalCenter: parent.verticalCenter
+            spacing: Theme.space.l * mode.s
+            Label {
+                anchors.horizontalCenter: parent.horizontalCenter
+                s: mode.s
+                size: Theme.type.hero
+                font.weight: Font.Bold
+                text: "Step away"
+            }
+            Item {
+                anchors.horizontalCenter: parent.horizontalCenter
+                width: 380 * mode.s
+                height: width
+                ProgressRing {
+                    anchors.fill: parent
+                    progress: mode.screen.honorProgress
+                    thickness: 16 * mode.s
+                    Accessible.role: Accessible.ProgressBar
+                    Accessible.name: "Break progress"
+                    Accessible.description: mode.screen.honorPercentText
+                }
+                Digits {
+                    anchors.centerIn: parent
+                    s: mode.s
+                    text: mode.screen.secondsRemainingText
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: mode.screen.secondsRemainingAccessibleText
+                }
+            }
+        }
+
+        Column {
+            anchors.verticalCenter: parent.verticalCenter
+            width: 460 * mode.s
+            spacing: Theme.space.l * mode.s
+            Rectangle {
+                width: parent.width
+                height: card.implicitHeight + 2 * Theme.space.l * mode.s
+                radius: Theme.cardRadius * mode.s
+                color: Theme.breakScreen.surface
+                border.color: Theme.breakScreen.outline
+                border.width: Math.max(1, mode.s)
+                Column {
+                    id: card
+                    anchors { fill: parent; margins: Theme.space.l * mode.s }
+                    spacing: Theme.space.s * mode.s
+                    Image {
+                        source: "../images/chair.svg"
+                        width: parent.width; height: width * 280 / 360
+                        sourceSize: Qt.size(width, height)
+                    }
+                    Label {
+                        s: mode.s
+                        size: Theme.type.headline
+                        font.weight: Font.DemiBold
+                        text: "While you wait"
+                    }
+                    Label {
+                        width: parent.width
+                        s: mode.s
+                        size: Theme.type.subtitle
+                        color: Theme.breakScreen.textSecondary
+                        text: "No camera is used during a timed break."
+                    }
+                }
+            }
+            Label {
+                width: parent.width
+                visible: text.length > 0
+                s: mode.s
+                size: Theme.type.subtitle
+                color: Theme.breakScreen.textSecondary
+                text: mode.screen.statusLine
+            }
+            ActionButton {
+                visible: mode.screen.showsOpenCameraSettings
+                s: mode.s
+                text: "End break & open Camera Settings"
+                onClicked: mode.model.openCameraSettings()
+            }
+            Label {
+                visible: mode.screen.showsOpenCameraSettings
+                s: mode.s
+                size: Theme.type.body
+                color: Theme.breakScreen.textDim
+                text: "This break will be recorded as skipped."
+            }
+        }
+    }
+}

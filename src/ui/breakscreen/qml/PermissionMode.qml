@@ -1,0 +1,64 @@
+import QtQuick
+import Quorvantel.Theme
+
+// No camera permission yet: explain, and offer the timed break for now.
+Item {
+    id: mode
+    property real s: 1
+    property QtObject model
+    property QtObject screen
+
+    Row {
+        anchors.centerIn: parent
+        spacing: Theme.space.xxl * 1.5 * mode.s
+        Image {
+            anchors.verticalCenter: parent.verticalCenter
+            source: "../images/chair.svg"
+            width: 360 * mode.s; height: 280 * mode.s
+            sourceSize: Qt.size(width, height)
+        }
+        Column {
+            anchors.verticalCenter: parent.verticalCenter
+            width: 620 * mode.s
+            spacing: Theme.space.l * mode.s
+            Label {
+                width: parent.width
+                s: mode.s
+                size: Theme.type.display
+                font.weight: Font.Bold
+                text: "Camera setup happens before a break"
+            }
+            Label {
+                width: parent.width
+                s: mode.s
+                size: Theme.type.title
+                color: Theme.breakScreen.textSecondary
+                lineHeight: 1.25
+                text: "This screen never covers your system's permission dialog. Use the timed break now, then enable camera verification in Settings."
+            }
+            ActionButton {
+                s: mode.s
+                primary: true
+                visible: mode.screen.showsUseTimedBreak
+                text: "Use the timed break"
+                onClicked: mode.model.useHonorTimer()
+            }
+            Row {
+                spacing: Theme.space.s * mode.s
+                Image {
+                    anchors.verticalCenter: parent.verticalCenter
+                    source: "../images/shield.svg"
+                    width: Theme.space.l * mode.s; height: width
+                    sourceSize: Qt.size(width, height)
+                }
+                Label {
+                    anchors.verticalCenter: parent.verticalCenter
+                    s: mode.s
+                    size: Theme.type.subtitle
+                    color: Theme.breakScreen.textSecondary
+                    text: "Nothing is recorded or uploaded"
+                }
+            }
+        }
+    }
+}

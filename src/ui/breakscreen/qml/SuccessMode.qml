@@ -1,0 +1,73 @@
+import QtQuick
+import Quorvantel.Theme
+
+// Done: one warm check mark, what was achieved, the streak, and confetti.
+Item {
+    id: mode
+    property real s: 1
+    property QtObject screen
+    property bool reduceMotion: false
+
+    Confetti {
+        anchors.fill: parent
+        anchors.topMargin: -200 * mode.s
+        visible: !mode.reduceMotion && mode.visible
+        running: visible
+        s: mode.s
+    }
+
+    Column {
+        anchors.centerIn: parent
+        spacing: Theme.space.l * mode.s
+        Image {
+            anchors.horizontalCenter: parent.horizontalCenter
+            source: "../images/check-success.svg"
+            width: 160 * mode.s; height: width
+            sourceSize: Qt.size(width, height)
+        }
+        Label {
+            anchors.horizontalCenter: parent.horizontalCenter
+            s: mode.s
+            size: Theme.type.hero
+            font.weight: Font.Bold
+            text: "Break complete"
+        }
+        Label {
+            anchors.horizontalCenter: parent.horizontalCenter
+            visible: text.length > 0
+            s: mode.s
+            size: Theme.type.headline
+            color: Theme.breakScreen.textSecondary
+            text: mode.screen.summaryText
+        }
+        Rectangle {
+            anchors.horizontalCenter: parent.horizontalCenter
+            visible: mode.screen.streakText.length > 0
+            color: "#2a2517"
+            border.color: Qt.rgba(1, 0.77, 0.42, 0.35)
+            border.width: Math.max(1, mode.s)
+            radius: height / 2
+            width: streak.implicitWidth + Theme.space.xl * mode.s
+            height: streak.implicitHeight + Theme.space.m * mode.s
+            Row {
+                id: streak
+                anchors.centerIn: parent
+                spacing: Theme.space.s * mode.s
+                Image {
+                    anchors.verticalCenter: parent.verticalCenter
+                    source: "../images/flame.svg"
+                    width: Theme.space.l * 1.25 * mode.s; height: width
+                    sourceSize: Qt.size(width, height)
+                }
+                Label {
+                    anchors.verticalCenter: parent.verticalCenter
+                    s: mode.s
+                    size: Theme.type.title
+                    font.weight: Font.DemiBold
+                    color: Theme.breakScreen.success
+                    text: mode.screen.streakText
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,72 @@
+#include "core/breakscreen/BreakScreenPresentation.h"
+#include "support/TestSupport.h"
+
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+namespace qv {
+namespace {
+
+BreakOverlayModel::Initial squats() {
+    BreakOverlayModel::Initial initial;
+    initial.targetRepetitions = 10;
+    initial.totalSeconds = 30;
+    initial.emergencyEscapesRemaining = 3;
+    return initial;
+}
+
+TEST(BreakScreenPresentation, ButtonsFollowTheModeTheExerciseAndTheCallbacks) {
+    BreakOverlayModel model(squats(), nullptr);
+    BreakScreenPresentation screen(model);
+    model.apply(progress::Framing{std::nullopt, std::nullopt, 19.2});
+    EXPECT_TRUE(screen.showsOtherWaysLine());
+    EXPECT_EQ(screen.otherWaysText(), u"Other ways to finish this break in 1s");
+    EXPECT_FALSE(screen.showsUseTimedBreak());
+
+    model.apply(progress::Framing{std::nullopt, std::nullopt, 20.0});
+    EXPECT_FALSE(screen.showsOtherWaysLine());
+    EXPECT_TRUE(screen.showsUseTimedBreak());
+    EXPECT_TRUE(screen.showsSwitchToOverheadRaise());
+
+    model.switchExercise(ExerciseKind::overheadRaise);
+    model.apply(progress::Framing{std::nullopt, std::nullopt, 25.0});
+    EXPECT_TRUE(screen.showsUseTimedBreak());
+    EXPECT_FALSE(screen.showsSwitchToOverheadRaise());
+
+    // "Can't squat" only when someone can act on it.
+    model.switchExercise(ExerciseKind::squat);
+    model.apply(progress::Exercise{PoseSnapshot{}, Image(4, 4), 2, 10});
+    EXPECT_FALSE(screen.showsCantSquat());
+    EXPECT_TRUE(screen.showsSwitchToTimedBreak());
+    model.onSwitchToOverheadRaise = [] {};
+    model.apply(progress::Exercise{PoseSnapshot{}, Image(4, 4), 3, 10});
+    EXPECT_TRUE(screen.showsCantSquat());
+    EXPECT_EQ(screen.counterAccessibleText(), u"3 of 10 Squats complete");
+
+    model.apply(progress::HonorCountdown{12, 30});
+    EXPECT_FALSE(screen.showsOpenCameraSettings());
+    model.setStatusMessage(QStringLiteral("The Camera is in use by another program."));
+    EXPECT_TRUE(screen.showsOpenCameraSettings());
+    EXPECT_EQ(screen.honorPercentText(), u"60 percent");
+
+    model.showSuccess(1, 0, true);
+    EXPECT_FALSE(screen.showsEscapeControl());
+    EXPECT_EQ(screen.summaryText(), u"1 squat completed");
+    EXPECT_TRUE(screen.streakText().isEmpty());
+}
+
+TEST(BreakScreenPresentation, NotifiesOnlyWhatChanged) {
+    BreakOverlayModel model(squats(), nullptr);
+    BreakScreenPresentation screen(model);
+    model.apply(progress::Exercise{PoseSnapshot{}, Image(4, 4), 1, 10});
+    QSignalSpy heading(&screen, &BreakScreenPresentation::headingChanged);
+    QSignalSpy counter(&screen, &BreakScreenPresentation::repetitionsTextChanged);
+    model.apply(progress::Exercise{PoseSnapshot{}, Image(4, 4), 1, 10});
+    model.apply(progress::Exercise{PoseSnapshot{}, Image(4, 4), 2, 10});
+    EXPECT_EQ(heading.count(), 0);
+    EXPECT_EQ(counter.count(), 1);
+    EXPECT_EQ(screen.repetitionsText(), u"2");
+}
+
+} // namespace
+} // namespace qv

@@ -1,0 +1,81 @@
+#include "DesktopTools.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+namespace qv::test {
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(10000);
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+}
+
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > timeoutMs) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(5);
+    }
+    return true;
+}
+
+QImage screenshot() {
+    QProcess process;
+    process.start(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"),
+                                             QStringLiteral("png:-")});
+    process.waitForFinished(15000);
+    return QImage::fromData(process.readAllStandardOutput(), "PNG");
+}
+
+int countColour(const QImage& picture, QRgb colour) {
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    int count = 0;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x) {
+            if (qAbs(qRed(line[x]) - qRed(colour)) < 24 &&
+                qAbs(qGreen(line[x]) - qGreen(colour)) < 24 &&
+                qAbs(qBlue(line[x]) - qBlue(colour)) < 24) {
+                ++count;
+            }
+        }
+    }
+    return count;
+}
+
+std::optional<quint64> activeWindow() {
+    const QString line = run(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")});
+    bool ok = false;
+    const quint64 id = line.toULongLong(&ok);
+    return ok ? std::optional<quint64>(id) : std::nullopt;
+}
+
+ForeignWindow::ForeignWindow(const QString& name, const QString& geometry) {
+    process_.start(QStringLiteral("xmessage"),
+                   {QStringLiteral("-name"), name, QStringLiteral("-title"), name,
+                    QStringLiteral("-geometry"), geometry, QStringLiteral("-bg"),
+                    QStringLiteral("magenta"), QStringLiteral("-fg"), QStringLiteral("magenta"),
+                    name});
+    waitUntil(
+        [&] {
+            const QString found = run(QStringLiteral("xdotool"),
+                                      {QStringLiteral("search"), QStringLiteral("--name"), name});
+            id_ = found.section(u'\n', 0, 0).toULongLong();
+            return id_ != 0;
+        },
+        10000);
+}
+
+ForeignWindow::~ForeignWindow() {
+    process_.kill();
+    process_.waitForFinished(3000);
+}
+
+} // namespace qv::test

@@ -1,0 +1,176 @@
+#include "DesktopTools.h"
+#include "WindowLockController.h"
+#include "core/time/EventLoopTimeSource.h"
+#include "platform/linux/X11WindowFocus.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QtQml/qqmlextensionplugin.h>
+#include <gtest/gtest.h>
+
+Q_IMPORT_QML_PLUGIN(Quorvantel_ThemePlugin)
+Q_IMPORT_QML_PLUGIN(Quorvantel_BreakScreenPlugin)
+
+namespace qv {
+namespace {
+
+using namespace qv::test;
+
+BreakOverlayModel::Initial initial() {
+    BreakOverlayModel::Initial values;
+    values.targetRepetitions = 10;
+    values.emergencyEscapesRemaining = 3;
+    return values;
+}
+
+class WindowLockControllerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(QGuiApplication::platformName(), u"xcb") << "needs the private X desktop";
+        model.onEmergencyKeyStateChanged = [this](bool held) { chord.push_back(held); };
+    }
+    void TearDown() override {
+        controller.release(false);
+        run(QStringLiteral("xrandr"), {QStringLiteral("--delmonitor"), QStringLiteral("qv-left")});
+        run(QStringLiteral("xrandr"), {QStringLiteral("--delmonitor"), QStringLiteral("qv-right")});
+    }
+
+    static void splitScreen() {
+        run(QStringLiteral("xrandr"), {QStringLiteral("--setmonitor"), QStringLiteral("qv-left"),
+                                       QStringLiteral("960/254x1080/286+0+0"), QStringLiteral("screen")});
+        run(QStringLiteral("xrandr"), {QStringLiteral("--setmonitor"), QStringLiteral("qv-right"),
+                                       QStringLiteral("960/254x1080/286+960+0"), QStringLiteral("none")});
+        waitUntil([] { return QGuiApplication::screens().size() == 2; }, 5000);
+    }
+
+    bool breakWindowHasFocus() const {
+        const auto active = activeWindow();
+        for (OverlayWindow* window : controller.windows()) {
+            if (active && window->winId() == *active && window->isActive()) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    bool everyPixelCovered() const {
+        const QImage picture = screenshot();
+        return !picture.isNull() && countColour(picture, ForeignWindow::colour) == 0;
+    }
+
+    void key(const char* action, const char* keys) {
+        run(QStringLiteral("xdotool"), {QString::fromLatin1(action), QString::fromLatin1(keys)});
+    }
+
+    EventLoopTimeSource time;
+    BreakOverlayModel model{initial(), nullptr};
+    WindowLockController controller{time, {X11WindowFocus::create(), {}}};
+    std::vector<bool> chord;
+};
+
+TEST_F(WindowLockControllerTest, CoversEveryPixelOfTwoMonitors) {
+    ForeignWindow other(QStringLiteral("qv-other"));
+    ASSERT_TRUE(other.isValid());
+    splitScreen();
+    ASSERT_EQ(QGuiApplication::screens().size(), 2);
+    controller.lock(model);
+    ASSERT_EQ(controller.windows().size(), 2u);
+    for (OverlayWindow* window : controller.windows()) {
+        EXPECT_EQ(window->title(), u"Quorvantel Break");
+        EXPECT_TRUE(window->flags().testFlag(Qt::FramelessWindowHint));
+        EXPECT_TRUE(window->flags().testFlag(Qt::WindowStaysOnTopHint));
+        EXPECT_EQ(window->geometry(), window->screen()->geometry());
+        EXPECT_TRUE(window->loadErrors().isEmpty()) << window->loadErrors().toStdString();
+    }
+    EXPECT_TRUE(waitUntil([&] { return everyPixelCovered(); }, 5000));
+    EXPECT_TRUE(waitUntil([&] { return breakWindowHasFocus(); }, 2000));
+}
+
+TEST_F(WindowLockControllerTest, TakesFocusBackFromAnotherProgramAndReturnsItOnRelease) {
+    ForeignWindow before(QStringLiteral("qv-before"));
+    ForeignWindow thief(QStringLiteral("qv-thief"));
+    run(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QString::number(before.id())});
+    ASSERT_TRUE(waitUntil([&] { return activeWindow() == before.id(); }, 3000));
+    controller.lock(model);
+    ASSERT_TRUE(waitUntil([&] { return breakWindowHasFocus() && everyPixelCovered(); }, 5000));
+
+    run(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QString::number(thief.id())});
+    // Answered within a fifth of a second of the other window coming forward.
+    EXPECT_TRUE(waitUntil([&] { return breakWindowHasFocus(); }, 200));
+    EXPECT_TRUE(everyPixelCovered());
+
+    // Release hands focus to the window the user tried to use last.
+    controller.release(false);
+    EXPECT_TRUE(controller.windows().empty());
+    EXPECT_TRUE(waitUntil([&] { return activeWindow() == thief.id(); }, 3000));
+}
+
+TEST_F(WindowLockControllerTest, RebuildsTheWindowsWhenMonitorsComeAndGo) {
+    controller.lock(model);
+    ASSERT_EQ(controller.windows().size(), 1u);
+    const OverlayWindow* first = controller.windows().front();
+    splitScreen();
+    ASSERT_TRUE(waitUntil([&] { return controller.windows().size() == 2; }, 3000));
+    for (OverlayWindow* window : controller.windows()) {
+        EXPECT_NE(window, first);
+        EXPECT_EQ(window->geometry(), window->screen()->geometry());
+        EXPECT_EQ(window->opacity(), 1.0); // rebuilt without a fade
+    }
+    ForeignWindow other(QStringLiteral("qv-other"));
+    EXPECT_TRUE(waitUntil([&] { return everyPixelCovered(); }, 5000));
+
+    run(QStringLiteral("xrandr"), {QStringLiteral("--delmonitor"), QStringLiteral("qv-right")});
+    run(QStringLiteral("xrandr"), {QStringLiteral("--delmonitor"), QStringLiteral("qv-left")});
+    EXPECT_TRUE(waitUntil([&] { return controller.windows().size() == 1; }, 3000));
+    EXPECT_TRUE(waitUntil([&] { return everyPixelCovered(); }, 5000));
+}
+
+TEST_F(WindowLockControllerTest, ChordIsHeldOnceThroughKeyRepeatAndLetGo) {
+    run(QStringLiteral("xset"), {QStringLiteral("r"), QStringLiteral("on")});
+    run(QStringLiteral("xset"), {QStringLiteral("r"), QStringLiteral("rate"), QStringLiteral("200"),
+                                 QStringLiteral("30")});
+    controller.lock(model);
+    ASSERT_TRUE(waitUntil([&] { return breakWindowHasFocus(); }, 5000));
+
+    key("keydown", "ctrl+e"); // without Shift: not the chord
+    key("keyup", "ctrl+e");
+    waitUntil([] { return false; }, 200);
+    EXPECT_TRUE(chord.empty());
+
+    key("keydown", "shift+ctrl+e");
+    ASSERT_TRUE(waitUntil([&] { return model.isEmergencyKeyHeld(); }, 2000));
+    waitUntil([] { return false; }, 800); // the server repeats E meanwhile
+    EXPECT_EQ(chord, std::vector<bool>{true});
+    key("keyup", "e");
+    EXPECT_TRUE(waitUntil([&] { return !model.isEmergencyKeyHeld(); }, 2000));
+    key("keyup", "shift+ctrl");
+    waitUntil([] { return false; }, 300);
+    EXPECT_EQ(chord, (std::vector<bool>{true, false}));
+
+    // Letting go of Ctrl first also ends it.
+    key("keydown", "shift+ctrl+e");
+    ASSERT_TRUE(waitUntil([&] { return model.isEmergencyKeyHeld(); }, 2000));
+    key("keyup", "ctrl");
+    EXPECT_TRUE(waitUntil([&] { return !model.isEmergencyKeyHeld(); }, 2000));
+    key("keyup", "shift+e");
+    waitUntil([] { return false; }, 300);
+    EXPECT_EQ(chord, (std::vector<bool>{true, false, true, false}));
+}
+
+TEST_F(WindowLockControllerTest, HeldChordIsCancelledByReleaseAndLockTwiceKeepsTheWindows) {
+    controller.lock(model);
+    const auto windows = controller.windows();
+    controller.lock(model);
+    EXPECT_EQ(controller.windows(), windows);
+    ASSERT_TRUE(waitUntil([&] { return breakWindowHasFocus(); }, 5000));
+    key("keydown", "shift+ctrl+e");
+    ASSERT_TRUE(waitUntil([&] { return model.isEmergencyKeyHeld(); }, 2000));
+    controller.release(true);
+    EXPECT_FALSE(controller.isLocked());
+    EXPECT_EQ(chord, (std::vector<bool>{true, false}));
+    key("keyup", "shift+ctrl+e");
+    controller.release(true); // nothing more to release
+}
+
+} // namespace
+} // namespace qv

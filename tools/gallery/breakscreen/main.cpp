@@ -1,0 +1,101 @@
+// quorvantel-gallery-breakscreen OUTDIR: renders every state of the break screen to PNG, at
+// 1920x1080 and at 1000x600, with a real pose and preview taken from a recorded clip
+// (QV_TESTDATA_DIR). Exits non-zero on any QML warning or error, so a test can run it.
+
+#include "ClipFrame.h"
+#include "GalleryStates.h"
+#include "OverlayWindow.h"
+#include "core/time/VirtualTimeSource.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QQuickWindow>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextStream>
+#include <QtQml/qqmlextensionplugin.h>
+
+Q_IMPORT_QML_PLUGIN(Quorvantel_ThemePlugin)
+Q_IMPORT_QML_PLUGIN(Quorvantel_BreakScreenPlugin)
+
+namespace {
+
+int problems = 0;
+QtMessageHandler previousHandler = nullptr;
+
+void countProblems(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg) {
+        ++problems;
+    }
+    previousHandler(type, context, message);
+}
+
+QTextStream& err() {
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+bool render(const qv::gallery::State& state, const QSize& size, const qv::gallery::Frames& frames,
+            const QDir& out) {
+    qv::VirtualTimeSource time;
+    qv::BreakOverlayModel model(state.initial, nullptr);
+    state.setUp(model, frames);
+    qv::OverlayWindow window(model, time, state.reduceMotion);
+    if (const QString errors = window.loadErrors(); !errors.isEmpty()) {
+        err() << errors << "\n";
+        return false;
+    }
+    if (state.holdSeconds > 0) {
+        window.escapeHold().pressPointer();
+        time.advance(state.holdSeconds);
+    }
+    window.resize(size);
+    window.show();
+    QSignalSpy swapped(&window, &QQuickWindow::frameSwapped);
+    // Let the confetti and the first frames settle.
+    swapped.wait(2000);
+    QTest::qWait(400);
+    const QImage picture = window.grabWindow();
+    const QString name =
+        QStringLiteral("%1-%2x%3.png").arg(state.name).arg(size.width()).arg(size.height());
+    if (picture.isNull() || !picture.save(out.filePath(name))) {
+        err() << "cannot render " << name << "\n";
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    previousHandler = qInstallMessageHandler(countProblems);
+    QGuiApplication app(argc, argv);
+    if (app.arguments().size() != 2) {
+        err() << "usage: quorvantel-gallery-breakscreen OUTDIR\n";
+        return 2;
+    }
+    const QDir out(app.arguments().at(1));
+    if (!out.exists() && !QDir().mkpath(out.path())) {
+        err() << "cannot create " << out.path() << "\n";
+        return 1;
+    }
+    const auto frames = qv::gallery::loadFrames();
+    if (!frames) {
+        err() << frames.error() << "\n";
+        return 1;
+    }
+    bool ok = true;
+    for (const auto& state : qv::gallery::states()) {
+        for (const QSize size : {QSize(1920, 1080), QSize(1000, 600)}) {
+            ok = render(state, size, *frames, out) && ok;
+        }
+    }
+    if (problems > 0) {
+        err() << problems << " QML warnings or errors\n";
+        return 1;
+    }
+    return ok ? 0 : 1;
+}
