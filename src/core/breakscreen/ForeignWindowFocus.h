@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QtGlobal>
+#include <functional>
 #include <optional>
 
 namespace qv {
@@ -17,6 +18,9 @@ public:
     virtual bool isOwnWindow(quint64 window) const = 0;
     // Asks the desktop to give the window focus; it may refuse.
     virtual void activate(quint64 window) = 0;
+
+    // Told whenever focus moves to another window, where the desktop says so.
+    std::function<void()> onActiveWindowChanged;
 };
 
 } // namespace qv

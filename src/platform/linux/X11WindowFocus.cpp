@@ -42,9 +42,39 @@ std::unique_ptr<X11WindowFocus> X11WindowFocus::create() {
 }
 
 X11WindowFocus::X11WindowFocus(std::unique_ptr<Connection> connection)
-    : x_(std::move(connection)) {}
+    : x_(std::move(connection)) {
+    // The window manager announces focus changes on the root window; add property changes
+    // to what Qt already listens for there.
+    const auto cookie = xcb_get_window_attributes(x_->connection, x_->root);
+    xcb_get_window_attributes_reply_t* attributes =
+        xcb_get_window_attributes_reply(x_->connection, cookie, nullptr);
+    const uint32_t mask = (attributes ? attributes->your_event_mask : 0) |
+                          XCB_EVENT_MASK_PROPERTY_CHANGE;
+    std::free(attributes);
+    xcb_change_window_attributes(x_->connection, x_->root, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(x_->connection);
+    qGuiApp->installNativeEventFilter(this);
+}
 
-X11WindowFocus::~X11WindowFocus() = default;
+X11WindowFocus::~X11WindowFocus() {
+    if (qGuiApp != nullptr) {
+        qGuiApp->removeNativeEventFilter(this);
+    }
+}
+
+bool X11WindowFocus::nativeEventFilter(const QByteArray& type, void* message, qintptr*) {
+    if (type != "xcb_generic_event_t" || !onActiveWindowChanged) {
+        return false;
+    }
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY) {
+        const auto* change = static_cast<const xcb_property_notify_event_t*>(message);
+        if (change->window == x_->root && change->atom == x_->activeWindow) {
+            onActiveWindowChanged();
+        }
+    }
+    return false;
+}
 
 std::optional<quint64> X11WindowFocus::activeWindow() const {
     const auto cookie = xcb_get_property(x_->connection, 0, x_->root, x_->activeWindow,

@@ -15,6 +15,14 @@ WindowLockController::WindowLockController(TimeSource& time, Options options, QO
             active && !options_.focus->isOwnWindow(*active)) {
             lastExternalWindow_ = active;
         }
+        // Under a keyboard grab the windows may not hear that they lost focus; the desktop's
+        // own record of the active window is the surer sign.
+        options_.focus->onActiveWindowChanged = [this] {
+            const auto active = options_.focus->activeWindow();
+            if (active && !options_.focus->isOwnWindow(*active)) {
+                noteFocusLeft();
+            }
+        };
     }
     // Whenever this application loses focus, someone else took it: remember who, and take
     // it back while locked.
@@ -35,6 +43,9 @@ WindowLockController::WindowLockController(TimeSource& time, Options options, QO
 }
 
 WindowLockController::~WindowLockController() {
+    if (options_.focus) {
+        options_.focus->onActiveWindowChanged = nullptr;
+    }
     rebuildTask_.cancel();
     reactivationTask_.cancel();
     for (auto& window : windows_) {
@@ -70,6 +81,10 @@ void WindowLockController::release(bool animated) {
         return;
     }
     BreakOverlayModel* releasedModel = model_;
+    // A chord held now is let go while the model can still hear it.
+    for (auto& window : windows_) {
+        window->cancelChord();
+    }
     model_ = nullptr;
     rebuildTask_.cancel();
     reactivationTask_.cancel();

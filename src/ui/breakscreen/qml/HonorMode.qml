@@ -45,9 +45,16 @@ Item {
         }
 
         Column {
+            id: side
             anchors.verticalCenter: parent.verticalCenter
             width: 460 * mode.s
             spacing: Theme.space.l * mode.s
+            // The illustration gives way when the status and its button need the room.
+            readonly property real others: cardTexts.height + 2 * Theme.space.l * mode.s
+                + card.spacing
+                + (status.visible ? status.height + spacing : 0)
+                + (settingsButton.visible ? settingsButton.height + spacing : 0)
+                + (caption.visible ? caption.height + spacing : 0)
             Rectangle {
                 width: parent.width
                 height: card.implicitHeight + 2 * Theme.space.l * mode.s
@@ -60,26 +67,35 @@ Item {
                     anchors { fill: parent; margins: Theme.space.l * mode.s }
                     spacing: Theme.space.s * mode.s
                     Image {
-                        source: "../images/chair.svg"
-                        width: parent.width; height: width * 280 / 360
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        height: Math.max(0, Math.min(parent.width * 280 / 360, mode.height - side.others))
+                        width: height * 360 / 280
+                        visible: height > 60 * mode.s
                         sourceSize: Qt.size(width, height)
+                        source: "../images/chair.svg"
                     }
-                    Label {
-                        s: mode.s
-                        size: Theme.type.headline
-                        font.weight: Font.DemiBold
-                        text: "While you wait"
-                    }
-                    Label {
+                    Column {
+                        id: cardTexts
                         width: parent.width
-                        s: mode.s
-                        size: Theme.type.subtitle
-                        color: Theme.breakScreen.textSecondary
-                        text: "No camera is used during a timed break."
+                        spacing: Theme.space.s * mode.s
+                        Label {
+                            s: mode.s
+                            size: Theme.type.headline
+                            font.weight: Font.DemiBold
+                            text: "While you wait"
+                        }
+                        Label {
+                            width: parent.width
+                            s: mode.s
+                            size: Theme.type.subtitle
+                            color: Theme.breakScreen.textSecondary
+                            text: "No camera is used during a timed break."
+                        }
                     }
                 }
             }
             Label {
+                id: status
                 width: parent.width
                 visible: text.length > 0
                 s: mode.s
@@ -88,12 +104,14 @@ Item {
                 text: mode.screen.statusLine
             }
             ActionButton {
+                id: settingsButton
                 visible: mode.screen.showsOpenCameraSettings
                 s: mode.s
                 text: "End break & open Camera Settings"
                 onClicked: mode.model.openCameraSettings()
             }
             Label {
+                id: caption
                 visible: mode.screen.showsOpenCameraSettings
                 s: mode.s
                 size: Theme.type.body
