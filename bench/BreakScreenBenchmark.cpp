@@ -36,7 +36,9 @@ double residentMiB() {
         return 0;
     }
     const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields[1].toDouble() * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0) : 0;
+    return fields.size() > 1 ? fields[1].toDouble() * static_cast<double>(sysconf(_SC_PAGESIZE)) /
+                                   (1024.0 * 1024.0)
+                             : 0;
 }
 
 const char* backendName(QSGRendererInterface::GraphicsApi api) {
@@ -82,8 +84,7 @@ int main(int argc, char* argv[]) {
     });
     QTest::qWait(1000); // settle before measuring
     feed.start(1000 / 15);
-    std::printf("scene graph: %s\n",
-                backendName(window.rendererInterface()->graphicsApi()));
+    std::printf("scene graph: %s\n", backendName(window.rendererInterface()->graphicsApi()));
     std::printf("%8s %12s %14s %12s\n", "seconds", "gui thread %", "process %", "resident MiB");
     QElapsedTimer wall;
     wall.start();

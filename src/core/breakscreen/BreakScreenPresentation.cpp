@@ -14,8 +14,8 @@ using Mode = BreakOverlayModel::Mode;
 QVariantList checklistRows(ExerciseKind kind, const std::optional<PoseSnapshot>& pose) {
     QVariantList rows;
     for (const auto& row : breakscreen::framingChecklist(kind, pose)) {
-        rows.append(QVariantMap{{QStringLiteral("text"), row.text},
-                                {QStringLiteral("met"), row.isMet}});
+        rows.append(
+            QVariantMap{{QStringLiteral("text"), row.text}, {QStringLiteral("met"), row.isMet}});
     }
     return rows;
 }
@@ -72,8 +72,8 @@ BreakScreenPresentation::Values BreakScreenPresentation::compute() const {
     v.targetText = QString::number(model_.targetRepetitions());
     v.repetitionProgress =
         std::min(1.0, static_cast<double>(model_.repetitions()) / model_.targetRepetitions());
-    v.counterAccessibleText = breakscreen::counterAccessibleText(
-        model_.repetitions(), model_.targetRepetitions(), kind);
+    v.counterAccessibleText =
+        breakscreen::counterAccessibleText(model_.repetitions(), model_.targetRepetitions(), kind);
     v.coachingHeadline = breakscreen::coachingHeadline(kind, model_.statusMessage());
     v.coachingAccessibleText = QStringLiteral("Coaching cue: ") + v.coachingHeadline;
     v.soundLine = model_.soundEnabled() ? QStringLiteral("Each counted rep plays a sound")
@@ -83,8 +83,7 @@ BreakScreenPresentation::Values BreakScreenPresentation::compute() const {
     v.secondsRemainingAccessibleText =
         QStringLiteral("%1 seconds remaining").arg(model_.secondsRemaining());
     v.honorProgress = std::clamp(honorProgress, 0.0, 1.0);
-    v.honorPercentText =
-        QStringLiteral("%1 percent").arg(breakscreen::honorPercent(honorProgress));
+    v.honorPercentText = QStringLiteral("%1 percent").arg(breakscreen::honorPercent(honorProgress));
     v.statusLine = model_.statusMessage();
     if (const auto& summary = model_.successSummary()) {
         v.summaryText = breakscreen::summaryText(*summary, kind);

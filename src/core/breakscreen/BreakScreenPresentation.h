@@ -41,8 +41,8 @@ class BreakScreenPresentation : public QObject {
                    coachingAccessibleTextChanged)
     Q_PROPERTY(QString soundLine READ soundLine NOTIFY soundLineChanged)
     Q_PROPERTY(QString soundIcon READ soundIcon NOTIFY soundIconChanged)
-    Q_PROPERTY(QString secondsRemainingText READ secondsRemainingText NOTIFY
-                   secondsRemainingTextChanged)
+    Q_PROPERTY(
+        QString secondsRemainingText READ secondsRemainingText NOTIFY secondsRemainingTextChanged)
     Q_PROPERTY(QString secondsRemainingAccessibleText READ secondsRemainingAccessibleText NOTIFY
                    secondsRemainingAccessibleTextChanged)
     Q_PROPERTY(double honorProgress READ honorProgress NOTIFY honorProgressChanged)
@@ -51,8 +51,8 @@ class BreakScreenPresentation : public QObject {
     Q_PROPERTY(QString summaryText READ summaryText NOTIFY summaryTextChanged)
     Q_PROPERTY(QString streakText READ streakText NOTIFY streakTextChanged)
     Q_PROPERTY(bool showsEscapeControl READ showsEscapeControl NOTIFY showsEscapeControlChanged)
-    Q_PROPERTY(QString cameraAccessibleName READ cameraAccessibleName NOTIFY
-                   cameraAccessibleNameChanged)
+    Q_PROPERTY(
+        QString cameraAccessibleName READ cameraAccessibleName NOTIFY cameraAccessibleNameChanged)
 
 public:
     explicit BreakScreenPresentation(BreakOverlayModel& model, QObject* parent = nullptr);

@@ -12,9 +12,8 @@ namespace {
 using Mode = BreakOverlayModel::Mode;
 
 bool containsAny(const QString& text, std::initializer_list<const char16_t*> words) {
-    return std::any_of(words.begin(), words.end(), [&text](const char16_t* word) {
-        return text.contains(QStringView(word));
-    });
+    return std::any_of(words.begin(), words.end(),
+                       [&text](const char16_t* word) { return text.contains(QStringView(word)); });
 }
 
 bool bothConfident(const PoseSnapshot& pose, Joint left, Joint right) {
@@ -183,7 +182,10 @@ QString exercisePlural(ExerciseKind kind) {
 }
 
 QString counterAccessibleText(int repetitions, int target, ExerciseKind kind) {
-    return QStringLiteral("%1 of %2 %3 complete").arg(repetitions).arg(target).arg(exercisePlural(kind));
+    return QStringLiteral("%1 of %2 %3 complete")
+        .arg(repetitions)
+        .arg(target)
+        .arg(exercisePlural(kind));
 }
 
 QString summaryText(const SuccessSummary& summary, ExerciseKind kind) {
@@ -191,9 +193,10 @@ QString summaryText(const SuccessSummary& summary, ExerciseKind kind) {
         return QStringLiteral("Timed break finished");
     }
     const bool isOne = summary.repetitions == 1;
-    const QString name = kind == ExerciseKind::overheadRaise
-                             ? (isOne ? QStringLiteral("overhead raise") : QStringLiteral("overhead raises"))
-                             : (isOne ? QStringLiteral("squat") : QStringLiteral("squats"));
+    const QString name =
+        kind == ExerciseKind::overheadRaise
+            ? (isOne ? QStringLiteral("overhead raise") : QStringLiteral("overhead raises"))
+            : (isOne ? QStringLiteral("squat") : QStringLiteral("squats"));
     return QStringLiteral("%1 %2 completed").arg(summary.repetitions).arg(name);
 }
 

@@ -73,8 +73,7 @@ void EmergencyEscapeHold::onModelChanged() {
 }
 
 void EmergencyEscapeHold::updateHolding() {
-    const bool holding =
-        (isPointerPressed_ && isAvailable()) || model_.isEmergencyKeyHeld();
+    const bool holding = (isPointerPressed_ && isAvailable()) || model_.isEmergencyKeyHeld();
     if (holding == isHolding()) {
         return;
     }
@@ -108,8 +107,8 @@ void EmergencyEscapeHold::updateTexts() {
         secondsLeft = static_cast<int>(std::ceil(holdSeconds - elapsed));
     }
     const auto texts = breakscreen::escapeTexts(
-        model_.emergencyEscapesRemaining(),
-        breakscreen::autoReleaseMinutes(model_.totalSeconds()), secondsLeft);
+        model_.emergencyEscapesRemaining(), breakscreen::autoReleaseMinutes(model_.totalSeconds()),
+        secondsLeft);
     const auto set = [this](QString& field, const QString& value, auto signal) {
         if (field != value) {
             field = value;

@@ -1,8 +1,8 @@
 #include "platform/linux/X11WindowFocus.h"
 
 #include <QGuiApplication>
-#include <QtGui/qguiapplication_platform.h>
 #include <QWindow>
+#include <QtGui/qguiapplication_platform.h>
 #include <cstdlib>
 #include <cstring>
 #include <xcb/xcb.h>
@@ -12,7 +12,8 @@ namespace qv {
 namespace {
 
 xcb_atom_t internAtom(xcb_connection_t* connection, const char* name) {
-    const auto cookie = xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name);
+    const auto cookie =
+        xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name);
     xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
     const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
     std::free(reply);
@@ -48,8 +49,8 @@ X11WindowFocus::X11WindowFocus(std::unique_ptr<Connection> connection)
     const auto cookie = xcb_get_window_attributes(x_->connection, x_->root);
     xcb_get_window_attributes_reply_t* attributes =
         xcb_get_window_attributes_reply(x_->connection, cookie, nullptr);
-    const uint32_t mask = (attributes ? attributes->your_event_mask : 0) |
-                          XCB_EVENT_MASK_PROPERTY_CHANGE;
+    const uint32_t mask =
+        (attributes ? attributes->your_event_mask : 0) | XCB_EVENT_MASK_PROPERTY_CHANGE;
     std::free(attributes);
     xcb_change_window_attributes(x_->connection, x_->root, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(x_->connection);
@@ -77,8 +78,8 @@ bool X11WindowFocus::nativeEventFilter(const QByteArray& type, void* message, qi
 }
 
 std::optional<quint64> X11WindowFocus::activeWindow() const {
-    const auto cookie = xcb_get_property(x_->connection, 0, x_->root, x_->activeWindow,
-                                         XCB_ATOM_WINDOW, 0, 1);
+    const auto cookie =
+        xcb_get_property(x_->connection, 0, x_->root, x_->activeWindow, XCB_ATOM_WINDOW, 0, 1);
     xcb_get_property_reply_t* reply = xcb_get_property_reply(x_->connection, cookie, nullptr);
     std::optional<quint64> window;
     if (reply != nullptr && xcb_get_property_value_length(reply) >= 4) {

@@ -99,8 +99,7 @@ void WindowLockController::release(bool animated) {
             fade->setDuration(static_cast<int>(fadeOutSeconds * 1000));
             fade->setEndValue(0.0);
             OverlayWindow* raw = window.release();
-            connect(releasedModel, &QObject::destroyed, raw,
-                    [raw] { raw->hide(); });
+            connect(releasedModel, &QObject::destroyed, raw, [raw] { raw->hide(); });
             connect(fade, &QPropertyAnimation::finished, raw, [raw] {
                 closeWindow(*raw);
                 raw->deleteLater();

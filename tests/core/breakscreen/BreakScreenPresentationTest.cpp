@@ -1,4 +1,5 @@
 #include "core/breakscreen/BreakScreenPresentation.h"
+
 #include "support/TestSupport.h"
 
 #include <QSignalSpy>

@@ -1,4 +1,5 @@
 #include "core/breakscreen/BreakScreenTexts.h"
+
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -37,8 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Its own rows come first for raises: "lower" before "hold".
         CoachingCase{raise, "Hold, then lower your arms", "Lower arms"},
         CoachingCase{raise, "Reach above your head", "Reach higher"},
-        CoachingCase{raise, "Lift them", "Raise arms"},
-        CoachingCase{raise, "Hold it", "Hold"},
+        CoachingCase{raise, "Lift them", "Raise arms"}, CoachingCase{raise, "Hold it", "Hold"},
         CoachingCase{raise, "Keep hands visible", "Show both hands"},
         // Raises that match none of their rows fall through to the general ones.
         CoachingCase{raise, "Stand tall", "Stand tall"},

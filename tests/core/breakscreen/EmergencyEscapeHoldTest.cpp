@@ -1,4 +1,5 @@
 #include "core/breakscreen/EmergencyEscapeHold.h"
+
 #include "core/time/VirtualTimeSource.h"
 #include "support/TestSupport.h"
 
@@ -19,7 +20,9 @@ protected:
     BreakOverlayModel model{initial(), nullptr};
     EmergencyEscapeHold hold{model, time};
     int escapes = 0;
-    void SetUp() override { model.onEmergencyEscape = [this] { ++escapes; }; }
+    void SetUp() override {
+        model.onEmergencyEscape = [this] { ++escapes; };
+    }
 };
 
 TEST_F(EmergencyEscapeHoldTest, AFullPointerHoldEscapesOnceAndCountsDown) {

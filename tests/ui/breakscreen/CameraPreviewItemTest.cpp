@@ -1,4 +1,5 @@
 #include "CameraPreviewItem.h"
+
 #include "SkeletonPainter.h"
 
 #include <QQuickWindow>
@@ -36,8 +37,8 @@ TEST(SkeletonPainter, DrawsConfidentBonesAndJointsWherePosePointsAre) {
 
     const PoseSnapshot pose = armPose(0.9f);
     EXPECT_FALSE(composePreview(grey(400, 200), &pose, target, bone, joint));
-    EXPECT_EQ(target.pixel(200, 50), bone);           // the middle of the bone
-    EXPECT_EQ(target.pixel(100, 50), joint);          // the shoulder
+    EXPECT_EQ(target.pixel(200, 50), bone);  // the middle of the bone
+    EXPECT_EQ(target.pixel(100, 50), joint); // the shoulder
     EXPECT_EQ(target.pixel(200, 150), qRgb(0x40, 0x40, 0x40));
 
     // A joint below the confidence floor gets neither its dot nor its bone.

@@ -28,8 +28,8 @@ bool waitUntil(const std::function<bool()>& condition, int timeoutMs) {
 
 QImage screenshot() {
     QProcess process;
-    process.start(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"),
-                                             QStringLiteral("png:-")});
+    process.start(QStringLiteral("import"),
+                  {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")});
     process.waitForFinished(15000);
     return QImage::fromData(process.readAllStandardOutput(), "PNG");
 }

@@ -25,7 +25,8 @@ std::optional<quint64> activeWindow();
 class ForeignWindow {
 public:
     static constexpr QRgb colour = 0xffff00ff;
-    explicit ForeignWindow(const QString& name, const QString& geometry = QStringLiteral("1920x1080+0+0"));
+    explicit ForeignWindow(const QString& name,
+                           const QString& geometry = QStringLiteral("1920x1080+0+0"));
     ~ForeignWindow();
     quint64 id() const { return id_; }
     bool isValid() const { return id_ != 0; }

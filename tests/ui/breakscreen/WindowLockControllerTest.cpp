@@ -1,5 +1,6 @@
-#include "DesktopTools.h"
 #include "WindowLockController.h"
+
+#include "DesktopTools.h"
 #include "core/time/EventLoopTimeSource.h"
 #include "platform/linux/X11WindowFocus.h"
 
@@ -39,10 +40,12 @@ protected:
     }
 
     static void splitScreen() {
-        run(QStringLiteral("xrandr"), {QStringLiteral("--setmonitor"), QStringLiteral("qv-left"),
-                                       QStringLiteral("960/254x1080/286+0+0"), QStringLiteral("screen")});
-        run(QStringLiteral("xrandr"), {QStringLiteral("--setmonitor"), QStringLiteral("qv-right"),
-                                       QStringLiteral("960/254x1080/286+960+0"), QStringLiteral("none")});
+        run(QStringLiteral("xrandr"),
+            {QStringLiteral("--setmonitor"), QStringLiteral("qv-left"),
+             QStringLiteral("960/254x1080/286+0+0"), QStringLiteral("screen")});
+        run(QStringLiteral("xrandr"),
+            {QStringLiteral("--setmonitor"), QStringLiteral("qv-right"),
+             QStringLiteral("960/254x1080/286+960+0"), QStringLiteral("none")});
         waitUntil([] { return QGuiApplication::screens().size() == 2; }, 5000);
     }
 
@@ -94,7 +97,8 @@ TEST_F(WindowLockControllerTest, CoversEveryPixelOfTwoMonitors) {
 TEST_F(WindowLockControllerTest, TakesFocusBackFromAnotherProgramAndReturnsItOnRelease) {
     ForeignWindow before(QStringLiteral("qv-before"));
     ForeignWindow thief(QStringLiteral("qv-thief"));
-    run(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QString::number(before.id())});
+    run(QStringLiteral("xdotool"),
+        {QStringLiteral("windowactivate"), QString::number(before.id())});
     ASSERT_TRUE(waitUntil([&] { return activeWindow() == before.id(); }, 3000));
     controller.lock(model);
     ASSERT_TRUE(waitUntil([&] { return breakWindowHasFocus() && everyPixelCovered(); }, 5000));
@@ -132,8 +136,8 @@ TEST_F(WindowLockControllerTest, RebuildsTheWindowsWhenMonitorsComeAndGo) {
 
 TEST_F(WindowLockControllerTest, ChordIsHeldOnceThroughKeyRepeatAndLetGo) {
     run(QStringLiteral("xset"), {QStringLiteral("r"), QStringLiteral("on")});
-    run(QStringLiteral("xset"), {QStringLiteral("r"), QStringLiteral("rate"), QStringLiteral("200"),
-                                 QStringLiteral("30")});
+    run(QStringLiteral("xset"),
+        {QStringLiteral("r"), QStringLiteral("rate"), QStringLiteral("200"), QStringLiteral("30")});
     controller.lock(model);
     ASSERT_TRUE(waitUntil([&] { return breakWindowHasFocus(); }, 5000));
 

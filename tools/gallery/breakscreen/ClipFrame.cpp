@@ -10,9 +10,10 @@ namespace qv::gallery {
 
 ClipFrame analyseClipFrame(const QString& videoPath, double atSeconds) {
     PoseDetectorLoad load = loadCameraPoseDetector();
-    if (!load.detector) {
-        return {std::nullopt, load.error};
+    if (!load) {
+        return {std::nullopt, load.error()};
     }
+    PoseDetector& detector = **load;
     SubjectTracker tracker;
     std::mutex mutex;
     std::condition_variable done;
@@ -29,7 +30,9 @@ ClipFrame analyseClipFrame(const QString& videoPath, double atSeconds) {
 
     VideoFileOptions options;
     options.pace = VideoFileOptions::Pace::asConsumed;
-    options.onFinished = [&] { finish(QStringLiteral("the video ends before %1 s").arg(atSeconds)); };
+    options.onFinished = [&] {
+        finish(QStringLiteral("the video ends before %1 s").arg(atSeconds));
+    };
     FrameSourceCallbacks callbacks;
     callbacks.onError = finish;
     callbacks.onFrame = [&](const Frame& frame) {
@@ -43,13 +46,13 @@ ClipFrame analyseClipFrame(const QString& videoPath, double atSeconds) {
         if (frame.capturedAt + 0.5 < atSeconds) {
             return;
         }
-        ImageResult picture = frame.picture();
-        if (!picture.isValid()) {
-            finish(picture.error);
+        Result<Image> picture = frame.picture();
+        if (!picture) {
+            finish(picture.error());
             return;
         }
-        AnalysedFrame analysed = FrameAnalysis::analyse(std::move(picture.image), false,
-                                                        frame.capturedAt, *load.detector, tracker);
+        AnalysedFrame analysed =
+            FrameAnalysis::analyse(std::move(*picture), false, frame.capturedAt, detector, tracker);
         if (frame.capturedAt >= atSeconds) {
             std::lock_guard lock(mutex);
             result.frame = std::move(analysed);
@@ -58,8 +61,8 @@ ClipFrame analyseClipFrame(const QString& videoPath, double atSeconds) {
         }
     };
     VideoFileSource source(videoPath, options);
-    if (QString error = source.start(callbacks); !error.isEmpty()) {
-        return {std::nullopt, error};
+    if (const Status started = source.start(callbacks); !started) {
+        return {std::nullopt, started.error()};
     }
     {
         std::unique_lock lock(mutex);

@@ -89,12 +89,14 @@ std::vector<State> states() {
              m.setStatusMessage(QStringLiteral("Reach above your head"));
          }},
         {QStringLiteral("10-honor"), initial(),
-         [](Model& m, const Frames&) { m.apply(progress::HonorCountdown{12, 30}); }},
+         [](Model& m, const Frames&) {
+             m.apply(progress::HonorCountdown{12, 30});
+         }},
         {QStringLiteral("11-honor-camera-message"), initial(),
          [](Model& m, const Frames&) {
              m.apply(progress::HonorCountdown{27, 30});
-             m.setStatusMessage(
-                 QStringLiteral("The camera is in use by another program, so this break is timed."));
+             m.setStatusMessage(QStringLiteral(
+                 "The camera is in use by another program, so this break is timed."));
          }},
         {QStringLiteral("12-success"), initial(),
          [](Model& m, const Frames&) { m.showSuccess(10, 5, true); }},
