@@ -8,6 +8,11 @@
 
 namespace qv::gallery {
 
+namespace {
+// As large as the camera card on a 1920x1080 screen needs.
+constexpr int previewSide = 960;
+} // namespace
+
 ClipFrame analyseClipFrame(const QString& videoPath, double atSeconds) {
     PoseDetectorLoad load = loadCameraPoseDetector();
     if (!load) {
@@ -51,8 +56,8 @@ ClipFrame analyseClipFrame(const QString& videoPath, double atSeconds) {
             finish(picture.error());
             return;
         }
-        AnalysedFrame analysed =
-            FrameAnalysis::analyse(std::move(*picture), false, frame.capturedAt, detector, tracker);
+        AnalysedFrame analysed = FrameAnalysis::analyse(
+            std::move(*picture), false, frame.capturedAt, previewSide, detector, tracker);
         if (frame.capturedAt >= atSeconds) {
             std::lock_guard lock(mutex);
             result.frame = std::move(analysed);
