@@ -45,8 +45,8 @@ PoseSnapshot pose(const Body& body, const Posture& posture, double capturedAt) {
                                    {Joint::rightHip, Joint::rightKnee, Joint::rightAnkle}};
     for (int side = 0; side < 2; ++side) {
         const PosePoint ankle{x + (side == 0 ? -1 : 1) * body.hipHalfWidth, body.ankleY};
-        const PosePoint knee = offset(ankle, body.shin, half, 1);
-        hips[side] = offset(knee, body.thigh, half, -1);
+        const PosePoint knee = offset(ankle, body.shin, half, body.legBendInView);
+        hips[side] = offset(knee, body.thigh, half, -body.legBendInView);
         put(legJoints[side][0], hips[side]);
         put(legJoints[side][1], knee);
         put(legJoints[side][2], ankle);

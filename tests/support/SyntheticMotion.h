@@ -19,6 +19,9 @@ struct Body {
     double hipHalfWidth = 0.05;
     double shoulderHalfWidth = 0.07;
     float confidence = 0.9f;
+    // How much of the knees' forward travel the camera sees: 1 from the side; 0 from the
+    // front, where the thighs and shins only look shorter and the 2D knee angle stays 180°.
+    double legBendInView = 1;
 
     // The same body scaled about its feet: a taller person or one nearer the camera.
     Body scaled(double factor) const;

@@ -16,9 +16,6 @@ const QString silentText =
     QStringLiteral("Camera stopped responding. Continuing with the honor timer.");
 const QString pausedText = QStringLiteral("Camera paused");
 
-constexpr Joint upperBodyJoints[] = {Joint::leftShoulder, Joint::rightShoulder, Joint::leftElbow,
-                                     Joint::rightElbow,   Joint::leftWrist,     Joint::rightWrist};
-
 } // namespace
 
 CameraExerciseProvider::CameraExerciseProvider(std::optional<QString> deviceID,
@@ -137,8 +134,7 @@ bool CameraExerciseProvider::isUsable(const PoseSnapshot& pose) const {
     if (exercise_ == ExerciseKind::squat) {
         return !pose.availableLegs().empty();
     }
-    return std::all_of(std::begin(upperBodyJoints), std::end(upperBodyJoints),
-                       [&](Joint joint) { return pose.confidentJoint(joint).has_value(); });
+    return OverheadRaiseClassifier::sample(pose).has_value();
 }
 
 void CameraExerciseProvider::handleFrame(const PoseSnapshot& pose, const Image& preview) {
@@ -154,6 +150,9 @@ void CameraExerciseProvider::handleFrame(const PoseSnapshot& pose, const Image& 
             count(pose, preview, true);
             return;
         }
+        // The classifier watches the framing second too, so a repetition begun as the user
+        // came into view is not lost; nothing is reported as counted before it ends.
+        updateClassifier(pose);
         reportProgress(progress::Framing{pose, preview, now - sessionBeganAt_});
         return;
     }
@@ -167,12 +166,7 @@ void CameraExerciseProvider::handleFrame(const PoseSnapshot& pose, const Image& 
 
 bool CameraExerciseProvider::count(const PoseSnapshot& pose, const Image& preview,
                                    bool checkCompletion) {
-    QString feedback;
-    if (exercise_ == ExerciseKind::squat) {
-        feedback = squatClassifier_.update(pose, pose.capturedAt).feedback;
-    } else {
-        feedback = overheadRaiseClassifier_.update(pose, pose.capturedAt).feedback;
-    }
+    const QString feedback = updateClassifier(pose);
     const int done = repetitions();
     const int generation = generation_;
     const std::weak_ptr<int> alive = lifetime_;
@@ -196,6 +190,13 @@ bool CameraExerciseProvider::count(const PoseSnapshot& pose, const Image& previe
         return false;
     }
     return true;
+}
+
+QString CameraExerciseProvider::updateClassifier(const PoseSnapshot& pose) {
+    if (exercise_ == ExerciseKind::squat) {
+        return squatClassifier_.update(pose, pose.capturedAt).feedback;
+    }
+    return overheadRaiseClassifier_.update(pose, pose.capturedAt).feedback;
 }
 
 void CameraExerciseProvider::disarm() {

@@ -61,6 +61,7 @@ private:
     bool isUsable(const PoseSnapshot& pose) const;
     // Counts the frame; false when the provider is gone or stopped by the owner meanwhile.
     bool count(const PoseSnapshot& pose, const Image& preview, bool checkCompletion);
+    QString updateClassifier(const PoseSnapshot& pose); // returns the feedback
     void disarm();
     void resetClassifier();
     void handleInterruption(const QString& text);

@@ -7,8 +7,13 @@ namespace qv {
 
 namespace {
 
-constexpr double reachFactor = 1.25;
+// The top of the head sits about one upper arm above the shoulder joints; the middle of the
+// head, half of that. Raises to the side or to the front end below the middle of the head.
+constexpr double headLineReach = 1.0;
+constexpr double lowLineReach = 0.5;
 constexpr double minimumReach = 0.04;
+constexpr double noseToHeadTop = 1.3;
+constexpr double hangingSlope = 0.47; // tan 25°
 
 QString raiseArms() {
     return QStringLiteral("Raise both arms overhead");
@@ -17,49 +22,112 @@ QString lowerArms() {
     return QStringLiteral("Lower both arms");
 }
 
-double distance(PosePoint a, PosePoint b) {
-    return std::hypot(a.x - b.x, a.y - b.y);
+double higherShoulder(const OverheadRaiseClassifier::Sample& s) {
+    return std::max(s.leftShoulderY, s.rightShoulderY);
 }
 
-} // namespace
+// This frame's evidence of the upper arm's length: the mean vertical extent of the two upper
+// arms, and at least 1.3 times the height of the nose over the shoulders (the top of the head
+// is a little higher still), which keeps a scale while both arms are held out sideways.
+double armExtent(const PoseSnapshot& snapshot, const PoseJoint& leftShoulder,
+                 const PoseJoint& rightShoulder, const PoseJoint& leftElbow,
+                 const PoseJoint& rightElbow) {
+    double extent = (std::abs(leftShoulder.point.y - leftElbow.point.y) +
+                     std::abs(rightShoulder.point.y - rightElbow.point.y)) /
+                    2;
+    if (const auto nose = snapshot.confidentJoint(Joint::nose)) {
+        const double shoulders = (leftShoulder.point.y + rightShoulder.point.y) / 2;
+        extent = std::max(extent, noseToHeadTop * (nose->point.y - shoulders));
+    }
+    return extent;
+}
 
-std::optional<OverheadRaiseClassifier::Sample>
-OverheadRaiseClassifier::sample(const PoseSnapshot& snapshot) {
+// Upper arm and forearm both pointing down within about 25° of the vertical.
+bool isHanging(const PoseJoint& shoulder, const PoseJoint& elbow, const PoseJoint& wrist) {
+    auto isSteepDown = [](PosePoint from, PosePoint to) {
+        const double drop = from.y - to.y;
+        return drop > 0 && std::abs(from.x - to.x) <= hangingSlope * drop;
+    };
+    return isSteepDown(shoulder.point, elbow.point) && isSteepDown(elbow.point, wrist.point);
+}
+
+struct SampleWithExtent {
+    OverheadRaiseClassifier::Sample sample;
+    double extent = 0;
+    bool isHanging = false;
+};
+
+std::optional<SampleWithExtent> makeSample(const PoseSnapshot& snapshot) {
     const auto leftShoulder = snapshot.confidentJoint(Joint::leftShoulder);
     const auto rightShoulder = snapshot.confidentJoint(Joint::rightShoulder);
     const auto leftElbow = snapshot.confidentJoint(Joint::leftElbow);
     const auto rightElbow = snapshot.confidentJoint(Joint::rightElbow);
-    const auto leftWrist = snapshot.confidentJoint(Joint::leftWrist);
-    const auto rightWrist = snapshot.confidentJoint(Joint::rightWrist);
+    const auto leftWrist =
+        snapshot.confidentJoint(Joint::leftWrist, OverheadRaiseClassifier::wristConfidence);
+    const auto rightWrist =
+        snapshot.confidentJoint(Joint::rightWrist, OverheadRaiseClassifier::wristConfidence);
     if (!leftShoulder || !rightShoulder || !leftElbow || !rightElbow || !leftWrist || !rightWrist) {
         return std::nullopt;
     }
-    const double upperArms = (distance(leftShoulder->point, leftElbow->point) +
-                              distance(rightShoulder->point, rightElbow->point)) /
-                             2;
-    // The head joint is unreliable with raised arms around it; the arms' own reach above the
-    // shoulders stands in for the top of the head.
-    const double reach = std::max(reachFactor * upperArms, minimumReach);
-    Sample s;
+    SampleWithExtent made;
+    made.extent = armExtent(snapshot, *leftShoulder, *rightShoulder, *leftElbow, *rightElbow);
+    made.isHanging = isHanging(*leftShoulder, *leftElbow, *leftWrist) &&
+                     isHanging(*rightShoulder, *rightElbow, *rightWrist);
+    OverheadRaiseClassifier::Sample& s = made.sample;
     s.leftShoulderY = leftShoulder->point.y;
     s.rightShoulderY = rightShoulder->point.y;
     s.leftWristY = leftWrist->point.y;
     s.rightWristY = rightWrist->point.y;
-    s.headY = std::max(s.leftShoulderY, s.rightShoulderY) + reach;
-    return s;
+    s.headY = higherShoulder(s) + headLineReach * std::max(made.extent, minimumReach);
+    return made;
+}
+
+} // namespace
+
+bool OverheadRaiseClassifier::Sample::isUp() const {
+    return leftWristY > headY && rightWristY > headY;
+}
+
+bool OverheadRaiseClassifier::Sample::isDown() const {
+    const double shoulder = higherShoulder(*this);
+    const double lowLine = shoulder + (headY - shoulder) * (lowLineReach / headLineReach);
+    return leftWristY < lowLine && rightWristY < lowLine;
+}
+
+double OverheadRaiseClassifier::ArmReach::update(double extent, bool isHanging, double now) {
+    // The median of three drops a single misplaced elbow.
+    extents_.push(extent);
+    if (extents_.full()) {
+        if (isHanging) {
+            longest_.clear();
+        }
+        longest_.push(std::max(std::min(extents_[0], extents_[1]),
+                               std::min(std::max(extents_[0], extents_[1]), extents_[2])),
+                      now);
+    }
+    return std::max(longest_.value().value_or(extent), minimumReach);
+}
+
+void OverheadRaiseClassifier::ArmReach::reset() {
+    extents_.clear();
+    longest_.clear();
+}
+
+std::optional<OverheadRaiseClassifier::Sample>
+OverheadRaiseClassifier::sample(const PoseSnapshot& snapshot) {
+    const auto made = makeSample(snapshot);
+    return made ? std::optional(made->sample) : std::nullopt;
 }
 
 OverheadRaiseClassifier::Result OverheadRaiseClassifier::update(const PoseSnapshot& snapshot,
                                                                 double now) {
-    const auto made = sample(snapshot);
+    auto made = makeSample(snapshot);
     if (!made) {
-        if (phase_ == Phase::ready) {
-            overheadSince_.reset();
-            return result(raiseArms());
-        }
-        return result(lowerArms());
+        return result(phase_ == Phase::ready ? raiseArms() : lowerArms());
     }
-    samples_.push(*made);
+    const double reach = reach_.update(made->extent, made->isHanging, now);
+    made->sample.headY = higherShoulder(made->sample) + headLineReach * reach;
+    samples_.push(made->sample);
     if (!samples_.full()) {
         return result(lowerArms());
     }
@@ -67,32 +135,24 @@ OverheadRaiseClassifier::Result OverheadRaiseClassifier::update(const PoseSnapsh
 }
 
 QString OverheadRaiseClassifier::advance(double now) {
-    const Sample s{*samples_.meanOf([](const Sample& x) { return x.leftShoulderY; }),
-                   *samples_.meanOf([](const Sample& x) { return x.rightShoulderY; }),
-                   *samples_.meanOf([](const Sample& x) { return x.leftWristY; }),
-                   *samples_.meanOf([](const Sample& x) { return x.rightWristY; }),
-                   *samples_.meanOf([](const Sample& x) { return x.headY; })};
-    const bool armsDown = s.leftWristY < s.leftShoulderY && s.rightWristY < s.rightShoulderY;
-    const bool armsUp = s.headY < s.leftWristY && s.headY < s.rightWristY;
+    int up = 0;
+    int down = 0;
+    for (std::size_t i = 0; i < samples_.size(); ++i) {
+        up += samples_[i].isUp() ? 1 : 0;
+        down += samples_[i].isDown() ? 1 : 0;
+    }
+    const bool armsUp = 2 * up > windowSize;
+    const bool armsDown = 2 * down > windowSize;
 
     switch (phase_) {
     case Phase::seekingStart:
-        if (armsDown) {
-            phase_ = Phase::ready;
-            return raiseArms();
-        }
-        return lowerArms();
+        // Arms already overhead when counting starts: a raise under way, counted once they
+        // come down.
+        phase_ = armsUp ? Phase::overhead : Phase::ready;
+        return armsUp ? lowerArms() : raiseArms();
     case Phase::ready:
-        if (!armsUp) {
-            overheadSince_.reset();
-            return raiseArms();
-        }
-        if (!overheadSince_) {
-            overheadSince_ = now;
-        }
-        if (now - *overheadSince_ >= overheadHold) {
+        if (armsUp) {
             phase_ = Phase::overhead;
-            overheadSince_.reset();
             return lowerArms();
         }
         return raiseArms();
@@ -124,7 +184,7 @@ OverheadRaiseClassifier::Result OverheadRaiseClassifier::result(QString feedback
 void OverheadRaiseClassifier::reset() {
     phase_ = Phase::seekingStart;
     samples_.clear();
-    overheadSince_.reset();
+    reach_.reset();
 }
 
 } // namespace qv

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/verification/PoseSnapshot.h"
+#include "core/verification/RecentMaximum.h"
 #include "core/verification/SampleWindow.h"
 
 #include <QString>
@@ -9,9 +10,10 @@
 
 namespace qv {
 
-// Counts overhead arm raises: both wrists start below the shoulders, rise above a virtual head
-// line, are held there briefly and come back down. Needs only the upper body in view. `now`
-// is the snapshot's capture time.
+// Counts overhead arm raises: both wrists rise above a virtual head line and come back down
+// below the middle of the head, whether they started by the hips, at the shoulders (a press)
+// or already overhead. A moment at the top is enough, so raises as brisk as jumping jacks
+// count. Needs only the upper body in view. `now` is the snapshot's capture time.
 class OverheadRaiseClassifier {
 public:
     enum class Phase { seekingStart, ready, overhead };
@@ -22,7 +24,10 @@ public:
         double rightShoulderY = 0;
         double leftWristY = 0;
         double rightWristY = 0;
-        double headY = 0; // the higher shoulder plus the reach of the arms
+        double headY = 0; // the higher shoulder plus the reach of the upper arm
+        // Both wrists above the head line; both below the middle of the head.
+        bool isUp() const;
+        bool isDown() const;
     };
 
     struct Result {
@@ -36,10 +41,15 @@ public:
         bool operator==(const Result&) const = default;
     };
 
-    static constexpr int windowSize = 5;
-    static constexpr double overheadHold = 0.2;
+    // Two of the last three samples decide: one stray frame neither raises nor lowers.
+    static constexpr int windowSize = 3;
     static constexpr double repetitionDebounce = 0.5;
+    // Wrists blur in fast raises and hide behind what the hands hold; the model then reports
+    // them at 0.2 to 0.3 while still placing them right.
+    static constexpr float wristConfidence = 0.2f;
 
+    // The sample of one frame, with the head line from that frame's own arms; none when a
+    // shoulder or an elbow is below the confidence floor or a wrist below wristConfidence.
     static std::optional<Sample> sample(const PoseSnapshot& snapshot);
 
     Result update(const PoseSnapshot& snapshot, double now);
@@ -50,13 +60,28 @@ public:
     Phase phase() const { return phase_; }
 
 private:
+    // The upper arm's length in image heights: the longest vertical extent of the upper arm
+    // over the last few seconds, as it hangs or points up at some time in every raise; arms
+    // hanging straight down show it best, so their reading replaces what was kept (someone
+    // who stepped back looks smaller at once). The 2D length itself would shrink for an arm
+    // pointing at the camera and change with the picture's aspect for an arm held sideways.
+    class ArmReach {
+    public:
+        double update(double extent, bool isHanging, double now);
+        void reset();
+
+    private:
+        SampleWindow<double, 3> extents_;
+        RecentMaximum longest_{2.0};
+    };
+
     QString advance(double now);
     Result result(QString feedback) const;
 
     int repetitions_ = 0;
     Phase phase_ = Phase::seekingStart;
     SampleWindow<Sample, windowSize> samples_;
-    std::optional<double> overheadSince_;
+    ArmReach reach_;
     double lastRepetitionAt_ = -std::numeric_limits<double>::infinity();
 };
 

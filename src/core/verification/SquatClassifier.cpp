@@ -8,18 +8,13 @@ namespace qv {
 namespace {
 
 constexpr float bilateralConfidence = 0.42f;
-constexpr double stillness = 0.015;
-constexpr double straightAbove = 160;
-constexpr double bentBelow = 150;
 constexpr int calibrationFrames = 3;
-constexpr double dropWithLegs = 0.3;     // of the torso
-constexpr double dropHipsOnly = 0.38;    // of the torso
-constexpr double recalibrateBelow = 0.3; // of the required drop
-constexpr double returnAtMost = 0.12;    // of the torso
-constexpr double absoluteRecalibrate = 0.0165;
-constexpr double absoluteBottom = 0.055;
-constexpr double absoluteReturn = 0.022;
 constexpr double minimumTorsoReference = 0.02;
+// Without feet the hips are measured against the torso: the standing height of the hips above
+// the feet is close to twice the torso, which keeps the hips-only depth near 0.4 torso.
+constexpr double legsPerTorso = 2.0;
+// Without feet or torso: a leg height typical of someone a step or two from the camera.
+constexpr double absoluteLegHeight = 0.275;
 
 QString stepBack() {
     return QStringLiteral("Step back");
@@ -63,12 +58,9 @@ std::optional<double> meanOfExisting(std::optional<double> a, std::optional<doub
 } // namespace
 
 struct SquatClassifier::Derived {
-    double meanHip = 0;
+    double meanHeight = 0;
     std::optional<double> smoothedLeft;
     std::optional<double> smoothedRight;
-    bool hasAngles = false;
-    bool legsStraight = true;
-    bool kneesBent = false;
     std::optional<double> torsoReference;
     bool isRelative = false;
 };
@@ -93,7 +85,16 @@ SquatClassifier::Output SquatClassifier::update(const PoseSnapshot& snapshot, do
     }
 
     trackingLostAt_.reset();
+    const bool hadFeet = footY_.has_value();
+    followFeet(snapshot);
+    if (footY_ && !hadFeet && !heightSamples_.empty()) {
+        // Heights measured without feet cannot be compared with heights above the feet.
+        resetTracking();
+        followFeet(snapshot);
+        chooseTrackingMode(snapshot, leftAngle.has_value(), rightAngle.has_value(), true);
+    }
     hipSamples_.push(*hipY);
+    heightSamples_.push(*hipY - footY_.value_or(0.0));
     if (const auto torso = snapshot.torsoLength()) {
         torsoSamples_.push(*torso);
     }
@@ -105,23 +106,16 @@ SquatClassifier::Output SquatClassifier::update(const PoseSnapshot& snapshot, do
     }
 
     Derived d;
-    d.meanHip = *hipSamples_.mean();
+    d.meanHeight = *heightSamples_.mean();
     d.smoothedLeft = leftAngles_.mean();
     d.smoothedRight = rightAngles_.mean();
-    d.hasAngles = d.smoothedLeft || d.smoothedRight;
-    for (const auto& angle : {d.smoothedLeft, d.smoothedRight}) {
-        if (angle) {
-            d.legsStraight = d.legsStraight && *angle > straightAbove;
-            d.kneesBent = d.kneesBent || *angle < bentBelow;
-        }
-    }
     d.torsoReference = torsoSamples_.empty() ? calibratedTorso_ : torsoSamples_.mean();
     d.isRelative = d.torsoReference && *d.torsoReference > minimumTorsoReference;
 
     Step step{standTall(), std::nullopt};
     switch (phase_) {
     case Phase::seekingStanding:
-        step = calibrate(*hipY, d);
+        step = calibrate(d, now);
         break;
     case Phase::standing:
         step = awaitDescent(d, now);
@@ -130,7 +124,24 @@ SquatClassifier::Output SquatClassifier::update(const PoseSnapshot& snapshot, do
         step = awaitReturn(d, now);
         break;
     }
+    if (topHeight_) {
+        standingHipY_ = *topHeight_ + footY_.value_or(0.0);
+    }
     return output(step, d.smoothedLeft, d.smoothedRight);
+}
+
+void SquatClassifier::followFeet(const PoseSnapshot& snapshot) {
+    // The standing foot is the lower one (the other may be lifted); a foot unseen for a frame
+    // has not moved, as feet stay planted through a squat.
+    std::optional<double> lowest;
+    for (Joint ankle : {Joint::leftAnkle, Joint::rightAnkle}) {
+        if (const auto found = snapshot.confidentJoint(ankle)) {
+            lowest = std::min(found->point.y, lowest.value_or(found->point.y));
+        }
+    }
+    if (lowest) {
+        footY_ = lowest;
+    }
 }
 
 void SquatClassifier::chooseTrackingMode(const PoseSnapshot& snapshot, bool hasLeft, bool hasRight,
@@ -154,70 +165,51 @@ void SquatClassifier::chooseTrackingMode(const PoseSnapshot& snapshot, bool hasL
     }
 }
 
-SquatClassifier::Step SquatClassifier::calibrate(double hipY, const Derived& d) {
-    const bool isStill = hipSamples_.size() >= 2 && std::abs(hipY - d.meanHip) < stillness;
-    if (isStill && d.legsStraight) {
-        ++standingSamples_;
-        standingHipY_ = std::max(d.meanHip, standingHipY_.value_or(d.meanHip));
-        if (d.torsoReference) {
-            calibratedTorso_ = d.torsoReference;
-        }
-        if (standingSamples_ >= calibrationFrames) {
-            phase_ = Phase::standing;
-        }
-    } else {
-        standingSamples_ = 0;
+SquatClassifier::Step SquatClassifier::calibrate(const Derived& d, double now) {
+    // The first reading is only a starting point: the top rises with the motion.
+    if (heightSamples_.size() >= calibrationFrames) {
+        recentTop_.push(d.meanHeight, now);
+        topHeight_ = d.meanHeight;
+        calibratedTorso_ = d.torsoReference;
+        phase_ = Phase::standing;
     }
     return {standTall(), std::nullopt};
 }
 
 SquatClassifier::Step SquatClassifier::awaitDescent(const Derived& d, double now) {
-    if (!standingHipY_) {
+    if (!topHeight_) {
         resetTracking();
         return {standTall(), std::nullopt};
     }
-    const double drop = *standingHipY_ - d.meanHip;
-    bool isBottom = false;
-    if (d.isRelative) {
-        const double torso = *d.torsoReference;
-        const double required = (d.hasAngles ? dropWithLegs : dropHipsOnly) * torso;
-        if (drop < recalibrateBelow * required && d.legsStraight) {
-            standingHipY_ = std::max(*standingHipY_, d.meanHip);
-            calibratedTorso_ = torso;
-        }
-        isBottom = drop >= required && (d.kneesBent || !d.hasAngles);
-    } else {
-        if (drop < absoluteRecalibrate && d.legsStraight) {
-            standingHipY_ = std::max(*standingHipY_, d.meanHip);
-            if (d.torsoReference) {
-                calibratedTorso_ = d.torsoReference;
-            }
-        }
-        isBottom = drop >= absoluteBottom && (d.kneesBent || !d.hasAngles);
+    // The top is the highest point of the last few seconds standing: it rises at once and
+    // follows someone who settles lower (a wider stance, a step back) once the old top is a
+    // few seconds behind, while even a slow descent still starts from it.
+    if (d.meanHeight >= *topHeight_) {
+        calibratedTorso_ = d.torsoReference;
     }
-
-    if (isBottom) {
+    recentTop_.push(d.meanHeight, now);
+    topHeight_ = recentTop_.value();
+    if (*topHeight_ - d.meanHeight >= requiredDepth * bodyScale(d)) {
         if (!bottomSince_) {
             bottomSince_ = now;
         }
         if (now - *bottomSince_ >= bottomHold) {
             phase_ = Phase::bottom;
+            lowestHeight_ = d.meanHeight;
         }
     } else {
         bottomSince_.reset();
     }
-    return {squatDown(), d.isRelative ? std::optional(drop / *d.torsoReference) : std::nullopt};
+    return {squatDown(), dropRatio(d)};
 }
 
 SquatClassifier::Step SquatClassifier::awaitReturn(const Derived& d, double now) {
-    if (!standingHipY_) {
+    if (!topHeight_) {
         resetTracking();
         return {standTall(), std::nullopt};
     }
-    const double drop = *standingHipY_ - d.meanHip;
-    const bool isBackUp =
-        d.isRelative ? drop <= returnAtMost * *d.torsoReference : drop <= absoluteReturn;
-    if (isBackUp) {
+    lowestHeight_ = std::min(d.meanHeight, lowestHeight_.value_or(d.meanHeight));
+    if (d.meanHeight >= *topHeight_ - returnShare * (*topHeight_ - *lowestHeight_)) {
         // A return sooner than the debounce after the last count is the same repetition
         // seen twice (a jittery bottom), not a new one.
         if (now - lastRepetitionAt_ >= repetitionDebounce) {
@@ -226,8 +218,24 @@ SquatClassifier::Step SquatClassifier::awaitReturn(const Derived& d, double now)
         }
         phase_ = Phase::standing;
         bottomSince_.reset();
+        lowestHeight_.reset();
     }
-    return {standUp(), d.isRelative ? std::optional(drop / *d.torsoReference) : std::nullopt};
+    return {standUp(), dropRatio(d)};
+}
+
+double SquatClassifier::bodyScale(const Derived& d) const {
+    // The body's own size: the top height of the hips above the feet when the feet are seen.
+    if (footY_ && topHeight_) {
+        return *topHeight_;
+    }
+    return d.isRelative ? legsPerTorso * *d.torsoReference : absoluteLegHeight;
+}
+
+std::optional<double> SquatClassifier::dropRatio(const Derived& d) const {
+    if (!d.isRelative || !topHeight_) {
+        return std::nullopt;
+    }
+    return (*topHeight_ - d.meanHeight) / *d.torsoReference;
 }
 
 SquatClassifier::Output SquatClassifier::output(const Step& step,
@@ -253,12 +261,16 @@ void SquatClassifier::resetTracking() {
     leftAngles_.clear();
     rightAngles_.clear();
     hipSamples_.clear();
+    heightSamples_.clear();
     torsoSamples_.clear();
+    footY_.reset();
+    topHeight_.reset();
+    lowestHeight_.reset();
     standingHipY_.reset();
     calibratedTorso_.reset();
+    recentTop_.clear();
     bottomSince_.reset();
     trackingLostAt_.reset();
-    standingSamples_ = 0;
 }
 
 } // namespace qv

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/verification/PoseSnapshot.h"
+#include "core/verification/RecentMaximum.h"
 #include "core/verification/SampleWindow.h"
 
 #include <QString>
@@ -9,11 +10,13 @@
 
 namespace qv {
 
-// Counts squats from a stream of poses, seen from the front or the side. It calibrates the
-// standing hip height and the torso length while the user stands still, then counts one
-// repetition each time the hips drop far enough, stay down for a moment and come back up.
-// Knee angles confirm straight legs when standing and bent knees at the bottom whenever the
-// legs are visible. `now` is the snapshot's capture time.
+// Counts squats from a stream of poses, seen from the front or the side. The decision rests on
+// the height of the hips above the feet, measured against the same height at the top of the
+// motion: it shrinks by a fifth or more in any squat and hardly at all when someone walks,
+// leans, bends over or marches. The 2D knee angle is reported but never gates: with the thighs
+// pointing at the camera it stays near 180° however deep the squat. The top is taken from the
+// motion itself, so someone who squats without a pause, or starts at the bottom, is measured
+// from the highest point they reach. `now` is the snapshot's capture time.
 class SquatClassifier {
 public:
     enum class Phase { seekingStanding, standing, bottom };
@@ -37,6 +40,12 @@ public:
     static constexpr double bottomHold = 0.12;
     static constexpr double repetitionDebounce = 0.45;
     static constexpr double trackingGrace = 0.35;
+    // The bottom: the hips' height above the feet shrinks by this share of the top one.
+    static constexpr double requiredDepth = 0.2;
+    // Back up: this share of the depth reached or less remains.
+    static constexpr double returnShare = 0.3;
+    // The top is the highest point of the last one to two of these.
+    static constexpr double topBlockSeconds = 1.5;
 
     Output update(const PoseSnapshot& snapshot, double now);
     // Starts calibration afresh but keeps the count, so a lost and re-found user goes on
@@ -58,9 +67,12 @@ private:
 
     void chooseTrackingMode(const PoseSnapshot& snapshot, bool hasLeft, bool hasRight,
                             bool hasHips);
-    Step calibrate(double hipY, const Derived& d);
+    void followFeet(const PoseSnapshot& snapshot);
+    Step calibrate(const Derived& d, double now);
     Step awaitDescent(const Derived& d, double now);
     Step awaitReturn(const Derived& d, double now);
+    double bodyScale(const Derived& d) const;
+    std::optional<double> dropRatio(const Derived& d) const;
     Output output(const Step& step, std::optional<double> smoothedLeft,
                   std::optional<double> smoothedRight) const;
 
@@ -70,10 +82,14 @@ private:
     SampleWindow<double, 3> leftAngles_;
     SampleWindow<double, 3> rightAngles_;
     SampleWindow<double, 3> hipSamples_;
+    SampleWindow<double, 3> heightSamples_; // hips above the feet, or the hips alone
     SampleWindow<double, 5> torsoSamples_;
+    std::optional<double> footY_; // the lower ankle, kept while an ankle is unseen
+    RecentMaximum recentTop_{topBlockSeconds};
+    std::optional<double> topHeight_;    // the top of the motion, in heightSamples_ units
+    std::optional<double> lowestHeight_; // the bottom of the current repetition
     std::optional<double> standingHipY_;
     std::optional<double> calibratedTorso_;
-    int standingSamples_ = 0;
     std::optional<double> bottomSince_;
     double lastRepetitionAt_ = -std::numeric_limits<double>::infinity();
     std::optional<double> trackingLostAt_;

@@ -210,6 +210,36 @@ TEST(CameraExerciseProvider, AShortDropoutKeepsCountingButALongerOneDisarms) {
     EXPECT_GT(rig.all<progress::Exercise>().size(), before);
 }
 
+TEST(CameraExerciseProvider, ASquatBegunWhileFramingCountsOnceArmed) {
+    Rig rig(ExerciseKind::squat, 10);
+    ASSERT_TRUE(rig.startRunning());
+    // Down within the framing second, back up after it.
+    rig.play(Motion().stand(0.2).squat(90, 0.5, 0.5, 0.6).stand(0.5), 1.0);
+    const auto exercise = rig.all<progress::Exercise>();
+    ASSERT_FALSE(exercise.empty());
+    EXPECT_EQ(exercise.front().repetitions, 0);
+    EXPECT_EQ(exercise.back().repetitions, 1);
+    for (const auto& framing : rig.all<progress::Framing>()) {
+        EXPECT_LT(framing.elapsedSeconds, 2.0); // nothing counted is reported while framing
+    }
+}
+
+TEST(CameraExerciseProvider, RaisesCountWithWristsTheModelIsUnsureOf) {
+    // Blurred or loaded wrists come at 0.2 to 0.3; shoulders and elbows must be sure.
+    Rig rig(ExerciseKind::overheadRaise, 10);
+    ASSERT_TRUE(rig.startRunning());
+    const Motion raises = Motion().stand(1.5).raises(3);
+    for (double t = 0; t <= raises.duration() + 1e-9; t += 1.0 / 15) {
+        PoseSnapshot pose = test::pose(Body{}, raises.at(t), 0);
+        for (Joint wrist : {Joint::leftWrist, Joint::rightWrist}) {
+            pose.setJoint(wrist, {pose.joint(wrist)->point, 0.25f});
+        }
+        rig.frame(1.0 + t, detected({pose}));
+    }
+    EXPECT_TRUE(rig.provider->isExerciseArmed());
+    EXPECT_EQ(rig.provider->repetitions(), 3);
+}
+
 TEST(CameraExerciseProvider, CountsOverheadRaisesWhenTheUpperBodyIsInView) {
     Rig rig(ExerciseKind::overheadRaise, 2);
     ASSERT_TRUE(rig.startRunning());
