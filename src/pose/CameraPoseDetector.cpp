@@ -4,9 +4,12 @@
 
 namespace qv {
 
-PoseDetectorLoad loadCameraPoseDetector() {
+PoseDetectorLoad loadCameraPoseDetector(std::optional<int> inputSize) {
     PoseEngineSettings settings;
     settings.threadCount = 1;
+    if (inputSize) {
+        settings.inputSize = *inputSize;
+    }
     auto detector = MoveNetPoseDetector::load(settings);
     if (!detector) {
         return Failure{detector.error()};

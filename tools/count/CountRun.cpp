@@ -141,7 +141,9 @@ CountResult runCount(const CountOptions& options,
     CameraExerciseProvider provider(
         cameras.device().id, options.exercise, options.target.value_or(INT_MAX), time,
         [] { return CameraAuthorization::authorized; },
-        std::make_unique<CameraCaptureService>(cameras, loadCameraPoseDetector, observer));
+        std::make_unique<CameraCaptureService>(
+            cameras, [size = options.inputSize] { return loadCameraPoseDetector(size); },
+            observer));
 
     provider.onProgress = [&](const VerificationProgress& value) {
         const double at = time.monotonicSeconds() - origin;

@@ -18,7 +18,8 @@ struct CountOptions {
     // otherwise each frame comes as soon as the previous one has been dealt with, timed by
     // its position in the video.
     bool isRealTime = false;
-    QString posesPath; // where to record the pose stream; empty for nowhere
+    QString posesPath;            // where to record the pose stream; empty for nowhere
+    std::optional<int> inputSize; // of the pose model; none for the engine's default
 };
 
 struct CountResult {

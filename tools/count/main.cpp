@@ -1,16 +1,21 @@
 // quorvantel-count: counts the repetitions in a video with the camera engine of a break.
 //
 //   quorvantel-count VIDEO --exercise squat|overheadRaise [--target N] [--json] [--events]
-//                    [--real-time] [--poses FILE]
+//                    [--real-time] [--poses FILE] [--input-size PIXELS]
+//   quorvantel-count --clips LIST.json [--json] [--poses FOLDER] [--input-size PIXELS]
+//                    [--jobs N]
 //
 // Prints the count and the time of each repetition (and, with --events, every progress value
-// the engine reported). Writes nothing but what it is asked to: the pose stream with --poses.
+// the engine reported); with --clips, a table of every clip of the list against the count
+// people agreed on. Writes nothing but what it is asked to: the pose streams with --poses.
+#include "ClipList.h"
 #include "CountRun.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QThread>
 #include <cstdio>
 #include <unistd.h>
 
@@ -67,6 +72,26 @@ void printJson(const CountOptions& options, const CountResult& result, bool with
     std::fputs(QJsonDocument(out).toJson(QJsonDocument::Indented).constData(), stdout);
 }
 
+std::optional<int> positiveNumber(const QString& text) {
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    return ok && n >= 1 ? std::optional(n) : std::nullopt;
+}
+
+int countClipList(const QString& listPath, bool isJson, const QString& posesDir,
+                  const QStringList& extraArguments, int jobs) {
+    const auto list = readClipList(listPath);
+    if (!list) {
+        std::fprintf(stderr, "quorvantel-count: %s\n", qPrintable(list.error()));
+        return 2;
+    }
+    const auto outcomes =
+        countClips(*list, QCoreApplication::applicationFilePath(), extraArguments, posesDir, jobs);
+    const QByteArray text = isJson ? clipTableJson(outcomes) : clipTableText(outcomes);
+    std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stdout);
+    return summarize(outcomes).failed > 0 ? 1 : 0;
+}
+
 int usage(const QCommandLineParser& parser, const QString& problem) {
     std::fprintf(stderr, "quorvantel-count: %s\n\n%s", qPrintable(problem),
                  qPrintable(parser.helpText()));
@@ -82,7 +107,8 @@ int main(int argc, char** argv) {
     parser.setApplicationDescription(
         QStringLiteral("Counts exercise repetitions in a video the way a break counts them."));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("video"), QStringLiteral("The video file."));
+    parser.addPositionalArgument(QStringLiteral("video"),
+                                 QStringLiteral("The video file (none with --clips)."));
     const QCommandLineOption exercise(QStringLiteral("exercise"),
                                       QStringLiteral("squat or overheadRaise."),
                                       QStringLiteral("kind"));
@@ -95,13 +121,50 @@ int main(int argc, char** argv) {
     const QCommandLineOption realTime(
         QStringLiteral("real-time"),
         QStringLiteral("Play the video at its own speed, as a camera would deliver it."));
-    const QCommandLineOption poses(QStringLiteral("poses"),
-                                   QStringLiteral("Record the poses seen to this file."),
-                                   QStringLiteral("file"));
-    parser.addOptions({exercise, target, json, events, realTime, poses});
+    const QCommandLineOption poses(
+        QStringLiteral("poses"),
+        QStringLiteral("Record the poses seen to this file (with --clips: in this folder)."),
+        QStringLiteral("file"));
+    const QCommandLineOption inputSize(QStringLiteral("input-size"),
+                                       QStringLiteral("Side of the pose model's input."),
+                                       QStringLiteral("pixels"));
+    const QCommandLineOption clips(
+        QStringLiteral("clips"),
+        QStringLiteral("Count every clip of a list in the format of the test data's clips.json "
+                       "(paths relative to the list) and compare with its true count."),
+        QStringLiteral("list"));
+    const QCommandLineOption jobs(QStringLiteral("jobs"),
+                                  QStringLiteral("Clips counted at once (default: one a core)."),
+                                  QStringLiteral("N"));
+    parser.addOptions({exercise, target, json, events, realTime, poses, inputSize, clips, jobs});
     parser.process(app);
 
+    std::optional<int> size;
+    if (parser.isSet(inputSize)) {
+        size = positiveNumber(parser.value(inputSize));
+        if (!size || *size % 32 != 0) {
+            return usage(parser, QStringLiteral("--input-size must be a multiple of 32"));
+        }
+    }
+    if (parser.isSet(clips)) {
+        if (!parser.positionalArguments().isEmpty()) {
+            return usage(parser, QStringLiteral("give no video with --clips"));
+        }
+        const auto jobCount =
+            parser.isSet(jobs) ? positiveNumber(parser.value(jobs)) : QThread::idealThreadCount();
+        if (!jobCount) {
+            return usage(parser, QStringLiteral("--jobs must be a whole number from 1"));
+        }
+        QStringList extra;
+        if (size) {
+            extra << QStringLiteral("--input-size") << QString::number(*size);
+        }
+        return countClipList(parser.value(clips), parser.isSet(json), parser.value(poses), extra,
+                             std::max(1, *jobCount));
+    }
+
     CountOptions options;
+    options.inputSize = size;
     if (parser.positionalArguments().size() != 1) {
         return usage(parser, QStringLiteral("give exactly one video file"));
     }
@@ -112,12 +175,10 @@ int main(int argc, char** argv) {
     }
     options.exercise = *kind;
     if (parser.isSet(target)) {
-        bool ok = false;
-        const int n = parser.value(target).toInt(&ok);
-        if (!ok || n < 1) {
+        options.target = positiveNumber(parser.value(target));
+        if (!options.target) {
             return usage(parser, QStringLiteral("--target must be a whole number from 1"));
         }
-        options.target = n;
     }
     options.isRealTime = parser.isSet(realTime);
     options.posesPath = parser.value(poses);

@@ -131,16 +131,16 @@ SquatClassifier::Output SquatClassifier::update(const PoseSnapshot& snapshot, do
 }
 
 void SquatClassifier::followFeet(const PoseSnapshot& snapshot) {
-    // The standing foot is the lower one (the other may be lifted); a foot unseen for a frame
-    // has not moved, as feet stay planted through a squat.
-    std::optional<double> lowest;
-    for (Joint ankle : {Joint::leftAnkle, Joint::rightAnkle}) {
-        if (const auto found = snapshot.confidentJoint(ankle)) {
-            lowest = std::min(found->point.y, lowest.value_or(found->point.y));
-        }
-    }
-    if (lowest) {
-        footY_ = lowest;
+    // Feet stay planted through a squat. The standing foot is the lower one; with one ankle
+    // seen, the other may be the planted foot the model lost (a raised knee, a foot hidden
+    // behind the other leg), so that one ankle may lower the foot but not lift it.
+    const auto left = snapshot.confidentJoint(Joint::leftAnkle);
+    const auto right = snapshot.confidentJoint(Joint::rightAnkle);
+    if (left && right) {
+        footY_ = std::min(left->point.y, right->point.y);
+    } else if (left || right) {
+        const double seen = (left ? left : right)->point.y;
+        footY_ = std::min(seen, footY_.value_or(seen));
     }
 }
 

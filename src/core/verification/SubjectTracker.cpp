@@ -36,12 +36,25 @@ private:
     int count_ = 0;
 };
 
+// Elbows and wrists stay out of the box: raising both arms would otherwise make one person look
+// half again as tall and move their centre within a frame, which reads as someone else.
+bool isArm(BodyKeypoint keypoint) {
+    return keypoint == BodyKeypoint::leftElbow || keypoint == BodyKeypoint::rightElbow ||
+           keypoint == BodyKeypoint::leftWrist || keypoint == BodyKeypoint::rightWrist;
+}
+
+bool isArm(Joint joint) {
+    return joint == Joint::leftElbow || joint == Joint::rightElbow || joint == Joint::leftWrist ||
+           joint == Joint::rightWrist;
+}
+
 } // namespace
 
 std::optional<SubjectTracker::Candidate> SubjectTracker::candidate(const DetectedPerson& person) {
     Bounds bounds;
-    for (const DetectedKeypoint& keypoint : person.keypoints) {
-        if (keypoint.confidence >= candidateConfidence) {
+    for (int i = 0; i < bodyKeypointCount; ++i) {
+        const DetectedKeypoint& keypoint = person.keypoints[static_cast<std::size_t>(i)];
+        if (!isArm(static_cast<BodyKeypoint>(i)) && keypoint.confidence >= candidateConfidence) {
             bounds.add({keypoint.x, 1.0 - keypoint.y}); // the application's y grows upwards
         }
     }
@@ -51,6 +64,9 @@ std::optional<SubjectTracker::Candidate> SubjectTracker::candidate(const Detecte
 std::optional<SubjectTracker::Candidate> SubjectTracker::candidate(const PoseSnapshot& snapshot) {
     Bounds bounds;
     for (Joint joint : allJoints) {
+        if (isArm(joint)) {
+            continue;
+        }
         if (const auto found = snapshot.confidentJoint(joint, candidateConfidence)) {
             bounds.add(found->point);
         }

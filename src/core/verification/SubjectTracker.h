@@ -15,7 +15,8 @@ namespace qv {
 // Used on the capture thread only.
 class SubjectTracker {
 public:
-    // The summary of one detected person: the bounding box of the confident keypoints.
+    // The summary of one detected person: the bounding box of the confident keypoints of the
+    // head, trunk and legs.
     struct Candidate {
         PosePoint center;
         double height = 0;

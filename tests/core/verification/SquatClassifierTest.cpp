@@ -227,6 +227,24 @@ TEST(SquatClassifier, AnklesComingIntoViewRestartTheMeasureInsteadOfReadingAsADr
     EXPECT_EQ(f.squat().repetitions, 1);
 }
 
+TEST(SquatClassifier, AKneeRaisedWhileThePlantedAnkleIsLostIsNoSquat) {
+    // Marching: the model loses the standing foot's ankle and sees only the lifted one.
+    Feeder f;
+    f.bend(0, 10);
+    for (int i = 0; i < 8; ++i) {
+        f.now += frame;
+        PoseSnapshot step = test::pose(f.body, {}, f.now);
+        step.removeJoint(Joint::leftAnkle);
+        for (auto [joint, lift] : {std::pair{Joint::rightKnee, 0.15}, {Joint::rightAnkle, 0.25}}) {
+            const PoseJoint j = *step.joint(joint);
+            step.setJoint(joint, {{j.point.x, j.point.y + lift}, j.confidence});
+        }
+        EXPECT_EQ(f.classifier.update(step, f.now).phase, Phase::standing);
+    }
+    EXPECT_EQ(f.bend(0, 10).repetitions, 0);
+    EXPECT_EQ(f.squat().repetitions, 1);
+}
+
 TEST(SquatClassifier, StandingTallerRaisesTheCalibratedHeight) {
     Feeder f;
     f.bend(15, 4); // calibrated with slightly bent knees

@@ -39,6 +39,20 @@ TEST(SubjectTracker, CandidateIsTheBoxOfConfidentKeypointsInUpwardY) {
     EXPECT_FALSE(SubjectTracker::candidate(person(0.3, 0.1, 0.9, 3)));
 }
 
+TEST(SubjectTracker, RaisingBothArmsIsStillTheSamePerson) {
+    // Seated at a desk, only the upper body in view: the arms going up would double the box.
+    DetectedPerson down = person(0.5, 0.3, 0.6, 11);
+    DetectedPerson up = down;
+    for (auto arm : {qv::BodyKeypoint::leftElbow, qv::BodyKeypoint::rightElbow,
+                     qv::BodyKeypoint::leftWrist, qv::BodyKeypoint::rightWrist}) {
+        up.keypoints[static_cast<std::size_t>(arm)].y = 0.02;
+    }
+    EXPECT_EQ(SubjectTracker::candidate(down), SubjectTracker::candidate(up));
+    SubjectTracker tracker;
+    EXPECT_EQ(tracker.choose(DetectedPeople{down}, 0.0), 0u);
+    EXPECT_EQ(tracker.choose(DetectedPeople{up}, 0.067), 0u);
+}
+
 TEST(SubjectTracker, FirstFrameTakesTheTallestAndTiesGoToTheEarlier) {
     SubjectTracker tracker;
     EXPECT_EQ(tracker.select({at(0.2, 0.5, 0.4), at(0.8, 0.5, 0.6), at(0.5, 0.5, 0.6)}, 0.0), 1u);

@@ -5,8 +5,13 @@
 #include "pose/MoveNetPoseDetector.h"
 #include "support/TestSupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <gtest/gtest.h>
 
 using namespace qv;
@@ -61,21 +66,70 @@ TEST_P(CountClips, CountsTheClipAsABreakWould) {
     EXPECT_GT(result.analysedFrames, 0);
 }
 
-// Where the count differs from the people's, the notes of the camera pipeline say why.
-INSTANTIATE_TEST_SUITE_P(Squats, CountClips,
-                         testing::Values(Clip{"squat-side-3.mp4", ExerciseKind::squat, 3},
-                                         Clip{"squat-side-gym-2.mp4", ExerciseKind::squat, 2},
-                                         Clip{"squat-side-1.mp4", ExerciseKind::squat, 1},
-                                         Clip{"squat-front-home-2.mp4", ExerciseKind::squat, 0},
-                                         Clip{"squat-side-small-1.mp4", ExerciseKind::squat, 0}));
+// Every clip of the test data, pinned at what the engine counts. It is the people's count
+// except in jacks-studio-11: a three-second close-up cut into it takes the head out of the
+// picture for one jack and drops the person in the middle of another (11 by the people).
+INSTANTIATE_TEST_SUITE_P(
+    Squats, CountClips,
+    testing::Values(Clip{"squat-side-3.mp4", ExerciseKind::squat, 3},
+                    Clip{"squat-side-gym-2.mp4", ExerciseKind::squat, 2},
+                    Clip{"squat-side-1.mp4", ExerciseKind::squat, 1},
+                    Clip{"squat-front-home-2.mp4", ExerciseKind::squat, 2},
+                    Clip{"squat-side-small-1.mp4", ExerciseKind::squat, 1},
+                    Clip{"squat-front-home-6.mp4", ExerciseKind::squat, 6},
+                    Clip{"squat-side-home-3.mp4", ExerciseKind::squat, 3},
+                    Clip{"neg-walking-front-outdoor-0.mp4", ExerciseKind::squat, 0},
+                    Clip{"neg-highknees-side-home-0.mp4", ExerciseKind::squat, 0}));
 
 INSTANTIATE_TEST_SUITE_P(
     Raises, CountClips,
     testing::Values(Clip{"one-arm-stretch-0.mp4", ExerciseKind::overheadRaise, 0},
-                    Clip{"jacks-studio-11.mp4", ExerciseKind::overheadRaise, 0},
-                    Clip{"jacks-outdoor-15.mp4", ExerciseKind::overheadRaise, 0},
-                    Clip{"jacks-front-4.mp4", ExerciseKind::overheadRaise, 0},
-                    Clip{"press-dumbbell-2.mp4", ExerciseKind::overheadRaise, 0}));
+                    Clip{"jacks-studio-11.mp4", ExerciseKind::overheadRaise, 9},
+                    Clip{"jacks-outdoor-15.mp4", ExerciseKind::overheadRaise, 15},
+                    Clip{"jacks-front-4.mp4", ExerciseKind::overheadRaise, 4},
+                    Clip{"press-dumbbell-2.mp4", ExerciseKind::overheadRaise, 2},
+                    Clip{"raise-seated-front-7.mp4", ExerciseKind::overheadRaise, 7},
+                    Clip{"squat-side-home-3.mp4", ExerciseKind::overheadRaise, 0},
+                    Clip{"neg-latraise-front-gym-0.mp4", ExerciseKind::overheadRaise, 0},
+                    Clip{"neg-frontraise-side-gym-0.mp4", ExerciseKind::overheadRaise, 0},
+                    Clip{"neg-walking-front-outdoor-0.mp4", ExerciseKind::overheadRaise, 0}));
+
+TEST(CountClips, AClipListIsCountedSideBySideAndComparedWithThePeoplesCount) {
+    REQUIRE_CLIP_AND_MODEL(squats, "squat-front-home-2.mp4");
+    REQUIRE_CLIP_AND_MODEL(stretch, "one-arm-stretch-0.mp4");
+    test::TemporaryHome home;
+    const QDir listDir(home.path());
+    QFile list(home.filePath(QStringLiteral("clips.json")));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    // True counts as a list may hold them, one of them wrong on purpose.
+    list.write(QJsonDocument(
+                   QJsonObject{{"clips",
+                                QJsonArray{QJsonObject{{"file", listDir.relativeFilePath(*squats)},
+                                                       {"exercise", "squat"},
+                                                       {"reps", 2}},
+                                           QJsonObject{{"file", listDir.relativeFilePath(*stretch)},
+                                                       {"exercise", "overheadRaise"},
+                                                       {"reps", 1}}}}})
+                   .toJson());
+    list.close();
+
+    QProcess tool;
+    tool.start(QStringLiteral(QV_COUNT_TOOL),
+               {QStringLiteral("--clips"), list.fileName(), QStringLiteral("--json"),
+                QStringLiteral("--poses"), home.path()});
+    ASSERT_TRUE(tool.waitForFinished(300000));
+    EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+    const QJsonObject table = QJsonDocument::fromJson(tool.readAllStandardOutput()).object();
+    EXPECT_EQ(table["exact"].toInt(), 1);
+    EXPECT_EQ(table["missed"].toInt(), 1);
+    EXPECT_EQ(table["overCounted"].toInt(), 0);
+    const QJsonArray clips = table["clips"].toArray();
+    ASSERT_EQ(clips.size(), 2);
+    EXPECT_EQ(clips[0]["counted"].toInt(), 2); // in the list's order
+    EXPECT_EQ(clips[0]["repetitionTimes"].toArray().size(), 2);
+    EXPECT_EQ(clips[1]["counted"].toInt(), 0);
+    EXPECT_TRUE(QFile::exists(home.filePath(QStringLiteral("squat-front-home-2.mp4.squat.jsonl"))));
+}
 
 TEST(CountClips, ReachingTheTargetEndsTheRunEarlyAsABreakDoes) {
     REQUIRE_CLIP_AND_MODEL(path, "squat-side-3.mp4");
