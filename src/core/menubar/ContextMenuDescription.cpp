@@ -1,0 +1,73 @@
+#include "core/menubar/ContextMenuDescription.h"
+
+namespace qv {
+
+namespace {
+
+MenuEntry item(TrayAction action, QString title, QString iconName, bool enabled = true,
+               QString shortcut = {}) {
+    MenuEntry entry;
+    entry.action = action;
+    entry.title = std::move(title);
+    entry.iconName = std::move(iconName);
+    entry.enabled = enabled;
+    entry.shortcut = std::move(shortcut);
+    return entry;
+}
+
+MenuEntry separator() {
+    MenuEntry entry;
+    entry.kind = MenuEntry::Kind::separator;
+    return entry;
+}
+
+MenuEntry pauseSubmenu(bool enabled) {
+    MenuEntry entry =
+        item(TrayAction::none, QStringLiteral("Pause breaks"), QStringLiteral("media-playback-pause"),
+             enabled);
+    entry.kind = MenuEntry::Kind::submenu;
+    entry.children = {item(TrayAction::pauseForOneHour, QStringLiteral("For 1 hour"),
+                           QStringLiteral("appointment-soon")),
+                      item(TrayAction::pauseUntilTomorrow, QStringLiteral("Until tomorrow"),
+                           QStringLiteral("weather-clear-night"))};
+    return entry;
+}
+
+} // namespace
+
+QList<MenuEntry> makeContextMenu(const ContextMenuInputs& in) {
+    using namespace scheduleState;
+    const auto& state = in.bar.state;
+    const bool breakUnderway =
+        std::holds_alternative<BreakDue>(state) || std::holds_alternative<BreakActive>(state);
+    const bool paused = std::holds_alternative<Paused>(in.bar.schedule.state);
+
+    QList<MenuEntry> menu;
+    menu << item(TrayAction::none, in.statusText, QStringLiteral("chronometer"), false)
+         << separator()
+         << item(TrayAction::startBreak, QStringLiteral("Start break now"),
+                 QStringLiteral("media-skip-forward"), !breakUnderway);
+    if (in.bar.schedule.canSnooze(in.bar.now, snoozeWindowSeconds)) {
+        const int left = std::max(0, snoozesPerCycle - in.bar.schedule.snoozeCount);
+        menu << item(TrayAction::snoozeBreak,
+                     QStringLiteral("Snooze 5 minutes (%1 left)").arg(left),
+                     QStringLiteral("alarm-snooze"));
+    }
+    if (paused) {
+        menu << item(TrayAction::resumeBreaks, QStringLiteral("Resume breaks"),
+                     QStringLiteral("media-playback-start"));
+    } else {
+        menu << pauseSubmenu(!breakUnderway);
+    }
+    menu << separator()
+         << item(TrayAction::openSettings, QStringLiteral("Settings…"),
+                 QStringLiteral("preferences-system"), true, QStringLiteral("Ctrl+,"))
+         << item(TrayAction::checkForUpdates, QStringLiteral("Check for Updates…"),
+                 QStringLiteral("view-refresh"), in.canCheckForUpdates)
+         << separator()
+         << item(TrayAction::quit, QStringLiteral("Quit Quorvantel"),
+                 QStringLiteral("application-exit"), true, QStringLiteral("Ctrl+Q"));
+    return menu;
+}
+
+} // namespace qv

@@ -1,0 +1,120 @@
+#include "core/menubar/MenuPopoverDisplay.h"
+
+#include "core/scheduling/CountdownText.h"
+
+#include <algorithm>
+
+namespace qv {
+
+namespace {
+
+using namespace scheduleState;
+
+QString remaining(const QDateTime& now, const QDateTime& until) {
+    return countdownText(std::max(0.0, secondsBetween(now, until)));
+}
+
+void fillStateCard(MenuPopoverDisplay& display, const MenuBarInputs& in, const Calendar& calendar) {
+    const auto& schedule = in.schedule;
+    if (const auto* working = std::get_if<Working>(&in.state)) {
+        display.countdown = remaining(in.now, working->dueAt);
+        display.isCountdownLive = true;
+        if (schedule.annotationAs<smartPause::Meeting>()) {
+            display.stateLabel = QStringLiteral("SMART PAUSE");
+            display.caption = QStringLiteral("MEETING DETECTED · RETRY IN");
+            return;
+        }
+        display.stateLabel = QStringLiteral("WORKING");
+        display.caption = QStringLiteral("NEXT BREAK IN");
+        const double interval = static_cast<double>(in.workIntervalMinutes) * 60.0;
+        const double left = std::max(0.0, secondsBetween(in.now, working->dueAt));
+        display.progress = interval < 1.0 ? 0.0 : std::clamp(1.0 - left / interval, 0.0, 1.0);
+        return;
+    }
+    if (const auto* cooldown = std::get_if<Cooldown>(&in.state)) {
+        if (schedule.annotationAs<smartPause::AwayBreakCounted>()) {
+            display.stateLabel = QStringLiteral("SMART PAUSE");
+            display.caption = QStringLiteral("AWAY TIME COUNTED AS BREAK");
+            display.countdown = QStringLiteral("Done");
+            return;
+        }
+        display.stateLabel = QStringLiteral("RESETTING");
+        display.caption = QStringLiteral("NEXT CYCLE IN");
+        display.countdown = remaining(in.now, cooldown->until);
+        display.isCountdownLive = true;
+        return;
+    }
+    if (const auto* paused = std::get_if<Paused>(&in.state)) {
+        display.stateLabel = QStringLiteral("PAUSED");
+        display.caption = QStringLiteral("PAUSED UNTIL");
+        display.countdown = calendar.shortTime(paused->until);
+        display.pauseDetail = calendar.abbreviatedDateShortTime(paused->until);
+        return;
+    }
+    if (std::holds_alternative<BreakDue>(in.state)) {
+        display.stateLabel = QStringLiteral("BREAK DUE");
+        display.caption = QStringLiteral("YOUR BREAK IS");
+        display.countdown = QStringLiteral("Ready");
+        display.progress = 1.0;
+        return;
+    }
+    if (std::holds_alternative<BreakActive>(in.state)) {
+        display.stateLabel = QStringLiteral("BREAK");
+        display.caption = QStringLiteral("BREAK IN PROGRESS");
+        display.countdown = QStringLiteral("Now");
+        return;
+    }
+    display.stateLabel = QStringLiteral("STARTING");
+    display.caption = QStringLiteral("NEXT BREAK IN");
+    display.countdown = QStringLiteral("--:--");
+}
+
+} // namespace
+
+MenuPopoverDisplay makeMenuPopoverDisplay(const MenuBarInputs& in, const Calendar& calendar) {
+    MenuPopoverDisplay display;
+    fillStateCard(display, in, calendar);
+
+    const bool working = std::holds_alternative<Working>(in.state);
+    const bool breakUnderway =
+        std::holds_alternative<BreakDue>(in.state) || std::holds_alternative<BreakActive>(in.state);
+    display.workIntervalMinutes = in.workIntervalMinutes;
+    display.canStartBreak = !breakUnderway;
+    display.canPause = working || std::holds_alternative<Cooldown>(in.state) ||
+                       std::holds_alternative<Stopped>(in.state);
+    display.canResume = std::holds_alternative<Paused>(in.state);
+    display.canSnooze = working && in.schedule.canSnooze(in.now, snoozeWindowSeconds);
+    display.snoozesRemaining = working ? std::max(0, snoozesPerCycle - in.schedule.snoozeCount) : 0;
+    if (working || (std::holds_alternative<Cooldown>(in.state) &&
+                    in.schedule.annotationAs<smartPause::AwayBreakCounted>())) {
+        display.smartPauseState = in.schedule.smartPauseState;
+    }
+    display.todayRepetitions = in.today.squats + in.today.overheadRaises;
+    display.todayBreaks = in.today.verifiedBreaks + in.today.timedBreaks + in.today.awayBreaks;
+    display.streakDays = in.streakDays;
+    return display;
+}
+
+QString snoozesLeftText(int remaining) {
+    return QString::number(remaining) +
+           (remaining == 1 ? QStringLiteral(" snooze left") : QStringLiteral(" snoozes left"));
+}
+
+QString smartPauseNoticeTitle(const SmartPauseScheduleState& annotation) {
+    return std::holds_alternative<smartPause::OutsideActiveHours>(annotation)
+               ? QStringLiteral("Active hours")
+               : QStringLiteral("Smart Pause");
+}
+
+QString smartPauseNoticeText(const SmartPauseScheduleState& annotation, const Calendar& calendar) {
+    if (std::holds_alternative<smartPause::Meeting>(annotation)) {
+        return QStringLiteral("Meeting detected");
+    }
+    if (std::holds_alternative<smartPause::AwayBreakCounted>(annotation)) {
+        return QStringLiteral("Away break counted");
+    }
+    return QStringLiteral("Waiting until ") +
+           calendar.shortTime(std::get<smartPause::OutsideActiveHours>(annotation).resumeAt);
+}
+
+} // namespace qv

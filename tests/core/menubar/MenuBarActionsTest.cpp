@@ -1,0 +1,132 @@
+#include "../scheduling/SchedulerHarness.h"
+#include "core/menubar/BreakControl.h"
+#include "core/menubar/MenuBarActions.h"
+#include "core/menubar/TrayIconText.h"
+#include "core/storage/MemoryKeyValueStore.h"
+
+#include <gtest/gtest.h>
+
+using namespace qv;
+using namespace qv::scheduleState;
+using qv::test::berlin;
+
+namespace {
+
+// The tray's actions on a real scheduler over a virtual clock.
+class MenuBarActionsTest : public ::testing::Test {
+protected:
+    MenuBarActionsTest() : app(defaults, berlin("2026-12-07 09:00")) {
+        app.launch();
+        controlOwner = std::make_unique<SchedulerBreakControl>(app.scheduler(), app.time);
+        controlOwner->onBeforeAction = [this] { ++withdrawals; };
+    }
+
+    const BreakSchedule& schedule() { return app.scheduler().schedule(); }
+
+    MemoryKeyValueStore defaults;
+    test::SchedulerHarness app;
+    std::unique_ptr<SchedulerBreakControl> controlOwner;
+    SchedulerBreakControl& control() { return *controlOwner; }
+    MenuBarActions actions() { return MenuBarActions(*controlOwner); }
+    int withdrawals = 0;
+};
+
+TEST_F(MenuBarActionsTest, StartNowMakesTheBreakDueAndCallsItOnce) {
+    actions().perform(TrayAction::startBreak);
+    EXPECT_TRUE(schedule().is<BreakDue>());
+    EXPECT_EQ(app.breakDueCalls.size(), 1u);
+    EXPECT_EQ(withdrawals, 1);
+}
+
+TEST_F(MenuBarActionsTest, SnoozeOnlyInsideTheLastMinuteAndTwicePerCycle) {
+    actions().perform(TrayAction::snoozeBreak);
+    EXPECT_EQ(schedule().snoozeCount, 0);
+    EXPECT_EQ(withdrawals, 0) << "a refused snooze leaves the notification alone";
+    app.advance(3000 - 30);
+    actions().perform(TrayAction::snoozeBreak);
+    EXPECT_EQ(schedule().snoozeCount, 1);
+    EXPECT_EQ(schedule().stateAs<Working>()->dueAt, berlin("2026-12-07 09:54:30"));
+    app.advance(300 - 10);
+    actions().perform(TrayAction::snoozeBreak);
+    app.advance(300 - 10);
+    actions().perform(TrayAction::snoozeBreak);
+    EXPECT_EQ(schedule().snoozeCount, 2);
+}
+
+TEST_F(MenuBarActionsTest, PauseForAnHourOrUntilMidnightThenResume) {
+    actions().perform(TrayAction::pauseForOneHour);
+    ASSERT_TRUE(schedule().is<Paused>());
+    EXPECT_EQ(schedule().stateAs<Paused>()->until, berlin("2026-12-07 10:00"));
+    actions().perform(TrayAction::resumeBreaks);
+    EXPECT_TRUE(schedule().is<Working>());
+    actions().perform(TrayAction::pauseUntilTomorrow);
+    EXPECT_EQ(schedule().stateAs<Paused>()->until, berlin("2026-12-08 00:00"));
+    EXPECT_EQ(withdrawals, 3);
+}
+
+TEST_F(MenuBarActionsTest, WhileTheCycleDoesNotRunStartAndResumeDoNothing) {
+    app.scheduler().cancelTimer();
+    EXPECT_FALSE(app.scheduler().isRunning());
+    actions().perform(TrayAction::startBreak);
+    actions().perform(TrayAction::resumeBreaks);
+    EXPECT_EQ(withdrawals, 0);
+    EXPECT_TRUE(app.breakDueCalls.empty());
+}
+
+TEST_F(MenuBarActionsTest, TheOtherItemsLeaveThroughTheirCallbacks) {
+    QStringList calls;
+    MenuBarActions actions(control());
+    actions.onOpenSettings = [&] { calls << "settings"; };
+    actions.onCheckForUpdates = [&] { calls << "updates"; };
+    actions.onQuit = [&] { calls << "quit"; };
+    for (auto a : {TrayAction::none, TrayAction::openSettings, TrayAction::checkForUpdates,
+                   TrayAction::quit}) {
+        actions.perform(a);
+    }
+    EXPECT_EQ(calls, QStringList({"settings", "updates", "quit"}));
+    MenuBarActions bare{control()};
+    bare.perform(TrayAction::quit); // no callback set: nothing happens
+}
+
+TEST(TrayIconTitle, SecondsAreDroppedAboveAnHourRoundingUp) {
+    const std::vector<std::pair<QString, QString>> cases = {
+        {"1:00:00", "1:00"}, {"1:00:01", "1:01"}, {"1:59:30", "2:00"}, {"12:30", "12:30"},
+        {"Paused", "Paused"}, {"00:00", "00:00"}, {"10:05:00", "10:05"}};
+    for (const auto& [title, shown] : cases) {
+        EXPECT_EQ(trayIconTitle(title), shown) << title.toStdString();
+    }
+}
+
+TEST(TrayIconTitle, SquareSlotsShowWholeMinutesOrHoursRoundedUp) {
+    const std::vector<std::pair<QString, QString>> cases = {
+        {"12:30", "13"}, {"12:00", "12"}, {"00:01", "1"},     {"00:00", "0"},
+        {"59:59", "60"}, {"1:00:00", "1h"}, {"1:00:01", "1h"}, {"2:59:59", "2h"}, {"Break due", ""}};
+    for (const auto& [title, shown] : cases) {
+        EXPECT_EQ(compactIconText(title), shown) << title.toStdString();
+    }
+}
+
+TEST(PopoverPosition, BesideTheIconOrPointerAndAlwaysOnScreen) {
+    const QRect screen(0, 0, 1920, 1080);
+    const QSize size(320, 400);
+    struct Case {
+        const char* name;
+        QRect icon;
+        QPoint pointer;
+        QPoint expected;
+    };
+    const std::vector<Case> cases = {
+        {"top panel, icon in the middle", {1000, 0, 24, 24}, {}, {851, 30}},
+        {"bottom panel opens upwards", {1000, 1056, 24, 24}, {}, {851, 650}},
+        {"icon at the right edge", {1900, 0, 20, 24}, {}, {1600, 30}},
+        {"no icon geometry: at the pointer", {}, {10, 5}, {0, 11}},
+        {"pointer near the bottom right", {}, {1915, 1075}, {1600, 669}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(popoverPosition(c.icon, c.pointer, size, screen), c.expected) << c.name;
+    }
+    // A popover taller than the screen keeps its top edge visible.
+    EXPECT_EQ(popoverPosition({}, {500, 500}, {320, 2000}, screen).y(), 0);
+}
+
+} // namespace
