@@ -35,6 +35,13 @@ MenuEntry pauseSubmenu(bool enabled) {
 
 } // namespace
 
+bool MenuEntry::operator==(const MenuEntry& other) const {
+    return kind == other.kind && action == other.action && title == other.title &&
+           iconName == other.iconName && shortcut == other.shortcut && enabled == other.enabled &&
+           std::equal(children.begin(), children.end(), other.children.begin(),
+                      other.children.end());
+}
+
 QList<MenuEntry> makeContextMenu(const ContextMenuInputs& in) {
     using namespace scheduleState;
     const auto& state = in.bar.state;

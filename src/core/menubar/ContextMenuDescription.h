@@ -34,7 +34,7 @@ struct MenuEntry {
     bool enabled = true;
     QList<MenuEntry> children;
 
-    bool operator==(const MenuEntry&) const = default;
+    bool operator==(const MenuEntry& other) const;
 };
 
 struct ContextMenuInputs {

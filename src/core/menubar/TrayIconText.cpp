@@ -36,7 +36,9 @@ QPoint popoverPosition(const QRect& icon, const QPoint& pointer, const QSize& po
                        const QRect& available) {
     constexpr int gap = 6;
     QPoint position;
-    if (icon.isValid() && !icon.isEmpty()) {
+    // XEmbed trays report the icon's geometry inside the tray rather than on the screen; only
+    // a geometry around the pointer that clicked it is where the icon really is.
+    if (icon.isValid() && !icon.isEmpty() && (pointer.isNull() || icon.contains(pointer))) {
         // Panels sit at an edge: open away from it, centred on the icon.
         const bool roomBelow = icon.bottom() + gap + popover.height() <= available.bottom() + 1;
         position = {icon.center().x() - popover.width() / 2,

@@ -14,8 +14,9 @@ QString trayIconTitle(const QString& menuBarTitle);
 // and the slot shows the mark alone.
 QString compactIconText(const QString& menuBarTitle);
 
-// Where the popover goes: below or above the icon when the tray reports where the icon is,
-// otherwise beside the pointer; always inside the screen's available area.
+// Where the popover goes: below or above the icon when the tray reports where the icon is (and
+// the pointer, when known, is on it), otherwise beside the pointer; always inside the screen's
+// available area.
 QPoint popoverPosition(const QRect& iconGeometry, const QPoint& pointer, const QSize& popover,
                        const QRect& available);
 

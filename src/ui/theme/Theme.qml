@@ -56,7 +56,10 @@ QtObject {
     // ---------------------------------------------------------------------------------------
 
     // The desktop windows (popover, settings, onboarding), light and dark.
-    readonly property bool darkDesktop: Qt.styleHints.colorScheme === Qt.Dark
+    // Qt 6.4 has no colour-scheme hint (Qt.styleHints.colorScheme is undefined there, which
+    // made every desktop read as dark): the desktop's own window colour tells instead.
+    readonly property SystemPalette desktopPalette: SystemPalette {}
+    readonly property bool darkDesktop: desktopPalette.window.hslLightness < 0.5
     readonly property QtObject window: QtObject {
         readonly property color background: Theme.darkDesktop ? "#1b1f27" : "#f6f7f9"
         readonly property color surface: Theme.darkDesktop ? "#242a35" : "#ffffff"
@@ -65,5 +68,16 @@ QtObject {
         readonly property color accent: Theme.darkDesktop ? "#5cc8ff" : "#0a72b8"
         readonly property color separator: Theme.darkDesktop ? "#333b49" : "#e1e4ea"
         readonly property color success: Theme.darkDesktop ? "#ffc46b" : "#b86e00"
+    }
+
+    // ---- Tray popover (the tray item's card) ----
+    readonly property QtObject popover: QtObject {
+        readonly property color brand: "#1a6cc0"
+        readonly property color onAccent: Theme.darkDesktop ? "#0b1a26" : "#ffffff"
+        readonly property color accentPressed: Theme.darkDesktop ? "#49a9dd" : "#085d96"
+        readonly property color hover: Theme.darkDesktop ? "#2b3240" : "#f0f2f5"
+        readonly property color pressed: Theme.darkDesktop ? "#323a4a" : "#e6e9ee"
+        readonly property color chip: Theme.darkDesktop ? "#1f3444" : "#e6f1f9"
+        readonly property color track: Theme.darkDesktop ? "#333b49" : "#e1e4ea"
     }
 }

@@ -118,7 +118,8 @@ TEST(PopoverPosition, BesideTheIconOrPointerAndAlwaysOnScreen) {
     const std::vector<Case> cases = {
         {"top panel, icon in the middle", {1000, 0, 24, 24}, {}, {851, 30}},
         {"bottom panel opens upwards", {1000, 1056, 24, 24}, {}, {851, 650}},
-        {"icon at the right edge", {1900, 0, 20, 24}, {}, {1600, 30}},
+        {"icon at the right edge", {1900, 0, 20, 24}, {1910, 10}, {1600, 30}},
+        {"geometry inside the tray, not on screen", {0, 0, 24, 24}, {1700, 12}, {1540, 18}},
         {"no icon geometry: at the pointer", {}, {10, 5}, {0, 11}},
         {"pointer near the bottom right", {}, {1915, 1075}, {1600, 669}},
     };

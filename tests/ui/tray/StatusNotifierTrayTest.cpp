@@ -1,0 +1,193 @@
+#include "TestWatcher.h"
+#include "TrayTestSupport.h"
+#include "ui/tray/StatusNotifierItem.h"
+#include "ui/tray/TrayPopover.h"
+
+#include <QDBusArgument>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace qv;
+using namespace qv::test;
+
+namespace {
+
+const QString itemInterface = QStringLiteral("org.kde.StatusNotifierItem");
+const QString menuInterface = QStringLiteral("com.canonical.dbusmenu");
+const QString itemPath = QStringLiteral("/StatusNotifierItem");
+const QString menuPath = QStringLiteral("/MenuBar");
+
+// A host on the private session bus: the test's own watcher, and the tray registered with it.
+class StatusNotifierTrayTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        registerDBusTypes();
+        ASSERT_TRUE(watcher.start());
+    }
+
+    std::unique_ptr<TrayUnderTest> showTray(const QString& state) {
+        auto subject = std::make_unique<TrayUnderTest>(state);
+        const int before = int(watcher.items().size());
+        EXPECT_EQ(subject->tray.show(), TrayController::Kind::statusNotifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return watcher.items().size() > before; }, 5000));
+        EXPECT_EQ(watcher.items().value(before), subject->tray.statusNotifierItem()->serviceName());
+        return subject;
+    }
+
+    DBusMenuItem layout() {
+        const QDBusMessage reply = watcher.call(menuPath, menuInterface, QStringLiteral("GetLayout"),
+                                                {0, -1, QStringList()});
+        DBusMenuItem root;
+        if (reply.arguments().size() == 2) {
+            reply.arguments().at(1).value<QDBusArgument>() >> root;
+        }
+        return root;
+    }
+
+    void click(int id) {
+        watcher.call(menuPath, menuInterface, QStringLiteral("Event"),
+                     {id, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0u});
+        QCoreApplication::processEvents();
+    }
+
+    TestWatcher watcher;
+};
+
+TEST_F(StatusNotifierTrayTest, RegistersAndPublishesIconTooltipTitleAndLabel) {
+    auto subject = showTray(QStringLiteral("working"));
+    EXPECT_EQ(watcher.property(itemPath, itemInterface, QStringLiteral("Title")).toString(),
+              "Quorvantel");
+    EXPECT_EQ(watcher.property(itemPath, itemInterface, QStringLiteral("XAyatanaLabel")).toString(),
+              "12:30");
+    EXPECT_EQ(watcher.property(itemPath, itemInterface, QStringLiteral("Menu"))
+                  .value<QDBusObjectPath>()
+                  .path(),
+              menuPath);
+
+    DBusToolTip tip;
+    watcher.property(itemPath, itemInterface, QStringLiteral("ToolTip")).value<QDBusArgument>() >> tip;
+    EXPECT_EQ(tip.title, "Quorvantel");
+    EXPECT_EQ(tip.description, "Next break in 12:30");
+
+    DBusImageList images;
+    watcher.property(itemPath, itemInterface, QStringLiteral("IconPixmap")).value<QDBusArgument>() >>
+        images;
+    ASSERT_FALSE(images.isEmpty());
+    const auto at22 = std::find_if(images.begin(), images.end(),
+                                   [](const DBusImage& i) { return i.width == 22; });
+    ASSERT_NE(at22, images.end());
+    const QImage icon = fromDBusImage(*at22);
+    ASSERT_EQ(icon.size(), QSize(22, 22));
+    // The tile's blue fills the middle of the edge rows, the minutes are drawn in white.
+    EXPECT_EQ(QColor(icon.pixel(11, 1)).blue(), 0xc0);
+    int white = 0;
+    for (int y = 0; y < 22; ++y) {
+        for (int x = 0; x < 22; ++x) {
+            white += QColor(icon.pixel(x, y)).lightness() > 230 && qAlpha(icon.pixel(x, y)) == 255;
+        }
+    }
+    EXPECT_GT(white, 12) << "the minutes are drawn";
+
+    // The label is live; the host reads the tooltip when it shows it.
+    subject->scenario.time.advance(1);
+    EXPECT_EQ(watcher.property(itemPath, itemInterface, QStringLiteral("XAyatanaLabel")).toString(),
+              "12:29");
+    watcher.property(itemPath, itemInterface, QStringLiteral("ToolTip")).value<QDBusArgument>() >> tip;
+    EXPECT_EQ(tip.description, "Next break in 12:29");
+}
+
+TEST_F(StatusNotifierTrayTest, ActivateOpensThePopoverWhoseButtonStartsTheBreak) {
+    auto subject = showTray(QStringLiteral("working"));
+    watcher.call(itemPath, itemInterface, QStringLiteral("Activate"), {300, 12});
+    TrayPopover& popover = subject->tray.popover();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return popover.isOpen() && popover.window()->isExposed(); }, 5000))
+        << popover.loadError().toStdString();
+    QQuickWindow& window = *popover.window();
+    EXPECT_EQ(popover.loadError(), "");
+    EXPECT_TRUE(window.geometry().contains(QPoint(300, window.y() + 1)));
+    EXPECT_GE(window.y(), 12);
+    EXPECT_EQ(findItem(window, "countdown")->property("text").toString(), "12:30");
+    subject->scenario.time.advance(1);
+    EXPECT_EQ(findItem(window, "countdown")->property("text").toString(), "12:29");
+
+    QQuickItem* start = findItem(window, "startBreak");
+    ASSERT_TRUE(start);
+    const QPointF centre = start->mapToScene(QPointF(start->width() / 2, start->height() / 2));
+    QTest::mouseClick(&window, Qt::LeftButton, {}, centre.toPoint());
+    EXPECT_TRUE(subject->scenario.scheduler.schedule().is<scheduleState::BreakDue>());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !popover.isOpen(); }, 2000));
+}
+
+TEST_F(StatusNotifierTrayTest, EscapeClosesThePopoverAndItsEngineIsReleased) {
+    auto subject = showTray(QStringLiteral("paused"));
+    subject->tray.openPopover({500, 20});
+    TrayPopover& popover = subject->tray.popover();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return popover.isOpen() && popover.window()->isExposed(); }, 5000));
+    QPointer<QQuickWindow> window = popover.window();
+    EXPECT_TRUE(findItem(*window, "resume")->isVisible());
+    EXPECT_FALSE(findItem(*window, "pause")->isVisible());
+    window->requestActivate();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->isActive(); }, 2000));
+    QTest::keyClick(window.data(), Qt::Key_Escape);
+    EXPECT_FALSE(popover.isOpen());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull()) << "the window and its QML engine are let go";
+}
+
+TEST_F(StatusNotifierTrayTest, ExportedMenuMatchesTheWidgetMenuInEveryState) {
+    for (const char* state : {"working", "snooze", "last-snooze", "paused", "break-due", "break"}) {
+        SCOPED_TRACE(state);
+        auto subject = showTray(QString::fromLatin1(state));
+        QMenu& menu = subject->tray.contextMenu();
+        Q_EMIT menu.aboutToShow();
+        const QStringList expected = outline(menu);
+        EXPECT_EQ(outline(layout()), expected);
+        EXPECT_GE(expected.size(), 9);
+        EXPECT_EQ(expected.value(0), "[" + subject->scenario.scheduler.statusText() + "] *");
+    }
+}
+
+TEST_F(StatusNotifierTrayTest, ClickedEventsReachTheCycleOnlyWhileTheItemIsEnabled) {
+    auto subject = showTray(QStringLiteral("snooze"));
+    const BreakSchedule& schedule = subject->scenario.scheduler.schedule();
+    click(idOfLabel(layout(), QStringLiteral("Snooze 5 minutes (2 left)")));
+    EXPECT_EQ(schedule.snoozeCount, 1);
+
+    click(idOfLabel(layout(), QStringLiteral("For 1 hour")));
+    ASSERT_TRUE(schedule.is<scheduleState::Paused>());
+    click(idOfLabel(layout(), QStringLiteral("Resume breaks")));
+    EXPECT_TRUE(schedule.is<scheduleState::Working>());
+
+    // A menu drawn before the break began: its items no longer act.
+    const DBusMenuItem before = layout();
+    subject->scenario.scheduler.startBreakNow();
+    subject->scenario.scheduler.breakStarted();
+    click(idOfLabel(before, QStringLiteral("For 1 hour")));
+    click(idOfLabel(before, QStringLiteral("Start break now")));
+    EXPECT_TRUE(schedule.is<scheduleState::BreakActive>());
+
+    int settingsOpened = 0;
+    subject->scenario.actions.onOpenSettings = [&] { ++settingsOpened; };
+    click(idOfLabel(before, QStringLiteral("Settings…")));
+    EXPECT_EQ(settingsOpened, 1);
+}
+
+TEST_F(StatusNotifierTrayTest, IconIsRedrawnOncePerMinuteWhileTheLabelTicksEverySecond) {
+    auto subject = showTray(QStringLiteral("stopped"));
+    subject->scenario.settings.setWorkIntervalMinutes(90);
+    subject->scenario.scheduler.start();
+    QSignalSpy labels(subject->tray.statusNotifierItem(), &StatusNotifierItem::XAyatanaNewLabel);
+    QSignalSpy tooltips(subject->tray.statusNotifierItem(), &StatusNotifierItem::NewToolTip);
+    const int before = subject->tray.iconRenderCount();
+    subject->scenario.time.advance(30 * 60); // above an hour: "1h" all along
+    EXPECT_EQ(subject->tray.iconRenderCount() - before, 0);
+    subject->scenario.time.advance(30 * 60); // below: the minutes count down
+    // From "60" at 59:59 down to "30": one drawing per minute.
+    EXPECT_EQ(subject->tray.iconRenderCount() - before, 31);
+    EXPECT_EQ(labels.size(), 3600);
+    EXPECT_EQ(tooltips.size(), 31);
+}
+
+} // namespace
