@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QQuickWindow>
 #include <QTemporaryDir>
@@ -50,13 +51,11 @@ double residentMegabytes() {
     return 0;
 }
 
+// Runs the event loop as the application would, sleeping until something happens.
 void wait(int milliseconds) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < milliseconds) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 void measure(const char* phase, int seconds, const qv::TrayController& tray) {

@@ -7,7 +7,8 @@
 namespace qv {
 
 SchedulerBreakControl::SchedulerBreakControl(BreakScheduler& scheduler, const TimeSource& time)
-    : scheduler_(scheduler), time_(time) {}
+    : scheduler_(scheduler)
+    , time_(time) {}
 
 bool SchedulerBreakControl::started() const {
     return isStarted ? isStarted() : scheduler_.isRunning();
@@ -28,7 +29,8 @@ void SchedulerBreakControl::startBreakNow() {
 }
 
 void SchedulerBreakControl::snooze() {
-    if (!started() || !scheduler_.schedule().canSnooze(scheduler_.currentDate(), snoozeWindowSeconds)) {
+    if (!started() ||
+        !scheduler_.schedule().canSnooze(scheduler_.currentDate(), snoozeWindowSeconds)) {
         return;
     }
     before();

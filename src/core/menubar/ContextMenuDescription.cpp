@@ -22,9 +22,8 @@ MenuEntry separator() {
 }
 
 MenuEntry pauseSubmenu(bool enabled) {
-    MenuEntry entry =
-        item(TrayAction::none, QStringLiteral("Pause breaks"), QStringLiteral("media-playback-pause"),
-             enabled);
+    MenuEntry entry = item(TrayAction::none, QStringLiteral("Pause breaks"),
+                           QStringLiteral("media-playback-pause"), enabled);
     entry.kind = MenuEntry::Kind::submenu;
     entry.children = {item(TrayAction::pauseForOneHour, QStringLiteral("For 1 hour"),
                            QStringLiteral("appointment-soon")),

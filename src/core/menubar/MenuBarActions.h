@@ -12,7 +12,8 @@ class BreakControl;
 // go to the break control; the rest leave the tray through callbacks the application sets.
 class MenuBarActions {
 public:
-    explicit MenuBarActions(BreakControl& control) : control_(control) {}
+    explicit MenuBarActions(BreakControl& control)
+        : control_(control) {}
 
     std::function<void()> onOpenSettings;
     std::function<void()> onCheckForUpdates;

@@ -6,10 +6,13 @@
 
 namespace qv {
 
-MenuBarSource::MenuBarSource(BreakScheduler& scheduler, SettingsStore& settings,
-                             StatsStore& stats, CalendarSource calendar, QObject* parent)
-    : QObject(parent), scheduler_(scheduler), settings_(settings), stats_(stats),
-      calendar_(std::move(calendar)) {
+MenuBarSource::MenuBarSource(BreakScheduler& scheduler, SettingsStore& settings, StatsStore& stats,
+                             CalendarSource calendar, QObject* parent)
+    : QObject(parent)
+    , scheduler_(scheduler)
+    , settings_(settings)
+    , stats_(stats)
+    , calendar_(std::move(calendar)) {
     connect(&scheduler_, &BreakScheduler::published, this, &MenuBarSource::changed);
     connect(&settings_, &SettingsStore::workIntervalMinutesChanged, this, &MenuBarSource::changed);
     connect(&stats_, &StatsStore::daysChanged, this, &MenuBarSource::changed);
@@ -30,8 +33,12 @@ QList<MenuEntry> MenuBarSource::contextMenu() const {
         {inputs(), scheduler_.statusText(), canCheckForUpdates && canCheckForUpdates()});
 }
 
-QString MenuBarSource::title() const { return scheduler_.menuBarTitle(); }
+QString MenuBarSource::title() const {
+    return scheduler_.menuBarTitle();
+}
 
-QString MenuBarSource::statusText() const { return scheduler_.statusText(); }
+QString MenuBarSource::statusText() const {
+    return scheduler_.statusText();
+}
 
 } // namespace qv

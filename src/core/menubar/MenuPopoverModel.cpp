@@ -2,7 +2,8 @@
 
 namespace qv {
 
-MenuPopoverModel::MenuPopoverModel(QObject* parent) : QObject(parent) {}
+MenuPopoverModel::MenuPopoverModel(QObject* parent)
+    : QObject(parent) {}
 
 void MenuPopoverModel::setView(const PopoverView& view) {
     const PopoverView old = std::exchange(view_, view);

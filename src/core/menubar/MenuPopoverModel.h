@@ -21,7 +21,8 @@ class MenuPopoverModel final : public QObject {
     Q_PROPERTY(bool canStartBreak READ canStartBreak NOTIFY canStartBreakChanged)
     Q_PROPERTY(bool canSnooze READ canSnooze NOTIFY canSnoozeChanged)
     Q_PROPERTY(QString snoozeText READ snoozeText NOTIFY snoozeTextChanged)
-    Q_PROPERTY(QString snoozeAccessibleName READ snoozeAccessibleName NOTIFY snoozeAccessibleNameChanged)
+    Q_PROPERTY(
+        QString snoozeAccessibleName READ snoozeAccessibleName NOTIFY snoozeAccessibleNameChanged)
     Q_PROPERTY(bool hasNotice READ hasNotice NOTIFY hasNoticeChanged)
     Q_PROPERTY(QString noticeTitle READ noticeTitle NOTIFY noticeTitleChanged)
     Q_PROPERTY(QString noticeText READ noticeText NOTIFY noticeTextChanged)
@@ -34,7 +35,8 @@ class MenuPopoverModel final : public QObject {
     Q_PROPERTY(QString breaksLabel READ breaksLabel NOTIFY breaksLabelChanged)
     Q_PROPERTY(QString streakText READ streakText NOTIFY streakTextChanged)
     Q_PROPERTY(bool streakEmphasised READ streakEmphasised NOTIFY streakEmphasisedChanged)
-    Q_PROPERTY(QString todayAccessibleName READ todayAccessibleName NOTIFY todayAccessibleNameChanged)
+    Q_PROPERTY(
+        QString todayAccessibleName READ todayAccessibleName NOTIFY todayAccessibleNameChanged)
 
 public:
     explicit MenuPopoverModel(QObject* parent = nullptr);

@@ -30,10 +30,11 @@ PopoverView makePopoverView(const MenuPopoverDisplay& d, const Calendar& calenda
     view.breaksLabel = d.todayBreaks == 1 ? QStringLiteral("BREAK") : QStringLiteral("BREAKS");
     view.streakText = QString::number(d.streakDays);
     view.streakEmphasised = d.streakDays >= 1;
-    view.todayAccessibleName = QStringLiteral("Today: %1 exercise repetitions, %2 breaks, %3 day streak")
-                                   .arg(d.todayRepetitions)
-                                   .arg(d.todayBreaks)
-                                   .arg(d.streakDays);
+    view.todayAccessibleName =
+        QStringLiteral("Today: %1 exercise repetitions, %2 breaks, %3 day streak")
+            .arg(d.todayRepetitions)
+            .arg(d.todayBreaks)
+            .arg(d.streakDays);
     return view;
 }
 

@@ -11,9 +11,8 @@ QString trayIconTitle(const QString& title) {
     if (!match.hasMatch()) {
         return title;
     }
-    const qint64 seconds =
-        match.captured(1).toLongLong() * 3600 + match.captured(2).toLongLong() * 60 +
-        match.captured(3).toLongLong();
+    const qint64 seconds = match.captured(1).toLongLong() * 3600 +
+                           match.captured(2).toLongLong() * 60 + match.captured(3).toLongLong();
     const qint64 minutes = (seconds + 59) / 60;
     return QString::asprintf("%lld:%02lld", minutes / 60, minutes % 60);
 }

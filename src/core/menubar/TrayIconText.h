@@ -10,8 +10,8 @@ namespace qv {
 QString trayIconTitle(const QString& menuBarTitle);
 
 // For square tray slots, too narrow for a whole countdown: the minutes left rounded up ("13"
-// for 12:30), whole hours with an "h" from an hour on ("2h" up to 2:59:59); empty when the title is no countdown,
-// and the slot shows the mark alone.
+// for 12:30), whole hours with an "h" from an hour on ("2h" up to 2:59:59); empty when the title is
+// no countdown, and the slot shows the mark alone.
 QString compactIconText(const QString& menuBarTitle);
 
 // Where the popover goes: below or above the icon when the tray reports where the icon is (and

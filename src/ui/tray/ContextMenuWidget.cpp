@@ -22,8 +22,9 @@ void fillMenu(QMenu& menu, const QList<MenuEntry>& entries,
             action = submenu->menuAction();
         } else {
             // A literal ampersand would otherwise mark an access key.
-            action = menu.addAction(menuIcon(entry.iconName, ink),
-                                    QString(entry.title).replace(QLatin1Char('&'), QStringLiteral("&&")));
+            action = menu.addAction(
+                menuIcon(entry.iconName, ink),
+                QString(entry.title).replace(QLatin1Char('&'), QStringLiteral("&&")));
             if (entry.action != TrayAction::none) {
                 const TrayAction chosen = entry.action;
                 QObject::connect(action, &QAction::triggered, &menu, [onAction, chosen] {

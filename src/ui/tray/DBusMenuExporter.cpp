@@ -10,7 +10,9 @@ namespace qv {
 
 namespace {
 
-int idForAction(TrayAction action) { return 10 + static_cast<int>(action); }
+int idForAction(TrayAction action) {
+    return 10 + static_cast<int>(action);
+}
 constexpr int statusLineId = 1;
 constexpr int pauseMenuId = 2;
 constexpr int firstSeparatorId = 100;
@@ -51,7 +53,8 @@ QVariantMap propertiesOf(const MenuEntry& entry) {
         properties.insert(QStringLiteral("icon-data"), ownMenuIconPng(entry.iconName, ink));
     }
     if (!entry.shortcut.isEmpty()) {
-        properties.insert(QStringLiteral("shortcut"), QVariant::fromValue(shortcutOf(entry.shortcut)));
+        properties.insert(QStringLiteral("shortcut"),
+                          QVariant::fromValue(shortcutOf(entry.shortcut)));
     }
     return properties;
 }
@@ -67,7 +70,8 @@ QVariantMap filtered(QVariantMap properties, const QStringList& names) {
 }
 
 DBusMenuItem itemOf(const MenuEntry& entry, int index, const QStringList& names) {
-    DBusMenuItem item{DBusMenuExporter::idOf(entry, index), filtered(propertiesOf(entry), names), {}};
+    DBusMenuItem item{
+        DBusMenuExporter::idOf(entry, index), filtered(propertiesOf(entry), names), {}};
     for (int i = 0; i < entry.children.size(); ++i) {
         item.children << itemOf(entry.children[i], i, names);
     }
@@ -109,7 +113,9 @@ const DBusMenuItem* findItem(const DBusMenuItem& root, int id) {
 
 DBusMenuExporter::DBusMenuExporter(Describe describe, std::function<void(TrayAction)> onAction,
                                    QObject* parent)
-    : QObject(parent), describe_(std::move(describe)), onAction_(std::move(onAction)) {
+    : QObject(parent)
+    , describe_(std::move(describe))
+    , onAction_(std::move(onAction)) {
     registerDBusTypes();
     lastShape_ = shape(describe_());
 }

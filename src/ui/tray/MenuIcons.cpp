@@ -25,7 +25,9 @@ QImage tinted(const QString& name, const QColor& ink, int size, qreal dpr) {
 
 } // namespace
 
-bool hasOwnMenuIcon(const QString& name) { return QFile::exists(resourcePath(name)); }
+bool hasOwnMenuIcon(const QString& name) {
+    return QFile::exists(resourcePath(name));
+}
 
 QIcon menuIcon(const QString& name, const QColor& ink) {
     if (QIcon::hasThemeIcon(name)) {

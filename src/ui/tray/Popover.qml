@@ -351,10 +351,12 @@ Window {
                         id: pauseMenu
                         width: pauseButton.width
                         MenuItem {
+                            objectName: "pauseForOneHour"
                             text: "For 1 hour"
                             onTriggered: root.popover.pauseForOneHour()
                         }
                         MenuItem {
+                            objectName: "pauseUntilTomorrow"
                             text: "Until tomorrow"
                             onTriggered: root.popover.pauseUntilTomorrow()
                         }

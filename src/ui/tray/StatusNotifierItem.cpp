@@ -16,10 +16,11 @@ int nextItemNumber() {
 }
 } // namespace
 
-StatusNotifierItem::StatusNotifierItem(QDBusConnection bus, DBusMenuExporter& menu,
-                                       QObject* parent)
-    : QObject(parent), bus_(std::move(bus)), menuExporter_(menu),
-      serviceName_(QStringLiteral("org.kde.StatusNotifierItem-%1-%2")
+StatusNotifierItem::StatusNotifierItem(QDBusConnection bus, DBusMenuExporter& menu, QObject* parent)
+    : QObject(parent)
+    , bus_(std::move(bus))
+    , menuExporter_(menu)
+    , serviceName_(QStringLiteral("org.kde.StatusNotifierItem-%1-%2")
                        .arg(QCoreApplication::applicationPid())
                        .arg(nextItemNumber())) {
     registerDBusTypes();
@@ -55,11 +56,10 @@ bool StatusNotifierItem::publish() {
 
 void StatusNotifierItem::registerWithWatcher() {
     // Asynchronous: the watcher may live in this very process and answer on its event loop.
-    bus_.asyncCall(QDBusMessage::createMethodCall(watcherService,
-                                                  QStringLiteral("/StatusNotifierWatcher"),
-                                                  watcherService,
-                                                  QStringLiteral("RegisterStatusNotifierItem"))
-                   << serviceName_);
+    bus_.asyncCall(
+        QDBusMessage::createMethodCall(watcherService, QStringLiteral("/StatusNotifierWatcher"),
+                                       watcherService, QStringLiteral("RegisterStatusNotifierItem"))
+        << serviceName_);
 }
 
 void StatusNotifierItem::setIcon(const QList<QImage>& images) {
@@ -89,16 +89,27 @@ void StatusNotifierItem::setLabel(const QString& label) {
 
 void StatusNotifierItem::Activate(int x, int y) {
     if (onActivate) {
-        QMetaObject::invokeMethod(this, [this, x, y] { onActivate({x, y}); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this, x, y] {
+                onActivate({x, y});
+            },
+            Qt::QueuedConnection);
     }
 }
 
-void StatusNotifierItem::SecondaryActivate(int x, int y) { Activate(x, y); }
+void StatusNotifierItem::SecondaryActivate(int x, int y) {
+    Activate(x, y);
+}
 
 void StatusNotifierItem::ContextMenu(int x, int y) {
     if (onContextMenu) {
         QMetaObject::invokeMethod(
-            this, [this, x, y] { onContextMenu({x, y}); }, Qt::QueuedConnection);
+            this,
+            [this, x, y] {
+                onContextMenu({x, y});
+            },
+            Qt::QueuedConnection);
     }
 }
 

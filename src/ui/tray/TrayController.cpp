@@ -22,12 +22,16 @@ const QList<int> statusNotifierSizes = {16, 22, 24, 32, 44, 48, 64};
 } // namespace
 
 TrayController::TrayController(MenuBarSource& source, MenuBarActions& actions, QObject* parent)
-    : QObject(parent), source_(source), actions_(actions), menu_(std::make_unique<QMenu>()),
-      popover_(std::make_unique<TrayPopover>(source, [this](TrayAction a) { perform(a); })) {
+    : QObject(parent)
+    , source_(source)
+    , actions_(actions)
+    , menu_(std::make_unique<QMenu>())
+    , popover_(std::make_unique<TrayPopover>(source, [this](TrayAction a) { perform(a); })) {
     menu_->setObjectName(QStringLiteral("trayContextMenu"));
     // Built at the moment it opens, so titles and enabled states are those of that moment.
-    connect(menu_.get(), &QMenu::aboutToShow, this,
-            [this] { fillMenu(*menu_, source_.contextMenu(), [this](TrayAction a) { perform(a); }); });
+    connect(menu_.get(), &QMenu::aboutToShow, this, [this] {
+        fillMenu(*menu_, source_.contextMenu(), [this](TrayAction a) { perform(a); });
+    });
     fillMenu(*menu_, source_.contextMenu(), [this](TrayAction a) { perform(a); });
     connect(&source_, &MenuBarSource::changed, this, &TrayController::update);
 }
@@ -42,8 +46,8 @@ TrayController::Kind TrayController::show() {
     }
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (StatusNotifierItem::isWatcherPresent(bus)) {
-        menuExporter_ = std::make_unique<DBusMenuExporter>(
-            [this] { return source_.contextMenu(); }, [this](TrayAction a) { perform(a); });
+        menuExporter_ = std::make_unique<DBusMenuExporter>([this] { return source_.contextMenu(); },
+                                                           [this](TrayAction a) { perform(a); });
         item_ = std::make_unique<StatusNotifierItem>(bus, *menuExporter_);
         item_->onActivate = [this](QPoint at) { openPopover(at); };
         item_->onContextMenu = [this](QPoint at) { menu_->popup(at); };
@@ -79,7 +83,9 @@ void TrayController::openPopover(const QPoint& pointer) {
     popover_->open(icon, pointer.isNull() ? QCursor::pos() : pointer);
 }
 
-void TrayController::perform(TrayAction action) { actions_.perform(action); }
+void TrayController::perform(TrayAction action) {
+    actions_.perform(action);
+}
 
 void TrayController::update() {
     if (item_) {
@@ -106,8 +112,7 @@ void TrayController::updateStatusNotifier() {
         iconShown_ = true;
         ++iconRenders_;
     }
-    item_->setToolTip(QStringLiteral("Quorvantel"),
-                      source_.statusText(), redraw);
+    item_->setToolTip(QStringLiteral("Quorvantel"), source_.statusText(), redraw);
     item_->setLabel(title);
     menuExporter_->refresh();
 }

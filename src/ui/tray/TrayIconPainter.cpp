@@ -54,13 +54,15 @@ void paintTile(QPainter& p, const QRectF& rect) {
     p.drawRoundedRect(rect.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
 }
 
-qreal wideTextSize(qreal height) { return height * 0.6; }
+qreal wideTextSize(qreal height) {
+    return height * 0.6;
+}
 
 void paintCompact(QPainter& p, const QRectF& rect, const QString& text) {
     paintTile(p, rect);
     if (text.isEmpty()) {
-        paintMark(p, rect.adjusted(rect.width() * 0.12, rect.height() * 0.12,
-                                   -rect.width() * 0.12, -rect.height() * 0.12));
+        paintMark(p, rect.adjusted(rect.width() * 0.12, rect.height() * 0.12, -rect.width() * 0.12,
+                                   -rect.height() * 0.12));
         return;
     }
     qreal size = rect.height() * 0.66;
@@ -137,7 +139,8 @@ void TrayIconPainter::paint(QPainter& p, const QRectF& rect, const QString& titl
 }
 
 TrayIconEngine::TrayIconEngine(QString title, QString compactText)
-    : title_(std::move(title)), compactText_(std::move(compactText)) {}
+    : title_(std::move(title))
+    , compactText_(std::move(compactText)) {}
 
 void TrayIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) {
     TrayIconPainter::paint(*painter, rect, title_, compactText_);
@@ -155,12 +158,16 @@ QPixmap TrayIconEngine::scaledPixmap(const QSize& size, QIcon::Mode, QIcon::Stat
     return QPixmap::fromImage(image);
 }
 
-QSize TrayIconEngine::actualSize(const QSize& size, QIcon::Mode, QIcon::State) { return size; }
+QSize TrayIconEngine::actualSize(const QSize& size, QIcon::Mode, QIcon::State) {
+    return size;
+}
 
 QList<QSize> TrayIconEngine::availableSizes(QIcon::Mode, QIcon::State) {
     return {{16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}};
 }
 
-QIconEngine* TrayIconEngine::clone() const { return new TrayIconEngine(title_, compactText_); }
+QIconEngine* TrayIconEngine::clone() const {
+    return new TrayIconEngine(title_, compactText_);
+}
 
 } // namespace qv

@@ -12,7 +12,6 @@
 
 class QQmlEngine;
 
-
 namespace qv {
 
 class MenuBarSource;

@@ -48,9 +48,11 @@ TEST(ContextMenu, ItemsAndEnabledStatesFollowTheCycle) {
         {"both snoozes used", menuFor(Working{now, now.addSecs(30)}, 2),
          QStringList{"Start break now"} + pause},
         {"paused", menuFor(Paused{now.addSecs(3600)}), {"Start break now", "Resume breaks"}},
-        {"break active", menuFor(BreakActive{}),
+        {"break active",
+         menuFor(BreakActive{}),
          {"[Start break now]", "[Pause breaks]", "  For 1 hour", "  Until tomorrow"}},
-        {"break due", menuFor(BreakDue{}),
+        {"break due",
+         menuFor(BreakDue{}),
          {"[Start break now]", "[Pause breaks]", "  For 1 hour", "  Until tomorrow"}},
         {"cooldown", menuFor(Cooldown{now.addSecs(2)}), QStringList{"Start break now"} + pause},
         {"stopped", menuFor(Stopped{}), QStringList{"Start break now"} + pause},
@@ -72,7 +74,8 @@ TEST(ContextMenu, UpdateCheckFollowsTheUpdaterAndShortcutsSitOnSettingsAndQuit) 
         if (!e.shortcut.isEmpty()) {
             withShortcut << e.title + QLatin1Char('=') + e.shortcut;
         }
-        EXPECT_TRUE(e.kind == MenuEntry::Kind::separator || !e.iconName.isEmpty()) << e.title.toStdString();
+        EXPECT_TRUE(e.kind == MenuEntry::Kind::separator || !e.iconName.isEmpty())
+            << e.title.toStdString();
     }
     EXPECT_EQ(withShortcut, QStringList({"Settings…=Ctrl+,", "Quit Quorvantel=Ctrl+Q"}));
 }

@@ -1,6 +1,7 @@
+#include "core/menubar/MenuBarActions.h"
+
 #include "../scheduling/SchedulerHarness.h"
 #include "core/menubar/BreakControl.h"
-#include "core/menubar/MenuBarActions.h"
 #include "core/menubar/TrayIconText.h"
 #include "core/storage/MemoryKeyValueStore.h"
 
@@ -15,7 +16,8 @@ namespace {
 // The tray's actions on a real scheduler over a virtual clock.
 class MenuBarActionsTest : public ::testing::Test {
 protected:
-    MenuBarActionsTest() : app(defaults, berlin("2026-12-07 09:00")) {
+    MenuBarActionsTest()
+        : app(defaults, berlin("2026-12-07 09:00")) {
         app.launch();
         controlOwner = std::make_unique<SchedulerBreakControl>(app.scheduler(), app.time);
         controlOwner->onBeforeAction = [this] { ++withdrawals; };
@@ -90,8 +92,8 @@ TEST_F(MenuBarActionsTest, TheOtherItemsLeaveThroughTheirCallbacks) {
 
 TEST(TrayIconTitle, SecondsAreDroppedAboveAnHourRoundingUp) {
     const std::vector<std::pair<QString, QString>> cases = {
-        {"1:00:00", "1:00"}, {"1:00:01", "1:01"}, {"1:59:30", "2:00"}, {"12:30", "12:30"},
-        {"Paused", "Paused"}, {"00:00", "00:00"}, {"10:05:00", "10:05"}};
+        {"1:00:00", "1:00"},  {"1:00:01", "1:01"}, {"1:59:30", "2:00"},  {"12:30", "12:30"},
+        {"Paused", "Paused"}, {"00:00", "00:00"},  {"10:05:00", "10:05"}};
     for (const auto& [title, shown] : cases) {
         EXPECT_EQ(trayIconTitle(title), shown) << title.toStdString();
     }
@@ -99,8 +101,8 @@ TEST(TrayIconTitle, SecondsAreDroppedAboveAnHourRoundingUp) {
 
 TEST(TrayIconTitle, SquareSlotsShowWholeMinutesOrHoursRoundedUp) {
     const std::vector<std::pair<QString, QString>> cases = {
-        {"12:30", "13"}, {"12:00", "12"}, {"00:01", "1"},     {"00:00", "0"},
-        {"59:59", "60"}, {"1:00:00", "1h"}, {"1:00:01", "1h"}, {"2:59:59", "2h"}, {"Break due", ""}};
+        {"12:30", "13"},   {"12:00", "12"},   {"00:01", "1"},    {"00:00", "0"},   {"59:59", "60"},
+        {"1:00:00", "1h"}, {"1:00:01", "1h"}, {"2:59:59", "2h"}, {"Break due", ""}};
     for (const auto& [title, shown] : cases) {
         EXPECT_EQ(compactIconText(title), shown) << title.toStdString();
     }

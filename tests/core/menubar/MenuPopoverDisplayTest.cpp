@@ -1,4 +1,5 @@
 #include "core/menubar/MenuPopoverDisplay.h"
+
 #include "core/menubar/PopoverView.h"
 
 #include <gtest/gtest.h>
@@ -8,9 +9,12 @@ using namespace qv::scheduleState;
 
 namespace {
 
-Calendar english() { return {QTimeZone("Europe/Berlin"), QLocale(QLocale::English)}; }
+Calendar english() {
+    return {QTimeZone("Europe/Berlin"), QLocale(QLocale::English)};
+}
 QDateTime at(const char* text) {
-    return QDateTime::fromString(QString::fromLatin1(text), Qt::ISODate).toTimeZone(QTimeZone("Europe/Berlin"));
+    return QDateTime::fromString(QString::fromLatin1(text), Qt::ISODate)
+        .toTimeZone(QTimeZone("Europe/Berlin"));
 }
 
 const QDateTime now = at("2026-12-07T09:37:30+01:00");
@@ -45,8 +49,8 @@ TEST(MenuPopoverDisplay, EachSchedulerStateFillsTheStateCardAndItsRules) {
         {"meeting", inputs(Working{now, meetingRetry}, smartPause::Meeting{meetingRetry}),
          "SMART PAUSE", "MEETING DETECTED · RETRY IN", "03:20", true, std::nullopt, true, true,
          false, true},
-        {"off hours", inputs(working, smartPause::OutsideActiveHours{now.addSecs(750)}),
-         "WORKING", "NEXT BREAK IN", "12:30", true, 0.75, true, true, false, true},
+        {"off hours", inputs(working, smartPause::OutsideActiveHours{now.addSecs(750)}), "WORKING",
+         "NEXT BREAK IN", "12:30", true, 0.75, true, true, false, true},
         {"overdue", inputs(Working{now.addSecs(-4000), now.addSecs(-5)}), "WORKING",
          "NEXT BREAK IN", "00:00", true, 1.0, true, true, false, false},
         {"away", inputs(Cooldown{now.addSecs(60)}, smartPause::AwayBreakCounted{now}),
@@ -58,10 +62,10 @@ TEST(MenuPopoverDisplay, EachSchedulerStateFillsTheStateCardAndItsRules) {
          "12:00 AM", false, std::nullopt, true, false, true, false},
         {"stopped", inputs(Stopped{}), "STARTING", "NEXT BREAK IN", "--:--", false, std::nullopt,
          true, true, false, false},
-        {"due", inputs(BreakDue{}), "BREAK DUE", "YOUR BREAK IS", "Ready", false, 1.0, false,
-         false, false, false},
-        {"active", inputs(BreakActive{}), "BREAK", "BREAK IN PROGRESS", "Now", false,
-         std::nullopt, false, false, false, false},
+        {"due", inputs(BreakDue{}), "BREAK DUE", "YOUR BREAK IS", "Ready", false, 1.0, false, false,
+         false, false},
+        {"active", inputs(BreakActive{}), "BREAK", "BREAK IN PROGRESS", "Now", false, std::nullopt,
+         false, false, false, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -99,9 +103,9 @@ TEST(MenuPopoverDisplay, SnoozeIsOfferedInTheLastMinuteWhileSnoozesRemain) {
         QString text;
     };
     for (const auto& c : std::vector<Case>{{lastMinute, 0, true, 2, "2 snoozes left"},
-                                            {lastMinute, 1, true, 1, "1 snooze left"},
-                                            {lastMinute, 2, false, 0, "0 snoozes left"},
-                                            {working, 0, false, 2, "2 snoozes left"}}) {
+                                           {lastMinute, 1, true, 1, "1 snooze left"},
+                                           {lastMinute, 2, false, 0, "0 snoozes left"},
+                                           {working, 0, false, 2, "2 snoozes left"}}) {
         const auto d = makeMenuPopoverDisplay(inputs(c.state, {}, c.count), english());
         EXPECT_EQ(d.canSnooze, c.canSnooze) << c.count;
         EXPECT_EQ(d.snoozesRemaining, c.remaining);
@@ -114,7 +118,8 @@ TEST(MenuPopoverDisplay, SnoozeIsOfferedInTheLastMinuteWhileSnoozesRemain) {
 }
 
 TEST(MenuPopoverDisplay, PausedUntilMidnightShowsTheTimeAndTheDateInTheDetail) {
-    const auto d = makeMenuPopoverDisplay(inputs(Paused{at("2026-12-08T00:00:00+01:00")}), english());
+    const auto d =
+        makeMenuPopoverDisplay(inputs(Paused{at("2026-12-08T00:00:00+01:00")}), english());
     const auto view = makePopoverView(d, english());
     EXPECT_EQ(QString(view.pausedUntilText).replace(QChar(0x202F), QLatin1Char(' ')),
               "Paused until Dec 8, 2026 12:00 AM");
@@ -130,10 +135,20 @@ TEST(MenuPopoverDisplay, TodayTilesCountCompletedBreaksOnlyAndNameOneBreakSingul
     };
     const std::vector<Case> cases = {
         {{}, 0, "0", "0", "BREAKS", "Today: 0 exercise repetitions, 0 breaks, 0 day streak", false},
-        {{10, 0, 1, 0, 0, 3}, 1, "10", "1", "BREAK",
-         "Today: 10 exercise repetitions, 1 breaks, 1 day streak", true},
-        {{20, 8, 2, 1, 1, 0}, 12, "28", "4", "BREAKS",
-         "Today: 28 exercise repetitions, 4 breaks, 12 day streak", true},
+        {{10, 0, 1, 0, 0, 3},
+         1,
+         "10",
+         "1",
+         "BREAK",
+         "Today: 10 exercise repetitions, 1 breaks, 1 day streak",
+         true},
+        {{20, 8, 2, 1, 1, 0},
+         12,
+         "28",
+         "4",
+         "BREAKS",
+         "Today: 28 exercise repetitions, 4 breaks, 12 day streak",
+         true},
     };
     for (const auto& c : cases) {
         auto in = inputs(working);
@@ -167,9 +182,9 @@ TEST(MenuPopoverDisplay, SmartPauseNoticeNamesTheAnnotation) {
         EXPECT_EQ(QString(view.noticeText).replace(QChar(0x202F), QLatin1Char(' ')), c.text);
     }
     // An annotation left on a paused schedule is not explained.
-    EXPECT_FALSE(makeMenuPopoverDisplay(inputs(Paused{now.addSecs(60)}, smartPause::Meeting{now}),
-                                        english())
-                     .smartPauseState);
+    EXPECT_FALSE(
+        makeMenuPopoverDisplay(inputs(Paused{now.addSecs(60)}, smartPause::Meeting{now}), english())
+            .smartPauseState);
 }
 
 } // namespace

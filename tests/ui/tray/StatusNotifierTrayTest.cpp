@@ -37,8 +37,8 @@ protected:
     }
 
     DBusMenuItem layout() {
-        const QDBusMessage reply = watcher.call(menuPath, menuInterface, QStringLiteral("GetLayout"),
-                                                {0, -1, QStringList()});
+        const QDBusMessage reply = watcher.call(
+            menuPath, menuInterface, QStringLiteral("GetLayout"), {0, -1, QStringList()});
         DBusMenuItem root;
         if (reply.arguments().size() == 2) {
             reply.arguments().at(1).value<QDBusArgument>() >> root;
@@ -67,12 +67,14 @@ TEST_F(StatusNotifierTrayTest, RegistersAndPublishesIconTooltipTitleAndLabel) {
               menuPath);
 
     DBusToolTip tip;
-    watcher.property(itemPath, itemInterface, QStringLiteral("ToolTip")).value<QDBusArgument>() >> tip;
+    watcher.property(itemPath, itemInterface, QStringLiteral("ToolTip")).value<QDBusArgument>() >>
+        tip;
     EXPECT_EQ(tip.title, "Quorvantel");
     EXPECT_EQ(tip.description, "Next break in 12:30");
 
     DBusImageList images;
-    watcher.property(itemPath, itemInterface, QStringLiteral("IconPixmap")).value<QDBusArgument>() >>
+    watcher.property(itemPath, itemInterface, QStringLiteral("IconPixmap"))
+            .value<QDBusArgument>() >>
         images;
     ASSERT_FALSE(images.isEmpty());
     const auto at22 = std::find_if(images.begin(), images.end(),
@@ -94,7 +96,8 @@ TEST_F(StatusNotifierTrayTest, RegistersAndPublishesIconTooltipTitleAndLabel) {
     subject->scenario.time.advance(1);
     EXPECT_EQ(watcher.property(itemPath, itemInterface, QStringLiteral("XAyatanaLabel")).toString(),
               "12:29");
-    watcher.property(itemPath, itemInterface, QStringLiteral("ToolTip")).value<QDBusArgument>() >> tip;
+    watcher.property(itemPath, itemInterface, QStringLiteral("ToolTip")).value<QDBusArgument>() >>
+        tip;
     EXPECT_EQ(tip.description, "Next break in 12:29");
 }
 
@@ -102,7 +105,8 @@ TEST_F(StatusNotifierTrayTest, ActivateOpensThePopoverWhoseButtonStartsTheBreak)
     auto subject = showTray(QStringLiteral("working"));
     watcher.call(itemPath, itemInterface, QStringLiteral("Activate"), {300, 12});
     TrayPopover& popover = subject->tray.popover();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return popover.isOpen() && popover.window()->isExposed(); }, 5000))
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return popover.isOpen() && popover.window()->isExposed(); }, 5000))
         << popover.loadError().toStdString();
     QQuickWindow& window = *popover.window();
     EXPECT_EQ(popover.loadError(), "");
@@ -120,11 +124,39 @@ TEST_F(StatusNotifierTrayTest, ActivateOpensThePopoverWhoseButtonStartsTheBreak)
     EXPECT_TRUE(QTest::qWaitFor([&] { return !popover.isOpen(); }, 2000));
 }
 
+void clickItem(QQuickWindow& window, QQuickItem* item) {
+    ASSERT_TRUE(item);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return item->isVisible() && item->width() > 0; }, 2000));
+    const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+    QTest::mouseClick(&window, Qt::LeftButton, {}, centre.toPoint());
+}
+
+TEST_F(StatusNotifierTrayTest, ThePauseMenuPausesAndTheResumeButtonTakesItsPlace) {
+    auto subject = showTray(QStringLiteral("working"));
+    subject->tray.openPopover({400, 10});
+    TrayPopover& popover = subject->tray.popover();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return popover.isOpen() && popover.window()->isExposed(); }, 5000));
+    QQuickWindow& window = *popover.window();
+    clickItem(window, findItem(window, "pause"));
+    clickItem(window, findItem(window, "pauseForOneHour"));
+    ASSERT_TRUE(subject->scenario.scheduler.schedule().is<scheduleState::Paused>());
+    EXPECT_TRUE(popover.isOpen()) << "pausing keeps the popover open to show the new state";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return findItem(window, "resume")->isVisible(); }, 2000));
+    EXPECT_EQ(
+        findItem(window, "countdown")->property("text").toString().replace(QChar(0x202F), ' '),
+        "10:37 AM");
+    clickItem(window, findItem(window, "resume"));
+    EXPECT_TRUE(subject->scenario.scheduler.schedule().is<scheduleState::Working>());
+    EXPECT_EQ(popover.loadError(), "");
+}
+
 TEST_F(StatusNotifierTrayTest, EscapeClosesThePopoverAndItsEngineIsReleased) {
     auto subject = showTray(QStringLiteral("paused"));
     subject->tray.openPopover({500, 20});
     TrayPopover& popover = subject->tray.popover();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return popover.isOpen() && popover.window()->isExposed(); }, 5000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return popover.isOpen() && popover.window()->isExposed(); }, 5000));
     QPointer<QQuickWindow> window = popover.window();
     EXPECT_TRUE(findItem(*window, "resume")->isVisible());
     EXPECT_FALSE(findItem(*window, "pause")->isVisible());

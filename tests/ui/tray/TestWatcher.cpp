@@ -29,8 +29,8 @@ void TestWatcher::RegisterStatusNotifierItem(const QString& service, const QDBus
     Q_EMIT StatusNotifierItemRegistered(items_.last());
 }
 
-QDBusMessage TestWatcher::call(const QString& path, const QString& interface,
-                               const QString& method, const QVariantList& arguments) {
+QDBusMessage TestWatcher::call(const QString& path, const QString& interface, const QString& method,
+                               const QVariantList& arguments) {
     QDBusMessage message = QDBusMessage::createMethodCall(itemService_, path, interface, method);
     message.setArguments(arguments);
     QDBusPendingCall pending = bus_.asyncCall(message, 5000);
@@ -40,8 +40,7 @@ QDBusMessage TestWatcher::call(const QString& path, const QString& interface,
     return pending.reply();
 }
 
-QVariant TestWatcher::property(const QString& path, const QString& interface,
-                               const QString& name) {
+QVariant TestWatcher::property(const QString& path, const QString& interface, const QString& name) {
     const QDBusMessage reply = call(path, QStringLiteral("org.freedesktop.DBus.Properties"),
                                     QStringLiteral("Get"), {interface, name});
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {

@@ -4,7 +4,9 @@
 
 namespace qv::test {
 
-TrayUnderTest::TrayUnderTest(const QString& state) { scenario.enter(state); }
+TrayUnderTest::TrayUnderTest(const QString& state) {
+    scenario.enter(state);
+}
 
 QStringList outline(const QMenu& menu, const QString& indent) {
     QStringList lines;
@@ -37,10 +39,12 @@ QStringList outline(const DBusMenuItem& item, const QString& indent) {
             lines << indent + QStringLiteral("--");
             continue;
         }
-        QString line = p.value(QStringLiteral("label")).toString().replace(QStringLiteral("__"),
-                                                                            QStringLiteral("_"));
-        line = p.value(QStringLiteral("enabled"), true).toBool() ? line
-                                                                 : QLatin1Char('[') + line + QLatin1Char(']');
+        QString line = p.value(QStringLiteral("label"))
+                           .toString()
+                           .replace(QStringLiteral("__"), QStringLiteral("_"));
+        line = p.value(QStringLiteral("enabled"), true).toBool()
+                   ? line
+                   : QLatin1Char('[') + line + QLatin1Char(']');
         if (p.contains(QStringLiteral("shortcut"))) {
             DBusMenuShortcut keys;
             p.value(QStringLiteral("shortcut")).value<QDBusArgument>() >> keys;

@@ -2,8 +2,8 @@
 #include "ui/tray/TrayPopover.h"
 
 #include <QApplication>
-#include <QMenu>
 #include <QMap>
+#include <QMenu>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -29,15 +29,16 @@ QString xdotool(const QStringList& arguments) {
 
 // Where the tray host shows its only icon, on the screen: Qt knows it only inside the tray.
 QRect trayArea() {
-    const QString window = xdotool({QStringLiteral("search"), QStringLiteral("--classname"),
-                                    QStringLiteral("panel")})
-                               .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
-                               .value(0);
+    const QString window =
+        xdotool({QStringLiteral("search"), QStringLiteral("--classname"), QStringLiteral("panel")})
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+            .value(0);
     const QString shell =
         xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
     QMap<QString, int> values;
     for (const QString& line : shell.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        values.insert(line.section(QLatin1Char('='), 0, 0), line.section(QLatin1Char('='), 1).toInt());
+        values.insert(line.section(QLatin1Char('='), 0, 0),
+                      line.section(QLatin1Char('='), 1).toInt());
     }
     return {values.value(QStringLiteral("X")), values.value(QStringLiteral("Y")),
             values.value(QStringLiteral("WIDTH")), values.value(QStringLiteral("HEIGHT"))};
@@ -56,7 +57,8 @@ protected:
                     QStringLiteral("--widthtype"), QStringLiteral("request"),
                     QStringLiteral("--transparent"), QStringLiteral("false")});
         ASSERT_TRUE(host.waitForStarted());
-        ASSERT_TRUE(QTest::qWaitFor([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, 10000));
+        ASSERT_TRUE(
+            QTest::qWaitFor([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, 10000));
     }
     void TearDown() override {
         host.kill();
@@ -82,7 +84,8 @@ TEST_F(XEmbedTrayTest, IconEmbedsAndClicksOpenThePopoverAndTheMenu) {
                        QString::number(centre.y()), QStringLiteral("click"), QStringLiteral("1")}),
               "failed");
     TrayPopover& popover = subject.tray.popover();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return popover.isOpen() && popover.window()->isExposed(); }, 5000))
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return popover.isOpen() && popover.window()->isExposed(); }, 5000))
         << "opened/closed: " << opened.size() << " at " << centre.x() << "," << centre.y();
     // Below the icon on a top panel, and on the screen.
     EXPECT_GT(popover.window()->y(), centre.y());

@@ -24,7 +24,8 @@ QImage trayIconSheet() {
                 p.fillRect(0, y, sheet.width(), rowHeight, panel);
                 int x = 8;
                 for (const int size : {16, 22, 24}) {
-                    const QImage compact = TrayIconPainter::compact(compactIconText(title), size, scale);
+                    const QImage compact =
+                        TrayIconPainter::compact(compactIconText(title), size, scale);
                     p.drawImage(QPoint(x, y + 4), compact);
                     x += compact.width() + 8;
                 }

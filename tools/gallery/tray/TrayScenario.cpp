@@ -13,21 +13,22 @@ Calendar TrayScenario::calendar() {
 }
 
 TrayScenario::TrayScenario()
-    : time(morning()), settings(defaults),
-      scheduler(settings, defaults, time, [] { return calendar(); }),
-      stats(defaults, [] { return calendar(); }, time, std::nullopt),
-      source(scheduler, settings, stats, [] { return calendar(); }), control(scheduler, time),
-      actions(control) {
+    : time(morning())
+    , settings(defaults)
+    , scheduler(settings, defaults, time, [] { return calendar(); })
+    , stats(
+          defaults, [] { return calendar(); }, time, std::nullopt)
+    , source(scheduler, settings, stats, [] { return calendar(); })
+    , control(scheduler, time)
+    , actions(control) {
     source.canCheckForUpdates = [] { return true; };
 }
 
 QStringList TrayScenario::states() {
-    return {QStringLiteral("stopped"),   QStringLiteral("working"),
-            QStringLiteral("snooze"),    QStringLiteral("last-snooze"),
-            QStringLiteral("off-hours"), QStringLiteral("meeting"),
-            QStringLiteral("break-due"), QStringLiteral("break"),
-            QStringLiteral("resetting"), QStringLiteral("away"),
-            QStringLiteral("paused")};
+    return {QStringLiteral("stopped"),     QStringLiteral("working"),   QStringLiteral("snooze"),
+            QStringLiteral("last-snooze"), QStringLiteral("off-hours"), QStringLiteral("meeting"),
+            QStringLiteral("break-due"),   QStringLiteral("break"),     QStringLiteral("resetting"),
+            QStringLiteral("away"),        QStringLiteral("paused")};
 }
 
 bool TrayScenario::enter(const QString& state) {

@@ -71,8 +71,10 @@ bool saveMenu(const QString& state, const QString& path) {
             submenu->ensurePolished();
             submenu->resize(submenu->sizeHint());
             const QImage sub = submenu->grab().toImage();
-            QImage both(picture.width() + sub.width() + 6, std::max(picture.height(),
-                        menu.actionGeometry(action).top() + sub.height()), QImage::Format_ARGB32);
+            QImage both(
+                picture.width() + sub.width() + 6,
+                std::max(picture.height(), menu.actionGeometry(action).top() + sub.height()),
+                QImage::Format_ARGB32);
             both.fill(Qt::transparent);
             QPainter p(&both);
             p.drawImage(0, 0, picture);
@@ -116,11 +118,13 @@ int main(int argc, char** argv) {
     }
     bool saved = true;
     const QPalette light = QApplication::palette();
-    for (const auto& [scheme, palette] : {std::pair{"light", light}, std::pair{"dark", darkPalette()}}) {
+    for (const auto& [scheme, palette] :
+         {std::pair{"light", light}, std::pair{"dark", darkPalette()}}) {
         QApplication::setPalette(palette);
         for (const QString& state : qv::TrayScenario::states()) {
-            saved &= savePopover(state, out.filePath(QStringLiteral("popover-%1-%2.png")
-                                                         .arg(state, QLatin1String(scheme))));
+            saved &= savePopover(
+                state, out.filePath(
+                           QStringLiteral("popover-%1-%2.png").arg(state, QLatin1String(scheme))));
         }
     }
     QApplication::setPalette(light);
