@@ -72,7 +72,6 @@ QtObject {
 
     // ---- Tray popover (the tray item's card) ----
     readonly property QtObject popover: QtObject {
-        readonly property color brand: "#1a6cc0"
         readonly property color onAccent: Theme.darkDesktop ? "#0b1a26" : "#ffffff"
         readonly property color accentPressed: Theme.darkDesktop ? "#49a9dd" : "#085d96"
         readonly property color hover: Theme.darkDesktop ? "#2b3240" : "#f0f2f5"

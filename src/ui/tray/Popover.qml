@@ -153,16 +153,11 @@ Window {
         RowLayout {
             Layout.fillWidth: true
             spacing: Theme.space.s
-            Rectangle {
-                implicitWidth: 26
-                implicitHeight: 26
-                radius: 7
-                color: root.tone.brand
-                Image {
-                    anchors.centerIn: parent
-                    source: "Mark.svg"
-                    sourceSize: Qt.size(20, 20)
-                }
+            Image {
+                source: "Mark.svg"
+                sourceSize: Qt.size(30, 30)
+                Layout.preferredWidth: 30
+                Layout.preferredHeight: 30
             }
             Text {
                 Layout.fillWidth: true

@@ -10,8 +10,12 @@ namespace qv {
 
 namespace {
 
-const QColor tile(0x1a, 0x6c, 0xc0);
-const QColor ink(Qt::white);
+// The application icon's colours: a deep navy tile reads on light panels by itself and on dark
+// ones through its white digits and blue ring.
+const QColor tile(0x15, 0x1e, 0x36);
+const QColor ink(0xf2, 0xf5, 0xfa);
+const QColor accent(0x5c, 0xc8, 0xff);
+const QColor track(0x2a, 0x35, 0x50);
 
 QFont digitsFont(qreal pixelSize) {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -21,29 +25,34 @@ QFont digitsFont(qreal pixelSize) {
     return font;
 }
 
-// A chair seen from the side and an arrow rising beside it: get up. On a 16-unit grid.
+// The application icon's mark: the countdown ring most of the way round and a person at the
+// bottom of a squat, on its 128-unit grid. Strokes keep at least 1.4 device pixels so the
+// figure survives at 16 px.
 void paintMark(QPainter& p, const QRectF& box) {
     p.save();
     p.translate(box.topLeft());
-    p.scale(box.width() / 16.0, box.height() / 16.0);
-    p.setPen(QPen(ink, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const qreal scale = box.width() / 128.0;
+    p.scale(scale, box.height() / 128.0);
+    const auto stroke = [scale](qreal units) { return std::max(units, 1.4 / scale); };
     p.setBrush(Qt::NoBrush);
-    QPainterPath chair;
-    chair.moveTo(2.6, 2.5);
-    chair.lineTo(3.6, 9.0);
-    chair.lineTo(9.4, 9.0);
-    chair.moveTo(3.6, 9.0);
-    chair.lineTo(3.0, 14.0);
-    chair.moveTo(8.8, 9.0);
-    chair.lineTo(9.6, 14.0);
-    QPainterPath arrow;
-    arrow.moveTo(13.0, 11.5);
-    arrow.lineTo(13.0, 2.8);
-    arrow.moveTo(10.9, 4.9);
-    arrow.lineTo(13.0, 2.8);
-    arrow.lineTo(15.1, 4.9);
-    p.drawPath(chair);
-    p.drawPath(arrow);
+    p.setPen(QPen(track, stroke(10), Qt::SolidLine, Qt::RoundCap));
+    p.drawEllipse(QPointF(64, 64), 44, 44);
+    p.setPen(QPen(accent, stroke(10), Qt::SolidLine, Qt::RoundCap));
+    // From twelve o'clock clockwise round to nine.
+    p.drawArc(QRectF(20, 20, 88, 88), 90 * 16, -270 * 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink);
+    p.drawEllipse(QPointF(58, 40), 9, 9);
+    QPainterPath body;
+    body.moveTo(58, 53);
+    body.lineTo(52, 72);
+    body.lineTo(72, 74);
+    body.lineTo(70, 91);
+    body.moveTo(57, 58);
+    body.lineTo(82, 59);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(ink, stroke(8), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(body);
     p.restore();
 }
 
@@ -61,8 +70,7 @@ qreal wideTextSize(qreal height) {
 void paintCompact(QPainter& p, const QRectF& rect, const QString& text) {
     paintTile(p, rect);
     if (text.isEmpty()) {
-        paintMark(p, rect.adjusted(rect.width() * 0.12, rect.height() * 0.12, -rect.width() * 0.12,
-                                   -rect.height() * 0.12));
+        paintMark(p, rect);
         return;
     }
     qreal size = rect.height() * 0.66;
@@ -80,7 +88,7 @@ void paintCompact(QPainter& p, const QRectF& rect, const QString& text) {
 void paintWide(QPainter& p, const QRectF& rect, const QString& title) {
     paintTile(p, rect);
     const qreal h = rect.height();
-    paintMark(p, QRectF(rect.left() + h * 0.16, rect.top() + h * 0.14, h * 0.72, h * 0.72));
+    paintMark(p, QRectF(rect.left() + h * 0.06, rect.top() + h * 0.04, h * 0.92, h * 0.92));
     p.setFont(digitsFont(wideTextSize(h)));
     p.setPen(ink);
     const QRectF textRect(rect.left() + h * 1.08, rect.top(), rect.width() - h * 1.08 - h * 0.3,

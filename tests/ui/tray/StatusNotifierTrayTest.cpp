@@ -82,8 +82,8 @@ TEST_F(StatusNotifierTrayTest, RegistersAndPublishesIconTooltipTitleAndLabel) {
     ASSERT_NE(at22, images.end());
     const QImage icon = fromDBusImage(*at22);
     ASSERT_EQ(icon.size(), QSize(22, 22));
-    // The tile's blue fills the middle of the edge rows, the minutes are drawn in white.
-    EXPECT_EQ(QColor(icon.pixel(11, 1)).blue(), 0xc0);
+    // The navy tile fills the middle of the edge rows, the minutes are drawn in white.
+    EXPECT_EQ(QColor(icon.pixel(11, 1)), QColor(0x15, 0x1e, 0x36));
     int white = 0;
     for (int y = 0; y < 22; ++y) {
         for (int x = 0; x < 22; ++x) {
