@@ -13,7 +13,13 @@ MenuBarSource::MenuBarSource(BreakScheduler& scheduler, SettingsStore& settings,
     , settings_(settings)
     , stats_(stats)
     , calendar_(std::move(calendar)) {
-    connect(&scheduler_, &BreakScheduler::published, this, &MenuBarSource::changed);
+    // The tray shows the texts, the live countdown and what the state allows.
+    for (const auto signal :
+         {&BreakScheduler::currentDateChanged, &BreakScheduler::stateChanged,
+          &BreakScheduler::snoozeCountChanged, &BreakScheduler::menuBarTitleChanged,
+          &BreakScheduler::statusTextChanged}) {
+        connect(&scheduler_, signal, this, &MenuBarSource::changed);
+    }
     connect(&settings_, &SettingsStore::workIntervalMinutesChanged, this, &MenuBarSource::changed);
     connect(&stats_, &StatsStore::daysChanged, this, &MenuBarSource::changed);
 }
