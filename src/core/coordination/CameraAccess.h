@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/camera/CameraAuthorization.h"
+
+#include <functional>
+
+namespace qv {
+
+// Whether this program may use the camera, and the platform's prompt where it has one.
+class CameraAccess {
+public:
+    virtual ~CameraAccess() = default;
+    virtual CameraAuthorization status() const = 0;
+    // Only asked while the status is notDetermined. The answer may arrive on any thread.
+    virtual void requestAccess(std::function<void(bool granted)> answer) = 0;
+};
+
+// The desktop's own settings pages.
+class SystemSettingsOpener {
+public:
+    virtual ~SystemSettingsOpener() = default;
+    // Opens the camera privacy settings, or does nothing when the desktop has none.
+    virtual void openCameraSettings() = 0;
+};
+
+} // namespace qv

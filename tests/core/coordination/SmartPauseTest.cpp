@@ -1,0 +1,195 @@
+#include "../scheduling/SchedulerHarness.h"
+#include "AppHarness.h"
+#include "core/scheduling/BreakSchedule.h"
+
+#include <gtest/gtest.h>
+#include <limits>
+
+using namespace qv;
+using qv::test::AppHarness;
+using qv::test::berlin;
+
+namespace {
+
+TEST(SmartPausePolicy, Decisions) {
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        bool microphone;
+        bool camera;
+        double idle;
+        std::optional<SmartPauseDecision> expected;
+    };
+    const Case cases[] = {
+        {true, false, 600, SmartPauseDecision::meeting}, // a call outranks idleness
+        {false, true, 0, SmartPauseDecision::meeting},
+        {false, false, 180, std::nullopt},
+        {false, false, 180.5, SmartPauseDecision::away},
+        {false, false, nan, std::nullopt},
+        {false, false, inf, std::nullopt},
+        {false, false, -5, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.idle);
+        qv::test::ScriptedProbes probes;
+        probes.microphone = c.microphone;
+        probes.camera = c.camera;
+        probes.idle = c.idle;
+        EXPECT_EQ(SmartPausePolicy{}.evaluate(probes), c.expected);
+    }
+}
+
+class SmartPauseInTheModel : public ::testing::Test {
+protected:
+    SmartPauseInTheModel() { app.launch(); }
+    AppHarness app{berlin("2026-06-10 09:00")};
+};
+
+TEST_F(SmartPauseInTheModel, AMeetingPutsTheBreakOffUntilItEnds) {
+    app.probes.microphone = true;
+    app.advanceToBreakDue();
+    const QDateTime firstDue = app.time.now();
+    for (int retry = 1; retry <= 4; ++retry) {
+        EXPECT_FALSE(app.model().isBreakActive());
+        EXPECT_EQ(app.scheduler().menuBarTitle(), "Meeting");
+        app.advanceToBreakDue();
+        EXPECT_EQ(firstDue.secsTo(app.time.now()), retry * 300);
+    }
+    app.probes.microphone = false;
+    app.advanceToBreakDue();
+    EXPECT_TRUE(app.model().isBreakActive());
+    EXPECT_EQ(app.probes.evaluations, 6);
+}
+
+TEST_F(SmartPauseInTheModel, ARefusedDeferralShowsTheBreak) {
+    app.probes.microphone = true;
+    // The schedule moves on while the probes are read, so the deferral no longer fits.
+    app.probes.whileAsked = [this] { app.scheduler().breakStarted(); };
+    app.advanceToBreakDue();
+    EXPECT_TRUE(app.model().isBreakActive());
+}
+
+TEST_F(SmartPauseInTheModel, IdleTimeBeyondTheThresholdCountsAsAnAwayBreak) {
+    app.probes.idle = 181;
+    app.advanceToBreakDue();
+    EXPECT_FALSE(app.model().isBreakActive());
+    EXPECT_EQ(app.lock.lockCount, 0);
+    EXPECT_EQ(app.storedToday().awayBreaks, 1);
+    EXPECT_NE(app.scheduler().schedule().annotationAs<smartPause::AwayBreakCounted>(), nullptr);
+}
+
+TEST_F(SmartPauseInTheModel, SmartPauseOffShowsTheBreakDuringACall) {
+    app.settings().setSmartPauseEnabled(false);
+    app.probes.microphone = true;
+    app.advanceToBreakDue();
+    EXPECT_TRUE(app.model().isBreakActive());
+    EXPECT_EQ(app.probes.evaluations, 0);
+}
+
+TEST_F(SmartPauseInTheModel, SleepingThroughTheDueTimeCountsAsAway) {
+    struct Case {
+        const char* name;
+        bool smartPause;
+        double sleep;
+        bool away;
+    };
+    const Case cases[] = {
+        {"long sleep", true, 3600, true},
+        {"smart pause off", false, 3600, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        AppHarness fresh(berlin("2026-06-10 09:00"));
+        fresh.launch();
+        fresh.settings().setSmartPauseEnabled(c.smartPause);
+        fresh.advance(40 * 60);
+        fresh.time.jumpWallClock(c.sleep); // the lid closes; no tick runs meanwhile
+        fresh.advance(1);
+        EXPECT_EQ(fresh.breakDueCount, 1);
+        EXPECT_EQ(fresh.model().isBreakActive(), !c.away);
+        EXPECT_EQ(fresh.storedToday().awayBreaks, c.away ? 1 : 0);
+    }
+}
+
+TEST_F(SmartPauseInTheModel, AShortSleepOrAnOldOneIsNotAway) {
+    app.advance(45 * 60);
+    app.time.jumpWallClock(120); // shorter than the idle threshold
+    app.advanceToBreakDue();
+    EXPECT_TRUE(app.model().isBreakActive());
+
+    app.model().stop();
+    AppHarness later(berlin("2026-06-10 09:00"));
+    later.launch();
+    later.advance(10 * 60);
+    later.time.jumpWallClock(1800); // long ago by the time the break falls due
+    later.advanceToBreakDue();
+    EXPECT_TRUE(later.model().isBreakActive());
+}
+
+TEST(HeadsUpNotifier, ContentFollowsTheLocaleAndTheSnoozesLeft) {
+    const QDateTime due = berlin("2026-06-10 14:05");
+    const Calendar english(QTimeZone("Europe/Berlin"), QLocale(QLocale::English));
+    const Calendar german(QTimeZone("Europe/Berlin"), QLocale(QLocale::German));
+    const NotificationContent withSnooze = HeadsUpNotifier::content(due, true, german);
+    EXPECT_EQ(withSnooze.title, "Break in one minute");
+    EXPECT_EQ(withSnooze.body,
+              "Wrap up what you are doing. Quorvantel will start the break at 14:05.");
+    EXPECT_EQ(withSnooze.actions,
+              (QList<NotificationAction>{{"quorvantel.break.start-now", "Start now"},
+                                         {"quorvantel.break.snooze-five-minutes", "+5 min"}}));
+    const NotificationContent startOnly = HeadsUpNotifier::content(due, false, english);
+    EXPECT_TRUE(startOnly.body.endsWith("at 2:05\u202fPM.") ||
+                startOnly.body.endsWith("at 2:05 PM."))
+        << startOnly.body.toStdString();
+    EXPECT_EQ(startOnly.actions.size(), 1);
+}
+
+TEST_F(SmartPauseInTheModel, HeadsUpAndItsActions) {
+    app.advance(49 * 60);
+    ASSERT_TRUE(app.notifications.shown.has_value());
+    EXPECT_EQ(app.notifications.shown->actions.size(), 2);
+    app.notifications.invoke("default"); // clicking the notification itself
+    EXPECT_EQ(app.scheduler().snoozeCount(), 0);
+    app.notifications.invoke(HeadsUpNotifier::snoozeAction);
+    EXPECT_EQ(app.scheduler().snoozeCount(), 1);
+    EXPECT_FALSE(app.notifications.shown.has_value()) << "a snooze keeps the old heads-up";
+
+    app.advance(300 - 60 + 1);
+    app.model().snooze();
+    EXPECT_EQ(app.scheduler().snoozeCount(), 2);
+    app.advance(300 - 60 + 1);
+    ASSERT_TRUE(app.notifications.shown.has_value());
+    EXPECT_EQ(app.notifications.shown->actions.size(), 1) << "+5 min offered with none left";
+    app.notifications.invoke(HeadsUpNotifier::snoozeAction);
+    EXPECT_EQ(app.scheduler().snoozeCount(), 2);
+    app.notifications.invoke(HeadsUpNotifier::startNowAction);
+    EXPECT_TRUE(app.model().isBreakActive());
+    EXPECT_FALSE(app.notifications.shown.has_value());
+}
+
+TEST_F(SmartPauseInTheModel, NoNotificationServiceStillBringsTheBreakOnTime) {
+    app.notifications.available = NotificationAvailability::unavailable;
+    app.advanceToBreakDue();
+    EXPECT_TRUE(app.notifications.posted.empty());
+    EXPECT_TRUE(app.model().isBreakActive());
+    EXPECT_TRUE(app.notifier->isUnavailable());
+}
+
+TEST_F(SmartPauseInTheModel, MenuPausesAndResume) {
+    app.model().pauseForOneHour();
+    app.advance(3599);
+    EXPECT_EQ(app.breakDueCount, 0);
+    app.model().resume();
+    app.advanceToBreakDue(50 * 60 + 1);
+    app.model().stop();
+    AppHarness tomorrow(berlin("2026-06-10 22:00"));
+    tomorrow.launch();
+    tomorrow.settings().setActiveHoursEnabled(false);
+    tomorrow.model().pauseUntilTomorrow();
+    tomorrow.advance(2 * 3600 - 1);
+    EXPECT_EQ(tomorrow.breakDueCount, 0);
+    tomorrow.advanceToBreakDue(50 * 60 + 2);
+    EXPECT_EQ(tomorrow.time.now(), berlin("2026-06-11 00:50"));
+}
+
+} // namespace
