@@ -52,10 +52,12 @@ void AppModel::beginBreak(bool useCamera, const QString& fallbackMessage) {
 void AppModel::installOverlayCallbacks(const SessionID& session) {
     BreakOverlayModel& overlay = *activeOverlayModel_;
     QPointer<AppModel> self(this);
-    // Each callback names its break, so a screen of an earlier break does nothing.
+    // Each callback names its break, so a screen of an earlier break does nothing; nor does a
+    // button pressed during the success summary, which would start the break over.
     auto forBreak = [self, session](auto action) {
         return [self, session, action](auto... arguments) {
-            if (self && self->activeOverlayModel_ && self->isActive(session)) {
+            if (self && self->activeOverlayModel_ && self->isActive(session) &&
+                !self->successDismissTask_.isActive()) {
                 action(*self, arguments...);
             }
         };

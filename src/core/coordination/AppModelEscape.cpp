@@ -9,7 +9,11 @@ const QString limitReachedMessage = QStringLiteral("Emergency escape limit reach
 
 void AppModel::handleEmergencyKeyState(bool isHeld, const SessionID& session) {
     EmergencyEscapeGate& gate = services_.escapeGate;
-    if (!isActive(session) || !activeOverlayModel_ || successDismissTask_.isActive()) {
+    // The keys of an earlier screen say nothing about this break's hold.
+    if (!isActive(session) || !activeOverlayModel_) {
+        return;
+    }
+    if (successDismissTask_.isActive()) {
         gate.clearHold();
         return;
     }

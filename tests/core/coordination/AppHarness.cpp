@@ -3,6 +3,7 @@
 #include "../scheduling/SchedulerHarness.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -58,14 +59,17 @@ void ScriptedCamera::complete() {
     reportCompletion();
 }
 
-AppHarness::AppHarness(const QDateTime& start)
-    : time(start) {
+AppHarness::AppHarness(const QDateTime& start, const QString& statsFolder)
+    : time(start)
+    , statsDir(statsFolder.isEmpty() || !QDir(statsFolder).exists()
+                   ? home.filePath(QStringLiteral("stats-XXXXXX"))
+                   : statsFolder + QStringLiteral("/quorvantel-stats-XXXXXX"))
+    , statsPath(statsDir.filePath(QStringLiteral("stats.json"))) {
     notifier = std::make_unique<HeadsUpNotifier>(notifications, [] { return berlinCalendar(); });
     gate = std::make_unique<EmergencyEscapeGate>(
         defaults, [] { return berlinCalendar(); }, time, 3);
     stats_ = std::make_unique<StatsStore>(
-        defaults, [] { return berlinCalendar(); }, time,
-        home.filePath(QStringLiteral("stats.json")));
+        defaults, [] { return berlinCalendar(); }, time, statsPath);
 }
 
 AppHarness::~AppHarness() {
@@ -96,6 +100,9 @@ void AppHarness::launch() {
         ++breakDueCount;
         handleDue();
     };
+    if (beforeStart) {
+        beforeStart();
+    }
     model_->start();
 }
 
@@ -127,7 +134,7 @@ ScriptedCamera* AppHarness::camera() {
 DayStat AppHarness::storedToday() const {
     MemoryKeyValueStore fresh;
     StatsStore reader(
-        fresh, [] { return berlinCalendar(); }, time, home.filePath(QStringLiteral("stats.json")));
+        fresh, [] { return berlinCalendar(); }, time, statsPath);
     return reader.today();
 }
 

@@ -101,7 +101,9 @@ private:
 // The model with every service it runs with, on a virtual clock in Berlin.
 class AppHarness {
 public:
-    explicit AppHarness(const QDateTime& start);
+    // statsFolder: where the statistics file goes when not in the temporary home (a folder in
+    // memory keeps a long run from waiting on the disk).
+    explicit AppHarness(const QDateTime& start, const QString& statsFolder = QString());
     ~AppHarness();
 
     void launch(); // makes the settings, scheduler and model (again, after quit())
@@ -122,6 +124,8 @@ public:
 
     VirtualTimeSource time;
     TemporaryHome home;
+    QTemporaryDir statsDir;
+    QString statsPath;
     MemoryKeyValueStore defaults;
     RecordingLock lock;
     RecordingNotifications notifications;
@@ -132,6 +136,8 @@ public:
     std::unique_ptr<HeadsUpNotifier> notifier;
     std::unique_ptr<EmergencyEscapeGate> gate;
     int breakDueCount = 0;
+    // Runs once the services exist and before the model starts.
+    std::function<void()> beforeStart;
     int camerasMade = 0;
 
 private:
