@@ -1,5 +1,8 @@
 #include "platform/PlatformBackends.h"
 
+#include "core/coordination/CameraAccess.h"
+#include "core/notifications/NotificationService.h"
+#include "core/scheduling/SmartPausePolicy.h"
 #include "core/services/BuildInfo.h"
 #include "core/services/LoginItemService.h"
 #include "platform/common/MultimediaSoundOutput.h"
@@ -7,8 +10,12 @@
 #include "platform/common/QtCameraBackend.h"
 
 #include <QtGlobal>
+#include <limits>
 
 #if defined(Q_OS_LINUX)
+#include "platform/linux/FreedesktopNotificationService.h"
+#include "platform/linux/LinuxDesktopAccess.h"
+#include "platform/linux/LinuxSmartPauseProbes.h"
 #include "platform/linux/VideoDeviceNodes.h"
 #include "platform/linux/XdgAutostartLoginItem.h"
 #endif
@@ -18,6 +25,33 @@ namespace qv::platformBackends {
 namespace {
 
 #if !defined(Q_OS_LINUX)
+// Until this platform has adapters of its own: no notifications, no smart-pause readings,
+// the camera's own answer at start, and no settings pages.
+class NoNotifications final : public NotificationService {
+public:
+    void post(const NotificationContent&) override {}
+    void withdraw() override {}
+    void refreshAvailability() override {}
+    NotificationAvailability availability() const override {
+        return NotificationAvailability::unavailable;
+    }
+};
+class NoSmartPauseReadings final : public SmartPauseProbing {
+public:
+    bool isMicrophoneInUse() override { return false; }
+    bool isCameraInUse() override { return false; }
+    double secondsSinceLastInput() override { return std::numeric_limits<double>::quiet_NaN(); }
+};
+class AssumedCameraAccess final : public CameraAccess {
+public:
+    CameraAuthorization status() const override { return CameraAuthorization::authorized; }
+    void requestAccess(std::function<void(bool)> answer) override { answer(true); }
+};
+class NoSettingsPages final : public SystemSettingsOpener {
+public:
+    void openCameraSettings() override {}
+};
+
 class UnavailableLoginItem final : public LoginItemService {
 public:
     LoginItemStatus status() const override { return LoginItemStatus::unavailable; }
@@ -75,6 +109,38 @@ CameraAuthorization cameraAuthorizationStatus() {
     return linuxcam::authorization();
 #else
     return CameraAuthorization::authorized;
+#endif
+}
+
+std::unique_ptr<NotificationService> makeNotificationService() {
+#if defined(Q_OS_LINUX)
+    return std::make_unique<FreedesktopNotificationService>();
+#else
+    return std::make_unique<NoNotifications>();
+#endif
+}
+
+std::unique_ptr<SmartPauseProbing> makeSmartPauseProbes() {
+#if defined(Q_OS_LINUX)
+    return std::make_unique<LinuxSmartPauseProbes>();
+#else
+    return std::make_unique<NoSmartPauseReadings>();
+#endif
+}
+
+std::unique_ptr<CameraAccess> makeCameraAccess() {
+#if defined(Q_OS_LINUX)
+    return std::make_unique<LinuxCameraAccess>();
+#else
+    return std::make_unique<AssumedCameraAccess>();
+#endif
+}
+
+std::unique_ptr<SystemSettingsOpener> makeSettingsOpener() {
+#if defined(Q_OS_LINUX)
+    return std::make_unique<DesktopSettingsOpener>();
+#else
+    return std::make_unique<NoSettingsPages>();
 #endif
 }
 

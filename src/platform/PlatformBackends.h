@@ -6,7 +6,11 @@
 #include <memory>
 
 namespace qv {
+class CameraAccess;
 class CameraBackend;
+class NotificationService;
+class SmartPauseProbing;
+class SystemSettingsOpener;
 class LoginItemService;
 class SoundOutput;
 class UpdateFeed;
@@ -24,5 +28,15 @@ std::unique_ptr<SoundOutput> makeSoundOutput();
 std::unique_ptr<CameraBackend> makeCameraBackend(std::function<double()> clock);
 // Whether the camera may be used, as this platform decides it.
 CameraAuthorization cameraAuthorizationStatus();
+
+// The desktop's notification server, for the heads-up before a break. Make it on the main
+// thread; its answers arrive there.
+std::unique_ptr<NotificationService> makeNotificationService();
+// Smart pause's readings: microphone and camera in use, seconds since the last input.
+std::unique_ptr<SmartPauseProbing> makeSmartPauseProbes();
+// The camera permission, with the platform's prompt where it has one.
+std::unique_ptr<CameraAccess> makeCameraAccess();
+// The desktop's settings pages.
+std::unique_ptr<SystemSettingsOpener> makeSettingsOpener();
 
 } // namespace qv::platformBackends

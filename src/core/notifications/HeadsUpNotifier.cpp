@@ -37,11 +37,8 @@ NotificationContent HeadsUpNotifier::content(const QDateTime& dueAt, bool allows
 }
 
 void HeadsUpNotifier::scheduleHeadsUp(const QDateTime& dueAt, bool allowsSnooze) {
-    if (service_.availability() == NotificationAvailability::unavailable) {
-        // Ask again for next time: a notification service may have started since.
-        service_.refreshAvailability();
-        return;
-    }
+    // Also when no service answered last time: one may have started since, and the service
+    // drops what nobody can show.
     service_.post(content(dueAt, allowsSnooze, calendar_()));
 }
 

@@ -2,9 +2,11 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSet>
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
@@ -85,6 +87,36 @@ bool isHeldByAnotherProcess(const QString& node, const QString& procRoot) {
         const QDir fds(QStringLiteral("%1/%2/fd").arg(procRoot, pid));
         for (const QString& fd : fds.entryList(QDir::System | QDir::Files | QDir::NoDotAndDotDot)) {
             if (QFile::symLinkTarget(fds.filePath(fd)) == target) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool isAnyHeldByAnotherProcess(const QString& devRoot, const QString& procRoot,
+                               std::chrono::milliseconds budget) {
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QSet<QString> targets;
+    for (const QString& node : videoNodes(devRoot)) {
+        targets.insert(canonical(node));
+    }
+    if (targets.isEmpty()) {
+        return false;
+    }
+    const QString self = QString::number(getpid());
+    static const QRegularExpression number(QStringLiteral("^[0-9]+$"));
+    for (const QString& pid : QDir(procRoot).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (elapsed.elapsed() > budget.count()) {
+            return false; // no answer in time reads as "not in use"
+        }
+        if (pid == self || !number.match(pid).hasMatch()) {
+            continue;
+        }
+        const QDir fds(QStringLiteral("%1/%2/fd").arg(procRoot, pid));
+        for (const QString& fd : fds.entryList(QDir::System | QDir::Files | QDir::NoDotAndDotDot)) {
+            if (targets.contains(QFile::symLinkTarget(fds.filePath(fd)))) {
                 return true;
             }
         }

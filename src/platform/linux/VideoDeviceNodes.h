@@ -3,6 +3,7 @@
 #include "core/camera/CameraAuthorization.h"
 
 #include <QString>
+#include <chrono>
 
 namespace qv::linuxcam {
 
@@ -23,6 +24,12 @@ bool isBuiltIn(const QString& node, const QString& sysRoot = QStringLiteral("/sy
 // Some other process has the node open. Only processes whose descriptors this user may read
 // are seen, which covers the user's own applications.
 bool isHeldByAnotherProcess(const QString& node, const QString& procRoot = QStringLiteral("/proc"));
+
+// Some other process has any video node under devRoot open; a scan that takes longer than
+// budget gives up and answers false.
+bool isAnyHeldByAnotherProcess(const QString& devRoot = QStringLiteral("/dev"),
+                               const QString& procRoot = QStringLiteral("/proc"),
+                               std::chrono::milliseconds budget = std::chrono::milliseconds(100));
 
 // Plain Linux has no camera prompt: the device nodes' permissions decide. Authorised when a
 // video node can be opened (or when there is none: then there is nothing to refuse, and the

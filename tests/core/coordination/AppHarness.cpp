@@ -26,6 +26,9 @@ void RecordingLock::release(bool animated) {
 }
 
 void RecordingNotifications::post(const NotificationContent& content) {
+    if (available == NotificationAvailability::unavailable) {
+        return; // nobody to show it
+    }
     shown = content;
     posted.push_back(content);
 }

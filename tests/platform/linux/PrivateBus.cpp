@@ -1,0 +1,44 @@
+#include "PrivateBus.h"
+
+#include <QFile>
+
+namespace qv::test {
+
+PrivateBus::PrivateBus() {
+    const QString config = folder_.filePath(QStringLiteral("bus.conf"));
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return;
+    }
+    file.write(
+        QStringLiteral(
+            R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:path=%1</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+)")
+            .arg(folder_.filePath(QStringLiteral("bus")))
+            .toUtf8());
+    file.close();
+    daemon_.start(QStringLiteral("dbus-daemon"),
+                  {QStringLiteral("--nofork"), QStringLiteral("--print-address"),
+                   QStringLiteral("--config-file=") + config});
+    if (daemon_.waitForStarted() && daemon_.waitForReadyRead(10'000)) {
+        address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
+    }
+}
+
+PrivateBus::~PrivateBus() {
+    daemon_.terminate();
+    daemon_.waitForFinished();
+}
+
+} // namespace qv::test
