@@ -93,7 +93,7 @@ void AppHarness::launch() {
                          probes,
                          cameraAccess,
                          settingsOpener,
-                         [this](const std::optional<QString>&, ExerciseKind exercise, int target) {
+                         cameraFactory ? cameraFactory : [this](const std::optional<QString>&, ExerciseKind exercise, int target) -> std::unique_ptr<VerificationEngine> {
                              ++camerasMade;
                              return std::make_unique<ScriptedCamera>(cameras, exercise, target);
                          }};

@@ -139,6 +139,8 @@ public:
     // Runs once the services exist and before the model starts.
     std::function<void()> beforeStart;
     int camerasMade = 0;
+    // The real camera engine instead of the scripted one, when set before launch().
+    CameraEngineFactory cameraFactory;
 
 private:
     std::unique_ptr<SettingsStore> settings_;
