@@ -40,10 +40,10 @@ void AppModel::wireScheduler() {
             self->handleHeadsUp(dueAt);
         }
     };
-    // Published on every tick before the tick's events, so a break falling due on waking
+    // The date moves on every tick, before the tick's events, so a break falling due on waking
     // already knows about the sleep.
     subscriptions_.push_back(
-        connect(&services_.scheduler, &BreakScheduler::published, this, [this] {
+        connect(&services_.scheduler, &BreakScheduler::currentDateChanged, this, [this] {
             sleepWatch_.observe(services_.time.now(), services_.time.monotonicSeconds());
         }));
 }

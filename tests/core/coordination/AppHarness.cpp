@@ -93,7 +93,10 @@ void AppHarness::launch() {
                          probes,
                          cameraAccess,
                          settingsOpener,
-                         cameraFactory ? cameraFactory : [this](const std::optional<QString>&, ExerciseKind exercise, int target) -> std::unique_ptr<VerificationEngine> {
+                         cameraFactory
+                             ? cameraFactory
+                             : [this](const std::optional<QString>&, ExerciseKind exercise,
+                                      int target) -> std::unique_ptr<VerificationEngine> {
                              ++camerasMade;
                              return std::make_unique<ScriptedCamera>(cameras, exercise, target);
                          }};

@@ -52,7 +52,8 @@ public:
         , app_(berlin(start), QStringLiteral("/dev/shm")) {
         app_.lock.onRelease = [this](BreakOverlayModel& overlay) { noteRelease(overlay); };
         app_.beforeStart = [this] {
-            QObject::connect(&app_.scheduler(), &BreakScheduler::published, [this] { noteAway(); });
+            QObject::connect(&app_.scheduler(), &BreakScheduler::stateChanged,
+                             [this] { noteAway(); });
             QObject::connect(&app_.model(), &AppModel::isBreakActiveChanged,
                              [this] { noteLock(); });
         };

@@ -24,7 +24,7 @@ TEST(RealBreak, SquatsInFrontOfTheCameraEndTheBreakAsVerified) {
     if (!dir || !QFile::exists(clip)) {
         GTEST_SKIP() << "squat-front-home-6.mp4 is not in QV_TESTDATA_DIR";
     }
-    if (!loadCameraPoseDetector().detector) {
+    if (!loadCameraPoseDetector()) {
         GTEST_SKIP() << "no pose model";
     }
 

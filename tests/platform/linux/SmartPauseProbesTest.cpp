@@ -73,21 +73,22 @@ TEST(CameraProbe, SeesAnotherProcessHoldingAVideoNode) {
     ASSERT_TRUE(mine.open(QIODevice::ReadOnly));
     EXPECT_FALSE(probes.isCameraInUse()) << "this program's own use counted";
 
-    Helper holder(QStringLiteral("sh"), {QStringLiteral("-c"),
-                                         QStringLiteral("exec 3<\"$0\"; exec sleep 60"),
-                                         node.fileName()});
+    Helper holder(
+        QStringLiteral("sh"),
+        {QStringLiteral("-c"), QStringLiteral("exec 3<\"$0\"; exec sleep 60"), node.fileName()});
     ASSERT_TRUE(holder.started);
     EXPECT_TRUE(QTest::qWaitFor([&] { return probes.isCameraInUse(); }, 5'000));
     holder.stop();
     EXPECT_FALSE(probes.isCameraInUse());
 
     QTemporaryDir empty;
-    EXPECT_FALSE(LinuxSmartPauseProbes({QString(), empty.path(), QStringLiteral("/proc")})
-                     .isCameraInUse());
+    EXPECT_FALSE(
+        LinuxSmartPauseProbes({QString(), empty.path(), QStringLiteral("/proc")}).isCameraInUse());
 }
 
 TEST(IdleProbe, InputOnTheXServerResetsIt) {
-    if (!hasPrivateDesktop() || QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) {
+    if (!hasPrivateDesktop() ||
+        QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) {
         GTEST_SKIP() << "needs the private desktop and xdotool";
     }
     IdleTimeProbe probe;
@@ -99,7 +100,8 @@ TEST(IdleProbe, InputOnTheXServerResetsIt) {
     const double idle = probe.secondsSinceLastInput();
     EXPECT_GE(idle, 1.0);
     EXPECT_LT(idle, 60.0);
-    ASSERT_TRUE(xdotool({QStringLiteral("mousemove"), QStringLiteral("200"), QStringLiteral("300")}));
+    ASSERT_TRUE(
+        xdotool({QStringLiteral("mousemove"), QStringLiteral("200"), QStringLiteral("300")}));
     EXPECT_TRUE(QTest::qWaitFor([&] { return probe.secondsSinceLastInput() < 1.0; }, 5'000));
     ASSERT_TRUE(xdotool({QStringLiteral("key"), QStringLiteral("shift")}));
     EXPECT_LT(probe.secondsSinceLastInput(), 1.0);
