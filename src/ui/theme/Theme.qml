@@ -79,4 +79,23 @@ QtObject {
         readonly property color chip: Theme.darkDesktop ? "#1f3444" : "#e6f1f9"
         readonly property color track: Theme.darkDesktop ? "#333b49" : "#e1e4ea"
     }
+
+    // The settings window: its side list, status symbols and the statistics chart.
+    readonly property QtObject settingsWindow: QtObject {
+        readonly property color sidebar: Theme.darkDesktop ? "#15191f" : "#eceff3"
+        readonly property color selection: Theme.darkDesktop ? "#26384c" : "#d6e6f4"
+        readonly property color selectionText: Theme.darkDesktop ? "#ffffff" : "#0b4f80"
+        readonly property var symbolColors: ({
+            "ready": Theme.darkDesktop ? "#3fb26f" : "#24884d",
+            "warning": Theme.darkDesktop ? "#e0a03a" : "#c27414",
+            "info": Theme.window.accent,
+            "question": "#8a93a3",
+            "lock": Theme.window.accent
+        })
+        readonly property color chartToday: Theme.darkDesktop ? "#ffc46b" : "#e08a00"
+        readonly property color chartPlaceholder: Theme.window.separator
+        readonly property color streak: Theme.darkDesktop ? "#ffc46b" : "#c76e00"
+        readonly property color switchTrack: Theme.darkDesktop ? "#4a5365" : "#c3c8d1"
+        readonly property color focusRing: Theme.darkDesktop ? "#9bdcff" : "#063f66"
+    }
 }
