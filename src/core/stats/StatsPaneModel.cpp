@@ -1,0 +1,69 @@
+#include "core/stats/StatsPaneModel.h"
+
+#include <QVariantMap>
+
+namespace qv {
+
+namespace {
+
+QString kindName(ChartBarKind kind) {
+    switch (kind) {
+    case ChartBarKind::today:
+        return QStringLiteral("today");
+    case ChartBarKind::best:
+        return QStringLiteral("best");
+    case ChartBarKind::normal:
+        return QStringLiteral("normal");
+    case ChartBarKind::empty:
+        break;
+    }
+    return QStringLiteral("empty");
+}
+
+} // namespace
+
+StatsPaneModel::StatsPaneModel(const StatsStore& store, QLocale locale, QObject* parent)
+    : QObject(parent)
+    , store_(store)
+    , locale_(std::move(locale)) {
+    content_ = statsPaneContent(StatsSnapshot::of(store_), locale_);
+    connect(&store_, &StatsStore::daysChanged, this, &StatsPaneModel::refresh);
+}
+
+void StatsPaneModel::refresh() {
+    StatsPaneContent content = statsPaneContent(StatsSnapshot::of(store_), locale_);
+    if (content == content_) {
+        return;
+    }
+    const bool barsDiffer = content.bars != content_.bars;
+    content_ = std::move(content);
+    Q_EMIT contentChanged();
+    if (barsDiffer) {
+        Q_EMIT barsChanged();
+    }
+}
+
+QVariantList StatsPaneModel::bars() const {
+    QVariantList bars;
+    for (const ChartBar& bar : content_.bars) {
+        bars.append(QVariantMap{
+            {QStringLiteral("height"),
+             chartBarHeight(bar.repetitions, content_.bestRecentRepetitions, chartHeight_)},
+            {QStringLiteral("kind"), kindName(bar.kind)},
+            {QStringLiteral("weekday"), bar.weekdayLetter},
+            {QStringLiteral("accessibleLabel"), bar.accessibleLabel},
+        });
+    }
+    return bars;
+}
+
+void StatsPaneModel::setChartHeight(double height) {
+    if (height == chartHeight_) {
+        return;
+    }
+    chartHeight_ = height;
+    Q_EMIT chartHeightChanged();
+    Q_EMIT barsChanged();
+}
+
+} // namespace qv
