@@ -1,0 +1,103 @@
+#include "core/settingsui/CameraChoiceList.h"
+
+#include "core/settings/SettingsStore.h"
+#include "core/storage/MemoryKeyValueStore.h"
+#include "support/FakeCamera.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using qv::CameraChoiceList;
+
+namespace {
+
+const qv::CameraDevice desk{"usb-desk", "Desk Camera", false};
+const qv::CameraDevice lid{"platform-lid", "Integrated Camera", true};
+
+QStringList titles(const CameraChoiceList& list) {
+    QStringList titles;
+    for (int row = 0; row < list.rowCount(); ++row) {
+        titles << list.data(list.index(row), CameraChoiceList::nameRole).toString();
+    }
+    return titles;
+}
+
+class CameraChoiceListTest : public ::testing::Test {
+protected:
+    qv::MemoryKeyValueStore defaults;
+    qv::SettingsStore settings{defaults};
+    qv::test::FakeCameraBackend backend;
+};
+
+TEST_F(CameraChoiceListTest, ListsAutomaticThenTheConnectedCameras) {
+    backend.setDevices({lid, desk});
+    CameraChoiceList list(settings, &backend);
+    EXPECT_EQ(titles(list), QStringList({"Automatic", "Integrated Camera", "Desk Camera"}));
+    EXPECT_EQ(list.currentIndex(), 0);
+    EXPECT_FALSE(list.isSelectedCameraMissing());
+
+    list.choose(2);
+    EXPECT_EQ(settings.selectedCameraID(), "usb-desk");
+    EXPECT_EQ(list.currentIndex(), 2);
+
+    list.choose(0);
+    EXPECT_EQ(settings.selectedCameraID(), std::nullopt);
+    EXPECT_FALSE(defaults.contains("settings.selectedCameraID")) << "Automatic removes the choice";
+}
+
+TEST_F(CameraChoiceListTest, AnUnpluggedChoiceIsKeptAndListedAsNotConnected) {
+    settings.setSelectedCameraID(QString("usb-desk"));
+    backend.setDevices({lid});
+    CameraChoiceList list(settings, &backend);
+    EXPECT_EQ(titles(list), QStringList({"Automatic", "Integrated Camera", "Not connected"}));
+    EXPECT_EQ(list.currentIndex(), 2);
+    EXPECT_TRUE(list.isSelectedCameraMissing());
+
+    list.choose(2);
+    EXPECT_EQ(settings.selectedCameraID(), "usb-desk") << "choosing the missing row keeps it";
+
+    list.useAutomatic();
+    EXPECT_EQ(settings.selectedCameraID(), std::nullopt);
+    EXPECT_EQ(titles(list), QStringList({"Automatic", "Integrated Camera"}));
+    EXPECT_FALSE(list.isSelectedCameraMissing());
+}
+
+// Cameras come and go while the window is open; the notice may arrive on another thread.
+TEST_F(CameraChoiceListTest, FollowsCamerasPluggedInAndOut) {
+    settings.setSelectedCameraID(QString("usb-desk"));
+    backend.setDevices({lid});
+    CameraChoiceList list(settings, &backend);
+    QSignalSpy missingChanged(&list, &CameraChoiceList::isSelectedCameraMissingChanged);
+
+    std::thread plugIn([&] { backend.setDevices({lid, desk}); });
+    plugIn.join();
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return list.rowCount() == 3 && !list.isSelectedCameraMissing(); }));
+    EXPECT_EQ(titles(list), QStringList({"Automatic", "Integrated Camera", "Desk Camera"}));
+    EXPECT_EQ(list.currentIndex(), 2);
+    EXPECT_EQ(missingChanged.count(), 1);
+
+    backend.setDevices({});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return list.isSelectedCameraMissing(); }));
+    EXPECT_EQ(titles(list), QStringList({"Automatic", "Not connected"}));
+}
+
+TEST_F(CameraChoiceListTest, ANoticeAfterTheListIsGoneIsIgnored) {
+    backend.setDevices({lid});
+    { CameraChoiceList list(settings, &backend); }
+    backend.setDevices({lid, desk});
+    QCoreApplication::processEvents();
+    SUCCEED();
+}
+
+TEST_F(CameraChoiceListTest, WithoutABackendOnlyAutomaticAndTheMissingChoiceShow) {
+    settings.setSelectedCameraID(QString("usb-desk"));
+    CameraChoiceList list(settings, nullptr);
+    EXPECT_EQ(titles(list), QStringList({"Automatic", "Not connected"}));
+    list.choose(7);
+    EXPECT_EQ(settings.selectedCameraID(), "usb-desk")
+        << "a row that does not exist changes nothing";
+}
+
+} // namespace
