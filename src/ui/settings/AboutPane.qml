@@ -1,0 +1,56 @@
+import QtQuick
+import QtQuick.Controls.Fusion
+import QtQuick.Layouts
+import Quorvantel.Theme
+
+PaneScroll {
+    id: pane
+    required property var viewModel
+
+    title: "About"
+
+    RowLayout {
+      Layout.fillWidth: true
+      spacing: Theme.space.l
+      ProductMark { Layout.alignment: Qt.AlignTop }
+      ColumnLayout {
+        Layout.fillWidth: true
+        spacing: Theme.space.xs
+        Text {
+            text: "Quorvantel"
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.type.headline
+            font.weight: Font.Bold
+            color: Theme.window.text
+        }
+        Text {
+            objectName: "versionText"
+            text: "Version " + pane.viewModel.versionText
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.type.body
+            color: Theme.window.textSecondary
+        }
+        Text {
+            text: "A break your body completes."
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.type.subtitle
+            color: Theme.window.text
+            Layout.topMargin: Theme.space.s
+        }
+      }
+    }
+
+    Section {
+        title: "Links"
+        LinkRow {
+            title: "Website"
+            address: pane.viewModel.websiteText
+            onActivated: Qt.openUrlExternally(pane.viewModel.websiteUrl)
+        }
+        LinkRow {
+            title: "Support"
+            address: pane.viewModel.supportEmail
+            onActivated: Qt.openUrlExternally(pane.viewModel.supportUrl)
+        }
+    }
+}

@@ -1,0 +1,107 @@
+import QtQuick
+import QtQuick.Controls.Fusion
+import QtQuick.Layouts
+import Quorvantel.Theme
+
+PaneScroll {
+    id: pane
+    required property var settings
+    required property var viewModel
+
+    title: "Breaks"
+
+    Section {
+        title: "Schedule"
+        StepperRow {
+            objectName: "workIntervalStepper"
+            title: "Work interval"
+            value: pane.settings.workIntervalMinutes
+            from: 20; to: 90; stepSize: 1
+            valueText: pane.viewModel.workIntervalText
+            onStepped: value => pane.settings.workIntervalMinutes = value
+        }
+        Note {
+            text: "How long you work before the chair interrupts. Pause from the tray when a meeting cannot move."
+        }
+    }
+
+    Section {
+        title: "Active hours"
+        ToggleRow {
+            objectName: "activeHoursToggle"
+            title: "Only interrupt between set hours"
+            checked: pane.settings.activeHoursEnabled
+            onToggled: checked => pane.settings.activeHoursEnabled = checked
+        }
+        TimeRow {
+            objectName: "activeHoursStart"
+            title: "From"
+            enabled: pane.settings.activeHoursEnabled
+            minute: pane.settings.activeHoursStartMinute
+            viewModel: pane.viewModel
+            onChosen: minute => pane.settings.activeHoursStartMinute = minute
+        }
+        TimeRow {
+            objectName: "activeHoursEnd"
+            title: "Until"
+            enabled: pane.settings.activeHoursEnabled
+            minute: pane.settings.activeHoursEndMinute
+            viewModel: pane.viewModel
+            onChosen: minute => pane.settings.activeHoursEndMinute = minute
+        }
+        ToggleRow {
+            objectName: "weekdaysOnlyToggle"
+            title: "Weekdays only"
+            enabled: pane.settings.activeHoursEnabled
+            checked: pane.settings.activeHoursWeekdaysOnly
+            onToggled: checked => pane.settings.activeHoursWeekdaysOnly = checked
+        }
+        Note {
+            objectName: "activeHoursExplanation"
+            text: pane.viewModel.activeHoursExplanation
+        }
+    }
+
+    Section {
+        title: "Safe fallback"
+        StepperRow {
+            objectName: "timedBreakStepper"
+            title: "Timed break length"
+            value: pane.settings.honorDurationSeconds
+            from: 10; to: 300; stepSize: 5
+            valueText: pane.viewModel.honorDurationText
+            onStepped: value => pane.settings.honorDurationSeconds = value
+        }
+        Note {
+            text: "If camera permission is unavailable or frames stop arriving, Quorvantel switches to this timed break. It never hard-locks you."
+        }
+    }
+
+    Section {
+        title: "Smart pause"
+        ToggleRow {
+            objectName: "smartPauseToggle"
+            title: "Postpone while the microphone or camera is busy"
+            checked: pane.settings.smartPauseEnabled
+            onToggled: checked => pane.settings.smartPauseEnabled = checked
+        }
+        Note {
+            text: "Meeting detection stays on this computer. If you have already been idle for more than three minutes, Quorvantel counts that time as the break and briefly explains it in the tray menu."
+        }
+    }
+
+    Section {
+        title: "Emergency escape"
+        StepperRow {
+            objectName: "escapeLimitStepper"
+            title: "Daily limit"
+            value: pane.settings.emergencyEscapeLimit
+            from: 1; to: 3; stepSize: 1
+            valueText: pane.viewModel.escapeLimitText
+            onStepped: value => pane.settings.emergencyEscapeLimit = value
+        }
+        Note {
+            text: "Hold Ctrl-Shift-E for three seconds to skip a break. Skips are recorded locally and the limit resets each day."
+        }
+    }
+}

@@ -1,0 +1,104 @@
+import QtQuick
+import QtQuick.Controls.Fusion
+import QtQuick.Layouts
+import Quorvantel.Theme
+
+PaneScroll {
+    id: pane
+    required property var viewModel
+    required property var launchAtLogin
+    required property var updater
+
+    title: "General"
+
+    Section {
+        title: "Startup"
+        ToggleRow {
+            objectName: "launchAtLoginToggle"
+            title: "Launch at login"
+            enabled: pane.launchAtLogin !== null
+            checked: pane.launchAtLogin ? pane.launchAtLogin.isOn : false
+            onToggled: checked => pane.launchAtLogin.setEnabled(checked)
+        }
+        Note {
+            objectName: "launchAtLoginStatus"
+            visible: text.length > 0
+            text: pane.launchAtLogin ? pane.launchAtLogin.statusMessage : ""
+        }
+        Button {
+            visible: pane.launchAtLogin !== null && pane.launchAtLogin.requiresApproval
+                     && pane.viewModel.canOpenSystemSettings
+            text: "Open Startup Applications Settings"
+            onClicked: pane.viewModel.openLoginItemsSettings()
+        }
+    }
+
+    Section {
+        title: "Tray"
+        Text {
+            text: "Quorvantel lives here and counts down to the next break."
+            Layout.fillWidth: true
+            wrapMode: Text.WordWrap
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.type.body
+            color: Theme.window.text
+        }
+        PanelPreview {
+            Layout.fillWidth: true
+        }
+    }
+
+    Section {
+        title: "One-minute heads-up"
+        Note {
+            text: "The alert lets you start now or add five minutes before Quorvantel takes over the screen. Clicking the alert itself never starts the break."
+        }
+        StatusRow {
+            objectName: "notificationStatus"
+            symbol: pane.viewModel.notificationRow.symbol
+            text: pane.viewModel.notificationRow.text
+            buttonTitle: pane.viewModel.notificationRow.buttonTitle
+            onActivated: pane.viewModel.notificationAction()
+        }
+    }
+
+    Section {
+        title: "Updates"
+        ToggleRow {
+            objectName: "automaticUpdatesToggle"
+            title: "Check for updates automatically"
+            enabled: pane.updater !== null
+            checked: pane.updater ? pane.updater.automaticallyChecksForUpdates : false
+            onToggled: checked => pane.updater.automaticallyChecksForUpdates = checked
+        }
+        Note {
+            text: "Update checks are optional and can also be started manually."
+        }
+        RowLayout {
+            spacing: Theme.space.s
+            Button {
+                objectName: "checkNowButton"
+                text: "Check now"
+                enabled: pane.updater !== null && pane.updater.canCheckForUpdates
+                onClicked: pane.updater.checkForUpdates()
+            }
+            Text {
+                objectName: "updateCheckResult"
+                text: pane.viewModel.updateCheckText
+                Layout.fillWidth: true
+                wrapMode: Text.WordWrap
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.type.caption
+                color: Theme.window.textSecondary
+            }
+        }
+    }
+
+    Section {
+        title: "Privacy"
+        StatusRow {
+            symbol: "lock"
+            text: "No accounts and no analytics. Camera frames stay on this computer and are discarded once counted. Update checks are optional."
+        }
+    }
+}

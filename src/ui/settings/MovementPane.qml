@@ -1,0 +1,123 @@
+import QtQuick
+import QtQuick.Controls.Fusion
+import QtQuick.Layouts
+import Quorvantel.Theme
+
+PaneScroll {
+    id: pane
+    required property var settings
+    required property var viewModel
+    required property var cameras
+
+    title: "Movement"
+
+    Section {
+        title: "Verification"
+        ToggleRow {
+            objectName: "cameraVerificationToggle"
+            title: "Verify exercise with camera"
+            checked: pane.settings.cameraVerificationEnabled
+            onToggled: checked => pane.settings.cameraVerificationEnabled = checked
+        }
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: Theme.space.s
+            Text {
+                text: "Exercise"
+                Layout.fillWidth: true
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.type.body
+                font.weight: Font.Medium
+                color: Theme.window.text
+            }
+            ComboBox {
+                objectName: "exercisePicker"
+                implicitWidth: 220
+                model: pane.viewModel.exerciseTitles
+                currentIndex: pane.viewModel.exerciseIndex
+                onActivated: index => {
+                    pane.viewModel.exerciseIndex = index
+                    currentIndex = Qt.binding(() => pane.viewModel.exerciseIndex)
+                }
+                Accessible.name: "Exercise"
+            }
+        }
+        StepperRow {
+            objectName: "repetitionsStepper"
+            title: "Repetitions per break"
+            value: pane.settings.squatRepetitions
+            from: 5; to: 20; stepSize: 1
+            valueText: pane.viewModel.repetitionsText
+            onStepped: value => pane.settings.squatRepetitions = value
+        }
+        Note {
+            objectName: "verificationDescription"
+            text: pane.viewModel.verificationDescription
+        }
+    }
+
+    Section {
+        title: "Camera"
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: Theme.space.s
+            Text {
+                text: "Device"
+                Layout.fillWidth: true
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.type.body
+                font.weight: Font.Medium
+                color: Theme.window.text
+            }
+            ComboBox {
+                id: devicePicker
+                objectName: "cameraPicker"
+                implicitWidth: 260
+                model: pane.cameras
+                textRole: "name"
+                currentIndex: pane.cameras.currentIndex
+                onActivated: index => {
+                    pane.cameras.choose(index)
+                    currentIndex = Qt.binding(() => pane.cameras.currentIndex)
+                }
+                Accessible.name: "Camera device"
+            }
+        }
+        StatusRow {
+            objectName: "cameraMissingWarning"
+            visible: pane.cameras.isSelectedCameraMissing
+            symbol: "warning"
+            text: "The selected camera is not connected. Breaks will use another available camera until it returns."
+            buttonTitle: "Use Automatic"
+            onActivated: pane.cameras.useAutomatic()
+        }
+        StatusRow {
+            objectName: "cameraAccess"
+            symbol: pane.viewModel.cameraAccessRow.symbol
+            text: pane.viewModel.cameraAccessRow.text
+            buttonTitle: pane.viewModel.cameraAccessRow.buttonTitle
+            onActivated: pane.viewModel.cameraAccessAction()
+        }
+    }
+
+    Section {
+        title: "Feedback"
+        ToggleRow {
+            objectName: "soundToggle"
+            title: "Play sounds for accepted reps and completed breaks"
+            checked: pane.settings.soundEnabled
+            onToggled: checked => pane.settings.soundEnabled = checked
+        }
+        Note {
+            text: "Audio lets you keep moving without watching the screen. Turn it off for quiet rooms; visual cues always remain."
+        }
+    }
+
+    Section {
+        title: "Privacy"
+        StatusRow {
+            symbol: "lock"
+            text: "Verification stays on this computer. Frames go from the camera to on-device pose tracking to a rep count, then they are gone."
+        }
+    }
+}

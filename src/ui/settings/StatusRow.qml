@@ -1,0 +1,43 @@
+import QtQuick
+import QtQuick.Controls.Fusion
+import QtQuick.Layouts
+import Quorvantel.Theme
+
+// A state the user may want to act on: a round symbol, a sentence and an optional button.
+// symbol is one of "ready", "warning", "info", "question", "lock".
+RowLayout {
+    id: status
+    property string symbol: "info"
+    property string text
+    property string buttonTitle
+    property alias button: action
+    signal activated()
+
+    Layout.fillWidth: true
+    spacing: Theme.space.s
+
+    SymbolBadge {
+        symbol: status.symbol
+        Layout.alignment: Qt.AlignTop
+        Layout.topMargin: 1
+    }
+
+    Text {
+        text: status.text
+        Layout.fillWidth: true
+        wrapMode: Text.WordWrap
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.type.body
+        color: Theme.window.text
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
+    }
+
+    Button {
+        id: action
+        visible: status.buttonTitle.length > 0
+        text: status.buttonTitle
+        onClicked: status.activated()
+        Accessible.name: text
+    }
+}

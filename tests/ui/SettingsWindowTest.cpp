@@ -1,0 +1,265 @@
+#include "ui/settings/SettingsWindow.h"
+
+#include "core/scheduling/BreakScheduler.h"
+#include "core/services/LaunchAtLoginController.h"
+#include "core/services/UpdateFeed.h"
+#include "core/services/UpdaterService.h"
+#include "core/settings/SettingsStore.h"
+#include "core/stats/StatsStore.h"
+#include "core/storage/MemoryKeyValueStore.h"
+#include "core/storage/SettingsFileStore.h"
+#include "core/time/VirtualTimeSource.h"
+#include "platform/linux/XdgAutostartLoginItem.h"
+#include "support/FakeCamera.h"
+#include "support/TestSupport.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using qv::SettingsWindow;
+
+namespace {
+
+const QTimeZone zone("Europe/Berlin");
+const QLocale english(QLocale::English, QLocale::UnitedStates);
+
+QStringList qmlWarnings;
+
+// Any warning from the views is a fault: a broken binding shows stale or empty values.
+void recordWarnings(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtDebugMsg && type != QtInfoMsg) {
+        qmlWarnings << message;
+    }
+}
+
+class NeverAnsweringFeed final : public qv::UpdateFeed {
+public:
+    void fetch(std::function<void(qv::UpdateFeedResult)>) override {}
+};
+
+// What a fresh process finds in the settings file: the bytes on disk, not this process's cache.
+QMap<QString, QString> iniValues(const QString& path) {
+    QMap<QString, QString> values;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return values;
+    }
+    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
+        const qsizetype equals = line.indexOf('=');
+        if (equals > 0) {
+            values.insert(line.left(equals).trimmed(), line.mid(equals + 1).trimmed());
+        }
+    }
+    return values;
+}
+
+class SettingsWindowTest : public ::testing::Test {
+protected:
+    SettingsWindowTest() {
+        time.setWallClock(QDateTime(QDate(2026, 3, 4), QTime(10, 0), zone));
+        cameras.setDevices({{"usb-desk", "Desk Camera", false}});
+        qmlWarnings.clear();
+        previousHandler = qInstallMessageHandler(recordWarnings);
+    }
+    ~SettingsWindowTest() override { qInstallMessageHandler(previousHandler); }
+
+    void TearDown() override { EXPECT_EQ(qmlWarnings, QStringList()); }
+
+    QQuickWindow* openWindow() {
+        window.openOrRaise();
+        QQuickWindow* shown = window.window();
+        EXPECT_TRUE(shown);
+        EXPECT_TRUE(shown && QTest::qWaitForWindowActive(shown));
+        return shown;
+    }
+    QQuickItem* item(const char* name) const {
+        auto* found = window.window()->findChild<QQuickItem*>(name);
+        EXPECT_TRUE(found) << name;
+        return found;
+    }
+    QQuickItem* control(const char* name) const {
+        return qobject_cast<QQuickItem*>(item(name)->property("control").value<QObject*>());
+    }
+    void click(QQuickItem* target) const {
+        const QPointF centre =
+            target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
+        QTest::mouseClick(window.window(), Qt::LeftButton, {}, centre.toPoint());
+    }
+    void press(Qt::Key key, int times = 1) const {
+        for (int i = 0; i < times; ++i) {
+            QTest::keyClick(window.window(), key);
+        }
+    }
+    void showPane(qv::SettingsViewModel::Pane pane) const {
+        window.viewModel()->setPane(static_cast<int>(pane));
+        QCoreApplication::processEvents();
+    }
+
+    QtMessageHandler previousHandler = nullptr;
+    qv::test::TemporaryHome home;
+    QString iniPath = home.filePath("config/Quorvantel/Quorvantel.conf");
+    qv::SettingsFileStore defaults{iniPath};
+    qv::VirtualTimeSource time;
+    qv::SettingsStore settings{defaults};
+    qv::BreakScheduler scheduler{settings, defaults, time,
+                                 [] { return qv::Calendar(zone, english); }};
+    qv::XdgAutostartLoginItem loginItem{home.filePath("autostart"), QString("/usr/bin/true")};
+    qv::LaunchAtLoginController launchAtLogin{loginItem};
+    qv::UpdaterService updater{defaults, time, std::make_unique<NeverAnsweringFeed>(), "1.0.0"};
+    qv::MemoryKeyValueStore statsDefaults;
+    qv::StatsStore stats{statsDefaults, [] { return qv::Calendar(zone, english); }, time,
+                         std::nullopt};
+    qv::test::FakeCameraBackend cameras;
+    SettingsWindow window{{settings,
+                           &launchAtLogin,
+                           &updater,
+                           &stats,
+                           &cameras,
+                           [] { return qv::CameraAuthorization::authorized; },
+                           {"1.0.0", QUrl("https://example.org"), "help@example.org"},
+                           english}};
+};
+
+TEST_F(SettingsWindowTest, EveryKindOfControlIsSavedToTheFileAtOnce) {
+    using Pane = qv::SettingsViewModel::Pane;
+    QQuickWindow* shown = openWindow();
+    ASSERT_TRUE(shown);
+
+    // The side list has the keyboard first; the arrow keys choose the pane, Tab enters it.
+    press(Qt::Key_Down);
+    EXPECT_EQ(window.viewModel()->pane(), int(Pane::breaks));
+    press(Qt::Key_Tab);
+    EXPECT_EQ(shown->activeFocusItem(), item("workIntervalStepper"));
+
+    // Steppers stop at their bounds and step by their own step.
+    press(Qt::Key_Up, 45);
+    EXPECT_EQ(settings.workIntervalMinutes(), 90);
+    item("timedBreakStepper")->forceActiveFocus();
+    press(Qt::Key_Up);
+    EXPECT_EQ(settings.honorDurationSeconds(), 35);
+    item("escapeLimitStepper")->forceActiveFocus();
+    press(Qt::Key_Down, 4);
+    EXPECT_EQ(settings.emergencyEscapeLimit(), 1);
+
+    click(control("smartPauseToggle"));
+    EXPECT_FALSE(settings.smartPauseEnabled());
+    click(control("weekdaysOnlyToggle"));
+    EXPECT_TRUE(settings.activeHoursWeekdaysOnly());
+
+    item("activeHoursEnd")->forceActiveFocus();
+    press(Qt::Key_Up, 2);
+    EXPECT_EQ(settings.activeHoursEndMinute(), 1230);
+    EXPECT_TRUE(item("activeHoursExplanation")->property("text").toString().contains("8:30 PM"));
+    item("activeHoursStart")->forceActiveFocus();
+    press(Qt::Key_Down, 33);
+    EXPECT_EQ(settings.activeHoursStartMinute(), 1425) << "a quarter before midnight, by way of it";
+
+    showPane(Pane::movement);
+    auto* exercise = item("exercisePicker");
+    exercise->forceActiveFocus();
+    press(Qt::Key_Down);
+    EXPECT_EQ(settings.exerciseKind(), qv::ExerciseKind::overheadRaise);
+    EXPECT_TRUE(item("verificationDescription")
+                    ->property("text")
+                    .toString()
+                    .startsWith("10 overhead raises"));
+    item("cameraPicker")->forceActiveFocus();
+    press(Qt::Key_Down);
+    EXPECT_EQ(settings.selectedCameraID(), "usb-desk");
+    click(control("soundToggle"));
+    EXPECT_FALSE(settings.soundEnabled());
+
+    showPane(Pane::general);
+    click(control("launchAtLoginToggle"));
+    EXPECT_TRUE(launchAtLogin.isOn());
+    EXPECT_TRUE(QFile::exists(loginItem.entryPath()));
+    control("automaticUpdatesToggle")->forceActiveFocus();
+    press(Qt::Key_Space);
+    EXPECT_TRUE(updater.automaticallyChecksForUpdates()) << "off until the user asks for it";
+
+    press(Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isOpen(); }));
+
+    const auto saved = iniValues(iniPath);
+    EXPECT_EQ(saved.value("settings.workIntervalMinutes"), "90");
+    EXPECT_EQ(saved.value("settings.honorDurationSeconds"), "35");
+    EXPECT_EQ(saved.value("settings.emergencyEscapeLimit"), "1");
+    EXPECT_EQ(saved.value("settings.smartPauseEnabled"), "false");
+    EXPECT_EQ(saved.value("settings.activeHoursWeekdaysOnly"), "true");
+    EXPECT_EQ(saved.value("settings.activeHoursEndMinute"), "1230");
+    EXPECT_EQ(saved.value("settings.activeHoursStartMinute"), "1425");
+    EXPECT_EQ(saved.value("settings.exerciseKind"), "overheadRaise");
+    EXPECT_EQ(saved.value("settings.selectedCameraID"), "usb-desk");
+    EXPECT_EQ(saved.value("settings.soundEnabled"), "false");
+    EXPECT_EQ(saved.value("updater.automaticallyChecksForUpdates"), "true");
+}
+
+// The application model passes interval changes to the scheduler; this stands in for it.
+TEST_F(SettingsWindowTest, ChangingTheWorkIntervalMovesTheDueTimeOfTheRunningCycle) {
+    QObject::connect(&settings, &qv::SettingsStore::workIntervalMinutesChanged, &scheduler,
+                     [&] { scheduler.workIntervalChanged(settings.workIntervalMinutes()); });
+    scheduler.start();
+    time.advance(600);
+    const auto* working = std::get_if<qv::scheduleState::Working>(&scheduler.state());
+    ASSERT_TRUE(working);
+    const QDateTime dueBefore = working->dueAt;
+
+    openWindow();
+    showPane(qv::SettingsViewModel::Pane::breaks);
+    item("workIntervalStepper")->forceActiveFocus();
+    press(Qt::Key_Down, 5);
+
+    working = std::get_if<qv::scheduleState::Working>(&scheduler.state());
+    ASSERT_TRUE(working);
+    EXPECT_EQ(settings.workIntervalMinutes(), 45);
+    EXPECT_EQ(working->dueAt, dueBefore.addSecs(-5 * 60));
+    window.close();
+}
+
+TEST_F(SettingsWindowTest, OpensOnceRaisesOnRequestAndLetsGoOfEverythingWhenClosed) {
+    QPointer<QQuickWindow> first = openWindow();
+    window.openOrRaise();
+    EXPECT_EQ(window.window(), first.data());
+    const auto settingsWindows = [] {
+        int count = 0;
+        for (QWindow* w : QGuiApplication::topLevelWindows()) {
+            count += w->title() == "Quorvantel Settings" ? 1 : 0;
+        }
+        return count;
+    };
+    EXPECT_EQ(settingsWindows(), 1);
+
+    first->close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return first.isNull(); }));
+    EXPECT_FALSE(window.isOpen());
+    EXPECT_EQ(settingsWindows(), 0);
+
+    QPointer<QQuickWindow> second = openWindow();
+    EXPECT_TRUE(second);
+    EXPECT_EQ(window.viewModel()->pane(), 0) << "a new window starts afresh";
+    window.close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return second.isNull(); }));
+}
+
+TEST_F(SettingsWindowTest, ShowsCamerasPluggedInWhileOpenAndWarnsAboutAMissingOne) {
+    settings.setSelectedCameraID(QString("usb-old"));
+    openWindow();
+    showPane(qv::SettingsViewModel::Pane::movement);
+    auto* picker = item("cameraPicker");
+    EXPECT_EQ(picker->property("currentText").toString(), "Not connected");
+    EXPECT_TRUE(item("cameraMissingWarning")->isVisible());
+
+    cameras.setDevices({{"usb-desk", "Desk Camera", false}, {"usb-old", "Old Camera", false}});
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return picker->property("currentText").toString() == "Old Camera"; }));
+    EXPECT_EQ(picker->property("count").toInt(), 3) << "Automatic and the two cameras";
+    EXPECT_FALSE(item("cameraMissingWarning")->isVisible());
+    window.close();
+}
+
+} // namespace

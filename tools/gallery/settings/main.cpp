@@ -1,0 +1,203 @@
+// quorvantel-gallery-settings OUTDIR: draws every pane of the settings window, and the
+// statistics pane empty and with two weeks of breaks, in light and dark, as PNG files.
+#include "core/camera/CameraBackend.h"
+#include "core/services/LaunchAtLoginController.h"
+#include "core/services/LoginItemService.h"
+#include "core/services/UpdateFeed.h"
+#include "core/services/UpdaterService.h"
+#include "core/settings/SettingsStore.h"
+#include "core/stats/StatsStore.h"
+#include "core/storage/MemoryKeyValueStore.h"
+#include "core/time/VirtualTimeSource.h"
+#include "ui/settings/SettingsWindow.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QPalette>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTest>
+#include <cstdio>
+
+namespace {
+
+using Pane = qv::SettingsViewModel::Pane;
+
+// A warning while drawing means a broken binding somewhere: the run fails on it.
+bool sawWarning = false;
+void reportMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+    sawWarning = sawWarning || (type != QtDebugMsg && type != QtInfoMsg);
+}
+
+const QTimeZone zone("Europe/Berlin");
+const QLocale english(QLocale::English, QLocale::UnitedStates);
+
+class StaticCameras final : public qv::CameraBackend {
+public:
+    QList<qv::CameraDevice> devices() const override {
+        return {{QStringLiteral("usb-desk"), QStringLiteral("Desk Camera HD"), false}};
+    }
+    qv::OpenedCamera open(const QString&) override { return {}; }
+    bool isInUseByAnotherProcess(const QString&) const override { return false; }
+    std::shared_ptr<void> watchDevices(DevicesChanged) override { return {}; }
+};
+
+class AbsentLoginItem final : public qv::LoginItemService {
+public:
+    qv::LoginItemStatus status() const override { return qv::LoginItemStatus::notRegistered; }
+    std::optional<QString> registerItem() override { return std::nullopt; }
+    std::optional<QString> unregisterItem() override { return std::nullopt; }
+};
+
+class SilentFeed final : public qv::UpdateFeed {
+public:
+    void fetch(std::function<void(qv::UpdateFeedResult)>) override {}
+};
+
+// Two weeks of breaks, a rest day and a few skips, ending today with a streak running.
+void recordTwoWeeks(qv::StatsStore& stats, qv::VirtualTimeSource& time, const QDate& today) {
+    const int repetitions[14] = {10, 12, 0, 10, 20, 30, 10, 0, 10, 22, 30, 18, 24, 10};
+    for (int day = 0; day < 14; ++day) {
+        time.setWallClock(QDateTime(today.addDays(day - 13), QTime(11, 0), zone));
+        for (int done = 0; done < repetitions[day]; done += 10) {
+            stats.recordVerifiedBreak(qv::ExerciseKind::squat,
+                                      std::min(10, repetitions[day] - done));
+        }
+        if (day % 5 == 1) {
+            stats.recordSkippedBreak(qv::ExerciseKind::squat, 3);
+        }
+    }
+}
+
+QPalette darkPalette() {
+    QPalette palette;
+    palette.setColor(QPalette::Window, QColor(0x1b, 0x1f, 0x27));
+    palette.setColor(QPalette::WindowText, QColor(0xee, 0xf1, 0xf6));
+    palette.setColor(QPalette::Base, QColor(0x24, 0x2a, 0x35));
+    palette.setColor(QPalette::Text, QColor(0xee, 0xf1, 0xf6));
+    palette.setColor(QPalette::Button, QColor(0x24, 0x2a, 0x35));
+    palette.setColor(QPalette::ButtonText, QColor(0xee, 0xf1, 0xf6));
+    return palette;
+}
+
+bool save(qv::SettingsWindow& window, const QString& path) {
+    QQuickWindow* shown = window.window();
+    QTest::qWait(150);
+    const QImage image = shown->grabWindow();
+    if (image.isNull() || !image.save(path)) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+struct Shot {
+    QString name;
+    Pane pane;
+    bool withHistory = false;
+    bool missingCamera = false;
+    bool scrolled = false;
+};
+
+bool render(const Shot& shot, bool dark, const QDir& out) {
+    qv::MemoryKeyValueStore defaults;
+    qv::VirtualTimeSource time;
+    const QDate today(2026, 3, 7);
+    qv::SettingsStore settings(defaults);
+    settings.setActiveHoursStartMinute(22 * 60);
+    settings.setActiveHoursEndMinute(6 * 60);
+    if (shot.missingCamera) {
+        settings.setSelectedCameraID(QStringLiteral("usb-travel"));
+    }
+    AbsentLoginItem loginItem;
+    qv::LaunchAtLoginController launchAtLogin(loginItem);
+    qv::UpdaterService updater(defaults, time, std::make_unique<SilentFeed>(),
+                               QStringLiteral("0.1.0"));
+    qv::MemoryKeyValueStore statsDefaults;
+    qv::StatsStore stats(
+        statsDefaults, [] { return qv::Calendar(zone, english); }, time, std::nullopt);
+    if (shot.withHistory) {
+        recordTwoWeeks(stats, time, today);
+    }
+    time.setWallClock(QDateTime(today, QTime(16, 0), zone));
+    StaticCameras cameras;
+    qv::SettingsWindow window(
+        {settings,
+         &launchAtLogin,
+         &updater,
+         &stats,
+         &cameras,
+         [] { return qv::CameraAuthorization::authorized; },
+         {QStringLiteral("0.1.0"), QUrl(QStringLiteral("https://quorvantel.invalid")),
+          QStringLiteral("support@quorvantel.invalid")},
+         english});
+    window.onOpenSystemSettings = [](auto) {};
+    window.setNotificationStatus(qv::NotificationStatus::authorized);
+    QGuiApplication::setPalette(dark ? darkPalette() : QPalette());
+    window.openOrRaise();
+    if (!window.window()) {
+        return false;
+    }
+    window.viewModel()->setPane(static_cast<int>(shot.pane));
+    if (shot.scrolled) {
+        QTest::qWait(100);
+        const auto panes = window.window()->findChildren<QQuickItem*>();
+        for (QQuickItem* item : panes) {
+            if (item->isVisible() && item->property("contentHeight").isValid() &&
+                item->objectName().endsWith(QStringLiteral("Pane"))) {
+                item->setProperty("contentY",
+                                  item->property("contentHeight").toDouble() - item->height());
+            }
+        }
+    }
+    const QString file =
+        shot.name + (dark ? QStringLiteral("-dark.png") : QStringLiteral("-light.png"));
+    const bool saved = save(window, out.filePath(file));
+    window.close();
+    QCoreApplication::processEvents();
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen") {
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    }
+    qInstallMessageHandler(reportMessages);
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: quorvantel-gallery-settings OUTDIR\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!QDir().mkpath(out.path())) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    const QList<Shot> shots = {
+        {QStringLiteral("general"), Pane::general},
+        {QStringLiteral("general-end"), Pane::general, false, false, true},
+        {QStringLiteral("breaks"), Pane::breaks},
+        {QStringLiteral("breaks-end"), Pane::breaks, false, false, true},
+        {QStringLiteral("movement"), Pane::movement},
+        {QStringLiteral("movement-missing-camera"), Pane::movement, false, true, true},
+        {QStringLiteral("stats-empty"), Pane::stats},
+        {QStringLiteral("stats-14-days"), Pane::stats, true},
+        {QStringLiteral("stats-14-days-end"), Pane::stats, true, false, true},
+        {QStringLiteral("about"), Pane::about},
+    };
+    bool ok = true;
+    for (const bool dark : {false, true}) {
+        for (const Shot& shot : shots) {
+            ok = render(shot, dark, out) && ok;
+        }
+    }
+    return ok && !sawWarning ? 0 : 1;
+}
