@@ -54,20 +54,24 @@ FocusScope {
             color: stepper.enabled ? Theme.window.text : Theme.window.textSecondary
         }
 
+        // A box of steady width, so the buttons stay put while the value changes.
         Rectangle {
-            implicitWidth: valueLabel.implicitWidth + 2 * Theme.space.s
+            implicitWidth: Math.max(76, valueLabel.implicitWidth + 2 * Theme.space.s)
             implicitHeight: 30
             radius: 6
             color: "transparent"
             border.width: stepper.activeFocus ? 2 : 0
-            border.color: Theme.window.accent
+            border.color: Theme.settingsWindow.focusRing
 
             Text {
                 id: valueLabel
-                anchors.centerIn: parent
+                anchors.right: parent.right
+                anchors.rightMargin: Theme.space.s
+                anchors.verticalCenter: parent.verticalCenter
                 text: stepper.valueText
-                font.family: Theme.fixedFontFamily
+                font.family: Theme.fontFamily
                 font.pixelSize: Theme.type.body
+                font.weight: Font.DemiBold
                 color: stepper.enabled ? Theme.window.text : Theme.window.textSecondary
             }
         }
