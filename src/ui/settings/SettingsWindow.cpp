@@ -30,6 +30,7 @@ struct SettingsWindow::Session {
 SettingsWindow::SettingsWindow(SettingsWindowServices services, QObject* parent)
     : QObject(parent)
     , services_(std::move(services)) {
+    // Permissions and cameras changed in the desktop's settings show up on return.
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 if (state == Qt::ApplicationActive) {
