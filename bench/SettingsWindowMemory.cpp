@@ -61,7 +61,10 @@ int main(int argc, char** argv) {
         }
         open.push_back(residentMegabytes());
         window.close();
-        QTest::qWaitFor([&] { return !window.isOpen(); });
+        if (!QTest::qWaitFor([&] { return !window.isOpen(); })) {
+            std::fprintf(stderr, "the window did not close\n");
+            return 1;
+        }
         QTest::qWait(200);
         closed.push_back(residentMegabytes());
     }
