@@ -39,7 +39,7 @@ void recordWarnings(QtMsgType type, const QMessageLogContext&, const QString& me
 
 class NeverAnsweringFeed final : public qv::UpdateFeed {
 public:
-    void fetch(std::function<void(qv::UpdateFeedResult)>) override {}
+    void fetch(std::function<void(qv::Result<QByteArray>)>) override {}
 };
 
 // What a fresh process finds in the settings file: the bytes on disk, not this process's cache.

@@ -16,11 +16,11 @@ namespace {
 
 class AnsweringFeed final : public qv::UpdateFeed {
 public:
-    void fetch(std::function<void(qv::UpdateFeedResult)> done) override {
+    void fetch(std::function<void(qv::Result<QByteArray>)> done) override {
         pending = std::move(done);
     }
-    void answer(qv::UpdateFeedResult result) { std::exchange(pending, {})(std::move(result)); }
-    std::function<void(qv::UpdateFeedResult)> pending;
+    void answer(qv::Result<QByteArray> result) { std::exchange(pending, {})(std::move(result)); }
+    std::function<void(qv::Result<QByteArray>)> pending;
 };
 
 class SettingsViewModelTest : public ::testing::Test {
@@ -124,19 +124,17 @@ TEST_F(SettingsViewModelTest, TellsWhatTheLastUpdateCheckFound) {
     EXPECT_EQ(model->updateCheckText(), "");
     updater->checkForUpdates();
     EXPECT_EQ(model->updateCheckText(), "Checking for updates…");
-    feed->answer({R"(<rss version="2.0" xmlns:qv="urn:quorvantel:appcast:1"><channel>
-        <item><qv:version>1.3.0</qv:version></item></channel></rss>)",
-                  {}});
+    feed->answer(QByteArray(R"(<rss version="2.0" xmlns:qv="urn:quorvantel:appcast:1"><channel>
+        <item><qv:version>1.3.0</qv:version></item></channel></rss>)"));
     EXPECT_EQ(model->updateCheckText(), "Quorvantel 1.3.0 is available.");
 
     updater->checkForUpdates();
-    feed->answer({R"(<rss version="2.0" xmlns:qv="urn:quorvantel:appcast:1"><channel>
-        <item><qv:version>1.0.0</qv:version></item></channel></rss>)",
-                  {}});
+    feed->answer(QByteArray(R"(<rss version="2.0" xmlns:qv="urn:quorvantel:appcast:1"><channel>
+        <item><qv:version>1.0.0</qv:version></item></channel></rss>)"));
     EXPECT_EQ(model->updateCheckText(), "Quorvantel is up to date.");
 
     updater->checkForUpdates();
-    feed->answer({{}, QString("The host was not found.")});
+    feed->answer(qv::Failure{QString("The host was not found.")});
     EXPECT_EQ(model->updateCheckText(), updater->statusMessageText());
     EXPECT_FALSE(model->updateCheckText().isEmpty());
 }

@@ -38,7 +38,9 @@ public:
     QList<qv::CameraDevice> devices() const override {
         return {{QStringLiteral("usb-desk"), QStringLiteral("Desk Camera HD"), false}};
     }
-    qv::OpenedCamera open(const QString&) override { return {}; }
+    qv::Result<std::unique_ptr<qv::FrameSource>> open(const QString&) override {
+        return qv::Failure{QStringLiteral("The gallery has no camera.")};
+    }
     bool isInUseByAnotherProcess(const QString&) const override { return false; }
     std::shared_ptr<void> watchDevices(DevicesChanged) override { return {}; }
 };
@@ -52,7 +54,7 @@ public:
 
 class SilentFeed final : public qv::UpdateFeed {
 public:
-    void fetch(std::function<void(qv::UpdateFeedResult)>) override {}
+    void fetch(std::function<void(qv::Result<QByteArray>)>) override {}
 };
 
 // Two weeks of breaks, a rest day and a few skips, ending today with a streak running.
