@@ -1,0 +1,180 @@
+#include "core/onboarding/OnboardingModel.h"
+
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace qv {
+namespace {
+
+// Stands in for the camera engine: the test says what it reports.
+class ScriptedEngine final : public VerificationEngine {
+public:
+    explicit ScriptedEngine(int* stops)
+        : stops_(stops) {}
+    void start() override { ++starts; }
+    void stop() override { ++*stops_; }
+    void report(const VerificationProgress& value) const { reportProgress(value); }
+    void complete() const { reportCompletion(); }
+    int starts = 0;
+
+private:
+    int* stops_;
+};
+
+class OnboardingModelTest : public ::testing::Test {
+protected:
+    OnboardingModelTest() {
+        model.onFinished = [this] { ++finished; };
+    }
+
+    OnboardingModel::Platform platform() {
+        OnboardingModel::Platform p;
+        p.authorizationStatus = [this] { return authorization; };
+        p.requestAccess = [this](std::function<void(bool)> answer) {
+            pendingAnswer = std::move(answer);
+        };
+        p.makeTrialProvider = [this](const std::optional<QString>& camera) {
+            cameras.push_back(camera);
+            auto engine = std::make_unique<ScriptedEngine>(&stops);
+            engines.push_back(engine.get());
+            return engine;
+        };
+        return p;
+    }
+    void goToCameraAct() { model.goToStep(OnboardingModel::lastStep); }
+    ScriptedEngine& engine() { return *engines.back(); }
+
+    CameraAuthorization authorization = CameraAuthorization::authorized;
+    std::function<void(bool)> pendingAnswer;
+    std::vector<std::optional<QString>> cameras;
+    std::vector<ScriptedEngine*> engines;
+    int stops = 0;
+    int finished = 0;
+    OnboardingModel model{platform(), nullptr};
+};
+
+TEST_F(OnboardingModelTest, ActsMoveForwardBackAndJumpOnlyToRealActs) {
+    model.advance();
+    model.advance();
+    EXPECT_EQ(model.step(), 2);
+    EXPECT_EQ(model.cameraState(), OnboardingModel::CameraState::idle);
+    model.advance();
+    EXPECT_EQ(model.step(), 3);
+    // Entering the camera act reads the permission but starts nothing until asked.
+    EXPECT_EQ(model.cameraState(), OnboardingModel::CameraState::granted);
+    EXPECT_TRUE(engines.empty());
+    model.goToStep(4);
+    model.goToStep(3);
+    model.goToStep(-1);
+    EXPECT_EQ(model.step(), 3);
+    model.goBack();
+    model.goToStep(0);
+    model.goBack();
+    EXPECT_EQ(model.step(), 0);
+    EXPECT_EQ(finished, 0);
+}
+
+TEST_F(OnboardingModelTest, FinishingOrLeavingTheCameraActStopsThePracticeRun) {
+    goToCameraAct();
+    model.trialCameraID = [] { return std::optional<QString>(QStringLiteral("usb-cam")); };
+    model.requestCamera();
+    ASSERT_EQ(engines.size(), 1u);
+    EXPECT_EQ(cameras.back(), std::optional<QString>(QStringLiteral("usb-cam")));
+    EXPECT_EQ(engine().starts, 1);
+    engine().report(progress::Framing{PoseSnapshot{}, Image(4, 4), 1.0});
+    EXPECT_EQ(model.trialPhase(), OnboardingModel::TrialPhase::framing);
+    EXPECT_TRUE(model.hasTrialPreview());
+
+    model.goBack();
+    EXPECT_EQ(stops, 1);
+    EXPECT_FALSE(model.isTrialRunning());
+    EXPECT_EQ(model.trialPhase(), OnboardingModel::TrialPhase::off);
+    EXPECT_FALSE(model.hasTrialPreview());
+
+    model.advance();
+    model.startTrial();
+    ASSERT_EQ(engines.size(), 2u);
+    model.advance();
+    EXPECT_EQ(stops, 2);
+    EXPECT_EQ(finished, 1);
+}
+
+TEST_F(OnboardingModelTest, ACountedSquatSurvivesAndIsNeverRunAgain) {
+    goToCameraAct();
+    model.startTrial();
+    engine().report(progress::Exercise{PoseSnapshot{}, Image(2, 2), 1, 1});
+    EXPECT_EQ(model.trialPhase(), OnboardingModel::TrialPhase::exercising);
+    engine().report(progress::Completed{});
+    engine().complete();
+    EXPECT_EQ(model.trialPhase(), OnboardingModel::TrialPhase::counted);
+    EXPECT_FALSE(model.isTrialRunning());
+    EXPECT_TRUE(model.hasTrialPreview());
+
+    model.goBack();
+    model.advance();
+    model.startTrial();
+    model.requestCamera();
+    EXPECT_EQ(engines.size(), 1u);
+    EXPECT_EQ(model.trialPhase(), OnboardingModel::TrialPhase::counted);
+    model.skipCamera();
+    EXPECT_EQ(finished, 0);
+}
+
+TEST_F(OnboardingModelTest, AFailedRunShowsWhyAndIgnoresItsLateCallbacks) {
+    goToCameraAct();
+    model.startTrial();
+    ScriptedEngine& failed = engine();
+    // What a dead engine's queued work would still call.
+    const auto lateProgress = failed.onProgress;
+    const auto lateCompletion = failed.onCompletion;
+    failed.report(progress::TrackingFeedback{QStringLiteral("Step back")});
+    EXPECT_TRUE(model.trialFailureMessage().isEmpty());
+    failed.report(progress::Failed{QStringLiteral("Camera is unavailable.")});
+    EXPECT_EQ(model.trialPhase(), OnboardingModel::TrialPhase::off);
+    EXPECT_EQ(model.trialFailureMessage(), QStringLiteral("Camera is unavailable."));
+    EXPECT_FALSE(model.isTrialRunning());
+
+    // "Try again" starts a fresh run; the dead one can no longer move it.
+    model.requestCamera();
+    ASSERT_EQ(engines.size(), 2u);
+    EXPECT_TRUE(model.trialFailureMessage().isEmpty());
+    lateProgress(progress::Exercise{PoseSnapshot{}, Image(2, 2), 1, 1});
+    lateCompletion();
+    EXPECT_EQ(model.trialPhase(), OnboardingModel::TrialPhase::starting);
+}
+
+TEST_F(OnboardingModelTest, AnAnswerFromAnotherThreadStartsTheRunOnTheMainThread) {
+    authorization = CameraAuthorization::notDetermined;
+    goToCameraAct();
+    EXPECT_EQ(model.cameraState(), OnboardingModel::CameraState::idle);
+    model.requestCamera();
+    EXPECT_EQ(model.cameraState(), OnboardingModel::CameraState::requesting);
+    // A refresh while the question is open keeps it open.
+    model.refreshCameraState();
+    EXPECT_EQ(model.cameraState(), OnboardingModel::CameraState::requesting);
+
+    std::thread([answer = pendingAnswer] { answer(true); }).join();
+    EXPECT_TRUE(engines.empty());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(model.cameraState(), OnboardingModel::CameraState::granted);
+    EXPECT_EQ(engines.size(), 1u);
+}
+
+TEST_F(OnboardingModelTest, DeniedOrSkippedCameraStillFinishes) {
+    authorization = CameraAuthorization::denied;
+    goToCameraAct();
+    EXPECT_EQ(model.cameraState(), OnboardingModel::CameraState::denied);
+    model.requestCamera();
+    EXPECT_TRUE(engines.empty());
+
+    authorization = CameraAuthorization::notDetermined;
+    model.skipCamera();
+    EXPECT_EQ(model.cameraState(), OnboardingModel::CameraState::skipped);
+    EXPECT_EQ(finished, 1);
+    model.refreshCameraState();
+    EXPECT_EQ(model.cameraState(), OnboardingModel::CameraState::skipped);
+}
+
+} // namespace
+} // namespace qv
