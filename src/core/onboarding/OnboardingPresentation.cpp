@@ -1,0 +1,348 @@
+#include "core/onboarding/OnboardingPresentation.h"
+
+#include "core/onboarding/OnboardingTexts.h"
+#include "core/services/LaunchAtLoginController.h"
+#include "core/settings/SettingsStore.h"
+
+namespace qv {
+
+using onboarding::actCount;
+using CameraState = OnboardingModel::CameraState;
+using TrialPhase = OnboardingModel::TrialPhase;
+
+OnboardingPresentation::OnboardingPresentation(OnboardingModel& model, SettingsStore& settings,
+                                               LaunchAtLoginController& launchAtLogin,
+                                               TimeSource& time, QObject* parent)
+    : QObject(parent)
+    , model_(model)
+    , settings_(settings)
+    , launchAtLogin_(launchAtLogin)
+    , rehearsal_(time) {
+    connectSources();
+    rehearsal_.setActive(model_.step() == 1);
+}
+
+void OnboardingPresentation::connectSources() {
+    connect(&model_, &OnboardingModel::stepChanged, this, &OnboardingPresentation::announceStep);
+    for (auto signal : {&OnboardingModel::cameraStateChanged, &OnboardingModel::trialPhaseChanged,
+                        &OnboardingModel::trialPoseChanged, &OnboardingModel::trialFeedbackChanged,
+                        &OnboardingModel::trialFailureMessageChanged}) {
+        connect(&model_, signal, this, &OnboardingPresentation::announceTrial);
+    }
+    for (auto signal :
+         {&SettingsStore::workIntervalMinutesChanged, &SettingsStore::squatRepetitionsChanged}) {
+        connect(&settings_, signal, this, &OnboardingPresentation::announceInterval);
+    }
+    connect(&settings_, &SettingsStore::honorDurationSecondsChanged, this,
+            &OnboardingPresentation::honorChoicesChanged);
+    connect(&launchAtLogin_, &LaunchAtLoginController::isOnChanged, this,
+            &OnboardingPresentation::launchAtLoginOnChanged);
+    connect(&launchAtLogin_, &LaunchAtLoginController::statusMessageChanged, this,
+            &OnboardingPresentation::launchAtLoginMessageChanged);
+}
+
+void OnboardingPresentation::announceStep() {
+    // The rehearsal only plays while its act is on screen.
+    rehearsal_.setActive(model_.step() == 1);
+    Q_EMIT stepChanged();
+    Q_EMIT progressDotsChanged();
+    Q_EMIT kickerChanged();
+    Q_EMIT forwardTextChanged();
+    Q_EMIT canGoBackChanged();
+}
+
+void OnboardingPresentation::announceInterval() {
+    Q_EMIT dealTextChanged();
+    Q_EMIT loopStepsChanged();
+    Q_EMIT loopAccessibleNameChanged();
+    Q_EMIT nextBreakTextChanged();
+    Q_EMIT intervalTilesChanged();
+    Q_EMIT customTileChanged();
+}
+
+void OnboardingPresentation::announceTrial() {
+    Q_EMIT trialSubtitleChanged();
+    Q_EMIT cameraStatusLabelChanged();
+    Q_EMIT cameraButtonTextChanged();
+    Q_EMIT isCameraButtonShownChanged();
+    Q_EMIT isCameraButtonEnabledChanged();
+    Q_EMIT isCameraLiveChanged();
+    Q_EMIT isCameraReadyChanged();
+    Q_EMIT checklistChanged();
+    Q_EMIT guidanceHeadingChanged();
+    Q_EMIT guidanceDetailChanged();
+    Q_EMIT coachingCueChanged();
+    Q_EMIT permissionTitleChanged();
+    Q_EMIT permissionTextChanged();
+    Q_EMIT isDeniedChanged();
+    Q_EMIT isFailedChanged();
+    Q_EMIT isCountedChanged();
+}
+
+QVariantMap OnboardingPresentation::texts() const {
+    return {
+        {QStringLiteral("back"), QStringLiteral("Back")},
+        {QStringLiteral("dealTitle"), QStringLiteral("Sitting is easy.")},
+        {QStringLiteral("dealTitleSecond"), QStringLiteral("That's the problem.")},
+        {QStringLiteral("dealFootnote"), QStringLiteral("Four short acts. One real squat.")},
+        {QStringLiteral("badges"),
+         QStringList{QStringLiteral("ON-DEVICE"), QStringLiteral("NOT RECORDED"),
+                     QStringLiteral("NOT UPLOADED")}},
+        {QStringLiteral("rehearsalTitle"), QStringLiteral("This is what a break looks like.")},
+        {QStringLiteral("rehearsalSubtitle"),
+         QStringLiteral("Watch one cycle. The counter, cues and lock match the real break.")},
+        {QStringLiteral("rehearsalLabel"), QStringLiteral("MOTION REHEARSAL")},
+        {QStringLiteral("rehearsalAccessibleName"),
+         QStringLiteral("Animated rehearsal of a break: the countdown ends, the screen locks, "
+                        "three squats are counted, the screen unlocks.")},
+        {QStringLiteral("termsTitle"), QStringLiteral("Choose your work rhythm.")},
+        {QStringLiteral("termsSubtitle"),
+         QStringLiteral("Quorvantel stays invisible until this timer ends.")},
+        {QStringLiteral("intervalSection"), QStringLiteral("TIME BETWEEN BREAKS")},
+        {QStringLiteral("honorSection"), QStringLiteral("IF THE CAMERA IS UNAVAILABLE")},
+        {QStringLiteral("honorDetail"), QStringLiteral("Use a timed break instead.")},
+        {QStringLiteral("loginSection"), QStringLiteral("START AUTOMATICALLY")},
+        {QStringLiteral("loginToggle"), QStringLiteral("Launch Quorvantel at login")},
+        {QStringLiteral("loginDetail"), QStringLiteral("The timer starts when you sign in.")},
+        {QStringLiteral("proofTitle"), QStringLiteral("One squat. Watch it count.")},
+        {QStringLiteral("privacyTitle"), QStringLiteral("PRIVATE BY DESIGN")},
+        {QStringLiteral("privacyText"),
+         QStringLiteral("On-device pose tracking reads your joints on this computer. No frame "
+                        "is stored or sent anywhere.")},
+        {QStringLiteral("repRule"), QStringLiteral("Hips drop. Hips return. That's a rep.")},
+        {QStringLiteral("squatOnce"), QStringLiteral("Squat once")},
+        {QStringLiteral("failureHelp"),
+         QStringLiteral("Nothing is locked. Check the camera, then choose Try again — or "
+                        "continue without it.")},
+        {QStringLiteral("skip"), QStringLiteral("Continue without it")},
+        {QStringLiteral("openCameraSettings"), QStringLiteral("Open Camera Settings")},
+        {QStringLiteral("successTitle"), QStringLiteral("COUNTED")},
+        {QStringLiteral("successText"), QStringLiteral("It works.")},
+        {QStringLiteral("previewAccessibleName"),
+         QStringLiteral("Camera preview with the detected skeleton")},
+    };
+}
+
+QVariantList OnboardingPresentation::progressDots() const {
+    QVariantList dots;
+    for (int act = 0; act < actCount; ++act) {
+        const bool current = act == model_.step();
+        dots.append(QVariantMap{
+            {QStringLiteral("step"), act},
+            {QStringLiteral("label"), onboarding::actIndicator(act)},
+            {QStringLiteral("accessibleName"), onboarding::actAccessibleName(act, current)},
+            {QStringLiteral("isCurrent"), current},
+            {QStringLiteral("isDone"), act < model_.step()},
+        });
+    }
+    return dots;
+}
+
+QString OnboardingPresentation::kicker() const {
+    return onboarding::actKicker(model_.step());
+}
+
+QString OnboardingPresentation::forwardText() const {
+    return onboarding::forwardButtonText(model_.step());
+}
+
+QString OnboardingPresentation::dealText() const {
+    return onboarding::dealText(settings_.workIntervalMinutes(), settings_.squatRepetitions());
+}
+
+QStringList OnboardingPresentation::loopSteps() const {
+    return onboarding::loopSteps(settings_.squatRepetitions());
+}
+
+QString OnboardingPresentation::loopAccessibleName() const {
+    return onboarding::loopAccessibleName(settings_.squatRepetitions());
+}
+
+QString OnboardingPresentation::nextBreakText() const {
+    return QStringLiteral("Next break in ") +
+           onboarding::cycleCountdownText(settings_.workIntervalMinutes());
+}
+
+QVariantList OnboardingPresentation::intervalTiles() const {
+    QVariantList tiles;
+    const bool custom = isCustomIntervalSelected();
+    for (const qint64 minutes : onboarding::workIntervalPresets()) {
+        const onboarding::IntervalTileText text = onboarding::intervalTileText(minutes);
+        tiles.append(QVariantMap{
+            {QStringLiteral("minutes"), minutes},
+            {QStringLiteral("number"), text.number},
+            {QStringLiteral("unit"), text.unit},
+            {QStringLiteral("accessibleName"), text.accessibleName},
+            {QStringLiteral("isSelected"), !custom && settings_.workIntervalMinutes() == minutes},
+        });
+    }
+    return tiles;
+}
+
+bool OnboardingPresentation::isCustomIntervalSelected() const {
+    return onboarding::isCustomIntervalSelected(customIntervalChosen_,
+                                                settings_.workIntervalMinutes());
+}
+
+QVariantMap OnboardingPresentation::customTile() const {
+    const qint64 minutes = settings_.workIntervalMinutes();
+    const SettingsStore::Range range = SettingsStore::workIntervalRange;
+    return {
+        {QStringLiteral("label"), QStringLiteral("CUSTOM")},
+        // Until it is chosen the tile shows no number, so two tiles never show the same one.
+        {QStringLiteral("number"),
+         isCustomIntervalSelected() ? QString::number(minutes) : QStringLiteral("—")},
+        {QStringLiteral("unit"), QStringLiteral("MINS")},
+        {QStringLiteral("isSelected"), isCustomIntervalSelected()},
+        {QStringLiteral("canDecrease"), minutes > range.lowest},
+        {QStringLiteral("canIncrease"), minutes < range.highest},
+        {QStringLiteral("accessibleName"),
+         QStringLiteral("Custom interval, %1 minutes").arg(minutes)},
+        {QStringLiteral("accessibleDescription"),
+         QStringLiteral("Use the minus and plus buttons, or the arrow keys, to adjust")},
+        {QStringLiteral("decreaseName"), QStringLiteral("Decrease custom interval by 5 minutes")},
+        {QStringLiteral("increaseName"), QStringLiteral("Increase custom interval by 5 minutes")},
+    };
+}
+
+QVariantList OnboardingPresentation::honorChoices() const {
+    QVariantList choices;
+    for (const qint64 seconds : onboarding::honorDurationPresets) {
+        choices.append(QVariantMap{
+            {QStringLiteral("seconds"), seconds},
+            {QStringLiteral("label"), onboarding::honorPresetText(seconds)},
+            {QStringLiteral("accessibleName"), onboarding::honorPresetAccessibleName(seconds)},
+            {QStringLiteral("isSelected"), settings_.honorDurationSeconds() == seconds},
+        });
+    }
+    return choices;
+}
+
+bool OnboardingPresentation::launchAtLoginOn() const {
+    return launchAtLogin_.isOn();
+}
+
+QString OnboardingPresentation::launchAtLoginMessage() const {
+    return launchAtLogin_.statusMessageText();
+}
+
+QString OnboardingPresentation::trialSubtitle() const {
+    return onboarding::trialSubtitle(model_.trialPhase(), model_.trialFailureMessage());
+}
+
+QString OnboardingPresentation::cameraStatusLabel() const {
+    return onboarding::cameraStatusLabel(model_.cameraState(), model_.trialFailureMessage());
+}
+
+QString OnboardingPresentation::cameraButtonText() const {
+    return onboarding::cameraButtonText(model_.cameraState(), model_.trialFailureMessage());
+}
+
+bool OnboardingPresentation::isCameraButtonShown() const {
+    return model_.trialPhase() == TrialPhase::off && model_.cameraState() != CameraState::denied;
+}
+
+bool OnboardingPresentation::isCameraButtonEnabled() const {
+    return model_.cameraState() != CameraState::requesting;
+}
+
+bool OnboardingPresentation::isCameraLive() const {
+    return model_.trialPhase() != TrialPhase::off;
+}
+
+bool OnboardingPresentation::isCameraReady() const {
+    return model_.cameraState() == CameraState::granted;
+}
+
+QVariantList OnboardingPresentation::checklist() const {
+    QVariantList rows;
+    for (const onboarding::ChecklistRow& row : onboarding::trialChecklist(model_.trialPose())) {
+        rows.append(
+            QVariantMap{{QStringLiteral("text"), row.text}, {QStringLiteral("isMet"), row.isMet}});
+    }
+    return rows;
+}
+
+QString OnboardingPresentation::guidanceHeading() const {
+    return onboarding::trialGuidance(model_.trialPhase(), model_.trialPose()).heading;
+}
+
+QString OnboardingPresentation::guidanceDetail() const {
+    return onboarding::trialGuidance(model_.trialPhase(), model_.trialPose()).detail;
+}
+
+QString OnboardingPresentation::coachingCue() const {
+    return onboarding::coachingCue(model_.trialFeedback());
+}
+
+QString OnboardingPresentation::permissionTitle() const {
+    switch (model_.cameraState()) {
+    case CameraState::idle:
+    case CameraState::requesting:
+        return QStringLiteral("Allow the camera");
+    case CameraState::denied:
+        return QStringLiteral("Camera access is off");
+    default:
+        return QString();
+    }
+}
+
+QString OnboardingPresentation::permissionText() const {
+    switch (model_.cameraState()) {
+    case CameraState::idle:
+    case CameraState::requesting:
+        return QStringLiteral("Your system asks once. Frames stay on this computer.");
+    case CameraState::denied:
+        return QStringLiteral(
+            "Timed breaks still work. You can enable the camera later in Settings.");
+    default:
+        return QString();
+    }
+}
+
+bool OnboardingPresentation::isDenied() const {
+    return model_.cameraState() == CameraState::denied;
+}
+
+bool OnboardingPresentation::isFailed() const {
+    return !model_.trialFailureMessage().isEmpty();
+}
+
+bool OnboardingPresentation::isCounted() const {
+    return model_.trialPhase() == TrialPhase::counted;
+}
+
+void OnboardingPresentation::chooseInterval(qint64 minutes) {
+    setCustomIntervalChosen(false);
+    settings_.setWorkIntervalMinutes(minutes);
+}
+
+void OnboardingPresentation::adjustCustomInterval(int direction) {
+    settings_.setWorkIntervalMinutes(
+        onboarding::adjustedCustomInterval(settings_.workIntervalMinutes(), direction));
+    setCustomIntervalChosen(true);
+}
+
+void OnboardingPresentation::setCustomIntervalChosen(bool chosen) {
+    if (customIntervalChosen_ != chosen) {
+        customIntervalChosen_ = chosen;
+        Q_EMIT intervalTilesChanged();
+        Q_EMIT customTileChanged();
+    }
+}
+
+void OnboardingPresentation::chooseHonorDuration(qint64 seconds) {
+    settings_.setHonorDurationSeconds(seconds);
+}
+
+void OnboardingPresentation::setLaunchAtLogin(bool on) {
+    launchAtLogin_.setEnabled(on);
+}
+
+void OnboardingPresentation::openCameraSettings() {
+    if (auto open = onOpenCameraSettings) {
+        open();
+    }
+}
+
+} // namespace qv
