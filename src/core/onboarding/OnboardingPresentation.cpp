@@ -72,8 +72,9 @@ void OnboardingPresentation::announceTrial() {
     Q_EMIT guidanceHeadingChanged();
     Q_EMIT guidanceDetailChanged();
     Q_EMIT coachingCueChanged();
-    Q_EMIT permissionTitleChanged();
-    Q_EMIT permissionTextChanged();
+    Q_EMIT helpTitleChanged();
+    Q_EMIT helpTextChanged();
+    Q_EMIT canSkipCameraChanged();
     Q_EMIT isDeniedChanged();
     Q_EMIT isFailedChanged();
     Q_EMIT isCountedChanged();
@@ -111,9 +112,6 @@ QVariantMap OnboardingPresentation::texts() const {
                         "is stored or sent anywhere.")},
         {QStringLiteral("repRule"), QStringLiteral("Hips drop. Hips return. That's a rep.")},
         {QStringLiteral("squatOnce"), QStringLiteral("Squat once")},
-        {QStringLiteral("failureHelp"),
-         QStringLiteral("Nothing is locked. Check the camera, then choose Try again — or "
-                        "continue without it.")},
         {QStringLiteral("skip"), QStringLiteral("Continue without it")},
         {QStringLiteral("openCameraSettings"), QStringLiteral("Open Camera Settings")},
         {QStringLiteral("successTitle"), QStringLiteral("COUNTED")},
@@ -275,7 +273,10 @@ QString OnboardingPresentation::coachingCue() const {
     return onboarding::coachingCue(model_.trialFeedback());
 }
 
-QString OnboardingPresentation::permissionTitle() const {
+QString OnboardingPresentation::helpTitle() const {
+    if (isFailed()) {
+        return model_.trialFailureMessage();
+    }
     switch (model_.cameraState()) {
     case CameraState::idle:
     case CameraState::requesting:
@@ -287,7 +288,11 @@ QString OnboardingPresentation::permissionTitle() const {
     }
 }
 
-QString OnboardingPresentation::permissionText() const {
+QString OnboardingPresentation::helpText() const {
+    if (isFailed()) {
+        return QStringLiteral("Nothing is locked. Check the camera, then choose Try again — or "
+                              "continue without it.");
+    }
     switch (model_.cameraState()) {
     case CameraState::idle:
     case CameraState::requesting:

@@ -51,8 +51,10 @@ class OnboardingPresentation final : public QObject {
     Q_PROPERTY(QString guidanceHeading READ guidanceHeading NOTIFY guidanceHeadingChanged)
     Q_PROPERTY(QString guidanceDetail READ guidanceDetail NOTIFY guidanceDetailChanged)
     Q_PROPERTY(QString coachingCue READ coachingCue NOTIFY coachingCueChanged)
-    Q_PROPERTY(QString permissionTitle READ permissionTitle NOTIFY permissionTitleChanged)
-    Q_PROPERTY(QString permissionText READ permissionText NOTIFY permissionTextChanged)
+    // Why the camera is not running and what to do: the permission or the failure.
+    Q_PROPERTY(QString helpTitle READ helpTitle NOTIFY helpTitleChanged)
+    Q_PROPERTY(QString helpText READ helpText NOTIFY helpTextChanged)
+    Q_PROPERTY(bool canSkipCamera READ canSkipCamera NOTIFY canSkipCameraChanged)
     Q_PROPERTY(bool isDenied READ isDenied NOTIFY isDeniedChanged)
     Q_PROPERTY(bool isFailed READ isFailed NOTIFY isFailedChanged)
     Q_PROPERTY(bool isCounted READ isCounted NOTIFY isCountedChanged)
@@ -94,8 +96,9 @@ public:
     QString guidanceHeading() const;
     QString guidanceDetail() const;
     QString coachingCue() const;
-    QString permissionTitle() const;
-    QString permissionText() const;
+    QString helpTitle() const;
+    QString helpText() const;
+    bool canSkipCamera() const { return isFailed() || isDenied(); }
     bool isDenied() const;
     bool isFailed() const;
     bool isCounted() const;
@@ -136,8 +139,9 @@ Q_SIGNALS:
     void guidanceHeadingChanged();
     void guidanceDetailChanged();
     void coachingCueChanged();
-    void permissionTitleChanged();
-    void permissionTextChanged();
+    void helpTitleChanged();
+    void helpTextChanged();
+    void canSkipCameraChanged();
     void isDeniedChanged();
     void isFailedChanged();
     void isCountedChanged();
