@@ -1,0 +1,23 @@
+import QtQuick
+import Quorvantel.Theme
+
+// The second act: one break played out in miniature.
+Item {
+    id: act
+    required property QtObject presentation
+
+    Headline {
+        id: headline
+        anchors { left: parent.left; right: parent.right; top: parent.top }
+        title: act.presentation.texts.rehearsalTitle
+        subtitle: act.presentation.texts.rehearsalSubtitle
+    }
+    RehearsalStageView {
+        anchors { left: parent.left; right: parent.right; top: headline.bottom; bottom: parent.bottom }
+        anchors.topMargin: Theme.space.l
+        stage: act.presentation.rehearsal
+        label: act.presentation.texts.rehearsalLabel
+        accessibleName: act.presentation.texts.rehearsalAccessibleName
+        nextBreakText: act.presentation.nextBreakText
+    }
+}

@@ -1,0 +1,83 @@
+import QtQuick
+import Quorvantel.Theme
+
+// The third act: the work interval, the timed fallback and launch at login.
+Item {
+    id: act
+    required property QtObject presentation
+
+    Headline {
+        id: headline
+        anchors { left: parent.left; right: parent.right; top: parent.top }
+        title: act.presentation.texts.termsTitle
+        subtitle: act.presentation.texts.termsSubtitle
+    }
+
+    Column {
+        anchors { left: parent.left; right: parent.right; top: headline.bottom; topMargin: Theme.space.l }
+        spacing: Theme.space.l
+
+        Column {
+            width: parent.width
+            spacing: Theme.space.s
+            SectionLabel { text: act.presentation.texts.intervalSection }
+            Row {
+                id: tiles
+                spacing: Theme.space.s
+                readonly property real tileWidth: (parent.width - spacing * 4) / 5
+                Repeater {
+                    model: act.presentation.intervalTiles
+                    delegate: IntervalTile {
+                        required property var modelData
+                        width: tiles.tileWidth
+                        number: modelData.number
+                        unit: modelData.unit
+                        selected: modelData.isSelected
+                        accessibleName: modelData.accessibleName
+                        onChosen: act.presentation.chooseInterval(modelData.minutes)
+                    }
+                }
+                CustomIntervalTile {
+                    width: tiles.tileWidth
+                    tile: act.presentation.customTile
+                    onAdjust: (direction) => act.presentation.adjustCustomInterval(direction)
+                }
+            }
+        }
+
+        Row {
+            width: parent.width
+            spacing: Theme.space.l
+            Column {
+                width: (parent.width - parent.spacing) * 0.56
+                spacing: Theme.space.s
+                SectionLabel { text: act.presentation.texts.honorSection }
+                Text {
+                    text: act.presentation.texts.honorDetail
+                    color: Theme.window.text
+                    font.family: Theme.fontFamily
+                    font.pixelSize: Theme.type.body
+                }
+                SegmentedChoice {
+                    width: parent.width
+                    choices: act.presentation.honorChoices
+                    onChosen: (seconds) => act.presentation.chooseHonorDuration(seconds)
+                }
+            }
+            Column {
+                width: (parent.width - parent.spacing) * 0.44
+                spacing: Theme.space.s
+                SectionLabel { text: act.presentation.texts.loginSection }
+                ToggleRow {
+                    width: parent.width
+                    text: act.presentation.texts.loginToggle
+                    detail: act.presentation.launchAtLoginMessage.length > 0
+                            ? act.presentation.launchAtLoginMessage : act.presentation.texts.loginDetail
+                    warning: act.presentation.launchAtLoginMessage.length > 0
+                    checked: act.presentation.launchAtLoginOn
+                    onToggled: act.presentation.setLaunchAtLogin(!checked)
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,121 @@
+// quorvantel-gallery-onboarding OUTDIR: renders every act of the first-launch window and
+// every state of its practice run to PNG, in the desktop's light and dark looks. Exits
+// non-zero on any QML warning or error, so a test can run it.
+
+#include "GalleryScenes.h"
+#include "OnboardingController.h"
+#include "core/services/LaunchAtLoginController.h"
+#include "core/settings/SettingsStore.h"
+#include "core/storage/SettingsFileStore.h"
+#include "core/time/VirtualTimeSource.h"
+#include "platform/linux/XdgAutostartLoginItem.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPalette>
+#include <QQuickView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+#include <QtQml/qqmlextensionplugin.h>
+
+Q_IMPORT_QML_PLUGIN(Quorvantel_ThemePlugin)
+Q_IMPORT_QML_PLUGIN(Quorvantel_OnboardingPlugin)
+
+namespace {
+
+int problems = 0;
+QtMessageHandler previousHandler = nullptr;
+
+void countProblems(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg) {
+        ++problems;
+    }
+    previousHandler(type, context, message);
+}
+
+QTextStream& err() {
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+// The desktop's look as Qt reports it: only the window colour decides light or dark.
+void useDesktopLook(bool dark) {
+    QPalette palette = QGuiApplication::palette();
+    palette.setColor(QPalette::Window, dark ? QColor(0x24, 0x24, 0x24) : QColor(0xef, 0xef, 0xef));
+    palette.setColor(QPalette::WindowText, dark ? Qt::white : Qt::black);
+    QGuiApplication::setPalette(palette);
+}
+
+bool renderLook(const QString& look, const QDir& out) {
+    useDesktopLook(look == QStringLiteral("dark"));
+    // Settings and the autostart entry go to a folder of their own, never the user's.
+    QTemporaryDir home;
+    // An installed program, so launch at login can be switched on.
+    QDir(home.path()).mkpath(QStringLiteral("bin"));
+    QFile program(home.filePath(QStringLiteral("bin/quorvantel")));
+    if (program.open(QIODevice::WriteOnly)) {
+        program.setPermissions(program.permissions() | QFileDevice::ExeOwner);
+        program.close();
+    }
+    qv::SettingsFileStore file(home.filePath(QStringLiteral("Quorvantel.conf")));
+    qv::SettingsStore settings(file);
+    qv::XdgAutostartLoginItem loginItem(home.filePath(QStringLiteral("autostart")),
+                                        home.filePath(QStringLiteral("bin/quorvantel")));
+    qv::LaunchAtLoginController launchAtLogin(loginItem);
+    qv::VirtualTimeSource time;
+    qv::gallery::Camera camera;
+    qv::OnboardingController controller(settings, launchAtLogin, time, camera.platform(), nullptr,
+                                        [] {});
+    if (!controller.show()) {
+        err() << controller.errorText() << "\n";
+        return false;
+    }
+    QQuickView* window = controller.window();
+    if (!QTest::qWaitForWindowExposed(window)) {
+        err() << "the onboarding window was never shown\n";
+        return false;
+    }
+    bool ok = true;
+    for (const qv::gallery::Scene& scene : qv::gallery::scenes()) {
+        scene.setUp(controller, camera);
+        // Let fades end and the canvas repaint before the picture is taken.
+        QTest::qWait(450);
+        const QImage picture = window->grabWindow();
+        const QString name = QStringLiteral("%1-%2.png").arg(scene.name, look);
+        if (picture.isNull() || !picture.save(out.filePath(name))) {
+            err() << "cannot render " << name << "\n";
+            ok = false;
+        }
+    }
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    previousHandler = qInstallMessageHandler(countProblems);
+    QGuiApplication app(argc, argv);
+    if (app.arguments().size() != 2) {
+        err() << "usage: quorvantel-gallery-onboarding OUTDIR\n";
+        return 2;
+    }
+    const QDir out(app.arguments().at(1));
+    if (!out.exists() && !QDir().mkpath(out.path())) {
+        err() << "cannot create " << out.path() << "\n";
+        return 1;
+    }
+    bool ok = true;
+    for (const QString& look : {QStringLiteral("light"), QStringLiteral("dark")}) {
+        ok = renderLook(look, out) && ok;
+    }
+    if (problems > 0) {
+        err() << problems << " QML warnings or errors\n";
+        return 1;
+    }
+    return ok ? 0 : 1;
+}
