@@ -1,0 +1,27 @@
+#include "app/OnboardingPlatform.h"
+
+#include "core/camera/CameraCaptureService.h"
+#include "core/camera/CameraExerciseProvider.h"
+#include "pose/CameraPoseDetector.h"
+
+namespace qv {
+
+OnboardingModel::Platform onboardingPlatform(CameraBackend& cameras, TimeSource& time,
+                                             CameraAuthorizationCheck authorization) {
+    OnboardingModel::Platform platform;
+    platform.authorizationStatus = authorization;
+    // Access here is the device's permission: there is no prompt to wait for, the answer is
+    // what the platform already says.
+    platform.requestAccess = [authorization](std::function<void(bool)> answer) {
+        answer(authorization && authorization() == CameraAuthorization::authorized);
+    };
+    platform.makeTrialProvider = [&cameras, &time,
+                                  authorization](const std::optional<QString>& cameraID) {
+        return std::make_unique<CameraExerciseProvider>(
+            cameraID, ExerciseKind::squat, 1, time, authorization,
+            std::make_unique<CameraCaptureService>(cameras, loadCameraPoseDetector));
+    };
+    return platform;
+}
+
+} // namespace qv
