@@ -19,7 +19,8 @@ OnboardingModel::Platform onboardingPlatform(CameraBackend& cameras, TimeSource&
                                   authorization](const std::optional<QString>& cameraID) {
         return std::make_unique<CameraExerciseProvider>(
             cameraID, ExerciseKind::squat, 1, time, authorization,
-            std::make_unique<CameraCaptureService>(cameras, loadCameraPoseDetector));
+            std::make_unique<CameraCaptureService>(cameras,
+                                                   [] { return loadCameraPoseDetector(); }));
     };
     return platform;
 }

@@ -42,7 +42,8 @@ TEST(RealBreak, SquatsInFrontOfTheCameraEndTheBreakAsVerified) {
     video.onFinished = [&loop] { QMetaObject::invokeMethod(&loop, &QEventLoop::quit); };
     VideoFileCameraBackend cameras(clip, video);
     app.cameraFactory = cameraEngineFactory(
-        app.time, [] { return CameraAuthorization::authorized; }, cameras, loadCameraPoseDetector);
+        app.time, [] { return CameraAuthorization::authorized; }, cameras,
+        [] { return loadCameraPoseDetector(); });
     app.launch();
     app.settings().setSmartPauseEnabled(false);
     app.settings().setSquatRepetitions(5);
