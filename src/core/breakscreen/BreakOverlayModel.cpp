@@ -131,6 +131,12 @@ void BreakOverlayModel::emergencyEscape() {
     }
 }
 
+void BreakOverlayModel::reportPreviewSide(QObject* view, int longerSide) {
+    if (previewDemand_.report(view, longerSide)) {
+        Q_EMIT previewSideChanged();
+    }
+}
+
 void BreakOverlayModel::setMode(Mode mode) {
     assign(this, mode_, mode, &BreakOverlayModel::modeChanged);
 }

@@ -3,6 +3,7 @@
 #include "core/media/Image.h"
 #include "core/verification/ExerciseKind.h"
 #include "core/verification/PoseSnapshot.h"
+#include "core/verification/PreviewDemand.h"
 #include "core/verification/VerificationProgress.h"
 
 #include <QObject>
@@ -102,6 +103,10 @@ public:
     Q_INVOKABLE void switchToOverheadRaise() { call(onSwitchToOverheadRaise); }
     // The on-screen emergency control, after its full hold; nothing when no escape is left.
     Q_INVOKABLE void emergencyEscape();
+    // A window's camera picture: the longer side it draws in device pixels, 0 when hidden.
+    Q_INVOKABLE void reportPreviewSide(QObject* view, int longerSide);
+    // The picture size the camera should make for the views: 0 while none shows it.
+    int previewSide() const { return previewDemand_.longerSide(); }
 
     std::function<void()> onAllowCamera;
     std::function<void()> onUseHonorTimer;
@@ -126,6 +131,7 @@ Q_SIGNALS:
     void emergencyEscapeStatusMessageChanged();
     void isEmergencyKeyHeldChanged();
     void soundEnabledChanged();
+    void previewSideChanged();
 
 private:
     void applyFraming(const progress::Framing& framing);
@@ -163,6 +169,7 @@ private:
     QString emergencyEscapeStatusMessage_;
     bool isEmergencyKeyHeld_ = false;
     bool soundEnabled_ = true;
+    PreviewDemand previewDemand_;
 };
 
 } // namespace qv

@@ -43,7 +43,7 @@ public:
     // while it shows none. Progress values carry a preview only while this is above 0, so a
     // break whose view hides the camera spends nothing on previews. See
     // CameraCaptureService::setPreviewSize.
-    void setPreviewSize(int longerSide);
+    void setPreviewSize(int longerSide) override;
 
     Lifecycle lifecycle() const { return lifecycle_; }
     int generation() const { return generation_; }

@@ -35,6 +35,11 @@ void AppModel::beginBreak(bool useCamera, const QString& fallbackMessage) {
     activeOverlayModel_ = std::make_unique<BreakOverlayModel>(initialOverlay(), services_.sounds);
     activeSessionID_ = session;
     installOverlayCallbacks(session);
+    connect(activeOverlayModel_.get(), &BreakOverlayModel::previewSideChanged, this, [this] {
+        if (activeVerification_) {
+            activeVerification_->setPreviewSize(activeOverlayModel_->previewSide());
+        }
+    });
     Q_EMIT isBreakActiveChanged();
     Q_EMIT overlayModelChanged();
 
@@ -123,6 +128,7 @@ void AppModel::install(std::shared_ptr<VerificationEngine> engine, const Session
             self->completeBreak(session, isCamera);
         }
     };
+    engine->setPreviewSize(activeOverlayModel_->previewSide());
     engine->start();
 }
 

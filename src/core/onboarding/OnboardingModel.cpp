@@ -139,7 +139,14 @@ void OnboardingModel::startTrial() {
             self->handleTrialCompletion();
         }
     };
+    trialProvider_->setPreviewSize(previewDemand_.longerSide());
     trialProvider_->start();
+}
+
+void OnboardingModel::reportPreviewSide(QObject* view, int longerSide) {
+    if (previewDemand_.report(view, longerSide) && trialProvider_) {
+        trialProvider_->setPreviewSize(previewDemand_.longerSide());
+    }
 }
 
 void OnboardingModel::stopTrial() {

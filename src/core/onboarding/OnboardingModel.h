@@ -3,6 +3,7 @@
 #include "core/camera/CameraAuthorization.h"
 #include "core/media/Image.h"
 #include "core/verification/PoseSnapshot.h"
+#include "core/verification/PreviewDemand.h"
 #include "core/verification/VerificationEngine.h"
 
 #include <QObject>
@@ -74,6 +75,8 @@ public:
     Q_INVOKABLE void stopTrial();
     // "Continue without it": ends the onboarding without the camera.
     Q_INVOKABLE void skipCamera();
+    // The practice run's picture: the longer side a view draws in device pixels, 0 when hidden.
+    Q_INVOKABLE void reportPreviewSide(QObject* view, int longerSide);
 
     // Called when the onboarding ends from inside the window.
     std::function<void()> onFinished;
@@ -113,6 +116,7 @@ private:
     QString trialFeedback_;
     std::unique_ptr<VerificationEngine> trialProvider_;
     quint64 trialGeneration_ = 0;
+    PreviewDemand previewDemand_;
 };
 
 } // namespace qv

@@ -24,6 +24,9 @@ public:
     virtual void start() = 0;
     // Cancels all pending work; allowed at any time, also before start() or twice.
     virtual void stop() = 0;
+    // The longer side, in device pixels, of the picture a view shows of the camera; 0 while it
+    // shows none. Only an engine that watches through a camera makes pictures.
+    virtual void setPreviewSize(int longerSide) { (void)longerSide; }
 
 protected:
     // Both are safe when the owner's callback destroys the engine: the callback is copied

@@ -85,6 +85,7 @@ public:
     ~ScriptedCamera() override;
     void start() override { isRunning = true; }
     void stop() override { isRunning = false; }
+    void setPreviewSize(int longerSide) override { previewSize = longerSide; }
 
     void repetitions(int count);
     void fail(const QString& message) { reportProgress(progress::Failed{message}); }
@@ -93,6 +94,7 @@ public:
     const ExerciseKind exercise;
     const int target;
     bool isRunning = false;
+    int previewSize = -1; // never told
 
 private:
     std::vector<ScriptedCamera*>& registry_;

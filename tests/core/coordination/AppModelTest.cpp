@@ -272,6 +272,26 @@ TEST_F(AppModelTest, SwitchingToOverheadRaisesKeepsTheSafetyRelease) {
     EXPECT_FALSE(app.model().isBreakActive());
 }
 
+// Pictures cost a conversion and a scaling per analysed frame: the camera makes them only at
+// the largest size a window shows, and none once no window shows one.
+TEST_F(AppModelTest, TheCameraMakesPicturesOnlyAsLargeAsAWindowShowsThem) {
+    beginCameraBreak();
+    EXPECT_EQ(app.camera()->previewSize, 0) << "pictures before any window asked";
+    QObject primary;
+    QObject secondary;
+    app.overlay()->reportPreviewSide(&primary, 480);
+    app.overlay()->reportPreviewSide(&secondary, 960);
+    EXPECT_EQ(app.camera()->previewSize, 960);
+    app.overlay()->reportPreviewSide(&secondary, 0);
+    EXPECT_EQ(app.camera()->previewSize, 480);
+
+    app.overlay()->switchToOverheadRaise();
+    ASSERT_NE(app.camera(), nullptr);
+    EXPECT_EQ(app.camera()->previewSize, 480) << "the new run forgot the window's size";
+    app.overlay()->reportPreviewSide(&primary, 0);
+    EXPECT_EQ(app.camera()->previewSize, 0);
+}
+
 TEST_F(AppModelTest, OpeningTheCameraSettingsSkipsTheBreak) {
     beginCameraBreak();
     app.overlay()->openCameraSettings();
