@@ -1,13 +1,11 @@
+#include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/QuitOnSignals.h"
-#include "core/scheduling/BreakScheduler.h"
 #include "core/services/BuildInfo.h"
-#include "core/settings/SettingsStore.h"
-#include "core/storage/SettingsFileStore.h"
-#include "core/time/EventLoopTimeSource.h"
 #include "platform/linux/SessionBusInstance.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QQuickWindow>
 #include <QTextStream>
 
 namespace {
@@ -49,10 +47,19 @@ int forwardToRunningInstance(const qv::CommandLine& command) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // Our windows are a few texts, shapes and one small camera picture: the software scene
+    // graph draws them at a fraction of the memory an OpenGL context costs, which matters for
+    // a program that waits in the tray all day. QT_QUICK_BACKEND still overrides it.
+    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND")) {
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    }
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
     // No organisation name: the data folder is then $XDG_DATA_HOME/Quorvantel itself.
-    QCoreApplication::setApplicationName(QStringLiteral("Quorvantel"));
-    QCoreApplication::setApplicationVersion(qv::buildInfo::applicationVersion);
+    QApplication::setApplicationName(QStringLiteral("Quorvantel"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quorvantel"));
+    QApplication::setApplicationVersion(qv::buildInfo::applicationVersion);
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.tamsorek.Quorvantel"));
 
     const qv::Result<qv::CommandLine> command = qv::parseCommandLine(app.arguments());
     if (!command) {
@@ -68,39 +75,15 @@ int main(int argc, char* argv[]) {
         return forwarded;
     }
 
-    qv::EventLoopTimeSource time;
-    qv::SettingsFileStore defaults;
-    qv::SettingsStore settings(defaults);
-    qv::BreakScheduler scheduler(settings, defaults, time, [] { return qv::Calendar(); });
-
-    qv::InstanceCommands commands;
-    commands.startBreakNow = [&] { scheduler.startBreakNow(); };
-    commands.snooze = [&] { (void)scheduler.snooze(); };
-    commands.pauseFor = [&](double seconds) {
-        const QDateTime now = time.now();
-        scheduler.pause(now.addMSecs(qint64(seconds * 1000)), now);
-    };
-    commands.pauseUntilTomorrow = [&] { scheduler.pauseUntilTomorrow(); };
-    commands.resume = [&] { (void)scheduler.resume(); };
-    commands.status = [&] { return scheduler.statusText(); };
-    qv::SessionBusInstance instance(commands);
+    qv::Application application({command->cameraVideo});
+    qv::SessionBusInstance instance(application.instanceCommands());
     if (instance.claim() == qv::SessionBusInstance::Claim::alreadyRunning) {
         // Another launch won the race since we asked; hand it the request after all.
         return std::max(0, forwardToRunningInstance(*command));
     }
 
-    // Until the tray icon exists, the countdown is shown on the terminal.
-    QTextStream out(stdout);
-    QObject::connect(&scheduler, &qv::BreakScheduler::statusTextChanged, [&] {
-        out << scheduler.menuBarTitle() << "  " << scheduler.statusText() << '\n';
-        out.flush();
-    });
-    scheduler.onBreakDue = [&] {
-        out << "Break due\n";
-        out.flush();
-    };
     qv::QuitOnSignals quitOnSignals;
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, [&] { scheduler.cancelTimer(); });
-    scheduler.start();
-    return QCoreApplication::exec();
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, [&] { application.stop(); });
+    application.start();
+    return QApplication::exec();
 }

@@ -8,6 +8,7 @@
 #include "platform/common/MultimediaSoundOutput.h"
 #include "platform/common/NetworkUpdateFeed.h"
 #include "platform/common/QtCameraBackend.h"
+#include "platform/common/VideoFileCameraBackend.h"
 
 #include <QtGlobal>
 #include <limits>
@@ -17,12 +18,20 @@
 #include "platform/linux/LinuxDesktopAccess.h"
 #include "platform/linux/LinuxSmartPauseProbes.h"
 #include "platform/linux/VideoDeviceNodes.h"
+#include "platform/linux/X11WindowFocus.h"
 #include "platform/linux/XdgAutostartLoginItem.h"
 #endif
 
 namespace qv::platformBackends {
 
 namespace {
+
+// A video file standing in for the camera, and platforms without a camera permission.
+class AssumedCameraAccess final : public CameraAccess {
+public:
+    CameraAuthorization status() const override { return CameraAuthorization::authorized; }
+    void requestAccess(std::function<void(bool)> answer) override { answer(true); }
+};
 
 #if !defined(Q_OS_LINUX)
 // Until this platform has adapters of its own: no notifications, no smart-pause readings,
@@ -41,11 +50,6 @@ public:
     bool isMicrophoneInUse() override { return false; }
     bool isCameraInUse() override { return false; }
     double secondsSinceLastInput() override { return std::numeric_limits<double>::quiet_NaN(); }
-};
-class AssumedCameraAccess final : public CameraAccess {
-public:
-    CameraAuthorization status() const override { return CameraAuthorization::authorized; }
-    void requestAccess(std::function<void(bool)> answer) override { answer(true); }
 };
 class NoSettingsPages final : public SystemSettingsOpener {
 public:
@@ -141,6 +145,27 @@ std::unique_ptr<SystemSettingsOpener> makeSettingsOpener() {
     return std::make_unique<DesktopSettingsOpener>();
 #else
     return std::make_unique<NoSettingsPages>();
+#endif
+}
+
+Cameras makeCameras(std::function<double()> clock, const QString& videoFile) {
+    if (videoFile.isEmpty()) {
+        return {makeCameraBackend(std::move(clock)), makeCameraAccess(),
+                &cameraAuthorizationStatus};
+    }
+    VideoFileOptions options;
+    options.pace = VideoFileOptions::Pace::realTime;
+    options.clock = std::move(clock);
+    return {std::make_unique<VideoFileCameraBackend>(videoFile, std::move(options)),
+            std::make_unique<AssumedCameraAccess>(),
+            [] { return CameraAuthorization::authorized; }};
+}
+
+std::unique_ptr<ForeignWindowFocus> makeForeignWindowFocus() {
+#if defined(Q_OS_LINUX)
+    return X11WindowFocus::create();
+#else
+    return nullptr;
 #endif
 }
 

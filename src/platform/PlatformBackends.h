@@ -2,12 +2,14 @@
 
 #include "core/camera/CameraAuthorization.h"
 
+#include <QString>
 #include <functional>
 #include <memory>
 
 namespace qv {
 class CameraAccess;
 class CameraBackend;
+class ForeignWindowFocus;
 class NotificationService;
 class SmartPauseProbing;
 class SystemSettingsOpener;
@@ -38,5 +40,19 @@ std::unique_ptr<SmartPauseProbing> makeSmartPauseProbes();
 std::unique_ptr<CameraAccess> makeCameraAccess();
 // The desktop's settings pages.
 std::unique_ptr<SystemSettingsOpener> makeSettingsOpener();
+
+// The cameras a run uses, with the permission to use them.
+struct Cameras {
+    std::unique_ptr<CameraBackend> backend;
+    std::unique_ptr<CameraAccess> access;
+    CameraAuthorizationCheck authorization;
+};
+// This computer's cameras; or, when videoFile is given, that file as the only camera, which
+// needs no permission (for demonstrations and for tests of a whole break without a webcam).
+Cameras makeCameras(std::function<double()> clock, const QString& videoFile = {});
+
+// Which window of another program has focus, so the break screen can hand it back; null where
+// the desktop does not say (Wayland).
+std::unique_ptr<ForeignWindowFocus> makeForeignWindowFocus();
 
 } // namespace qv::platformBackends

@@ -1,0 +1,166 @@
+#include "app/Application.h"
+
+#include "app/OnboardingPlatform.h"
+#include "core/camera/CameraBackend.h"
+#include "core/coordination/CameraAccess.h"
+#include "core/notifications/NotificationService.h"
+#include "core/scheduling/SmartPausePolicy.h"
+#include "core/services/BuildInfo.h"
+#include "core/services/LoginItemService.h"
+#include "core/services/SoundOutput.h"
+#include "core/services/UpdateFeed.h"
+#include "pose/CameraPoseDetector.h"
+#include "ui/onboarding/OnboardingController.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QUrl>
+#include <QtQml/QQmlExtensionPlugin>
+
+Q_IMPORT_QML_PLUGIN(Quorvantel_ThemePlugin)
+Q_IMPORT_QML_PLUGIN(Quorvantel_BreakScreenPlugin)
+Q_IMPORT_QML_PLUGIN(Quorvantel_OnboardingPlugin)
+
+namespace qv {
+
+namespace {
+
+WindowLockController::Options lockOptions() {
+    WindowLockController::Options options;
+    options.focus = platformBackends::makeForeignWindowFocus();
+    // Desktops publish no common reduced-motion preference Qt 6.4 can read.
+    options.reduceMotion = [] { return false; };
+    return options;
+}
+
+NotificationStatus notificationStatus(const HeadsUpNotifier& notifier) {
+    return notifier.isUnavailable() ? NotificationStatus::denied : NotificationStatus::authorized;
+}
+
+} // namespace
+
+Application::Application(const Options& options, QObject* parent)
+    : QObject(parent)
+    , calendar_([] { return Calendar(); })
+    , settings_(defaults_)
+    , startup_(settings_, defaults_)
+    , scheduler_(settings_, defaults_, time_, calendar_)
+    , stats_(defaults_, calendar_, time_, StatsStore::defaultFilePath())
+    , escapeGate_(defaults_, calendar_, time_, settings_.emergencyEscapeLimit())
+    , soundOutput_(platformBackends::makeSoundOutput())
+    , sounds_(defaults_, time_, *soundOutput_)
+    , loginItems_(platformBackends::makeLoginItemService())
+    , launchAtLogin_(*loginItems_)
+    , updater_(defaults_, time_, platformBackends::makeUpdateFeed(), buildInfo::applicationVersion)
+    , notificationService_(platformBackends::makeNotificationService())
+    , notifier_(*notificationService_, calendar_)
+    , smartPauseProbes_(platformBackends::makeSmartPauseProbes())
+    , settingsOpener_(platformBackends::makeSettingsOpener())
+    , cameras_(platformBackends::makeCameras([this] { return time_.monotonicSeconds(); },
+                                             options.cameraVideo))
+    , lockController_(time_, lockOptions())
+    , model_(AppServices{time_, settings_, scheduler_, stats_, escapeGate_, lockController_,
+                         notifier_, *smartPauseProbes_, *cameras_.access, *settingsOpener_,
+                         cameraEngineFactory(time_, cameras_.authorization, *cameras_.backend,
+                                             [] { return loadCameraPoseDetector(); }),
+                         &launchAtLogin_, &sounds_})
+    , breakControl_(model_)
+    , menuBar_(scheduler_, settings_, stats_, calendar_)
+    , trayActions_(breakControl_)
+    , settingsWindow_(SettingsWindowServices{
+          settings_,
+          &launchAtLogin_,
+          &updater_,
+          &stats_,
+          cameras_.backend.get(),
+          cameras_.authorization,
+          {buildInfo::applicationVersion, QUrl(buildInfo::websiteUrl), buildInfo::supportEmail},
+          QLocale()})
+    , tray_(menuBar_, trayActions_) {
+    wireTray();
+    wireSettingsWindow();
+    startup_.showOnboarding = [this](std::function<void()> completion) {
+        showOnboarding(std::move(completion));
+    };
+    startup_.start = [this] { model_.start(); };
+}
+
+Application::~Application() {
+    stop();
+}
+
+void Application::wireTray() {
+    menuBar_.canCheckForUpdates = [this] { return updater_.canCheckForUpdates(); };
+    trayActions_.onOpenSettings = [this] { settingsWindow_.openOrRaise(); };
+    trayActions_.onCheckForUpdates = [this] {
+        updater_.checkForUpdates();
+        // The answer is shown where the update settings are.
+        settingsWindow_.openOrRaise();
+    };
+    trayActions_.onQuit = [] { QCoreApplication::quit(); };
+}
+
+void Application::wireSettingsWindow() {
+    settingsWindow_.setNotificationStatus(notificationStatus(notifier_));
+    connect(&notifier_, &HeadsUpNotifier::availabilityChanged, this,
+            [this] { settingsWindow_.setNotificationStatus(notificationStatus(notifier_)); });
+    settingsWindow_.onOpenSystemSettings = [this](SettingsViewModel::SystemSettingsPage page) {
+        if (page == SettingsViewModel::SystemSettingsPage::camera) {
+            settingsOpener_->openCameraSettings();
+        }
+    };
+    connect(&settingsWindow_, &SettingsWindow::failedToOpen, this, [](const QString& reason) {
+        qWarning("quorvantel: the settings window could not open: %s", qPrintable(reason));
+    });
+}
+
+void Application::showOnboarding(std::function<void()> completion) {
+    onboarding_ = std::make_unique<OnboardingController>(
+        settings_, launchAtLogin_, time_,
+        onboardingPlatform(*cameras_.backend, time_, cameras_.authorization), &sounds_,
+        [this, completion = std::move(completion)] {
+            completion();
+            // Called from inside the controller's own finish().
+            if (auto* finished = onboarding_.release()) {
+                finished->deleteLater();
+            }
+        });
+    onboarding_->presentation().onOpenCameraSettings = [this] {
+        settingsOpener_->openCameraSettings();
+    };
+    if (!onboarding_->show()) {
+        // A broken installation must not keep the breaks from starting.
+        qWarning("quorvantel: the welcome window could not open: %s",
+                 qPrintable(onboarding_->errorText()));
+        onboarding_->finish();
+    }
+}
+
+void Application::start() {
+    if (tray_.show() == TrayController::Kind::none) {
+        qWarning("quorvantel: this desktop shows no tray icons; use quorvantel --status, "
+                 "--settings and the other options to reach Quorvantel.");
+    }
+    startup_.run();
+}
+
+void Application::stop() {
+    onboarding_.reset();
+    settingsWindow_.close();
+    model_.stop();
+    scheduler_.cancelTimer();
+}
+
+InstanceCommands Application::instanceCommands() {
+    InstanceCommands commands;
+    commands.startBreakNow = [this] { model_.startBreakNow(); };
+    commands.snooze = [this] { (void)model_.snooze(); };
+    commands.pauseFor = [this](double seconds) { model_.pauseFor(seconds); };
+    commands.pauseUntilTomorrow = [this] { model_.pauseUntilTomorrow(); };
+    commands.resume = [this] { (void)model_.resume(); };
+    commands.openSettings = [this] { settingsWindow_.openOrRaise(); };
+    commands.status = [this] { return menuBar_.statusText(); };
+    return commands;
+}
+
+} // namespace qv
