@@ -137,11 +137,26 @@ void Application::showOnboarding(std::function<void()> completion) {
 }
 
 void Application::start() {
-    if (tray_.show() == TrayController::Kind::none) {
-        qWarning("quorvantel: this desktop shows no tray icons; use quorvantel --status, "
-                 "--settings and the other options to reach Quorvantel.");
-    }
+    showTray();
     startup_.run();
+}
+
+// Started at login, we may be up before the panel that hosts tray icons: look again for a
+// while before telling the user there is none.
+void Application::showTray() {
+    if (tray_.show() != TrayController::Kind::none) {
+        return;
+    }
+    trayRetriesLeft_ = trayRetryCount;
+    trayRetry_ = time_.every(trayRetrySeconds, [this] {
+        if (tray_.show() != TrayController::Kind::none) {
+            trayRetry_.cancel();
+        } else if (--trayRetriesLeft_ <= 0) {
+            trayRetry_.cancel();
+            qWarning("quorvantel: this desktop shows no tray icons; use quorvantel --status, "
+                     "--settings and the other options to reach Quorvantel.");
+        }
+    });
 }
 
 void Application::stop() {

@@ -45,6 +45,10 @@ public:
         QString cameraVideo;
     };
 
+    // How long to wait for a tray host that comes up after us.
+    static constexpr double trayRetrySeconds = 2;
+    static constexpr int trayRetryCount = 60;
+
     explicit Application(const Options& options, QObject* parent = nullptr);
     ~Application() override;
 
@@ -62,6 +66,7 @@ public:
 
 private:
     void wireTray();
+    void showTray();
     void wireSettingsWindow();
     void showOnboarding(std::function<void()> completion);
 
@@ -92,6 +97,8 @@ private:
     SettingsWindow settingsWindow_;
     TrayController tray_;
     std::unique_ptr<OnboardingController> onboarding_;
+    ScheduledTask trayRetry_;
+    int trayRetriesLeft_ = 0;
 };
 
 } // namespace qv

@@ -57,7 +57,6 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     // No organisation name: the data folder is then $XDG_DATA_HOME/Quorvantel itself.
     QApplication::setApplicationName(QStringLiteral("Quorvantel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quorvantel"));
     QApplication::setApplicationVersion(qv::buildInfo::applicationVersion);
     QGuiApplication::setDesktopFileName(QStringLiteral("com.tamsorek.Quorvantel"));
 

@@ -36,7 +36,8 @@ for file in ./usr/bin/quorvantel ./usr/share/applications/$id.desktop \
 done
 depends=$(dpkg-deb -f "$deb" Depends)
 # Found by dpkg-shlibdeps from the linked libraries, and named for what is loaded at run time.
-for package in libqt6core6 qml6-module-qtquick-controls \
+for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6quick6 libqt6dbus6 libxnnpack0 libyuv0 \
+               libpulse0 qml6-module-qtquick-controls \
                qt6-qpa-plugins gstreamer1.0-plugins-good; do
     grep -q "$package" <<<"$depends" || fail "Depends lacks $package: $depends"
 done

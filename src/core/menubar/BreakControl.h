@@ -7,9 +7,9 @@ namespace qv {
 class BreakScheduler;
 class TimeSource;
 
-// The operations the tray's buttons and menu items ask for. The application model offers the
-// same ones (with the heads-up withdrawn first); until it is wired in, the scheduler-backed
-// implementation below stands in, and swapping it is the one change needed.
+// The operations the tray's buttons and menu items ask for. The application acts through its
+// application model; the scheduler-backed implementation below serves the tray's gallery and
+// benchmark, which run the tray without the rest of the application.
 class BreakControl {
 public:
     virtual ~BreakControl() = default;
