@@ -1,0 +1,146 @@
+"""One user's Quorvantel, run as the built executable inside the private desktop.
+
+Each Session has home, configuration, data and cache folders of its own, so a run leaves no
+trace outside its temporary folder and starts from exactly the state the test writes.
+"""
+
+import configparser
+import json
+import os
+import subprocess
+import sys
+import time
+
+SKIP = 77  # ctest's SKIP_RETURN_CODE
+
+# A user who finished the welcome, wants five squats per break, and turned off active hours
+# and smart pause: without the last two the run would depend on the hour of day and on how
+# long the virtual desktop has been idle.
+WARM_SETTINGS = {
+    "settings.hasCompletedOnboarding": "true",
+    "settings.squatRepetitions": "5",
+    "settings.activeHoursEnabled": "false",
+    "settings.smartPauseEnabled": "false",
+}
+
+# Counted to 5 or more by the pose engine at the camera's own pace (six true squats).
+SQUAT_CLIP = "real/squat-front-home-6.mp4"
+
+
+def fail(message):
+    print("FAIL: " + message, flush=True)
+    sys.exit(1)
+
+
+def clip_or_skip(testdata_dir, name=SQUAT_CLIP):
+    path = os.path.join(testdata_dir, name)
+    if not os.path.isfile(path):
+        print("SKIP: no test clip at " + path, flush=True)
+        sys.exit(SKIP)
+    return path
+
+
+class Session:
+    def __init__(self, binary, root):
+        self.binary = binary
+        self.root = root
+        self.env = dict(os.environ)
+        for name, folder in [("HOME", "home"), ("XDG_CONFIG_HOME", "config"),
+                             ("XDG_DATA_HOME", "data"), ("XDG_CACHE_HOME", "cache")]:
+            path = os.path.join(root, folder)
+            os.makedirs(path, exist_ok=True)
+            self.env[name] = path
+        self.config_dir = os.path.join(self.env["XDG_CONFIG_HOME"], "Quorvantel")
+        self.data_dir = os.path.join(self.env["XDG_DATA_HOME"], "Quorvantel")
+        self.settings_path = os.path.join(self.config_dir, "Quorvantel.ini")
+        self.stats_path = os.path.join(self.data_dir, "stats.json")
+        self.app = None
+        self.log_path = os.path.join(root, "app.log")
+
+    def write_settings(self, values):
+        os.makedirs(self.config_dir, exist_ok=True)
+        with open(self.settings_path, "w") as file:
+            file.write("[General]\n")
+            for key, value in values.items():
+                file.write(f"{key}={value}\n")
+
+    def settings(self):
+        """The settings file as QSettings wrote it; fails the test if it cannot be read."""
+        parser = configparser.ConfigParser(interpolation=None, strict=True)
+        parser.optionxform = str
+        try:
+            with open(self.settings_path) as file:
+                parser.read_file(file)
+        except (OSError, configparser.Error) as error:
+            fail(f"the settings file cannot be read: {error}")
+        if not parser.has_section("General"):
+            fail("the settings file has no [General] section")
+        return dict(parser["General"])
+
+    def stats(self):
+        """The statistics table; fails the test if the file is not whole JSON of days."""
+        try:
+            with open(self.stats_path) as file:
+                days = json.load(file)
+        except (OSError, ValueError) as error:
+            fail(f"the statistics file cannot be read: {error}")
+        if not isinstance(days, dict):
+            fail(f"the statistics file holds no table of days: {days!r}")
+        return days
+
+    def verified_breaks(self):
+        if not os.path.exists(self.stats_path):
+            return 0
+        return sum(day.get("verifiedBreaks", 0) for day in self.stats().values())
+
+    def launch(self, args, prefix=()):
+        log = open(self.log_path, "a")
+        self.app = subprocess.Popen(list(prefix) + [self.binary] + list(args), env=self.env,
+                                    stdout=log, stderr=subprocess.STDOUT)
+        log.close()
+        return self.app
+
+    def command(self, *args, timeout=30):
+        """Runs a second quorvantel that hands a request to the running one."""
+        done = subprocess.run([self.binary] + list(args), env=self.env, capture_output=True,
+                              text=True, timeout=timeout)
+        return done.returncode, done.stdout.strip() or done.stderr.strip()
+
+    def call(self, method, *args):
+        """Calls the running instance over the session bus, as the command line does, but
+        never becomes an instance itself when none runs (a plain second launch would)."""
+        done = subprocess.run(
+            ["dbus-send", "--session", "--print-reply", "--reply-timeout=20000",
+             "--dest=com.tamsorek.Quorvantel", "/com/tamsorek/Quorvantel",
+             "com.tamsorek.Quorvantel1." + method] + list(args),
+            env=self.env, capture_output=True, text=True, timeout=30)
+        return done.returncode == 0
+
+    def status(self):
+        code, text = self.command("--status")
+        return text if code == 0 else None
+
+    def wait_for(self, what, predicate, timeout):
+        """Polls predicate() until it gives something true; fails with what after timeout."""
+        deadline = time.monotonic() + timeout
+        while True:
+            value = predicate()
+            if value:
+                return value
+            if self.app is not None and self.app.poll() is not None:
+                fail(f"quorvantel ended (exit {self.app.returncode}) while waiting for {what}; "
+                     f"its output:\n{self.output()}")
+            if time.monotonic() > deadline:
+                fail(f"no {what} within {timeout} s; status {self.status()!r}; its output:\n"
+                     f"{self.output()}")
+            time.sleep(0.2)
+
+    def wait_until_running(self, timeout=60):
+        return self.wait_for("running instance", self.status, timeout)
+
+    def output(self):
+        try:
+            with open(self.log_path, errors="replace") as file:
+                return file.read()[-4000:]
+        except OSError:
+            return ""
