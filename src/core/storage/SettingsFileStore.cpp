@@ -27,12 +27,20 @@ std::optional<QVariant> SettingsFileStore::readRaw(const QString& key) const {
     return value;
 }
 
+// Stores write every value they hold back at start and after each change, mostly unchanged:
+// each sync rewrites the whole file, so one that would change nothing is left out.
 void SettingsFileStore::writeRaw(const QString& key, const QVariant& value) {
+    if (persistent_ && settings_.value(fileKey(key)) == value) {
+        return;
+    }
     settings_.setValue(fileKey(key), value);
     flush();
 }
 
 void SettingsFileStore::removeRaw(const QString& key) {
+    if (persistent_ && !settings_.contains(fileKey(key))) {
+        return;
+    }
     settings_.remove(fileKey(key));
     flush();
 }

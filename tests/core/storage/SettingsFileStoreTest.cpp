@@ -3,7 +3,20 @@
 #include "support/TestSupport.h"
 
 #include <QFile>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+// Each sync writes a new file and renames it over the old one, so the inode tells whether the
+// file was written since.
+ino_t inodeOf(const QString& path) {
+    struct stat info = {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+}
+
+} // namespace
 
 TEST(SettingsFileStore, ValuesSurviveAFreshStoreOnTheSameFile) {
     qv::test::TemporaryHome home;
@@ -68,4 +81,46 @@ TEST(SettingsFileStore, TwoStoresOnOneFileSeeEachOthersWritesAtOnce) {
     EXPECT_EQ(reader.integer("s.int"), 3);
     writer.remove("s.int");
     EXPECT_FALSE(reader.integer("s.int"));
+}
+
+TEST(SettingsFileStore, WritesTheFileOnlyWhenAValueChanges) {
+    qv::test::TemporaryHome home;
+    const QString path = home.filePath("unchanged.conf");
+    const QDateTime date = QDateTime::fromMSecsSinceEpoch(1'790'000'000'456, Qt::UTC);
+    qv::SettingsFileStore store(path);
+    store.setInteger("c.int", 5);
+    store.setBoolean("c.bool", true);
+    store.setDate("c.date", date);
+    store.setText("c.text", "same");
+    store.setData("c.data", QByteArray("\x01\x02", 2));
+
+    const std::vector<std::pair<const char*, std::function<void()>>> unchanged = {
+        {"same integer", [&] { store.setInteger("c.int", 5); }},
+        {"same boolean", [&] { store.setBoolean("c.bool", true); }},
+        {"same date", [&] { store.setDate("c.date", date); }},
+        {"same text", [&] { store.setText("c.text", "same"); }},
+        {"same data", [&] { store.setData("c.data", QByteArray("\x01\x02", 2)); }},
+        {"absent key removed", [&] { store.remove("c.absent"); }},
+    };
+    for (const auto& [name, write] : unchanged) {
+        const ino_t before = inodeOf(path);
+        write();
+        EXPECT_EQ(inodeOf(path), before) << name;
+    }
+
+    const std::vector<std::pair<const char*, std::function<void()>>> changed = {
+        {"other integer", [&] { store.setInteger("c.int", 6); }},
+        {"integer as text", [&] { store.setText("c.int", "6 "); }},
+        {"text as data", [&] { store.setData("c.text", "same"); }},
+        {"key removed", [&] { store.remove("c.bool"); }},
+    };
+    for (const auto& [name, write] : changed) {
+        const ino_t before = inodeOf(path);
+        write();
+        EXPECT_NE(inodeOf(path), before) << name;
+    }
+    qv::SettingsFileStore reread(path);
+    EXPECT_EQ(reread.text("c.int"), "6 ");
+    EXPECT_EQ(reread.data("c.text"), QByteArray("same"));
+    EXPECT_FALSE(reread.contains("c.bool"));
 }
