@@ -27,7 +27,7 @@ from e2e_session import WARM_SETTINGS, Session, clip_or_skip, fail  # noqa: E402
 KILLS = 20
 # Most kills fall anywhere from the launch to this many seconds after it: start-up (which
 # writes the settings back and loads the statistics), requests, and breaks in progress.
-KILL_WINDOW = 7.0
+KILL_WINDOW = 6.0
 # The others wait for a break to be counted and recorded, then kill within this many seconds:
 # while the success shows, as the break lets go, or in the reset after it.
 PATIENT_KILLS = 5
