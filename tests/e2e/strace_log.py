@@ -57,6 +57,10 @@ class Trace:
                 if exited:
                     self.exit_codes[pid] = int(exited.group(1))
                     continue
+                killed = re.match(r"^\+\+\+ killed by (\w+)", text)
+                if killed:
+                    self.exit_codes[pid] = killed.group(1)
+                    continue
                 call = _CALL.match(text)
                 if call:
                     self._add(call.group(1), call.group(2), call.group(3), text, cwd)

@@ -72,8 +72,8 @@ def traced_run(session, trace_path, args, during):
         fail("quorvantel did not quit within 60 s of SIGTERM")
     trace = Trace(trace_path, session.root)
     if trace.exit_codes.get(str(app_pid)) != 0:
-        fail(f"quorvantel exited with {trace.exit_codes.get(str(app_pid))} on SIGTERM; "
-             f"its output:\n{session.output()}")
+        fail(f"quorvantel ended with {trace.exit_codes.get(str(app_pid))} instead of exit code "
+             f"0 on SIGTERM; its output:\n{session.output()}")
     return trace
 
 
