@@ -4,6 +4,7 @@ Each Session has home, configuration, data and cache folders of its own, so a ru
 trace outside its temporary folder and starts from exactly the state the test writes.
 """
 
+import atexit
 import configparser
 import json
 import os
@@ -98,6 +99,8 @@ class Session:
         self.app = subprocess.Popen(list(prefix) + [self.binary] + list(args), env=self.env,
                                     stdout=log, stderr=subprocess.STDOUT)
         log.close()
+        # A failed check ends the test at once; the instance must not outlive it.
+        atexit.register(self.app.kill)
         return self.app
 
     def command(self, *args, timeout=30):
