@@ -4,10 +4,10 @@ Each Session has home, configuration, data and cache folders of its own, so a ru
 trace outside its temporary folder and starts from exactly the state the test writes.
 """
 
-import atexit
 import configparser
 import json
 import os
+import signal
 import subprocess
 import sys
 import time
@@ -97,11 +97,17 @@ class Session:
     def launch(self, args, prefix=()):
         log = open(self.log_path, "a")
         self.app = subprocess.Popen(list(prefix) + [self.binary] + list(args), env=self.env,
-                                    stdout=log, stderr=subprocess.STDOUT)
+                                    stdout=log, stderr=subprocess.STDOUT,
+                                    start_new_session=True)
         log.close()
-        # A failed check ends the test at once; the instance must not outlive it.
-        atexit.register(self.app.kill)
         return self.app
+
+    def close(self):
+        """Ends what a failed check left running (strace and its quorvantel too) before the
+        folders go."""
+        if self.app is not None and self.app.poll() is None:
+            os.killpg(self.app.pid, signal.SIGKILL)
+            self.app.wait()
 
     def command(self, *args, timeout=30):
         """Runs a second quorvantel that hands a request to the running one."""

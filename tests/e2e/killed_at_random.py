@@ -185,29 +185,32 @@ def main():
     started = time.monotonic()
     with tempfile.TemporaryDirectory(prefix="qv-e2e-") as root:
         session = Session(binary, root)
-        session.write_settings(SETTINGS)
-        run = Run(session, clip, random.Random(seed))
-        patient = set(run.rng.sample(range(2, KILLS + 1), PATIENT_KILLS))
-        for kill in range(1, KILLS + 1):
-            run.iteration(kill, kill in patient)
-        # The last start after the last kill: the files load without complaint.
-        session.launch(["--camera-video", clip])
-        session.wait_until_running()
-        session.app.send_signal(signal.SIGTERM)
-        session.app.wait(timeout=30)
-        run.check_files(KILLS + 1)
-        # A kill between writing a temporary sibling and renaming it over the file leaves the
-        # sibling behind: harmless, but worth seeing.
-        leftovers = [n for d in (session.config_dir, session.data_dir) if os.path.isdir(d)
-                     for n in os.listdir(d) if n not in ("Quorvantel.ini", "stats.json")]
-        print("files left beside the two:", leftovers or "none", flush=True)
-        print(f"{KILLS} kills, {run.resume_checks} restarts checked against the saved "
-              f"schedule, {run.recorded} verified breaks recorded; "
-              f"{time.monotonic() - started:.1f} s", flush=True)
-        if run.resume_checks < KILLS // 2:
-            fail("too few restarts lived long enough to be checked")
-        if run.recorded < PATIENT_KILLS:
-            fail(f"{PATIENT_KILLS} breaks were recorded before kills, {run.recorded} are kept")
+        try:
+            session.write_settings(SETTINGS)
+            run = Run(session, clip, random.Random(seed))
+            patient = set(run.rng.sample(range(2, KILLS + 1), PATIENT_KILLS))
+            for kill in range(1, KILLS + 1):
+                run.iteration(kill, kill in patient)
+            # The last start after the last kill: the files load without complaint.
+            session.launch(["--camera-video", clip])
+            session.wait_until_running()
+            session.app.send_signal(signal.SIGTERM)
+            session.app.wait(timeout=30)
+            run.check_files(KILLS + 1)
+            # A kill between writing a temporary sibling and renaming it over the file
+            # leaves the sibling behind: harmless, but worth seeing.
+            leftovers = [n for d in (session.config_dir, session.data_dir) if os.path.isdir(d)
+                         for n in os.listdir(d) if n not in ("Quorvantel.ini", "stats.json")]
+            print("files left beside the two:", leftovers or "none", flush=True)
+            print(f"{KILLS} kills, {run.resume_checks} restarts checked against the saved "
+                  f"schedule, {run.recorded} verified breaks recorded; "
+                  f"{time.monotonic() - started:.1f} s", flush=True)
+            if run.resume_checks < KILLS // 2:
+                fail("too few restarts lived long enough to be checked")
+            if run.recorded < PATIENT_KILLS:
+                fail(f"{PATIENT_KILLS} breaks were recorded before kills, {run.recorded} are kept")
+        finally:
+            session.close()
 
 
 if __name__ == "__main__":

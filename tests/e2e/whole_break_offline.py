@@ -133,45 +133,48 @@ def main():
     started = time.monotonic()
     with tempfile.TemporaryDirectory(prefix="qv-e2e-") as root:
         session = Session(binary, root)
-        session.write_settings(WARM_SETTINGS)
-        args = ["--camera-video", clip]
+        try:
+            session.write_settings(WARM_SETTINGS)
+            args = ["--camera-video", clip]
 
-        # The first run on this machine, break included, so that every library the break uses
-        # has made its caches; then the statistics go, so the second run's break stands alone.
-        cold = traced_run(session, os.path.join(root, "cold.trace"), args,
-                          whole_break(session, started))
-        print("first run's statistics:", session.stats(), flush=True)
-        report("Writes of the first run on this machine:", cold.writes)
-        stray = unexpected(cold, allowed_writes(session) + cold_start_caches(session))
-        if stray:
-            report("FAIL: the first run wrote outside the settings, the statistics and the "
-                   "system libraries' caches:", stray)
-            sys.exit(1)
-        os.remove(session.stats_path)
+            # The first run on this machine, break included, so that every library the break uses
+            # has made its caches; then the statistics go, so the second run's break stands alone.
+            cold = traced_run(session, os.path.join(root, "cold.trace"), args,
+                              whole_break(session, started))
+            print("first run's statistics:", session.stats(), flush=True)
+            report("Writes of the first run on this machine:", cold.writes)
+            stray = unexpected(cold, allowed_writes(session) + cold_start_caches(session))
+            if stray:
+                report("FAIL: the first run wrote outside the settings, the statistics and the "
+                       "system libraries' caches:", stray)
+                sys.exit(1)
+            os.remove(session.stats_path)
 
-        warm = traced_run(session, os.path.join(root, "warm.trace"), args,
-                          whole_break(session, started))
-        check_one_verified_break(session)
-        report("Writes of the second run:", warm.writes)
-        stray = unexpected(warm, allowed_writes(session))
-        if stray:
-            report("FAIL: files written besides the settings and the statistics:", stray)
-            sys.exit(1)
+            warm = traced_run(session, os.path.join(root, "warm.trace"), args,
+                              whole_break(session, started))
+            check_one_verified_break(session)
+            report("Writes of the second run:", warm.writes)
+            stray = unexpected(warm, allowed_writes(session))
+            if stray:
+                report("FAIL: files written besides the settings and the statistics:", stray)
+                sys.exit(1)
 
-        if session.settings().get("updater.automaticallyChecksForUpdates", "false") != "false":
-            fail("automatic update checks are on by default")
-        # Local sockets only: the X server, the session bus and the sound server (AF_UNIX), and
-        # the kernel's device events that GStreamer's camera plugins watch for hot-plugging.
-        sockets = cold.sockets + warm.sockets
-        network = cold.network_sockets() + warm.network_sockets()
-        other = [text for family, text in sockets if family != "AF_UNIX" and not (
-            family == "AF_NETLINK" and "NETLINK_KOBJECT_UEVENT" in text)]
-        if network:
-            fail("network sockets were asked for:\n  " + "\n  ".join(network))
-        if other:
-            fail("sockets other than local ones were asked for:\n  " + "\n  ".join(other))
-        print("socket families opened:", sorted({family for family, _ in sockets}), flush=True)
-        print(f"passed in {time.monotonic() - started:.1f} s", flush=True)
+            if session.settings().get("updater.automaticallyChecksForUpdates", "false") != "false":
+                fail("automatic update checks are on by default")
+            # Local sockets only: the X server, the session bus and the sound server (AF_UNIX), and
+            # the kernel's device events that GStreamer's camera plugins watch for hot-plugging.
+            sockets = cold.sockets + warm.sockets
+            network = cold.network_sockets() + warm.network_sockets()
+            other = [text for family, text in sockets if family != "AF_UNIX" and not (
+                family == "AF_NETLINK" and "NETLINK_KOBJECT_UEVENT" in text)]
+            if network:
+                fail("network sockets were asked for:\n  " + "\n  ".join(network))
+            if other:
+                fail("sockets other than local ones were asked for:\n  " + "\n  ".join(other))
+            print("socket families opened:", sorted({family for family, _ in sockets}), flush=True)
+            print(f"passed in {time.monotonic() - started:.1f} s", flush=True)
+        finally:
+            session.close()
 
 
 if __name__ == "__main__":
