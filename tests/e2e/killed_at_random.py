@@ -185,6 +185,10 @@ def main():
     started = time.monotonic()
     with tempfile.TemporaryDirectory(prefix="qv-e2e-") as root:
         session = Session(binary, root)
+        # The first camera start of a fresh cache builds GStreamer's plugin registry in helper
+        # processes (gst-plugin-scanner); a kill in the middle of that orphans them. Built in
+        # the process itself, the registry dies with it, so no kill leaves processes behind.
+        session.env["GST_REGISTRY_FORK"] = "no"
         try:
             session.write_settings(SETTINGS)
             run = Run(session, clip, random.Random(seed))
