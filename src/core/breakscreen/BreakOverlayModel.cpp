@@ -157,6 +157,11 @@ void BreakOverlayModel::setPreview(const std::optional<Image>& given) {
     Q_EMIT previewChanged();
 }
 
+void BreakOverlayModel::watchPreview(QObject* context, std::function<void()> onChange) {
+    connect(this, &BreakOverlayModel::poseChanged, context, onChange);
+    connect(this, &BreakOverlayModel::previewChanged, context, std::move(onChange));
+}
+
 void BreakOverlayModel::setRepetitions(int repetitions) {
     assign(this, repetitions_, repetitions, &BreakOverlayModel::repetitionsChanged);
 }

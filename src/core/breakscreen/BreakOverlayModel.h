@@ -4,6 +4,7 @@
 #include "core/verification/ExerciseKind.h"
 #include "core/verification/PoseSnapshot.h"
 #include "core/verification/PreviewDemand.h"
+#include "core/verification/PreviewSource.h"
 #include "core/verification/VerificationProgress.h"
 
 #include <QObject>
@@ -26,7 +27,7 @@ struct SuccessSummary {
 // The observable state of one break screen. The application model changes it only through
 // apply, updateEmergencyEscape, switchExercise and showSuccess; every break window shows the
 // same instance, and the views only read it and call back through the on… callbacks.
-class BreakOverlayModel : public QObject {
+class BreakOverlayModel : public QObject, public PreviewSource {
     Q_OBJECT
     Q_PROPERTY(Mode mode READ mode NOTIFY modeChanged)
     Q_PROPERTY(int secondsRemaining READ secondsRemaining NOTIFY secondsRemainingChanged)
@@ -73,6 +74,9 @@ public:
     bool hasPose() const { return pose_.has_value(); }
     const std::optional<Image>& preview() const { return preview_; }
     bool hasPreview() const { return preview_.has_value(); }
+    const std::optional<Image>& previewImage() const override { return preview_; }
+    const std::optional<PoseSnapshot>& previewPose() const override { return pose_; }
+    void watchPreview(QObject* context, std::function<void()> onChange) override;
     double framingElapsed() const { return framingElapsed_; }
     const QString& statusMessage() const { return statusMessage_; }
     ExerciseKind exerciseKind() const { return exerciseKind_; }

@@ -264,6 +264,11 @@ void OnboardingModel::setTrialFeedback(const QString& feedback) {
     }
 }
 
+void OnboardingModel::watchPreview(QObject* context, std::function<void()> onChange) {
+    connect(this, &OnboardingModel::trialPoseChanged, context, onChange);
+    connect(this, &OnboardingModel::trialPreviewChanged, context, std::move(onChange));
+}
+
 void OnboardingModel::setTrialFrame(const std::optional<PoseSnapshot>& pose,
                                     const std::optional<Image>& preview) {
     const bool hadFrame = trialPose_ || trialPreview_;

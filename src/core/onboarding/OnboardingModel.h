@@ -4,6 +4,7 @@
 #include "core/media/Image.h"
 #include "core/verification/PoseSnapshot.h"
 #include "core/verification/PreviewDemand.h"
+#include "core/verification/PreviewSource.h"
 #include "core/verification/VerificationEngine.h"
 
 #include <QObject>
@@ -19,7 +20,7 @@ class SoundPlayer;
 // The first launch's four acts: which act is shown, what the onboarding knows of the camera
 // permission, and the practice run in which one real squat must be counted. Main thread only;
 // the views bind to the properties and call the invokable operations.
-class OnboardingModel : public QObject {
+class OnboardingModel : public QObject, public PreviewSource {
     Q_OBJECT
     Q_PROPERTY(int step READ step NOTIFY stepChanged)
     Q_PROPERTY(CameraState cameraState READ cameraState NOTIFY cameraStateChanged)
@@ -59,6 +60,10 @@ public:
     bool hasTrialPose() const { return trialPose_.has_value(); }
     const std::optional<Image>& trialPreview() const { return trialPreview_; }
     bool hasTrialPreview() const { return trialPreview_.has_value(); }
+    // The practice run's picture.
+    const std::optional<Image>& previewImage() const override { return trialPreview_; }
+    const std::optional<PoseSnapshot>& previewPose() const override { return trialPose_; }
+    void watchPreview(QObject* context, std::function<void()> onChange) override;
     const QString& trialFeedback() const { return trialFeedback_; }
     // The feedback of a run that failed (the phase is back to off); empty otherwise.
     QString trialFailureMessage() const {
