@@ -2,6 +2,10 @@
 
 #include <QKeyEvent>
 #include <QQmlEngine>
+#include <QtQml/qqmlextensionplugin.h>
+
+// The camera card's picture item; imported here so that whatever shows the break screen has it.
+Q_IMPORT_QML_PLUGIN(Quorvantel_CameraPreviewPlugin)
 
 namespace qv {
 

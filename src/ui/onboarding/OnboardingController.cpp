@@ -8,6 +8,10 @@
 #include <QQmlEngine>
 #include <QQuickView>
 #include <QScreen>
+#include <QtQml/qqmlextensionplugin.h>
+
+// The practice run's picture item; imported here so that whatever shows the window has it.
+Q_IMPORT_QML_PLUGIN(Quorvantel_CameraPreviewPlugin)
 
 namespace qv {
 

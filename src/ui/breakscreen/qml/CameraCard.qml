@@ -1,6 +1,6 @@
 import QtQuick
 import Quorvantel.Theme
-import Quorvantel.BreakScreen
+import Quorvantel.CameraPreview
 
 // The live picture with the skeleton, framed as a rounded card with its on-device badge.
 Rectangle {

@@ -1,6 +1,6 @@
 import QtQuick
 import Quorvantel.Theme
-import Quorvantel.Onboarding
+import Quorvantel.CameraPreview
 
 // The practice run's camera card: dark like the break screen, with the live picture and
 // skeleton, a framing guide, the coaching cue while counting, and the result once counted.
@@ -25,7 +25,7 @@ Rectangle {
             GradientStop { position: 1; color: Theme.breakScreen.backgroundBottom }
         }
     }
-    TrialPreviewItem {
+    CameraPreviewItem {
         id: preview
         anchors.fill: parent
         anchors.margins: 1

@@ -1,15 +1,12 @@
 #include "CameraPreviewItem.h"
 
 #include "SkeletonPainter.h"
+#include "core/breakscreen/BreakOverlayModel.h"
 
 #include <QQuickWindow>
 #include <QSignalSpy>
 #include <QTest>
-#include <QtQml/qqmlextensionplugin.h>
 #include <gtest/gtest.h>
-
-Q_IMPORT_QML_PLUGIN(Quorvantel_ThemePlugin)
-Q_IMPORT_QML_PLUGIN(Quorvantel_BreakScreenPlugin)
 
 namespace qv {
 namespace {
@@ -77,6 +74,19 @@ TEST(CameraPreviewItem, TakesEveryFrameIntoOneBuffer) {
     swapped.wait(2000);
     QTest::qWait(50);
     EXPECT_FALSE(item->hasPicture());
+}
+
+// A model that has no camera picture to give is no model at all, rather than one the item
+// would read as something else.
+TEST(CameraPreviewItem, RefusesModelsWithoutAPreview) {
+    BreakOverlayModel model(BreakOverlayModel::Initial{}, nullptr);
+    QObject other;
+    CameraPreviewItem item;
+    QSignalSpy changed(&item, &CameraPreviewItem::modelChanged);
+    item.setModel(&model);
+    item.setModel(&other);
+    EXPECT_EQ(item.model(), nullptr);
+    EXPECT_EQ(changed.count(), 2);
 }
 
 } // namespace

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/breakscreen/BreakOverlayModel.h"
-
 #include <QColor>
 #include <QImage>
 #include <QPointer>
@@ -10,8 +8,11 @@
 
 namespace qv {
 
-// The camera card's picture: the model's latest preview, cropped to fill the item, with the
-// pose's skeleton drawn over it. Each new frame is converted once into a buffer that is kept
+class PreviewSource;
+
+// The camera's picture as the break screen and the practice run show it: the model's latest
+// preview, cropped to fill the item, with the pose's skeleton drawn over it. The model is any
+// object that is a PreviewSource. Each new frame is converted once into a buffer that is kept
 // for the next frame of the same size, painted on and uploaded, so a long break neither
 // copies frames again nor grows.
 class CameraPreviewItem : public QQuickItem {
@@ -26,6 +27,7 @@ public:
     explicit CameraPreviewItem(QQuickItem* parent = nullptr);
 
     QObject* model() const { return model_; }
+    // Anything but a PreviewSource counts as no model.
     void setModel(QObject* model);
     QColor boneColor() const { return boneColor_; }
     void setBoneColor(const QColor& color);
@@ -49,8 +51,11 @@ protected:
 
 private:
     void takeFrame();
+    const PreviewSource* source() const;
 
-    QPointer<BreakOverlayModel> model_;
+    // The source is the model itself; the guard tells when it is gone.
+    QPointer<QObject> model_;
+    PreviewSource* source_ = nullptr;
     QColor boneColor_{0x5c, 0xc8, 0xff};
     QColor jointColor_{0xf2, 0xf5, 0xfa};
     QImage picture_;

@@ -1,6 +1,7 @@
 #include "CameraPreviewItem.h"
 
 #include "SkeletonPainter.h"
+#include "core/verification/PreviewSource.h"
 
 #include <QQuickWindow>
 #include <QSGImageNode>
@@ -28,7 +29,8 @@ CameraPreviewItem::CameraPreviewItem(QQuickItem* parent)
 }
 
 void CameraPreviewItem::setModel(QObject* object) {
-    auto* model = qobject_cast<BreakOverlayModel*>(object);
+    auto* source = dynamic_cast<PreviewSource*>(object);
+    QObject* model = source != nullptr ? object : nullptr;
     if (model_ == model) {
         return;
     }
@@ -36,11 +38,11 @@ void CameraPreviewItem::setModel(QObject* object) {
         disconnect(model_, nullptr, this, nullptr);
     }
     model_ = model;
-    if (model_) {
+    source_ = source;
+    if (source_ != nullptr) {
         // A frame sets the pose and then the preview; both only mark the item for drawing,
         // so the frame is composed once, when the scene is next synchronised.
-        connect(model_, &BreakOverlayModel::previewChanged, this, &CameraPreviewItem::takeFrame);
-        connect(model_, &BreakOverlayModel::poseChanged, this, &CameraPreviewItem::takeFrame);
+        source_->watchPreview(this, [this] { takeFrame(); });
     }
     takeFrame();
     Q_EMIT modelChanged();
@@ -67,14 +69,19 @@ void CameraPreviewItem::takeFrame() {
     update();
 }
 
+const PreviewSource* CameraPreviewItem::source() const {
+    return model_ ? source_ : nullptr;
+}
+
 QSGNode* CameraPreviewItem::updatePaintNode(QSGNode* old, UpdatePaintNodeData*) {
     auto* node = static_cast<QSGImageNode*>(old);
     if (isPictureNew_) {
         isPictureNew_ = false;
         const bool hadPicture = hasPicture();
-        const Image* preview = model_ && model_->preview() ? &*model_->preview() : nullptr;
+        const PreviewSource* source = this->source();
+        const auto* preview = source && source->previewImage() ? &*source->previewImage() : nullptr;
         if (preview != nullptr && !preview->isNull()) {
-            const auto& pose = model_->pose();
+            const auto& pose = source->previewPose();
             if (composePreview(*preview, pose ? &*pose : nullptr, picture_, boneColor_,
                                jointColor_)) {
                 ++buffersAllocated_;
