@@ -108,7 +108,7 @@ public:
     // The on-screen emergency control, after its full hold; nothing when no escape is left.
     Q_INVOKABLE void emergencyEscape();
     // A window's camera picture: the longer side it draws in device pixels, 0 when hidden.
-    Q_INVOKABLE void reportPreviewSide(QObject* view, int longerSide);
+    Q_INVOKABLE void reportPreviewSide(QObject* view, int longerSide) override;
     // The picture size the camera should make for the views: 0 while none shows it.
     int previewSide() const { return previewDemand_.longerSide(); }
 

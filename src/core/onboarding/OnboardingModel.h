@@ -81,7 +81,7 @@ public:
     // "Continue without it": ends the onboarding without the camera.
     Q_INVOKABLE void skipCamera();
     // The practice run's picture: the longer side a view draws in device pixels, 0 when hidden.
-    Q_INVOKABLE void reportPreviewSide(QObject* view, int longerSide);
+    Q_INVOKABLE void reportPreviewSide(QObject* view, int longerSide) override;
 
     // Called when the onboarding ends from inside the window.
     std::function<void()> onFinished;

@@ -19,6 +19,9 @@ public:
     virtual const std::optional<PoseSnapshot>& previewPose() const = 0;
     // Calls onChange after each new picture or pose, in context's thread, while context lives.
     virtual void watchPreview(QObject* context, std::function<void()> onChange) = 0;
+    // The longer side, in device pixels, at which view draws the picture now; 0 when it does
+    // not. The camera makes pictures only as large as the largest view, and none without one.
+    virtual void reportPreviewSide(QObject* view, int longerSide) = 0;
 };
 
 } // namespace qv

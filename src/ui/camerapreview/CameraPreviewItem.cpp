@@ -5,6 +5,7 @@
 
 #include <QQuickWindow>
 #include <QSGImageNode>
+#include <algorithm>
 
 namespace qv {
 
@@ -28,6 +29,12 @@ CameraPreviewItem::CameraPreviewItem(QQuickItem* parent)
     setFlag(ItemHasContents);
 }
 
+CameraPreviewItem::~CameraPreviewItem() {
+    if (source() != nullptr) {
+        source_->reportPreviewSide(this, 0);
+    }
+}
+
 void CameraPreviewItem::setModel(QObject* object) {
     auto* source = dynamic_cast<PreviewSource*>(object);
     QObject* model = source != nullptr ? object : nullptr;
@@ -36,9 +43,12 @@ void CameraPreviewItem::setModel(QObject* object) {
     }
     if (model_) {
         disconnect(model_, nullptr, this, nullptr);
+        source_->reportPreviewSide(this, 0);
     }
     model_ = model;
     source_ = source;
+    reportedSide_ = 0;
+    reportSide();
     if (source_ != nullptr) {
         // A frame sets the pose and then the preview; both only mark the item for drawing,
         // so the frame is composed once, when the scene is next synchronised.
@@ -67,6 +77,34 @@ void CameraPreviewItem::setJointColor(const QColor& color) {
 void CameraPreviewItem::takeFrame() {
     isPictureNew_ = true;
     update();
+}
+
+int CameraPreviewItem::shownSide() const {
+    if (!isVisible() || window() == nullptr) {
+        return 0;
+    }
+    return qRound(std::max(width(), height()) * window()->effectiveDevicePixelRatio());
+}
+
+void CameraPreviewItem::reportSide() {
+    const int side = shownSide();
+    if (model_ && side != reportedSide_) {
+        reportedSide_ = side;
+        source_->reportPreviewSide(this, side);
+    }
+}
+
+void CameraPreviewItem::geometryChange(const QRectF& newGeometry, const QRectF& oldGeometry) {
+    QQuickItem::geometryChange(newGeometry, oldGeometry);
+    reportSide();
+}
+
+void CameraPreviewItem::itemChange(ItemChange change, const ItemChangeData& value) {
+    QQuickItem::itemChange(change, value);
+    if (change == ItemVisibleHasChanged || change == ItemSceneChange ||
+        change == ItemDevicePixelRatioHasChanged) {
+        reportSide();
+    }
 }
 
 const PreviewSource* CameraPreviewItem::source() const {

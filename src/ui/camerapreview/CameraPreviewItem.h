@@ -25,6 +25,7 @@ class CameraPreviewItem : public QQuickItem {
 
 public:
     explicit CameraPreviewItem(QQuickItem* parent = nullptr);
+    ~CameraPreviewItem() override;
 
     QObject* model() const { return model_; }
     // Anything but a PreviewSource counts as no model.
@@ -48,9 +49,14 @@ Q_SIGNALS:
 
 protected:
     QSGNode* updatePaintNode(QSGNode* old, UpdatePaintNodeData* data) override;
+    void geometryChange(const QRectF& newGeometry, const QRectF& oldGeometry) override;
+    void itemChange(ItemChange change, const ItemChangeData& value) override;
 
 private:
     void takeFrame();
+    // Tells the model how large the picture is drawn now, so the camera makes it no larger.
+    void reportSide();
+    int shownSide() const;
     const PreviewSource* source() const;
 
     // The source is the model itself; the guard tells when it is gone.
@@ -62,6 +68,7 @@ private:
     bool isPictureNew_ = false;
     int framesDrawn_ = 0;
     int buffersAllocated_ = 0;
+    int reportedSide_ = 0;
 };
 
 } // namespace qv

@@ -46,6 +46,26 @@ TEST(SkeletonPainter, DrawsConfidentBonesAndJointsWherePosePointsAre) {
     EXPECT_EQ(target.pixel(100, 50), joint);
 }
 
+// The camera makes pictures only as large as they are drawn, so the item must say how large
+// that is whenever it changes, and that it draws none once hidden or gone.
+TEST(CameraPreviewItem, TellsTheModelHowLargeItDrawsThePicture) {
+    BreakOverlayModel model(BreakOverlayModel::Initial{}, nullptr);
+    QQuickWindow view;
+    auto* item = new CameraPreviewItem(view.contentItem());
+    item->setSize(QSizeF(320, 240));
+    item->setModel(&model);
+    const int scale = qRound(view.effectiveDevicePixelRatio());
+    EXPECT_EQ(model.previewSide(), 320 * scale);
+    item->setHeight(400);
+    EXPECT_EQ(model.previewSide(), 400 * scale);
+    item->setVisible(false);
+    EXPECT_EQ(model.previewSide(), 0);
+    item->setVisible(true);
+    EXPECT_EQ(model.previewSide(), 400 * scale);
+    delete item;
+    EXPECT_EQ(model.previewSide(), 0);
+}
+
 TEST(CameraPreviewItem, TakesEveryFrameIntoOneBuffer) {
     BreakOverlayModel::Initial initial;
     initial.targetRepetitions = 10;
