@@ -1,5 +1,6 @@
 #include "core/camera/CameraCaptureService.h"
 
+#include "core/camera/AnalysisPacer.h"
 #include "core/camera/CameraSelection.h"
 #include "core/camera/FrameAnalysis.h"
 #include "core/camera/SerialQueue.h"
@@ -49,7 +50,7 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
     std::optional<CameraDevice> activeDevice;
     std::unique_ptr<PoseDetector> detector;
     SubjectTracker subjectTracker;
-    std::optional<double> lastProcessed;
+    AnalysisPacer pacer;
     std::shared_ptr<void> devicesWatch;
     bool hasReportedUnreadableFrame = false;
     std::atomic<int> previewSide{0}; // set from any thread
@@ -71,10 +72,11 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
     bool frameDeliveryScheduled = false;
     bool busyFlag = false;
 
-    Core(CameraBackend& cameras, PoseDetectorLoader loader, AnalysisObserver watcher)
+    Core(CameraBackend& cameras, PoseDetectorLoader loader, AnalysisObserver watcher, double rate)
         : backend(cameras)
         , loadDetector(std::move(loader))
-        , observer(std::move(watcher)) {}
+        , observer(std::move(watcher))
+        , pacer(rate) {}
 
     void postToQueue(std::function<void()> work) {
         std::lock_guard lock(queueMutex);
@@ -103,7 +105,7 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
         }
         state = State::starting;
         subjectTracker.reset();
-        lastProcessed.reset();
+        pacer.reset();
 
         const QList<CameraDevice> devices = backend.devices();
         std::vector<CameraSelection::DeviceInfo> infos;
@@ -274,8 +276,7 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
         if (isStopped || state != State::running) {
             return;
         }
-        if (lastProcessed && frame.capturedAt - *lastProcessed <
-                                 analysisIntervalSeconds - analysisIntervalTolerance) {
+        if (!pacer.admit(frame.capturedAt)) {
             return;
         }
         Result<Image> picture =
@@ -284,7 +285,6 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
         if (!picture) {
             return reportUnreadableFrame(picture.error());
         }
-        lastProcessed = frame.capturedAt;
         AnalysedFrame analysed =
             FrameAnalysis::analyse(std::move(*picture), activeDevice->isBuiltIn, frame.capturedAt,
                                    previewSide, *detector, subjectTracker, observer);
@@ -370,8 +370,10 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
 };
 
 CameraCaptureService::CameraCaptureService(CameraBackend& backend, PoseDetectorLoader loadDetector,
-                                           AnalysisObserver observer)
-    : core_(std::make_shared<Core>(backend, std::move(loadDetector), std::move(observer))) {
+                                           AnalysisObserver observer, double analysisRate)
+    : core_(std::make_shared<Core>(backend, std::move(loadDetector), std::move(observer),
+                                   analysisRate)) {
+    Q_ASSERT(analysisRate > 0);
     core_->queue = new SerialQueue(QStringLiteral("quorvantel-camera"));
     core_->ownQueue = core_->queue;
     core_->main = new MainThreadPoster;

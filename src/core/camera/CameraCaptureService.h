@@ -22,9 +22,9 @@ using PoseDetectorLoader = std::function<PoseDetectorLoad()>;
 using AnalysisObserver = std::function<void(double capturedAt, const DetectedPeople& people)>;
 
 // Owns the camera for one verification run. Opens the chosen camera (or a substitute), runs
-// the pose detector on at most 15 frames a second, follows one person, and hands (pose,
-// preview) pairs to the main thread, where only the newest undelivered frame is ever handed
-// on. Camera trouble arrives as short messages. The capture work runs on a thread of the
+// the pose detector on at most `analysisRate` frames a second, follows one person, and hands
+// (pose, preview) pairs to the main thread, where only the newest undelivered frame is ever
+// handed on. Camera trouble arrives as short messages. The capture work runs on a thread of the
 // service's own; every handler is called on the thread that made the service, which is the
 // only one that may call the service.
 //
@@ -42,13 +42,13 @@ public:
         std::function<void(const QString&)> diagnostic; // one line per start
     };
 
-    // Frames closer together than this (less a tolerance for timestamp rounding, so a 30
-    // frames-per-second camera gives 15 analysed frames and not 10) are not analysed.
-    static constexpr double analysisIntervalSeconds = 1.0 / 15;
-    static constexpr double analysisIntervalTolerance = 0.002;
+    // Analysed frames a second, at most, on average (see AnalysisPacer). Inference is nearly
+    // all that a camera run costs, so this sets the cost of a break.
+    static constexpr double defaultAnalysisRate = 15;
 
+    // analysisRate: above 0; tools measure other rates with it.
     CameraCaptureService(CameraBackend& backend, PoseDetectorLoader loadDetector,
-                         AnalysisObserver observer = {});
+                         AnalysisObserver observer = {}, double analysisRate = defaultAnalysisRate);
     ~CameraCaptureService();
     CameraCaptureService(const CameraCaptureService&) = delete;
     CameraCaptureService& operator=(const CameraCaptureService&) = delete;

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <limits>
+
+namespace qv {
+
+// Decides which camera frames are analysed so that, on average, no more than `rate` a second
+// are, whatever the camera's own rate: each analysed frame books the next slot one interval
+// after the last slot, not after the frame, so a 30 frames-per-second camera gives 12
+// analysed frames at 12 and a 15 frames-per-second one 12 as well (not every second frame, or
+// 7.5). A frame that comes more than an interval after its slot starts the slots afresh, so
+// a pause or a slow analysis is never made up for with a burst.
+class AnalysisPacer {
+public:
+    // Frames this much before their slot still take it: timestamps are rounded.
+    static constexpr double tolerance = 0.002;
+
+    explicit AnalysisPacer(double rate)
+        : interval_(1.0 / rate) {}
+
+    // Whether the frame captured at this time is analysed; if so it takes its slot.
+    bool admit(double capturedAt) {
+        if (capturedAt < nextSlot_ - tolerance) {
+            return false;
+        }
+        const bool isOnSchedule = capturedAt - nextSlot_ < interval_;
+        nextSlot_ = (isOnSchedule ? nextSlot_ : capturedAt) + interval_;
+        return true;
+    }
+    void reset() { nextSlot_ = noSlot; }
+
+private:
+    static constexpr double noSlot = -std::numeric_limits<double>::infinity();
+    double interval_;
+    double nextSlot_ = noSlot; // the first frame is always on time
+};
+
+} // namespace qv
