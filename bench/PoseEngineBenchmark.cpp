@@ -57,6 +57,7 @@ BENCHMARK(inference)
     ->Args({256, 1})
     ->Args({192, 2})
     ->Args({192, 1})
+    ->Args({160, 1})
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime() // all threads: what a camera run costs the machine
     ->UseRealTime()

@@ -4,16 +4,21 @@
 # second that the camera is asked for where it offers it. The files are made here with
 # ffmpeg from a real clip and deleted afterwards.
 #
-#   bench/camera_run_cpu.sh [COUNT_BINARY] [RUNS]
+#   bench/camera_run_cpu.sh [RUNS] [SETUP ...]
 #
-# COUNT_BINARY defaults to build/dev/tools/count/quorvantel-count; RUNS (default 3) runs of
-# each file are made and the median share is printed with each run's count and analysed
-# frames, which must not differ between the builds compared. Run it with `chrt -f 5` where allowed: the machine is shared.
+# A SETUP is a count binary with any options of its own, as one word: "BINARY --input-size
+# 160" (default: build/dev/tools/count/quorvantel-count). RUNS (default 3) rounds are made;
+# each round runs every file under every setup in turn, so that setups compared are measured
+# side by side while the load of a shared machine changes. Each run prints its count and
+# analysed frames; the median share per file and setup comes last. Run it with `chrt -f 5`
+# where allowed: the machine is shared.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
-count=${1:-$here/build/dev/tools/count/quorvantel-count}
-runs=${2:-3}
+runs=${1:-3}
+shift || true
+setups=("$@")
+[ ${#setups[@]} -gt 0 ] || setups=("$here/build/dev/tools/count/quorvantel-count")
 testdata=${QV_TESTDATA_DIR:-$here/../../shared/testdata}
 clip=$testdata/real/squat-side-3.mp4
 [ -f "$clip" ] || { echo "clip not found: $clip" >&2; exit 1; }
@@ -30,20 +35,28 @@ ffmpeg -loglevel error -i "$clip" -vf "$scale" -an -c:v rawvideo -pix_fmt yuyv42
 ffmpeg -loglevel error -i "$clip" -vf "crop=ih*4/3:ih,scale=640:480,fps=15" -an -c:v rawvideo \
     -pix_fmt yuyv422 "$work/yuyv480p15.avi"
 
-for kind in mjpeg yuyv yuyv480p15; do
-    shares=()
-    for _ in $(seq "$runs"); do
-        # The child's user and system time over the wall time of the run.
-        /usr/bin/time -f '%U %S %e' -o "$work/time" \
-            "$count" "$work/$kind.avi" --exercise squat --real-time >"$work/out"
-        read -r user sys wall <"$work/time"
-        share=$(echo "($user + $sys) * 100 / $wall" | bc -l)
-        shares+=("$share")
-        # The analysed frames show that both runs did the same work.
-        printf '%-10s run: %5.1f %% of one core (%.2f s CPU in %.2f s), %s, %s\n' "$kind" "$share" \
-            "$(echo "$user + $sys" | bc -l)" "$wall" "$(head -1 "$work/out")" \
-            "$(grep 'analysed frames' "$work/out")"
+kinds=(mjpeg yuyv yuyv480p15)
+for _ in $(seq "$runs"); do
+    for kind in "${kinds[@]}"; do
+        for s in "${!setups[@]}"; do
+            read -r -a command <<<"${setups[$s]}"
+            # The child's user and system time over the wall time of the run.
+            /usr/bin/time -f '%U %S %e' -o "$work/time" \
+                "${command[@]}" "$work/$kind.avi" --exercise squat --real-time >"$work/out"
+            read -r user sys wall <"$work/time"
+            share=$(echo "($user + $sys) * 100 / $wall" | bc -l)
+            echo "$share" >>"$work/shares-$kind-$s"
+            # The analysed frames show what work each setup did.
+            printf '%-10s setup %d: %5.1f %% of one core (%.2f s CPU in %.2f s), %s, %s\n' \
+                "$kind" "$((s + 1))" "$share" "$(echo "$user + $sys" | bc -l)" "$wall" \
+                "$(head -1 "$work/out")" "$(grep 'analysed frames' "$work/out")"
+        done
     done
-    median=$(printf '%s\n' "${shares[@]}" | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}')
-    printf '%-10s median: %.1f %% of one core\n' "$kind" "$median"
+done
+for kind in "${kinds[@]}"; do
+    for s in "${!setups[@]}"; do
+        median=$(sort -g "$work/shares-$kind-$s" | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}')
+        printf '%-10s median: %5.1f %% of one core  (setup %d: %s)\n' "$kind" "$median" \
+            "$((s + 1))" "${setups[$s]}"
+    done
 done

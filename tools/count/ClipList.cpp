@@ -50,6 +50,7 @@ void takeAnswer(ClipOutcome& outcome, QProcess& process) {
         outcome.failure = detail.isEmpty() ? QStringLiteral("the count did not finish") : detail;
     }
     outcome.counted = object.value(QLatin1String("repetitions")).toInt();
+    outcome.analysedFrames = object.value(QLatin1String("analysedFrames")).toInt();
     for (const QJsonValue t : object.value(QLatin1String("repetitionTimes")).toArray()) {
         outcome.repetitionTimes.push_back(t.toDouble());
     }
@@ -145,6 +146,7 @@ QByteArray clipTableJson(const std::vector<ClipOutcome>& outcomes) {
             {QStringLiteral("reps"), o.clip.repetitions},
             {QStringLiteral("counted"), o.counted},
             {QStringLiteral("repetitionTimes"), times},
+            {QStringLiteral("analysedFrames"), o.analysedFrames},
             {QStringLiteral("failure"), o.failure ? QJsonValue(*o.failure) : QJsonValue()}});
     }
     const ClipSummary s = summarize(outcomes);

@@ -27,6 +27,7 @@ struct ClipOutcome {
     ClipEntry clip;
     int counted = 0;
     std::vector<double> repetitionTimes;
+    int analysedFrames = 0; // shows what a run at another analysis rate or input size looked at
     std::optional<QString> failure;
 };
 

@@ -142,8 +142,8 @@ CountResult runCount(const CountOptions& options,
         cameras.device().id, options.exercise, options.target.value_or(INT_MAX), time,
         [] { return CameraAuthorization::authorized; },
         std::make_unique<CameraCaptureService>(
-            cameras, [size = options.inputSize] { return loadCameraPoseDetector(size); },
-            observer));
+            cameras, [size = options.inputSize] { return loadCameraPoseDetector(size); }, observer,
+            options.analysisRate.value_or(CameraCaptureService::defaultAnalysisRate)));
 
     provider.onProgress = [&](const VerificationProgress& value) {
         const double at = time.monotonicSeconds() - origin;

@@ -18,8 +18,9 @@ struct CountOptions {
     // otherwise each frame comes as soon as the previous one has been dealt with, timed by
     // its position in the video.
     bool isRealTime = false;
-    QString posesPath;            // where to record the pose stream; empty for nowhere
-    std::optional<int> inputSize; // of the pose model; none for the engine's default
+    QString posesPath;                  // where to record the pose stream; empty for nowhere
+    std::optional<int> inputSize;       // of the pose model; none for the engine's default
+    std::optional<double> analysisRate; // analysed frames a second; none for a break's own
 };
 
 struct CountResult {

@@ -1,15 +1,17 @@
 // quorvantel-count: counts the repetitions in a video with the camera engine of a break.
 //
 //   quorvantel-count VIDEO --exercise squat|overheadRaise [--target N] [--json] [--events]
-//                    [--real-time] [--poses FILE] [--input-size PIXELS]
+//                    [--real-time] [--poses FILE] [--input-size PIXELS] [--analysis-rate FPS]
 //   quorvantel-count --clips LIST.json [--json] [--poses FOLDER] [--input-size PIXELS]
-//                    [--jobs N]
+//                    [--analysis-rate FPS] [--jobs N]
 //
 // Prints the count and the time of each repetition (and, with --events, every progress value
 // the engine reported); with --clips, a table of every clip of the list against the count
 // people agreed on. Writes nothing but what it is asked to: the pose streams with --poses.
 #include "ClipList.h"
 #include "CountRun.h"
+#include "ToolOptions.h"
+#include "core/camera/CameraCaptureService.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -128,6 +130,11 @@ int main(int argc, char** argv) {
     const QCommandLineOption inputSize(QStringLiteral("input-size"),
                                        QStringLiteral("Side of the pose model's input."),
                                        QStringLiteral("pixels"));
+    const QCommandLineOption analysisRate(
+        QStringLiteral("analysis-rate"),
+        QStringLiteral("Frames analysed a second at most (default: a break's own, %1).")
+            .arg(CameraCaptureService::defaultAnalysisRate),
+        QStringLiteral("fps"));
     const QCommandLineOption clips(
         QStringLiteral("clips"),
         QStringLiteral("Count every clip of a list in the format of the test data's clips.json "
@@ -136,7 +143,8 @@ int main(int argc, char** argv) {
     const QCommandLineOption jobs(QStringLiteral("jobs"),
                                   QStringLiteral("Clips counted at once (default: one a core)."),
                                   QStringLiteral("N"));
-    parser.addOptions({exercise, target, json, events, realTime, poses, inputSize, clips, jobs});
+    parser.addOptions(
+        {exercise, target, json, events, realTime, poses, inputSize, analysisRate, clips, jobs});
     parser.process(app);
 
     std::optional<int> size;
@@ -145,6 +153,15 @@ int main(int argc, char** argv) {
         if (!size || *size % 32 != 0) {
             return usage(parser, QStringLiteral("--input-size must be a multiple of 32"));
         }
+    }
+    std::optional<double> rate;
+    if (parser.isSet(analysisRate)) {
+        const auto read = tools::numberOption(QStringLiteral("--analysis-rate"),
+                                              parser.value(analysisRate), 1, 60);
+        if (!read) {
+            return usage(parser, read.error());
+        }
+        rate = *read;
     }
     if (parser.isSet(clips)) {
         if (!parser.positionalArguments().isEmpty()) {
@@ -159,12 +176,16 @@ int main(int argc, char** argv) {
         if (size) {
             extra << QStringLiteral("--input-size") << QString::number(*size);
         }
+        if (rate) {
+            extra << QStringLiteral("--analysis-rate") << QString::number(*rate);
+        }
         return countClipList(parser.value(clips), parser.isSet(json), parser.value(poses), extra,
                              std::max(1, *jobCount));
     }
 
     CountOptions options;
     options.inputSize = size;
+    options.analysisRate = rate;
     if (parser.positionalArguments().size() != 1) {
         return usage(parser, QStringLiteral("give exactly one video file"));
     }
