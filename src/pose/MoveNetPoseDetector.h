@@ -15,9 +15,10 @@ class XnnTrunk;
 }
 
 struct PoseEngineSettings {
-    // Side of the square the frame is letterboxed into; a multiple of 32. 192 keeps a camera
-    // run at 15 frames a second near a quarter of one core (256 costs 1.5× as much and sees
-    // people further away; someone exercising in front of the screen is large either way).
+    // Side of the square the frame is letterboxed into; a multiple of 32. 256 costs 1.5× as
+    // much and sees people further away; someone exercising in front of the screen is large
+    // either way. 160 costs a third less than 192 but loses wrists that 192 still finds (a
+    // dumbbell press in the test clips goes uncounted at 15 analyses a second).
     int inputSize = 192;
     int threadCount = 2;
     // Below this person score a candidate is not reported. Frames with nobody in them score

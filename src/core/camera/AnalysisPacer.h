@@ -6,10 +6,11 @@ namespace qv {
 
 // Decides which camera frames are analysed so that, on average, no more than `rate` a second
 // are, whatever the camera's own rate: each analysed frame books the next slot one interval
-// after the last slot, not after the frame, so a 30 frames-per-second camera gives 12
-// analysed frames at 12 and a 15 frames-per-second one 12 as well (not every second frame, or
-// 7.5). A frame that comes more than an interval after its slot starts the slots afresh, so
-// a pause or a slow analysis is never made up for with a burst.
+// after the last slot, not after the frame. So at 11 a second a 30 frames-per-second camera
+// gives 11 analysed frames (not every third frame, or 10), and a 15 frames-per-second one 11
+// as well (not every second frame, or 7.5). A frame that comes more than an interval after
+// its slot starts the slots afresh, so a pause or a slow analysis is never made up for with a
+// burst.
 class AnalysisPacer {
 public:
     // Frames this much before their slot still take it: timestamps are rounded.

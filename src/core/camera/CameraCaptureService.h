@@ -43,8 +43,11 @@ public:
     };
 
     // Analysed frames a second, at most, on average (see AnalysisPacer). Inference is nearly
-    // all that a camera run costs, so this sets the cost of a break.
-    static constexpr double defaultAnalysisRate = 15;
+    // all that a camera run costs, so this sets the cost of a break: 11 keeps it near a fifth
+    // of one core where 15 took a quarter, and every clip of the test data counts the same
+    // from 10.5 to 15 a second (a squat takes 1.5 to 3 s; an arm raise stays overhead for
+    // several frames even at 10 a second).
+    static constexpr double defaultAnalysisRate = 11;
 
     // analysisRate: above 0; tools measure other rates with it.
     CameraCaptureService(CameraBackend& backend, PoseDetectorLoader loadDetector,

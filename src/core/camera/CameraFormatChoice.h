@@ -19,7 +19,7 @@ struct CameraFormatOffer {
 struct CameraFormatNeeds {
     int longerSide = 640;  // 640×480 in either orientation is ample for the model's input and
     int shorterSide = 480; // a preview card, and sharper than a break needs
-    double rate = 15;      // the analysis rate
+    double rate = 15;      // above the analysis rate: the pacer picks its frames among them
 };
 
 // The offer that serves the needs with the least work: the smallest picture that is large

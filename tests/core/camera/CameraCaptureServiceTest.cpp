@@ -52,14 +52,17 @@ struct Fixture {
     QString loadError;
     std::unique_ptr<CameraCaptureService> service;
 
-    Fixture() {
+    explicit Fixture(double analysisRate = CameraCaptureService::defaultAnalysisRate) {
         ScriptedPoseDetector::clearSeen();
-        service = std::make_unique<CameraCaptureService>(cameras, [this] {
-            if (!loadError.isEmpty()) {
-                return qv::PoseDetectorLoad{qv::Failure{loadError}};
-            }
-            return qv::PoseDetectorLoad{std::make_unique<ScriptedPoseDetector>(onePerson)};
-        });
+        service = std::make_unique<CameraCaptureService>(
+            cameras,
+            [this] {
+                if (!loadError.isEmpty()) {
+                    return qv::PoseDetectorLoad{qv::Failure{loadError}};
+                }
+                return qv::PoseDetectorLoad{std::make_unique<ScriptedPoseDetector>(onePerson)};
+            },
+            qv::AnalysisObserver{}, analysisRate);
         CameraCaptureService::Handlers handlers;
         handlers.frame = [this](const PoseSnapshot& pose, const Image& preview) {
             seen.frames.emplace_back(pose, preview);
@@ -121,8 +124,8 @@ TEST(CameraCaptureService, AMissingChosenCameraIsReplacedByTheBuiltInOneWithANot
     EXPECT_TRUE(f.seen.errors.empty());
 }
 
-TEST(CameraCaptureService, AnalysesFifteenFramesASecondOnTheirSlotsToleratingTimestampRounding) {
-    Fixture f;
+TEST(CameraCaptureService, AnalysesFramesOnSlotsAtTheRateItIsGivenToleratingTimestampRounding) {
+    Fixture f(15);
     f.cameras.setDevices({external});
     ASSERT_TRUE(f.startAndWaitRunning());
     // Pushed one at a time, each only after the last was dealt with, so none is dropped for
