@@ -1,5 +1,5 @@
-#include "TestWatcher.h"
 #include "TrayTestSupport.h"
+#include "support/TestWatcher.h"
 #include "ui/tray/StatusNotifierItem.h"
 #include "ui/tray/TrayPopover.h"
 

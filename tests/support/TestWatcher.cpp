@@ -1,4 +1,4 @@
-#include "TestWatcher.h"
+#include "support/TestWatcher.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusVariant>
