@@ -108,12 +108,9 @@ bool openAndCloseSettings(const AppUnderBench& app, qint64 pid) {
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     const int seconds = argc > 1 ? std::max(1, atoi(argv[1])) : 60;
-    const QString program = qEnvironmentVariableIsSet("QV_BENCH_APP")
-                                ? qEnvironmentVariable("QV_BENCH_APP")
-                                : QStringLiteral(QV_APP_PATH);
+    const QString program = qv::bench::programUnderBench();
     qv::test::TestWatcher watcher;
-    if (!watcher.start()) {
-        std::fprintf(stderr, "no session bus to host the tray on (or a watcher runs already)\n");
+    if (!qv::bench::hostTray(watcher)) {
         return 1;
     }
     QTemporaryDir cache;

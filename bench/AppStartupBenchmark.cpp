@@ -53,12 +53,9 @@ double percentile(std::vector<double> values, double share) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 10;
-    const QString program = qEnvironmentVariableIsSet("QV_BENCH_APP")
-                                ? qEnvironmentVariable("QV_BENCH_APP")
-                                : QStringLiteral(QV_APP_PATH);
+    const QString program = qv::bench::programUnderBench();
     qv::test::TestWatcher watcher;
-    if (!watcher.start()) {
-        std::fprintf(stderr, "no session bus to host the tray on (or a watcher runs already)\n");
+    if (!qv::bench::hostTray(watcher)) {
         return 1;
     }
     QTemporaryDir cache;

@@ -1,14 +1,29 @@
 #include "AppUnderBench.h"
 
+#include "support/TestWatcher.h"
+
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QSettings>
 #include <QTimer>
-#include <csignal>
+#include <cstdio>
 #include <unistd.h>
 
 namespace qv::bench {
+
+QString programUnderBench() {
+    return qEnvironmentVariableIsSet("QV_BENCH_APP") ? qEnvironmentVariable("QV_BENCH_APP")
+                                                     : QStringLiteral(QV_APP_PATH);
+}
+
+bool hostTray(test::TestWatcher& watcher) {
+    if (watcher.start()) {
+        return true;
+    }
+    std::fprintf(stderr, "no session bus to host the tray on (or a watcher runs already)\n");
+    return false;
+}
 
 AppUnderBench::AppUnderBench(QString program, QString cacheFolder)
     : program_(std::move(program))

@@ -7,7 +7,17 @@
 #include <functional>
 #include <optional>
 
+namespace qv::test {
+class TestWatcher;
+}
+
 namespace qv::bench {
+
+// The executable measured: QV_BENCH_APP when set (another build, or a profiler wrapping it),
+// else this build's quorvantel.
+QString programUnderBench();
+// Makes `watcher` the desktop's StatusNotifierWatcher; says on stderr why it cannot.
+bool hostTray(test::TestWatcher& watcher);
 
 // One launch of the whole application as a returning user meets it: settings, data and state
 // folders of its own that say the first launch's welcome is done, the display and session bus
