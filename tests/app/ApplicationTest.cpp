@@ -1,6 +1,6 @@
 #include "app/Application.h"
 
-#include "../ui/tray/TestWatcher.h"
+#include "support/TestWatcher.h"
 
 #include <QDir>
 #include <QSettings>
