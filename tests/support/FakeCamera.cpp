@@ -13,6 +13,7 @@ FakeFrameSource::FakeFrameSource(std::shared_ptr<Census> census)
 }
 
 FakeFrameSource::~FakeFrameSource() {
+    std::lock_guard guard(census_->lastOpenedGuard);
     stop();
     FakeFrameSource* self = this;
     census_->lastOpened.compare_exchange_strong(self, nullptr);
@@ -76,6 +77,12 @@ QList<CameraDevice> FakeCameraBackend::devices() const {
     std::lock_guard lock(mutex_);
     ++deviceQueries_;
     return devices_;
+}
+
+bool FakeCameraBackend::pushToLastOpened(Frame frame) {
+    std::lock_guard guard(census_->lastOpenedGuard);
+    FakeFrameSource* source = census_->lastOpened;
+    return source != nullptr && source->push(std::move(frame));
 }
 
 Result<std::unique_ptr<FrameSource>> FakeCameraBackend::open(const QString& id) {

@@ -20,6 +20,9 @@ public:
     struct Census {
         std::atomic<int> running{0};
         std::atomic<FakeFrameSource*> lastOpened{nullptr};
+        // Held while the last opened source is pushed into or destroyed, so a test thread's
+        // frame never reaches a source the capture queue is destroying.
+        std::mutex lastOpenedGuard;
     };
     explicit FakeFrameSource(std::shared_ptr<Census> census);
     ~FakeFrameSource() override;
@@ -56,6 +59,8 @@ public:
     void refuseStart(const QString& error) { startError_ = error; }
     // The source of the camera opened last while it exists (owned by whoever opened it).
     FakeFrameSource* lastOpened() const { return census_->lastOpened; }
+    // Pushes into the source opened last, if it still exists; false when nothing took it.
+    bool pushToLastOpened(Frame frame);
     int openCount() const { return openCount_; }
     int runningCount() const { return census_->running; }
     // Returns once a running capture service has done everything asked of it before, and the

@@ -97,8 +97,7 @@ struct Rig {
         auto hold = std::make_shared<int>(0);
         std::weak_ptr<int> watch = hold;
         f.hold = std::move(hold);
-        auto* source = cameras.lastOpened();
-        const bool pushed = source != nullptr && source->push(std::move(f));
+        const bool pushed = cameras.pushToLastOpened(std::move(f));
         if (pushed) {
             ASSERT_TRUE(waitUntil([&] { return watch.expired(); }));
         }
