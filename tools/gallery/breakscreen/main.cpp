@@ -3,6 +3,7 @@
 // (QV_TESTDATA_DIR). Exits non-zero on any QML warning or error, so a test can run it.
 
 #include "ClipFrame.h"
+#include "GalleryRun.h"
 #include "GalleryStates.h"
 #include "OverlayWindow.h"
 #include "core/time/VirtualTimeSource.h"
@@ -12,7 +13,6 @@
 #include <QQuickWindow>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTextStream>
 #include <QtQml/qqmlextensionplugin.h>
 
 Q_IMPORT_QML_PLUGIN(Quorvantel_ThemePlugin)
@@ -20,20 +20,7 @@ Q_IMPORT_QML_PLUGIN(Quorvantel_BreakScreenPlugin)
 
 namespace {
 
-int problems = 0;
-QtMessageHandler previousHandler = nullptr;
-
-void countProblems(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg) {
-        ++problems;
-    }
-    previousHandler(type, context, message);
-}
-
-QTextStream& err() {
-    static QTextStream stream(stderr);
-    return stream;
-}
+using qv::gallery::GalleryRun;
 
 bool render(const qv::gallery::State& state, const QSize& size, const qv::gallery::Frames& frames,
             const QDir& out) {
@@ -42,7 +29,7 @@ bool render(const qv::gallery::State& state, const QSize& size, const qv::galler
     state.setUp(model, frames);
     qv::OverlayWindow window(model, time, state.reduceMotion);
     if (const QString errors = window.loadErrors(); !errors.isEmpty()) {
-        err() << errors << "\n";
+        GalleryRun::err() << errors << "\n";
         return false;
     }
     if (state.holdSeconds > 0) {
@@ -59,7 +46,7 @@ bool render(const qv::gallery::State& state, const QSize& size, const qv::galler
     const QString name =
         QStringLiteral("%1-%2x%3.png").arg(state.name).arg(size.width()).arg(size.height());
     if (picture.isNull() || !picture.save(out.filePath(name))) {
-        err() << "cannot render " << name << "\n";
+        GalleryRun::err() << "cannot render " << name << "\n";
         return false;
     }
     return true;
@@ -68,34 +55,22 @@ bool render(const qv::gallery::State& state, const QSize& size, const qv::galler
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    previousHandler = qInstallMessageHandler(countProblems);
+    const GalleryRun run;
     QGuiApplication app(argc, argv);
-    if (app.arguments().size() != 2) {
-        err() << "usage: quorvantel-gallery-breakscreen OUTDIR\n";
+    const std::optional<QDir> out = GalleryRun::outputFolder(app.arguments());
+    if (!out) {
         return 2;
-    }
-    const QDir out(app.arguments().at(1));
-    if (!out.exists() && !QDir().mkpath(out.path())) {
-        err() << "cannot create " << out.path() << "\n";
-        return 1;
     }
     const auto frames = qv::gallery::loadFrames();
     if (!frames) {
-        err() << frames.error() << "\n";
+        GalleryRun::err() << frames.error() << "\n";
         return 1;
     }
     bool ok = true;
     for (const auto& state : qv::gallery::states()) {
         for (const QSize size : {QSize(1920, 1080), QSize(1000, 600)}) {
-            ok = render(state, size, *frames, out) && ok;
+            ok = render(state, size, *frames, *out) && ok;
         }
     }
-    if (problems > 0) {
-        err() << problems << " QML warnings or errors\n";
-        return 1;
-    }
-    return ok ? 0 : 1;
+    return GalleryRun::exitCode(ok);
 }

@@ -2,6 +2,7 @@
 // every state of its practice run to PNG, in the desktop's light and dark looks. Exits
 // non-zero on any QML warning or error, so a test can run it.
 
+#include "GalleryRun.h"
 #include "GalleryScenes.h"
 #include "OnboardingController.h"
 #include "core/services/LaunchAtLoginController.h"
@@ -17,7 +18,6 @@
 #include <QQuickView>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextStream>
 #include <QtQml/qqmlextensionplugin.h>
 
 Q_IMPORT_QML_PLUGIN(Quorvantel_ThemePlugin)
@@ -25,20 +25,7 @@ Q_IMPORT_QML_PLUGIN(Quorvantel_OnboardingPlugin)
 
 namespace {
 
-int problems = 0;
-QtMessageHandler previousHandler = nullptr;
-
-void countProblems(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg) {
-        ++problems;
-    }
-    previousHandler(type, context, message);
-}
-
-QTextStream& err() {
-    static QTextStream stream(stderr);
-    return stream;
-}
+using qv::gallery::GalleryRun;
 
 // The desktop's look as Qt reports it: only the window colour decides light or dark.
 void useDesktopLook(bool dark) {
@@ -69,12 +56,12 @@ bool renderLook(const QString& look, const QDir& out) {
     qv::OnboardingController controller(settings, launchAtLogin, time, camera.platform(), nullptr,
                                         [] {});
     if (!controller.show()) {
-        err() << controller.errorText() << "\n";
+        GalleryRun::err() << controller.errorText() << "\n";
         return false;
     }
     QQuickView* window = controller.window();
     if (!QTest::qWaitForWindowExposed(window)) {
-        err() << "the onboarding window was never shown\n";
+        GalleryRun::err() << "the onboarding window was never shown\n";
         return false;
     }
     bool ok = true;
@@ -85,7 +72,7 @@ bool renderLook(const QString& look, const QDir& out) {
         const QImage picture = window->grabWindow();
         const QString name = QStringLiteral("%1-%2.png").arg(scene.name, look);
         if (picture.isNull() || !picture.save(out.filePath(name))) {
-            err() << "cannot render " << name << "\n";
+            GalleryRun::err() << "cannot render " << name << "\n";
             ok = false;
         }
     }
@@ -95,27 +82,15 @@ bool renderLook(const QString& look, const QDir& out) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    previousHandler = qInstallMessageHandler(countProblems);
+    const GalleryRun run;
     QGuiApplication app(argc, argv);
-    if (app.arguments().size() != 2) {
-        err() << "usage: quorvantel-gallery-onboarding OUTDIR\n";
+    const std::optional<QDir> out = GalleryRun::outputFolder(app.arguments());
+    if (!out) {
         return 2;
-    }
-    const QDir out(app.arguments().at(1));
-    if (!out.exists() && !QDir().mkpath(out.path())) {
-        err() << "cannot create " << out.path() << "\n";
-        return 1;
     }
     bool ok = true;
     for (const QString& look : {QStringLiteral("light"), QStringLiteral("dark")}) {
-        ok = renderLook(look, out) && ok;
+        ok = renderLook(look, *out) && ok;
     }
-    if (problems > 0) {
-        err() << problems << " QML warnings or errors\n";
-        return 1;
-    }
-    return ok ? 0 : 1;
+    return GalleryRun::exitCode(ok);
 }
