@@ -1,5 +1,8 @@
 #include "core/media/PixelConversion.h"
 
+#include <csetjmp>
+#include <cstdio> // jpeglib.h needs FILE
+#include <jpeglib.h>
 #include <libyuv/convert_argb.h>
 #include <libyuv/convert_from_argb.h>
 #include <libyuv/planar_functions.h>
@@ -65,6 +68,11 @@ PlaneNeed planeNeed(const PixelBuffer& b, int plane) {
 }
 
 QString checkPlanes(const PixelBuffer& b) {
+    if (b.layout == PixelLayout::mjpeg) {
+        return b.planes[0].data == nullptr || b.planes[0].size <= 0
+                   ? QStringLiteral("The camera frame has no pixel data.")
+                   : QString();
+    }
     for (int i = 0; i < planeCount(b.layout); ++i) {
         const PixelPlane& plane = b.planes[static_cast<std::size_t>(i)];
         const PlaneNeed need = planeNeed(b, i);
@@ -166,7 +174,70 @@ void convertPixels(const PixelBuffer& b, Image& out) {
         libyuv::I422ToRGB24Matrix(p[0].data, stride(p[0]), p[2].data, stride(p[2]), p[1].data,
                                   stride(p[1]), dst, dstStride, k, w, h);
         return;
+    case PixelLayout::mjpeg: // decoded by decodeJpeg, which can fail
+        return;
     }
+}
+
+struct JpegErrors {
+    jpeg_error_mgr standard;
+    std::jmp_buf abandon;
+};
+
+[[noreturn]] void abandonJpeg(j_common_ptr info) {
+    std::longjmp(reinterpret_cast<JpegErrors*>(info->err)->abandon, 1);
+}
+
+// A damaged picture is decoded as far as it goes; what is lost is not worth a message.
+void ignoreJpegMessage(j_common_ptr /*info*/, int /*level*/) {}
+
+enum class JpegOutcome { decoded, unreadable, otherSize };
+
+// libjpeg reports a fatal error by jumping back here, so nothing in this function may need
+// its destructor run.
+JpegOutcome decodeJpegInto(const PixelBuffer& b, Image& out) {
+    jpeg_decompress_struct info{};
+    JpegErrors errors{};
+    info.err = jpeg_std_error(&errors.standard);
+    errors.standard.error_exit = abandonJpeg;
+    errors.standard.emit_message = ignoreJpegMessage;
+    if (setjmp(errors.abandon) != 0) {
+        jpeg_destroy_decompress(&info);
+        return JpegOutcome::unreadable;
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, b.planes[0].data, static_cast<unsigned long>(b.planes[0].size));
+    jpeg_read_header(&info, TRUE);
+    if (info.image_width != JDIMENSION(b.width) || info.image_height != JDIMENSION(b.height)) {
+        jpeg_destroy_decompress(&info);
+        return JpegOutcome::otherSize;
+    }
+    info.out_color_space = JCS_RGB;
+    // Chroma is spread over its pixels as the other layouts' converters do, in one pass with
+    // the colour conversion; the smoother upsampling costs more and the model cannot tell.
+    info.do_fancy_upsampling = FALSE;
+    jpeg_start_decompress(&info);
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = out.row(static_cast<int>(info.output_scanline));
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return JpegOutcome::decoded;
+}
+
+QString decodeJpeg(const PixelBuffer& b, Image& out) {
+    switch (decodeJpegInto(b, out)) {
+    case JpegOutcome::decoded:
+        return {};
+    case JpegOutcome::otherSize:
+        return QStringLiteral("The camera frame holds a picture of another size than %1×%2.")
+            .arg(b.width)
+            .arg(b.height);
+    case JpegOutcome::unreadable:
+        break;
+    }
+    return QStringLiteral("The camera frame is not a readable JPEG picture.");
 }
 
 } // namespace
@@ -186,9 +257,9 @@ int planeCount(PixelLayout layout) {
 }
 
 QString layoutName(PixelLayout layout) {
-    static const std::array<const char*, 14> names = {"RGB",  "BGR",  "RGBx", "BGRx", "xRGB",
+    static const std::array<const char*, 15> names = {"RGB",  "BGR",  "RGBx", "BGRx", "xRGB",
                                                       "xBGR", "grey", "YUYV", "UYVY", "NV12",
-                                                      "NV21", "I420", "YV12", "I422"};
+                                                      "NV21", "I420", "YV12", "I422", "MJPEG"};
     return QString::fromLatin1(names.at(static_cast<std::size_t>(layout)));
 }
 
@@ -208,6 +279,12 @@ Result<Image> convertToRgb(const PixelBuffer& buffer) {
     Image image(
         buffer.width, buffer.height,
         QByteArray(static_cast<qsizetype>(buffer.width) * buffer.height * 3, Qt::Uninitialized));
+    if (buffer.layout == PixelLayout::mjpeg) {
+        if (QString problem = decodeJpeg(buffer, image); !problem.isEmpty()) {
+            return Failure{problem};
+        }
+        return image;
+    }
     convertPixels(buffer, image);
     return image;
 }

@@ -26,6 +26,10 @@ enum class PixelLayout {
     i420, // Y, U, V planes, chroma at half size
     yv12, // Y, V, U planes, chroma at half size
     i422, // Y, U, V planes, chroma at half width (what most MJPEG webcams decode to)
+    // One JPEG picture as a motion-JPEG camera or file holds it (plane 0 is the compressed
+    // bytes). It is decoded only when converted, so the frames nobody analyses cost nothing;
+    // the picture's own colour rules apply whatever matrix and range say.
+    mjpeg,
 };
 
 // How luma and chroma map to RGB, for the YUV layouts.
@@ -52,7 +56,8 @@ int planeCount(PixelLayout layout);
 QString layoutName(PixelLayout layout);
 
 // Converts to packed RGB (with libyuv's SIMD converters). Every plane is checked against its
-// size first, so a short or inconsistent buffer fails instead of reading past its end.
+// size first, so a short or inconsistent buffer fails instead of reading past its end; a JPEG
+// picture must decode, whole, to the stated size.
 Result<Image> convertToRgb(const PixelBuffer& buffer);
 
 } // namespace qv

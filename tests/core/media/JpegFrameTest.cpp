@@ -1,0 +1,98 @@
+#include "core/media/PixelConversion.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Odd on both sides, so the last chroma sample covers a single column and row; blocks of
+// colour, so that the encoder's loss stays small next to a wrong channel order or matrix.
+QImage testPicture() {
+    QImage picture(67, 37, QImage::Format_RGB888);
+    const QRgb colours[4] = {qRgb(200, 30, 40), qRgb(20, 180, 60), qRgb(30, 60, 220),
+                             qRgb(128, 128, 128)};
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            picture.setPixel(x, y, colours[(x / 16 + y / 16 * 3) % 4]);
+        }
+    }
+    return picture;
+}
+
+QByteArray jpegOf(const QImage& picture) {
+    QByteArray bytes;
+    QBuffer out(&bytes);
+    out.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(picture.save(&out, "JPEG", 95));
+    return bytes;
+}
+
+qv::PixelBuffer jpegFrame(const QByteArray& bytes, int width, int height) {
+    qv::PixelBuffer frame;
+    frame.layout = qv::PixelLayout::mjpeg;
+    frame.width = width;
+    frame.height = height;
+    // What the frame says of its colours does not apply to JPEG, which has its own.
+    frame.matrix = qv::YuvMatrix::bt709;
+    frame.range = qv::YuvRange::limited;
+    frame.planes[0] = {reinterpret_cast<const std::uint8_t*>(bytes.constData()), 0, bytes.size()};
+    return frame;
+}
+
+} // namespace
+
+TEST(JpegFrame, DecodesToThePictureItHolds) {
+    const QByteArray jpeg = jpegOf(testPicture());
+    const QImage want = QImage::fromData(jpeg, "JPEG").convertToFormat(QImage::Format_RGB888);
+    const qv::Result<qv::Image> got = qv::convertToRgb(jpegFrame(jpeg, 67, 37));
+    ASSERT_TRUE(got) << got.error().toStdString();
+    ASSERT_EQ(got->width(), 67);
+    ASSERT_EQ(got->height(), 37);
+    // Decoders may smooth chroma differently across the edges of the blocks; inside them the
+    // colours must agree, which a swapped channel, matrix or range would break.
+    int worst = 0;
+    for (int y = 0; y < want.height(); ++y) {
+        for (int x = 0; x < want.width(); ++x) {
+            if (x % 16 < 3 || x % 16 > 12 || y % 16 < 3 || y % 16 > 12) {
+                continue;
+            }
+            for (int c = 0; c < 3; ++c) {
+                worst = std::max(worst, std::abs(int(want.constScanLine(y)[x * 3 + c]) -
+                                                 int(got->row(y)[x * 3 + c])));
+            }
+        }
+    }
+    EXPECT_LE(worst, 3);
+}
+
+// A camera or file can hand out a damaged or mislabelled picture; it fails that frame with a
+// reason, never reads past the bytes given, and never takes the program down.
+TEST(JpegFrame, RefusesWhatIsNotAWholePictureOfTheStatedSize) {
+    const QByteArray jpeg = jpegOf(testPicture());
+    const QByteArray garbage(4096, '\x5a');
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        int width, height;
+    };
+    const Case cases[] = {
+        {"not a JPEG at all", garbage, 67, 37},
+        {"another size than stated", jpeg, 66, 37},
+        {"no bytes", QByteArray(), 67, 37},
+        {"only the header", jpeg.left(20), 67, 37},
+    };
+    for (const Case& c : cases) {
+        const auto result = qv::convertToRgb(jpegFrame(c.bytes, c.width, c.height));
+        EXPECT_FALSE(result) << c.what;
+        EXPECT_TRUE(result.error().endsWith('.')) << c.what;
+    }
+    // Cut short after the header, the decoder makes up the rest of the picture; it must do so
+    // within the bytes it was given (the sanitizer build checks that).
+    for (const qsizetype kept : {jpeg.size() / 2, jpeg.size() - 2}) {
+        const auto result = qv::convertToRgb(jpegFrame(jpeg.left(kept), 67, 37));
+        if (result) {
+            EXPECT_EQ(result->width(), 67);
+        }
+    }
+}
