@@ -13,6 +13,7 @@
 #include "pose/Letterbox.h"
 #include "pose/MoveNetPoseDetector.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
@@ -127,6 +128,16 @@ Image scaledTo(const Image& image, int width, int height) {
     return result;
 }
 
+QByteArray toJpeg(const Image& image) {
+    const QImage view(image.row(0), image.width(), image.height(), image.width() * 3,
+                      QImage::Format_RGB888);
+    QByteArray bytes;
+    QBuffer out(&bytes);
+    out.open(QIODevice::WriteOnly);
+    view.save(&out, "JPEG", 85);
+    return bytes;
+}
+
 // Frames of a clip as a 1280×720 webcam would deliver them.
 struct CameraFrames {
     static constexpr int width = 1280;
@@ -134,8 +145,19 @@ struct CameraFrames {
     std::vector<Image> rgb;
     std::vector<std::vector<std::uint8_t>> yuyv;
     std::vector<std::vector<std::uint8_t>> i420;
+    std::vector<QByteArray> jpeg; // at a webcam's usual quality
 
     PixelBuffer buffer(std::size_t i) const { return yuyvBuffer(i); }
+
+    PixelBuffer jpegBuffer(std::size_t i) const {
+        PixelBuffer b;
+        b.layout = PixelLayout::mjpeg;
+        b.width = width;
+        b.height = height;
+        const QByteArray& bytes = jpeg[i % jpeg.size()];
+        b.planes[0] = {reinterpret_cast<const std::uint8_t*>(bytes.constData()), 0, bytes.size()};
+        return b;
+    }
 
     PixelBuffer yuyvBuffer(std::size_t i) const {
         PixelBuffer b;
@@ -168,6 +190,7 @@ const CameraFrames& cameraFrames() {
             out.rgb.push_back(scaledTo(image, CameraFrames::width, CameraFrames::height));
             out.yuyv.push_back(toYuyv(out.rgb.back()));
             out.i420.push_back(toI420(out.rgb.back()));
+            out.jpeg.push_back(toJpeg(out.rgb.back()));
         }
         return out;
     }();
@@ -219,16 +242,22 @@ void BM_Convert720pFrame(benchmark::State& state) {
     if (frames.yuyv.empty()) {
         return reportMissing(state);
     }
-    const bool isI420 = state.range(0) == 1;
+    const auto layout = static_cast<int>(state.range(0));
     std::size_t i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(
-            convertToRgb(isI420 ? frames.i420Buffer(i) : frames.yuyvBuffer(i)));
+        benchmark::DoNotOptimize(convertToRgb(layout == 0   ? frames.yuyvBuffer(i)
+                                              : layout == 1 ? frames.i420Buffer(i)
+                                                            : frames.jpegBuffer(i)));
         ++i;
     }
-    state.SetLabel(isI420 ? "I420" : "YUYV");
+    state.SetLabel(layout == 0 ? "YUYV" : layout == 1 ? "I420" : "MJPEG, decoded");
 }
-BENCHMARK(BM_Convert720pFrame)->ArgName("i420")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Convert720pFrame)
+    ->ArgName("layout")
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_Mirror720pFrame(benchmark::State& state) {
     Image image(1280, 720);

@@ -1,20 +1,32 @@
 #include "platform/common/VideoFileSource.h"
 
 #include "platform/common/GstSupport.h"
+#include "platform/common/VideoSamplePictures.h"
 
 #include <QFileInfo>
 #include <QImageReader>
 #include <condition_variable>
 #include <gst/app/gstappsink.h>
-#include <gst/video/video.h>
 #include <mutex>
-#include <optional>
 
 namespace qv {
 
+namespace {
+
+// Where a decoded stream goes: through the converter and the flip for pictures, straight to
+// the sink for motion JPEG. Only one of them is linked to the sink, once the stream is known.
+struct Downstream {
+    GstElement* convert;
+    GstElement* flip;
+    GstElement* sink;
+};
+
+} // namespace
+
 struct VideoFileSource::Pipeline {
     gst::ObjectPtr<GstElement> pipeline;
-    GstElement* sink = nullptr; // owned by the pipeline
+    GstElement* sink = nullptr;             // owned by the pipeline
+    std::unique_ptr<Downstream> downstream; // for the decoder's signals
     gst::ObjectPtr<GstBus> bus;
     GstClockTime duration = GST_CLOCK_TIME_NONE;     // as the file states it
     GstClockTime lastPosition = GST_CLOCK_TIME_NONE; // of the last frame delivered
@@ -42,27 +54,44 @@ constexpr GstClockTime prerollTimeout = 20 * GST_SECOND;
 // running on a little past the picture does not.
 constexpr GstClockTime earlyEndMargin = GST_SECOND;
 
-void linkVideoPad(GstElement* /*decoder*/, GstPad* pad, gpointer downstream) {
+// The decoder exposes a stream as it stands once this says not to go on.
+gboolean continueDecoding(GstElement* /*decoder*/, GstPad* /*pad*/, GstCaps* caps,
+                          gpointer /*unused*/) {
+    return isMotionJpeg(caps) ? FALSE : TRUE;
+}
+
+gst::ObjectPtr<GstPad> sinkPadOf(GstElement* element) {
+    return gst::ObjectPtr<GstPad>(gst_element_get_static_pad(element, "sink"));
+}
+
+void linkVideoPad(GstElement* /*decoder*/, GstPad* pad, gpointer data) {
+    const auto* downstream = static_cast<const Downstream*>(data);
     GstCaps* caps = gst_pad_get_current_caps(pad);
     if (caps == nullptr) {
         caps = gst_pad_query_caps(pad, nullptr);
     }
     const gchar* kind = gst_structure_get_name(gst_caps_get_structure(caps, 0));
     const bool isVideo = g_str_has_prefix(kind, "video/");
+    const bool isJpeg = isMotionJpeg(caps);
     gst_caps_unref(caps);
-    gst::ObjectPtr<GstPad> target(
-        gst_element_get_static_pad(static_cast<GstElement*>(downstream), "sink"));
-    if (isVideo && !gst_pad_is_linked(target.get())) {
-        gst_pad_link(pad, target.get());
+    gst::ObjectPtr<GstPad> sink = sinkPadOf(downstream->sink);
+    if (gst_pad_is_linked(sink.get()) || !(isVideo || isJpeg)) {
+        return;
     }
+    if (isJpeg) {
+        gst_pad_link(pad, sink.get());
+        return;
+    }
+    gst_element_link(downstream->flip, downstream->sink);
+    gst::ObjectPtr<GstPad> convert = sinkPadOf(downstream->convert);
+    gst_pad_link(pad, convert.get());
 }
 
 // Without this a file with no video would keep the pipeline waiting for a picture that
 // never comes; turned into an error, it fails at once with a reason.
-void requireVideo(GstElement* decoder, gpointer downstream) {
-    gst::ObjectPtr<GstPad> target(
-        gst_element_get_static_pad(static_cast<GstElement*>(downstream), "sink"));
-    if (gst_pad_is_linked(target.get())) {
+void requireVideo(GstElement* decoder, gpointer data) {
+    const auto* downstream = static_cast<const Downstream*>(data);
+    if (gst_pad_is_linked(sinkPadOf(downstream->sink).get())) {
         return;
     }
     GError* error = g_error_new_literal(GST_STREAM_ERROR, GST_STREAM_ERROR_WRONG_TYPE,
@@ -74,81 +103,6 @@ void requireVideo(GstElement* decoder, gpointer downstream) {
 QString missingElement(const char* name) {
     return QStringLiteral("The video decoder is incomplete (GStreamer element %1 is missing).")
         .arg(QLatin1String(name));
-}
-
-// The raw layouts the conversion reads directly; the decoder's own is kept where it is one of
-// them, so a frame that is never analysed is never converted.
-constexpr const char* deliveredFormats =
-    "video/x-raw, format=(string){ YUY2, UYVY, NV12, NV21, I420, YV12, Y42B, RGB, BGR, RGBx, "
-    "BGRx, xRGB, xBGR, RGBA, BGRA, ARGB, ABGR, GRAY8 }";
-
-std::optional<PixelLayout> layoutOf(GstVideoFormat format) {
-    switch (format) {
-    case GST_VIDEO_FORMAT_YUY2:
-        return PixelLayout::yuyv;
-    case GST_VIDEO_FORMAT_UYVY:
-        return PixelLayout::uyvy;
-    case GST_VIDEO_FORMAT_NV12:
-        return PixelLayout::nv12;
-    case GST_VIDEO_FORMAT_NV21:
-        return PixelLayout::nv21;
-    case GST_VIDEO_FORMAT_I420:
-        return PixelLayout::i420;
-    case GST_VIDEO_FORMAT_YV12: // GStreamer's plane 1 is V here, as the core expects
-        return PixelLayout::yv12;
-    case GST_VIDEO_FORMAT_Y42B:
-        return PixelLayout::i422;
-    case GST_VIDEO_FORMAT_RGB:
-        return PixelLayout::rgb24;
-    case GST_VIDEO_FORMAT_BGR:
-        return PixelLayout::bgr24;
-    case GST_VIDEO_FORMAT_RGBx:
-    case GST_VIDEO_FORMAT_RGBA:
-        return PixelLayout::rgbx32;
-    case GST_VIDEO_FORMAT_BGRx:
-    case GST_VIDEO_FORMAT_BGRA:
-        return PixelLayout::bgrx32;
-    case GST_VIDEO_FORMAT_xRGB:
-    case GST_VIDEO_FORMAT_ARGB:
-        return PixelLayout::xrgb32;
-    case GST_VIDEO_FORMAT_xBGR:
-    case GST_VIDEO_FORMAT_ABGR:
-        return PixelLayout::xbgr32;
-    case GST_VIDEO_FORMAT_GRAY8:
-        return PixelLayout::grey8;
-    default:
-        return std::nullopt;
-    }
-}
-
-Result<Image> pictureOf(GstSample* sample, const GstVideoInfo& info) {
-    const auto layout = layoutOf(GST_VIDEO_INFO_FORMAT(&info));
-    GstBuffer* buffer = gst_sample_get_buffer(sample);
-    GstVideoFrame frame;
-    if (!layout || buffer == nullptr ||
-        !gst_video_frame_map(&frame, const_cast<GstVideoInfo*>(&info), buffer, GST_MAP_READ)) {
-        return Failure{QStringLiteral("A video frame could not be read.")};
-    }
-    PixelBuffer pixels;
-    pixels.layout = *layout;
-    pixels.width = GST_VIDEO_INFO_WIDTH(&info);
-    pixels.height = GST_VIDEO_INFO_HEIGHT(&info);
-    pixels.matrix = info.colorimetry.matrix == GST_VIDEO_COLOR_MATRIX_BT709 ? YuvMatrix::bt709
-                                                                            : YuvMatrix::bt601;
-    pixels.range =
-        info.colorimetry.range == GST_VIDEO_COLOR_RANGE_0_255 ? YuvRange::full : YuvRange::limited;
-    const int planes = std::min<int>(GST_VIDEO_FRAME_N_PLANES(&frame), 3);
-    for (int i = 0; i < planes; ++i) {
-        // A plane may be read up to the end of the memory it was mapped from.
-        const auto* data = static_cast<const std::uint8_t*>(GST_VIDEO_FRAME_PLANE_DATA(&frame, i));
-        const GstMapInfo& map = frame.map[i];
-        const auto size = static_cast<qsizetype>(map.size) - (data - map.data);
-        pixels.planes[static_cast<std::size_t>(i)] = {data, GST_VIDEO_FRAME_PLANE_STRIDE(&frame, i),
-                                                      std::max<qsizetype>(0, size)};
-    }
-    Result<Image> result = convertToRgb(pixels);
-    gst_video_frame_unmap(&frame);
-    return result;
 }
 
 // GStreamer decodes a picture given as a video whole, however large its header says it is;
@@ -216,9 +170,11 @@ Status VideoFileSource::start(FrameSourceCallbacks callbacks) {
                  "emit-signals", FALSE, nullptr);
     gst_caps_unref(raw);
     gst_element_link(fileSource, decoder);
-    gst_element_link_many(convert, flip, sink, nullptr);
-    g_signal_connect(decoder, "pad-added", G_CALLBACK(linkVideoPad), convert);
-    g_signal_connect(decoder, "no-more-pads", G_CALLBACK(requireVideo), convert);
+    gst_element_link(convert, flip);
+    pipeline->downstream = std::make_unique<Downstream>(Downstream{convert, flip, sink});
+    g_signal_connect(decoder, "autoplug-continue", G_CALLBACK(continueDecoding), nullptr);
+    g_signal_connect(decoder, "pad-added", G_CALLBACK(linkVideoPad), pipeline->downstream.get());
+    g_signal_connect(decoder, "no-more-pads", G_CALLBACK(requireVideo), pipeline->downstream.get());
     pipeline->sink = sink;
     pipeline->bus.reset(gst_element_get_bus(pipeline->pipeline.get()));
 
@@ -295,8 +251,8 @@ bool VideoFileSource::deliverNext(const FrameSourceCallbacks& callbacks) {
         return true;
     }
     std::shared_ptr<GstSample> sample(pulled, gst_sample_unref);
-    GstVideoInfo info;
-    if (!gst_video_info_from_caps(&info, gst_sample_get_caps(pulled))) {
+    std::function<Result<Image>()> picture = pictureReader(sample);
+    if (!picture) {
         return true;
     }
     const GstClockTime pts = GST_BUFFER_PTS(gst_sample_get_buffer(pulled));
@@ -311,7 +267,7 @@ bool VideoFileSource::deliverNext(const FrameSourceCallbacks& callbacks) {
         isPaced ? options_.timestampOrigin +
                       (GST_CLOCK_TIME_IS_VALID(position) ? double(position) / GST_SECOND : 0.0)
                 : options_.clock();
-    frame.picture = [sample, info] { return pictureOf(sample.get(), info); };
+    frame.picture = std::move(picture);
     if (isPaced) {
         std::lock_guard lock(gate_->mutex);
         gate_->isHeld = true;

@@ -32,7 +32,7 @@ struct VideoFileOptions {
 // Decodes a video file (anything GStreamer can play) and delivers its pictures as a camera
 // would deliver frames. The pictures are upright (orientation tags are applied); each stays in
 // the decoder's layout until its picture is asked for, as a camera's frame does, so the
-// frames a consumer drops cost no conversion.
+// frames a consumer drops cost no conversion (and motion JPEG's no decoding).
 class VideoFileSource final : public FrameSource {
 public:
     VideoFileSource(QString path, VideoFileOptions options);
