@@ -7,6 +7,7 @@
 #include <QImageReader>
 #include <condition_variable>
 #include <gst/app/gstappsink.h>
+#include <gst/base/gstbasetransform.h>
 #include <mutex>
 
 namespace qv {
@@ -62,6 +63,27 @@ gboolean continueDecoding(GstElement* /*decoder*/, GstPad* /*pad*/, GstCaps* cap
 
 gst::ObjectPtr<GstPad> sinkPadOf(GstElement* element) {
     return gst::ObjectPtr<GstPad>(gst_element_get_static_pad(element, "sink"));
+}
+
+// The flip copies every picture, even unturned, until it is told to let them pass, and while
+// it follows the stream's orientation tags. So it lets them pass from the start, and follows
+// the tags from the first that asks for a turn, which reaches it (just after this) before the
+// pictures it applies to; the turn ends the passing on.
+GstPadProbeReturn followOrientationTags(GstPad* /*pad*/, GstPadProbeInfo* info, gpointer flip) {
+    GstEvent* event = GST_PAD_PROBE_INFO_EVENT(info);
+    if (GST_EVENT_TYPE(event) != GST_EVENT_TAG) {
+        return GST_PAD_PROBE_OK;
+    }
+    GstTagList* tags = nullptr;
+    gst_event_parse_tag(event, &tags);
+    gchar* orientation = nullptr;
+    if (gst_tag_list_get_string(tags, GST_TAG_IMAGE_ORIENTATION, &orientation)) {
+        if (g_strcmp0(orientation, "rotate-0") != 0) {
+            gst_util_set_object_arg(static_cast<GObject*>(flip), "video-direction", "auto");
+        }
+        g_free(orientation);
+    }
+    return GST_PAD_PROBE_OK;
 }
 
 void linkVideoPad(GstElement* /*decoder*/, GstPad* pad, gpointer data) {
@@ -163,7 +185,9 @@ Status VideoFileSource::start(FrameSourceCallbacks callbacks) {
     }
     auto [fileSource, decoder, convert, flip, sink] = elements;
     g_object_set(fileSource, "location", QFile::encodeName(path_).constData(), nullptr);
-    gst_util_set_object_arg(G_OBJECT(flip), "video-direction", "auto");
+    gst_base_transform_set_passthrough(GST_BASE_TRANSFORM(flip), TRUE);
+    gst_pad_add_probe(sinkPadOf(flip).get(), GST_PAD_PROBE_TYPE_EVENT_DOWNSTREAM,
+                      followOrientationTags, flip, nullptr);
     GstCaps* raw = gst_caps_from_string(deliveredFormats);
     const bool isRealTime = options_.pace == VideoFileOptions::Pace::realTime;
     g_object_set(sink, "caps", raw, "sync", gboolean(isRealTime), "max-buffers", 1u, "drop", FALSE,

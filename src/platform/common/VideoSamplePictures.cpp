@@ -84,10 +84,13 @@ Result<Image> pictureOf(GstSample* sample, const GstVideoInfo& info) {
     pixels.range =
         info.colorimetry.range == GST_VIDEO_COLOR_RANGE_0_255 ? YuvRange::full : YuvRange::limited;
     const int planes = std::min<int>(GST_VIDEO_FRAME_N_PLANES(&frame), 3);
+    // With a layout of its own (a video meta) each plane is mapped by itself; otherwise the
+    // buffer is mapped once, whole, and only the first map is filled in.
+    const bool isMappedByPlane = gst_buffer_get_video_meta(buffer) != nullptr;
     for (int i = 0; i < planes; ++i) {
         // A plane may be read up to the end of the memory it was mapped from.
         const auto* data = static_cast<const std::uint8_t*>(GST_VIDEO_FRAME_PLANE_DATA(&frame, i));
-        const GstMapInfo& map = frame.map[i];
+        const GstMapInfo& map = frame.map[isMappedByPlane ? i : 0];
         const auto size = static_cast<qsizetype>(map.size) - (data - map.data);
         pixels.planes[static_cast<std::size_t>(i)] = {data, GST_VIDEO_FRAME_PLANE_STRIDE(&frame, i),
                                                       std::max<qsizetype>(0, size)};

@@ -280,12 +280,26 @@ qv::Result<qv::Image> firstPicture(const QString& path) {
     return out.first;
 }
 
+// Per channel value, over the picture; the sizes must match.
+double meanDifference(const QImage& want, const qv::Image& got) {
+    double difference = 0;
+    for (int y = 0; y < want.height(); ++y) {
+        const uchar* a = want.constScanLine(y);
+        const std::uint8_t* b = got.row(y);
+        for (int i = 0; i < want.width() * 3; ++i) {
+            difference += std::abs(int(a[i]) - int(b[i]));
+        }
+    }
+    return difference / (want.width() * want.height() * 3);
+}
+
 } // namespace
 
-// Each frame reaches the consumer in the decoder's own layout and is converted only when its
-// picture is asked for; whatever the layout, the picture is the one in the file. The JPEG
-// decoder hands out I420 and I422, whose odd chroma width gives padded rows. (Raw planar
-// video in AVI is left out: the demuxer assumes padded rows that ffmpeg does not write.)
+// Each frame reaches the consumer in the decoder's own layout (motion JPEG still compressed)
+// and is converted only when its picture is asked for; whatever the layout, the picture is
+// the one in the file. The H.264 decoder hands out I420 with padded rows (the chroma width is
+// odd), all planes in one piece of memory. (Raw planar video in AVI is left out: the demuxer
+// assumes padded rows that ffmpeg does not write.)
 TEST(VideoFileSource, CameraLayoutsGiveTheirPicturesUnconverted) {
     REQUIRE_CLIP(path, "squat-side-small-1.mp4");
     QTemporaryDir dir;
@@ -305,6 +319,7 @@ TEST(VideoFileSource, CameraLayoutsGiveTheirPicturesUnconverted) {
         {"raw YUYV", {"-c:v", "rawvideo", "-pix_fmt", "yuyv422"}, 2.5},
         {"MJPEG 4:2:2", {"-c:v", "mjpeg", "-pix_fmt", "yuvj422p", "-q:v", "2"}, 4.0},
         {"MJPEG 4:2:0", {"-c:v", "mjpeg", "-pix_fmt", "yuvj420p", "-q:v", "2"}, 4.0},
+        {"H.264 4:2:0", {"-c:v", "libx264", "-pix_fmt", "yuv420p", "-crf", "12"}, 4.0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -315,14 +330,26 @@ TEST(VideoFileSource, CameraLayoutsGiveTheirPicturesUnconverted) {
         ASSERT_TRUE(got) << got.error().toStdString();
         ASSERT_EQ(got->width(), want.width());
         ASSERT_EQ(got->height(), want.height());
-        double difference = 0;
-        for (int y = 0; y < want.height(); ++y) {
-            const uchar* a = want.constScanLine(y);
-            const std::uint8_t* b = got->row(y);
-            for (int i = 0; i < want.width() * 3; ++i) {
-                difference += std::abs(int(a[i]) - int(b[i]));
-            }
-        }
-        EXPECT_LT(difference / (want.width() * want.height() * 3), c.meanTolerance);
+        EXPECT_LT(meanDifference(want, *got), c.meanTolerance);
     }
+}
+
+// A phone films upright and says so in a tag; the pictures come out turned as the tag says,
+// as a player shows them.
+TEST(VideoFileSource, APictureTaggedAsTurnedComesOutUpright) {
+    REQUIRE_CLIP(path, "squat-side-small-1.mp4");
+    QTemporaryDir dir;
+    const QString turned = dir.filePath("turned.mp4");
+    const QString reference = dir.filePath("reference.png");
+    if (!ffmpeg({"-i", *path, "-frames:v", "3", "-an", "-c", "copy", "-metadata:s:v:0", "rotate=90",
+                 turned}) ||
+        !ffmpeg({"-i", turned, "-frames:v", "1", reference})) {
+        GTEST_SKIP() << "ffmpeg is not installed";
+    }
+    const QImage want = QImage(reference).convertToFormat(QImage::Format_RGB888);
+    const qv::Result<qv::Image> got = firstPicture(turned);
+    ASSERT_TRUE(got) << got.error().toStdString();
+    ASSERT_EQ(QSize(got->width(), got->height()), want.size());
+    ASSERT_GT(want.width(), want.height()); // the clip itself is taller than wide
+    EXPECT_LT(meanDifference(want, *got), 4.0);
 }
