@@ -104,9 +104,12 @@ void Application::wireSettingsWindow() {
     settingsWindow_.setNotificationStatus(notificationStatus(notifier_));
     connect(&notifier_, &HeadsUpNotifier::availabilityChanged, this,
             [this] { settingsWindow_.setNotificationStatus(notificationStatus(notifier_)); });
+    // Launching at login never waits for the user's approval here, so no page asks for it.
     settingsWindow_.onOpenSystemSettings = [this](SettingsViewModel::SystemSettingsPage page) {
         if (page == SettingsViewModel::SystemSettingsPage::camera) {
             settingsOpener_->openCameraSettings();
+        } else if (page == SettingsViewModel::SystemSettingsPage::notifications) {
+            settingsOpener_->openNotificationSettings();
         }
     };
     connect(&settingsWindow_, &SettingsWindow::failedToOpen, this, [](const QString& reason) {

@@ -55,6 +55,7 @@ public:
 class NoSettingsPages final : public SystemSettingsOpener {
 public:
     void openCameraSettings() override {}
+    void openNotificationSettings() override {}
 };
 
 class UnavailableLoginItem final : public LoginItemService {

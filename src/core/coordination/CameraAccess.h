@@ -19,8 +19,10 @@ public:
 class SystemSettingsOpener {
 public:
     virtual ~SystemSettingsOpener() = default;
-    // Opens the camera privacy settings, or does nothing when the desktop has none.
+    // Open the camera privacy settings, or the notification settings; each does nothing when
+    // the desktop has no such page.
     virtual void openCameraSettings() = 0;
+    virtual void openNotificationSettings() = 0;
 };
 
 } // namespace qv

@@ -18,22 +18,39 @@ void LinuxCameraAccess::requestAccess(std::function<void(bool granted)> answer) 
     answer(status() == CameraAuthorization::authorized);
 }
 
-void DesktopSettingsOpener::openCameraSettings() {
-    struct Application {
-        QString program;
-        QStringList arguments;
-    };
-    const Application known[] = {
-        {QStringLiteral("gnome-control-center"), {QStringLiteral("camera")}},
-        {QStringLiteral("systemsettings"), {}},
-        {QStringLiteral("systemsettings5"), {}},
-    };
-    for (const Application& application : known) {
+namespace {
+
+struct SettingsApplication {
+    QString program;
+    QStringList arguments;
+};
+
+// The first of the desktops' settings applications that is installed and starts.
+void openFirst(std::initializer_list<SettingsApplication> known) {
+    for (const SettingsApplication& application : known) {
         const QString path = QStandardPaths::findExecutable(application.program);
         if (!path.isEmpty() && QProcess::startDetached(path, application.arguments)) {
             return;
         }
     }
+}
+
+} // namespace
+
+void DesktopSettingsOpener::openCameraSettings() {
+    openFirst({
+        {QStringLiteral("gnome-control-center"), {QStringLiteral("camera")}},
+        {QStringLiteral("systemsettings"), {}},
+        {QStringLiteral("systemsettings5"), {}},
+    });
+}
+
+void DesktopSettingsOpener::openNotificationSettings() {
+    openFirst({
+        {QStringLiteral("gnome-control-center"), {QStringLiteral("notifications")}},
+        {QStringLiteral("systemsettings"), {QStringLiteral("kcm_notifications")}},
+        {QStringLiteral("systemsettings5"), {QStringLiteral("kcm_notifications")}},
+    });
 }
 
 } // namespace qv

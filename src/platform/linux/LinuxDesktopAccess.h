@@ -18,10 +18,11 @@ private:
     QString devRoot_;
 };
 
-// The desktop's settings application on its camera page, when one is installed.
+// The desktop's settings application on the page asked for, when one is installed.
 class DesktopSettingsOpener final : public SystemSettingsOpener {
 public:
     void openCameraSettings() override;
+    void openNotificationSettings() override;
 };
 
 } // namespace qv

@@ -74,6 +74,7 @@ struct ScriptedCameraAccess final : CameraAccess {
 
 struct RecordingSettingsOpener final : SystemSettingsOpener {
     void openCameraSettings() override { ++opened; }
+    void openNotificationSettings() override {}
     int opened = 0;
 };
 

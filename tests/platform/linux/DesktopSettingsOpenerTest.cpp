@@ -1,0 +1,68 @@
+#include "platform/linux/LinuxDesktopAccess.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Stand-ins for the desktops' settings applications, which are not installed here: each
+// writes its name and arguments to a log and ends.
+class DesktopSettings : public ::testing::Test {
+protected:
+    DesktopSettings()
+        : savedPath_(qgetenv("PATH")) {
+        qputenv("PATH", QFile::encodeName(folder_.path()));
+    }
+    ~DesktopSettings() override { qputenv("PATH", savedPath_); }
+
+    void install(const QString& program) {
+        QFile file(folder_.filePath(program));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\necho \"${0##*/} $*\" >>\"" + QFile::encodeName(log()) + "\"\n");
+        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+    }
+
+    // What was started, once it has written it (the application runs on its own).
+    QString started() const {
+        QFile file(log());
+        for (int tries = 0; tries < 250 && !file.exists(); ++tries) {
+            QThread::msleep(20);
+        }
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed()
+                                              : QString();
+    }
+
+    QString log() const { return folder_.filePath("started.log"); }
+
+private:
+    QTemporaryDir folder_;
+    QByteArray savedPath_;
+};
+
+TEST_F(DesktopSettings, OpensTheFirstInstalledApplicationOnThePageAskedFor) {
+    install("gnome-control-center");
+    install("systemsettings");
+    qv::DesktopSettingsOpener opener;
+    opener.openNotificationSettings();
+    EXPECT_EQ(started(), "gnome-control-center notifications");
+}
+
+TEST_F(DesktopSettings, FallsBackToTheNextDesktopsApplication) {
+    install("systemsettings5");
+    qv::DesktopSettingsOpener opener;
+    opener.openNotificationSettings();
+    EXPECT_EQ(started(), "systemsettings5 kcm_notifications");
+}
+
+TEST_F(DesktopSettings, DoesNothingWhereNoneIsInstalled) {
+    qv::DesktopSettingsOpener opener;
+    opener.openCameraSettings();
+    opener.openNotificationSettings();
+    QThread::msleep(100);
+    EXPECT_FALSE(QFile::exists(log()));
+}
+
+} // namespace
