@@ -5,10 +5,14 @@
 // the settings window was opened once (quorvantel --settings) and closed with Escape. This
 // program is the desktop's StatusNotifierWatcher; start it in a private desktop
 // (scripts/bench-app.sh does). QV_BENCH_APP names another executable to measure.
+// QV_BENCH_SNAPSHOTS names a folder that receives, for each phase, a copy of the process's
+// /proc smaps and its threads' names, for scripts/compare-smaps.py to tell what grew.
 #include "AppUnderBench.h"
 #include "support/TestWatcher.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -51,6 +55,31 @@ void printMemory(const char* what, qint64 pid) {
     }
 }
 
+void keepSnapshot(const char* phase, qint64 pid) {
+    const QString folder = qEnvironmentVariable("QV_BENCH_SNAPSHOTS");
+    if (folder.isEmpty()) {
+        return;
+    }
+    const QString stem = folder + u'/' + QString::fromUtf8(phase).mid(1, 1);
+    QDir().mkpath(folder);
+    QFile smaps(QStringLiteral("/proc/%1/smaps").arg(pid));
+    QFile copy(stem + QStringLiteral(".smaps"));
+    QFile threads(stem + QStringLiteral(".threads"));
+    if (!smaps.open(QIODevice::ReadOnly) ||
+        !copy.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        !threads.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        return;
+    }
+    copy.write(smaps.readAll());
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm(tasks.filePath(task + QStringLiteral("/comm")));
+        if (comm.open(QIODevice::ReadOnly)) {
+            threads.write(comm.readAll());
+        }
+    }
+}
+
 bool measure(const char* phase, qint64 pid, int seconds) {
     qv::bench::sleepInEventLoop(5000); // what closed is released, start-up's work settles
     const auto before = qv::bench::processFigures(pid);
@@ -69,6 +98,7 @@ bool measure(const char* phase, qint64 pid, int seconds) {
                 phase, share, seconds, after->residentMb, after->anonymousMb,
                 after->proportionalMb);
     std::fflush(stdout);
+    keepSnapshot(phase, pid);
     return true;
 }
 
