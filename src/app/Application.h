@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppModelBreakControl.h"
+#include "app/IdleMemoryRelease.h"
 #include "app/StartupFlow.h"
 #include "core/coordination/AppModel.h"
 #include "core/menubar/MenuBarActions.h"
@@ -63,6 +64,7 @@ public:
 
     AppModel& model() { return model_; }
     TrayController& tray() { return tray_; }
+    SettingsWindow& settingsWindow() { return settingsWindow_; }
 
 private:
     void wireTray();
@@ -97,6 +99,7 @@ private:
     SettingsWindow settingsWindow_;
     TrayController tray_;
     std::unique_ptr<OnboardingController> onboarding_;
+    IdleMemoryRelease idleMemory_{time_};
     ScheduledTask trayRetry_;
     int trayRetriesLeft_ = 0;
 };

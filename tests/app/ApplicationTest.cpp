@@ -1,8 +1,13 @@
 #include "app/Application.h"
 
+#include "app/IdleMemoryRelease.h"
 #include "support/TestWatcher.h"
+#include "ui/tray/TrayPopover.h"
 
 #include <QDir>
+#include <QFile>
+#include <QQuickWindow>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -10,16 +15,66 @@
 
 using namespace qv;
 
-// Started at login, the application often comes up before the panel that shows tray icons; the
-// icon must appear once the panel does, not only when it was there first.
-TEST(Application, ShowsItsTrayIconWhenThePanelComesUpAfterIt) {
-    QTemporaryDir home;
-    ASSERT_TRUE(home.isValid());
+namespace {
+
+// A returning user's settings, in folders of the test's own.
+void useFreshHome(const QTemporaryDir& home) {
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
     qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
     QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quorvantel"),
               QStringLiteral("Quorvantel"))
         .setValue(QStringLiteral("settings.hasCompletedOnboarding"), QStringLiteral("true"));
+}
+
+// The names of this process's threads, sorted, one per thread.
+QStringList threadNames() {
+    QStringList names;
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm(tasks.filePath(task + QStringLiteral("/comm")));
+        if (comm.open(QIODevice::ReadOnly)) {
+            names << QString::fromUtf8(comm.readAll().trimmed());
+        }
+    }
+    names.sort();
+    return names;
+}
+
+// Whether every name in `names` is one of `allowed`, each used at most once.
+bool isWithin(QStringList names, QStringList allowed) {
+    for (const QString& name : names) {
+        if (!allowed.removeOne(name)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QStringList mappedFontFiles() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    static const QRegularExpression font(QStringLiteral("\\S+\\.(ttf|otf|ttc|pfb)$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    QStringList files;
+    for (const QByteArray& line : maps.readAll().split('\n')) {
+        const auto match = font.match(QString::fromUtf8(line.trimmed()));
+        if (match.hasMatch() && !files.contains(match.captured())) {
+            files << match.captured();
+        }
+    }
+    return files;
+}
+
+} // namespace
+
+// Started at login, the application often comes up before the panel that shows tray icons; the
+// icon must appear once the panel does, not only when it was there first.
+TEST(Application, ShowsItsTrayIconWhenThePanelComesUpAfterIt) {
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    useFreshHome(home);
 
     Application application({});
     application.start();
@@ -33,5 +88,42 @@ TEST(Application, ShowsItsTrayIconWhenThePanelComesUpAfterIt) {
         [&] { return application.tray().kind() == TrayController::Kind::statusNotifier; },
         int(Application::trayRetrySeconds * 3000)));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !watcher.items().isEmpty(); }, 5000));
+    application.stop();
+}
+
+// Waiting in the tray all day, the application must not keep what a window it showed once
+// needed: no thread of the windows' engines, no font their text loaded.
+TEST(Application, GivesBackWhatItsClosedWindowsNeeded) {
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software); // as main() does
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    useFreshHome(home);
+    Application application({});
+    application.start();
+    QTest::qWait(200);
+    const QStringList threadsBefore = threadNames();
+    const QStringList fontsBefore = mappedFontFiles();
+
+    TrayPopover& popover = application.tray().popover();
+    application.tray().openPopover({400, 10});
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return popover.isOpen() && popover.window()->isExposed(); }, 5000));
+    // Taking the focus, the settings window may well close the popover, as any window would.
+    application.instanceCommands().openSettings();
+    SettingsWindow& settings = application.settingsWindow();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return settings.window() && settings.window()->isExposed(); }, 5000));
+    ASSERT_FALSE(isWithin(mappedFontFiles(), fontsBefore)) << "the windows' text loaded fonts";
+
+    popover.close();
+    settings.close();
+    const int settleMs = int(IdleMemoryRelease::settleSeconds * 1000);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return isWithin(threadNames(), threadsBefore); }, settleMs + 3000))
+        << "threads before: " << threadsBefore.join(u' ').toStdString()
+        << "; after: " << threadNames().join(u' ').toStdString();
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return isWithin(mappedFontFiles(), fontsBefore); }, settleMs + 3000))
+        << "still mapped: " << mappedFontFiles().join(u' ').toStdString();
     application.stop();
 }

@@ -11,26 +11,10 @@
 #include <QScreen>
 #include <QtQml/qqmlextensionplugin.h>
 
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
-
 Q_IMPORT_QML_PLUGIN(Quorvantel_TrayPlugin)
 Q_IMPORT_QML_PLUGIN(Quorvantel_ThemePlugin)
 
 namespace qv {
-
-namespace {
-
-// The scene and the engine free a few tens of megabytes in many small blocks; the allocator
-// keeps them for reuse unless asked, and the tray then idles all day at its peak size.
-void returnFreedMemory() {
-#if defined(__GLIBC__)
-    malloc_trim(0);
-#endif
-}
-
-} // namespace
 
 TrayPopover::TrayPopover(MenuBarSource& source, std::function<void(TrayAction)> onAction,
                          QObject* parent)
@@ -109,9 +93,7 @@ void TrayPopover::close() {
         model_.release()->deleteLater();
     }
     if (engine_) {
-        QQmlEngine* engine = engine_.release();
-        connect(engine, &QObject::destroyed, [] { returnFreedMemory(); });
-        engine->deleteLater();
+        engine_.release()->deleteLater();
     }
     if (wasOpen) {
         Q_EMIT openedChanged(false);

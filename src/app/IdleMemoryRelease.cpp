@@ -1,0 +1,59 @@
+#include "app/IdleMemoryRelease.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QQuickWindow>
+#include <QtGui/private/qfont_p.h>
+#include <algorithm>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+namespace qv {
+
+void releaseWindowMemory() {
+    // Engines a live text still holds are reference counted and stay; the rest, and the font
+    // files they keep mapped, go. The next text that needs one loads it again.
+    QFontCache::instance()->clear();
+#if defined(__GLIBC__)
+    // Every arena, including those of the threads the windows' engines started and ended.
+    malloc_trim(0);
+#endif
+}
+
+IdleMemoryRelease::IdleMemoryRelease(TimeSource& time, std::function<void()> release,
+                                     QObject* parent)
+    : QObject(parent)
+    , time_(time)
+    , release_(std::move(release)) {
+    qGuiApp->installEventFilter(this);
+}
+
+IdleMemoryRelease::~IdleMemoryRelease() {
+    if (qGuiApp) {
+        qGuiApp->removeEventFilter(this);
+    }
+}
+
+bool IdleMemoryRelease::eventFilter(QObject* watched, QEvent* event) {
+    // Any window: one deleted while showing hides from QWindow's destructor, no longer a
+    // QQuickWindow by then.
+    if (event->type() == QEvent::Hide && watched->isWindowType()) {
+        pending_ = time_.after(settleSeconds, [this] { releaseIfNoWindowShows(); });
+    }
+    return false;
+}
+
+void IdleMemoryRelease::releaseIfNoWindowShows() {
+    const QWindowList windows = QGuiApplication::allWindows();
+    const bool showing = std::any_of(windows.begin(), windows.end(), [](QWindow* window) {
+        return window->isVisible() && qobject_cast<QQuickWindow*>(window);
+    });
+    // One that is still showing brings its own hide, and another look, when it goes.
+    if (!showing) {
+        release_();
+    }
+}
+
+} // namespace qv
