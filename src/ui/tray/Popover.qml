@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import QtQuick.Window
 import Quorvantel.Theme
@@ -21,34 +20,39 @@ Window {
     height: content.implicitHeight + 2 * Theme.space.m
     color: colors.background
 
-    component ActionButton: Button {
+    // The buttons are drawn and handled here rather than taken from Qt Quick Controls: the
+    // popover opens often, and the Controls' libraries and types would stay in memory all day
+    // after it closed.
+    component ButtonBase: Item {
+        id: base
+        property string text
+        readonly property bool down: pointer.pressed
+        readonly property bool hovered: pointer.containsMouse
+        readonly property bool visualFocus: activeFocus
+        signal clicked()
+        activeFocusOnTab: true
+        Accessible.role: Accessible.Button
+        Accessible.name: text
+        Accessible.onPressAction: if (enabled) clicked()
+        Keys.onSpacePressed: clicked()
+        Keys.onReturnPressed: clicked()
+        Keys.onEnterPressed: clicked()
+        MouseArea {
+            id: pointer
+            anchors.fill: parent
+            hoverEnabled: true
+            onClicked: base.clicked()
+        }
+    }
+
+    component ActionButton: ButtonBase {
         id: control
         property bool primary: false
         property string detail: ""
         implicitHeight: Theme.hitTarget + (detail.length > 0 ? Theme.space.s : 0)
         Layout.fillWidth: true
-        font.pixelSize: Theme.type.body
-        font.bold: primary
-        contentItem: Column {
-            spacing: 0
-            Text {
-                width: parent.width
-                text: control.text
-                font: control.font
-                horizontalAlignment: Text.AlignHCenter
-                color: control.primary ? root.tone.onAccent : root.colors.text
-                opacity: control.enabled ? 1 : 0.45
-            }
-            Text {
-                visible: control.detail.length > 0
-                width: parent.width
-                text: control.detail
-                font.pixelSize: Theme.type.caption
-                horizontalAlignment: Text.AlignHCenter
-                color: root.colors.textSecondary
-            }
-        }
-        background: Rectangle {
+        Rectangle {
+            anchors.fill: parent
             radius: 8
             color: control.primary ? (control.down ? root.tone.accentPressed : root.colors.accent)
                                    : (control.down ? root.tone.pressed
@@ -67,25 +71,70 @@ Window {
                 visible: control.visualFocus
             }
         }
+        Column {
+            anchors.verticalCenter: parent.verticalCenter
+            x: Theme.space.xs
+            width: parent.width - 2 * x
+            spacing: 0
+            Text {
+                width: parent.width
+                text: control.text
+                font.pixelSize: Theme.type.body
+                font.bold: control.primary
+                horizontalAlignment: Text.AlignHCenter
+                color: control.primary ? root.tone.onAccent : root.colors.text
+                opacity: control.enabled ? 1 : 0.45
+            }
+            Text {
+                visible: control.detail.length > 0
+                width: parent.width
+                text: control.detail
+                font.pixelSize: Theme.type.caption
+                horizontalAlignment: Text.AlignHCenter
+                color: root.colors.textSecondary
+            }
+        }
     }
 
-    component FlatButton: Button {
+    component FlatButton: ButtonBase {
         id: flat
         implicitHeight: Theme.hitTarget - Theme.grid
-        leftPadding: Theme.space.s
-        rightPadding: Theme.space.s
-        font.pixelSize: Theme.type.body
-        contentItem: Text {
-            text: flat.text
-            font: flat.font
-            color: root.colors.text
-            verticalAlignment: Text.AlignVCenter
-        }
-        background: Rectangle {
+        implicitWidth: flatLabel.implicitWidth + 2 * Theme.space.s
+        Rectangle {
+            anchors.fill: parent
             radius: 6
             color: flat.down ? root.tone.pressed : flat.hovered ? root.tone.hover : "transparent"
             border.width: flat.visualFocus ? 2 : 0
             border.color: root.colors.accent
+        }
+        Text {
+            id: flatLabel
+            x: Theme.space.s
+            anchors.verticalCenter: parent.verticalCenter
+            text: flat.text
+            font.pixelSize: Theme.type.body
+            color: root.colors.text
+        }
+    }
+
+    component MenuChoice: ButtonBase {
+        id: choice
+        width: parent.width
+        implicitHeight: Theme.hitTarget - Theme.grid
+        Accessible.role: Accessible.MenuItem
+        Rectangle {
+            anchors.fill: parent
+            radius: 6
+            color: choice.down ? root.tone.pressed
+                               : choice.hovered || choice.activeFocus ? root.tone.hover
+                                                                      : "transparent"
+        }
+        Text {
+            x: Theme.space.s
+            anchors.verticalCenter: parent.verticalCenter
+            text: choice.text
+            font.pixelSize: Theme.type.body
+            color: root.colors.text
         }
     }
 
@@ -149,6 +198,8 @@ Window {
         y: Theme.space.m
         width: root.width - 2 * Theme.space.m
         spacing: Theme.space.s
+        // From a button that has the keyboard, too.
+        Keys.onEscapePressed: root.popover.dismiss()
 
         RowLayout {
             Layout.fillWidth: true
@@ -341,21 +392,7 @@ Window {
                     visible: !root.popover.canResume
                     enabled: root.popover.canPause
                     text: "Pause breaks  ▾"
-                    onClicked: pauseMenu.popup(pauseButton, 0, pauseButton.height + 2)
-                    Menu {
-                        id: pauseMenu
-                        width: pauseButton.width
-                        MenuItem {
-                            objectName: "pauseForOneHour"
-                            text: "For 1 hour"
-                            onTriggered: root.popover.pauseForOneHour()
-                        }
-                        MenuItem {
-                            objectName: "pauseUntilTomorrow"
-                            text: "Until tomorrow"
-                            onTriggered: root.popover.pauseUntilTomorrow()
-                        }
-                    }
+                    onClicked: pauseMenu.open()
                 }
             }
         }
@@ -374,6 +411,65 @@ Window {
                 text: "Quit"
                 Accessible.name: "Quit Quorvantel"
                 onClicked: root.popover.quit()
+            }
+        }
+    }
+
+    // A click beside the open menu closes it, as with any menu.
+    MouseArea {
+        anchors.fill: parent
+        visible: pauseMenu.visible
+        onClicked: pauseMenu.close()
+    }
+
+    Rectangle {
+        id: pauseMenu
+        objectName: "pauseMenu"
+        visible: false
+        width: pauseButton.width
+        height: choices.implicitHeight + 2 * Theme.space.xs
+        radius: 8
+        color: root.colors.surface
+        border.width: 1
+        border.color: root.colors.separator
+        Accessible.role: Accessible.PopupMenu
+
+        // Below its button, kept inside the window.
+        function open() {
+            const below = pauseButton.mapToItem(root.contentItem, 0, pauseButton.height + 2);
+            x = below.x;
+            y = Math.min(below.y, root.height - height - Theme.space.xs);
+            visible = true;
+            firstChoice.forceActiveFocus();
+        }
+        function close() {
+            visible = false;
+            pauseButton.forceActiveFocus();
+        }
+        function choose(action) {
+            visible = false;
+            keys.forceActiveFocus();
+            action();
+        }
+        Keys.onEscapePressed: close()
+
+        Column {
+            id: choices
+            x: Theme.space.xs
+            y: Theme.space.xs
+            width: parent.width - 2 * Theme.space.xs
+            MenuChoice {
+                id: firstChoice
+                objectName: "pauseForOneHour"
+                text: "For 1 hour"
+                KeyNavigation.down: lastChoice // and up again from there
+                onClicked: pauseMenu.choose(root.popover.pauseForOneHour)
+            }
+            MenuChoice {
+                id: lastChoice
+                objectName: "pauseUntilTomorrow"
+                text: "Until tomorrow"
+                onClicked: pauseMenu.choose(root.popover.pauseUntilTomorrow)
             }
         }
     }

@@ -8,6 +8,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <variant>
+#include <vector>
 
 using namespace qv;
 using namespace qv::test;
@@ -149,6 +151,85 @@ TEST_F(StatusNotifierTrayTest, ThePauseMenuPausesAndTheResumeButtonTakesItsPlace
     clickItem(window, findItem(window, "resume"));
     EXPECT_TRUE(subject->scenario.scheduler.schedule().is<scheduleState::Working>());
     EXPECT_EQ(popover.loadError(), "");
+}
+
+// The popover's buttons and pause menu as a keyboard or a stray click reach them: what each
+// does to the cycle, and whether the popover and its menu stay.
+TEST_F(StatusNotifierTrayTest, ButtonsAndPauseMenuAnswerTheKeyboardAndClicksBeside) {
+    enum class Cycle { working, pausedForAnHour, pausedUntilTomorrow, breakDue };
+    struct Case {
+        const char* name;
+        std::vector<std::variant<Qt::Key, const char*>> input; // keys, or items clicked
+        Cycle cycle;
+        bool popoverOpen;
+        bool menuOpen;
+    };
+    const Case cases[] = {
+        {"Escape in the menu closes only the menu",
+         {"pause", Qt::Key_Escape},
+         Cycle::working,
+         true,
+         false},
+        {"Down and Space choose the second pause",
+         {"pause", Qt::Key_Down, Qt::Key_Space},
+         Cycle::pausedUntilTomorrow,
+         true,
+         false},
+        {"Return chooses the first pause",
+         {"pause", Qt::Key_Return},
+         Cycle::pausedForAnHour,
+         true,
+         false},
+        {"a click beside the menu only closes it",
+         {"pause", "startBreak"},
+         Cycle::working,
+         true,
+         false},
+        {"Tab and Space press the first button",
+         {Qt::Key_Tab, Qt::Key_Space},
+         Cycle::breakDue,
+         false,
+         false},
+        {"Escape from a focused button dismisses",
+         {Qt::Key_Tab, Qt::Key_Escape},
+         Cycle::working,
+         false,
+         false},
+    };
+    for (const Case& example : cases) {
+        SCOPED_TRACE(example.name);
+        auto subject = showTray(QStringLiteral("working"));
+        subject->tray.openPopover({400, 10});
+        TrayPopover& popover = subject->tray.popover();
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return popover.isOpen() && popover.window()->isExposed(); }, 5000));
+        QPointer<QQuickWindow> window = popover.window();
+        window->requestActivate();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window->isActive(); }, 2000));
+        for (const auto& step : example.input) {
+            if (const auto* key = std::get_if<Qt::Key>(&step)) {
+                QTest::keyClick(window.data(), *key);
+            } else {
+                clickItem(*window, findItem(*window, std::get<const char*>(step)));
+            }
+        }
+        const BreakSchedule& schedule = subject->scenario.scheduler.schedule();
+        EXPECT_EQ(schedule.is<scheduleState::Working>(), example.cycle == Cycle::working);
+        const bool paused = schedule.is<scheduleState::Paused>();
+        EXPECT_EQ(paused, example.cycle == Cycle::pausedForAnHour ||
+                              example.cycle == Cycle::pausedUntilTomorrow);
+        if (paused) {
+            const QDateTime inAnHour = subject->scenario.time.now().addSecs(3600);
+            EXPECT_EQ(std::get<scheduleState::Paused>(schedule.state).until == inAnHour,
+                      example.cycle == Cycle::pausedForAnHour);
+        }
+        EXPECT_EQ(schedule.is<scheduleState::BreakDue>(), example.cycle == Cycle::breakDue);
+        EXPECT_EQ(popover.isOpen(), example.popoverOpen);
+        if (popover.isOpen()) {
+            EXPECT_EQ(findItem(*window, "pauseMenu")->isVisible(), example.menuOpen);
+        }
+        popover.close();
+    }
 }
 
 TEST_F(StatusNotifierTrayTest, EscapeClosesThePopoverAndItsEngineIsReleased) {

@@ -36,7 +36,7 @@ bool waitUntil(const std::function<bool()>& ready) {
     return ready();
 }
 
-bool savePopover(const QString& state, const QString& path) {
+bool savePopover(const QString& state, const QString& path, bool pauseMenuOpen = false) {
     qv::TrayScenario scenario;
     scenario.recordSampleDays();
     if (!scenario.enter(state)) {
@@ -50,6 +50,13 @@ bool savePopover(const QString& state, const QString& path) {
         qWarning("popover for %s did not show: %s", qPrintable(state),
                  qPrintable(popover.loadError()));
         return false;
+    }
+    if (pauseMenuOpen) {
+        QObject* menu = window->findChild<QObject*>(QStringLiteral("pauseMenu"));
+        if (!menu || !QMetaObject::invokeMethod(menu, "open")) {
+            qWarning("the popover for %s has no pause menu to open", qPrintable(state));
+            return false;
+        }
     }
     QCoreApplication::processEvents();
     return window->grabWindow().save(path);
@@ -126,6 +133,10 @@ int main(int argc, char** argv) {
                 state, out.filePath(
                            QStringLiteral("popover-%1-%2.png").arg(state, QLatin1String(scheme))));
         }
+        saved &= savePopover(
+            QStringLiteral("working"),
+            out.filePath(QStringLiteral("popover-pause-menu-%1.png").arg(QLatin1String(scheme))),
+            true);
     }
     QApplication::setPalette(light);
     for (const char* state : {"snooze", "paused", "break"}) {
