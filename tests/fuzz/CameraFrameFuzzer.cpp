@@ -35,8 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int planes = qv::planeCount(frame.layout);
     const qsizetype planeBytes = bytes / planes;
     for (int i = 0; i < planes; ++i) {
-        frame.planes[static_cast<std::size_t>(i)] = {pixels + i * planeBytes, rowBytes,
-                                                     planeBytes};
+        frame.planes[static_cast<std::size_t>(i)] = {pixels + i * planeBytes, rowBytes, planeBytes};
     }
     const qv::Result<qv::Image> picture = qv::convertToRgb(frame);
     if (picture) {
