@@ -102,6 +102,17 @@ bool measure(const char* phase, qint64 pid, int seconds) {
     return true;
 }
 
+// The memory with the window open, then Escape must close it.
+bool measureThenClose(const QString& window, qint64 pid) {
+    qv::bench::sleepInEventLoop(1000);
+    printMemory(qPrintable(window + QStringLiteral(" open")), pid);
+    if (!pressEscape(pid)) {
+        std::fprintf(stderr, "Escape did not close the %s\n", qPrintable(window));
+        return false;
+    }
+    return true;
+}
+
 bool openAndClosePopover(qv::test::TestWatcher& watcher, qint64 pid) {
     watcher.call(QStringLiteral("/StatusNotifierItem"),
                  QStringLiteral("org.kde.StatusNotifierItem"), QStringLiteral("Activate"),
@@ -110,13 +121,7 @@ bool openAndClosePopover(qv::test::TestWatcher& watcher, qint64 pid) {
         std::fprintf(stderr, "Activate opened no popover\n");
         return false;
     }
-    qv::bench::sleepInEventLoop(1000);
-    printMemory("popover open", pid);
-    if (!pressEscape(pid)) {
-        std::fprintf(stderr, "Escape did not close the popover\n");
-        return false;
-    }
-    return true;
+    return measureThenClose("popover", pid);
 }
 
 bool openAndCloseSettings(const AppUnderBench& app, qint64 pid) {
@@ -124,13 +129,7 @@ bool openAndCloseSettings(const AppUnderBench& app, qint64 pid) {
         std::fprintf(stderr, "quorvantel --settings opened no window\n");
         return false;
     }
-    qv::bench::sleepInEventLoop(1000);
-    printMemory("settings window open", pid);
-    if (!pressEscape(pid)) {
-        std::fprintf(stderr, "Escape did not close the settings window\n");
-        return false;
-    }
-    return true;
+    return measureThenClose("settings window", pid);
 }
 
 } // namespace
