@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -152,6 +153,9 @@ DetectedPeople MoveNetPoseDetector::detect(const Image& image) {
             keypoint.y = box.imageY(candidate[static_cast<std::size_t>(3 * k)]);
             keypoint.x = box.imageX(candidate[static_cast<std::size_t>(3 * k + 1)]);
             keypoint.confidence = candidate[static_cast<std::size_t>(3 * k + 2)];
+            if (!std::isfinite(keypoint.x) || !std::isfinite(keypoint.y)) {
+                keypoint = {}; // a damaged model's NaN is a keypoint not seen, not a place
+            }
         }
         people.push_back(person);
     }

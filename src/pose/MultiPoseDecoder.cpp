@@ -45,8 +45,9 @@ std::vector<float> localMaxima(const HeadTensors& heads) {
                 }
             }
             const float value = heads.centre[y * w + x];
-            const float isPeak = std::fabs(value - pooled) < localMaximumTolerance ? 1.0f : 0.0f;
-            peaks[static_cast<std::size_t>(y * w + x)] = value * isPeak;
+            // A damaged model can put NaN here; it must never reach the sort as a peak.
+            const bool isPeak = std::fabs(value - pooled) < localMaximumTolerance;
+            peaks[static_cast<std::size_t>(y * w + x)] = isPeak ? value : 0.0f;
         }
     }
     return peaks;
@@ -71,8 +72,9 @@ Box candidateBox(const HeadTensors& heads, std::size_t row, std::size_t col) {
     const float scaleX = std::max(heads.boxScale[at + 1], 0.0f);
     const float centreY = static_cast<float>(row) + heads.boxOffset[at];
     const float centreX = static_cast<float>(col) + heads.boxOffset[at + 1];
+    // NaN from a damaged model becomes an empty edge, so the box always names real cells.
     const auto clip = [](float value, float limit) {
-        return std::max(std::min(value, limit), 0.0f);
+        return std::isnan(value) ? 0.0f : std::max(std::min(value, limit), 0.0f);
     };
     const auto h = static_cast<float>(heads.height);
     const auto w = static_cast<float>(heads.width);

@@ -1,6 +1,7 @@
 #include "pose/MultiPoseDecoder.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 using qv::pose::Candidate;
 using qv::pose::decodeMultiPose;
@@ -115,5 +116,25 @@ TEST(MultiPoseDecoderTest, ScoresAnEmptySceneAsNobody) {
     std::fill(heads.centre.begin(), heads.centre.end(), 0.0f);
     for (const auto& candidate : decodeMultiPose(heads.view(), 32, 32)) {
         EXPECT_EQ(candidate[55], 0.0f);
+    }
+}
+
+// A damaged model file can compute NaN anywhere. Decoding must stay defined (the sanitizer
+// build traps a NaN turned into a cell index) and a NaN centre must not become a person.
+TEST(MultiPoseDecoderTest, DecodesNaNHeadsWithoutInventingAPerson) {
+    Heads heads;
+    heads.addPerson(4, 4, 0.9f, 4.0f);
+    heads.placeKeypoint(4, 4, 0, 4, 4, 0.9f, 0, 0);
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    heads.centre[Heads::cell(1, 1)] = nan;
+    heads.boxScale[Heads::cell(0, 0) * 2] = nan; // the faint cells are candidates too
+    heads.boxOffset[Heads::cell(0, 1) * 2 + 1] = nan;
+    const auto candidates = decodeMultiPose(heads.view(), 32, 32);
+    EXPECT_FLOAT_EQ(candidates[0][55], 0.9f * 0.9f) << "the real person still comes first";
+
+    std::fill(heads.centre.begin(), heads.centre.end(), nan);
+    std::fill(heads.boxScale.begin(), heads.boxScale.end(), nan);
+    for (const auto& candidate : decodeMultiPose(heads.view(), 32, 32)) {
+        EXPECT_FALSE(candidate[55] > 0.0f);
     }
 }
