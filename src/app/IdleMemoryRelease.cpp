@@ -15,7 +15,12 @@ namespace qv {
 void releaseWindowMemory() {
     // Engines a live text still holds are reference counted and stay; the rest, and the font
     // files they keep mapped, go. The next text that needs one loads it again.
-    QFontCache::instance()->clear();
+    //
+    // The cache itself goes rather than being cleared: a clear leaves the engine table of a font
+    // that outlives it (the style's own fonts live as long as the program) out of the cache,
+    // so the engines that font loads afterwards are never given back. A new cache has a new
+    // identity, which makes such a font drop its old table the next time it is used.
+    QFontCache::cleanup();
 #if defined(__GLIBC__)
     // Every arena, including those of the threads the windows' engines started and ended.
     malloc_trim(0);
