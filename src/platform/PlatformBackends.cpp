@@ -5,7 +5,6 @@
 #include "core/scheduling/SmartPausePolicy.h"
 #include "core/services/BuildInfo.h"
 #include "core/services/LoginItemService.h"
-#include "platform/common/MultimediaSetup.h"
 #include "platform/common/MultimediaSoundOutput.h"
 #include "platform/common/NetworkUpdateFeed.h"
 #include "platform/common/QtCameraBackend.h"
@@ -86,14 +85,12 @@ std::unique_ptr<UpdateFeed> makeUpdateFeed() {
 }
 
 std::unique_ptr<SoundOutput> makeSoundOutput() {
-    prepareQtMultimedia();
     return std::make_unique<MultimediaSoundOutput>();
 }
 
 // Qt's GStreamer backend names a camera by its device node; the node's by-id name is what
 // stays the same from run to run.
 std::unique_ptr<CameraBackend> makeCameraBackend(std::function<double()> clock) {
-    prepareQtMultimedia();
 #if defined(Q_OS_LINUX)
     auto identify = [](const QCameraDevice& device) {
         const QString node = QString::fromUtf8(device.id());

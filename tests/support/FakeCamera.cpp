@@ -76,6 +76,10 @@ bool FakeFrameSource::isRunning() const {
 QList<CameraDevice> FakeCameraBackend::devices() const {
     std::lock_guard lock(mutex_);
     ++deviceQueries_;
+    if (!isPrepared_ && QCoreApplication::instance() &&
+        QThread::currentThread() != QCoreApplication::instance()->thread()) {
+        wasListedUnprepared_ = true;
+    }
     return devices_;
 }
 

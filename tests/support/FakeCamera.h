@@ -47,10 +47,15 @@ private:
 // Cameras that come and go as a test says; each opens to a FakeFrameSource.
 class FakeCameraBackend final : public CameraBackend {
 public:
+    void prepare() override { isPrepared_ = true; }
     QList<CameraDevice> devices() const override;
     Result<std::unique_ptr<FrameSource>> open(const QString& id) override;
     bool isInUseByAnotherProcess(const QString& id) const override;
     std::shared_ptr<void> watchDevices(DevicesChanged onChange) override;
+
+    // Asked for its cameras from another thread before prepare(): a real backend that puts
+    // off finding them would have answered "none".
+    bool wasListedUnprepared() const { return wasListedUnprepared_; }
 
     void setDevices(QList<CameraDevice> devices);
     void setInUse(const QString& id, bool isInUse);
@@ -78,6 +83,8 @@ private:
     std::shared_ptr<FakeFrameSource::Census> census_ = std::make_shared<FakeFrameSource::Census>();
     std::atomic<int> openCount_{0};
     mutable std::atomic<int> deviceQueries_{0};
+    std::atomic<bool> isPrepared_{false};
+    mutable std::atomic<bool> wasListedUnprepared_{false};
 };
 
 // A pose detector whose answer the test writes as a function of the picture.

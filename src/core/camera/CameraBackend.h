@@ -26,6 +26,11 @@ public:
 
     virtual ~CameraBackend() = default;
 
+    // Called on the thread that made the backend before the capture service uses it from its
+    // own. Finding cameras can load a whole media stack, so a backend may put it off until
+    // now or until its first use on that thread.
+    virtual void prepare() {}
+
     // The cameras present now, in the order the platform reports them.
     virtual QList<CameraDevice> devices() const = 0;
     // A source for the camera with this identifier (not started yet), or why there is none.

@@ -399,6 +399,7 @@ void CameraCaptureService::setHandlers(Handlers handlers) {
 
 void CameraCaptureService::start(const std::optional<QString>& deviceID) {
     Q_ASSERT(core_->isOnOwnerThread());
+    core_->backend.prepare();
     core_->onQueue(&Core::startSequence, deviceID);
 }
 

@@ -1,6 +1,7 @@
 #include "platform/common/MultimediaSoundOutput.h"
 
 #include "core/services/SoundPlayer.h"
+#include "platform/common/MultimediaSetup.h"
 
 #include <QAudioDevice>
 #include <QFile>
@@ -10,16 +11,12 @@
 
 namespace qv {
 
-MultimediaSoundOutput::MultimediaSoundOutput() {
-    // Decoded now, so the first sound of a break is not late.
-    for (const QString& name : {soundNames::tink, soundNames::pop, soundNames::glass}) {
-        effect(name);
-    }
-}
+MultimediaSoundOutput::MultimediaSoundOutput() = default;
 
 MultimediaSoundOutput::~MultimediaSoundOutput() = default;
 
 bool MultimediaSoundOutput::hasAudioOutput() {
+    prepareQtMultimedia();
     return !QMediaDevices::audioOutputs().isEmpty();
 }
 
@@ -37,7 +34,22 @@ QSoundEffect* MultimediaSoundOutput::effect(const QString& name) {
     return created.get();
 }
 
+// The media stack and the sound server connection stay unloaded until the first sound, since
+// a program that waits in the tray all day may never play one. The first sound then decodes
+// all of them, so those of a break that follows it are not late; an effect asked to play
+// while it is still loading plays once it has loaded.
+void MultimediaSoundOutput::prepare() {
+    if (!effects_.isEmpty()) {
+        return;
+    }
+    prepareQtMultimedia();
+    for (const QString& name : {soundNames::tink, soundNames::pop, soundNames::glass}) {
+        effect(name);
+    }
+}
+
 void MultimediaSoundOutput::play(const QString& name, double volume) {
+    prepare();
     // With no output an effect can stay "playing" for ever and hold on to the next sounds.
     if (!hasAudioOutput()) {
         return;

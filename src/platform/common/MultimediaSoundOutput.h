@@ -21,6 +21,7 @@ public:
     static bool hasAudioOutput();
 
 private:
+    void prepare();
     QSoundEffect* effect(const QString& name);
 
     QHash<QString, std::shared_ptr<QSoundEffect>> effects_;

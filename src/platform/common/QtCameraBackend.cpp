@@ -1,6 +1,9 @@
 #include "platform/common/QtCameraBackend.h"
 
+#include "platform/common/MultimediaSetup.h"
 #include "platform/common/QtCameraSource.h"
+
+#include <QThread>
 
 namespace qv {
 
@@ -8,9 +11,26 @@ QtCameraBackend::QtCameraBackend(Identify identify, InUseCheck isInUse,
                                  std::function<double()> clock)
     : identify_(std::move(identify))
     , isInUse_(std::move(isInUse))
-    , clock_(std::move(clock)) {
-    connect(&mediaDevices_, &QMediaDevices::videoInputsChanged, this, &QtCameraBackend::refresh);
+    , clock_(std::move(clock)) {}
+
+void QtCameraBackend::prepare() {
+    Q_ASSERT(QThread::currentThread() == thread());
+    if (mediaDevices_) {
+        return;
+    }
+    prepareQtMultimedia();
+    mediaDevices_ = std::make_unique<QMediaDevices>();
+    connect(mediaDevices_.get(), &QMediaDevices::videoInputsChanged, this,
+            &QtCameraBackend::refresh);
     refresh();
+}
+
+// Lets the settings list the cameras without a step of its own; another thread sees only
+// what a preparation found.
+void QtCameraBackend::prepareIfOnOwnThread() const {
+    if (QThread::currentThread() == thread()) {
+        const_cast<QtCameraBackend*>(this)->prepare();
+    }
 }
 
 void QtCameraBackend::refresh() {
@@ -35,6 +55,7 @@ void QtCameraBackend::refresh() {
 }
 
 std::optional<QtCameraBackend::Known> QtCameraBackend::find(const QString& id) const {
+    prepareIfOnOwnThread();
     std::lock_guard lock(mutex_);
     for (const Known& known : known_) {
         if (known.device.id == id) {
@@ -45,6 +66,7 @@ std::optional<QtCameraBackend::Known> QtCameraBackend::find(const QString& id) c
 }
 
 QList<CameraDevice> QtCameraBackend::devices() const {
+    prepareIfOnOwnThread();
     std::lock_guard lock(mutex_);
     QList<CameraDevice> out;
     for (const Known& known : known_) {
@@ -67,6 +89,7 @@ bool QtCameraBackend::isInUseByAnotherProcess(const QString& id) const {
 }
 
 std::shared_ptr<void> QtCameraBackend::watchDevices(DevicesChanged onChange) {
+    prepareIfOnOwnThread();
     auto watcher = std::make_shared<DevicesChanged>(std::move(onChange));
     std::lock_guard lock(mutex_);
     std::erase_if(watchers_, [](const auto& weak) { return weak.expired(); });

@@ -14,7 +14,8 @@ namespace qv {
 // platform-specific identify function gives each camera its stable identifier and says
 // whether it is built in; another says whether some other process holds it.
 //
-// Make it on the main thread (where Qt reports cameras coming and going); use it anywhere.
+// Make it on the main thread (where Qt reports cameras coming and going); use it anywhere once
+// prepared. It looks for cameras only when first asked on that thread, or prepared.
 class QtCameraBackend final : public QObject, public CameraBackend {
 public:
     struct Identity {
@@ -26,6 +27,7 @@ public:
 
     QtCameraBackend(Identify identify, InUseCheck isInUse, std::function<double()> clock);
 
+    void prepare() override;
     QList<CameraDevice> devices() const override;
     Result<std::unique_ptr<FrameSource>> open(const QString& id) override;
     bool isInUseByAnotherProcess(const QString& id) const override;
@@ -37,13 +39,14 @@ private:
         QCameraDevice qtDevice;
     };
 
+    void prepareIfOnOwnThread() const;
     void refresh();
     std::optional<Known> find(const QString& id) const;
 
     Identify identify_;
     InUseCheck isInUse_;
     std::function<double()> clock_;
-    QMediaDevices mediaDevices_;
+    std::unique_ptr<QMediaDevices> mediaDevices_; // main thread only
     mutable std::mutex mutex_;
     std::vector<Known> known_;
     std::vector<std::weak_ptr<DevicesChanged>> watchers_;

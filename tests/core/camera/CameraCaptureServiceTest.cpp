@@ -122,6 +122,7 @@ TEST(CameraCaptureService, AMissingChosenCameraIsReplacedByTheBuiltInOneWithANot
     f.push(1, 10.0);
     ASSERT_TRUE(waitUntil([&] { return f.seen.frames.size() == 1; }));
     EXPECT_TRUE(f.seen.errors.empty());
+    EXPECT_FALSE(f.cameras.wasListedUnprepared());
 }
 
 TEST(CameraCaptureService, AnalysesFramesOnSlotsAtTheRateItIsGivenToleratingTimestampRounding) {
