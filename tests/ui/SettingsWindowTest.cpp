@@ -249,8 +249,9 @@ TEST_F(SettingsWindowTest, OpensOnceRaisesOnRequestAndLetsGoOfEverythingWhenClos
 TEST_F(SettingsWindowTest, ShowsCamerasPluggedInWhileOpenAndWarnsAboutAMissingOne) {
     settings.setSelectedCameraID(QString("usb-old"));
     openWindow();
-    showPane(qv::SettingsViewModel::Pane::movement);
     auto* picker = item("cameraPicker");
+    EXPECT_EQ(picker->property("count").toInt(), 1) << "cameras looked for before their pane";
+    showPane(qv::SettingsViewModel::Pane::movement);
     EXPECT_EQ(picker->property("currentText").toString(), "Not connected");
     EXPECT_TRUE(item("cameraMissingWarning")->isVisible());
 

@@ -7,12 +7,26 @@
 
 namespace qv {
 
-CameraChoiceList::CameraChoiceList(SettingsStore& settings, CameraBackend* backend, QObject* parent)
+CameraChoiceList::CameraChoiceList(SettingsStore& settings, CameraBackend* backend, Listing listing,
+                                   QObject* parent)
     : QAbstractListModel(parent)
     , settings_(settings)
     , backend_(backend)
     , relay_(std::make_shared<Relay>()) {
     relay_->target = this;
+    connect(&settings_, &SettingsStore::selectedCameraIDChanged, this, &CameraChoiceList::rebuild);
+    if (listing == Listing::now) {
+        startListing();
+    } else {
+        rebuild();
+    }
+}
+
+void CameraChoiceList::startListing() {
+    if (isListing_) {
+        return;
+    }
+    isListing_ = true;
     if (backend_) {
         watch_ = backend_->watchDevices([relay = relay_] {
             const std::lock_guard lock(relay->mutex);
@@ -22,7 +36,6 @@ CameraChoiceList::CameraChoiceList(SettingsStore& settings, CameraBackend* backe
             }
         });
     }
-    connect(&settings_, &SettingsStore::selectedCameraIDChanged, this, &CameraChoiceList::rebuild);
     refresh();
 }
 
@@ -34,7 +47,7 @@ CameraChoiceList::~CameraChoiceList() {
 
 void CameraChoiceList::refresh() {
     cameras_.clear();
-    if (backend_) {
+    if (backend_ && isListing_) {
         for (const CameraDevice& device : backend_->devices()) {
             cameras_.append({device.id, device.name});
         }
@@ -50,7 +63,8 @@ QList<CameraChoiceList::Row> CameraChoiceList::buildRows() const {
     const QString selected = settings_.selectedCameraIDText();
     const bool isListed = std::any_of(cameras_.cbegin(), cameras_.cend(),
                                       [&](const CameraChoice& c) { return c.id == selected; });
-    if (!selected.isEmpty() && !isListed) {
+    // Before listing, a chosen camera is not known to be missing.
+    if (!selected.isEmpty() && !isListed && isListing_) {
         rows.append({notConnectedTitle, selected, true});
     }
     return rows;

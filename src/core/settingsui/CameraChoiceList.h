@@ -25,8 +25,13 @@ public:
     static inline const QString automaticTitle = QStringLiteral("Automatic");
     static inline const QString notConnectedTitle = QStringLiteral("Not connected");
 
+    // Looking for cameras can load a whole media stack. A list made to wait for startListing()
+    // shows only "Automatic" until then, so a window can hold it before anyone looks at it.
+    enum class Listing { now, whenStarted };
+
     // Without a backend only "Automatic" (and a missing choice) is listed.
-    CameraChoiceList(SettingsStore& settings, CameraBackend* backend, QObject* parent = nullptr);
+    CameraChoiceList(SettingsStore& settings, CameraBackend* backend,
+                     Listing listing = Listing::now, QObject* parent = nullptr);
     ~CameraChoiceList() override;
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -39,7 +44,9 @@ public:
     // Stores the camera of that row; "Automatic" clears the choice, "Not connected" keeps it.
     Q_INVOKABLE void choose(int row);
     Q_INVOKABLE void useAutomatic();
-    // Reads the connected cameras again.
+    // Lists the connected cameras from now on and follows them coming and going.
+    void startListing();
+    // Reads the connected cameras again, once listing.
     Q_INVOKABLE void refresh();
 
 Q_SIGNALS:
@@ -64,6 +71,7 @@ private:
 
     SettingsStore& settings_;
     CameraBackend* backend_;
+    bool isListing_ = false;
     QList<CameraChoice> cameras_;
     QList<Row> rows_;
     std::shared_ptr<Relay> relay_;

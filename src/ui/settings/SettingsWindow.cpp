@@ -18,6 +18,22 @@ Q_IMPORT_QML_PLUGIN(Quorvantel_SettingsPlugin)
 
 namespace qv {
 
+namespace {
+
+// Listing the cameras starts the media stack, which then stays for good: only the pane that
+// shows them asks for it.
+void listCamerasOnTheirPane(SettingsViewModel& viewModel, CameraChoiceList& cameras) {
+    const auto listIfShown = [&viewModel, &cameras] {
+        if (viewModel.pane() == static_cast<int>(SettingsViewModel::Pane::movement)) {
+            cameras.startListing();
+        }
+    };
+    QObject::connect(&viewModel, &SettingsViewModel::paneChanged, &cameras, listIfShown);
+    listIfShown();
+}
+
+} // namespace
+
 struct SettingsWindow::Session {
     // Declared first, destroyed last: the objects below are what the engine's bindings read.
     std::unique_ptr<SettingsViewModel> viewModel;
@@ -59,7 +75,9 @@ void SettingsWindow::open() {
     session->viewModel->onRequestNotificationAuthorization = onRequestNotificationAuthorization;
     session->viewModel->setSystemSettingsOpener(onOpenSystemSettings);
     session->viewModel->setNotificationStatus(notificationStatus_);
-    session->cameras = std::make_unique<CameraChoiceList>(services_.settings, services_.cameras);
+    session->cameras = std::make_unique<CameraChoiceList>(services_.settings, services_.cameras,
+                                                          CameraChoiceList::Listing::whenStarted);
+    listCamerasOnTheirPane(*session->viewModel, *session->cameras);
     if (services_.stats) {
         session->stats = std::make_unique<StatsPaneModel>(*services_.stats, services_.locale);
     }

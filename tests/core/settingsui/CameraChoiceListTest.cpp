@@ -83,6 +83,26 @@ TEST_F(CameraChoiceListTest, FollowsCamerasPluggedInAndOut) {
     EXPECT_EQ(titles(list), QStringList({"Automatic", "Not connected"}));
 }
 
+// A window holds its list from the start, but only the pane that shows it looks for cameras.
+TEST_F(CameraChoiceListTest, LooksForCamerasOnlyOnceStarted) {
+    settings.setSelectedCameraID(QString("usb-gone"));
+    backend.setDevices({lid});
+    CameraChoiceList list(settings, &backend, CameraChoiceList::Listing::whenStarted);
+    list.refresh();
+    backend.setDevices({lid, desk});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(titles(list), QStringList({"Automatic"}));
+    EXPECT_FALSE(list.isSelectedCameraMissing()) << "not known to be missing yet";
+
+    QSignalSpy missingChanged(&list, &CameraChoiceList::isSelectedCameraMissingChanged);
+    list.startListing();
+    EXPECT_EQ(titles(list),
+              QStringList({"Automatic", "Integrated Camera", "Desk Camera", "Not connected"}));
+    EXPECT_EQ(missingChanged.count(), 1);
+    backend.setDevices({desk});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return list.rowCount() == 3; })) << "and follows them";
+}
+
 TEST_F(CameraChoiceListTest, ANoticeAfterTheListIsGoneIsIgnored) {
     backend.setDevices({lid});
     { CameraChoiceList list(settings, &backend); }
