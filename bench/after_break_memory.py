@@ -5,7 +5,7 @@ The application's resident memory idling in the tray before and after one whole 
 idle benchmark measures it before any break: a real squat clip is the camera, a second launch
 asks for the break, the squats release it. The break loads what no idle phase does (the media
 stack, the camera, the pose model), so this shows what of it stays. Each figure is taken
-SECONDS (default 20) after the phase began; with QV_BENCH_SNAPSHOTS=DIR each phase's memory map
+SECONDS (default 100, past the sounds' release) after the phase began; with QV_BENCH_SNAPSHOTS=DIR each phase's memory map
 is kept there for scripts/compare-smaps.py. Run it in a private desktop:
     tests/support/private-desktop.sh python3 bench/after_break_memory.py \\
         build/dev/src/app/quorvantel ../shared/testdata
@@ -55,7 +55,7 @@ def report(phase, key, pid, seconds):
 
 def main():
     binary, testdata = sys.argv[1], sys.argv[2]
-    seconds = int(sys.argv[3]) if len(sys.argv) > 3 else 20
+    seconds = int(sys.argv[3]) if len(sys.argv) > 3 else 100
     clip = clip_or_skip(testdata)
     with tempfile.TemporaryDirectory(prefix="qv-bench-") as root:
         session = Session(binary, root)

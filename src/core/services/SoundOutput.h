@@ -12,6 +12,9 @@ public:
 
     // volume 0 … 1; a name the output does not have is skipped.
     virtual void play(const QString& name, double volume) = 0;
+    // Gives back what playing needed (decoded sounds, the audio connection's buffers); the
+    // next sound prepares them again.
+    virtual void release() {}
 };
 
 } // namespace qv

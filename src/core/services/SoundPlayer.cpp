@@ -7,7 +7,7 @@
 
 namespace qv {
 
-SoundPlayer::SoundPlayer(const KeyValueStore& defaults, const TimeSource& time, SoundOutput& output)
+SoundPlayer::SoundPlayer(const KeyValueStore& defaults, TimeSource& time, SoundOutput& output)
     : defaults_(defaults)
     , time_(time)
     , output_(output) {}
@@ -18,6 +18,7 @@ void SoundPlayer::playSound(const QString& name) {
         return;
     }
     output_.play(name, volume);
+    release_ = time_.after(releaseAfterQuietSeconds, [this] { output_.release(); });
 }
 
 void SoundPlayer::playRepetitionSound() {

@@ -9,6 +9,10 @@
 #include <QSoundEffect>
 #include <QUrl>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace qv {
 
 MultimediaSoundOutput::MultimediaSoundOutput() = default;
@@ -46,6 +50,15 @@ void MultimediaSoundOutput::prepare() {
     for (const QString& name : {soundNames::tink, soundNames::pop, soundNames::glass}) {
         effect(name);
     }
+}
+
+// Each effect keeps its decoded sound and an audio connection with its own buffer. The
+// allocator keeps freed pages for reuse, so they are handed back to the system as well.
+void MultimediaSoundOutput::release() {
+    effects_.clear();
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
 }
 
 void MultimediaSoundOutput::play(const QString& name, double volume) {

@@ -16,6 +16,7 @@ public:
     ~MultimediaSoundOutput() override;
 
     void play(const QString& name, double volume) override;
+    void release() override;
 
     // False when the system offers no audio output at all.
     static bool hasAudioOutput();

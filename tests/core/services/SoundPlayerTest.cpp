@@ -15,7 +15,9 @@ namespace {
 class RecordedOutput final : public qv::SoundOutput {
 public:
     void play(const QString& name, double volume) override { played.append({name, volume}); }
+    void release() override { ++releases; }
     QList<std::pair<QString, double>> played;
+    int releases = 0;
 };
 
 class SoundPlayerTest : public ::testing::Test {
@@ -45,6 +47,24 @@ TEST_F(SoundPlayerTest, RepetitionSoundsCloserThanAFifthOfASecondMerge) {
     }
     // Played at 0, 0.25, 0.6 and 0.85: a refused sound does not restart the wait.
     EXPECT_EQ(output.played.size(), 4);
+}
+
+// What the sounds need is held through a break's bursts and given back once they stop.
+TEST_F(SoundPlayerTest, GivesBackWhatSoundsNeedOnceTheyHaveBeenQuiet) {
+    player.playSound(qv::soundNames::tink);
+    time.advance(SoundPlayer::releaseAfterQuietSeconds - 1);
+    player.playRepetitionSound();
+    time.advance(SoundPlayer::releaseAfterQuietSeconds - 1);
+    EXPECT_EQ(output.releases, 0);
+    time.advance(2);
+    EXPECT_EQ(output.releases, 1);
+    time.advance(SoundPlayer::releaseAfterQuietSeconds * 10);
+    EXPECT_EQ(output.releases, 1) << "released once, not over and over";
+
+    defaults.setBoolean(qv::settingsKeys::soundEnabled, false);
+    player.playSound(qv::soundNames::glass);
+    time.advance(SoundPlayer::releaseAfterQuietSeconds * 2);
+    EXPECT_EQ(output.releases, 1) << "a silenced sound prepared nothing";
 }
 
 } // namespace

@@ -64,6 +64,13 @@ TEST_F(SoundOnAudioServer, EachSoundArrivesAtTheSink) {
     }
 }
 
+// Released between breaks, the sounds prepare again for the next one.
+TEST_F(SoundOnAudioServer, ASoundAfterAReleaseStillArrives) {
+    ASSERT_GE(loudestHeard([&] { player.playSound(qv::soundNames::tink); }, 10.0), loud);
+    output.release();
+    EXPECT_GE(loudestHeard([&] { player.playSound(qv::soundNames::glass); }, 10.0), loud);
+}
+
 TEST_F(SoundOnAudioServer, SoundSwitchedOffStaysSilent) {
     defaults.setBoolean(qv::settingsKeys::soundEnabled, false);
     EXPECT_LT(loudestHeard([&] { player.playSound(qv::soundNames::glass); }, 2.0), 100);
