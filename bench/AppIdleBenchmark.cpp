@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorvantel-bench-app-idle [SECONDS]: the whole application idling in the tray with no window
 // open, as a returning user starts it. Reports its CPU time over SECONDS (60 by default) as a
 // share of one core, and its memory: (a) right after start, (b) after the popover was opened

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorvantel-bench-startup [RUNS]: how long the whole application takes from exec to its tray
 // item registered with the desktop's StatusNotifierWatcher, for a returning user (the welcome
 // done, fresh settings and data folders each run). One warm-up run, then RUNS (10 by default)

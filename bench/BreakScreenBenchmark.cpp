@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One break screen at 1920x1080 in its counting mode, fed a camera preview with a pose 15
 // times a second as a break does, on the X server it runs under (private-desktop.sh). Prints
 // the scene-graph backend, the GUI thread's and the whole process's share of one core, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Per-frame cost of turning poses into counts: this runs for every analysed camera frame.
 
 #include "core/verification/OverheadRaiseClassifier.h"

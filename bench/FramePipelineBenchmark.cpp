@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The camera pipeline on real video: one analysed frame end to end, its parts, and a whole
 // camera run's processor share and resident memory.
 //

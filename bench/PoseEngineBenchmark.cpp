@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pose engine's costs on this machine: one inference of the multi-person model (trunk and
 // decoding) for the input sizes and thread counts a camera run may use, one whole detect()
 // on a camera-sized frame (letterbox included), loading the model, and the memory a loaded

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scheduler ticks once a second for the life of the process: a tick that changes nothing
 // must cost next to nothing and must not touch the settings file.
 #include "core/scheduling/BreakScheduler.h"

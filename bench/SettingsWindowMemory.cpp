@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // settings_window_memory: what the settings window costs while open and what stays behind
 // once it is closed. Opens and closes the window a few times under a display (run it inside
 // tests/support/private-desktop.sh) and prints the resident memory at each step, in MB, with

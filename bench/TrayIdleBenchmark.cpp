@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorvantel-bench-tray-idle [SECONDS]: the application idling in the tray with no window
 // open: settings file, scheduler on the real clock, statistics and the tray item. Reports the
 // CPU time used over SECONDS (60 by default) as a share of one core, and the resident memory,

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """after_break_memory.py QUORVANTEL TESTDATA_DIR [SECONDS]
 
 The application's resident memory idling in the tray before and after one whole break, as the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The processor share of one core that a whole real-time camera run takes, on the two kinds
 # of 720p30 stream a webcam sends, MJPEG and raw YUYV, and on the 640×480 YUYV at 15 frames a
 # second that the camera is asked for where it offers it. The files are made here with

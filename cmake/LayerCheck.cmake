@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The layer rules as the libraries declare them (qv_declare_layer), checked against every
 # include in src/ on every build: a header from a folder a layer does not build on fails the
 # build even where it would still compile and link.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A Debian package of the installation (`cpack -G DEB` in a build folder). Shared-library
 # dependencies come from dpkg-shlibdeps; what is loaded at run time rather than linked (Qt's
 # platform and multimedia plugins, the QML modules, GStreamer's decoders) is named here.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 if(QV_SANITIZE AND QV_SANITIZE_THREAD)
     message(FATAL_ERROR "The thread sanitizer cannot be combined with the address sanitizer")
 endif()

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Fails when a file under src/ includes a project header from a layer it does not declare.
 
 layers.txt has one line per layer: "folder:allowed folder;allowed folder..." as the CMake

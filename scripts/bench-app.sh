@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # bench-app.sh startup [RUNS] | idle [SECONDS]: the whole application's benchmarks (start-up
 # to the tray item, and idling in the tray), in a private desktop whose StatusNotifierWatcher
 # is the benchmark itself, so nothing of the machine's own desktop is measured or touched.

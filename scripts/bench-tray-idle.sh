@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # bench-tray-idle.sh [SECONDS]: runs the tray idle benchmark in a private desktop with an
 # XEmbed tray host (trayer), so nothing of the machine's own desktop is measured or touched.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """compare-smaps.py BEFORE AFTER [--top N]: what a process's resident memory grew by between two
 copies of its /proc/PID/smaps (QV_BENCH_SNAPSHOTS of the idle benchmark keeps them), in kB,
 by kind of mapping and then by the mappings that grew most."""

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang (libFuzzer, address and undefined-behaviour sanitizers)
 # and runs each one for a bounded time. Fails on a crash, a hang, a leak or a sanitizer report;
 # the input that caused it is left in build/fuzz/artifacts/. No single allocation may exceed

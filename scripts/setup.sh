@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what Quorvantel needs to build, run and test, and only what is missing:
 # every Debian package listed in scripts/packages/*.txt, then each step in scripts/setup.d/
 # (model files and the like). Safe to run again; a second run installs and downloads nothing.

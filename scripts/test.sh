@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and runs every test. With --sanitize it also builds the address and
 # undefined-behaviour sanitizer preset and runs the unit tests under it, then the thread
 # sanitizer preset and the tests labelled "unit-threaded" (camera, capture, time) under that.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fetches the body-pose model once and keeps it outside the repository, so that a second
 # setup, or a fresh clone on the same machine, downloads nothing. The build finds the folder
 # through the CMake cache variable QV_MODEL_DIR, whose default is the folder used here.

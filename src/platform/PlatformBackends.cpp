@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/PlatformBackends.h"
 
 #include "core/coordination/CameraAccess.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pose/GraphModel.h"
 
 #include "pose/Float16.h"

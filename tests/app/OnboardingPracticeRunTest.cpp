@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The onboarding's practice run on a real clip of one squat: decoded frames, the real pose
 // model, the capture service and the camera engine, as the window's "Start camera" runs them.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """One user's Quorvantel, run as the built executable inside the private desktop.
 
 Each Session has home, configuration, data and cache folders of its own, so a run leaves no

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """killed_at_random.py QUORVANTEL TESTDATA_DIR [SEED]
 
 Runs one user's Quorvantel through a seeded random script (breaks asked for and counted from a

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads what an `strace -f -y` log says a process tree wrote and which sockets it opened."""
 
 import os

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """whole_break_offline.py QUORVANTEL TESTDATA_DIR
 
 A whole break as a user meets it, with the built application under strace: a real squat clip

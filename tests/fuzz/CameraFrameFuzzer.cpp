@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the frame conversion as a camera or a video file would hand them
 // over: the first bytes choose the layout, the stated size and the row length, the rest are
 // the pixels (one plane, or three equal parts). Beyond sanitizer reports (a read past what

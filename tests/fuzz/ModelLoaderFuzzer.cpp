@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds a damaged body-pose model to the loader, the trunk compiler, the head check and the
 // decoder, as a corrupted download or a hand-edited graph would. An input is the graph's JSON,
 // a NUL byte and the weights file; without the NUL the weights file is empty.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the statistics loader, as a damaged or hand-edited stats.json
 // would. Beyond crashes and sanitizer reports it checks that whatever loads is saved back
 // exactly and that the numbers shown from it never wrap.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the model loader fuzzer's seeds: small graphs with the six heads the decoder reads,
 each as the graph's JSON, a NUL byte and the weights. Run from anywhere; rewrites the seeds."""
 import base64

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # check_package.sh BUILD_DIR: installs into a temporary prefix, validates the desktop entry
 # and the AppStream metadata, builds the Debian package and checks its contents and
 # dependencies. Prints one line per failed check and exits non-zero if any failed.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # private-desktop.sh COMMAND [ARGS...]
 # Runs COMMAND inside a desktop session of its own: an X server (Xvfb, one 1920x1080 screen),
 # a window manager (openbox), a session bus and a sound server (PulseAudio with a null sink

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorvantel-count: counts the repetitions in a video with the camera engine of a break.
 //
 //   quorvantel-count VIDEO --exercise squat|overheadRaise [--target N] [--json] [--events]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorvantel-pose-record: runs the pose engine over a video file as the camera pipeline runs
 // it over camera frames, and writes every person of every analysed frame as a recorded pose
 // stream, which quorvantel-pose-replay can then count.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays a recorded pose stream through a repetition classifier and tells what was counted.
 
 #include "LandmarkCsv.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorvantel-pose: runs the pose engine on one picture. Draws the skeletons it finds into a
 // PNG, prints them, and can write the model's input square and raw output for comparisons
 // with a reference run of the original graph. Writes nothing it is not asked to.

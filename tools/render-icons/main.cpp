@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qv_render_icons SVG OUTDIR SIZE...: writes OUTDIR/<SIZE>x<SIZE>.png for every size.
 #include <QGuiApplication>
 #include <QImage>

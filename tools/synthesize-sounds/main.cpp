@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Synthesises the three short sounds of a break as 16-bit mono WAV files:
 //   qv_synthesize_sounds <output folder>
 // Tink: a bright ping when counting begins. Pop: a short falling blip per repetition.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/services/EmergencyEscapeGate.h"
 
 #include "core/storage/KeyValueStore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/services/UpdaterService.h"
 
 #include "core/base/PropertyChange.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settingsui/CameraChoiceList.h"
 
 #include "core/camera/CameraBackend.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 
 // The side list's small line icons, built from rectangles so they are crisp and look alike

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 
 // A time of day, stored as minutes after midnight; it steps by a quarter hour and runs on

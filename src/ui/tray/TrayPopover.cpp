@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/tray/TrayPopover.h"
 
 #include "core/menubar/MenuBarSource.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/camera/CameraExerciseProvider.h"
 
 #include "core/time/VirtualTimeSource.h"

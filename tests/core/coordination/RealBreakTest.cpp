@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "../scheduling/SchedulerHarness.h"
 #include "AppHarness.h"
 #include "platform/common/VideoFileCameraBackend.h"

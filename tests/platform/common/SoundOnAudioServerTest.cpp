@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "PrivateAudioServer.h"
 #include "core/services/SoundPlayer.h"
 #include "core/settings/SettingsKeys.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "NotificationServerDouble.h"
 #include "PrivateBus.h"
 #include "core/notifications/HeadsUpNotifier.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "PrivateBus.h"
 #include "platform/linux/IdleTimeProbe.h"
 #include "platform/linux/LinuxSmartPauseProbes.h"

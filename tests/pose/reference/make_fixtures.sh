@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates the expected model outputs in tests/pose/data/ from the reference run of the
 # whole original graph (run_graph.py). The model input square is written by the engine's own
 # letterboxing (quorvantel-pose --model-input), so the comparison covers the graph, not the

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs a TensorFlow.js graph model, the whole graph as written, with numpy.
 
 An independent check of the pose engine: the engine compiles only the convolutional part of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real clips through the counter: the video file as the camera, the capture service, the real
 // pose model and the camera engine of a break, framing gate included.
 

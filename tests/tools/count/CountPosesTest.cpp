@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What --poses may and may not do to files, before and after a run.
 
 #include "CountRun.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole way from real video to a count: decoded frames at the camera's analysis rate,
 // the real pose model, person choice and the classifier.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The break screen under a Wayland compositor: a headless sway, which refuses to run as root,
 // so it runs as an unprivileged user when the test is root. The break itself runs in a child
 // process (this program with --lock), since a Qt application picks its platform once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TrayTestSupport.h"
 #include "ui/tray/TrayPopover.h"
 

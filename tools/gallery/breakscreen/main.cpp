@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorvantel-gallery-breakscreen OUTDIR: renders every state of the break screen to PNG, at
 // 1920x1080 and at 1000x600, with a real pose and preview taken from a recorded clip
 // (QV_TESTDATA_DIR). Exits non-zero on any QML warning or error, so a test can run it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorvantel-gallery-onboarding OUTDIR: renders every act of the first-launch window and
 // every state of its practice run to PNG, in the desktop's light and dark looks. Exits
 // non-zero on any QML warning or error, so a test can run it.

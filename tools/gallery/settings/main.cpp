@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorvantel-gallery-settings OUTDIR: draws every pane of the settings window, and the
 // statistics pane empty and with two weeks of breaks, in light and dark, as PNG files.
 #include "core/camera/CameraBackend.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorvantel-gallery-tray OUTDIR: draws the tray popover in every state of the cycle, the
 // context menu and the tray icon on light and dark panels into PNG files, and fails on any
 // warning Qt or QML reports on the way.

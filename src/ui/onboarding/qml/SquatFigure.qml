@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 
 // A side-view stick figure between standing (depth 0) and the bottom of a squat (depth 1).
