@@ -15,11 +15,36 @@
 #include <gtest/gtest.h>
 #include <sched.h>
 #include <sys/mount.h>
+#include <unistd.h>
 
 namespace qv {
 namespace {
 
 constexpr qint64 pageBytes = 4096;
+
+void writeProcFile(const char* path, const QByteArray& text) {
+    QFile file(QString::fromLatin1(path));
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(text);
+    }
+}
+
+// As root a mount namespace is ours to make; otherwise a user namespace, in which we are root,
+// comes with it (as "unshare -rm" does).
+bool enterOwnMountNamespace() {
+    if (::unshare(CLONE_NEWNS) == 0) {
+        return true;
+    }
+    const QByteArray uid = QByteArray::number(::getuid());
+    const QByteArray gid = QByteArray::number(::getgid());
+    if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0) {
+        return false;
+    }
+    writeProcFile("/proc/self/setgroups", "deny");
+    writeProcFile("/proc/self/uid_map", "0 " + uid + " 1");
+    writeProcFile("/proc/self/gid_map", "0 " + gid + " 1");
+    return true;
+}
 
 // A filesystem of sizeBytes at path for as long as this lives.
 class SmallDisk {
@@ -28,7 +53,7 @@ public:
         : path_(QFile::encodeName(path)) {
         QDir().mkpath(path);
         // Private propagation first, or the mount would show up in the host's namespace too.
-        if (::unshare(CLONE_NEWNS) != 0 ||
+        if (!enterOwnMountNamespace() ||
             ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
             return;
         }
