@@ -43,10 +43,11 @@ NotificationStatus notificationStatus(const HeadsUpNotifier& notifier) {
 Application::Application(const Options& options, QObject* parent)
     : QObject(parent)
     , calendar_([] { return Calendar(); })
+    , defaults_(&saveProblems_)
     , settings_(defaults_)
     , startup_(settings_, defaults_)
     , scheduler_(settings_, defaults_, time_, calendar_)
-    , stats_(defaults_, calendar_, time_, StatsStore::defaultFilePath())
+    , stats_(defaults_, calendar_, time_, StatsStore::defaultFilePath(), &saveProblems_)
     , escapeGate_(defaults_, calendar_, time_, settings_.emergencyEscapeLimit())
     , soundOutput_(platformBackends::makeSoundOutput())
     , sounds_(defaults_, time_, *soundOutput_)
@@ -66,6 +67,7 @@ Application::Application(const Options& options, QObject* parent)
                                              [] { return loadCameraPoseDetector(); }),
                          &launchAtLogin_, &sounds_})
     , breakControl_(model_)
+    , requests_(model_)
     , menuBar_(scheduler_, settings_, stats_, calendar_)
     , trayActions_(breakControl_)
     , settingsWindow_(SettingsWindowServices{
@@ -76,10 +78,12 @@ Application::Application(const Options& options, QObject* parent)
           cameras_.backend.get(),
           cameras_.authorization,
           {buildInfo::applicationVersion, QUrl(buildInfo::websiteUrl), buildInfo::supportEmail},
-          QLocale()})
+          QLocale(),
+          &saveProblems_})
     , tray_(menuBar_, trayActions_) {
     wireTray();
     wireSettingsWindow();
+    wireSaveProblems();
     startup_.showOnboarding = [this](std::function<void()> completion) {
         showOnboarding(std::move(completion));
     };
@@ -118,11 +122,24 @@ void Application::wireSettingsWindow() {
     });
 }
 
+// Told once as a notification, and kept at the top of the settings window until a save works.
+void Application::wireSaveProblems() {
+    connect(&saveProblems_, &SaveProblems::problemFound, this, [this](const QString& sentence) {
+        qWarning("quorvantel: %s", qPrintable(sentence));
+        notificationService_->post({QStringLiteral("Quorvantel could not save"), sentence, {}});
+    });
+    if (saveProblems_.hasProblems()) {
+        const QString notice = saveProblems_.notice();
+        qWarning("quorvantel: %s", qPrintable(notice));
+        notificationService_->post({QStringLiteral("Quorvantel could not save"), notice, {}});
+    }
+}
+
 void Application::showOnboarding(std::function<void()> completion) {
     onboarding_ = std::make_unique<OnboardingController>(
         settings_, launchAtLogin_, time_,
         onboardingPlatform(*cameras_.backend, time_, cameras_.authorization), &sounds_,
-        [this, completion = std::move(completion)] {
+        [this, completion] {
             completion();
             // Called from inside the controller's own finish().
             if (auto* finished = onboarding_.release()) {
@@ -133,10 +150,12 @@ void Application::showOnboarding(std::function<void()> completion) {
         settingsOpener_->openCameraSettings();
     };
     if (!onboarding_->show()) {
-        // A broken installation must not keep the breaks from starting.
+        // A broken installation must not keep the breaks from starting; but the person never
+        // saw the welcome, so it is not marked as done.
         qWarning("quorvantel: the welcome window could not open: %s",
                  qPrintable(onboarding_->errorText()));
-        onboarding_->finish();
+        onboarding_.reset();
+        completion();
     }
 }
 
@@ -172,11 +191,11 @@ void Application::stop() {
 
 InstanceCommands Application::instanceCommands() {
     InstanceCommands commands;
-    commands.startBreakNow = [this] { model_.startBreakNow(); };
-    commands.snooze = [this] { (void)model_.snooze(); };
-    commands.pauseFor = [this](double seconds) { model_.pauseFor(seconds); };
-    commands.pauseUntilTomorrow = [this] { model_.pauseUntilTomorrow(); };
-    commands.resume = [this] { (void)model_.resume(); };
+    commands.startBreakNow = [this] { return requests_.startBreakNow(); };
+    commands.snooze = [this] { return requests_.snooze(); };
+    commands.pauseFor = [this](double seconds) { return requests_.pauseFor(seconds); };
+    commands.pauseUntilTomorrow = [this] { return requests_.pauseUntilTomorrow(); };
+    commands.resume = [this] { return requests_.resume(); };
     commands.openSettings = [this] { settingsWindow_.openOrRaise(); };
     commands.status = [this] { return menuBar_.statusText(); };
     return commands;

@@ -5,6 +5,7 @@
 #include "app/IdleMemoryRelease.h"
 #include "app/StartupFlow.h"
 #include "core/coordination/AppModel.h"
+#include "core/coordination/ControlRequests.h"
 #include "core/menubar/MenuBarActions.h"
 #include "core/menubar/MenuBarSource.h"
 #include "core/notifications/HeadsUpNotifier.h"
@@ -15,6 +16,7 @@
 #include "core/services/UpdaterService.h"
 #include "core/settings/SettingsStore.h"
 #include "core/stats/StatsStore.h"
+#include "core/storage/SaveProblems.h"
 #include "core/storage/SettingsFileStore.h"
 #include "core/time/EventLoopTimeSource.h"
 #include "platform/PlatformBackends.h"
@@ -66,15 +68,19 @@ public:
     AppModel& model() { return model_; }
     TrayController& tray() { return tray_; }
     SettingsWindow& settingsWindow() { return settingsWindow_; }
+    SaveProblems& saveProblems() { return saveProblems_; }
 
 private:
     void wireTray();
     void showTray();
     void wireSettingsWindow();
+    void wireSaveProblems();
     void showOnboarding(std::function<void()> completion);
 
     EventLoopTimeSource time_;
     CalendarSource calendar_;
+    // Before the stores, which report every save to it from their first one on.
+    SaveProblems saveProblems_;
     SettingsFileStore defaults_;
     SettingsStore settings_;
     // Before anything writes the scheduler's state, which is what tells a first launch apart.
@@ -95,6 +101,7 @@ private:
     WindowLockController lockController_;
     AppModel model_;
     AppModelBreakControl breakControl_;
+    ControlRequests requests_;
     MenuBarSource menuBar_;
     MenuBarActions trayActions_;
     SettingsWindow settingsWindow_;

@@ -5,6 +5,7 @@
 #include "core/services/BuildInfo.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <array>
 
@@ -33,6 +34,14 @@ constexpr std::array requestOptions = {
 
 QString latin(const char* text) {
     return QString::fromLatin1(text);
+}
+
+// The options are read before any application object exists (so that no display is needed),
+// and without one Qt cannot name the program in the usage line.
+QString withUsageOf(const QString& program, const QString& help) {
+    const qsizetype lineEnd = help.indexOf(QLatin1Char('\n'));
+    return QStringLiteral("Usage: %1 [options]").arg(QFileInfo(program).fileName()) +
+           (lineEnd < 0 ? QString() : help.mid(lineEnd));
 }
 
 } // namespace
@@ -65,10 +74,20 @@ Result<double> parsePauseDuration(const QString& text) {
 
 Result<CommandLine> parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("A break reminder that counts your squats on this computer. Started with "
-                       "no option it lives in the tray; with one of the options below it hands "
-                       "the request to the instance already running (starting one if needed)."));
+    parser.setApplicationDescription(QStringLiteral(
+        "A break reminder that counts your squats on this computer. Started with no option it "
+        "lives in the tray.\n\n"
+        "A request (--start-break-now, --snooze, --pause, --pause-until-tomorrow, --resume, "
+        "--settings, --status) goes to the Quorvantel already running. With none running, "
+        "--settings starts one and opens its settings; the others exit with 1.\n\n"
+        "Exit status:\n"
+        "  0  done\n"
+        "  1  Quorvantel is not running (or cannot start here)\n"
+        "  2  the command line is wrong\n"
+        "  3  the request cannot act now; the reason is on standard error (during the welcome "
+        "or a break, breaks not paused, a snooze before the last minute)\n"
+        "  4  both snoozes of the coming break are used\n"
+        "  5  the running Quorvantel did not answer"));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     for (const RequestOption& option : requestOptions) {
@@ -116,8 +135,9 @@ Result<CommandLine> parseCommandLine(const QStringList& arguments) {
         result.pauseSeconds = *seconds;
         ++requests;
     }
-    if (parser.isSet(help)) {
-        return CommandLine{CommandLine::Request::help, 0, QString(), parser.helpText()};
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        return CommandLine{CommandLine::Request::help, 0, QString(),
+                           withUsageOf(arguments.value(0), parser.helpText())};
     }
     if (parser.isSet(version)) {
         return CommandLine{CommandLine::Request::version, 0, QString(),
@@ -126,7 +146,17 @@ Result<CommandLine> parseCommandLine(const QStringList& arguments) {
     if (requests > 1) {
         return Failure{QStringLiteral("Give one request at a time; see --help.")};
     }
+    // Refused before anything is sent: a running instance would act on the request while the
+    // video could only be used by a new one.
+    if (requests > 0 && parser.isSet(cameraVideo)) {
+        return Failure{QStringLiteral("--camera-video is for starting Quorvantel and goes with "
+                                      "no request; see --help.")};
+    }
     return result;
+}
+
+bool startsWhenNotRunning(CommandLine::Request request) {
+    return request == CommandLine::Request::none || request == CommandLine::Request::openSettings;
 }
 
 QString instanceMethod(CommandLine::Request request) {

@@ -31,6 +31,21 @@ struct CommandLine {
     QString text;
 };
 
+// Exit statuses of the executable, listed in --help.
+namespace exitCode {
+constexpr int done = 0;
+constexpr int notRunning = 1; // no Quorvantel runs (or one cannot start here)
+constexpr int usage = 2;
+constexpr int notNow = 3;       // the running one cannot do it now, and says why
+constexpr int limitReached = 4; // allowed again only later (the snoozes of a break)
+constexpr int noAnswer = 5;     // the running one did not answer, or failed otherwise
+} // namespace exitCode
+
+// With nothing running, a request either starts Quorvantel and then acts (plain start and
+// --settings: they show something, which is what a new instance is for) or exits notRunning
+// (the rest: they change or read a schedule that does not run yet).
+bool startsWhenNotRunning(CommandLine::Request request);
+
 // The options, their help and the rules between them (one request at a time).
 Result<CommandLine> parseCommandLine(const QStringList& arguments);
 

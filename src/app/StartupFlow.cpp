@@ -19,9 +19,8 @@ StartupFlow::Launch classify(const SettingsStore& settings, const KeyValueStore&
 
 } // namespace
 
-StartupFlow::StartupFlow(SettingsStore& settings, const KeyValueStore& defaults)
-    : settings_(settings)
-    , launch_(classify(settings, defaults)) {}
+StartupFlow::StartupFlow(const SettingsStore& settings, const KeyValueStore& defaults)
+    : launch_(classify(settings, defaults)) {}
 
 void StartupFlow::run() {
     if (launch_ == Launch::first && showOnboarding) {
@@ -31,9 +30,6 @@ void StartupFlow::run() {
             }
         });
         return;
-    }
-    if (launch_ == Launch::migrated) {
-        settings_.setHasCompletedOnboarding(true);
     }
     startOnce();
 }

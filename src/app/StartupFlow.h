@@ -11,17 +11,18 @@ class SettingsStore;
 
 // Decides at launch whether the onboarding comes first, and starts the breaks exactly once:
 // at once for a returning user, or when the onboarding completes on the very first launch.
+// Only the person finishing the onboarding marks it done; this never writes it.
 // Construct it before anything writes the scheduler's state, which is what tells a user who
 // ran the scheduler before from a first launch.
 class StartupFlow {
 public:
     enum class Launch {
         first,     // nothing stored and no onboarding yet: onboarding first
-        migrated,  // breaks ran before the onboarding existed: marked complete, start
+        migrated,  // breaks ran before the onboarding existed: start (nothing is written)
         returning, // onboarding done before: start
     };
 
-    StartupFlow(SettingsStore& settings, const KeyValueStore& defaults);
+    StartupFlow(const SettingsStore& settings, const KeyValueStore& defaults);
     ~StartupFlow() { *alive_ = false; }
     StartupFlow(const StartupFlow&) = delete;
     StartupFlow& operator=(const StartupFlow&) = delete;
@@ -39,7 +40,6 @@ public:
 private:
     void startOnce();
 
-    SettingsStore& settings_;
     Launch launch_;
     bool started_ = false;
     // The onboarding's completion may come after the flow is gone (the application quitting).

@@ -2,6 +2,7 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/QuitOnSignals.h"
+#include "app/RequestForwarding.h"
 #include "core/services/BuildInfo.h"
 #include "platform/linux/SessionBusInstance.h"
 
@@ -13,38 +14,12 @@
 
 namespace {
 
-// Hands a request to the instance already running. Returns the exit code, or -1 when no
-// instance runs and this launch should become it.
-int forwardToRunningInstance(const qv::CommandLine& command) {
-    // A plain second launch (the launcher clicked again) shows the running one's settings; one
-    // that brings a camera video only asks whether an instance runs.
-    const bool plain = command.request == qv::CommandLine::Request::none;
-    const bool onlyAsking = plain && !command.cameraVideo.isEmpty();
-    const QString method = onlyAsking ? QStringLiteral("Status")
-                           : plain    ? QStringLiteral("OpenSettings")
-                                      : qv::instanceMethod(command.request);
-    QVariantList arguments;
-    if (command.request == qv::CommandLine::Request::pause) {
-        arguments << command.pauseSeconds;
-    }
-    const qv::Result<QString> reply = qv::SessionBusInstance::call(method, arguments);
-    if (reply && !command.cameraVideo.isEmpty()) {
-        QTextStream(stderr) << "quorvantel: Quorvantel is already running; quit it to use "
-                               "--camera-video.\n";
-        return 1;
-    }
-    if (reply) {
-        if (!reply->isEmpty()) {
-            QTextStream(stdout) << *reply << '\n';
-        }
-        return 0;
-    }
-    if (command.request == qv::CommandLine::Request::status ||
-        reply.error() != QStringLiteral("Quorvantel is not running.")) {
-        QTextStream(stderr) << reply.error() << '\n';
-        return 1;
-    }
-    return -1;
+// Qt's GUI application ends the process when it finds no display, so it is made only once we
+// know this launch is to run Quorvantel and there is a display to run it on.
+bool hasDisplay() {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
 // Runs the application until it quits; all it made is gone when this returns.
@@ -53,18 +28,29 @@ int runApplication(const qv::CommandLine& command) {
     qv::SessionBusInstance instance(application.instanceCommands());
     if (instance.claim() == qv::SessionBusInstance::Claim::alreadyRunning) {
         // Another launch won the race since we asked; hand it the request after all.
-        return std::max(0, forwardToRunningInstance(command));
+        return qv::forwardToRunningInstance(command).value_or(qv::exitCode::notRunning);
     }
 
     qv::QuitOnSignals quitOnSignals;
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&] { application.stop(); });
     application.start();
+    // The winner of a race keeps its own request.
+    if (command.request == qv::CommandLine::Request::openSettings) {
+        application.settingsWindow().openOrRaise();
+    }
     return QApplication::exec();
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
+int run(int argc, char* argv[], const qv::CommandLine& command) {
+    if (!qv::startsWhenNotRunning(command.request) || !hasDisplay()) {
+        QCoreApplication app(argc, argv);
+        if (const auto forwarded = qv::forwardToRunningInstance(command)) {
+            return *forwarded;
+        }
+        QTextStream(stderr) << "quorvantel: there is no display to show Quorvantel on "
+                               "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n";
+        return qv::exitCode::notRunning;
+    }
     // Our windows are a few texts, shapes and one small camera picture: the software scene
     // graph draws them at a fraction of the memory an OpenGL context costs, which matters for
     // a program that waits in the tray all day. QT_QUICK_BACKEND still overrides it.
@@ -73,26 +59,38 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    // No organisation name: the data folder is then $XDG_DATA_HOME/Quorvantel itself.
-    QApplication::setApplicationName(QStringLiteral("Quorvantel"));
-    QApplication::setApplicationVersion(qv::buildInfo::applicationVersion);
     QGuiApplication::setDesktopFileName(QStringLiteral("com.tamsorek.Quorvantel"));
+    if (const auto forwarded = qv::forwardToRunningInstance(command)) {
+        return *forwarded;
+    }
+    return runApplication(command);
+}
 
-    const qv::Result<qv::CommandLine> command = qv::parseCommandLine(app.arguments());
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // No organisation name: the data folder is then $XDG_DATA_HOME/Quorvantel itself.
+    QCoreApplication::setApplicationName(QStringLiteral("Quorvantel"));
+    QCoreApplication::setApplicationVersion(qv::buildInfo::applicationVersion);
+
+    // Read before any application object exists, so help, version and every request work
+    // without a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const qv::Result<qv::CommandLine> command = qv::parseCommandLine(arguments);
     if (!command) {
         QTextStream(stderr) << "quorvantel: " << command.error() << '\n';
-        return 2;
+        return qv::exitCode::usage;
     }
     if (command->request == qv::CommandLine::Request::help ||
         command->request == qv::CommandLine::Request::version) {
         QTextStream(stdout) << command->text << '\n';
-        return 0;
-    }
-    if (const int forwarded = forwardToRunningInstance(*command); forwarded >= 0) {
-        return forwarded;
+        return qv::exitCode::done;
     }
 
-    const int status = runApplication(*command);
+    const int status = run(argc, argv, *command);
     // Everything the user's data needs is written and every window is gone by now. Qt
     // Multimedia's sound server connection and GStreamer's device watchers still run threads
     // of their own, and their teardown in the exit handlers races those threads: the sound

@@ -67,6 +67,11 @@ TEST(CommandLine, RefusesWhatItCannotDoWithASentence) {
     EXPECT_FALSE(parse({QStringLiteral("--frobnicate")}));
     EXPECT_FALSE(parse({QStringLiteral("stray")}));
     EXPECT_FALSE(parse({QStringLiteral("--camera-video=")}));
+    // A running instance would act on the request while only a new one could use the video.
+    const auto videoWithRequest = parse({QStringLiteral("--pause"), QStringLiteral("90"),
+                                         QStringLiteral("--camera-video"), QStringLiteral("x")});
+    ASSERT_FALSE(videoWithRequest);
+    EXPECT_TRUE(videoWithRequest.error().contains(QStringLiteral("--camera-video")));
 
     const auto pause = parse({QStringLiteral("--pause"), QStringLiteral("1h")});
     ASSERT_TRUE(pause);
@@ -79,14 +84,21 @@ TEST(CommandLine, RefusesWhatItCannotDoWithASentence) {
     EXPECT_EQ(video->request, CommandLine::Request::none);
 }
 
-TEST(CommandLine, HelpListsEveryOption) {
-    const auto help = parse({QStringLiteral("--help")});
-    ASSERT_TRUE(help);
-    EXPECT_EQ(help->request, CommandLine::Request::help);
-    for (const char* option :
-         {"--start-break-now", "--snooze", "--pause <DURATION>", "--pause-until-tomorrow",
-          "--resume", "--settings", "--status", "--camera-video <FILE>"}) {
-        EXPECT_TRUE(help->text.contains(QString::fromLatin1(option))) << option;
+TEST(CommandLine, HelpListsEveryOptionAndExitStatus) {
+    for (const char* asked : {"--help", "--help-all", "-h"}) {
+        const auto help = parse({QString::fromLatin1(asked)});
+        ASSERT_TRUE(help) << asked;
+        EXPECT_EQ(help->request, CommandLine::Request::help) << asked;
+        EXPECT_TRUE(help->text.startsWith(QStringLiteral("Usage: quorvantel "))) << asked;
+        for (const char* option :
+             {"--start-break-now", "--snooze", "--pause <DURATION>", "--pause-until-tomorrow",
+              "--resume", "--settings", "--status", "--camera-video <FILE>"}) {
+            EXPECT_TRUE(help->text.contains(QString::fromLatin1(option))) << option;
+        }
+        for (const int code : {exitCode::notRunning, exitCode::usage, exitCode::notNow,
+                               exitCode::limitReached, exitCode::noAnswer}) {
+            EXPECT_TRUE(help->text.contains(QStringLiteral("  %1  ").arg(code))) << code;
+        }
     }
 }
 

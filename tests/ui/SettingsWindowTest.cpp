@@ -8,6 +8,7 @@
 #include "core/settings/SettingsStore.h"
 #include "core/stats/StatsStore.h"
 #include "core/storage/MemoryKeyValueStore.h"
+#include "core/storage/SaveProblems.h"
 #include "core/storage/SettingsFileStore.h"
 #include "core/time/VirtualTimeSource.h"
 #include "platform/linux/XdgAutostartLoginItem.h"
@@ -116,6 +117,7 @@ protected:
     qv::StatsStore stats{statsDefaults, [] { return qv::Calendar(zone, english); }, time,
                          std::nullopt};
     qv::test::FakeCameraBackend cameras;
+    qv::SaveProblems saveProblems;
     SettingsWindow window{{settings,
                            &launchAtLogin,
                            &updater,
@@ -123,7 +125,8 @@ protected:
                            &cameras,
                            [] { return qv::CameraAuthorization::authorized; },
                            {"1.0.0", QUrl("https://example.org"), "help@example.org"},
-                           english}};
+                           english,
+                           &saveProblems}};
 };
 
 TEST_F(SettingsWindowTest, EveryKindOfControlIsSavedToTheFileAtOnce) {
@@ -261,6 +264,24 @@ TEST_F(SettingsWindowTest, ShowsCamerasPluggedInWhileOpenAndWarnsAboutAMissingOn
         [&] { return picker->property("currentText").toString() == "Old Camera"; }));
     EXPECT_EQ(picker->property("count").toInt(), 3) << "Automatic and the two cameras";
     EXPECT_FALSE(item("cameraMissingWarning")->isVisible());
+    window.close();
+}
+
+// Whatever pane is open, a save that failed is in view until one works again.
+TEST_F(SettingsWindowTest, AFailedSaveIsShownAboveEveryPaneUntilASaveWorks) {
+    saveProblems.failed("/full/stats.json", "/full/stats.json: No space left on device");
+    openWindow();
+    for (const auto pane :
+         {qv::SettingsViewModel::Pane::general, qv::SettingsViewModel::Pane::stats}) {
+        showPane(pane);
+        EXPECT_TRUE(item("saveProblems")->isVisible());
+    }
+    EXPECT_TRUE(item("saveProblems")
+                    ->property("text")
+                    .toString()
+                    .contains("/full/stats.json: No space left on device"));
+    saveProblems.saved("/full/stats.json");
+    EXPECT_FALSE(item("saveProblems")->isVisible());
     window.close();
 }
 

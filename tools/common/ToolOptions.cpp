@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ToolOptions.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QThread>
 #include <algorithm>
 #include <cmath>
+#include <sys/stat.h>
 
 namespace qv::tools {
 
@@ -42,9 +44,13 @@ int threadsForThisMachine(int requested) {
 Status differentFromInput(const QString& option, const QString& output, const QString& input) {
     const QFileInfo out(output);
     const QFileInfo in(input);
-    // Two names of one file (a link, "./clip.mp4") are caught by the resolved path.
-    const bool same = out.exists() ? out.canonicalFilePath() == in.canonicalFilePath()
-                                   : out.absoluteFilePath() == in.absoluteFilePath();
+    // Every name of one file (a symbolic or hard link, "./clip.mp4") has its device and inode.
+    struct stat outInfo = {};
+    struct stat inInfo = {};
+    const bool bothExist = ::stat(QFile::encodeName(output).constData(), &outInfo) == 0 &&
+                           ::stat(QFile::encodeName(input).constData(), &inInfo) == 0;
+    const bool same = bothExist ? outInfo.st_dev == inInfo.st_dev && outInfo.st_ino == inInfo.st_ino
+                                : out.absoluteFilePath() == in.absoluteFilePath();
     if (same) {
         return Failure{
             QStringLiteral("%1 names the input %2; give another file").arg(option, input)};

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CountRun.h"
 
+#include "OutputFile.h"
 #include "ToolOptions.h"
 #include "core/camera/CameraExerciseProvider.h"
 #include "core/time/EventLoopTimeSource.h"
@@ -13,7 +14,6 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QJsonArray>
-#include <QSaveFile>
 #include <QTimer>
 #include <climits>
 
@@ -61,27 +61,30 @@ class PoseRecorder {
 public:
     PoseRecorder(const QString& path, double origin)
         : file_(path)
-        , origin_(origin) {
-        if (file_.open(QIODevice::WriteOnly)) {
-            writer_.emplace(file_);
+        , origin_(origin) {}
+    Status open() {
+        Status opened = file_.open();
+        if (opened) {
+            writer_.emplace(file_.device());
         }
+        return opened;
     }
-    bool isOpen() const { return writer_.has_value(); }
-    QString errorString() const { return file_.errorString(); }
-    bool commit() { return file_.commit(); }
+    // After the run: the whole stream, or why not (an earlier file then stays as it was).
+    Status commit() { return isWhole_ ? file_.commit() : file_.abandon(); }
     void record(double capturedAt, const DetectedPeople& people) {
         std::vector<PoseSnapshot> snapshots;
         const double t = capturedAt - origin_;
         for (const DetectedPerson& person : people) {
             snapshots.push_back(poseSnapshotFromDetectedPerson(&person, t));
         }
-        writer_->write(t, snapshots);
+        isWhole_ = writer_->write(t, snapshots) && isWhole_;
     }
 
 private:
-    QSaveFile file_;
+    tools::OutputFile file_;
     double origin_;
     std::optional<PoseStreamWriter> writer_;
+    bool isWhole_ = true;
 };
 
 } // namespace
@@ -127,9 +130,8 @@ CountResult runCount(const CountOptions& options,
             return result;
         }
         recorder.emplace(options.posesPath, origin);
-        if (!recorder->isOpen()) {
-            result.failure = QStringLiteral("The pose stream cannot be written to %1: %2")
-                                 .arg(options.posesPath, recorder->errorString());
+        if (const Status opened = recorder->open(); !opened) {
+            result.failure = opened.error();
             return result;
         }
     }
@@ -179,9 +181,11 @@ CountResult runCount(const CountOptions& options,
         loop.exec();
     }
     provider.stop();
-    if (recorder && !result.failure && !recorder->commit()) {
-        result.failure = QStringLiteral("The pose stream cannot be written to %1: %2")
-                             .arg(options.posesPath, recorder->errorString());
+    // A failed run's stream is left unwritten.
+    if (recorder && !result.failure) {
+        if (const Status written = recorder->commit(); !written) {
+            result.failure = written.error();
+        }
     }
     return result;
 }

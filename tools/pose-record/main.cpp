@@ -3,14 +3,13 @@
 // it over camera frames, and writes every person of every analysed frame as a recorded pose
 // stream, which quorvantel-pose-replay can then count.
 
+#include "OutputFile.h"
 #include "ToolOptions.h"
 #include "VideoPoseRecorder.h"
 #include "pose/MoveNetPoseDetector.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 #include <cstdio>
 
@@ -77,26 +76,27 @@ int main(int argc, char* argv[]) {
         return fail(loaded.error());
     }
     const auto& detector = *loaded;
-    // Written beside the target and renamed over it at the end: a run that fails leaves any
-    // earlier file as it was.
-    QFile console;
-    QSaveFile file(target);
-    const bool isOpen = target == QLatin1String("-") ? console.open(stdout, QIODevice::WriteOnly)
-                                                     : file.open(QIODevice::WriteOnly);
-    QIODevice& out = target == QLatin1String("-") ? static_cast<QIODevice&>(console)
-                                                  : static_cast<QIODevice&>(file);
-    if (!isOpen) {
-        return fail(QStringLiteral("cannot write %1: %2").arg(target, out.errorString()));
+    qv::tools::OutputFile out(target);
+    if (const qv::Status opened = out.open(); !opened) {
+        return fail(opened.error());
     }
-    qv::PoseStreamWriter writer(out);
+    qv::PoseStreamWriter writer(out.device());
     qv::VideoPoseRecorder recorder(*detector, *rate);
-    const qv::Status recorded =
-        recorder.run(video, [&writer](const qv::PoseFrame& frame) { return writer.write(frame); });
+    bool writeFailed = false;
+    const qv::Status recorded = recorder.run(video, [&](const qv::PoseFrame& frame) {
+        const bool written = writer.write(frame);
+        writeFailed = !written && out.device().error() != QFileDevice::NoError;
+        return written;
+    });
+    if (writeFailed) {
+        return fail(out.abandon().error());
+    }
     if (!recorded) {
+        (void)out.abandon();
         return fail(recorded.error());
     }
-    if (target != QLatin1String("-") && !file.commit()) {
-        return fail(QStringLiteral("cannot write %1: %2").arg(target, file.errorString()));
+    if (const qv::Status written = out.commit(); !written) {
+        return fail(written.error());
     }
     std::fprintf(stderr, "%d frames analysed\n", recorder.analysedFrames());
     return 0;

@@ -3,15 +3,16 @@
 // PNG, prints them, and can write the model's input square and raw output for comparisons
 // with a reference run of the original graph. Writes nothing it is not asked to.
 
+#include "OutputFile.h"
 #include "PictureConversion.h"
 #include "SkeletonDrawing.h"
 #include "ToolOptions.h"
 #include "pose/Letterbox.h"
 #include "pose/MoveNetPoseDetector.h"
 
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -25,17 +26,22 @@ QTextStream& err() {
     return stream;
 }
 
-bool writeModelInput(const QString& path, const std::vector<float>& input, int side) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
+QByteArray modelInputPpm(const std::vector<float>& input, int side) {
     QByteArray bytes = QByteArrayLiteral("P6\n") + QByteArray::number(side) + ' ' +
                        QByteArray::number(side) + QByteArrayLiteral("\n255\n");
     for (const float value : input) {
         bytes.append(static_cast<char>(static_cast<unsigned char>(value)));
     }
-    return file.write(bytes) == bytes.size();
+    return bytes;
+}
+
+// Encoded in memory first: QImage::save reports success even when the bytes never arrive.
+QByteArray png(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
 }
 
 QJsonArray rawJson(const std::vector<qv::pose::Candidate>& candidates) {
@@ -97,8 +103,18 @@ int main(int argc, char* argv[]) {
         qv::tools::numberOption(QStringLiteral("--min-score"), parser.value(minScore), 0, 1);
     const auto confidence = qv::tools::numberOption(QStringLiteral("--min-confidence"),
                                                     parser.value(minConfidence), 0, 1);
+    const qv::Status drawingElsewhere =
+        arguments.size() == 2 ? qv::tools::differentFromInput(QStringLiteral("The output"),
+                                                              arguments[1], arguments[0])
+                              : qv::Status();
+    const qv::Status inputElsewhere =
+        parser.isSet(modelInput)
+            ? qv::tools::differentFromInput(QStringLiteral("--model-input"),
+                                            parser.value(modelInput), arguments[0])
+            : qv::Status();
     for (const QString& problem :
-         {inputSide.error(), threadCount.error(), score.error(), confidence.error()}) {
+         {inputSide.error(), threadCount.error(), score.error(), confidence.error(),
+          drawingElsewhere.error(), inputElsewhere.error()}) {
         if (!problem.isEmpty()) {
             err() << "quorvantel-pose: " << problem << "\n";
             return 2;
@@ -130,9 +146,13 @@ int main(int argc, char* argv[]) {
         const auto box = qv::pose::fitLetterbox(image.width(), image.height(), side);
         std::vector<float> input(static_cast<std::size_t>(side) * side * 3);
         qv::pose::fillLetterbox(image, box, input.data());
-        if (parser.isSet(modelInput) && !writeModelInput(parser.value(modelInput), input, side)) {
-            err() << "quorvantel-pose: cannot write " << parser.value(modelInput) << "\n";
-            return 1;
+        if (parser.isSet(modelInput)) {
+            const qv::Status written =
+                qv::tools::writeOutputFile(parser.value(modelInput), modelInputPpm(input, side));
+            if (!written) {
+                err() << "quorvantel-pose: " << written.error() << "\n";
+                return 1;
+            }
         }
         if (parser.isSet(raw)) {
             out << QJsonDocument(rawJson(detector->infer(input.data()))).toJson();
@@ -149,8 +169,9 @@ int main(int argc, char* argv[]) {
     if (arguments.size() == 2) {
         QImage drawn = picture.convertToFormat(QImage::Format_RGB32);
         qv::tools::drawSkeletons(drawn, people, static_cast<float>(*confidence));
-        if (!drawn.save(arguments[1], "PNG")) {
-            err() << "quorvantel-pose: cannot write " << arguments[1] << "\n";
+        const qv::Status written = qv::tools::writeOutputFile(arguments[1], png(drawn));
+        if (!written) {
+            err() << "quorvantel-pose: " << written.error() << "\n";
             return 1;
         }
     }

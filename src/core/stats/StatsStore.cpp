@@ -3,12 +3,12 @@
 
 #include "core/stats/StatsCoding.h"
 #include "core/storage/KeyValueStore.h"
+#include "core/storage/SaveProblems.h"
+#include "core/storage/WholeFile.h"
 #include "core/time/TimeSource.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace qv {
@@ -26,12 +26,13 @@ QString keyOf(QDate day) {
 } // namespace
 
 StatsStore::StatsStore(KeyValueStore& defaults, CalendarSource calendar, const TimeSource& time,
-                       std::optional<QString> filePath, QObject* parent)
+                       std::optional<QString> filePath, SaveProblems* problems, QObject* parent)
     : QObject(parent)
     , defaults_(defaults)
     , calendar_(std::move(calendar))
     , time_(time)
-    , filePath_(std::move(filePath)) {
+    , filePath_(std::move(filePath))
+    , problems_(problems) {
     load();
 }
 
@@ -188,6 +189,11 @@ void StatsStore::save() {
     }
     // What the user recorded is never destroyed without a copy.
     if (damagedFileInPlace_ && !setAsideDamagedFile()) {
+        if (problems_) {
+            problems_->failed(*filePath_, QDir::toNativeSeparators(*filePath_) +
+                                              QStringLiteral(": the damaged file cannot be "
+                                                             "moved aside to make room"));
+        }
         return;
     }
     writeFile(bytes);
@@ -238,17 +244,18 @@ void StatsStore::dismissDamagedFileNotice() {
     setDamagedFileNotice(QString());
 }
 
-bool StatsStore::writeFile(const QByteArray& bytes) const {
-    if (!QDir().mkpath(QFileInfo(*filePath_).absolutePath())) {
-        return false;
+// The whole table every time: a failed save leaves the previous file whole, and the next
+// record writes everything this one could not.
+void StatsStore::writeFile(const QByteArray& bytes) {
+    const Status written = writeWholeFile(*filePath_, bytes);
+    if (!problems_) {
+        return;
     }
-    // Written beside the old file and renamed over it, so a crash leaves one or the other.
-    QSaveFile file(*filePath_);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
+    if (written) {
+        problems_->saved(*filePath_);
+    } else {
+        problems_->failed(*filePath_, written.error());
     }
-    file.write(bytes);
-    return file.commit();
 }
 
 } // namespace qv

@@ -13,6 +13,7 @@
 namespace qv {
 
 class KeyValueStore;
+class SaveProblems;
 class TimeSource;
 
 struct RecentDay {
@@ -26,8 +27,9 @@ struct RecentDay {
 // Persistence failures never reach the callers: a file is read day by day and a damaged day
 // costs only itself; a file that cannot be read at all falls back to the copy in the key-value
 // store, then to an empty table; a failed save keeps the in-memory table correct so the next
-// good save writes everything. A file that could not be read whole is renamed aside (never
-// overwritten) and damagedFileNotice says so until the statistics pane has shown it.
+// good save writes everything; problems hears of every save, so the user is told. A file that could
+// not be read whole is renamed aside (never overwritten) and damagedFileNotice says so until the
+// statistics pane has shown it.
 class StatsStore final : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString damagedFileNotice READ damagedFileNotice NOTIFY damagedFileNoticeChanged)
@@ -38,7 +40,8 @@ public:
 
     // filePath empty means the table lives in the key-value store instead.
     StatsStore(KeyValueStore& defaults, CalendarSource calendar, const TimeSource& time,
-               std::optional<QString> filePath, QObject* parent = nullptr);
+               std::optional<QString> filePath, SaveProblems* problems = nullptr,
+               QObject* parent = nullptr);
 
     // stats.json in the application's data folder; empty when the system names none.
     static std::optional<QString> defaultFilePath();
@@ -79,7 +82,7 @@ private:
     void loadDefaultsCopy();
     bool setAsideDamagedFile();
     void setDamagedFileNotice(const QString& notice);
-    bool writeFile(const QByteArray& bytes) const;
+    void writeFile(const QByteArray& bytes);
     DayStat dayStat(const QString& key) const { return days_.value(key); }
     QDate todayDate() const;
 
@@ -87,6 +90,7 @@ private:
     CalendarSource calendar_;
     const TimeSource& time_;
     std::optional<QString> filePath_;
+    SaveProblems* problems_;
     DayTable days_;
     struct DamagedFile {
         std::optional<qsizetype> droppedDays; // nothing when none of it could be read

@@ -1,14 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/storage/SettingsFileStore.h"
 
+#include "core/storage/SaveProblems.h"
+#include "core/storage/WholeFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+
 namespace qv {
 
-SettingsFileStore::SettingsFileStore()
-    : settings_(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quorvantel"),
-                QStringLiteral("Quorvantel")) {}
+SettingsFileStore::SettingsFileStore(SaveProblems* problems)
+    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                            QStringLiteral("Quorvantel"),
+                                            QStringLiteral("Quorvantel")))
+    , problems_(problems) {}
 
-SettingsFileStore::SettingsFileStore(const QString& filePath)
-    : settings_(filePath, QSettings::IniFormat) {}
+SettingsFileStore::SettingsFileStore(const QString& filePath, SaveProblems* problems)
+    : settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat))
+    , problems_(problems) {}
+
+SettingsFileStore::~SettingsFileStore() = default;
 
 QString SettingsFileStore::fileKey(const QString& key) {
     QString flat = key;
@@ -17,7 +29,7 @@ QString SettingsFileStore::fileKey(const QString& key) {
 }
 
 std::optional<QVariant> SettingsFileStore::readRaw(const QString& key) const {
-    const QVariant value = settings_.value(fileKey(key));
+    const QVariant value = settings_->value(fileKey(key));
     if (!value.isValid()) {
         return std::nullopt;
     }
@@ -31,24 +43,78 @@ std::optional<QVariant> SettingsFileStore::readRaw(const QString& key) const {
 // Stores write every value they hold back at start and after each change, mostly unchanged:
 // each sync rewrites the whole file, so one that would change nothing is left out.
 void SettingsFileStore::writeRaw(const QString& key, const QVariant& value) {
-    if (persistent_ && settings_.value(fileKey(key)) == value) {
+    if (persistent_ && settings_->value(fileKey(key)) == value) {
         return;
     }
-    settings_.setValue(fileKey(key), value);
+    settings_->setValue(fileKey(key), value);
     flush();
 }
 
 void SettingsFileStore::removeRaw(const QString& key) {
-    if (persistent_ && !settings_.contains(fileKey(key))) {
+    if (persistent_ && !settings_->contains(fileKey(key))) {
         return;
     }
-    settings_.remove(fileKey(key));
+    settings_->remove(fileKey(key));
     flush();
 }
 
 void SettingsFileStore::flush() {
-    settings_.sync();
-    persistent_ = settings_.status() == QSettings::NoError;
+    const bool wasPersistent = persistent_;
+    restoreVanishedFile();
+    settings_->sync();
+    persistent_ = settings_->status() == QSettings::NoError;
+    if (!persistent_) {
+        startOverKeepingValues();
+    }
+    if (problems_ && persistent_) {
+        problems_->saved(filePath());
+    } else if (problems_ && wasPersistent) {
+        problems_->failed(filePath(), whyNotSaved());
+    }
+}
+
+// QSettings says only that it failed; a trial write finds out why. Once per failure: the
+// scheduler writes often, and a failing file is tried again at each of those writes.
+QString SettingsFileStore::whyNotSaved() const {
+    const QString why = whyUnwritable(filePath());
+    if (!why.isEmpty()) {
+        return why;
+    }
+    return QDir::toNativeSeparators(filePath()) + QStringLiteral(": the file cannot be written");
+}
+
+// QSettings keeps its first error for good, so only a fresh one can tell whether a later save
+// works. It starts from the file as it is on disk; every value held here is set on it again,
+// and so written whole at the next change.
+void SettingsFileStore::startOverKeepingValues() {
+    QHash<QString, QVariant> values;
+    for (const QString& key : settings_->allKeys()) {
+        values.insert(key, settings_->value(key));
+    }
+    const QString path = settings_->fileName();
+    // Not beside the old one: the two would share its failed changes, and with them its error.
+    settings_.reset();
+    settings_ = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    for (const QString& key : settings_->allKeys()) {
+        if (!values.contains(key)) {
+            settings_->remove(key);
+        }
+    }
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        settings_->setValue(it.key(), it.value());
+    }
+}
+
+// A sync merges our changes into the file as it is on disk, so after the file was deleted it
+// would keep only the latest change and every other setting would read as its default at the
+// next start. Marking every value we hold as changed writes them all again.
+void SettingsFileStore::restoreVanishedFile() {
+    if (QFileInfo::exists(filePath())) {
+        return;
+    }
+    for (const QString& key : settings_->allKeys()) {
+        settings_->setValue(key, settings_->value(key));
+    }
 }
 
 } // namespace qv

@@ -4,19 +4,27 @@
 #include "core/storage/KeyValueStore.h"
 
 #include <QSettings>
+#include <memory>
 
 namespace qv {
 
+class SaveProblems;
+
 // The persistent store: an INI file, written through at every change so that nothing is lost
 // when the process dies. A file that cannot be written keeps the values readable in this
-// process; isPersistent() then says so.
+// process, is tried again at the next change and is reported to problems; isPersistent()
+// says so meanwhile. A file that vanishes while we run is written anew from the values held
+// here, never from the defaults.
 class SettingsFileStore final : public KeyValueStore {
 public:
     // The standard file, $XDG_CONFIG_HOME/Quorvantel/Quorvantel.conf.
-    SettingsFileStore();
-    explicit SettingsFileStore(const QString& filePath);
+    explicit SettingsFileStore(SaveProblems* problems = nullptr);
+    explicit SettingsFileStore(const QString& filePath, SaveProblems* problems = nullptr);
+    ~SettingsFileStore() override;
+    SettingsFileStore(const SettingsFileStore&) = delete;
+    SettingsFileStore& operator=(const SettingsFileStore&) = delete;
 
-    QString filePath() const { return settings_.fileName(); }
+    QString filePath() const { return settings_->fileName(); }
     bool isPersistent() const override { return persistent_; }
 
 protected:
@@ -26,11 +34,15 @@ protected:
 
 private:
     void flush();
+    void restoreVanishedFile();
+    void startOverKeepingValues();
+    QString whyNotSaved() const;
 
     // QSettings treats '/' and '\' in keys as groups; keys here are flat dotted names.
     static QString fileKey(const QString& key);
 
-    mutable QSettings settings_;
+    std::unique_ptr<QSettings> settings_;
+    SaveProblems* problems_;
     bool persistent_ = true;
 };
 

@@ -11,10 +11,18 @@ namespace qv {
 
 namespace {
 
-void run(const std::function<void()>& command) {
-    if (command) {
-        command();
+InstanceReply::Kind kindOfError(const QString& name) {
+    if (name == QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown") ||
+        name == QStringLiteral("org.freedesktop.DBus.Error.NameHasNoOwner")) {
+        return InstanceReply::Kind::notRunning;
     }
+    if (name == SessionBusInstance::notNowError) {
+        return InstanceReply::Kind::notNow;
+    }
+    if (name == SessionBusInstance::limitReachedError) {
+        return InstanceReply::Kind::limitReached;
+    }
+    return InstanceReply::Kind::failed;
 }
 
 } // namespace
@@ -51,34 +59,43 @@ SessionBusInstance::Claim SessionBusInstance::claim() {
     return Claim::owned;
 }
 
-Result<QString> SessionBusInstance::call(const QString& method, const QVariantList& arguments,
-                                         QDBusConnection bus) {
+InstanceReply SessionBusInstance::call(const QString& method, const QVariantList& arguments,
+                                       QDBusConnection bus) {
     if (!bus.isConnected()) {
-        return Failure{QStringLiteral("Quorvantel is not running (no session bus).")};
+        return {InstanceReply::Kind::notRunning,
+                QStringLiteral("Quorvantel is not running (no session bus).")};
     }
     QDBusMessage message =
         QDBusMessage::createMethodCall(serviceName, objectPath, interfaceName, method);
     message.setArguments(arguments);
     const QDBusMessage reply = bus.call(message, QDBus::Block, 5'000);
     if (reply.type() == QDBusMessage::ErrorMessage) {
-        if (reply.errorName() == QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown") ||
-            reply.errorName() == QStringLiteral("org.freedesktop.DBus.Error.NameHasNoOwner")) {
-            return Failure{QStringLiteral("Quorvantel is not running.")};
-        }
-        return Failure{reply.errorMessage()};
+        const InstanceReply::Kind kind = kindOfError(reply.errorName());
+        return {kind, kind == InstanceReply::Kind::notRunning
+                          ? QStringLiteral("Quorvantel is not running.")
+                          : reply.errorMessage()};
     }
     if (!reply.arguments().isEmpty()) {
-        return reply.arguments().constFirst().toString();
+        return {InstanceReply::Kind::done, reply.arguments().constFirst().toString()};
     }
-    return QString();
+    return {};
+}
+
+void SessionBusInstance::answer(const std::function<RequestOutcome()>& command) {
+    const RequestOutcome outcome = command ? command() : RequestOutcome();
+    if (outcome && calledFromDBus()) {
+        sendErrorReply(outcome->kind == RequestRefusal::Kind::limitReached ? limitReachedError
+                                                                           : notNowError,
+                       outcome->reason);
+    }
 }
 
 void SessionBusInstance::StartBreakNow() {
-    run(commands_.startBreakNow);
+    answer(commands_.startBreakNow);
 }
 
 void SessionBusInstance::Snooze() {
-    run(commands_.snooze);
+    answer(commands_.snooze);
 }
 
 void SessionBusInstance::Pause(double seconds) {
@@ -89,20 +106,22 @@ void SessionBusInstance::Pause(double seconds) {
         return;
     }
     if (commands_.pauseFor) {
-        commands_.pauseFor(seconds);
+        answer([&] { return commands_.pauseFor(seconds); });
     }
 }
 
 void SessionBusInstance::PauseUntilTomorrow() {
-    run(commands_.pauseUntilTomorrow);
+    answer(commands_.pauseUntilTomorrow);
 }
 
 void SessionBusInstance::Resume() {
-    run(commands_.resume);
+    answer(commands_.resume);
 }
 
 void SessionBusInstance::OpenSettings() {
-    run(commands_.openSettings);
+    if (commands_.openSettings) {
+        commands_.openSettings();
+    }
 }
 
 QString SessionBusInstance::Status() {

@@ -7,6 +7,7 @@
 #include "core/settingsui/CameraChoiceList.h"
 #include "core/stats/StatsPaneModel.h"
 #include "core/stats/StatsStore.h"
+#include "core/storage/SaveProblems.h"
 
 #include <QGuiApplication>
 #include <QQmlComponent>
@@ -95,6 +96,7 @@ void SettingsWindow::open() {
         {QStringLiteral("updater"), object(services_.updater)},
         {QStringLiteral("cameras"), object(session->cameras.get())},
         {QStringLiteral("stats"), object(session->stats.get())},
+        {QStringLiteral("saveProblems"), object(services_.saveProblems)},
     }));
     auto* window = qobject_cast<QQuickWindow*>(created.get());
     if (!window) {

@@ -16,6 +16,7 @@ namespace qv {
 class CameraBackend;
 class CameraChoiceList;
 class LaunchAtLoginController;
+class SaveProblems;
 class SettingsStore;
 class StatsPaneModel;
 class StatsStore;
@@ -32,6 +33,8 @@ struct SettingsWindowServices {
     CameraAuthorizationCheck cameraAuthorization;
     SettingsViewModel::AboutFacts about;
     QLocale locale;
+    // Files that could not be saved, told above every pane.
+    SaveProblems* saveProblems = nullptr;
 };
 
 // Opens the settings window on demand, raises it when asked again, and drops the window and

@@ -14,6 +14,7 @@ ApplicationWindow {
     required property var updater
     required property var cameras
     required property var stats
+    required property var saveProblems
     property string damagedFileNotice: ""
 
     title: "Quorvantel Settings"
@@ -144,37 +145,58 @@ ApplicationWindow {
             color: Theme.window.separator
         }
 
-        StackLayout {
-            id: panes
+        ColumnLayout {
             Layout.fillWidth: true
             Layout.fillHeight: true
-            currentIndex: window.viewModel.pane
+            spacing: 0
 
-            GeneralPane {
-                objectName: "generalPane"
-                viewModel: window.viewModel
-                launchAtLogin: window.launchAtLogin
-                updater: window.updater
+            // Settings or statistics that could not be saved, whatever pane is shown.
+            Text {
+                objectName: "saveProblems"
+                visible: text.length > 0
+                text: window.saveProblems ? window.saveProblems.notice : ""
+                Layout.fillWidth: true
+                Layout.margins: Theme.space.m
+                wrapMode: Text.WordWrap
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.type.body
+                color: Theme.window.text
+                Accessible.role: Accessible.AlertMessage
+                Accessible.name: text
             }
-            BreaksPane {
-                objectName: "breaksPane"
-                settings: window.settings
-                viewModel: window.viewModel
-            }
-            MovementPane {
-                objectName: "movementPane"
-                settings: window.settings
-                viewModel: window.viewModel
-                cameras: window.cameras
-            }
-            StatsPane {
-                objectName: "statsPane"
-                stats: window.stats
-                damagedFileNotice: window.damagedFileNotice
-            }
-            AboutPane {
-                objectName: "aboutPane"
-                viewModel: window.viewModel
+
+            StackLayout {
+                id: panes
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                currentIndex: window.viewModel.pane
+
+                GeneralPane {
+                    objectName: "generalPane"
+                    viewModel: window.viewModel
+                    launchAtLogin: window.launchAtLogin
+                    updater: window.updater
+                }
+                BreaksPane {
+                    objectName: "breaksPane"
+                    settings: window.settings
+                    viewModel: window.viewModel
+                }
+                MovementPane {
+                    objectName: "movementPane"
+                    settings: window.settings
+                    viewModel: window.viewModel
+                    cameras: window.cameras
+                }
+                StatsPane {
+                    objectName: "statsPane"
+                    stats: window.stats
+                    damagedFileNotice: window.damagedFileNotice
+                }
+                AboutPane {
+                    objectName: "aboutPane"
+                    viewModel: window.viewModel
+                }
             }
         }
     }

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <future>
 #include <gtest/gtest.h>
 
@@ -25,7 +26,7 @@ protected:
 
     // The caller blocks like a second launch would, on a thread of its own, while this
     // thread's event loop lets the instance answer.
-    Result<QString> call(const QString& method, const QVariantList& arguments = {}) {
+    InstanceReply call(const QString& method, const QVariantList& arguments = {}) {
         auto reply = std::async(std::launch::async, [&] {
             return SessionBusInstance::call(method, arguments, client_);
         });
@@ -39,16 +40,25 @@ protected:
 };
 
 TEST_F(SessionBusInstanceTest, TheFirstLaunchOwnsTheNameAndAnswersTheOthers) {
-    EXPECT_EQ(call(QStringLiteral("Status")).error(), QStringLiteral("Quorvantel is not running."));
+    EXPECT_EQ(call(QStringLiteral("Status")).kind, InstanceReply::Kind::notRunning);
 
     QStringList heard;
     double pausedFor = 0;
+    const auto acting = [&](const char* name) {
+        return [&heard, name] {
+            heard << QString::fromLatin1(name);
+            return RequestOutcome();
+        };
+    };
     InstanceCommands commands;
-    commands.startBreakNow = [&] { heard << QStringLiteral("start"); };
-    commands.snooze = [&] { heard << QStringLiteral("snooze"); };
-    commands.pauseFor = [&](double seconds) { pausedFor = seconds; };
-    commands.pauseUntilTomorrow = [&] { heard << QStringLiteral("tomorrow"); };
-    commands.resume = [&] { heard << QStringLiteral("resume"); };
+    commands.startBreakNow = acting("start");
+    commands.snooze = acting("snooze");
+    commands.pauseFor = [&](double seconds) {
+        pausedFor = seconds;
+        return RequestOutcome();
+    };
+    commands.pauseUntilTomorrow = acting("tomorrow");
+    commands.resume = acting("resume");
     commands.openSettings = [&] { heard << QStringLiteral("settings"); };
     commands.status = [] { return QStringLiteral("Next break in 12 min"); };
     SessionBusInstance first(commands);
@@ -60,19 +70,52 @@ TEST_F(SessionBusInstanceTest, TheFirstLaunchOwnsTheNameAndAnswersTheOthers) {
     for (const char* method :
          {"StartBreakNow", "Snooze", "PauseUntilTomorrow", "Resume", "OpenSettings"}) {
         const auto reply = call(QString::fromLatin1(method));
-        EXPECT_TRUE(reply) << method << ": " << reply.error().toStdString();
+        EXPECT_EQ(reply.kind, InstanceReply::Kind::done)
+            << method << ": " << reply.text.toStdString();
     }
     EXPECT_EQ(heard, (QStringList{QStringLiteral("start"), QStringLiteral("snooze"),
                                   QStringLiteral("tomorrow"), QStringLiteral("resume"),
                                   QStringLiteral("settings")}));
-    EXPECT_EQ(call(QStringLiteral("Status")).value(), QStringLiteral("Next break in 12 min"));
+    EXPECT_EQ(call(QStringLiteral("Status")).text, QStringLiteral("Next break in 12 min"));
 
-    EXPECT_TRUE(call(QStringLiteral("Pause"), {3600.0}));
+    EXPECT_EQ(call(QStringLiteral("Pause"), {3600.0}).kind, InstanceReply::Kind::done);
     EXPECT_DOUBLE_EQ(pausedFor, 3600);
     // A pause a restarted schedule would take for damage is refused with the rule.
     const auto tooLong = call(QStringLiteral("Pause"), {30.0 * 86400});
-    EXPECT_EQ(tooLong.error(), QStringLiteral("A pause lasts from one minute to 24 hours."));
+    EXPECT_EQ(tooLong.kind, InstanceReply::Kind::failed);
+    EXPECT_EQ(tooLong.text, QStringLiteral("A pause lasts from one minute to 24 hours."));
     EXPECT_DOUBLE_EQ(pausedFor, 3600);
+}
+
+// Scripts calling the bus directly must learn that nothing happened, and why.
+TEST_F(SessionBusInstanceTest, ARequestThatCannotActNowIsAnErrorThatSaysWhy) {
+    InstanceCommands commands;
+    commands.snooze = [] {
+        return RequestOutcome(RequestRefusal{RequestRefusal::Kind::limitReached,
+                                             QStringLiteral("Both snoozes are used.")});
+    };
+    commands.resume = [] {
+        return RequestOutcome(
+            RequestRefusal{RequestRefusal::Kind::notNow, QStringLiteral("Not paused.")});
+    };
+    SessionBusInstance instance(commands);
+    ASSERT_EQ(instance.claim(), SessionBusInstance::Claim::owned);
+
+    const auto snooze = call(QStringLiteral("Snooze"));
+    EXPECT_EQ(snooze.kind, InstanceReply::Kind::limitReached);
+    EXPECT_EQ(snooze.text, QStringLiteral("Both snoozes are used."));
+    const auto resume = call(QStringLiteral("Resume"));
+    EXPECT_EQ(resume.kind, InstanceReply::Kind::notNow);
+    EXPECT_EQ(resume.text, QStringLiteral("Not paused."));
+
+    QDBusMessage raw = QDBusMessage::createMethodCall(
+        SessionBusInstance::serviceName, SessionBusInstance::objectPath,
+        SessionBusInstance::interfaceName, QStringLiteral("Resume"));
+    auto reply = std::async(std::launch::async, [&] { return client_.call(raw); });
+    while (reply.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready) {
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(reply.get().errorName(), QStringLiteral("com.tamsorek.Quorvantel1.Error.NotNow"));
 }
 
 TEST_F(SessionBusInstanceTest, TheNameIsFreeAgainWhenTheOwnerGoes) {

@@ -1,0 +1,122 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""request_rules.py QUORVANTEL
+
+The built executable's requests, as a user's shell and scripts meet them: a request that acts
+exits 0; one that cannot act now says why on standard error and exits with its own status;
+with nothing running only a start and --settings start Quorvantel. Also: help, version and
+requests without a display; no request during the welcome marks it done; a settings file
+deleted while Quorvantel runs comes back whole.
+"""
+
+import os
+import subprocess
+import sys
+import tempfile
+
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from e2e_session import WARM_SETTINGS, Session, fail  # noqa: E402
+
+DONE, NOT_RUNNING, USAGE, NOT_NOW, LIMIT = 0, 1, 2, 3, 4
+NO_DISPLAY = ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")
+
+
+def run(session, args, env=None, timeout=30):
+    done = subprocess.run([session.binary] + list(args), env=env or session.env,
+                          capture_output=True, text=True, timeout=timeout)
+    return done.returncode, done.stdout.strip(), done.stderr.strip()
+
+
+def expect(session, args, code, says=None, env=None):
+    got, out, err = run(session, args, env)
+    if got != code:
+        fail(f"quorvantel {' '.join(args)}: exit {got}, not {code}; out {out!r} err {err!r}")
+    if code not in (DONE, USAGE) and not err:
+        fail(f"quorvantel {' '.join(args)}: exit {got} without a sentence on standard error")
+    if says and says not in (out + err):
+        fail(f"quorvantel {' '.join(args)}: {says!r} not in {out!r} / {err!r}")
+    return out
+
+
+def without_display(session):
+    env = {k: v for k, v in session.env.items() if k not in NO_DISPLAY}
+    help_text = expect(session, ["--help"], DONE, "Exit status", env)
+    for code in ("  3  ", "  4  ", "  5  "):
+        if code not in help_text:
+            fail(f"--help lists no exit status {code.strip()}")
+    expect(session, ["--help-all"], DONE, "--start-break-now", env)
+    expect(session, ["--version"], DONE, "Quorvantel", env)
+    expect(session, ["--status"], NOT_RUNNING, "not running", env)
+    expect(session, ["--pause", "90"], NOT_RUNNING, "not running", env)
+    expect(session, [], NOT_RUNNING, "no display", env)
+
+
+def nothing_running(session):
+    for args in (["--start-break-now"], ["--snooze"], ["--pause", "90"],
+                 ["--pause-until-tomorrow"], ["--resume"], ["--status"]):
+        expect(session, args, NOT_RUNNING, "not running")
+    if session.status() is not None:
+        fail("a request with nothing running started Quorvantel")
+    expect(session, ["--pause", "90", "--camera-video", "clip.mp4"], USAGE, "--camera-video")
+
+
+def during_the_welcome(session):
+    session.launch([])
+    session.wait_until_running()
+    expect(session, ["--pause", "90"], NOT_NOW, "welcome")
+    expect(session, ["--start-break-now"], NOT_NOW, "welcome")
+    settings = session.settings() if os.path.exists(session.settings_path) else {}
+    if settings.get("settings.hasCompletedOnboarding") == "true":
+        fail("a request during the welcome marked it done")
+    if "scheduler.state" in settings:
+        fail("a request during the welcome stored a schedule, which skips the welcome next time")
+    session.close()
+
+
+def running(session):
+    session.write_settings(WARM_SETTINGS)
+    session.launch([])
+    session.wait_until_running()
+    expect(session, ["--resume"], NOT_NOW, "not paused")
+    expect(session, ["--snooze"], NOT_NOW, "minute")
+    before = session.status()
+    expect(session, ["--pause", "90", "--camera-video", "clip.mp4"], USAGE)
+    if session.status() != before:
+        fail(f"a refused command line changed the status: {before!r} -> {session.status()!r}")
+    expect(session, ["--camera-video", "clip.mp4"], NOT_NOW, "already running")
+
+    os.remove(session.settings_path)
+    expect(session, ["--pause", "90"], DONE)
+    kept = session.settings()
+    for key, value in WARM_SETTINGS.items():
+        if kept.get(key) != value:
+            fail(f"after the file was deleted, {key} came back as {kept.get(key)!r}, not {value}")
+
+    expect(session, ["--resume"], DONE)
+    expect(session, ["--start-break-now"], DONE)
+    expect(session, ["--start-break-now"], NOT_NOW, "already")
+    expect(session, ["--pause", "90"], NOT_NOW, "break")
+    done = subprocess.run(
+        ["dbus-send", "--session", "--print-reply", "--dest=com.tamsorek.Quorvantel",
+         "/com/tamsorek/Quorvantel", "com.tamsorek.Quorvantel1.Snooze"],
+        env=session.env, capture_output=True, text=True, timeout=30)
+    if done.returncode == 0 or "com.tamsorek.Quorvantel1.Error.NotNow" not in done.stderr:
+        fail(f"the bus's Snooze during a break answered {done.stdout!r} {done.stderr!r}")
+    session.close()
+
+
+def main():
+    binary = sys.argv[1]
+    for step in (without_display, nothing_running, during_the_welcome, running):
+        with tempfile.TemporaryDirectory(prefix="qv-requests-") as root:
+            session = Session(binary, root)
+            try:
+                step(session)
+            finally:
+                session.close()
+    print("PASS", flush=True)
+
+
+if __name__ == "__main__":
+    main()
