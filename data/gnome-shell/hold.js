@@ -156,10 +156,7 @@ class BreakHold {
             : global.display.get_current_monitor();
         const held = [...this._held.keys()];
         const target = held.find(w => w.get_monitor() === monitor) ?? held[0];
-        const now = global.get_current_time();
-        for (const window of held)
-            window.raise();
-        target.activate(now);
+        target.activate(global.display.get_current_time_roundtrip());
     }
 }
 
