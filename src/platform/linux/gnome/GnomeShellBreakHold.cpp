@@ -50,15 +50,12 @@ void GnomeShellBreakHold::begin(const std::vector<QObject*>&) {
     QDBusMessage call = QDBusMessage::createMethodCall(shellService, holdPath, holdInterface,
                                                        QStringLiteral("BeginBreak"));
     call << options_.windowTitle << static_cast<uint>(qMax(1.0, options_.safetySeconds));
-    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this](QDBusPendingCallWatcher* finished) {
-                finished->deleteLater();
-                // Turned off since we last asked: what we promise has changed.
-                if (finished->isError()) {
-                    refresh();
-                }
-            });
+    callShell(call, [this](const QDBusPendingCall& answer) {
+        // Turned off since we last asked: what we promise has changed.
+        if (answer.isError()) {
+            refresh();
+        }
+    });
 }
 
 void GnomeShellBreakHold::end() {
@@ -77,28 +74,30 @@ void GnomeShellBreakHold::enable() {
     QDBusMessage call = QDBusMessage::createMethodCall(
         shellService, extensionsPath, extensionsInterface, QStringLiteral("EnableExtension"));
     call << options_.uuid;
-    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this](QDBusPendingCallWatcher* finished) {
-                finished->deleteLater();
-                refresh();
-            });
+    callShell(call, [this](const QDBusPendingCall&) { refresh(); });
 }
 
 void GnomeShellBreakHold::refresh() {
     QDBusMessage call = QDBusMessage::createMethodCall(
         shellService, extensionsPath, extensionsInterface, QStringLiteral("GetExtensionInfo"));
     call << options_.uuid;
+    callShell(call, [this](const QDBusPendingCall& answer) {
+        const QDBusPendingReply<QVariantMap> reply = answer;
+        if (reply.isError()) {
+            apply(std::nullopt);
+        } else {
+            apply(stateFromInfo(reply.value()));
+        }
+    });
+}
+
+void GnomeShellBreakHold::callShell(const QDBusMessage& call,
+                                    std::function<void(const QDBusPendingCall&)> answered) {
     auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this](QDBusPendingCallWatcher* finished) {
+            [answered = std::move(answered)](QDBusPendingCallWatcher* finished) {
                 finished->deleteLater();
-                const QDBusPendingReply<QVariantMap> reply = *finished;
-                if (reply.isError()) {
-                    apply(std::nullopt);
-                } else {
-                    apply(stateFromInfo(reply.value()));
-                }
+                answered(*finished);
             });
 }
 

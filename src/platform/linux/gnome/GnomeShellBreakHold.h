@@ -4,9 +4,12 @@
 #include "core/breakscreen/BreakScreenHold.h"
 
 #include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCall>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace qv {
@@ -66,6 +69,8 @@ private Q_SLOTS:
                                  const QString& newOwner);
 
 private:
+    // Answers arrive on this object's thread, and not after it is gone.
+    void callShell(const QDBusMessage& call, std::function<void(const QDBusPendingCall&)> answered);
     void apply(std::optional<ExtensionState> state);
     bool isInstalled() const;
     static ExtensionState stateFromInfo(const QVariantMap& info);
