@@ -12,6 +12,7 @@ usage: gnome_break_hold.py QUORVANTEL STATUS_TOOL HOLD_EXTENSION_DIR PROBE_DIR
 """
 
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -22,7 +23,6 @@ from gnome_shell_session import SKIP, GnomeShell, wait_for
 
 BREAK_TITLE = "Quorvantel Break"
 OTHER_TITLE = "Other"
-MAGENTA = (255, 0, 255)
 SETTINGS = {
     "settings.hasCompletedOnboarding": "true",
     "settings.cameraVerificationEnabled": "false",
@@ -54,8 +54,8 @@ def break_windows(state):
     return [w for w in state["windows"] if w["title"] == BREAK_TITLE]
 
 
-def pixels_like(shot, monitor, colour, stride=7, tolerance=40):
-    """The share of the monitor's pixels (sampled) within tolerance of colour."""
+def share_of_pixels(shot, monitor, test, stride=7):
+    """The share of the monitor's pixels (sampled) for which test(r, g, b) holds."""
     width, _, data = shot
     hits = total = 0
     for y in range(monitor["y"], monitor["y"] + monitor["height"], stride):
@@ -63,9 +63,24 @@ def pixels_like(shot, monitor, colour, stride=7, tolerance=40):
         for x in range(monitor["x"], monitor["x"] + monitor["width"], stride):
             at = row + x * 3
             total += 1
-            if all(abs(data[at + i] - colour[i]) < tolerance for i in range(3)):
-                hits += 1
+            hits += bool(test(data[at], data[at + 1], data[at + 2]))
     return hits / total
+
+
+def magenta(r, g, b):
+    return r > 215 and g < 40 and b > 215
+
+
+# The break screen is a dark navy scene; the desktop's wallpaper here is a lighter teal.
+def dark(r, g, b):
+    return max(r, g, b) < 70
+
+
+def covered(shot, monitors):
+    """Whether the picture shows the break screen on every monitor and no other window."""
+    return shot is not None and all(
+        share_of_pixels(shot, m, dark) > 0.6 and share_of_pixels(shot, m, magenta) < 0.001
+        for m in monitors)
 
 
 def top_is_break_on_every_monitor(state):
@@ -207,12 +222,13 @@ def run(binary, tool, hold_dir, probe_dir):
 
 def checks_while_held(shell, app, other_keys, others):
     # 1. every monitor covered, in the shell's own picture
+    began = time.monotonic()
     check(app.begin_break(), "a break window on each monitor and the shell holding them")
+    monitors = shell.state()["monitors"]
+    shown = wait_for(lambda: covered(shell.screenshot("covered"), monitors), 10, step=0.2)
+    check(shown, "check 1: the shell's picture shows the break screen on every monitor and no "
+                 f"other window ({time.monotonic() - began:.1f} s after the break was asked for)")
     check(held_again(shell, 2.0), "each monitor topped by a break window that has focus")
-    shot = shell.screenshot("covered")
-    for index, monitor in enumerate(shell.state()["monitors"]):
-        check(shot is not None and pixels_like(shot, monitor, MAGENTA) < 0.001,
-              f"check 1: monitor {index} shows no part of the other window")
 
     # 2. a window opened during the break, and one activated by the shell, stay behind
     late, late_keys = other_window(shell, "Late")
@@ -220,10 +236,8 @@ def checks_while_held(shell, app, other_keys, others):
     check(held_again(shell), "check 2: a window opened during the break is behind it within 1 s")
     shell.probe("Activate", "s", OTHER_TITLE)
     check(held_again(shell), "check 2: a window the shell activates is behind it within 1 s")
-    shot = shell.screenshot("after-activation")
-    check(shot is not None and all(pixels_like(shot, m, MAGENTA) < 0.001
-                                   for m in shell.state()["monitors"]),
-          "check 2: the shell's picture shows no other window after activation")
+    check(covered(shell.screenshot("after-activation"), monitors),
+          "check 2: the shell's picture shows only the break screen after activation")
 
     # 3. keys typed while another window asked for focus do not reach it
     shell.probe("Activate", "s", OTHER_TITLE)
@@ -297,4 +311,9 @@ if __name__ == "__main__":
         if shutil.which(program) is None:
             print(f"SKIP: {program} is not installed")
             sys.exit(SKIP)
+    version = subprocess.run(["gnome-shell", "--version"], capture_output=True, text=True)
+    major = re.search(r"(\d+)\.", version.stdout)
+    if major and int(major.group(1)) >= 45:
+        print(f"SKIP: the test probe is written for GNOME Shell 43 and 44 ({version.stdout.strip()})")
+        sys.exit(SKIP)
     sys.exit(run(*sys.argv[1:]))
