@@ -31,6 +31,9 @@ WindowLockController::Options lockOptions() {
     options.focus = platformBackends::makeForeignWindowFocus();
     // Desktops publish no common reduced-motion preference Qt 6.4 can read.
     options.reduceMotion = [] { return false; };
+    // The desktop's own hold outlasts the break's ceiling a little, so it never ends first.
+    options.hold = platformBackends::makeBreakScreenHold(OverlayWindow::breakTitle,
+                                                         AppModel::absoluteBreakCeiling + 60);
     return options;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/PlatformBackends.h"
 
+#include "core/breakscreen/BreakScreenHold.h"
 #include "core/coordination/CameraAccess.h"
 #include "core/notifications/NotificationService.h"
 #include "core/scheduling/SmartPausePolicy.h"
@@ -21,6 +22,9 @@
 #include "platform/linux/VideoDeviceNodes.h"
 #include "platform/linux/X11WindowFocus.h"
 #include "platform/linux/XdgAutostartLoginItem.h"
+#include "platform/linux/gnome/GnomeShellBreakHold.h"
+
+#include <QGuiApplication>
 #endif
 
 namespace qv::platformBackends {
@@ -169,6 +173,25 @@ std::unique_ptr<ForeignWindowFocus> makeForeignWindowFocus() {
 #else
     return nullptr;
 #endif
+}
+
+std::unique_ptr<BreakScreenHold> makeBreakScreenHold(const QString& windowTitle,
+                                                     double safetySeconds) {
+#if defined(Q_OS_LINUX)
+    const bool wayland = QGuiApplication::platformName() == QStringLiteral("wayland");
+    const bool gnome = qEnvironmentVariable("XDG_CURRENT_DESKTOP")
+                           .split(u':')
+                           .contains(QStringLiteral("GNOME"), Qt::CaseInsensitive);
+    if (wayland && gnome) {
+        GnomeShellBreakHold::Options options;
+        options.windowTitle = windowTitle;
+        options.safetySeconds = safetySeconds;
+        return std::make_unique<GnomeShellBreakHold>(QDBusConnection::sessionBus(), options);
+    }
+#endif
+    static_cast<void>(windowTitle);
+    static_cast<void>(safetySeconds);
+    return nullptr;
 }
 
 } // namespace qv::platformBackends

@@ -8,6 +8,7 @@
 #include <memory>
 
 namespace qv {
+class BreakScreenHold;
 class CameraAccess;
 class CameraBackend;
 class ForeignWindowFocus;
@@ -55,5 +56,11 @@ Cameras makeCameras(std::function<double()> clock, const QString& videoFile = {}
 // Which window of another program has focus, so the break screen can hand it back; null where
 // the desktop does not say (Wayland).
 std::unique_ptr<ForeignWindowFocus> makeForeignWindowFocus();
+
+// What keeps the break windows (titled windowTitle) in front on this desktop; null where the
+// windows' own means suffice. The desktop lets go by itself after safetySeconds, should this
+// process hang.
+std::unique_ptr<BreakScreenHold> makeBreakScreenHold(const QString& windowTitle,
+                                                     double safetySeconds);
 
 } // namespace qv::platformBackends

@@ -10,13 +10,16 @@ trap 'rm -rf "$work"' EXIT
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 id=com.tamsorek.Quorvantel
+extension=quorvantel-break@tamsorek.com
 
 cmake --install "$build" --prefix "$work/usr" >"$work/install.log" 2>&1 ||
     { cat "$work/install.log"; fail "cmake --install failed"; exit 1; }
 for file in bin/quorvantel share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
             share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/22x22/apps/$id.png \
             share/icons/hicolor/256x256/apps/$id.png share/quorvantel/models/movenet-multipose.json \
-            share/quorvantel/models/movenet-multipose.bin share/quorvantel/models/LICENSE; do
+            share/quorvantel/models/movenet-multipose.bin share/quorvantel/models/LICENSE \
+            share/gnome-shell/extensions/$extension/extension.js \
+            share/gnome-shell/extensions/$extension/metadata.json; do
     [ -s "$work/usr/$file" ] || fail "the installation lacks $file"
 done
 desktop-file-validate "$work/usr/share/applications/$id.desktop" || fail "desktop entry invalid"
@@ -32,7 +35,8 @@ deb=$(ls "$work"/package/quorvantel_*.deb 2>/dev/null | head -n1)
 contents=$(dpkg-deb -c "$deb")
 for file in ./usr/bin/quorvantel ./usr/share/applications/$id.desktop \
             ./usr/share/metainfo/$id.metainfo.xml ./usr/share/quorvantel/models/movenet-multipose.bin \
-            ./usr/share/icons/hicolor/scalable/apps/$id.svg; do
+            ./usr/share/icons/hicolor/scalable/apps/$id.svg \
+            ./usr/share/gnome-shell/extensions/$extension/extension.js; do
     grep -q " $file\$" <<<"$contents" || fail "the package lacks $file"
 done
 depends=$(dpkg-deb -f "$deb" Depends)

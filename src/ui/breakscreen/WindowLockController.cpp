@@ -89,6 +89,9 @@ void WindowLockController::release(bool animated) {
     model_ = nullptr;
     rebuildTask_.cancel();
     reactivationTask_.cancel();
+    if (options_.hold) {
+        options_.hold->end();
+    }
     auto windows = std::move(windows_);
     windows_.clear();
     for (auto& window : windows) {
@@ -136,6 +139,13 @@ void WindowLockController::buildWindows(bool animated) {
             fade->start(QAbstractAnimation::DeleteWhenStopped);
         }
         windows_.push_back(std::move(window));
+    }
+    if (options_.hold) {
+        std::vector<QObject*> shown;
+        for (const auto& window : windows_) {
+            shown.push_back(window.get());
+        }
+        options_.hold->begin(shown);
     }
     bringToFront();
     for (auto& window : old) {

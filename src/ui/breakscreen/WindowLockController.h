@@ -2,6 +2,7 @@
 #pragma once
 
 #include "OverlayWindow.h"
+#include "core/breakscreen/BreakScreenHold.h"
 #include "core/breakscreen/ForeignWindowFocus.h"
 #include "core/breakscreen/LockController.h"
 
@@ -33,6 +34,9 @@ public:
         std::unique_ptr<ForeignWindowFocus> focus;
         // The desktop's wish for less motion: no fades, no confetti.
         std::function<bool()> reduceMotion;
+        // What keeps the windows in front where the desktop decides stacking and focus;
+        // none where the windows' own grab and re-activation suffice (X11).
+        std::unique_ptr<BreakScreenHold> hold;
     };
 
     WindowLockController(TimeSource& time, Options options, QObject* parent = nullptr);
@@ -41,6 +45,9 @@ public:
     void lock(BreakOverlayModel& model) override;
     void release(bool animated) override;
     bool isLocked() const override { return model_ != nullptr; }
+
+    // What this desktop can promise for the break screen; none on X11.
+    BreakScreenHold* hold() const { return options_.hold.get(); }
 
     // The current break windows, one per screen (for tests and tools).
     std::vector<OverlayWindow*> windows() const;
