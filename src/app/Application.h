@@ -69,6 +69,7 @@ public:
 
 private:
     void wireTray();
+    void tellOfSetAsideSettings();
     void showTray();
     void wireSettingsWindow();
     void showOnboarding(std::function<void()> completion);

@@ -1,14 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/storage/SettingsFileStore.h"
 
+#include "core/storage/OversizedFile.h"
+
+#include <QStandardPaths>
+
 namespace qv {
 
+namespace {
+
+const QString fileDescription = QStringLiteral("settings file");
+
+} // namespace
+
 SettingsFileStore::SettingsFileStore()
-    : settings_(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quorvantel"),
-                QStringLiteral("Quorvantel")) {}
+    : SettingsFileStore(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                        QStringLiteral("/Quorvantel/Quorvantel.ini")) {}
 
 SettingsFileStore::SettingsFileStore(const QString& filePath)
-    : settings_(filePath, QSettings::IniFormat) {}
+    : setAsideNotice_(setAsideIfOversized(filePath, largestFileSize, fileDescription))
+    , settings_(filePath, QSettings::IniFormat) {}
 
 QString SettingsFileStore::fileKey(const QString& key) {
     QString flat = key;

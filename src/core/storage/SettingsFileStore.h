@@ -12,11 +12,17 @@ namespace qv {
 // process; isPersistent() then says so.
 class SettingsFileStore final : public KeyValueStore {
 public:
-    // The standard file, $XDG_CONFIG_HOME/Quorvantel/Quorvantel.conf.
+    // The standard file, $XDG_CONFIG_HOME/Quorvantel/Quorvantel.ini.
     SettingsFileStore();
     explicit SettingsFileStore(const QString& filePath);
 
     QString filePath() const { return settings_.fileName(); }
+    // Why the file found at start was not read (it was far too large), for the person; empty
+    // when it was read.
+    const QString& setAsideNotice() const { return setAsideNotice_; }
+
+    // No settings come near this; a file beyond it is set aside unread.
+    static constexpr qint64 largestFileSize = 1024 * 1024;
     bool isPersistent() const override { return persistent_; }
 
 protected:
@@ -30,6 +36,8 @@ private:
     // QSettings treats '/' and '\' in keys as groups; keys here are flat dotted names.
     static QString fileKey(const QString& key);
 
+    // Set before settings_, which reads the file as it is made.
+    QString setAsideNotice_;
     mutable QSettings settings_;
     bool persistent_ = true;
 };
