@@ -21,7 +21,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
-from e2e_session import WARM_SETTINGS, Session, clip_or_skip  # noqa: E402
+from e2e_session import camera_break, clip_or_skip  # noqa: E402
 
 VIDEOS = [
     ("1080p H.264", "1080p.mp4", ["-vf", "scale=1920:1080", "-c:v", "libx264", "-preset",
@@ -42,17 +42,9 @@ def peak_kib(pid):
 
 
 def measure(binary, video):
-    with tempfile.TemporaryDirectory() as root:
-        session = Session(binary, root)
-        session.write_settings(WARM_SETTINGS)
-        app = session.launch(["--camera-video", video])
-        try:
-            session.wait_until_running()
-            session.call("StartBreakNow")
-            time.sleep(10)
-            return peak_kib(app.pid), session.status()
-        finally:
-            session.close()
+    with camera_break(binary, video) as session:
+        time.sleep(10)
+        return peak_kib(session.app.pid), session.status()
 
 
 def main():

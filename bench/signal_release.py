@@ -17,11 +17,10 @@ import os
 import signal
 import subprocess
 import sys
-import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
-from e2e_session import WARM_SETTINGS, Session, clip_or_skip  # noqa: E402
+from e2e_session import camera_break, clip_or_skip  # noqa: E402
 
 
 def break_windows(env):
@@ -32,24 +31,16 @@ def break_windows(env):
 
 
 def one_round(binary, clip, number):
-    with tempfile.TemporaryDirectory() as root:
-        session = Session(binary, root)
-        session.write_settings(WARM_SETTINGS)
-        app = session.launch(["--camera-video", clip])
-        try:
-            session.wait_until_running()
-            session.call("StartBreakNow")
-            session.wait_for("break screen", lambda: break_windows(session.env), 60)
-            time.sleep(2)  # the camera and the pose engine are busy by now
-            sent = time.monotonic()
-            os.kill(app.pid, number)
-            while break_windows(session.env) and time.monotonic() - sent < 30:
-                time.sleep(0.01)
-            free = time.monotonic() - sent
-            app.wait(timeout=30)
-            return free * 1000, app.returncode
-        finally:
-            session.close()
+    with camera_break(binary, clip) as session:
+        session.wait_for("break screen", lambda: break_windows(session.env), 60)
+        time.sleep(2)  # the camera and the pose engine are busy by now
+        sent = time.monotonic()
+        os.kill(session.app.pid, number)
+        while break_windows(session.env) and time.monotonic() - sent < 30:
+            time.sleep(0.01)
+        free = time.monotonic() - sent
+        session.app.wait(timeout=30)
+        return free * 1000, session.app.returncode
 
 
 def main():
