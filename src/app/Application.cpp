@@ -164,7 +164,19 @@ void Application::showOnboarding(std::function<void()> completion) {
 
 void Application::start() {
     showTray();
+    tellOfSetAsideSettings();
     startup_.run();
+}
+
+// No window is open at start to show it in: the desktop's notification says it, once.
+void Application::tellOfSetAsideSettings() {
+    const QString& notice = defaults_.setAsideNotice();
+    if (notice.isEmpty()) {
+        return;
+    }
+    qWarning("quorvantel: %s", qPrintable(notice));
+    notificationService_->post(
+        {QStringLiteral("Quorvantel set your settings file aside"), notice, {}});
 }
 
 // Started at login, we may be up before the panel that hosts tray icons: look again for a

@@ -72,6 +72,7 @@ public:
 
 private:
     void wireTray();
+    void tellOfSetAsideSettings();
     void showTray();
     void wireSettingsWindow();
     void wireSaveProblems();

@@ -23,6 +23,7 @@ OnboardingModel::Platform onboardingPlatform(CameraBackend& cameras, TimeSource&
             std::make_unique<CameraCaptureService>(cameras,
                                                    [] { return loadCameraPoseDetector(); }));
     };
+    platform.hasCamera = [&cameras] { return !cameras.devices().isEmpty(); };
     return platform;
 }
 

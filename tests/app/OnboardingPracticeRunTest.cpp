@@ -3,7 +3,9 @@
 // model, the capture service and the camera engine, as the window's "Start camera" runs them.
 
 #include "app/OnboardingPlatform.h"
+#include "core/onboarding/OnboardingTexts.h"
 #include "core/time/VirtualTimeSource.h"
+#include "platform/PlatformBackends.h"
 #include "platform/common/VideoFileCameraBackend.h"
 #include "support/TestSupport.h"
 
@@ -67,6 +69,26 @@ TEST(OnboardingPracticeRun, OneRealSquatIsCounted) {
     // What the window shows beside "It works.": the last picture and its pose.
     EXPECT_TRUE(model.hasTrialPreview());
     EXPECT_TRUE(model.hasTrialPose());
+}
+
+// The act said "CAMERA READY" and "Start camera" on a computer without one, and only after the
+// press that no camera was found. It says so as it opens.
+TEST(OnboardingPracticeRun, WithoutACameraTheActSaysSoAsItOpens) {
+    auto cameras = platformBackends::makeCameraBackend([] { return 0.0; });
+    if (!cameras->devices().isEmpty()) {
+        GTEST_SKIP() << "this computer has a camera";
+    }
+    VirtualTimeSource time;
+    OnboardingModel model(
+        onboardingPlatform(*cameras, time, [] { return CameraAuthorization::authorized; }),
+        nullptr);
+    model.goToStep(OnboardingModel::lastStep);
+    const QString failure = model.trialFailureMessage();
+    EXPECT_EQ(failure, "No camera was found.");
+    EXPECT_EQ(onboarding::cameraStatusLabel(model.cameraState(), failure),
+              "CAMERA NEEDS ATTENTION");
+    EXPECT_EQ(onboarding::cameraButtonText(model.cameraState(), failure), "Try again");
+    EXPECT_FALSE(model.isTrialRunning());
 }
 
 } // namespace

@@ -6,11 +6,13 @@ trace outside its temporary folder and starts from exactly the state the test wr
 """
 
 import configparser
+import contextlib
 import json
 import os
 import signal
 import subprocess
 import sys
+import tempfile
 import time
 
 SKIP = 77  # ctest's SKIP_RETURN_CODE
@@ -154,3 +156,19 @@ class Session:
                 return file.read()[-4000:]
         except OSError:
             return ""
+
+
+@contextlib.contextmanager
+def camera_break(binary, video):
+    """A returning user's Quorvantel in a fresh home with video as its camera, asked for a break;
+    ended (killed if still running) when the block is left."""
+    with tempfile.TemporaryDirectory() as root:
+        session = Session(binary, root)
+        session.write_settings(WARM_SETTINGS)
+        session.launch(["--camera-video", video])
+        try:
+            session.wait_until_running()
+            session.call("StartBreakNow")
+            yield session
+        finally:
+            session.close()

@@ -117,7 +117,6 @@ void AppModel::start() {
 void AppModel::stop() {
     cancelBreakTasks();
     withdrawHeadsUp();
-    stopVerification();
     const bool wasActive = activeSessionID_.has_value();
     activeSessionID_.reset();
     breakStartedAt_.reset();
@@ -125,7 +124,10 @@ void AppModel::stop() {
     if (activeOverlayModel_) {
         clearOverlayCallbacks();
     }
+    // The screen first: stopping the camera waits for the frame being analysed, and a quit
+    // on a signal has a second to free the screen.
     services_.lockController.release(false);
+    stopVerification();
     activeOverlayModel_.reset();
     if (wasActive) {
         Q_EMIT isBreakActiveChanged();

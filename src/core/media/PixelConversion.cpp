@@ -13,9 +13,6 @@ namespace qv {
 
 namespace {
 
-// Larger frames than this are not a camera's; refusing them keeps size arithmetic in range.
-constexpr int maximumSide = 16384;
-
 qsizetype halfUp(int value) {
     return (static_cast<qsizetype>(value) + 1) / 2;
 }
@@ -264,14 +261,24 @@ QString layoutName(PixelLayout layout) {
     return QString::fromLatin1(names.at(static_cast<std::size_t>(layout)));
 }
 
+bool isCameraSized(qint64 width, qint64 height) {
+    return width <= largestCameraSide && height <= largestCameraSide &&
+           width * height <= largestCameraPixels;
+}
+
+QString tooLargeForACamera(qint64 width, qint64 height) {
+    return QStringLiteral("The frames are %1 × %2 pixels, larger than any camera delivers "
+                          "(4096 × 2160 at most).")
+        .arg(width)
+        .arg(height);
+}
+
 Result<Image> convertToRgb(const PixelBuffer& buffer) {
     if (buffer.width <= 0 || buffer.height <= 0) {
         return Failure{QStringLiteral("The camera frame is empty.")};
     }
-    if (buffer.width > maximumSide || buffer.height > maximumSide) {
-        return Failure{QStringLiteral("The camera frame is too large (%1×%2).")
-                           .arg(buffer.width)
-                           .arg(buffer.height)};
+    if (!isCameraSized(buffer.width, buffer.height)) {
+        return Failure{tooLargeForACamera(buffer.width, buffer.height)};
     }
     if (QString problem = checkPlanes(buffer); !problem.isEmpty()) {
         return Failure{problem};

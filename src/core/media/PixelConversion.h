@@ -53,12 +53,20 @@ struct PixelBuffer {
     YuvRange range = YuvRange::limited;
 };
 
+// The largest frame a camera delivers: 4K, landscape or portrait. A larger one is no camera's
+// and is refused rather than decoded, so a hostile file costs no more memory than a camera.
+constexpr int largestCameraSide = 4096;
+constexpr qint64 largestCameraPixels = qint64(4096) * 2160;
+bool isCameraSized(qint64 width, qint64 height);
+// Why a frame of this size is refused, for the person who chose it.
+QString tooLargeForACamera(qint64 width, qint64 height);
+
 int planeCount(PixelLayout layout);
 QString layoutName(PixelLayout layout);
 
 // Converts to packed RGB (with libyuv's SIMD converters). Every plane is checked against its
 // size first, so a short or inconsistent buffer fails instead of reading past its end; a JPEG
-// picture must decode, whole, to the stated size.
+// picture must decode, whole, to the stated size; a frame larger than a camera's is refused.
 Result<Image> convertToRgb(const PixelBuffer& buffer);
 
 } // namespace qv

@@ -13,6 +13,9 @@ namespace {
 template <typename... Handlers> struct Overloaded : Handlers... { using Handlers::operator()...; };
 template <typename... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
+// As the camera engine words it when it finds none, so either way the act reads the same.
+const QString noCameraFound = QStringLiteral("No camera was found.");
+
 } // namespace
 
 OnboardingModel::OnboardingModel(Platform platform, SoundPlayer* sounds, QObject* parent)
@@ -73,6 +76,7 @@ void OnboardingModel::refreshCameraState() {
         return;
     case CameraAuthorization::authorized:
         setCameraState(CameraState::granted);
+        lookForCamera();
         return;
     case CameraAuthorization::notDetermined:
     case CameraAuthorization::unknown:
@@ -80,6 +84,19 @@ void OnboardingModel::refreshCameraState() {
     }
     if (cameraState_ != CameraState::skipped && cameraState_ != CameraState::requesting) {
         setCameraState(CameraState::idle);
+    }
+}
+
+// Permission alone would show the camera as ready on a computer that has none, to be
+// contradicted only after the press; the act says what it found as it opens instead.
+void OnboardingModel::lookForCamera() {
+    if (!platform_.hasCamera || trialProvider_ || trialPhase_ != TrialPhase::off) {
+        return;
+    }
+    if (!platform_.hasCamera()) {
+        setTrialFeedback(noCameraFound);
+    } else if (trialFeedback_ == noCameraFound) {
+        setTrialFeedback(QString());
     }
 }
 

@@ -48,6 +48,8 @@ public:
         std::function<void(std::function<void(bool granted)>)> requestAccess;
         std::function<std::unique_ptr<VerificationEngine>(const std::optional<QString>& cameraId)>
             makeTrialProvider;
+        // Whether any camera is connected now; unset when that cannot be known beforehand.
+        std::function<bool()> hasCamera;
     };
 
     // sounds may be null (silent, for tests and galleries).
@@ -106,6 +108,7 @@ private:
     void setTrialFrame(const std::optional<PoseSnapshot>& pose,
                        const std::optional<Image>& preview);
     void leaveStep(int next);
+    void lookForCamera();
     void dropTrialProvider();
     void handleTrialProgress(const VerificationProgress& progress);
     void handleTrialCompletion();

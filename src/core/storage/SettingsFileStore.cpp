@@ -1,23 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/storage/SettingsFileStore.h"
 
+#include "core/storage/OversizedFile.h"
 #include "core/storage/SaveProblems.h"
 #include "core/storage/WholeFile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QStandardPaths>
 
 namespace qv {
 
+namespace {
+
+const QString fileDescription = QStringLiteral("settings file");
+
+} // namespace
+
 SettingsFileStore::SettingsFileStore(SaveProblems* problems)
-    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                            QStringLiteral("Quorvantel"),
-                                            QStringLiteral("Quorvantel")))
-    , problems_(problems) {}
+    : SettingsFileStore(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                            QStringLiteral("/Quorvantel/Quorvantel.ini"),
+                        problems) {}
 
 SettingsFileStore::SettingsFileStore(const QString& filePath, SaveProblems* problems)
-    : settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat))
+    : setAsideNotice_(setAsideIfOversized(filePath, largestFileSize, fileDescription))
+    , settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat))
     , problems_(problems) {}
 
 SettingsFileStore::~SettingsFileStore() = default;

@@ -17,7 +17,7 @@ class SaveProblems;
 // here, never from the defaults.
 class SettingsFileStore final : public KeyValueStore {
 public:
-    // The standard file, $XDG_CONFIG_HOME/Quorvantel/Quorvantel.conf.
+    // The standard file, $XDG_CONFIG_HOME/Quorvantel/Quorvantel.ini.
     explicit SettingsFileStore(SaveProblems* problems = nullptr);
     explicit SettingsFileStore(const QString& filePath, SaveProblems* problems = nullptr);
     ~SettingsFileStore() override;
@@ -25,6 +25,12 @@ public:
     SettingsFileStore& operator=(const SettingsFileStore&) = delete;
 
     QString filePath() const { return settings_->fileName(); }
+    // Why the file found at start was not read (it was far too large), for the person; empty
+    // when it was read.
+    const QString& setAsideNotice() const { return setAsideNotice_; }
+
+    // No settings come near this; a file beyond it is set aside unread.
+    static constexpr qint64 largestFileSize = 1024 * 1024;
     bool isPersistent() const override { return persistent_; }
 
 protected:
@@ -41,6 +47,8 @@ private:
     // QSettings treats '/' and '\' in keys as groups; keys here are flat dotted names.
     static QString fileKey(const QString& key);
 
+    // Set before settings_, which reads the file as it is made.
+    QString setAsideNotice_;
     std::unique_ptr<QSettings> settings_;
     SaveProblems* problems_;
     bool persistent_ = true;

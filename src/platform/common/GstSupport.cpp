@@ -10,8 +10,8 @@ void ensureInitialised() {
     std::call_once(once, [] { gst_init(nullptr, nullptr); });
 }
 
-QString takeError(GstBus* bus) {
-    GstMessage* message = gst_bus_pop_filtered(bus, GST_MESSAGE_ERROR);
+QString takeError(GstBus* bus, GstClockTime wait) {
+    GstMessage* message = gst_bus_timed_pop_filtered(bus, wait, GST_MESSAGE_ERROR);
     if (message == nullptr) {
         return {};
     }

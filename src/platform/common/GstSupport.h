@@ -19,7 +19,8 @@ struct ObjectUnref {
 };
 template <typename T> using ObjectPtr = std::unique_ptr<T, ObjectUnref>;
 
-// The first error (or warning that stopped the stream) waiting on the bus, for a user.
-QString takeError(GstBus* bus);
+// The first error (or warning that stopped the stream) waiting on the bus, for a user; waits
+// up to wait for one to arrive.
+QString takeError(GstBus* bus, GstClockTime wait = 0);
 
 } // namespace qv::gst

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/common/VideoFileSource.h"
 
+#include "core/media/PixelConversion.h"
 #include "platform/common/GstSupport.h"
 #include "platform/common/VideoSamplePictures.h"
 
@@ -55,10 +56,28 @@ constexpr GstClockTime prerollTimeout = 20 * GST_SECOND;
 // A last frame this far before the stated end means the file was cut short; a track of sound
 // running on a little past the picture does not.
 constexpr GstClockTime earlyEndMargin = GST_SECOND;
+constexpr GstClockTime errorArrival = GST_SECOND;
 
-// The decoder exposes a stream as it stands once this says not to go on.
-gboolean continueDecoding(GstElement* /*decoder*/, GstPad* /*pad*/, GstCaps* caps,
+void postStreamError(GstElement* element, const QString& message) {
+    GError* error = g_error_new_literal(GST_STREAM_ERROR, GST_STREAM_ERROR_WRONG_TYPE,
+                                        message.toUtf8().constData());
+    gst_element_post_message(element, gst_message_new_error(GST_OBJECT(element), error, nullptr));
+    g_error_free(error);
+}
+
+// The decoder exposes a stream as it stands once this says not to go on. A stream whose
+// frames are larger than a camera's is stopped here, while still compressed: decoders keep
+// several frames, and at 8000 × 8000 pixels that was over a gigabyte.
+gboolean continueDecoding(GstElement* decoder, GstPad* /*pad*/, GstCaps* caps,
                           gpointer /*unused*/) {
+    const GstStructure* stream = gst_caps_get_structure(caps, 0);
+    gint width = 0;
+    gint height = 0;
+    if (stream != nullptr && gst_structure_get_int(stream, "width", &width) &&
+        gst_structure_get_int(stream, "height", &height) && !isCameraSized(width, height)) {
+        postStreamError(decoder, tooLargeForACamera(width, height));
+        return FALSE;
+    }
     return isMotionJpeg(caps) ? FALSE : TRUE;
 }
 
@@ -117,10 +136,7 @@ void requireVideo(GstElement* decoder, gpointer data) {
     if (gst_pad_is_linked(sinkPadOf(downstream->sink).get())) {
         return;
     }
-    GError* error = g_error_new_literal(GST_STREAM_ERROR, GST_STREAM_ERROR_WRONG_TYPE,
-                                        "The file holds no video.");
-    gst_element_post_message(decoder, gst_message_new_error(GST_OBJECT(decoder), error, nullptr));
-    g_error_free(error);
+    postStreamError(decoder, QStringLiteral("The file holds no video."));
 }
 
 QString missingElement(const char* name) {
@@ -129,7 +145,8 @@ QString missingElement(const char* name) {
 }
 
 // GStreamer decodes a picture given as a video whole, however large its header says it is;
-// Qt's image allocation limit, which every picture read through Qt keeps to, refuses it first.
+// Qt's image allocation limit, which every picture read through Qt keeps to, refuses it first,
+// and then the size of a camera's frame.
 Status checkPictureSize(const QString& path) {
     QImageReader reader(path);
     static const QList<QByteArray> pictureFormats{"bmp", "gif", "jpeg", "png", "tiff", "webp"};
@@ -143,6 +160,9 @@ Status checkPictureSize(const QString& path) {
                            .arg(QFileInfo(path).fileName())
                            .arg(size.width())
                            .arg(size.height())};
+    }
+    if (size.isValid() && !isCameraSized(size.width(), size.height())) {
+        return Failure{tooLargeForACamera(size.width(), size.height())};
     }
     return {};
 }
@@ -206,7 +226,9 @@ Status VideoFileSource::start(FrameSourceCallbacks callbacks) {
     GstElement* bin = pipeline->pipeline.get();
     if (gst_element_set_state(bin, GST_STATE_PAUSED) == GST_STATE_CHANGE_FAILURE ||
         gst_element_get_state(bin, nullptr, nullptr, prerollTimeout) != GST_STATE_CHANGE_SUCCESS) {
-        QString reason = gst::takeError(pipeline->bus.get());
+        // The bin fails the state change as soon as an element reports an error, and only
+        // then passes the report on to the bus.
+        QString reason = gst::takeError(pipeline->bus.get(), errorArrival);
         return Failure{QStringLiteral("The video file %1 cannot be played: %2")
                            .arg(file.fileName(), reason.isEmpty()
                                                      ? QStringLiteral("it did not start in time.")

@@ -14,6 +14,7 @@ namespace {
 int idForAction(TrayAction action) {
     return 10 + static_cast<int>(action);
 }
+constexpr int rootId = 0;
 constexpr int statusLineId = 1;
 constexpr int pauseMenuId = 2;
 constexpr int firstSeparatorId = 100;
@@ -79,6 +80,13 @@ DBusMenuItem itemOf(const MenuEntry& entry, int index, const QStringList& names)
     return item;
 }
 
+void collectProperties(const DBusMenuItem& item, QList<DBusMenuItemProperties>& into) {
+    into << DBusMenuItemProperties{item.id, item.properties};
+    for (const auto& child : item.children) {
+        collectProperties(child, into);
+    }
+}
+
 struct Found {
     const MenuEntry* entry = nullptr;
     // Enabled itself and every submenu above it.
@@ -134,7 +142,8 @@ int DBusMenuExporter::idOf(const MenuEntry& entry, int index) {
 }
 
 DBusMenuItem DBusMenuExporter::layoutOf(const QList<MenuEntry>& entries, const QStringList& names) {
-    DBusMenuItem root{0, {{QStringLiteral("children-display"), QStringLiteral("submenu")}}, {}};
+    DBusMenuItem root{
+        rootId, {{QStringLiteral("children-display"), QStringLiteral("submenu")}}, {}};
     for (int i = 0; i < entries.size(); ++i) {
         root.children << itemOf(entries[i], i, names);
     }
@@ -162,7 +171,11 @@ uint DBusMenuExporter::GetLayout(int parentId, int recursionDepth, const QString
                                  DBusMenuItem& layout) {
     const DBusMenuItem root = layoutOf(describe_(), names);
     const DBusMenuItem* parent = findItem(root, parentId);
-    layout = parent ? *parent : DBusMenuItem{parentId, {}, {}};
+    if (!parent) {
+        refuse(QStringLiteral("The menu has no item %1.").arg(parentId));
+        return revision_;
+    }
+    layout = *parent;
     if (recursionDepth == 0) {
         layout.children.clear();
     }
@@ -173,10 +186,19 @@ QList<DBusMenuItemProperties> DBusMenuExporter::GetGroupProperties(const QList<i
                                                                    const QStringList& names) {
     const DBusMenuItem root = layoutOf(describe_(), names);
     QList<DBusMenuItemProperties> result;
+    // No ids asks for every item.
+    if (ids.isEmpty()) {
+        collectProperties(root, result);
+        return result;
+    }
     for (const int id : ids) {
         if (const auto* item = findItem(root, id)) {
             result << DBusMenuItemProperties{id, item->properties};
         }
+    }
+    // A stale id among known ones is left out, so the known ones still get their answer.
+    if (result.isEmpty()) {
+        refuse(QStringLiteral("The menu has none of the items asked for."));
     }
     return result;
 }
@@ -184,11 +206,22 @@ QList<DBusMenuItemProperties> DBusMenuExporter::GetGroupProperties(const QList<i
 QDBusVariant DBusMenuExporter::GetProperty(int id, const QString& name) {
     const DBusMenuItem root = layoutOf(describe_(), {name});
     const auto* item = findItem(root, id);
-    return QDBusVariant(item ? item->properties.value(name) : QVariant());
+    if (!item) {
+        refuse(QStringLiteral("The menu has no item %1.").arg(id));
+        return QDBusVariant(QString());
+    }
+    const auto value = item->properties.constFind(name);
+    if (value == item->properties.cend()) {
+        refuse(QStringLiteral("Menu item %1 has no property \"%2\".").arg(id).arg(name));
+        return QDBusVariant(QString());
+    }
+    return QDBusVariant(*value);
 }
 
 void DBusMenuExporter::Event(int id, const QString& eventId, const QDBusVariant&, uint) {
-    if (eventId == QLatin1String("clicked")) {
+    if (!hasItem(id)) {
+        refuse(QStringLiteral("The menu has no item %1.").arg(id));
+    } else if (eventId == QLatin1String("clicked")) {
         click(id);
     }
 }
@@ -196,21 +229,47 @@ void DBusMenuExporter::Event(int id, const QString& eventId, const QDBusVariant&
 QList<int> DBusMenuExporter::EventGroup(const QList<DBusMenuEvent>& events) {
     QList<int> unknown;
     for (const auto& event : events) {
-        if (event.eventId == QLatin1String("clicked") && !click(event.id)) {
+        if (!hasItem(event.id)) {
             unknown << event.id;
+        } else if (event.eventId == QLatin1String("clicked")) {
+            click(event.id);
         }
+    }
+    if (!events.isEmpty() && unknown.size() == events.size()) {
+        refuse(QStringLiteral("The menu has none of the items the events are for."));
     }
     return unknown;
 }
 
-bool DBusMenuExporter::AboutToShow(int) {
+bool DBusMenuExporter::AboutToShow(int id) {
+    if (!hasItem(id)) {
+        refuse(QStringLiteral("The menu has no item %1.").arg(id));
+    }
     // The menu is described anew for every request; the host need not refetch.
     return false;
 }
 
-QList<int> DBusMenuExporter::AboutToShowGroup(const QList<int>&, QList<int>& idErrors) {
+QList<int> DBusMenuExporter::AboutToShowGroup(const QList<int>& ids, QList<int>& idErrors) {
     idErrors.clear();
+    for (const int id : ids) {
+        if (!hasItem(id)) {
+            idErrors << id;
+        }
+    }
+    if (!ids.isEmpty() && idErrors.size() == ids.size()) {
+        refuse(QStringLiteral("The menu has none of the items asked for."));
+    }
     return {};
+}
+
+bool DBusMenuExporter::hasItem(int id) const {
+    return id == rootId || findEntry(describe_(), id).entry != nullptr;
+}
+
+void DBusMenuExporter::refuse(const QString& message) const {
+    if (calledFromDBus()) {
+        sendErrorReply(QDBusError::InvalidArgs, message);
+    }
 }
 
 bool DBusMenuExporter::click(int id) {

@@ -4,6 +4,7 @@
 #include "core/menubar/ContextMenuDescription.h"
 #include "ui/tray/DBusTypes.h"
 
+#include <QDBusContext>
 #include <QDBusVariant>
 #include <QObject>
 #include <functional>
@@ -13,8 +14,9 @@ namespace qv {
 // The tray's context menu published over D-Bus (the com.canonical.dbusmenu protocol) for
 // hosts that draw the menu themselves. Every request reads the description afresh, and item
 // ids stay with their action, so a click on a menu drawn a moment ago still does what its
-// title said.
-class DBusMenuExporter final : public QObject {
+// title said. Every call is answered: one about an item or property that does not exist gets
+// an error, since a host would otherwise wait for its timeout.
+class DBusMenuExporter final : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "com.canonical.dbusmenu")
     Q_PROPERTY(uint Version READ version)
@@ -60,6 +62,9 @@ private:
     // The description without the status line's words, to tell a new layout from a new tick.
     static QList<MenuEntry> shape(QList<MenuEntry> entries);
     bool click(int id);
+    bool hasItem(int id) const;
+    // Answers the call being served with an error; a local call just gets the empty value.
+    void refuse(const QString& message) const;
 
     Describe describe_;
     std::function<void(TrayAction)> onAction_;

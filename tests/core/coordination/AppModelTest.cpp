@@ -301,10 +301,18 @@ TEST_F(AppModelTest, OpeningTheCameraSettingsSkipsTheBreak) {
     EXPECT_EQ(app.storedToday().skippedBreaks, 1);
 }
 
-TEST_F(AppModelTest, StopRemovesTheScreenWithoutRecording) {
+// The screen goes before the camera is stopped, which waits for the frame being analysed: a
+// quit on a signal has a second to free the screen.
+TEST_F(AppModelTest, StopRemovesTheScreenFirstWithoutRecording) {
     beginCameraBreak();
+    bool cameraRanAtRelease = false;
+    app.lock.onRelease = [&](BreakOverlayModel&) {
+        cameraRanAtRelease = app.camera() && app.camera()->isRunning;
+    };
     app.quit();
     EXPECT_FALSE(app.lock.isLocked());
+    EXPECT_TRUE(cameraRanAtRelease);
+    EXPECT_TRUE(app.cameras.empty()) << "the camera engine is stopped and let go";
     EXPECT_EQ(app.storedToday(), DayStat{});
 }
 

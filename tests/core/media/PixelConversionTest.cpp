@@ -290,3 +290,25 @@ TEST(PixelConversion, BuffersThatDoNotHoldTheirPictureAreRefusedWithAReason) {
         EXPECT_TRUE(result.error().endsWith('.') && result.error().size() > 10) << c.what;
     }
 }
+
+// A 4K camera's frame, either way up, is converted; a larger one is refused for its size
+// alone (its planes are whole), so a hostile video costs no more memory than a camera.
+TEST(PixelConversion, FramesUpToACamerasLargestAreConvertedAndLargerOnesRefused) {
+    std::vector<std::uint8_t> bytes(std::size_t(4096) * 4096, 0);
+    const auto grey = [&](int w, int h) {
+        qv::PixelBuffer b;
+        b.layout = PixelLayout::grey8;
+        b.width = w;
+        b.height = h;
+        b.planes[0] = {bytes.data(), w, qsizetype(bytes.size())};
+        return b;
+    };
+    EXPECT_TRUE(qv::convertToRgb(grey(4096, 2160)));
+    EXPECT_TRUE(qv::convertToRgb(grey(2160, 4096)));
+    for (const auto& [w, h] : {std::pair{4096, 2176}, std::pair{4097, 100}, std::pair{100, 4097}}) {
+        const auto result = qv::convertToRgb(grey(w, h));
+        ASSERT_FALSE(result) << w << "×" << h;
+        EXPECT_TRUE(result.error().contains("larger than any camera"))
+            << result.error().toStdString();
+    }
+}

@@ -41,12 +41,14 @@ protected:
             engines.push_back(engine.get());
             return engine;
         };
+        p.hasCamera = [this] { return hasCamera; };
         return p;
     }
     void goToCameraAct() { model.goToStep(OnboardingModel::lastStep); }
     ScriptedEngine& engine() { return *engines.back(); }
 
     CameraAuthorization authorization = CameraAuthorization::authorized;
+    bool hasCamera = true;
     std::function<void(bool)> pendingAnswer;
     std::vector<std::optional<QString>> cameras;
     std::vector<ScriptedEngine*> engines;
@@ -175,6 +177,32 @@ TEST_F(OnboardingModelTest, DeniedOrSkippedCameraStillFinishes) {
     EXPECT_EQ(finished, 1);
     model.refreshCameraState();
     EXPECT_EQ(model.cameraState(), OnboardingModel::CameraState::skipped);
+}
+
+// Permission is not a camera: without one the act opens saying none was found, and a camera
+// plugged in meanwhile is found when the act is opened again or "Try again" is pressed.
+TEST_F(OnboardingModelTest, TheCameraActSaysAtOnceWhetherThereIsACamera) {
+    hasCamera = false;
+    goToCameraAct();
+    EXPECT_EQ(model.cameraState(), OnboardingModel::CameraState::granted);
+    EXPECT_EQ(model.trialFailureMessage(), "No camera was found.");
+    EXPECT_TRUE(engines.empty());
+
+    hasCamera = true;
+    model.goBack();
+    goToCameraAct();
+    EXPECT_EQ(model.trialFailureMessage(), "");
+
+    hasCamera = false;
+    model.refreshCameraState();
+    hasCamera = true;
+    model.requestCamera();
+    EXPECT_EQ(model.trialPhase(), OnboardingModel::TrialPhase::starting);
+    EXPECT_EQ(model.trialFailureMessage(), "");
+    // A run under way is not second-guessed by a look at the device list.
+    hasCamera = false;
+    model.refreshCameraState();
+    EXPECT_EQ(model.trialPhase(), OnboardingModel::TrialPhase::starting);
 }
 
 } // namespace

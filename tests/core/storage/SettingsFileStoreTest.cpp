@@ -3,7 +3,9 @@
 
 #include "support/TestSupport.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -124,4 +126,53 @@ TEST(SettingsFileStore, WritesTheFileOnlyWhenAValueChanges) {
     EXPECT_EQ(reread.text("c.int"), "6 ");
     EXPECT_EQ(reread.data("c.text"), QByteArray("same"));
     EXPECT_FALSE(reread.contains("c.bool"));
+}
+
+// Reading a 50 MB file took 39 s and half a gigabyte at start. One beyond any size settings
+// reach is kept aside unread, said so, and the settings start afresh, through a dotfile
+// manager's symlink too.
+TEST(SettingsFileStore, AFileFarTooLargeIsSetAsideUnreadAndSaid) {
+    qv::test::TemporaryHome home;
+    const QString target = home.filePath("dotfiles/huge.conf");
+    ASSERT_TRUE(QDir().mkpath(home.filePath("dotfiles")));
+    QByteArray content = "[General]\nh.int=7\n";
+    content.append(QByteArray(2 * 1024 * 1024, ';'));
+    for (const bool throughLink : {false, true}) {
+        SCOPED_TRACE(throughLink ? "through a symlink" : "plain");
+        const QString path = home.filePath(throughLink ? "linked.conf" : "plain.conf");
+        const QString file = throughLink ? target : path;
+        QFile huge(file);
+        ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+        huge.write(content);
+        huge.close();
+        if (throughLink) {
+            ASSERT_TRUE(QFile::link(target, path));
+        }
+
+        qv::SettingsFileStore store(path);
+        EXPECT_FALSE(store.integer("h.int"));
+        EXPECT_TRUE(store.setAsideNotice().contains(file + ".too-large"))
+            << store.setAsideNotice().toStdString();
+        QFile aside(file + ".too-large");
+        ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
+        EXPECT_EQ(aside.size(), content.size());
+
+        store.setInteger("h.int", 8);
+        EXPECT_EQ(qv::SettingsFileStore(path).integer("h.int"), 8);
+        EXPECT_TRUE(qv::SettingsFileStore(path).setAsideNotice().isEmpty());
+        EXPECT_EQ(QFileInfo(path).isSymLink(), throughLink);
+        EXPECT_LT(QFileInfo(file).size(), 1000);
+    }
+}
+
+TEST(SettingsFileStore, AFileOfOrdinarySizeIsRead) {
+    qv::test::TemporaryHome home;
+    const QString path = home.filePath("long.conf");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[General]\nl.int=9\n" + QByteArray(512 * 1024, ';'));
+    file.close();
+    qv::SettingsFileStore store(path);
+    EXPECT_EQ(store.integer("l.int"), 9);
+    EXPECT_TRUE(store.setAsideNotice().isEmpty());
 }

@@ -296,6 +296,23 @@ double meanDifference(const QImage& want, const qv::Image& got) {
 
 } // namespace
 
+// Decoders keep several frames; at 8000 × 8000 pixels that was over a gigabyte. A stream
+// larger than a camera's is refused while it is still compressed, whatever its codec.
+TEST(VideoFileSource, FramesLargerThanACamerasAreRefusedBeforeDecoding) {
+    qv::test::TemporaryHome home;
+    for (const char* codec : {"mjpeg", "libx264"}) {
+        const QString name = home.filePath(QStringLiteral("wide-%1.mkv").arg(codec));
+        if (!ffmpeg(
+                {"-f", "lavfi", "-i", "color=c=gray:s=4160x2400:d=0.04", "-c:v", codec, name})) {
+            GTEST_SKIP() << "ffmpeg cannot make the test video";
+        }
+        VideoFileSource source(name, {});
+        const QString error = source.start({}).error();
+        EXPECT_TRUE(error.contains("4160 × 2400 pixels, larger than any camera"))
+            << codec << ": " << error.toStdString();
+    }
+}
+
 // Each frame reaches the consumer in the decoder's own layout (motion JPEG still compressed)
 // and is converted only when its picture is asked for; whatever the layout, the picture is
 // the one in the file. The H.264 decoder hands out I420 with padded rows (the chroma width is

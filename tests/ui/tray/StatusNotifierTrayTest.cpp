@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <malloc.h>
 #include <variant>
 #include <vector>
 
@@ -55,8 +56,45 @@ protected:
         QCoreApplication::processEvents();
     }
 
+    QDBusMessage callMenu(const QString& method, const QVariantList& arguments) {
+        return watcher.call(menuPath, menuInterface, method, arguments);
+    }
+
+    // Sends the same call count times, a batch in flight at once as a busy host would, and
+    // waits for every answer. Returns how many were answered without an error.
+    int callMenuRepeatedly(const QString& method, const QVariantList& arguments, int count) {
+        QDBusMessage message =
+            QDBusMessage::createMethodCall(subjectService(), menuPath, menuInterface, method);
+        message.setArguments(arguments);
+        int answered = 0;
+        for (int sent = 0; sent < count;) {
+            std::vector<QDBusPendingCall> batch;
+            for (; sent < count && batch.size() < 250; ++sent) {
+                batch.push_back(watcher.bus().asyncCall(message, 5000));
+            }
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] {
+                    return std::all_of(batch.begin(), batch.end(),
+                                       [](const QDBusPendingCall& c) { return c.isFinished(); });
+                },
+                10000));
+            for (const auto& call : batch) {
+                answered += call.isFinished() && !call.isError();
+            }
+        }
+        return answered;
+    }
+
+    QString subjectService() const { return watcher.items().value(0); }
+
     TestWatcher watcher;
 };
+
+// Bytes the allocator has handed out and not had back, mapped blocks included.
+qint64 heapInUse() {
+    const struct mallinfo2 info = mallinfo2();
+    return qint64(info.uordblks) + qint64(info.hblkhd);
+}
 
 TEST_F(StatusNotifierTrayTest, RegistersAndPublishesIconTooltipTitleAndLabel) {
     auto subject = showTray(QStringLiteral("working"));
@@ -302,6 +340,69 @@ TEST_F(StatusNotifierTrayTest, IconIsRedrawnOncePerMinuteWhileTheLabelTicksEvery
     EXPECT_EQ(subject->tray.iconRenderCount() - before, 31);
     EXPECT_EQ(labels.size(), 3600);
     EXPECT_EQ(tooltips.size(), 31);
+}
+
+TEST_F(StatusNotifierTrayTest, MenuAnswersEveryCallAndRefusesUnknownItemsAndProperties) {
+    auto subject = showTray(QStringLiteral("working"));
+    const int settingsId = idOfLabel(layout(), QStringLiteral("Settings…"));
+    ASSERT_GT(settingsId, 0);
+    const auto isError = [](const QDBusMessage& reply) {
+        return reply.type() == QDBusMessage::ErrorMessage &&
+               reply.errorName() == QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs");
+    };
+    const QVariant noData = QVariant::fromValue(QDBusVariant(0));
+
+    const QDBusMessage label =
+        callMenu(QStringLiteral("GetProperty"), {settingsId, QStringLiteral("label")});
+    ASSERT_EQ(label.type(), QDBusMessage::ReplyMessage);
+    EXPECT_EQ(label.arguments().value(0).value<QDBusVariant>().variant().toString(), "Settings…");
+
+    EXPECT_TRUE(isError(callMenu(QStringLiteral("GetProperty"), {4242, QStringLiteral("label")})));
+    EXPECT_TRUE(isError(
+        callMenu(QStringLiteral("GetProperty"), {settingsId, QStringLiteral("no-such-thing")})));
+    EXPECT_TRUE(isError(callMenu(QStringLiteral("GetLayout"), {4242, -1, QStringList()})));
+    EXPECT_TRUE(
+        isError(callMenu(QStringLiteral("Event"), {4242, QStringLiteral("clicked"), noData, 0u})));
+    EXPECT_TRUE(isError(callMenu(QStringLiteral("AboutToShow"), {4242})));
+    EXPECT_EQ(callMenu(QStringLiteral("AboutToShow"), {0}).type(), QDBusMessage::ReplyMessage);
+    EXPECT_TRUE(isError(callMenu(QStringLiteral("GetGroupProperties"),
+                                 {QVariant::fromValue(QList<int>{4242}), QStringList()})));
+
+    // In a group, a stale id costs only its own answer.
+    const QDBusMessage group =
+        callMenu(QStringLiteral("GetGroupProperties"),
+                 {QVariant::fromValue(QList<int>{4242, settingsId}), QStringList()});
+    ASSERT_EQ(group.type(), QDBusMessage::ReplyMessage);
+    QList<DBusMenuItemProperties> properties;
+    group.arguments().value(0).value<QDBusArgument>() >> properties;
+    ASSERT_EQ(properties.size(), 1);
+    EXPECT_EQ(properties[0].id, settingsId);
+
+    const QDBusMessage shown =
+        callMenu(QStringLiteral("AboutToShowGroup"), {QVariant::fromValue(QList<int>{0, 4242})});
+    ASSERT_EQ(shown.type(), QDBusMessage::ReplyMessage);
+    QList<int> idErrors;
+    shown.arguments().value(1).value<QDBusArgument>() >> idErrors;
+    EXPECT_EQ(idErrors, QList<int>{4242});
+}
+
+TEST_F(StatusNotifierTrayTest, MenuMemoryStaysFlatUnderRepeatedCallsFromAHost) {
+    auto subject = showTray(QStringLiteral("snooze"));
+    const int settingsId = idOfLabel(layout(), QStringLiteral("Settings…"));
+    const auto round = [&](int count) {
+        EXPECT_EQ(callMenuRepeatedly(QStringLiteral("GetLayout"), {0, -1, QStringList()}, count),
+                  count);
+        EXPECT_EQ(callMenuRepeatedly(QStringLiteral("GetProperty"),
+                                     {settingsId, QStringLiteral("label")}, count),
+                  count);
+        EXPECT_EQ(callMenuRepeatedly(QStringLiteral("AboutToShow"), {0}, count), count);
+    };
+    // The first calls fill caches of Qt's own (the bus's type signatures, the icon loader).
+    round(300);
+    const qint64 before = heapInUse();
+    round(3400); // 10,200 calls
+
+    EXPECT_LT(heapInUse() - before, 1024 * 1024);
 }
 
 } // namespace

@@ -90,6 +90,7 @@ OnboardingModel::Platform Camera::platform() {
         engine = made.get();
         return made;
     };
+    p.hasCamera = [this] { return isConnected; };
     return p;
 }
 
@@ -131,6 +132,13 @@ std::vector<Scene> scenes() {
          [](OnboardingController& c, Camera& camera) {
              camera.authorization = CameraAuthorization::authorized;
              c.model().refreshCameraState();
+         }},
+        {QStringLiteral("act4-camera-none"),
+         [](OnboardingController& c, Camera& camera) {
+             camera.isConnected = false;
+             showStep(c, 2);
+             showStep(c, 3);
+             camera.isConnected = true;
          }},
         {QStringLiteral("act4-run-starting"),
          [](OnboardingController& c, Camera& camera) {

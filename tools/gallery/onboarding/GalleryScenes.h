@@ -25,6 +25,7 @@ public:
 // What the camera side of the onboarding answers, set by each scene.
 struct Camera {
     CameraAuthorization authorization = CameraAuthorization::authorized;
+    bool isConnected = true;
     ScriptedEngine* engine = nullptr;
     OnboardingModel::Platform platform();
 };

@@ -17,6 +17,15 @@ Item {
 
     Backdrop { anchors.fill: parent }
 
+    // Behind every word on the screen: pieces drawn after the header fell across its
+    // "BREAK COMPLETE".
+    Confetti {
+        anchors.fill: parent
+        visible: root.screen.page === "success" && !root.reduceMotion
+        running: visible
+        s: root.s
+    }
+
     Header {
         id: header
         anchors { left: parent.left; right: parent.right; top: parent.top }
@@ -72,7 +81,6 @@ Item {
             visible: root.screen.page === "success"
             s: root.s
             screen: root.screen
-            reduceMotion: root.reduceMotion
         }
     }
 

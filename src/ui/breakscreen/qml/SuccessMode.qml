@@ -2,20 +2,12 @@
 import QtQuick
 import Quorvantel.Theme
 
-// Done: one warm check mark, what was achieved, the streak, and confetti.
+// Done: one warm check mark, what was achieved and the streak (the screen adds confetti
+// behind it all).
 Item {
     id: mode
     property real s: 1
     property QtObject screen
-    property bool reduceMotion: false
-
-    Confetti {
-        anchors.fill: parent
-        anchors.topMargin: -200 * mode.s
-        visible: !mode.reduceMotion && mode.visible
-        running: visible
-        s: mode.s
-    }
 
     Column {
         anchors.centerIn: parent

@@ -152,7 +152,17 @@ Rectangle {
         radius: card.radius
         visible: card.presentation.isCounted
         color: Qt.rgba(0.02, 0.04, 0.07, 0.74)
+        // The last picture and its skeleton stay in view around the result, but no bone runs
+        // through the words.
+        Rectangle {
+            anchors.centerIn: result
+            width: result.width + Theme.space.xl * 2
+            height: result.height + Theme.space.l * 2
+            radius: Theme.radius + 4
+            color: Theme.breakScreen.surface
+        }
         Column {
+            id: result
             anchors.centerIn: parent
             spacing: Theme.space.xs
             Rectangle {
