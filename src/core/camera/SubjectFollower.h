@@ -19,7 +19,7 @@ public:
         // Seconds between whole-picture searches while following: often enough that someone
         // who walks in is seen within the chooser's patience (SubjectTracker reacquires after
         // 1.2 s), rarely enough that following does most of the work.
-        double searchInterval = 0.7;
+        double searchInterval = 1.0;
         // Below this mean keypoint confidence the followed person is taken to be lost. A
         // person in view scores about 0.5 or more; a crop with nobody in it about 0.25.
         float leastScore = 0.32f;
