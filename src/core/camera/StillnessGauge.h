@@ -17,10 +17,10 @@ public:
     // Seconds without movement before the body counts as still: longer than the pause at the
     // top of a repetition, so that a set in progress keeps the full rate.
     static constexpr double settleTime = 1.5;
-    // Speed of a joint, in torso lengths a second, above which the body is moving. A squat
-    // moves the hips two to three times as fast, an arm raise the wrists ten times; the
-    // detector's jitter on a still body stays well below.
-    static constexpr double movingSpeed = 0.6;
+    // Speed of a joint, in torso lengths a second, above which the body is moving. A squat's
+    // hips pass it within a frame or two of starting down, an arm raise's wrists at once; the
+    // models' jitter moves some joint of a still body by up to 0.8.
+    static constexpr double movingSpeed = 1.0;
 
     void add(const PoseSnapshot& pose);
     bool isStill() const;
