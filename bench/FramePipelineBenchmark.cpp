@@ -216,12 +216,13 @@ void BM_AnalysedFrameEndToEnd(benchmark::State& state) {
         return reportMissing(state);
     }
     SubjectTracker tracker;
+    SubjectFollower follower;
     std::size_t i = 0;
     for (auto _ : state) {
         Result<Image> picture = convertToRgb(frames.buffer(i));
         AnalysedFrame analysed =
             FrameAnalysis::analyse(std::move(*picture), true, static_cast<double>(i) / 15,
-                                   cardPreviewSide, **detector, tracker);
+                                   cardPreviewSide, **detector, tracker, follower);
         benchmark::DoNotOptimize(analysed);
         ++i;
     }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The pose engine's costs on this machine: one inference of the multi-person model (trunk and
 // decoding) for the input sizes and thread counts a camera run may use, one whole detect()
-// on a camera-sized frame (letterbox included), loading the model, and the memory a loaded
-// model adds. Skips with a message when the model has not been fetched.
+// on a camera-sized frame (letterbox included), one whole track() of a crop with the
+// single-person model, loading the models, and the memory loaded models add. Skips with a message
+// when the model has not been fetched.
 //
 // With two threads every operator ends in a barrier, so when other processes keep both
 // cores busy the figures measure the scheduler more than the engine (seconds per frame at a
@@ -82,6 +83,31 @@ BENCHMARK(detectCameraFrame)
     ->ArgName("size")
     ->Arg(192)
     ->Arg(256)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->MinTime(2.0)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// What a followed frame costs on the capture queue instead: sample the crop around the
+// person from a 1280×720 frame, run the single-person model on it, map the keypoints back.
+// Against detectCameraFrame at 192, this is the saving of following over searching.
+void followCameraFrame(benchmark::State& state) {
+    const auto detector = loadModel(state, 192, static_cast<int>(state.range(0)));
+    if (!detector) {
+        return;
+    }
+    const qv::Image frame = noiseFrame(1280, 720);
+    const qv::CropSquare crop{640, 360, 600};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(detector->track(frame, crop));
+    }
+}
+BENCHMARK(followCameraFrame)
+    ->ArgName("threads")
+    ->Arg(1)
+    ->Arg(2)
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
     ->UseRealTime()

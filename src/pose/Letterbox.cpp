@@ -84,4 +84,72 @@ void fillLetterbox(const Image& image, const Letterbox& box, float* out) {
     }
 }
 
+namespace {
+
+// For one output coordinate of a crop: the two source coordinates, the weight of the second,
+// and whether the sample falls on the image at all.
+struct CropTap {
+    Tap tap;
+    bool isInside = false;
+};
+
+std::vector<CropTap> cropTaps(int sourceSize, double start, double length, int targetSize) {
+    std::vector<CropTap> result(static_cast<std::size_t>(targetSize));
+    const double ratio = length / targetSize;
+    for (int i = 0; i < targetSize; ++i) {
+        const double position = start + (i + 0.5) * ratio - 0.5;
+        CropTap& out = result[static_cast<std::size_t>(i)];
+        out.isInside = position > -0.5 && position < sourceSize - 0.5;
+        if (!out.isInside) {
+            continue;
+        }
+        const double clamped = std::clamp(position, 0.0, sourceSize - 1.0);
+        const int first = static_cast<int>(clamped);
+        out.tap = {first, std::min(first + 1, sourceSize - 1), static_cast<float>(clamped - first)};
+    }
+    return result;
+}
+
+} // namespace
+
+void fillCrop(const Image& image, const CropSquare& crop, int side, float* out) {
+    std::fill(out, out + static_cast<std::size_t>(side) * side * 3, 0.0f);
+    if (image.isNull() || side <= 0 || !(crop.side > 0)) {
+        return;
+    }
+    const double left = crop.centreX - crop.side / 2;
+    const double top = crop.centreY - crop.side / 2;
+    const std::vector<CropTap> columns = cropTaps(image.width(), left, crop.side, side);
+    const std::vector<CropTap> rows = cropTaps(image.height(), top, crop.side, side);
+    for (int y = 0; y < side; ++y) {
+        const CropTap& row = rows[static_cast<std::size_t>(y)];
+        if (!row.isInside) {
+            continue;
+        }
+        const std::uint8_t* upper = image.row(row.tap.first);
+        const std::uint8_t* lower = image.row(row.tap.second);
+        float* target = out + static_cast<std::size_t>(y) * side * 3;
+        for (int x = 0; x < side; ++x) {
+            const CropTap& column = columns[static_cast<std::size_t>(x)];
+            if (!column.isInside) {
+                continue;
+            }
+            const std::size_t a = static_cast<std::size_t>(column.tap.first) * 3;
+            const std::size_t b = static_cast<std::size_t>(column.tap.second) * 3;
+            for (int c = 0; c < 3; ++c) {
+                const float t = upper[a + c] + (upper[b + c] - upper[a + c]) * column.tap.weight;
+                const float u = lower[a + c] + (lower[b + c] - lower[a + c]) * column.tap.weight;
+                target[x * 3 + c] = std::floor(t + (u - t) * row.tap.weight + 0.5f);
+            }
+        }
+    }
+}
+
+double cropToImage(double inCrop, double cropCentre, double cropSide, int imageSize) {
+    if (imageSize <= 0) {
+        return 0.0;
+    }
+    return (cropCentre - cropSide / 2 + inCrop * cropSide) / imageSize;
+}
+
 } // namespace qv::pose

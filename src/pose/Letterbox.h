@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/media/Image.h"
+#include "core/verification/PoseDetector.h"
 
 namespace qv::pose {
 
@@ -25,5 +26,14 @@ Letterbox fitLetterbox(int imageWidth, int imageHeight, int side);
 // Writes the letterboxed image as side × side × 3 floats holding whole numbers (RGB,
 // 0 … 255), resampled bilinearly with pixel centres at half-pixel positions.
 void fillLetterbox(const Image& image, const Letterbox& box, float* out);
+
+// Writes the crop as side × side × 3 whole pixel values like fillLetterbox, black where the
+// crop reaches past the image. Only the crop's pixels are read, so the cost does not grow
+// with the picture.
+void fillCrop(const Image& image, const CropSquare& crop, int side, float* out);
+
+// Position in the crop (0 … 1 over its side) to position in the image (0 … 1 over its width
+// or height); not kept inside the image, so a keypoint past the edge stays there.
+double cropToImage(double inCrop, double cropCentre, double cropSide, int imageSize);
 
 } // namespace qv::pose

@@ -27,6 +27,8 @@ struct PoseEngineSettings {
     float minimumPersonScore = 0.2f;
     // The folder with the model files; empty for defaultPoseModelDir().
     QString modelDir;
+    // Loads the single-person model too, so that track() can follow a person in a crop.
+    bool canFollow = true;
 };
 
 // The environment variable QV_MODEL_DIR when set; else the installation's own copy
@@ -34,8 +36,10 @@ struct PoseEngineSettings {
 // configured with (QV_MODEL_DIR).
 QString defaultPoseModelDir();
 
-// Body pose from the multi-person MoveNet model (a TensorFlow.js graph model) run with
-// XNNPACK. Loading reads and compiles the model; keep the detector only for a camera run.
+// Body pose from MoveNet models (TensorFlow.js graph models) run with XNNPACK: the
+// multi-person model finds the people in the whole picture, the single-person lightning model
+// follows one of them in a crop at less than half the cost. Loading reads and compiles both;
+// keep the detector only for a camera run.
 class MoveNetPoseDetector final : public PoseDetector {
 public:
     // Fails when the model is missing, damaged or cannot run here.
@@ -43,6 +47,7 @@ public:
     ~MoveNetPoseDetector() override;
 
     DetectedPeople detect(const Image& image) override;
+    std::optional<DetectedPerson> track(const Image& image, const CropSquare& crop) override;
 
     // The graph's own output for one model input: inputSize² × 3 whole pixel values (RGB,
     // rows top first). For comparing with a reference run of the original graph.
@@ -51,11 +56,13 @@ public:
     int inputSize() const { return settings_.inputSize; }
 
 private:
-    MoveNetPoseDetector(PoseEngineSettings settings, std::unique_ptr<pose::XnnTrunk> trunk);
+    MoveNetPoseDetector(PoseEngineSettings settings, std::unique_ptr<pose::XnnTrunk> trunk,
+                        std::unique_ptr<pose::XnnTrunk> follower);
     std::vector<pose::Candidate> runModel(); // on what the trunk's input holds
 
     PoseEngineSettings settings_;
     std::unique_ptr<pose::XnnTrunk> trunk_;
+    std::unique_ptr<pose::XnnTrunk> follower_; // the single-person model
 };
 
 } // namespace qv

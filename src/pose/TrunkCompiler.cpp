@@ -123,6 +123,9 @@ private:
         std::vector<std::int64_t> integers; // for shapes and sizes
         std::uint32_t id = XNN_INVALID_VALUE_ID;
         std::vector<std::size_t> shape;
+        // The batch axis of one was taken off (Unpack, Squeeze) and not yet put back
+        // (ExpandDims). The memory is the same; only those ops may read such a value.
+        bool isUnbatched = false;
     };
 
     static std::size_t elements(const std::vector<std::size_t>& shape) {
@@ -284,6 +287,11 @@ private:
             }
             return value;
         }
+        if (op == QLatin1String("Unpack") || op == QLatin1String("Squeeze") ||
+            op == QLatin1String("ExpandDims")) {
+            return batchAxis(node);
+        }
+        refuseUnbatchedInputs(node);
         if (op == QLatin1String("Cast") || op == QLatin1String("Identity")) {
             return resolve(node.inputs.value(0)); // the input is fed as floats already
         }
@@ -320,6 +328,40 @@ private:
             return slice(node);
         }
         fail(QStringLiteral("operation %1 (%2) is not supported").arg(op, node.name));
+    }
+
+    // The single-person graphs take the batch axis off the image and put it back before the
+    // trunk. With a batch of one that moves no memory, so the value passes through, marked
+    // while the axis is off; any other use of it is refused.
+    Value batchAxis(const GraphNode& node) {
+        Value value = resolve(node.inputs.value(0));
+        const bool isExpand = node.op == QLatin1String("ExpandDims");
+        bool isBatchAxis = false;
+        if (isExpand) {
+            const ConstTensor& dim = constantInput(node, 1);
+            isBatchAxis = !dim.isFloat && dim.ints.size() == 1 && dim.ints[0] == 0;
+        } else if (node.op == QLatin1String("Squeeze")) {
+            isBatchAxis = node.intListAttribute(QStringLiteral("squeeze_dims")) ==
+                          std::vector<std::int64_t>{0};
+        } else {
+            isBatchAxis = node.intAttribute(QStringLiteral("axis")) == 0 &&
+                          node.intAttribute(QStringLiteral("num")) == 1;
+        }
+        if (!isBatchAxis || value.isInteger || value.shape.empty() || value.shape[0] != 1 ||
+            value.isUnbatched != isExpand) {
+            fail(QStringLiteral("%1 reshapes in a way no such model does").arg(node.name));
+        }
+        value.isUnbatched = !isExpand;
+        return value;
+    }
+
+    void refuseUnbatchedInputs(const GraphNode& node) {
+        for (const int index : valueInputs(node)) {
+            const auto found = values_.find(GraphModel::splitInput(node.inputs.value(index)).first);
+            if (found != values_.end() && found->second.isUnbatched) {
+                fail(QStringLiteral("%1 reads a tensor without its batch axis").arg(node.name));
+            }
+        }
     }
 
     Value convolution(const GraphNode& node, bool depthwise) {

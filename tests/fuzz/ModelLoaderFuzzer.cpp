@@ -35,6 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     settings.modelDir = folder.path();
     settings.inputSize = 64;
     settings.threadCount = 1;
+    settings.canFollow = false;
     const auto detector = qv::MoveNetPoseDetector::load(settings);
     if (!detector) {
         if (detector.error().isEmpty()) {

@@ -160,6 +160,7 @@ TEST(ModelLoadingTest, RefusesAGraphWhoseHeadsHaveAnotherShape) {
         PoseEngineSettings settings;
         settings.modelDir = folder.path();
         settings.inputSize = 64;
+        settings.canFollow = false;
         const auto detector = MoveNetPoseDetector::load(settings);
         if (keypointChannels == 17) {
             ASSERT_TRUE(detector) << detector.error().toStdString();

@@ -10,7 +10,8 @@
 namespace {
 
 const QString modelFolderName = QStringLiteral("human-models-3.0.4");
-const QStringList modelFiles{"movenet-multipose.json", "movenet-multipose.bin", "LICENSE"};
+const QStringList modelFiles{"movenet-multipose.json", "movenet-multipose.bin",
+                             "movenet-lightning.json", "movenet-lightning.bin", "LICENSE"};
 
 } // namespace
 

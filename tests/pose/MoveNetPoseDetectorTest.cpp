@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PoseTestSupport.h"
+#include "core/camera/SubjectFollower.h"
 
 #include <gtest/gtest.h>
 
@@ -82,5 +83,41 @@ TEST(MoveNetPoseDetectorTest, TakesAnyFrameShapeAndRepeatsItself) {
     for (std::size_t k = 0; k < first[0].keypoints.size(); ++k) {
         EXPECT_EQ(first[0].keypoints[k].x, second[0].keypoints[k].x);
         EXPECT_EQ(first[0].keypoints[k].y, second[0].keypoints[k].y);
+    }
+}
+
+// Followed in the crop the follower places around him, the standing player's skeleton lands
+// where the whole-picture search put it, and the follow is convincing; a crop of the same
+// size on scenes with nobody in them is not, so the follow is given up there.
+TEST(MoveNetPoseDetectorTest, FollowsThePlayerInHisCropAndNobodyElsewhere) {
+    const auto detector = qv::test::loadRealModel(192);
+    QV_REQUIRE_MODEL(detector);
+    const auto photo = qv::test::loadPhoto("basketball1.png");
+    QV_REQUIRE_PHOTO(photo, "basketball1.png");
+    const auto people = detector->detect(*photo);
+    ASSERT_FALSE(people.empty());
+
+    qv::SubjectFollower follower;
+    follower.searched(&people[0], photo->width(), photo->height(), 0);
+    const auto crop = follower.cropFor(0.1);
+    ASSERT_TRUE(crop);
+    const auto followed = detector->track(*photo, *crop);
+    ASSERT_TRUE(followed);
+    EXPECT_TRUE(follower.isConvincing(*followed)) << followed->score;
+    for (const auto which : {BodyKeypoint::nose, BodyKeypoint::leftShoulder, BodyKeypoint::rightHip,
+                             BodyKeypoint::leftKnee, BodyKeypoint::rightAnkle}) {
+        const auto& found = keypoint(*followed, which);
+        const auto& searched = keypoint(people[0], which);
+        EXPECT_NEAR(found.x, searched.x, 0.03) << static_cast<int>(which);
+        EXPECT_NEAR(found.y, searched.y, 0.03) << static_cast<int>(which);
+    }
+
+    for (const char* name : {"building.jpg", "fruits.jpg", "home.jpg", "box.png"}) {
+        const auto scene = qv::test::loadPhoto(name);
+        QV_REQUIRE_PHOTO(scene, name);
+        const qv::CropSquare middle{scene->width() / 2.0, scene->height() / 2.0, crop->side};
+        const auto nobody = detector->track(*scene, middle);
+        ASSERT_TRUE(nobody);
+        EXPECT_FALSE(follower.isConvincing(*nobody)) << name << " scored " << nobody->score;
     }
 }

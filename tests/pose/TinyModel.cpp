@@ -22,6 +22,20 @@ void TinyModel::addInput(const QString& name) {
 
 void TinyModel::addConstant(const QString& name, const std::vector<int>& shape,
                             const std::vector<float>& values) {
+    addWeight(name, shape, QStringLiteral("float32"));
+    data_.append(reinterpret_cast<const char*>(values.data()),
+                 static_cast<qsizetype>(values.size() * sizeof(float)));
+}
+
+void TinyModel::addIntConstant(const QString& name, const std::vector<int>& shape,
+                               const std::vector<std::int32_t>& values) {
+    addWeight(name, shape, QStringLiteral("int32"));
+    data_.append(reinterpret_cast<const char*>(values.data()),
+                 static_cast<qsizetype>(values.size() * sizeof(std::int32_t)));
+}
+
+void TinyModel::addWeight(const QString& name, const std::vector<int>& shape,
+                          const QString& dtype) {
     nodes_.append(QJsonObject{{QStringLiteral("name"), name},
                               {QStringLiteral("op"), QStringLiteral("Const")}});
     QJsonArray dims;
@@ -30,9 +44,7 @@ void TinyModel::addConstant(const QString& name, const std::vector<int>& shape,
     }
     weights_.append(QJsonObject{{QStringLiteral("name"), name},
                                 {QStringLiteral("shape"), dims},
-                                {QStringLiteral("dtype"), QStringLiteral("float32")}});
-    data_.append(reinterpret_cast<const char*>(values.data()),
-                 static_cast<qsizetype>(values.size() * sizeof(float)));
+                                {QStringLiteral("dtype"), dtype}});
 }
 
 void TinyModel::addNode(const QString& name, const QString& op, const QStringList& inputs,

@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
+#include <cstdint>
 #include <vector>
 
 namespace qv::test {
@@ -16,6 +17,8 @@ public:
     void addInput(const QString& name);
     void addConstant(const QString& name, const std::vector<int>& shape,
                      const std::vector<float>& values);
+    void addIntConstant(const QString& name, const std::vector<int>& shape,
+                        const std::vector<std::int32_t>& values);
     void addNode(const QString& name, const QString& op, const QStringList& inputs,
                  const QJsonObject& attributes = {});
 
@@ -26,6 +29,8 @@ public:
                                              const QStringList& fusedOps);
 
 private:
+    void addWeight(const QString& name, const std::vector<int>& shape, const QString& dtype);
+
     QJsonArray nodes_;
     QJsonArray weights_;
     QByteArray data_;

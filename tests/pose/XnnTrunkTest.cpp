@@ -326,3 +326,69 @@ TEST(XnnTrunkTest, LoadsAWeightWithNoElements) {
     const auto trunk = XnnTrunk::build(*model, 8, 8, {"out"}, 1);
     EXPECT_TRUE(trunk) << trunk.error().toStdString();
 }
+
+namespace {
+
+// input → `prelude` (a chain of batch-axis ops, each given as op and its attribute or dim)
+// → 1×1 convolution doubling every channel, the output.
+qv::Result<std::unique_ptr<XnnTrunk>>
+buildWithPrelude(const QString& folder, const std::vector<QString>& prelude, int expandDim = 0) {
+    TinyModel model;
+    model.addInput("input");
+    model.addIntConstant("dim", {}, {expandDim});
+    QString last = "input";
+    for (std::size_t i = 0; i < prelude.size(); ++i) {
+        const QString name = QStringLiteral("step%1").arg(i);
+        if (prelude[i] == "Unpack") {
+            model.addNode(name, "Unpack", {last},
+                          {{"axis", QJsonObject{{"i", "0"}}}, {"num", QJsonObject{{"i", "1"}}}});
+        } else if (prelude[i] == "Squeeze") {
+            model.addNode(name, "Squeeze", {last}, {{"squeeze_dims", listAttribute({"0"})}});
+        } else {
+            model.addNode(name, "ExpandDims", {last, "dim"});
+        }
+        last = name;
+    }
+    std::vector<float> filter(9, 0.0f);
+    filter[0] = filter[4] = filter[8] = 2.0f;
+    model.addConstant("filter", {1, 1, 3, 3}, filter);
+    model.addConstant("bias", {3}, std::vector<float>(3, 0.0f));
+    model.addNode("out", "_FusedConv2D", {last, "filter", "bias"},
+                  TinyModel::convolutionAttributes(1, "SAME", {"BiasAdd"}));
+    model.write(folder, "tiny");
+    auto graph = GraphModel::load(folder, "tiny");
+    if (!graph) {
+        return qv::Failure{graph.error()};
+    }
+    return XnnTrunk::build(*graph, 4, 4, {"out"}, 1);
+}
+
+} // namespace
+
+// The single-person graph takes the batch axis off its image and puts it back before the
+// trunk: with a batch of one that is no computation at all. Using the image while the axis is
+// off, or adding an axis anywhere else, is refused.
+TEST(XnnTrunkTest, PassesTheBatchAxisOfOneThroughAndNothingElse) {
+    QTemporaryDir folder;
+    auto trunk = buildWithPrelude(folder.path(), {"Unpack", "ExpandDims", "Squeeze", "ExpandDims"});
+    ASSERT_TRUE(trunk) << trunk.error().toStdString();
+    for (std::size_t i = 0; i < (*trunk)->inputSize(); ++i) {
+        (*trunk)->input()[i] = static_cast<float>(i);
+    }
+    ASSERT_TRUE((*trunk)->run());
+    for (std::size_t i = 0; i < (*trunk)->inputSize(); ++i) {
+        EXPECT_FLOAT_EQ((*trunk)->output(0).data[i], 2.0f * static_cast<float>(i));
+    }
+
+    const auto unbatched = buildWithPrelude(folder.path(), {"Unpack"});
+    ASSERT_FALSE(unbatched);
+    EXPECT_TRUE(unbatched.error().contains("without its batch axis"))
+        << unbatched.error().toStdString();
+    for (const auto& [prelude, dim] : {std::pair{std::vector<QString>{"ExpandDims"}, 0},
+                                       std::pair{std::vector<QString>{"Unpack", "ExpandDims"}, 1},
+                                       std::pair{std::vector<QString>{"Unpack", "Squeeze"}, 0}}) {
+        const auto refused = buildWithPrelude(folder.path(), prelude, dim);
+        ASSERT_FALSE(refused);
+        EXPECT_TRUE(refused.error().contains("reshapes")) << refused.error().toStdString();
+    }
+}

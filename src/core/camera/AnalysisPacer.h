@@ -30,6 +30,8 @@ public:
         return true;
     }
     void reset() { nextSlot_ = noSlot; }
+    // From the next slot on; rate above 0.
+    void setRate(double rate) { interval_ = 1.0 / rate; }
 
 private:
     static constexpr double noSlot = -std::numeric_limits<double>::infinity();

@@ -5,6 +5,7 @@
 #include "core/camera/CameraSelection.h"
 #include "core/camera/FrameAnalysis.h"
 #include "core/camera/SerialQueue.h"
+#include "core/camera/StillnessGauge.h"
 #include "core/verification/SubjectTracker.h"
 
 #include <QThread>
@@ -51,7 +52,10 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
     std::optional<CameraDevice> activeDevice;
     std::unique_ptr<PoseDetector> detector;
     SubjectTracker subjectTracker;
+    SubjectFollower subjectFollower;
     AnalysisPacer pacer;
+    const double analysisRate;
+    StillnessGauge stillness;
     std::shared_ptr<void> devicesWatch;
     bool hasReportedUnreadableFrame = false;
     std::atomic<int> previewSide{0}; // set from any thread
@@ -77,7 +81,8 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
         : backend(cameras)
         , loadDetector(std::move(loader))
         , observer(std::move(watcher))
-        , pacer(rate) {}
+        , pacer(rate)
+        , analysisRate(rate) {}
 
     void postToQueue(std::function<void()> work) {
         std::lock_guard lock(queueMutex);
@@ -106,7 +111,10 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
         }
         state = State::starting;
         subjectTracker.reset();
+        subjectFollower.reset();
         pacer.reset();
+        pacer.setRate(analysisRate);
+        stillness.reset();
 
         const QList<CameraDevice> devices = backend.devices();
         std::vector<CameraSelection::DeviceInfo> infos;
@@ -286,9 +294,13 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
         if (!picture) {
             return reportUnreadableFrame(picture.error());
         }
-        AnalysedFrame analysed =
-            FrameAnalysis::analyse(std::move(*picture), activeDevice->isBuiltIn, frame.capturedAt,
-                                   previewSide, *detector, subjectTracker, observer);
+        AnalysedFrame analysed = FrameAnalysis::analyse(
+            std::move(*picture), activeDevice->isBuiltIn, frame.capturedAt, previewSide, *detector,
+            subjectTracker, subjectFollower, observer);
+        // Half the frames while the person stands still: the first movement of a repetition
+        // is seen at most one slot later, and brings the full rate back.
+        stillness.add(analysed.pose);
+        pacer.setRate(stillness.isStill() ? analysisRate / 2 : analysisRate);
         handOver({std::move(analysed), std::move(frame.hold)});
     }
 

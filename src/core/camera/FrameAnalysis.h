@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/camera/SubjectFollower.h"
 #include "core/media/Image.h"
 #include "core/verification/PoseDetector.h"
 #include "core/verification/PoseSnapshot.h"
@@ -16,14 +17,15 @@ struct AnalysedFrame {
 };
 
 // The work done on one analysed camera picture: optional mirroring (so a front camera
-// behaves like a mirror), pose detection, the choice of the person to follow, and a preview
-// whose longer side is at most previewSide (none when previewSide is 0).
+// behaves like a mirror), pose detection (the whole picture, or the crop the follower keeps
+// around the subject), the choice of the person to follow, and a preview whose longer side is
+// at most previewSide (none when previewSide is 0).
 struct FrameAnalysis {
     using Observer = std::function<void(double capturedAt, const DetectedPeople&)>;
 
     static AnalysedFrame analyse(Image picture, bool isMirrored, double capturedAt, int previewSide,
                                  PoseDetector& detector, SubjectTracker& tracker,
-                                 const Observer& observer = {});
+                                 SubjectFollower& follower, const Observer& observer = {});
 };
 
 } // namespace qv

@@ -87,13 +87,14 @@ SquatClassifier::Output SquatClassifier::update(const PoseSnapshot& snapshot, do
 
     trackingLostAt_.reset();
     const bool hadFeet = footY_.has_value();
-    followFeet(snapshot);
+    followFeet(snapshot, *hipY);
     if (footY_ && !hadFeet && !heightSamples_.empty()) {
         // Heights measured without feet cannot be compared with heights above the feet.
         resetTracking();
-        followFeet(snapshot);
+        followFeet(snapshot, *hipY);
         chooseTrackingMode(snapshot, leftAngle.has_value(), rightAngle.has_value(), true);
     }
+    feetHipY_ = *hipY;
     hipSamples_.push(*hipY);
     heightSamples_.push(*hipY - footY_.value_or(0.0));
     if (const auto torso = snapshot.torsoLength()) {
@@ -131,14 +132,28 @@ SquatClassifier::Output SquatClassifier::update(const PoseSnapshot& snapshot, do
     return output(step, d.smoothedLeft, d.smoothedRight);
 }
 
-void SquatClassifier::followFeet(const PoseSnapshot& snapshot) {
+// The floor is where the lower foot stands. Feet leave it only in a jump or a step back, and
+// both lift the hips with them; feet seen rising while the hips stay where they were are a
+// model that put both ankles on one raised leg (a high knee seen from the side), and would
+// make the hips look low above the feet. So the floor rises no faster than the hips, give
+// or take the model's jitter.
+double SquatClassifier::floorFrom(double lowerAnkleY, double hipY) const {
+    if (!footY_ || !feetHipY_ || lowerAnkleY <= *footY_) {
+        return lowerAnkleY;
+    }
+    const double height = std::max(0.0, *feetHipY_ - *footY_);
+    const double allowed = std::max(0.0, hipY - *feetHipY_) + floorJitter * height;
+    return std::min(lowerAnkleY, *footY_ + allowed);
+}
+
+void SquatClassifier::followFeet(const PoseSnapshot& snapshot, double hipY) {
     // Feet stay planted through a squat. The standing foot is the lower one; with one ankle
     // seen, the other may be the planted foot the model lost (a raised knee, a foot hidden
     // behind the other leg), so that one ankle may lower the foot but not lift it.
     const auto left = snapshot.confidentJoint(Joint::leftAnkle);
     const auto right = snapshot.confidentJoint(Joint::rightAnkle);
     if (left && right) {
-        footY_ = std::min(left->point.y, right->point.y);
+        footY_ = floorFrom(std::min(left->point.y, right->point.y), hipY);
     } else if (left || right) {
         const double seen = (left ? left : right)->point.y;
         footY_ = std::min(seen, footY_.value_or(seen));
@@ -265,6 +280,7 @@ void SquatClassifier::resetTracking() {
     heightSamples_.clear();
     torsoSamples_.clear();
     footY_.reset();
+    feetHipY_.reset();
     topHeight_.reset();
     lowestHeight_.reset();
     standingHipY_.reset();

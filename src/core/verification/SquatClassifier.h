@@ -47,6 +47,9 @@ public:
     static constexpr double returnShare = 0.3;
     // The top is the highest point of the last one to two of these.
     static constexpr double topBlockSeconds = 1.5;
+    // How far, as a share of the hips' height above the feet, the floor may rise in one
+    // frame more than the hips did: the model's jitter on planted feet.
+    static constexpr double floorJitter = 0.05;
 
     Output update(const PoseSnapshot& snapshot, double now);
     // Starts calibration afresh but keeps the count, so a lost and re-found user goes on
@@ -68,7 +71,8 @@ private:
 
     void chooseTrackingMode(const PoseSnapshot& snapshot, bool hasLeft, bool hasRight,
                             bool hasHips);
-    void followFeet(const PoseSnapshot& snapshot);
+    void followFeet(const PoseSnapshot& snapshot, double hipY);
+    double floorFrom(double lowerAnkleY, double hipY) const;
     Step calibrate(const Derived& d, double now);
     Step awaitDescent(const Derived& d, double now);
     Step awaitReturn(const Derived& d, double now);
@@ -85,7 +89,8 @@ private:
     SampleWindow<double, 3> hipSamples_;
     SampleWindow<double, 3> heightSamples_; // hips above the feet, or the hips alone
     SampleWindow<double, 5> torsoSamples_;
-    std::optional<double> footY_; // the lower ankle, kept while an ankle is unseen
+    std::optional<double> footY_;    // the lower ankle, kept while an ankle is unseen
+    std::optional<double> feetHipY_; // the hips' height on the last frame, to judge the feet by
     RecentMaximum recentTop_{topBlockSeconds};
     std::optional<double> topHeight_;    // the top of the motion, in heightSamples_ units
     std::optional<double> lowestHeight_; // the bottom of the current repetition

@@ -246,6 +246,45 @@ TEST(SquatClassifier, AKneeRaisedWhileThePlantedAnkleIsLostIsNoSquat) {
     EXPECT_EQ(f.squat().repetitions, 1);
 }
 
+// A high knee seen from the side: the single-person model puts both knees and both ankles on
+// the raised leg, a little more each frame, while the hips stay where they were. The feet
+// cannot have left the floor without the hips, so this is no squat; a jump, which lifts
+// both, moves the floor with it, and a real squat afterwards still counts.
+TEST(SquatClassifier, AnklesPutOnARaisedKneeAreNoSquatButAJumpMovesTheFloor) {
+    Feeder f;
+    f.bend(0, 10);
+    const auto lifted = [&](double lift) {
+        f.now += frame;
+        PoseSnapshot step = test::pose(f.body, {}, f.now);
+        for (const Joint joint :
+             {Joint::leftKnee, Joint::rightKnee, Joint::leftAnkle, Joint::rightAnkle}) {
+            const PoseJoint j = *step.joint(joint);
+            const double share = joint == Joint::leftKnee || joint == Joint::rightKnee ? 0.6 : 1;
+            step.setJoint(joint, {{j.point.x, j.point.y + lift * share}, j.confidence});
+        }
+        return f.classifier.update(step, f.now);
+    };
+    const double legLength = f.body.shin + f.body.thigh;
+    for (int knee = 0; knee < 4; ++knee) {
+        for (const double share : {0.25, 0.5, 0.75, 0.75, 0.75, 0.5, 0.25, 0.0}) {
+            EXPECT_EQ(lifted(share * legLength).phase, Phase::standing) << knee << " " << share;
+        }
+    }
+    EXPECT_EQ(f.classifier.repetitions(), 0);
+
+    Feeder jumper;
+    jumper.bend(0, 10);
+    for (const double up : {0.02, 0.05, 0.08, 0.05, 0.02, 0.0}) {
+        jumper.body.ankleY += up - (jumper.body.ankleY - Body{}.ankleY);
+        jumper.bend(0);
+    }
+    jumper.bend(0, 10);
+    EXPECT_EQ(jumper.classifier.repetitions(), 0);
+    EXPECT_EQ(jumper.squat().repetitions, 1);
+    EXPECT_EQ(f.bend(0, 10).repetitions, 0);
+    EXPECT_EQ(f.squat().repetitions, 1);
+}
+
 TEST(SquatClassifier, StandingTallerRaisesTheCalibratedHeight) {
     Feeder f;
     f.bend(15, 4); // calibrated with slightly bent knees

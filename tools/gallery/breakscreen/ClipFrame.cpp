@@ -21,6 +21,7 @@ ClipFrame analyseClipFrame(const QString& videoPath, double atSeconds) {
     }
     PoseDetector& detector = **load;
     SubjectTracker tracker;
+    SubjectFollower follower;
     std::mutex mutex;
     std::condition_variable done;
     ClipFrame result;
@@ -58,7 +59,7 @@ ClipFrame analyseClipFrame(const QString& videoPath, double atSeconds) {
             return;
         }
         AnalysedFrame analysed = FrameAnalysis::analyse(
-            std::move(*picture), false, frame.capturedAt, previewSide, detector, tracker);
+            std::move(*picture), false, frame.capturedAt, previewSide, detector, tracker, follower);
         if (frame.capturedAt >= atSeconds) {
             std::lock_guard lock(mutex);
             result.frame = std::move(analysed);

@@ -1,0 +1,183 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/camera/SubjectFollower.h"
+
+#include "core/camera/FrameAnalysis.h"
+
+#include <gtest/gtest.h>
+
+using qv::BodyKeypoint;
+using qv::CropSquare;
+using qv::DetectedPeople;
+using qv::DetectedPerson;
+using qv::FrameAnalysis;
+using qv::Image;
+using qv::SubjectFollower;
+using qv::SubjectTracker;
+
+namespace {
+
+constexpr int width = 640;
+constexpr int height = 480;
+
+// A person standing with the arms down, feet at `feetY`, `tall` high (both 0 … 1 of the
+// picture's height, y down), centred at `x`; every keypoint sure.
+DetectedPerson standing(double x, double feetY, double tall, float confidence = 0.8f) {
+    DetectedPerson person;
+    person.score = confidence;
+    const auto put = [&](BodyKeypoint which, double dx, double up) {
+        person.keypoints[static_cast<std::size_t>(which)] = {x + dx * tall * height / width,
+                                                             feetY - up * tall, confidence};
+    };
+    put(BodyKeypoint::nose, 0, 0.95);
+    put(BodyKeypoint::leftEye, 0.02, 0.97);
+    put(BodyKeypoint::rightEye, -0.02, 0.97);
+    put(BodyKeypoint::leftEar, 0.04, 0.96);
+    put(BodyKeypoint::rightEar, -0.04, 0.96);
+    put(BodyKeypoint::leftShoulder, 0.12, 0.82);
+    put(BodyKeypoint::rightShoulder, -0.12, 0.82);
+    put(BodyKeypoint::leftElbow, 0.14, 0.64);
+    put(BodyKeypoint::rightElbow, -0.14, 0.64);
+    put(BodyKeypoint::leftWrist, 0.14, 0.48);
+    put(BodyKeypoint::rightWrist, -0.14, 0.48);
+    put(BodyKeypoint::leftHip, 0.08, 0.5);
+    put(BodyKeypoint::rightHip, -0.08, 0.5);
+    put(BodyKeypoint::leftKnee, 0.08, 0.27);
+    put(BodyKeypoint::rightKnee, -0.08, 0.27);
+    put(BodyKeypoint::leftAnkle, 0.08, 0.02);
+    put(BodyKeypoint::rightAnkle, -0.08, 0.02);
+    return person;
+}
+
+// Answers whole-picture searches and crops from scripts, and counts both.
+class CountingDetector final : public qv::PoseDetector {
+public:
+    std::function<DetectedPeople(double)> everyone;
+    std::function<DetectedPerson(double)> inCrop;
+    double now = 0;
+    int searches = 0;
+    int follows = 0;
+    std::vector<CropSquare> crops;
+
+    DetectedPeople detect(const Image&) override {
+        ++searches;
+        return everyone(now);
+    }
+    std::optional<DetectedPerson> track(const Image&, const CropSquare& crop) override {
+        ++follows;
+        crops.push_back(crop);
+        return inCrop(now);
+    }
+};
+
+struct FollowRun {
+    CountingDetector detector;
+    SubjectTracker tracker;
+    SubjectFollower follower;
+    int framesWithPose = 0;
+
+    // Analyses frames at `fps` from `from` until `to`, seconds.
+    void frames(double from, double to, double fps = 11) {
+        for (double t = from; t < to - 1e-9; t += 1 / fps) {
+            detector.now = t;
+            const auto analysed = FrameAnalysis::analyse(Image(width, height), false, t, 0,
+                                                         detector, tracker, follower);
+            framesWithPose += analysed.pose.isEmpty() ? 0 : 1;
+        }
+    }
+};
+
+} // namespace
+
+// The whole picture is searched on the first frame and about every searchInterval after it;
+// every frame, searched or not, measures the person in the crop, and has their pose.
+TEST(SubjectFollowerTest, SearchesAtTheStartAndOnScheduleAndFollowsInBetween) {
+    FollowRun run;
+    run.detector.everyone = [](double) { return DetectedPeople{standing(0.5, 0.95, 0.8)}; };
+    run.detector.inCrop = [](double) { return standing(0.5, 0.95, 0.8); };
+    run.frames(0, 7);
+    EXPECT_EQ(run.framesWithPose, 77);
+    const double interval = run.follower.config().searchInterval;
+    EXPECT_GE(run.detector.searches, static_cast<int>(7 / interval));
+    EXPECT_LE(run.detector.searches, static_cast<int>(7 / interval) + 2);
+    EXPECT_EQ(run.detector.follows, 77);
+}
+
+// A crop that holds nobody convincing, or someone where the subject cannot have got to, is
+// searched again on the same frame: the frame still has the subject's pose.
+TEST(SubjectFollowerTest, SearchesAtOnceWhenTheFollowIsLost) {
+    for (const bool isElsewhere : {false, true}) {
+        FollowRun run;
+        run.detector.everyone = [](double) { return DetectedPeople{standing(0.5, 0.95, 0.8)}; };
+        run.detector.inCrop = [isElsewhere](double t) {
+            if (t < 0.3) {
+                return standing(0.5, 0.95, 0.8);
+            }
+            return isElsewhere ? standing(0.1, 0.5, 0.3) : standing(0.5, 0.95, 0.8, 0.2f);
+        };
+        run.frames(0, 0.6);
+        EXPECT_EQ(run.framesWithPose, 7) << isElsewhere;
+        // The first frame and every frame from 0.3 s on are searched.
+        EXPECT_EQ(run.detector.searches, 1 + 3) << isElsewhere;
+    }
+}
+
+// Someone who walks in nearer and taller than the subject is seen at the next search, and the
+// chooser keeps the subject; the crop stays on the subject.
+TEST(SubjectFollowerTest, KeepsTheSubjectWhenSomeoneWalksIn) {
+    FollowRun run;
+    run.detector.everyone = [](double t) {
+        DetectedPeople people{standing(0.3, 0.9, 0.6)};
+        if (t > 1) {
+            people.insert(people.begin(), standing(0.75, 0.98, 0.9));
+        }
+        return people;
+    };
+    run.detector.inCrop = [](double) { return standing(0.3, 0.9, 0.6); };
+    run.frames(0, 3);
+    ASSERT_FALSE(run.detector.crops.empty());
+    EXPECT_NEAR(run.detector.crops.back().centreX, 0.3 * width, 2);
+    EXPECT_EQ(run.framesWithPose, 33);
+}
+
+// The crop holds the whole body with room above the head for the hands thrown up and room
+// at the sides for the arms thrown out, and is square around the body's middle.
+TEST(SubjectFollowerTest, LeavesRoomForRaisedHandsAndOutstretchedArms) {
+    SubjectFollower follower;
+    const DetectedPerson person = standing(0.5, 0.9, 0.6);
+    follower.searched(&person, width, height, 0);
+    const auto crop = follower.cropFor(0.1);
+    ASSERT_TRUE(crop);
+    const double body = 0.6 * 0.95 * height; // ankles to nose, pixels
+    const double headTop = (0.9 - 0.6) * height;
+    // Hands above the head reach about 0.4 of the body's height above the nose.
+    EXPECT_LE(crop->centreY - crop->side / 2, headTop - 0.25 * body);
+    EXPECT_GE(crop->centreY + crop->side / 2, 0.9 * height);
+    // Arms held out to the sides span about the body's height.
+    EXPECT_GE(crop->side, body * 1.2);
+    EXPECT_NEAR(crop->centreX, 0.5 * width, 1);
+}
+
+// The crop follows the body smoothly: halfway towards a small move on each frame, at once
+// when the body grows, and slowly when it shrinks.
+TEST(SubjectFollowerTest, MovesTheCropSmoothlyButGrowsItAtOnce) {
+    SubjectFollower follower;
+    const DetectedPerson first = standing(0.5, 0.9, 0.6);
+    follower.searched(&first, width, height, 0);
+    const CropSquare start = *follower.cropFor(0);
+
+    const DetectedPerson moved = standing(0.5 + 20.0 / width, 0.9, 0.6);
+    ASSERT_TRUE(follower.followed(&moved, width, height));
+    EXPECT_NEAR(follower.cropFor(0)->centreX, start.centreX + 10, 1e-6);
+    EXPECT_NEAR(follower.cropFor(0)->side, start.side, 1e-6);
+
+    const DetectedPerson nearer = standing(0.5, 0.95, 0.8);
+    ASSERT_TRUE(follower.followed(&nearer, width, height));
+    const double grown = follower.cropFor(0)->side;
+    EXPECT_NEAR(grown, start.side * 0.8 / 0.6, 1);
+
+    ASSERT_TRUE(follower.followed(&first, width, height));
+    EXPECT_NEAR(follower.cropFor(0)->side, (grown + start.side) / 2, 1);
+
+    EXPECT_FALSE(follower.followed(nullptr, width, height));
+    EXPECT_FALSE(follower.cropFor(0));
+}
