@@ -31,6 +31,7 @@ WindowLockController::Options lockOptions() {
     options.focus = platformBackends::makeForeignWindowFocus();
     // Desktops publish no common reduced-motion preference Qt 6.4 can read.
     options.reduceMotion = [] { return false; };
+    options.hold = platformBackends::makeBreakScreenHold();
     return options;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/PlatformBackends.h"
 
+#include "core/breakscreen/BreakScreenHold.h"
 #include "core/coordination/CameraAccess.h"
 #include "core/notifications/NotificationService.h"
 #include "core/scheduling/SmartPausePolicy.h"
@@ -21,6 +22,7 @@
 #include "platform/linux/VideoDeviceNodes.h"
 #include "platform/linux/X11WindowFocus.h"
 #include "platform/linux/XdgAutostartLoginItem.h"
+#include "platform/linux/wayland/KWinBreakHold.h"
 #endif
 
 namespace qv::platformBackends {
@@ -33,6 +35,42 @@ public:
     CameraAuthorization status() const override { return CameraAuthorization::authorized; }
     void requestAccess(std::function<void(bool)> answer) override { answer(true); }
 };
+
+// Where the application may grab the keyboard and stack its windows above all others (X11),
+// the lock controller's own windows hold the break; nothing more to ask of the desktop.
+class GrabbedBreakHold final : public BreakScreenHold {
+public:
+    BreakHoldStatus status() const override {
+        return {BreakHoldGuarantee::held, BreakHoldRemedy::none};
+    }
+    void begin(const std::vector<QObject*>&) override {}
+    void end() override {}
+};
+
+#if defined(Q_OS_LINUX)
+bool desktopIs(const char* name) {
+    const QStringList desktops =
+        qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(u':', Qt::SkipEmptyParts);
+    return desktops.contains(QLatin1String(name), Qt::CaseInsensitive);
+}
+
+std::unique_ptr<BreakScreenHold> makeWaylandBreakHold() {
+    if (desktopIs("KDE")) {
+        return std::make_unique<KWinBreakHold>();
+    }
+    if (desktopIs("GNOME")) {
+        // The GNOME Shell extension's hold belongs here; until then GNOME gets what any
+        // compositor allows, and the user is told that switching windows leaves a break.
+        return std::make_unique<WaylandBreakHold>(BreakHoldGuarantee::leavable);
+    }
+    // sway keeps new windows behind a full-screen one and only marks a window that asks for
+    // focus as urgent; with its shortcuts inhibited nothing but its IPC can take the screen.
+    if (desktopIs("sway") || qEnvironmentVariableIsSet("SWAYSOCK")) {
+        return std::make_unique<WaylandBreakHold>(BreakHoldGuarantee::held);
+    }
+    return std::make_unique<WaylandBreakHold>(BreakHoldGuarantee::leavable);
+}
+#endif
 
 #if !defined(Q_OS_LINUX)
 // Until this platform has adapters of its own: no notifications, no smart-pause readings,
@@ -169,6 +207,15 @@ std::unique_ptr<ForeignWindowFocus> makeForeignWindowFocus() {
 #else
     return nullptr;
 #endif
+}
+
+std::unique_ptr<BreakScreenHold> makeBreakScreenHold() {
+#if defined(Q_OS_LINUX)
+    if (WaylandBreakHold::isWaylandSession()) {
+        return makeWaylandBreakHold();
+    }
+#endif
+    return std::make_unique<GrabbedBreakHold>();
 }
 
 } // namespace qv::platformBackends

@@ -8,6 +8,7 @@
 #include <memory>
 
 namespace qv {
+class BreakScreenHold;
 class CameraAccess;
 class CameraBackend;
 class ForeignWindowFocus;
@@ -55,5 +56,9 @@ Cameras makeCameras(std::function<double()> clock, const QString& videoFile = {}
 // Which window of another program has focus, so the break screen can hand it back; null where
 // the desktop does not say (Wayland).
 std::unique_ptr<ForeignWindowFocus> makeForeignWindowFocus();
+
+// What keeps the break windows in front on this desktop, and what it can promise. Make it
+// after the application object, on the main thread.
+std::unique_ptr<BreakScreenHold> makeBreakScreenHold();
 
 } // namespace qv::platformBackends

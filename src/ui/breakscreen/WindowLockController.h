@@ -2,6 +2,7 @@
 #pragma once
 
 #include "OverlayWindow.h"
+#include "core/breakscreen/BreakScreenHold.h"
 #include "core/breakscreen/ForeignWindowFocus.h"
 #include "core/breakscreen/LockController.h"
 
@@ -33,6 +34,9 @@ public:
         std::unique_ptr<ForeignWindowFocus> focus;
         // The desktop's wish for less motion: no fades, no confetti.
         std::function<bool()> reduceMotion;
+        // What the desktop is asked to keep the windows in front; none where the windows and
+        // their keyboard grab are all there is.
+        std::unique_ptr<BreakScreenHold> hold;
     };
 
     WindowLockController(TimeSource& time, Options options, QObject* parent = nullptr);
@@ -49,6 +53,7 @@ private:
     void buildWindows(bool animated);
     std::unique_ptr<OverlayWindow> makeWindow(QScreen* screen);
     void bringToFront();
+    void holdWindows();
     void scheduleRebuild();
     void scheduleReactivation();
     void noteFocusLeft();

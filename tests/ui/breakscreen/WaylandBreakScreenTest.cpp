@@ -4,6 +4,7 @@
 // process (this program with --lock), since a Qt application picks its platform once.
 #include "WindowLockController.h"
 #include "core/time/EventLoopTimeSource.h"
+#include "platform/PlatformBackends.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -35,17 +36,19 @@ int lockForAWhile(int argc, char** argv) {
     qv::BreakOverlayModel::Initial initial;
     initial.emergencyEscapesRemaining = 3;
     qv::BreakOverlayModel model(initial, nullptr);
-    qv::WindowLockController controller(time, {});
+    qv::WindowLockController::Options options;
+    options.hold = qv::platformBackends::makeBreakScreenHold();
+    qv::WindowLockController controller(time, std::move(options));
     controller.lock(model);
     QTimer::singleShot(4000, &app, [&] {
-        for (qv::OverlayWindow* window : controller.windows()) {
-            std::printf("window %s fullscreen=%d\n", qPrintable(window->screen()->name()),
-                        window->windowState() == Qt::WindowFullScreen);
-        }
-        std::fflush(stdout);
-        controller.release(false);
-        app.quit();
-    });
+            for (qv::OverlayWindow* window : controller.windows()) {
+                std::printf("window %s fullscreen=%d\n", qPrintable(window->screen()->name()),
+                            window->windowState() == Qt::WindowFullScreen);
+            }
+            std::fflush(stdout);
+            controller.release(false);
+            app.quit();
+        });
     return app.exec();
 }
 
