@@ -75,9 +75,9 @@ bool KWinBreakHold::loadScript() {
     if (!id.isValid() || id.value() < 0) {
         return false;
     }
-    // KWin 5 names each loaded script's object by its number; KWin 6 by the plugin name.
-    for (const QString& object : {QStringLiteral("/Scripting/Script%1").arg(id.value()),
-                                  QStringLiteral("/Scripting/") + pluginName}) {
+    // KWin 5 puts each loaded script's object at its number; KWin 6 under /Scripting.
+    for (const QString& object : {QStringLiteral("/%1").arg(id.value()),
+                                  QStringLiteral("/Scripting/Script%1").arg(id.value())}) {
         const QDBusMessage reply = bus.call(QDBusMessage::createMethodCall(
             kwinService, object, QStringLiteral("org.kde.kwin.Script"), QStringLiteral("run")));
         if (reply.type() == QDBusMessage::ReplyMessage) {
@@ -111,8 +111,13 @@ function hold() {
     for (const w of held) { w.keepAbove = true; if (!w.fullScreen) w.fullScreen = true; }
     if (!isBreak(active())) activate(held[0]);
 }
+// KWin ignores an activation asked for while it is still handing out another one.
+const soon = new QTimer();
+soon.singleShot = true;
+soon.interval = 0;
+soon.timeout.connect(hold);
 for (const name of ["windowAdded", "clientAdded", "windowActivated", "clientActivated"]) {
-    if (workspace[name]) workspace[name].connect(hold);
+    if (workspace[name]) workspace[name].connect(function () { soon.start(); });
 }
 hold();
 )")
