@@ -4,29 +4,22 @@
 // a child process (this program with --lock), with the hold the application would choose, and
 // another program's window is this program with --other; a Qt application picks its platform
 // once. Everything is checked from the compositor's side: its screenshots and window tree.
+#include "WaylandChildren.h"
 #include "WindowLockController.h"
-#include "core/time/EventLoopTimeSource.h"
-#include "platform/PlatformBackends.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QKeyEvent>
 #include <QProcess>
-#include <QRasterWindow>
-#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QtQml/qqmlextensionplugin.h>
 #include <cstdio>
-#include <cstring>
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <unistd.h>
@@ -36,122 +29,8 @@ Q_IMPORT_QML_PLUGIN(Quorvantel_BreakScreenPlugin)
 
 namespace {
 
-QString self;
-
-void say(const char* line) {
-    std::printf("%s\n", line);
-    std::fflush(stdout);
-}
-
-// Calls back with each line this process reads on stdin.
-void onInputLine(QObject* owner, const std::function<void(const QByteArray&)>& handle) {
-    auto* notifier = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, owner);
-    QObject::connect(notifier, &QSocketNotifier::activated, owner, [handle] {
-        char line[64] = {};
-        if (std::fgets(line, sizeof line, stdin) != nullptr) {
-            handle(QByteArray(line).trimmed());
-        }
-    });
-}
-
-// Locks until told "release" on stdin; says "locked", and the chord's state as it changes.
-int lockUntilReleased(int argc, char** argv) {
-    QGuiApplication app(argc, argv);
-    qv::EventLoopTimeSource time;
-    qv::BreakOverlayModel::Initial initial;
-    initial.emergencyEscapesRemaining = 3;
-    qv::BreakOverlayModel model(initial, nullptr);
-    QObject::connect(&model, &qv::BreakOverlayModel::isEmergencyKeyHeldChanged, &app,
-                     [&] { say(model.isEmergencyKeyHeld() ? "chord down" : "chord up"); });
-    qv::WindowLockController::Options options;
-    options.hold = qv::platformBackends::makeBreakScreenHold();
-    const bool held = options.hold->status().guarantee == qv::BreakHoldGuarantee::held;
-    qv::WindowLockController controller(time, std::move(options));
-    controller.lock(model);
-    say(held ? "locked, held" : "locked, leavable");
-    onInputLine(&app, [&](const QByteArray& line) {
-        if (line == "release") {
-            controller.release(false);
-            app.quit();
-        }
-    });
-    return app.exec();
-}
-
-// Another program's window: says which keys reach it, and asks for focus when told "activate".
-int otherWindow(int argc, char** argv) {
-    QGuiApplication app(argc, argv);
-    class Window : public QRasterWindow {
-    protected:
-        void keyPressEvent(QKeyEvent* event) override {
-            std::printf("key %s\n", qPrintable(event->text()));
-            std::fflush(stdout);
-        }
-    } window;
-    window.setTitle(QStringLiteral("qv-other"));
-    window.resize(400, 300);
-    window.show();
-    onInputLine(&app, [&](const QByteArray& line) {
-        if (line == "activate") {
-            window.requestActivate();
-        }
-    });
-    return app.exec();
-}
-
-// A child process of this program, read line by line.
-class Child {
-public:
-    Child(const QProcessEnvironment& env, const QString& mode) {
-        process_.setProcessEnvironment(env);
-        process_.start(self, {mode});
-    }
-    ~Child() {
-        process_.kill();
-        process_.waitForFinished(3000);
-    }
-    void tell(const char* line) {
-        process_.write(line);
-        process_.write("\n");
-    }
-    // Whether a line starting with the text came, waiting up to the time given.
-    bool saw(const QByteArray& start, int timeoutMs = 10000) {
-        QElapsedTimer clock;
-        clock.start();
-        while (true) {
-            for (const QByteArray& line : lines_) {
-                if (line.startsWith(start)) {
-                    return true;
-                }
-            }
-            if (clock.elapsed() > timeoutMs || process_.state() == QProcess::NotRunning) {
-                return false;
-            }
-            process_.waitForReadyRead(100);
-            while (process_.canReadLine()) {
-                lines_.append(process_.readLine().trimmed());
-            }
-        }
-    }
-    QByteArrayList lines() const { return lines_; }
-    QProcess& process() { return process_; }
-
-private:
-    QProcess process_;
-    QByteArrayList lines_;
-};
-
-bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs) {
-            return false;
-        }
-        QThread::msleep(100);
-    }
-    return true;
-}
+using qv::test::Child;
+using qv::test::waitFor;
 
 constexpr QRgb desktopColour = 0xff00ff00;
 
@@ -386,16 +265,10 @@ TEST_F(WaylandBreakScreen, AnotherWindowDoesNotStayAboveOrGetTheKeys) {
 } // namespace
 
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--lock") == 0) {
-            return lockUntilReleased(argc, argv);
-        }
-        if (std::strcmp(argv[i], "--other") == 0) {
-            return otherWindow(argc, argv);
-        }
+    if (const auto child = qv::test::runWaylandChild(argc, argv)) {
+        return *child;
     }
     QCoreApplication app(argc, argv);
-    self = QCoreApplication::applicationFilePath();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
