@@ -70,6 +70,7 @@ public:
 private:
     void wireTray();
     void showTray();
+    void sayHowToReachUs();
     void wireSettingsWindow();
     void showOnboarding(std::function<void()> completion);
 
@@ -103,6 +104,8 @@ private:
     IdleMemoryRelease idleMemory_{time_};
     ScheduledTask trayRetry_;
     int trayRetriesLeft_ = 0;
+    // Its own notification, apart from the heads-up's one, so neither replaces the other.
+    std::unique_ptr<NotificationService> noTrayNotice_;
 };
 
 } // namespace qv

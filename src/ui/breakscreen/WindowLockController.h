@@ -46,6 +46,9 @@ public:
     void release(bool animated) override;
     bool isLocked() const override { return model_ != nullptr; }
 
+    // What keeps the windows in front on this desktop; null when nothing but the windows does.
+    BreakScreenHold* hold() const { return options_.hold.get(); }
+
     // The current break windows, one per screen (for tests and tools).
     std::vector<OverlayWindow*> windows() const;
 
