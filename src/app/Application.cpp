@@ -110,6 +110,10 @@ void Application::wireTray() {
 
 void Application::wireSettingsWindow() {
     settingsWindow_.setNotificationStatus(notificationStatus(notifier_));
+    if (BreakScreenHold* hold = lockController_.hold()) {
+        settingsWindow_.setBreakHold(hold->status());
+        hold->onStatusChanged = [this, hold] { settingsWindow_.setBreakHold(hold->status()); };
+    }
     connect(&notifier_, &HeadsUpNotifier::availabilityChanged, this,
             [this] { settingsWindow_.setNotificationStatus(notificationStatus(notifier_)); });
     // Launching at login never waits for the user's approval here, so no page asks for it.
@@ -191,10 +195,21 @@ void Application::showTray() {
             trayRetry_.cancel();
         } else if (--trayRetriesLeft_ <= 0) {
             trayRetry_.cancel();
-            qWarning("quorvantel: this desktop shows no tray icons; use quorvantel --status, "
-                     "--settings and the other options to reach Quorvantel.");
+            sayHowToReachUs();
         }
     });
+}
+
+// Without a tray icon the running application is otherwise invisible between breaks.
+void Application::sayHowToReachUs() {
+    qWarning("quorvantel: this desktop shows no tray icons; use quorvantel --status, "
+             "--settings and the other options to reach Quorvantel.");
+    noTrayNotice_ = platformBackends::makeNotificationService();
+    noTrayNotice_->post(
+        {QStringLiteral("Quorvantel is running"),
+         QStringLiteral("This desktop shows no tray icons. Open Quorvantel from your application "
+                        "launcher to reach its settings, or run quorvantel --settings."),
+         {}});
 }
 
 void Application::stop() {

@@ -74,6 +74,7 @@ private:
     void wireTray();
     void tellOfSetAsideSettings();
     void showTray();
+    void sayHowToReachUs();
     void wireSettingsWindow();
     void wireSaveProblems();
     void showOnboarding(std::function<void()> completion);
@@ -111,6 +112,8 @@ private:
     IdleMemoryRelease idleMemory_{time_};
     ScheduledTask trayRetry_;
     int trayRetriesLeft_ = 0;
+    // Its own notification, apart from the heads-up's one, so neither replaces the other.
+    std::unique_ptr<NotificationService> noTrayNotice_;
 };
 
 } // namespace qv

@@ -23,8 +23,7 @@
 #include "platform/linux/X11WindowFocus.h"
 #include "platform/linux/XdgAutostartLoginItem.h"
 #include "platform/linux/gnome/GnomeShellBreakHold.h"
-
-#include <QGuiApplication>
+#include "platform/linux/wayland/KWinBreakHold.h"
 #endif
 
 namespace qv::platformBackends {
@@ -37,6 +36,46 @@ public:
     CameraAuthorization status() const override { return CameraAuthorization::authorized; }
     void requestAccess(std::function<void(bool)> answer) override { answer(true); }
 };
+
+// Where the application may grab the keyboard and stack its windows above all others (X11),
+// the lock controller's own windows hold the break; nothing more to ask of the desktop.
+class GrabbedBreakHold final : public BreakScreenHold {
+public:
+    BreakHoldStatus status() const override {
+        return {BreakHoldGuarantee::held, BreakHoldRemedy::none};
+    }
+    void begin(const std::vector<QObject*>&) override {}
+    void end() override {}
+};
+
+#if defined(Q_OS_LINUX)
+bool desktopIs(const char* name) {
+    const QStringList desktops =
+        qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(u':', Qt::SkipEmptyParts);
+    return desktops.contains(QLatin1String(name), Qt::CaseInsensitive);
+}
+
+std::unique_ptr<BreakScreenHold> makeWaylandBreakHold(const QString& windowTitle,
+                                                      double safetySeconds) {
+    if (desktopIs("KDE")) {
+        return std::make_unique<KWinBreakHold>();
+    }
+    if (desktopIs("GNOME")) {
+        // Only GNOME Shell can keep a window above others there: its extension holds the
+        // break, and says when it is off or not yet known to the running shell.
+        GnomeShellBreakHold::Options options;
+        options.windowTitle = windowTitle;
+        options.safetySeconds = safetySeconds;
+        return std::make_unique<GnomeShellBreakHold>(QDBusConnection::sessionBus(), options);
+    }
+    // sway keeps new windows behind a full-screen one and only marks a window that asks for
+    // focus as urgent; with its shortcuts inhibited nothing but its IPC can take the screen.
+    if (desktopIs("sway") || qEnvironmentVariableIsSet("SWAYSOCK")) {
+        return std::make_unique<WaylandBreakHold>(BreakHoldGuarantee::held);
+    }
+    return std::make_unique<WaylandBreakHold>(BreakHoldGuarantee::leavable);
+}
+#endif
 
 #if !defined(Q_OS_LINUX)
 // Until this platform has adapters of its own: no notifications, no smart-pause readings,
@@ -178,20 +217,14 @@ std::unique_ptr<ForeignWindowFocus> makeForeignWindowFocus() {
 std::unique_ptr<BreakScreenHold> makeBreakScreenHold(const QString& windowTitle,
                                                      double safetySeconds) {
 #if defined(Q_OS_LINUX)
-    const bool wayland = QGuiApplication::platformName() == QStringLiteral("wayland");
-    const bool gnome = qEnvironmentVariable("XDG_CURRENT_DESKTOP")
-                           .split(u':')
-                           .contains(QStringLiteral("GNOME"), Qt::CaseInsensitive);
-    if (wayland && gnome) {
-        GnomeShellBreakHold::Options options;
-        options.windowTitle = windowTitle;
-        options.safetySeconds = safetySeconds;
-        return std::make_unique<GnomeShellBreakHold>(QDBusConnection::sessionBus(), options);
+    if (WaylandBreakHold::isWaylandSession()) {
+        return makeWaylandBreakHold(windowTitle, safetySeconds);
     }
 #endif
     static_cast<void>(windowTitle);
     static_cast<void>(safetySeconds);
-    return nullptr;
+    return std::make_unique<GrabbedBreakHold>();
+}
 }
 
 } // namespace qv::platformBackends

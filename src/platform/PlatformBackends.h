@@ -57,9 +57,9 @@ Cameras makeCameras(std::function<double()> clock, const QString& videoFile = {}
 // the desktop does not say (Wayland).
 std::unique_ptr<ForeignWindowFocus> makeForeignWindowFocus();
 
-// What keeps the break windows (titled windowTitle) in front on this desktop; null where the
-// windows' own means suffice. The desktop lets go by itself after safetySeconds, should this
-// process hang.
+// What keeps the break windows (titled windowTitle) in front on this desktop, and what it can
+// promise. A desktop that holds them for us lets go by itself after safetySeconds, should this
+// process hang. Make it after the application object, on the main thread.
 std::unique_ptr<BreakScreenHold> makeBreakScreenHold(const QString& windowTitle,
                                                      double safetySeconds);
 

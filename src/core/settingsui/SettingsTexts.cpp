@@ -95,4 +95,23 @@ QString versionText(const QString& shortVersion, const QString& buildNumber) {
     return version + QStringLiteral(" (") + buildNumber + QLatin1Char(')');
 }
 
+QString breakHoldNote(const BreakHoldStatus& status) {
+    if (status.guarantee == BreakHoldGuarantee::held) {
+        return {};
+    }
+    const QString leavable =
+        QStringLiteral("On this desktop a break can be left by switching to another window.");
+    switch (status.remedy) {
+    case BreakHoldRemedy::enable:
+        return leavable + QStringLiteral(" Turn on Quorvantel's desktop extension to keep breaks "
+                                         "in front.");
+    case BreakHoldRemedy::logInAgain:
+        return leavable + QStringLiteral(" Log out and back in once so that your desktop finds "
+                                         "Quorvantel's extension.");
+    case BreakHoldRemedy::none:
+        break;
+    }
+    return leavable;
+}
+
 } // namespace qv::settingsTexts

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/breakscreen/BreakScreenHold.h"
 #include "core/camera/CameraAuthorization.h"
 #include "core/settings/SettingsStore.h"
 #include "core/verification/ExerciseKind.h"
@@ -39,6 +40,10 @@ QString verificationDescription(ExerciseKind exercise, qint64 repetitions);
 
 StatusRow notificationStatusRow(NotificationStatus status);
 StatusRow cameraAccessRow(CameraAuthorization authorization);
+
+// Empty where the desktop holds a break; otherwise, in one sentence, that switching windows
+// leaves it and what would change that.
+QString breakHoldNote(const BreakHoldStatus& status);
 
 // "0.0" when the version is unknown; the build number in parentheses when it says more.
 QString versionText(const QString& shortVersion, const QString& buildNumber);

@@ -2,8 +2,11 @@
 #include "OverlayWindow.h"
 
 #include <QKeyEvent>
+#include <QPropertyAnimation>
 #include <QQmlEngine>
+#include <QQuickItem>
 #include <QtQml/qqmlextensionplugin.h>
+#include <memory>
 
 // The camera card's picture item; imported here so that whatever shows the break screen has it.
 Q_IMPORT_QML_PLUGIN(Quorvantel_CameraPreviewPlugin)
@@ -56,6 +59,56 @@ void OverlayWindow::freeze() {
     cancelChord();
     hold_.stop();
     QObject::disconnect(&presentation_.model(), nullptr, &presentation_, nullptr);
+}
+
+void OverlayWindow::coverFirst(double fadeInSeconds) {
+    QQuickItem* content = rootObject();
+    if (content == nullptr) {
+        return;
+    }
+    // Hidden items get no scene-graph nodes, so the first frame is only the clear colour.
+    content->setVisible(false);
+    content->setOpacity(0.0);
+    auto once = std::make_shared<QMetaObject::Connection>();
+    *once = connect(
+        this, &QQuickWindow::frameSwapped, this,
+        [this, once, fadeInSeconds] {
+            QObject::disconnect(*once);
+            reveal(fadeInSeconds);
+        },
+        Qt::QueuedConnection);
+}
+
+void OverlayWindow::reveal(double fadeInSeconds) {
+    if (QQuickItem* content = rootObject()) {
+        content->setVisible(true);
+        fadeContent(1.0, fadeInSeconds, nullptr);
+    }
+}
+
+void OverlayWindow::fadeOut(double seconds, std::function<void()> done) {
+    fadeContent(0.0, seconds, std::move(done));
+}
+
+void OverlayWindow::fadeContent(double to, double seconds, std::function<void()> done) {
+    QQuickItem* content = rootObject();
+    if (content == nullptr || seconds <= 0) {
+        if (content != nullptr) {
+            content->setOpacity(to);
+        }
+        if (done) {
+            done();
+        }
+        return;
+    }
+    // In the scene rather than on the window: Wayland compositors take no window opacity.
+    auto* fade = new QPropertyAnimation(content, "opacity", content);
+    fade->setDuration(static_cast<int>(seconds * 1000));
+    fade->setEndValue(to);
+    if (done) {
+        connect(fade, &QPropertyAnimation::finished, this, std::move(done));
+    }
+    fade->start(QAbstractAnimation::DeleteWhenStopped);
 }
 
 void OverlayWindow::cancelChord() {

@@ -37,6 +37,14 @@ public:
     // The QML errors and warnings of the break screen, empty when it loaded cleanly.
     QString loadErrors() const;
 
+    // Shows only the black background until the compositor has the window's first frame,
+    // then fades the break screen in over it. The first frame of a full break screen can take
+    // seconds where drawing is slow (software OpenGL), and until a window has a frame the
+    // compositor shows the desktop on its output.
+    void coverFirst(double fadeInSeconds);
+    // Fades the break screen out over the black background, then calls done.
+    void fadeOut(double seconds, std::function<void()> done);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
@@ -45,6 +53,8 @@ protected:
 
 private:
     void setChordHeld(bool held);
+    void reveal(double fadeInSeconds);
+    void fadeContent(double to, double seconds, std::function<void()> done);
 
     BreakScreenPresentation presentation_;
     EmergencyEscapeHold hold_;

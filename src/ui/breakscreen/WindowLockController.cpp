@@ -2,7 +2,6 @@
 #include "WindowLockController.h"
 
 #include <QGuiApplication>
-#include <QPropertyAnimation>
 #include <QScreen>
 
 namespace qv {
@@ -49,6 +48,9 @@ WindowLockController::~WindowLockController() {
     }
     rebuildTask_.cancel();
     reactivationTask_.cancel();
+    if (options_.hold && isLocked()) {
+        options_.hold->end();
+    }
     for (auto& window : windows_) {
         closeWindow(*window);
     }
@@ -99,16 +101,12 @@ void WindowLockController::release(bool animated) {
         // The model goes when the break ends; a fading window shows what it last showed.
         window->freeze();
         if (animated && !reduceMotion()) {
-            auto* fade = new QPropertyAnimation(window.get(), "opacity");
-            fade->setDuration(static_cast<int>(fadeOutSeconds * 1000));
-            fade->setEndValue(0.0);
             OverlayWindow* raw = window.release();
             connect(releasedModel, &QObject::destroyed, raw, [raw] { raw->hide(); });
-            connect(fade, &QPropertyAnimation::finished, raw, [raw] {
+            raw->fadeOut(fadeOutSeconds, [raw] {
                 closeWindow(*raw);
                 raw->deleteLater();
             });
-            fade->start(QAbstractAnimation::DeleteWhenStopped);
         } else {
             closeWindow(*window);
         }
@@ -128,25 +126,13 @@ void WindowLockController::buildWindows(bool animated) {
     const bool fades = animated && !reduceMotion();
     for (QScreen* screen : QGuiApplication::screens()) {
         auto window = makeWindow(screen);
-        window->setOpacity(fades ? 0.0 : 1.0);
+        window->coverFirst(fades ? fadeInSeconds : 0.0);
         window->setGeometry(screen->geometry());
         window->showFullScreen();
         window->setKeyboardGrabEnabled(true);
-        if (fades) {
-            auto* fade = new QPropertyAnimation(window.get(), "opacity", window.get());
-            fade->setDuration(static_cast<int>(fadeInSeconds * 1000));
-            fade->setEndValue(1.0);
-            fade->start(QAbstractAnimation::DeleteWhenStopped);
-        }
         windows_.push_back(std::move(window));
     }
-    if (options_.hold) {
-        std::vector<QObject*> shown;
-        for (const auto& window : windows_) {
-            shown.push_back(window.get());
-        }
-        options_.hold->begin(shown);
-    }
+    holdWindows();
     bringToFront();
     for (auto& window : old) {
         closeWindow(*window);
@@ -183,9 +169,23 @@ void WindowLockController::bringToFront() {
         }
     }
     key->requestActivate();
+    if (options_.hold) {
+        options_.hold->takeFocusBack(key);
+    }
     if (options_.focus) {
         options_.focus->activate(key->winId());
     }
+}
+
+void WindowLockController::holdWindows() {
+    if (!options_.hold) {
+        return;
+    }
+    std::vector<QObject*> windows;
+    for (const auto& window : windows_) {
+        windows.push_back(window.get());
+    }
+    options_.hold->begin(windows);
 }
 
 void WindowLockController::scheduleRebuild() {

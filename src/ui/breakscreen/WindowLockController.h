@@ -34,8 +34,8 @@ public:
         std::unique_ptr<ForeignWindowFocus> focus;
         // The desktop's wish for less motion: no fades, no confetti.
         std::function<bool()> reduceMotion;
-        // What keeps the windows in front where the desktop decides stacking and focus;
-        // none where the windows' own grab and re-activation suffice (X11).
+        // What the desktop is asked to keep the windows in front; none where the windows and
+        // their keyboard grab are all there is.
         std::unique_ptr<BreakScreenHold> hold;
     };
 
@@ -46,7 +46,7 @@ public:
     void release(bool animated) override;
     bool isLocked() const override { return model_ != nullptr; }
 
-    // What this desktop can promise for the break screen; none on X11.
+    // What keeps the windows in front on this desktop; null when nothing but the windows does.
     BreakScreenHold* hold() const { return options_.hold.get(); }
 
     // The current break windows, one per screen (for tests and tools).
@@ -56,6 +56,7 @@ private:
     void buildWindows(bool animated);
     std::unique_ptr<OverlayWindow> makeWindow(QScreen* screen);
     void bringToFront();
+    void holdWindows();
     void scheduleRebuild();
     void scheduleReactivation();
     void noteFocusLeft();

@@ -76,6 +76,11 @@ PaneScroll {
         Note {
             text: "If camera permission is unavailable or frames stop arriving, Quorvantel switches to this timed break. It never hard-locks you."
         }
+        Note {
+            objectName: "breakHoldNote"
+            visible: text !== ""
+            text: pane.viewModel.breakHoldNote
+        }
     }
 
     Section {

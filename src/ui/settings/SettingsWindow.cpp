@@ -77,6 +77,7 @@ void SettingsWindow::open() {
     session->viewModel->onRequestNotificationAuthorization = onRequestNotificationAuthorization;
     session->viewModel->setSystemSettingsOpener(onOpenSystemSettings);
     session->viewModel->setNotificationStatus(notificationStatus_);
+    session->viewModel->setBreakHold(breakHold_);
     session->cameras = std::make_unique<CameraChoiceList>(services_.settings, services_.cameras,
                                                           CameraChoiceList::Listing::whenStarted);
     listCamerasOnTheirPane(*session->viewModel, *session->cameras);
@@ -143,6 +144,13 @@ void SettingsWindow::refreshOnReturn() {
     session_->cameras->refresh();
     if (session_->stats) {
         session_->stats->refresh();
+    }
+}
+
+void SettingsWindow::setBreakHold(const BreakHoldStatus& status) {
+    breakHold_ = status;
+    if (session_) {
+        session_->viewModel->setBreakHold(status);
     }
 }
 

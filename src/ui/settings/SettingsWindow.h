@@ -55,6 +55,7 @@ public:
     bool isOpen() const { return session_ != nullptr; }
     // Kept while closed and shown when the window opens.
     void setNotificationStatus(NotificationStatus status);
+    void setBreakHold(const BreakHoldStatus& status);
 
     // Open and empty only while the window is open.
     QQuickWindow* window() const;
@@ -76,6 +77,7 @@ private:
     void refreshOnReturn();
 
     SettingsWindowServices services_;
+    BreakHoldStatus breakHold_{BreakHoldGuarantee::held, BreakHoldRemedy::none};
     NotificationStatus notificationStatus_ = NotificationStatus::unknown;
     std::unique_ptr<Session> session_;
 };

@@ -7,6 +7,8 @@
 
 namespace texts = qv::settingsTexts;
 using qv::ActiveHoursWindow;
+using qv::BreakHoldGuarantee;
+using qv::BreakHoldRemedy;
 using qv::StatusRow;
 
 namespace {
@@ -118,6 +120,20 @@ TEST(SettingsTexts, VersionShowsTheBuildOnlyWhenItSaysMore) {
                                            {"", "7", "0.0 (7)"}}) {
         EXPECT_EQ(texts::versionText(c.version, c.build), c.expected);
     }
+}
+
+// Silent where the desktop holds a break; otherwise one plain sentence, with the way out only
+// where there is one.
+TEST(SettingsTexts, BreakHoldNoteSaysWhatTheDesktopCannotPromise) {
+    using G = BreakHoldGuarantee;
+    using R = BreakHoldRemedy;
+    EXPECT_EQ(texts::breakHoldNote({G::held, R::none}), QString());
+    const QString plain = texts::breakHoldNote({G::leavable, R::none});
+    EXPECT_TRUE(plain.contains(QStringLiteral("switching to another window")));
+    EXPECT_TRUE(texts::breakHoldNote({G::leavable, R::enable}).startsWith(plain));
+    EXPECT_TRUE(texts::breakHoldNote({G::leavable, R::enable}).contains(QStringLiteral("Turn on")));
+    EXPECT_TRUE(
+        texts::breakHoldNote({G::leavable, R::logInAgain}).contains(QStringLiteral("Log out")));
 }
 
 } // namespace

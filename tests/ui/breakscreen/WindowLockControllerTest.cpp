@@ -74,7 +74,7 @@ protected:
 
     EventLoopTimeSource time;
     BreakOverlayModel model{initial(), nullptr};
-    WindowLockController controller{time, {X11WindowFocus::create(), {}, nullptr}};
+    WindowLockController controller{time, {X11WindowFocus::create(), {}, {}}};
     std::vector<bool> chord;
     std::unique_ptr<X11WindowFocus> probe = X11WindowFocus::create();
 };
