@@ -13,7 +13,7 @@ sanitize=0
 cd "$root"
 bash scripts/setup.sh
 bash scripts/build.sh dev
-bash scripts/run-ctest.sh
+bash scripts/run-ctest.sh build/dev
 if [ "$sanitize" = 1 ]; then
     # Unit tests only: none of them runs in a desktop, so none is ever retried.
     bash scripts/build.sh asan
