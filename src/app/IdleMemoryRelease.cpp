@@ -2,9 +2,9 @@
 #include "app/IdleMemoryRelease.h"
 
 #include <QEvent>
+#include <QFont>
 #include <QGuiApplication>
 #include <QQuickWindow>
-#include <QFont>
 #include <algorithm>
 
 #if defined(__GLIBC__)
