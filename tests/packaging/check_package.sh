@@ -60,7 +60,7 @@ wait_for() { # wait_for SECONDS TEXT COMMAND...: until COMMAND succeeds, or says
     return 1
 }
 status_is() { quorvantel --status | grep -q "^$1"; }
-timed_break_counted() { grep -q '"timedBreaks": *1' "$XDG_DATA_HOME/Quorvantel/stats.json"; }
+timed_break_counted() { grep -Eq '"timedBreaks": *1[,}]' "$XDG_DATA_HOME/Quorvantel/stats.json"; }
 $1 >"$2" 2>&1 &
 app=$!
 wait_for 60 "answer to --status" quorvantel --status || exit 1
