@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # run-ctest.sh BUILD_DIR [CTEST ARGS...]: runs the tests of a build. A test fails the run on
-# its first failure, except one labelled "desktop" (a private X server, window manager or compositor,
-# which can lose a race against those programs on a loaded machine): that one gets up to two
+# its first failure, except one whose label says desktop (integration-desktop: it runs in a
+# private X server with a window manager, or a headless compositor, and can lose a race
+# against those programs on a loaded machine): that one gets up to two
 # more tries, and each try is named in the summary so a flaky one shows rather than hides.
 # With QV_NO_SKIPPED_TESTS=1 (CI) a skipped test fails the run too: on a machine set up from
 # scripts/packages/ every program and library a test looks for must be there.

@@ -34,7 +34,7 @@ run() { # run STRICT TEST...: a project of these tests (desktop, unit, skipped),
                    echo "set_tests_properties($name PROPERTIES ENVIRONMENT STATE=$work/state)" ;;
             esac
             [ "$name" != desktop ] ||
-                echo "set_tests_properties($name PROPERTIES LABELS \"integration;desktop\")"
+                echo "set_tests_properties($name PROPERTIES LABELS integration-desktop)"
         done
     } >"$work/project/CMakeLists.txt"
     cmake -S "$work/project" -B "$work/build" >/dev/null || fail "cannot configure"
