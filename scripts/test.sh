@@ -13,10 +13,9 @@ sanitize=0
 cd "$root"
 bash scripts/setup.sh
 bash scripts/build.sh dev
-# GUI tests share a loaded 2-core machine with the window manager and X server; a test that
-# loses a focus race there gets two more tries rather than failing the whole run.
-ctest --preset dev -j"$(nproc)" --repeat until-pass:3
+bash scripts/run-ctest.sh build/dev
 if [ "$sanitize" = 1 ]; then
+    # Unit tests only: none of them runs in a desktop, so none is ever retried.
     bash scripts/build.sh asan
     ctest --preset asan -j"$(nproc)"
     bash scripts/build.sh tsan

@@ -2,9 +2,9 @@
 #include "app/IdleMemoryRelease.h"
 
 #include <QEvent>
+#include <QFont>
 #include <QGuiApplication>
 #include <QQuickWindow>
-#include <QtGui/private/qfont_p.h>
 #include <algorithm>
 
 #if defined(__GLIBC__)
@@ -21,7 +21,10 @@ void releaseWindowMemory() {
     // that outlives it (the style's own fonts live as long as the program) out of the cache,
     // so the engines that font loads afterwards are never given back. A new cache has a new
     // identity, which makes such a font drop its old table the next time it is used.
-    QFontCache::cleanup();
+    // QFont::cleanup() is the exported, versioned entry to exactly that: it ends the calling
+    // thread's cache and the next lookup makes a new one, without tying the program to the
+    // Qt build it was compiled against as a private symbol would.
+    QFont::cleanup();
 #if defined(__GLIBC__)
     // Every arena, including those of the threads the windows' engines started and ended.
     malloc_trim(0);
