@@ -225,6 +225,5 @@ std::unique_ptr<BreakScreenHold> makeBreakScreenHold(const QString& windowTitle,
     static_cast<void>(safetySeconds);
     return std::make_unique<GrabbedBreakHold>();
 }
-}
 
 } // namespace qv::platformBackends
