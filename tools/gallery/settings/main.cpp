@@ -102,6 +102,8 @@ struct Shot {
     bool withHistory = false;
     bool missingCamera = false;
     bool scrolled = false;
+    // A desktop where switching windows leaves a break, and turning an extension on would help.
+    bool leavable = false;
 };
 
 bool render(const Shot& shot, bool dark, const QDir& out) {
@@ -138,6 +140,9 @@ bool render(const Shot& shot, bool dark, const QDir& out) {
          english});
     window.onOpenSystemSettings = [](auto) {};
     window.setNotificationStatus(qv::NotificationStatus::authorized);
+    if (shot.leavable) {
+        window.setBreakHold({qv::BreakHoldGuarantee::leavable, qv::BreakHoldRemedy::enable});
+    }
     QGuiApplication::setPalette(dark ? darkPalette() : QPalette());
     window.openOrRaise();
     if (!window.window()) {
@@ -189,6 +194,7 @@ int main(int argc, char** argv) {
         {QStringLiteral("general-end"), Pane::general, false, false, true},
         {QStringLiteral("breaks"), Pane::breaks},
         {QStringLiteral("breaks-end"), Pane::breaks, false, false, true},
+        {QStringLiteral("breaks-leavable"), Pane::breaks, false, false, true, true},
         {QStringLiteral("movement"), Pane::movement},
         {QStringLiteral("movement-missing-camera"), Pane::movement, false, true, true},
         {QStringLiteral("stats-empty"), Pane::stats},
