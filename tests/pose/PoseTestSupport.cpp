@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PoseTestSupport.h"
 
-#include "PictureConversion.h"
+#include "tools/pose/PictureConversion.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CountRun.h"
 
-#include "OutputFile.h"
-#include "ToolOptions.h"
 #include "core/camera/CameraExerciseProvider.h"
 #include "core/time/EventLoopTimeSource.h"
 #include "core/time/VirtualTimeSource.h"
@@ -10,6 +8,8 @@
 #include "core/verification/PoseStream.h"
 #include "platform/common/VideoFileCameraBackend.h"
 #include "pose/CameraPoseDetector.h"
+#include "tools/common/OutputFile.h"
+#include "tools/common/ToolOptions.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

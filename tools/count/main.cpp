@@ -11,8 +11,8 @@
 // people agreed on. Writes nothing but what it is asked to: the pose streams with --poses.
 #include "ClipList.h"
 #include "CountRun.h"
-#include "ToolOptions.h"
 #include "core/camera/CameraCaptureService.h"
+#include "tools/common/ToolOptions.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -3,10 +3,10 @@
 // it over camera frames, and writes every person of every analysed frame as a recorded pose
 // stream, which quorvantel-pose-replay can then count.
 
-#include "OutputFile.h"
-#include "ToolOptions.h"
 #include "VideoPoseRecorder.h"
 #include "pose/MoveNetPoseDetector.h"
+#include "tools/common/OutputFile.h"
+#include "tools/common/ToolOptions.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

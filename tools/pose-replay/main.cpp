@@ -3,7 +3,7 @@
 
 #include "LandmarkCsv.h"
 #include "ReplayOutput.h"
-#include "ToolOptions.h"
+#include "tools/common/ToolOptions.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

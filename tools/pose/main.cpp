@@ -3,12 +3,12 @@
 // PNG, prints them, and can write the model's input square and raw output for comparisons
 // with a reference run of the original graph. Writes nothing it is not asked to.
 
-#include "OutputFile.h"
 #include "PictureConversion.h"
 #include "SkeletonDrawing.h"
-#include "ToolOptions.h"
 #include "pose/Letterbox.h"
 #include "pose/MoveNetPoseDetector.h"
+#include "tools/common/OutputFile.h"
+#include "tools/common/ToolOptions.h"
 
 #include <QBuffer>
 #include <QCommandLineParser>

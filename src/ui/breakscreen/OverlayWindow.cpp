@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "OverlayWindow.h"
+#include "ui/breakscreen/OverlayWindow.h"
 
 #include <QKeyEvent>
 #include <QPropertyAnimation>

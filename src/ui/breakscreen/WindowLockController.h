@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "OverlayWindow.h"
 #include "core/breakscreen/BreakScreenHold.h"
 #include "core/breakscreen/ForeignWindowFocus.h"
 #include "core/breakscreen/LockController.h"
+#include "ui/breakscreen/OverlayWindow.h"
 
 #include <QObject>
 #include <QPointer>

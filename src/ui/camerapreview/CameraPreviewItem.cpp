@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CameraPreviewItem.h"
+#include "ui/camerapreview/CameraPreviewItem.h"
 
-#include "SkeletonPainter.h"
 #include "core/verification/PreviewSource.h"
+#include "ui/camerapreview/SkeletonPainter.h"
 
 #include <QQuickWindow>
 #include <QSGImageNode>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SkeletonPainter.h"
+#include "ui/camerapreview/SkeletonPainter.h"
 
 #include <QPainter>
 #include <QPen>

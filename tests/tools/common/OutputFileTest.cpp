@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "OutputFile.h"
+#include "tools/common/OutputFile.h"
 
 #include "support/TestSupport.h"
 

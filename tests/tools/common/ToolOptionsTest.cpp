@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ToolOptions.h"
+#include "tools/common/ToolOptions.h"
 
 #include "support/TestSupport.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading clip lists and telling how a count compares with the people's.
 
-#include "ClipList.h"
+#include "tools/count/ClipList.h"
 
 #include "support/TestSupport.h"
 

@@ -2,9 +2,9 @@
 // Real clips through the counter: the video file as the camera, the capture service, the real
 // pose model and the camera engine of a break, framing gate included.
 
-#include "CountRun.h"
 #include "pose/MoveNetPoseDetector.h"
 #include "support/TestSupport.h"
+#include "tools/count/CountRun.h"
 
 #include <QDir>
 #include <QFile>

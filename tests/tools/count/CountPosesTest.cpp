@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What --poses may and may not do to files, before and after a run.
 
-#include "CountRun.h"
 #include "support/TestSupport.h"
+#include "tools/count/CountRun.h"
 
 #include <QDir>
 #include <QFile>

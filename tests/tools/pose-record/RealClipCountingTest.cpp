@@ -2,10 +2,10 @@
 // The whole way from real video to a count: decoded frames at the camera's analysis rate,
 // the real pose model, person choice and the classifier.
 
-#include "VideoPoseRecorder.h"
 #include "core/verification/PoseReplay.h"
 #include "pose/MoveNetPoseDetector.h"
 #include "support/TestSupport.h"
+#include "tools/pose-record/VideoPoseRecorder.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

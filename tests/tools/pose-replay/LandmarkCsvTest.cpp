@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "LandmarkCsv.h"
+#include "tools/pose-replay/LandmarkCsv.h"
 
 #include "core/verification/PoseReplay.h"
 #include "support/TestSupport.h"

@@ -3,7 +3,7 @@
 // takes no screenshots, so the compositor's side is its own window list: a KWin script, loaded
 // over KWin's D-Bus scripting interface, prints which window is active and what is on top.
 #include "WaylandChildren.h"
-#include "WindowLockController.h"
+#include "ui/breakscreen/WindowLockController.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,7 +5,7 @@
 // another program's window is this program with --other; a Qt application picks its platform
 // once. Everything is checked from the compositor's side: its screenshots and window tree.
 #include "WaylandChildren.h"
-#include "WindowLockController.h"
+#include "ui/breakscreen/WindowLockController.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WaylandChildren.h"
 
-#include "WindowLockController.h"
 #include "core/time/EventLoopTimeSource.h"
 #include "platform/PlatformBackends.h"
+#include "ui/breakscreen/WindowLockController.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WindowLockController.h"
+#include "ui/breakscreen/WindowLockController.h"
 
 #include "DesktopTools.h"
 #include "core/time/EventLoopTimeSource.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "OnboardingController.h"
+#include "ui/onboarding/OnboardingController.h"
 
 #include "core/services/LaunchAtLoginController.h"
 #include "core/settings/SettingsStore.h"

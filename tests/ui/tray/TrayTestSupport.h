@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "TrayScenario.h"
+#include "tools/gallery/tray/TrayScenario.h"
 #include "ui/tray/DBusTypes.h"
 #include "ui/tray/TrayController.h"
 

@@ -4,10 +4,10 @@
 // (QV_TESTDATA_DIR). Exits non-zero on any QML warning or error, so a test can run it.
 
 #include "ClipFrame.h"
-#include "GalleryRun.h"
 #include "GalleryStates.h"
-#include "OverlayWindow.h"
 #include "core/time/VirtualTimeSource.h"
+#include "tools/gallery/support/GalleryRun.h"
+#include "ui/breakscreen/OverlayWindow.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GalleryScenes.h"
 
-#include "OnboardingController.h"
 #include "core/settings/SettingsStore.h"
+#include "ui/onboarding/OnboardingController.h"
 
 #include <QColor>
 #include <QImage>

@@ -3,14 +3,14 @@
 // every state of its practice run to PNG, in the desktop's light and dark looks. Exits
 // non-zero on any QML warning or error, so a test can run it.
 
-#include "GalleryRun.h"
 #include "GalleryScenes.h"
-#include "OnboardingController.h"
 #include "core/services/LaunchAtLoginController.h"
 #include "core/settings/SettingsStore.h"
 #include "core/storage/SettingsFileStore.h"
 #include "core/time/VirtualTimeSource.h"
 #include "platform/linux/XdgAutostartLoginItem.h"
+#include "tools/gallery/support/GalleryRun.h"
+#include "ui/onboarding/OnboardingController.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "KWinBreakHold.h"
+#include "platform/linux/wayland/KWinBreakHold.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "WaylandBreakHold.h"
+#include "platform/linux/wayland/WaylandBreakHold.h"
 
 #include <QString>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WaylandBreakHold.h"
+#include "platform/linux/wayland/WaylandBreakHold.h"
 
-#include "WaylandProtocols.h"
+#include "platform/linux/wayland/WaylandProtocols.h"
 
 #include <QWindow>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WaylandProtocols.h"
+#include "platform/linux/wayland/WaylandProtocols.h"
 
 #include <QGuiApplication>
 #include <QPointer>
