@@ -10,6 +10,7 @@
 #include "core/time/VirtualTimeSource.h"
 #include "platform/linux/XdgAutostartLoginItem.h"
 #include "tools/gallery/support/GalleryRun.h"
+#include "tools/gallery/support/SettledPicture.h"
 #include "ui/onboarding/OnboardingController.h"
 
 #include <QDir>
@@ -68,9 +69,7 @@ bool renderLook(const QString& look, const QDir& out) {
     bool ok = true;
     for (const qv::gallery::Scene& scene : qv::gallery::scenes()) {
         scene.setUp(controller, camera);
-        // Let fades end and the canvas repaint before the picture is taken.
-        QTest::qWait(450);
-        const QImage picture = window->grabWindow();
+        const QImage picture = qv::gallery::settledPicture(*window, 250);
         const QString name = QStringLiteral("%1-%2.png").arg(scene.name, look);
         if (picture.isNull() || !picture.save(out.filePath(name))) {
             GalleryRun::err() << "cannot render " << name << "\n";

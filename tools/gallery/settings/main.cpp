@@ -10,6 +10,7 @@
 #include "core/stats/StatsStore.h"
 #include "core/storage/MemoryKeyValueStore.h"
 #include "core/time/VirtualTimeSource.h"
+#include "tools/gallery/support/SettledPicture.h"
 #include "ui/settings/SettingsWindow.h"
 
 #include <QDir>
@@ -86,8 +87,7 @@ QPalette darkPalette() {
 
 bool save(qv::SettingsWindow& window, const QString& path) {
     QQuickWindow* shown = window.window();
-    QTest::qWait(150);
-    const QImage image = shown->grabWindow();
+    const QImage image = qv::gallery::settledPicture(*shown, 150);
     if (image.isNull() || !image.save(path)) {
         std::fprintf(stderr, "could not write %s\n", qPrintable(path));
         return false;
