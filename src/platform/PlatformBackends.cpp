@@ -19,6 +19,7 @@
 #include "platform/linux/FreedesktopNotificationService.h"
 #include "platform/linux/LinuxDesktopAccess.h"
 #include "platform/linux/LinuxSmartPauseProbes.h"
+#include "platform/linux/V4l2CameraBackend.h"
 #include "platform/linux/VideoDeviceNodes.h"
 #include "platform/linux/X11WindowFocus.h"
 #include "platform/linux/XdgAutostartLoginItem.h"
@@ -133,7 +134,8 @@ std::unique_ptr<SoundOutput> makeSoundOutput() {
 }
 
 // Qt's GStreamer backend names a camera by its device node; the node's by-id name is what
-// stays the same from run to run.
+// stays the same from run to run. On Linux the kernel lists the cameras, so the settings and
+// the tray never load the media framework; it comes in only to capture.
 std::unique_ptr<CameraBackend> makeCameraBackend(std::function<double()> clock) {
 #if defined(Q_OS_LINUX)
     auto identify = [](const QCameraDevice& device) {
@@ -143,14 +145,16 @@ std::unique_ptr<CameraBackend> makeCameraBackend(std::function<double()> clock) 
     auto isInUse = [](const QCameraDevice& device) {
         return linuxcam::isHeldByAnotherProcess(QString::fromUtf8(device.id()));
     };
+    return std::make_unique<V4l2CameraBackend>(
+        std::make_unique<QtCameraBackend>(identify, isInUse, std::move(clock)));
 #else
     auto identify = [](const QCameraDevice& device) {
         return QtCameraBackend::Identity{QString::fromUtf8(device.id()),
                                          device.position() == QCameraDevice::FrontFace};
     };
     auto isInUse = [](const QCameraDevice&) { return false; };
-#endif
     return std::make_unique<QtCameraBackend>(identify, isInUse, std::move(clock));
+#endif
 }
 
 CameraAuthorization cameraAuthorizationStatus() {
