@@ -20,7 +20,6 @@ void RecordingLock::release(bool animated) {
         onRelease(*locked_);
     }
     if (locked_) {
-        ++releaseCount;
         releasesAnimated.push_back(animated);
     }
     locked_ = nullptr;

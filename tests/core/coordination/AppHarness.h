@@ -27,8 +27,7 @@ public:
 
     QPointer<BreakOverlayModel> shown() const { return locked_; }
     int lockCount = 0;
-    int releaseCount = 0;
-    std::vector<bool> releasesAnimated;
+    std::vector<bool> releasesAnimated; // one a release
     // Called with the model still alive, just before the windows would go.
     std::function<void(BreakOverlayModel&)> onRelease;
 
@@ -40,15 +39,13 @@ private:
 class RecordingNotifications final : public NotificationService {
 public:
     void post(const NotificationContent& content) override;
-    void withdraw() override { shown.reset(), ++withdrawCount; }
-    void refreshAvailability() override { ++refreshCount; }
+    void withdraw() override { shown.reset(); }
+    void refreshAvailability() override {}
     NotificationAvailability availability() const override { return available; }
     void invoke(const QString& action) { onAction(action); }
 
     std::optional<NotificationContent> shown;
     std::vector<NotificationContent> posted;
-    int withdrawCount = 0;
-    int refreshCount = 0;
     NotificationAvailability available = NotificationAvailability::on;
 };
 

@@ -82,57 +82,35 @@ private:
 
     void idleStep() {
         AppModel& model = app_.model();
-        switch (pick(0, 16)) {
-        case 0:
-            startedNow_ = true;
+        const std::function<void()> actions[] = {
+            [&] { startedNow_ = true, app_.probes.idle = 0, model.startBreakNow(); },
+            [&] { model.snooze(); },
+            [&] { model.pauseForOneHour(); },
+            [&] { chance(20) ? model.pauseUntilTomorrow() : void(); },
+            [&] { model.resume(); },
+            [&] { answerTheHeadsUp(); },
+            [&] { changeSettings(); },
+            [&] {
+                app_.probes.microphone = chance(15);
+                app_.probes.camera = chance(5);
+                app_.probes.idle = chance(20) ? pick(0, 1200) : pick(0, 60);
+            },
+            [&] { sleep(); },
+            [&] { chance(10) ? restart() : void(); },
+            [&] { callStaleCallbacks(); },
+        };
+        const int choice = pick(0, 16); // the rest of the time, time passes
+        choice < int(std::size(actions)) ? actions[choice]() : app_.advance(pick(1, 900));
+    }
+
+    void answerTheHeadsUp() {
+        if (app_.notifications.shown) {
+            const auto& actions = app_.notifications.shown->actions;
+            const QString action =
+                actions[pick(0, static_cast<int>(actions.size()) - 1)].identifier;
+            startedNow_ = action == HeadsUpNotifier::startNowAction;
             app_.probes.idle = 0; // the click was input
-            model.startBreakNow();
-            break;
-        case 1:
-            model.snooze();
-            break;
-        case 2:
-            model.pauseForOneHour();
-            break;
-        case 3:
-            if (chance(20)) {
-                model.pauseUntilTomorrow();
-            }
-            break;
-        case 4:
-            model.resume();
-            break;
-        case 5:
-            if (app_.notifications.shown) {
-                const auto& actions = app_.notifications.shown->actions;
-                const QString action =
-                    actions[pick(0, static_cast<int>(actions.size()) - 1)].identifier;
-                startedNow_ = action == HeadsUpNotifier::startNowAction;
-                app_.probes.idle = 0;
-                app_.notifications.invoke(action);
-            }
-            break;
-        case 6:
-            changeSettings();
-            break;
-        case 7:
-            app_.probes.microphone = chance(15);
-            app_.probes.camera = chance(5);
-            app_.probes.idle = chance(20) ? pick(0, 1200) : pick(0, 60);
-            break;
-        case 8:
-            sleep();
-            break;
-        case 9:
-            if (chance(10)) {
-                restart();
-            }
-            break;
-        case 10:
-            callStaleCallbacks();
-            break;
-        default:
-            app_.advance(pick(1, 900));
+            app_.notifications.invoke(action);
         }
     }
 
@@ -140,54 +118,41 @@ private:
         ScriptedCamera* camera = app_.camera();
         BreakOverlayModel& overlay = *app_.overlay();
         remember(camera, overlay);
-        switch (pick(0, 14)) {
-        case 0:
-        case 1:
-        case 2:
+        const auto count = [&] {
             if (camera) {
                 camera->repetitions(std::min(camera->target, overlay.repetitions() + pick(1, 4)));
                 if (overlay.repetitions() >= camera->target && chance(80)) {
                     camera->complete();
                 }
             }
-            break;
-        case 3:
-            if (camera) {
-                camera->fail(
-                    QStringLiteral("Camera is unavailable. Continuing with the honor timer."));
-            }
-            break;
-        case 4:
-            overlay.emergencyEscape();
-            break;
-        case 5: // the chord, held for some time
-            overlay.setEmergencyKeyHeld(true);
-            app_.advance(pick(1, 40) / 10.0);
-            if (app_.overlay() == &overlay) {
-                overlay.setEmergencyKeyHeld(false);
-            }
-            break;
-        case 6:
-            overlay.useHonorTimer();
-            break;
-        case 7:
-            overlay.switchToOverheadRaise();
-            break;
-        case 8:
-            callStaleCallbacks();
-            break;
-        case 9:
-            if (chance(10)) {
-                sleep();
-            } else if (chance(5)) {
-                restart();
-            }
-            break;
-        case 10:
-            changeSettings();
-            break;
-        default: // a silent camera or a timed break running on
-            app_.advance(pick(1, 120));
+        };
+        const std::function<void()> actions[] = {
+            count,
+            count,
+            count,
+            [&] {
+                camera ? camera->fail("Camera is unavailable. Continuing with the honor timer.")
+                       : void();
+            },
+            [&] { overlay.emergencyEscape(); },
+            [&] { holdTheChord(overlay); },
+            [&] { overlay.useHonorTimer(); },
+            [&] { overlay.switchToOverheadRaise(); },
+            [&] { callStaleCallbacks(); },
+            [&] { chance(10)  ? sleep()
+                  : chance(5) ? restart()
+                              : void(); },
+            [&] { changeSettings(); },
+        };
+        const int choice = pick(0, 14); // otherwise a silent camera or a timed break runs on
+        choice < int(std::size(actions)) ? actions[choice]() : app_.advance(pick(1, 120));
+    }
+
+    void holdTheChord(BreakOverlayModel& overlay) {
+        overlay.setEmergencyKeyHeld(true);
+        app_.advance(pick(1, 40) / 10.0);
+        if (app_.overlay() == &overlay) {
+            overlay.setEmergencyKeyHeld(false);
         }
     }
 

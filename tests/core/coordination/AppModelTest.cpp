@@ -13,6 +13,12 @@ using Mode = BreakOverlayModel::Mode;
 
 namespace {
 
+// The status line says what it should by its distinguishing word, or says nothing.
+void expectStatus(const BreakOverlayModel* overlay, const QString& word) {
+    const QString status = overlay->statusMessage();
+    EXPECT_TRUE(word.isEmpty() ? status.isEmpty() : status.contains(word)) << status.toStdString();
+}
+
 class AppModelTest : public ::testing::Test {
 protected:
     AppModelTest() { app.launch(); }
@@ -39,12 +45,9 @@ TEST_F(AppModelTest, UndeterminedCameraWaitsForTheAnswer) {
     struct Case {
         bool granted;
         bool expectCamera;
-        QString message;
+        QString word;
     };
-    const Case cases[] = {
-        {true, true, QString()},
-        {false, false, "Camera access was denied. Using a timed break instead."},
-    };
+    const Case cases[] = {{true, true, ""}, {false, false, "denied"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.granted);
         AppHarness fresh(berlin("2026-06-10 09:00"));
@@ -61,7 +64,7 @@ TEST_F(AppModelTest, UndeterminedCameraWaitsForTheAnswer) {
         ASSERT_TRUE(fresh.model().isBreakActive());
         EXPECT_FALSE(fresh.model().isPermissionRequestInFlight());
         EXPECT_EQ(fresh.camera() != nullptr, c.expectCamera);
-        EXPECT_EQ(fresh.overlay()->statusMessage(), c.message);
+        expectStatus(fresh.overlay(), c.word);
     }
 }
 
@@ -69,13 +72,12 @@ TEST_F(AppModelTest, AnUnusableCameraGivesTheTimedBreakWithItsSentence) {
     struct Case {
         CameraAuthorization status;
         bool cameraSetting;
-        QString message;
+        QString word;
     };
     const Case cases[] = {
-        {CameraAuthorization::denied, true, "Camera access is off. Using a timed break instead."},
-        {CameraAuthorization::restricted, true,
-         "Camera access is off. Using a timed break instead."},
-        {CameraAuthorization::unknown, true, "Camera is unavailable. Using a timed break instead."},
+        {CameraAuthorization::denied, true, "off"},
+        {CameraAuthorization::restricted, true, "off"},
+        {CameraAuthorization::unknown, true, "unavailable"},
         {CameraAuthorization::authorized, false, ""},
     };
     for (const Case& c : cases) {
@@ -87,7 +89,7 @@ TEST_F(AppModelTest, AnUnusableCameraGivesTheTimedBreakWithItsSentence) {
         fresh.advanceToBreakDue();
         ASSERT_TRUE(fresh.model().isBreakActive());
         EXPECT_EQ(fresh.camera(), nullptr);
-        EXPECT_EQ(fresh.overlay()->statusMessage(), c.message);
+        expectStatus(fresh.overlay(), c.word);
         fresh.advance(30 + 2);
         EXPECT_FALSE(fresh.model().isBreakActive()) << "the timed break did not end";
         EXPECT_EQ(fresh.storedToday().timedBreaks, 1);
@@ -98,12 +100,12 @@ TEST_F(AppModelTest, ACameraFailureSwitchesTheSameBreakToTheTimedBreak) {
     beginCameraBreak();
     BreakOverlayModel* overlay = app.overlay();
     app.camera()->repetitions(2);
-    app.camera()->fail("Camera is unavailable. Continuing with the honor timer.");
+    app.camera()->fail("the camera went away");
     EXPECT_EQ(app.overlay(), overlay);
     EXPECT_EQ(app.camera(), nullptr);
-    EXPECT_EQ(overlay->statusMessage(), "Camera is unavailable. Continuing with the honor timer.");
+    expectStatus(overlay, "the camera went away");
     app.advance(30 + 2);
-    EXPECT_EQ(app.lock.releaseCount, 1);
+    EXPECT_EQ(app.lock.releasesAnimated.size(), 1u);
     const DayStat today = app.storedToday();
     EXPECT_EQ(today.timedBreaks, 1);
     EXPECT_EQ(today.verifiedBreaks + today.skippedBreaks, 0);
@@ -228,7 +230,7 @@ TEST_F(AppModelTest, EmergencyChord) {
     overlay->setEmergencyKeyHeld(true);
     app.advance(2.9);
     overlay->setEmergencyKeyHeld(false);
-    EXPECT_EQ(overlay->emergencyEscapeStatusMessage(), "Hold for the full three seconds");
+    EXPECT_TRUE(overlay->emergencyEscapeStatusMessage().contains("three seconds"));
     EXPECT_TRUE(app.model().isBreakActive());
 
     overlay->setEmergencyKeyHeld(true);
@@ -240,8 +242,7 @@ TEST_F(AppModelTest, EmergencyChord) {
     app.defaults.setInteger(EmergencyEscapeGate::usesKey, 3);
     app.advanceToBreakDue();
     app.overlay()->setEmergencyKeyHeld(true);
-    EXPECT_EQ(app.overlay()->emergencyEscapeStatusMessage(),
-              "Emergency escape limit reached for today");
+    EXPECT_TRUE(app.overlay()->emergencyEscapeStatusMessage().contains("limit"));
     EXPECT_EQ(app.overlay()->emergencyEscapesRemaining(), 0);
     app.advance(5);
     EXPECT_TRUE(app.model().isBreakActive());

@@ -35,14 +35,6 @@ protected:
 
 } // namespace
 
-TEST_F(BreakSchedulerTest, FirstLaunchStartsAFiftyMinuteCycle) {
-    app.launch();
-    EXPECT_EQ(working().startedAt, app.now());
-    EXPECT_EQ(working().dueAt, app.now().addSecs(3000));
-    EXPECT_EQ(defaults.text(keys::state), "working");
-    EXPECT_EQ(app.scheduler().menuBarTitle(), "50:00");
-}
-
 TEST_F(BreakSchedulerTest, HeadsUpOnceInTheLastMinuteThenTheBreak) {
     app.launch();
     app.advance(3000 - 61);
@@ -55,19 +47,6 @@ TEST_F(BreakSchedulerTest, HeadsUpOnceInTheLastMinuteThenTheBreak) {
     EXPECT_TRUE(app.breakDueCalls.empty());
     app.advance(1);
     EXPECT_EQ(app.breakDueCalls, std::vector<QDateTime>{berlin("2026-12-07 09:50")});
-    EXPECT_EQ(app.scheduler().menuBarTitle(), "Break due");
-}
-
-TEST_F(BreakSchedulerTest, SnoozeMovesTheDueDateAndAnnouncesItAgain) {
-    app.launch();
-    app.advance(3000 - 30);
-    ASSERT_TRUE(app.scheduler().schedule().canSnooze(app.now(), 60));
-    EXPECT_TRUE(app.scheduler().snooze());
-    EXPECT_EQ(working().dueAt, app.now().addSecs(300));
-    EXPECT_EQ(app.headsUps.size(), 1u);
-    app.advance(240);
-    EXPECT_EQ(app.headsUps.size(), 2u);
-    EXPECT_EQ(app.headsUps.back(), working().dueAt);
 }
 
 TEST_F(BreakSchedulerTest, ABreakRunsThroughCooldownIntoTheNextCycle) {
@@ -77,37 +56,25 @@ TEST_F(BreakSchedulerTest, ABreakRunsThroughCooldownIntoTheNextCycle) {
     app.scheduler().startBreakNow(); // already due: nothing
     EXPECT_EQ(app.breakDueCalls.size(), 1u);
     app.scheduler().breakStarted();
-    EXPECT_EQ(app.scheduler().statusText(), "Break in progress");
-    EXPECT_EQ(defaults.text(keys::state), "breakDue");
     app.advance(40);
     app.scheduler().breakFinished();
-    EXPECT_EQ(app.scheduler().menuBarTitle(), "Resetting");
-    app.advance(2);
+    app.advance(1);
+    EXPECT_TRUE(app.scheduler().schedule().is<Cooldown>());
+    app.advance(1);
     EXPECT_EQ(working().startedAt, berlin("2026-12-07 09:00:42"));
-    EXPECT_EQ(app.scheduler().menuBarTitle(), "50:00");
-}
-
-TEST_F(BreakSchedulerTest, ShorteningTheIntervalPastNowMakesTheBreakDueAtOnce) {
-    app.launch();
-    app.advance(30 * 60);
-    app.settings().setWorkIntervalMinutes(20);
-    app.scheduler().workIntervalChanged(20);
-    EXPECT_TRUE(app.scheduler().schedule().is<BreakDue>());
-    EXPECT_EQ(app.breakDueCalls.size(), 1u);
 }
 
 TEST_F(BreakSchedulerTest, PauseAndResume) {
     app.launch();
     app.scheduler().pauseForOneHour();
-    EXPECT_EQ(app.scheduler().menuBarTitle(), "Paused");
-    EXPECT_EQ(app.scheduler().statusText(), "Paused until Dec 7, 2026 10:00 AM");
+    EXPECT_TRUE(app.scheduler().statusText().endsWith("10:00 AM"));
     app.advance(600);
     EXPECT_TRUE(app.scheduler().resume());
     EXPECT_FALSE(app.scheduler().resume());
     EXPECT_EQ(working().startedAt, app.now());
     app.scheduler().pauseForOneHour();
-    app.advance(3600 + 3000);
-    EXPECT_EQ(app.breakDueCalls.size(), 1u); // the paused hour ended, a full cycle followed
+    app.advance(3600 + 3000); // the paused hour, then a full cycle
+    EXPECT_EQ(app.breakDueCalls.size(), 1u);
 }
 
 TEST_F(BreakSchedulerTest, QuietTicksWriteNothing) {
@@ -174,29 +141,19 @@ TEST_F(ActiveHoursScheduling, ABreakDueAfterHoursWaitsForTomorrowWithoutHeadsUp)
     app.advance(60);
     EXPECT_TRUE(app.breakDueCalls.empty());
     EXPECT_EQ(working().dueAt, berlin("2026-12-08 08:00"));
-    EXPECT_EQ(app.scheduler().menuBarTitle(), "Off hours");
-    EXPECT_EQ(app.scheduler().statusText(), "Outside active hours; the break waits until 8:00 AM");
+    EXPECT_TRUE(app.scheduler().statusText().endsWith("8:00 AM"));
     EXPECT_EQ(defaults.text(keys::smartPauseState), "outsideActiveHours");
 }
 
-TEST_F(ActiveHoursScheduling, WideningOrSwitchingOffTheHoursReleasesAHeldBreak) {
-    app.launch();
-    app.advance(50 * 60);
-    ASSERT_TRUE(app.scheduler().schedule().annotationAs<smartPause::OutsideActiveHours>());
-    app.settings().setActiveHoursEndMinute(1260);
-    app.scheduler().activeHoursChanged();
-    EXPECT_EQ(app.breakDueCalls.size(), 1u);
-    EXPECT_TRUE(app.scheduler().schedule().is<BreakDue>());
-}
-
-TEST_F(ActiveHoursScheduling, ChangingTheWindowRetargetsAHeldBreak) {
+TEST_F(ActiveHoursScheduling, ChangingTheHoursRetargetsOrReleasesAHeldBreak) {
     app.launch();
     app.advance(50 * 60);
     app.settings().setActiveHoursStartMinute(540);
     app.scheduler().activeHoursChanged();
     EXPECT_TRUE(app.breakDueCalls.empty());
     EXPECT_EQ(working().dueAt, berlin("2026-12-08 09:00"));
-    app.settings().setActiveHoursEnabled(false);
+    app.settings().setActiveHoursEndMinute(1260);
     app.scheduler().activeHoursChanged();
     EXPECT_EQ(app.breakDueCalls.size(), 1u);
+    EXPECT_TRUE(app.scheduler().schedule().is<BreakDue>());
 }

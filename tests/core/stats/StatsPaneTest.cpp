@@ -9,111 +9,89 @@
 #include <gtest/gtest.h>
 
 using qv::ChartBarKind;
-using qv::DayStat;
 using qv::StatsSnapshot;
 
 namespace {
 
 const QLocale english(QLocale::English, QLocale::UnitedStates);
-// A Saturday.
-const QDate today(2026, 3, 7);
+const QDate today(2026, 3, 7); // a Saturday
 
-DayStat repetitions(qint64 squats, qint64 completed = 1) {
-    DayStat stat;
-    stat.squats = squats;
-    stat.verifiedBreaks = completed;
-    return stat;
-}
-
-// Fourteen days ending today, with the given repetitions, oldest first.
+// Fourteen days ending today with the given repetitions, oldest first.
 StatsSnapshot snapshotOf(const std::vector<qint64>& perDay) {
     StatsSnapshot snapshot;
     for (int i = 0; i < qv::chartDayCount; ++i) {
         const QDate date = today.addDays(i - qv::chartDayCount + 1);
-        const qint64 reps = i < int(perDay.size()) ? perDay[i] : 0;
-        snapshot.recentDays.append({date.toString(Qt::ISODate), date, repetitions(reps, reps > 0)});
+        qv::DayStat stat;
+        stat.squats = i < int(perDay.size()) ? perDay[i] : 0;
+        stat.verifiedBreaks = stat.squats > 0;
+        snapshot.recentDays.append({date.toString(Qt::ISODate), date, stat});
     }
     snapshot.today = snapshot.recentDays.last().stat;
     return snapshot;
 }
 
-std::vector<ChartBarKind> kinds(const qv::StatsPaneContent& content) {
-    std::vector<ChartBarKind> kinds;
+// One letter a bar: empty, normal, best, today.
+std::string kinds(const qv::StatsPaneContent& content) {
+    std::string letters;
     for (const auto& bar : content.bars) {
-        kinds.push_back(bar.kind);
+        using enum ChartBarKind;
+        letters += bar.kind == empty    ? 'e'
+                   : bar.kind == normal ? 'n'
+                   : bar.kind == best   ? 'b'
+                                        : 't';
     }
-    return kinds;
-}
-
-TEST(StatsPane, EmptyHistoryShowsZerosAndTheEmptyState) {
-    const auto content = qv::statsPaneContent(snapshotOf({}), english);
-    EXPECT_EQ(content.todayRepetitions, "0");
-    EXPECT_EQ(content.todayAccessibleLabel, "0 exercise repetitions today, 0 breaks, 0 day streak");
-    EXPECT_EQ(content.streakDays, "0");
-    EXPECT_FALSE(content.isStreakEmphasised);
-    EXPECT_EQ(content.breaksTodayCaption, "BREAKS TODAY");
-    EXPECT_FALSE(content.hasChart());
-    EXPECT_TRUE(content.bestText.isEmpty());
-    ASSERT_EQ(content.bars.size(), 14);
-    EXPECT_EQ(kinds(content), std::vector<ChartBarKind>(14, ChartBarKind::empty));
-    EXPECT_EQ(content.totalRepetitions, "0");
+    return letters;
 }
 
 TEST(StatsPane, HighlightsTodayApartFromTheBestDaysAndDimsTheRest) {
-    using enum ChartBarKind;
     struct Case {
         const char* name;
         std::vector<qint64> perDay;
-        std::vector<ChartBarKind> expected;
+        const char* kinds;
         qint64 best;
     };
-    const std::vector<Case> cases = {
+    const Case cases[] = {
+        {"no history", {}, "eeeeeeeeeeeeee", 0},
         {"two best days, today smaller",
          {0, 0, 0, 0, 0, 0, 0, 0, 0, 5, 12, 0, 12, 3},
-         {empty, empty, empty, empty, empty, empty, empty, empty, empty, normal, best, empty, best,
-          today},
+         "eeeeeeeeenbebt",
          12},
-        {"today is the best day",
-         {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 9},
-         {empty, empty, empty, empty, empty, empty, empty, empty, empty, empty, empty, empty,
-          normal, today},
-         9},
-        {"nothing today yet",
-         {8, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-         {best, empty, empty, empty, empty, empty, empty, empty, empty, empty, empty, empty, empty,
-          empty},
-         8},
+        {"today is the best day", {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 9}, "eeeeeeeeeeeent", 9},
+        {"nothing today yet", {8}, "beeeeeeeeeeeee", 8},
     };
-    for (const auto& c : cases) {
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         const auto content = qv::statsPaneContent(snapshotOf(c.perDay), english);
-        EXPECT_EQ(kinds(content), c.expected) << c.name;
-        EXPECT_EQ(content.bestRecentRepetitions, c.best) << c.name;
-        EXPECT_EQ(content.bestText, "BEST " + QString::number(c.best)) << c.name;
+        EXPECT_EQ(kinds(content), c.kinds);
+        EXPECT_EQ(content.bestRecentRepetitions, c.best);
+        EXPECT_EQ(content.hasChart(), c.best > 0);
+        EXPECT_EQ(content.bestText.contains(QString::number(c.best)), c.best > 0);
     }
 }
 
-TEST(StatsPane, LabelsEachBarWithItsWeekdayAndFullDate) {
+TEST(StatsPane, LabelsEachBarWithItsOwnDateAndTheRightPlural) {
     const auto content =
         qv::statsPaneContent(snapshotOf({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 1}), english);
-    EXPECT_EQ(content.bars.last().accessibleLabel,
-              "Saturday, March 7, 2026: 1 exercise repetition");
-    EXPECT_EQ(content.bars[12].accessibleLabel, "Friday, March 6, 2026: 2 exercise repetitions");
-    EXPECT_EQ(content.bars[11].accessibleLabel, "Thursday, March 5, 2026: 0 exercise repetitions");
-    QStringList letters;
+    const QString last = content.bars.last().accessibleLabel;
+    EXPECT_TRUE(last.startsWith("Saturday, March 7, 2026") && last.endsWith(" repetition"))
+        << last.toStdString();
+    EXPECT_TRUE(content.bars[12].accessibleLabel.startsWith("Friday, March 6"));
+    EXPECT_TRUE(content.bars[12].accessibleLabel.endsWith("2 exercise repetitions"));
+    EXPECT_TRUE(content.bars[11].accessibleLabel.endsWith("0 exercise repetitions"));
+    QString letters;
     for (int i = 7; i < 14; ++i) {
-        letters << content.bars[i].weekdayLetter;
+        letters += content.bars[i].weekdayLetter;
     }
-    EXPECT_EQ(letters.join(""), "SMTWTFS");
+    EXPECT_EQ(letters, "SMTWTFS");
 }
 
 TEST(StatsPane, SaysBreakForExactlyOneAndEmphasisesAStreak) {
-    for (const auto& [completed, caption] : std::vector<std::pair<qint64, QString>>{
-             {0, "BREAKS TODAY"}, {1, "BREAK TODAY"}, {2, "BREAKS TODAY"}}) {
+    for (const qint64 completed : {0, 1, 2}) {
         StatsSnapshot snapshot = snapshotOf({});
         snapshot.today.timedBreaks = completed;
         snapshot.streakDays = completed;
         const auto content = qv::statsPaneContent(snapshot, english);
-        EXPECT_EQ(content.breaksTodayCaption, caption);
+        EXPECT_EQ(content.breaksTodayCaption.contains("BREAKS"), completed != 1) << completed;
         EXPECT_EQ(content.breaksToday, QString::number(completed));
         EXPECT_EQ(content.isStreakEmphasised, completed >= 1);
     }
@@ -136,7 +114,7 @@ TEST(StatsPane, BarHeightsScaleToTheBestDayWithAVisibleMinimum) {
     }
 }
 
-// The pane follows the store while it is open: a break recorded now shows at once.
+// A break recorded while the pane is open shows at once.
 TEST(StatsPaneModel, FollowsTheStoreAndScalesBarsToTheChart) {
     qv::MemoryKeyValueStore defaults;
     qv::VirtualTimeSource time;
@@ -147,22 +125,14 @@ TEST(StatsPaneModel, FollowsTheStoreAndScalesBarsToTheChart) {
     qv::StatsPaneModel model(store, english);
     QSignalSpy contentChanged(&model, &qv::StatsPaneModel::contentChanged);
     QSignalSpy barsChanged(&model, &qv::StatsPaneModel::barsChanged);
-    EXPECT_FALSE(model.hasChart());
 
     store.recordVerifiedBreak(qv::ExerciseKind::squat, 10);
     EXPECT_EQ(contentChanged.count(), 1);
-    EXPECT_EQ(barsChanged.count(), 1);
     EXPECT_EQ(model.todayRepetitions(), "10");
-    EXPECT_EQ(model.streakDays(), "1");
     EXPECT_TRUE(model.hasChart());
-
     model.setChartHeight(120);
     EXPECT_EQ(barsChanged.count(), 2);
-    const QVariantMap todayBar = model.bars().last().toMap();
-    EXPECT_EQ(todayBar.value("kind").toString(), "today");
-    EXPECT_DOUBLE_EQ(todayBar.value("height").toDouble(), 120);
-    EXPECT_EQ(model.bars().first().toMap().value("kind").toString(), "empty");
-
+    EXPECT_DOUBLE_EQ(model.bars().last().toMap().value("height").toDouble(), 120);
     model.refresh();
     EXPECT_EQ(contentChanged.count(), 1) << "nothing changed, nothing to redraw";
 }

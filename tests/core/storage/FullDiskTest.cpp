@@ -7,6 +7,7 @@
 #include "core/storage/SaveProblems.h"
 #include "core/storage/SettingsFileStore.h"
 #include "core/time/VirtualTimeSource.h"
+#include "support/FileBytes.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -19,6 +20,8 @@
 
 namespace qv {
 namespace {
+
+using test::readFile;
 
 constexpr qint64 pageBytes = 4096;
 
@@ -83,11 +86,6 @@ void fillUpTo(const QString& filler, qint64 leftBytes) {
     ASSERT_TRUE(file.resize(std::max<qint64>(0, file.size() - leftBytes)));
 }
 
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 class FullDiskTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -107,9 +105,7 @@ protected:
         for (int i = 0; i < 120; ++i) {
             days.insert(first.addDays(i).toString(Qt::ISODate), DayStat{12, 3, 2, 1, 1, 1});
         }
-        QFile file(statsPath);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(encodeDays(days)), encodeDays(days).size());
+        ASSERT_TRUE(test::writeFile(statsPath, encodeDays(days)));
     }
 
     test::TemporaryHome home;
@@ -135,10 +131,10 @@ TEST_F(FullDiskTest, AFullDiskNeverCostsAByteOfHistory) {
         QFile::remove(filler);
         fillUpTo(filler, left);
         for (int record = 0; record < 3; ++record) {
-            const QByteArray before = bytesOf(statsPath);
+            const QByteArray before = readFile(statsPath);
             store->recordVerifiedBreak(ExerciseKind::squat, 10);
-            EXPECT_EQ(bytesOf(statsPath), before) << "the file changed on a full disk";
-            const auto decoded = decodeEachDay(bytesOf(statsPath));
+            EXPECT_EQ(readFile(statsPath), before) << "the file changed on a full disk";
+            const auto decoded = decodeEachDay(readFile(statsPath));
             ASSERT_TRUE(decoded && decoded->droppedDays == 0) << "the file no longer parses";
         }
     }
@@ -151,7 +147,7 @@ TEST_F(FullDiskTest, AFullDiskNeverCostsAByteOfHistory) {
     QFile::remove(filler);
     store->recordVerifiedBreak(ExerciseKind::squat, 10);
     EXPECT_FALSE(problems.hasProblems());
-    const DayTable saved = decodeDays(bytesOf(statsPath)).value_or(DayTable());
+    const DayTable saved = decodeDays(readFile(statsPath)).value_or(DayTable());
     EXPECT_EQ(saved.size(), 121);
     EXPECT_EQ(saved.value("2026-03-07").verifiedBreaks, 7) << "every break recorded while full";
 }
@@ -160,12 +156,12 @@ TEST_F(FullDiskTest, SettingsOnAFullDiskKeepTheirFileAndAreSavedOnceThereIsRoom)
     const QString path = mountPoint + QStringLiteral("/Quorvantel.conf");
     SettingsFileStore store(path, &problems);
     store.setInteger("settings.workIntervalMinutes", 45);
-    const QByteArray before = bytesOf(path);
+    const QByteArray before = readFile(path);
     fillUpTo(filler, 0);
 
     store.setInteger("settings.squatRepetitions", 12);
     store.setText("settings.exerciseKind", QStringLiteral("overheadRaise"));
-    EXPECT_EQ(bytesOf(path), before);
+    EXPECT_EQ(readFile(path), before);
     EXPECT_TRUE(problems.notice().contains(QStringLiteral("No space left on device")))
         << problems.notice().toStdString();
 

@@ -7,6 +7,7 @@
 #include "core/storage/SaveProblems.h"
 #include "core/storage/SettingsFileStore.h"
 #include "core/time/VirtualTimeSource.h"
+#include "support/FileBytes.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -110,10 +111,8 @@ TEST_F(SaveFailureTest, SymbolicLinksAreWrittenThroughToTheirTargets) {
     SettingsFileStore target(settingsTarget);
     EXPECT_EQ(target.integer("settings.squatRepetitions"), 7);
     EXPECT_EQ(target.integer("settings.workIntervalMinutes"), 40);
-    QFile statsFile(statsTarget);
-    ASSERT_TRUE(statsFile.open(QIODevice::ReadOnly));
-    EXPECT_EQ(decodeDays(statsFile.readAll()).value_or(DayTable()).value("2026-03-07").awayBreaks,
-              1);
+    const auto days = decodeDays(test::readFile(statsTarget)).value_or(DayTable());
+    EXPECT_EQ(days.value("2026-03-07").awayBreaks, 1);
     EXPECT_FALSE(problems.hasProblems());
 }
 
