@@ -19,13 +19,18 @@ using namespace qv;
 namespace {
 
 // A returning user's settings, in folders of the test's own.
-void useFreshHome(const QTemporaryDir& home) {
-    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
-    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
-    QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quorvantel"),
-              QStringLiteral("Quorvantel"))
-        .setValue(QStringLiteral("settings.hasCompletedOnboarding"), QStringLiteral("true"));
-}
+class ApplicationTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(home.isValid());
+        qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
+        qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
+        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quorvantel"),
+                  QStringLiteral("Quorvantel"))
+            .setValue(QStringLiteral("settings.hasCompletedOnboarding"), QStringLiteral("true"));
+    }
+    QTemporaryDir home;
+};
 
 // The names of this process's threads, sorted, one per thread.
 QStringList threadNames() {
@@ -77,10 +82,7 @@ QStringList mappedFontFiles() {
 
 // A day in the tray may pass without a sound or a camera: the media stack, and the sound
 // server's connection with its thread, wait for the first of them.
-TEST(Application, WaitsInTheTrayWithoutTheMediaStack) {
-    QTemporaryDir home;
-    ASSERT_TRUE(home.isValid());
-    useFreshHome(home);
+TEST_F(ApplicationTest, WaitsInTheTrayWithoutTheMediaStack) {
     Application application({});
     application.start();
     QTest::qWait(200);
@@ -91,10 +93,7 @@ TEST(Application, WaitsInTheTrayWithoutTheMediaStack) {
 
 // Started at login, the application often comes up before the panel that shows tray icons; the
 // icon must appear once the panel does, not only when it was there first.
-TEST(Application, ShowsItsTrayIconWhenThePanelComesUpAfterIt) {
-    QTemporaryDir home;
-    ASSERT_TRUE(home.isValid());
-    useFreshHome(home);
+TEST_F(ApplicationTest, ShowsItsTrayIconWhenThePanelComesUpAfterIt) {
 
     Application application({});
     application.start();
@@ -113,11 +112,8 @@ TEST(Application, ShowsItsTrayIconWhenThePanelComesUpAfterIt) {
 
 // Waiting in the tray all day, the application must not keep what a window it showed once
 // needed: no thread of the windows' engines, no font their text loaded.
-TEST(Application, GivesBackWhatItsClosedWindowsNeeded) {
+TEST_F(ApplicationTest, GivesBackWhatItsClosedWindowsNeeded) {
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software); // as main() does
-    QTemporaryDir home;
-    ASSERT_TRUE(home.isValid());
-    useFreshHome(home);
     Application application({});
     application.start();
     const int settleMs = int(IdleMemoryRelease::settleSeconds * 1000);

@@ -24,11 +24,13 @@ TEST(CommandLine, EachRequestReachesItsInstanceMethod) {
         {"--settings", CommandLine::Request::openSettings, "OpenSettings"},
         {"--status", CommandLine::Request::status, "Status"},
     };
+    const QString help = parse({QStringLiteral("--help")})->text;
     for (const auto& c : cases) {
         const auto result = parse({QString::fromLatin1(c.option)});
         ASSERT_TRUE(result) << c.option << ": " << result.error().toStdString();
         EXPECT_EQ(result->request, c.request) << c.option;
         EXPECT_EQ(instanceMethod(result->request), QString::fromLatin1(c.method));
+        EXPECT_TRUE(help.contains(QString::fromLatin1(c.option))) << "help lists " << c.option;
     }
     const auto plain = parse({});
     ASSERT_TRUE(plain);
@@ -57,7 +59,7 @@ TEST(CommandLine, PauseDurationsReadAsMinutesOrWithUnitsWithinADay) {
     for (const char* outOfRange : {"30s", "0", "25h", "1441"}) {
         const auto seconds = parsePauseDuration(QString::fromLatin1(outOfRange));
         ASSERT_FALSE(seconds) << outOfRange;
-        EXPECT_EQ(seconds.error(), QStringLiteral("A pause lasts from one minute to 24 hours."));
+        EXPECT_TRUE(seconds.error().contains("24 hours")) << outOfRange;
     }
 }
 
@@ -84,21 +86,18 @@ TEST(CommandLine, RefusesWhatItCannotDoWithASentence) {
     EXPECT_EQ(video->request, CommandLine::Request::none);
 }
 
-TEST(CommandLine, HelpListsEveryOptionAndExitStatus) {
+TEST(CommandLine, HelpListsTheOptionsWithArgumentsAndEveryExitStatus) {
     for (const char* asked : {"--help", "--help-all", "-h"}) {
         const auto help = parse({QString::fromLatin1(asked)});
         ASSERT_TRUE(help) << asked;
         EXPECT_EQ(help->request, CommandLine::Request::help) << asked;
-        EXPECT_TRUE(help->text.startsWith(QStringLiteral("Usage: quorvantel "))) << asked;
-        for (const char* option :
-             {"--start-break-now", "--snooze", "--pause <DURATION>", "--pause-until-tomorrow",
-              "--resume", "--settings", "--status", "--camera-video <FILE>"}) {
-            EXPECT_TRUE(help->text.contains(QString::fromLatin1(option))) << option;
-        }
-        for (const int code : {exitCode::notRunning, exitCode::usage, exitCode::notNow,
-                               exitCode::limitReached, exitCode::noAnswer}) {
-            EXPECT_TRUE(help->text.contains(QStringLiteral("  %1  ").arg(code))) << code;
-        }
+    }
+    const QString text = parse({QStringLiteral("--help")})->text;
+    EXPECT_TRUE(text.contains("--pause <DURATION>"));
+    EXPECT_TRUE(text.contains("--camera-video <FILE>"));
+    for (const int code : {exitCode::notRunning, exitCode::usage, exitCode::notNow,
+                           exitCode::limitReached, exitCode::noAnswer}) {
+        EXPECT_TRUE(text.contains(QStringLiteral("  %1  ").arg(code))) << code;
     }
 }
 

@@ -8,12 +8,13 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <memory>
-#include <ostream>
 #include <vector>
 
 using namespace qv;
 
 namespace {
+
+constexpr double settle = IdleMemoryRelease::settleSeconds;
 
 // What happens to the windows, in order: show, hide or delete window N, or let time pass.
 struct Step {
@@ -21,85 +22,50 @@ struct Step {
     double value; // the window's number, or seconds
 };
 
-struct Case {
-    const char* name;
-    std::vector<Step> steps;
-    int releases;
-};
-
-void PrintTo(const Case& value, std::ostream* out) {
-    *out << value.name;
-}
-
-constexpr double settle = IdleMemoryRelease::settleSeconds;
-
-class IdleMemoryReleaseTest : public ::testing::TestWithParam<Case> {};
-
-TEST_P(IdleMemoryReleaseTest, ReleasesOnceTheLastQuickWindowHasGone) {
-    VirtualTimeSource time;
-    int releases = 0;
-    IdleMemoryRelease release(time, [&] { ++releases; });
-    std::vector<std::unique_ptr<QQuickWindow>> windows(2);
-    for (const Step& step : GetParam().steps) {
-        if (step.kind == Step::wait) {
-            time.advance(step.value);
-            continue;
+TEST(IdleMemoryRelease, ReleasesOnceTheLastQuickWindowHasGone) {
+    using enum Step::Kind;
+    struct Case {
+        const char* name;
+        std::vector<Step> steps;
+        int releases;
+    };
+    const Case cases[] = {
+        {"only window hidden", {{show, 0}, {hide, 0}, {wait, settle}}, 1},
+        {"not before its engine had time to go", {{show, 0}, {hide, 0}, {wait, settle - 0.5}}, 0},
+        {"deleted while showing", {{show, 0}, {destroy, 0}, {wait, settle}}, 1},
+        {"another still shows", {{show, 0}, {show, 1}, {hide, 0}, {wait, settle}}, 0},
+        {"the other goes later",
+         {{show, 0}, {show, 1}, {hide, 0}, {wait, settle}, {hide, 1}, {wait, settle}},
+         1},
+        {"shown again at once",
+         {{show, 0}, {hide, 0}, {wait, settle / 2}, {show, 0}, {wait, settle}},
+         0},
+        {"each time the last goes",
+         {{show, 0}, {hide, 0}, {wait, settle}, {show, 1}, {destroy, 1}, {wait, settle}},
+         2},
+    };
+    for (const Case& c : cases) {
+        VirtualTimeSource time;
+        int releases = 0;
+        IdleMemoryRelease release(time, [&] { ++releases; });
+        std::vector<std::unique_ptr<QQuickWindow>> windows(2);
+        for (const Step& step : c.steps) {
+            auto& window = windows.at(step.kind == wait ? 0 : std::size_t(step.value));
+            if (step.kind == wait) {
+                time.advance(step.value);
+            } else if (step.kind == show) {
+                window = std::make_unique<QQuickWindow>();
+                window->resize(80, 60);
+                window->show();
+            } else if (step.kind == hide) {
+                window->hide();
+            } else {
+                window.reset();
+            }
         }
-        auto& window = windows.at(std::size_t(step.value));
-        switch (step.kind) {
-        case Step::show:
-            window = std::make_unique<QQuickWindow>();
-            window->resize(80, 60);
-            window->show();
-            break;
-        case Step::hide:
-            window->hide();
-            break;
-        case Step::destroy:
-            window.reset();
-            break;
-        case Step::wait:
-            break;
-        }
+        EXPECT_EQ(releases, c.releases) << c.name;
     }
-    EXPECT_EQ(releases, GetParam().releases);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Windows, IdleMemoryReleaseTest,
-    ::testing::Values(
-        Case{"OnlyWindowHidden", {{Step::show, 0}, {Step::hide, 0}, {Step::wait, settle}}, 1},
-        Case{"NotBeforeItsEngineHadTimeToGo",
-             {{Step::show, 0}, {Step::hide, 0}, {Step::wait, settle - 0.5}},
-             0},
-        Case{"DeletedWhileShowing", {{Step::show, 0}, {Step::destroy, 0}, {Step::wait, settle}}, 1},
-        Case{"AnotherStillShows",
-             {{Step::show, 0}, {Step::show, 1}, {Step::hide, 0}, {Step::wait, settle}},
-             0},
-        Case{"TheOtherGoesLater",
-             {{Step::show, 0},
-              {Step::show, 1},
-              {Step::hide, 0},
-              {Step::wait, settle},
-              {Step::hide, 1},
-              {Step::wait, settle}},
-             1},
-        Case{"ShownAgainAtOnce",
-             {{Step::show, 0},
-              {Step::hide, 0},
-              {Step::wait, settle / 2},
-              {Step::show, 0},
-              {Step::wait, settle}},
-             0},
-        Case{"EachTimeTheLastGoes",
-             {{Step::show, 0},
-              {Step::hide, 0},
-              {Step::wait, settle},
-              {Step::show, 1},
-              {Step::destroy, 1},
-              {Step::wait, settle}},
-             2}),
-    [](const ::testing::TestParamInfo<Case>& param) { return std::string(param.param.name); });
 
 // A widget window (the tray's menu) coming and going is no reason to wait for a Quick window
 // that still shows.

