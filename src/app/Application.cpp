@@ -26,13 +26,13 @@ namespace qv {
 
 namespace {
 
-WindowLockController::Options lockOptions() {
+WindowLockController::Options lockOptions(TimeSource& time) {
     WindowLockController::Options options;
     options.focus = platformBackends::makeForeignWindowFocus();
     // Desktops publish no common reduced-motion preference Qt 6.4 can read.
     options.reduceMotion = [] { return false; };
     // The desktop's own hold outlasts the break's ceiling a little, so it never ends first.
-    options.hold = platformBackends::makeBreakScreenHold(OverlayWindow::breakTitle,
+    options.hold = platformBackends::makeBreakScreenHold(time, OverlayWindow::breakTitle,
                                                          AppModel::absoluteBreakCeiling + 60);
     return options;
 }
@@ -63,7 +63,7 @@ Application::Application(const Options& options, QObject* parent)
     , settingsOpener_(platformBackends::makeSettingsOpener())
     , cameras_(platformBackends::makeCameras([this] { return time_.monotonicSeconds(); },
                                              options.cameraVideo))
-    , lockController_(time_, lockOptions())
+    , lockController_(time_, lockOptions(time_))
     , model_(AppServices{time_, settings_, scheduler_, stats_, escapeGate_, lockController_,
                          notifier_, *smartPauseProbes_, *cameras_.access, *settingsOpener_,
                          cameraEngineFactory(time_, cameras_.authorization, *cameras_.backend,

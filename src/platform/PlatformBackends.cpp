@@ -12,6 +12,8 @@
 #include "platform/common/QtCameraBackend.h"
 #include "platform/common/VideoFileCameraBackend.h"
 
+#include <QPointer>
+#include <QWindow>
 #include <QtGlobal>
 #include <limits>
 
@@ -21,6 +23,7 @@
 #include "platform/linux/LinuxSmartPauseProbes.h"
 #include "platform/linux/V4l2CameraBackend.h"
 #include "platform/linux/VideoDeviceNodes.h"
+#include "platform/linux/X11BreakHold.h"
 #include "platform/linux/X11WindowFocus.h"
 #include "platform/linux/XdgAutostartLoginItem.h"
 #include "platform/linux/gnome/GnomeShellBreakHold.h"
@@ -38,15 +41,31 @@ public:
     void requestAccess(std::function<void(bool)> answer) override { answer(true); }
 };
 
-// Where the application may grab the keyboard and stack its windows above all others (X11),
-// the lock controller's own windows hold the break; nothing more to ask of the desktop.
+// Elsewhere the break windows and Qt's keyboard grab are all there is.
 class GrabbedBreakHold final : public BreakScreenHold {
 public:
     BreakHoldStatus status() const override {
         return {BreakHoldGuarantee::held, BreakHoldRemedy::none};
     }
-    void begin(const std::vector<QObject*>&) override {}
-    void end() override {}
+    void begin(const std::vector<QObject*>& windows) override {
+        end();
+        for (QObject* object : windows) {
+            if (auto* window = qobject_cast<QWindow*>(object)) {
+                window->setKeyboardGrabEnabled(true);
+                grabbed_ = window;
+                return;
+            }
+        }
+    }
+    void end() override {
+        if (grabbed_) {
+            grabbed_->setKeyboardGrabEnabled(false);
+        }
+        grabbed_.clear();
+    }
+
+private:
+    QPointer<QWindow> grabbed_;
 };
 
 #if defined(Q_OS_LINUX)
@@ -218,13 +237,17 @@ std::unique_ptr<ForeignWindowFocus> makeForeignWindowFocus() {
 #endif
 }
 
-std::unique_ptr<BreakScreenHold> makeBreakScreenHold(const QString& windowTitle,
+std::unique_ptr<BreakScreenHold> makeBreakScreenHold(TimeSource& time, const QString& windowTitle,
                                                      double safetySeconds) {
 #if defined(Q_OS_LINUX)
     if (WaylandBreakHold::isWaylandSession()) {
         return makeWaylandBreakHold(windowTitle, safetySeconds);
     }
+    if (auto x11 = X11BreakHold::create(time)) {
+        return x11;
+    }
 #endif
+    static_cast<void>(time);
     static_cast<void>(windowTitle);
     static_cast<void>(safetySeconds);
     return std::make_unique<GrabbedBreakHold>();

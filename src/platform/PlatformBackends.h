@@ -17,6 +17,7 @@ class SmartPauseProbing;
 class SystemSettingsOpener;
 class LoginItemService;
 class SoundOutput;
+class TimeSource;
 class UpdateFeed;
 } // namespace qv
 
@@ -60,7 +61,7 @@ std::unique_ptr<ForeignWindowFocus> makeForeignWindowFocus();
 // What keeps the break windows (titled windowTitle) in front on this desktop, and what it can
 // promise. A desktop that holds them for us lets go by itself after safetySeconds, should this
 // process hang. Make it after the application object, on the main thread.
-std::unique_ptr<BreakScreenHold> makeBreakScreenHold(const QString& windowTitle,
+std::unique_ptr<BreakScreenHold> makeBreakScreenHold(TimeSource& time, const QString& windowTitle,
                                                      double safetySeconds);
 
 } // namespace qv::platformBackends

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/X11WindowFocus.h"
 
+#include "platform/linux/XcbAtom.h"
+
 #include <QGuiApplication>
 #include <QWindow>
 #include <QtGui/qguiapplication_platform.h>
@@ -9,19 +11,6 @@
 #include <xcb/xcb.h>
 
 namespace qv {
-
-namespace {
-
-xcb_atom_t internAtom(xcb_connection_t* connection, const char* name) {
-    const auto cookie =
-        xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name);
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-    std::free(reply);
-    return atom;
-}
-
-} // namespace
 
 struct X11WindowFocus::Connection {
     xcb_connection_t* connection = nullptr;

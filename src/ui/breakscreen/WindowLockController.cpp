@@ -97,7 +97,6 @@ void WindowLockController::release(bool animated) {
     auto windows = std::move(windows_);
     windows_.clear();
     for (auto& window : windows) {
-        window->setKeyboardGrabEnabled(false);
         // The model goes when the break ends; a fading window shows what it last showed.
         window->freeze();
         if (animated && !reduceMotion()) {
@@ -129,7 +128,6 @@ void WindowLockController::buildWindows(bool animated) {
         window->coverFirst(fades ? fadeInSeconds : 0.0);
         window->setGeometry(screen->geometry());
         window->showFullScreen();
-        window->setKeyboardGrabEnabled(true);
         windows_.push_back(std::move(window));
     }
     holdWindows();
@@ -240,7 +238,6 @@ bool WindowLockController::reduceMotion() const {
 }
 
 void WindowLockController::closeWindow(OverlayWindow& window) {
-    window.setKeyboardGrabEnabled(false);
     window.cancelChord();
     window.hide();
     window.close();

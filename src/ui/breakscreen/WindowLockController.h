@@ -34,8 +34,8 @@ public:
         std::unique_ptr<ForeignWindowFocus> focus;
         // The desktop's wish for less motion: no fades, no confetti.
         std::function<bool()> reduceMotion;
-        // What the desktop is asked to keep the windows in front; none where the windows and
-        // their keyboard grab are all there is.
+        // What keeps the windows in front on this desktop, the keyboard grab included; none
+        // where nothing but the windows does.
         std::unique_ptr<BreakScreenHold> hold;
     };
 

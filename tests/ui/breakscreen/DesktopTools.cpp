@@ -58,6 +58,10 @@ std::optional<quint64> activeWindow() {
     return ok ? std::optional<quint64>(id) : std::nullopt;
 }
 
+int currentDesktop() {
+    return run(QStringLiteral("xdotool"), {QStringLiteral("get_desktop")}).toInt();
+}
+
 ForeignWindow::ForeignWindow(const QString& name, const QString& geometry) {
     process_.start(QStringLiteral("xmessage"),
                    {QStringLiteral("-name"), name, QStringLiteral("-title"), name,
@@ -77,6 +81,30 @@ ForeignWindow::ForeignWindow(const QString& name, const QString& geometry) {
 ForeignWindow::~ForeignWindow() {
     process_.kill();
     process_.waitForFinished(3000);
+}
+
+KeyWatcher::KeyWatcher(const QString& name) {
+    process_.start(QStringLiteral("xev"), {QStringLiteral("-name"), name, QStringLiteral("-event"),
+                                           QStringLiteral("keyboard"), QStringLiteral("-geometry"),
+                                           QStringLiteral("400x300+100+100")});
+    waitUntil(
+        [&] {
+            const QString found = run(QStringLiteral("xdotool"),
+                                      {QStringLiteral("search"), QStringLiteral("--name"), name});
+            id_ = found.section(u'\n', 0, 0).toULongLong();
+            return id_ != 0;
+        },
+        10000);
+}
+
+KeyWatcher::~KeyWatcher() {
+    process_.kill();
+    process_.waitForFinished(3000);
+}
+
+bool KeyWatcher::sawKeyPress() {
+    seen_ += process_.readAllStandardOutput();
+    return seen_.contains("KeyPress");
 }
 
 } // namespace qv::test

@@ -21,6 +21,8 @@ QImage screenshot();
 int countColour(const QImage& picture, QRgb colour);
 // The X window that has focus, as the window manager reports it.
 std::optional<quint64> activeWindow();
+// The virtual desktop the window manager shows.
+int currentDesktop();
 
 // Another program's window, bright magenta so a screenshot shows any part left uncovered.
 class ForeignWindow {
@@ -34,6 +36,22 @@ public:
 
 private:
     QProcess process_;
+    quint64 id_ = 0;
+};
+
+// Another program's window that reports every key it is given.
+class KeyWatcher {
+public:
+    explicit KeyWatcher(const QString& name);
+    ~KeyWatcher();
+    quint64 id() const { return id_; }
+    bool isValid() const { return id_ != 0; }
+    // Whether any key was pressed in it so far.
+    bool sawKeyPress();
+
+private:
+    QProcess process_;
+    QByteArray seen_;
     quint64 id_ = 0;
 };
 

@@ -37,7 +37,7 @@ constexpr QRgb desktopColour = 0xff00ff00;
 class WaylandBreakScreen : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const char* tool : {"sway", "swaymsg", "grim", "wtype"}) {
+        for (const char* tool : {"sway", "swaymsg", "grim", "wtype", "foot", "dbus-daemon"}) {
             if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) {
                 GTEST_SKIP() << tool << " is not installed";
             }
@@ -75,6 +75,8 @@ protected:
         keyboard.start(QStringLiteral("wtype"), {QStringLiteral("-s"), QStringLiteral("600000")});
     }
     void TearDown() override {
+        sessionBus.kill();
+        sessionBus.waitForFinished(3000);
         keyboard.kill();
         keyboard.waitForFinished(3000);
         sway.terminate();
@@ -190,9 +192,49 @@ protected:
         ASSERT_TRUE(lock.saw("chord up")) << lock.lines().join(' ').toStdString();
     }
 
+    // The whole application under sway, with a private session bus to be asked over and a
+    // settings file of its own: timed breaks, no welcome.
+    QProcessEnvironment applicationEnvironment() {
+        const QString bus = runtime.filePath(QStringLiteral("bus"));
+        if (sessionBus.state() == QProcess::NotRunning) {
+            sessionBus.start(QStringLiteral("dbus-daemon"),
+                             {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                              QStringLiteral("--address=unix:path=") + bus});
+            waitFor([&] { return QFile::exists(bus); }, 10000);
+        }
+        QDir(runtime.path()).mkpath(QStringLiteral("home/config/Quorvantel"));
+        QFile settings(runtime.filePath(QStringLiteral("home/config/Quorvantel/Quorvantel.ini")));
+        if (!settings.exists() && settings.open(QIODevice::WriteOnly)) {
+            settings.write("[General]\nsettings.hasCompletedOnboarding=true\n"
+                           "settings.cameraVerificationEnabled=false\n"
+                           "settings.honorDurationSeconds=300\n"
+                           "settings.activeHoursEnabled=false\nsettings.smartPauseEnabled=false\n");
+        }
+        QProcessEnvironment env = clientEnvironment();
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=") + bus);
+        env.insert(QStringLiteral("HOME"), runtime.filePath(QStringLiteral("home")));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                   runtime.filePath(QStringLiteral("home/config")));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), runtime.filePath(QStringLiteral("home/data")));
+        env.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
+        return env;
+    }
+    // A request to the running application; its exit status.
+    int request(const QString& option) {
+        QProcess process;
+        process.setProcessEnvironment(applicationEnvironment());
+        process.start(QStringLiteral(QV_APPLICATION), {option});
+        return process.waitForFinished(20000) ? process.exitCode() : -1;
+    }
+    bool treeHas(const char* name) const {
+        return tool(QStringLiteral("swaymsg"), {QStringLiteral("-t"), QStringLiteral("get_tree")})
+            .contains(name);
+    }
+
     QTemporaryDir runtime;
     QProcess sway;
     QProcess keyboard;
+    QProcess sessionBus;
 };
 
 TEST_F(WaylandBreakScreen, CoversEveryOutputAtOnceAndKeepsTheDesktopShortcutsAway) {
@@ -260,6 +302,50 @@ TEST_F(WaylandBreakScreen, AnotherWindowDoesNotStayAboveOrGetTheKeys) {
     ASSERT_TRUE(lock.process().waitForFinished(10000));
     EXPECT_FALSE(tool(QStringLiteral("swaymsg"), {QStringLiteral("-t"), QStringLiteral("get_tree")})
                      .contains("Quorvantel Break"));
+}
+
+TEST_F(WaylandBreakScreen, TheEscapeChordHeldThreeSecondsEndsTheBreakAndFreesTheDesktop) {
+    QProcess application;
+    application.setProcessEnvironment(applicationEnvironment());
+    application.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    application.start(QStringLiteral(QV_APPLICATION), {});
+    ASSERT_TRUE(waitFor([&] { return request(QStringLiteral("--status")) == 0; }, 60000));
+    ASSERT_EQ(request(QStringLiteral("--start-break-now")), 0);
+    ASSERT_TRUE(waitFor([&] { return everyOutputCovered(); }, 20000));
+    ASSERT_TRUE(waitFor([&] { return focusedWindow() == qv::OverlayWindow::breakTitle; }, 5000));
+
+    // Held a little over the three seconds, without letting go: the hold alone ends it.
+    type({QStringLiteral("-M"), QStringLiteral("shift"), QStringLiteral("-M"),
+          QStringLiteral("ctrl"), QStringLiteral("-P"), QStringLiteral("e"), QStringLiteral("-s"),
+          QStringLiteral("3600"), QStringLiteral("-p"), QStringLiteral("e"), QStringLiteral("-m"),
+          QStringLiteral("ctrl"), QStringLiteral("-m"), QStringLiteral("shift")});
+    EXPECT_TRUE(waitFor([&] { return !treeHas("Quorvantel Break"); }, 5000))
+        << "a break window is still in sway's tree";
+    EXPECT_TRUE(waitFor([&] { return !covered(1) && !covered(2); }, 5000));
+
+    // The desktop is the user's again: typed text reaches a terminal, and sway's own
+    // shortcuts are no longer held back.
+    const QString typed = runtime.filePath(QStringLiteral("typed"));
+    QProcess terminal;
+    terminal.setProcessEnvironment(clientEnvironment());
+    terminal.start(QStringLiteral("foot"),
+                   {QStringLiteral("-T"), QStringLiteral("qv-terminal"), QStringLiteral("sh"),
+                    QStringLiteral("-c"), QStringLiteral("stty raw -echo; cat > ") + typed});
+    ASSERT_TRUE(waitFor([&] { return focusedWindow() == u"qv-terminal"; }, 10000));
+    type({QStringLiteral("typed")});
+    EXPECT_TRUE(waitFor(
+        [&] {
+            QFile file(typed);
+            return file.open(QIODevice::ReadOnly) && file.readAll() == "typed";
+        },
+        5000));
+    type({QStringLiteral("-M"), QStringLiteral("logo"), QStringLiteral("3"), QStringLiteral("-m"),
+          QStringLiteral("logo")});
+    EXPECT_TRUE(waitFor([&] { return visibleWorkspaces().contains(u"3"); }, 5000));
+    terminal.kill();
+    terminal.waitForFinished(3000);
+    application.terminate();
+    application.waitForFinished(10000);
 }
 
 } // namespace

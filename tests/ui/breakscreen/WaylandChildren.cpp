@@ -46,7 +46,7 @@ int lockUntilReleased(int argc, char** argv) {
     QObject::connect(&model, &BreakOverlayModel::isEmergencyKeyHeldChanged, &app,
                      [&] { say(model.isEmergencyKeyHeld() ? "chord down" : "chord up"); });
     WindowLockController::Options options;
-    options.hold = platformBackends::makeBreakScreenHold(OverlayWindow::breakTitle, 600);
+    options.hold = platformBackends::makeBreakScreenHold(time, OverlayWindow::breakTitle, 600);
     const bool held = options.hold->status().guarantee == BreakHoldGuarantee::held;
     WindowLockController controller(time, std::move(options));
     controller.lock(model);

@@ -3,6 +3,7 @@
 
 #include "DesktopTools.h"
 #include "core/time/EventLoopTimeSource.h"
+#include "platform/linux/X11BreakHold.h"
 #include "platform/linux/X11WindowFocus.h"
 
 #include <QElapsedTimer>
@@ -72,9 +73,20 @@ protected:
         run(QStringLiteral("xdotool"), {QString::fromLatin1(action), QString::fromLatin1(keys)});
     }
 
+    // Holds and lets go of the escape chord; says whether the break heard it. Its arrival also
+    // says that every key sent before it has been handled.
+    bool chordReachesTheBreak() {
+        key("keydown", "shift+ctrl+e");
+        const bool heard = waitUntil([&] { return model.isEmergencyKeyHeld(); }, 2000);
+        key("keyup", "shift+ctrl+e");
+        waitUntil([&] { return !model.isEmergencyKeyHeld(); }, 2000);
+        return heard;
+    }
+
     EventLoopTimeSource time;
     BreakOverlayModel model{initial(), nullptr};
-    WindowLockController controller{time, {X11WindowFocus::create(), {}, {}}};
+    WindowLockController controller{time,
+                                    {X11WindowFocus::create(), {}, X11BreakHold::create(time)}};
     std::vector<bool> chord;
     std::unique_ptr<X11WindowFocus> probe = X11WindowFocus::create();
 };
@@ -139,6 +151,55 @@ TEST_F(WindowLockControllerTest, TakesFocusBackFromAnotherProgramAndReturnsItOnR
         << ", the window before the break " << before.id();
 }
 
+TEST_F(WindowLockControllerTest, ANewWindowIsCoveredAgainAndGetsNoKeys) {
+    controller.lock(model);
+    ASSERT_TRUE(waitUntil([&] { return breakWindowHasFocus() && everyPixelCovered(); }, 5000));
+
+    // The X server's own picture shows none of it within a second, and focus is the break's.
+    ForeignWindow opened(QStringLiteral("qv-opened"));
+    ASSERT_TRUE(opened.isValid());
+    QElapsedTimer sinceOpened;
+    sinceOpened.start();
+    EXPECT_TRUE(waitUntil([&] { return breakWindowHasFocus(); }, 1000));
+    EXPECT_TRUE(everyPixelCovered());
+    std::printf("break in front again %lld ms after a window opened\n", sinceOpened.elapsed());
+
+    // Keys typed while another program was given focus stay with the break.
+    KeyWatcher typist(QStringLiteral("qv-typist"));
+    ASSERT_TRUE(typist.isValid());
+    run(QStringLiteral("xdotool"),
+        {QStringLiteral("windowactivate"), QString::number(typist.id())});
+    run(QStringLiteral("xdotool"), {QStringLiteral("type"), QStringLiteral("typed")});
+    EXPECT_TRUE(chordReachesTheBreak());
+    EXPECT_FALSE(typist.sawKeyPress());
+    EXPECT_TRUE(waitUntil([&] { return breakWindowHasFocus(); }, 1000));
+}
+
+TEST_F(WindowLockControllerTest, DesktopShortcutsAndSwitchingDesktopsDoNotLeaveTheBreak) {
+    ForeignWindow other(QStringLiteral("qv-other"));
+    controller.lock(model);
+    ASSERT_TRUE(waitUntil([&] { return breakWindowHasFocus() && everyPixelCovered(); }, 5000));
+    const int desktop = currentDesktop();
+
+    // The window manager's bindings: window cycling, the Super key, the next desktop and the
+    // bare desktop. None may act while the break holds the keyboard.
+    for (const char* keys : {"alt+Tab", "super", "ctrl+alt+Right", "super+d"}) {
+        key("key", keys);
+        EXPECT_TRUE(chordReachesTheBreak()) << "after " << keys;
+        EXPECT_EQ(currentDesktop(), desktop) << "after " << keys;
+        EXPECT_TRUE(breakWindowHasFocus()) << "after " << keys;
+    }
+    EXPECT_TRUE(everyPixelCovered());
+
+    // A desktop switched by other means, as a pager does, still shows the break, which keeps
+    // the keyboard.
+    run(QStringLiteral("xdotool"), {QStringLiteral("set_desktop"), QString::number(desktop + 1)});
+    ASSERT_TRUE(waitUntil([&] { return currentDesktop() == desktop + 1; }, 2000));
+    EXPECT_TRUE(everyPixelCovered());
+    EXPECT_TRUE(chordReachesTheBreak());
+    run(QStringLiteral("xdotool"), {QStringLiteral("set_desktop"), QString::number(desktop)});
+}
+
 TEST_F(WindowLockControllerTest, RebuildsTheWindowsWhenMonitorsComeAndGo) {
     controller.lock(model);
     ASSERT_EQ(controller.windows().size(), 1u);
@@ -152,6 +213,12 @@ TEST_F(WindowLockControllerTest, RebuildsTheWindowsWhenMonitorsComeAndGo) {
     }
     ForeignWindow other(QStringLiteral("qv-other"));
     EXPECT_TRUE(waitUntil([&] { return everyPixelCovered(); }, 5000));
+    // The old windows closed after the new ones were shown, and did not take the keyboard
+    // with them: the window manager still hears none of its bindings.
+    const int desktop = currentDesktop();
+    key("key", "ctrl+alt+Right");
+    EXPECT_TRUE(chordReachesTheBreak());
+    EXPECT_EQ(currentDesktop(), desktop);
 
     run(QStringLiteral("xrandr"), {QStringLiteral("--delmonitor"), QStringLiteral("qv-right")});
     run(QStringLiteral("xrandr"), {QStringLiteral("--delmonitor"), QStringLiteral("qv-left")});
