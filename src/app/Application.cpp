@@ -82,7 +82,8 @@ Application::Application(const Options& options, QObject* parent)
           cameras_.authorization,
           {buildInfo::applicationVersion, QUrl(buildInfo::websiteUrl), buildInfo::supportEmail},
           QLocale(),
-          &saveProblems_})
+          &saveProblems_,
+          &breakHoldNotice_})
     , tray_(menuBar_, trayActions_) {
     wireTray();
     wireSettingsWindow();
@@ -110,10 +111,6 @@ void Application::wireTray() {
 
 void Application::wireSettingsWindow() {
     settingsWindow_.setNotificationStatus(notificationStatus(notifier_));
-    if (BreakScreenHold* hold = lockController_.hold()) {
-        settingsWindow_.setBreakHold(hold->status());
-        hold->onStatusChanged = [this, hold] { settingsWindow_.setBreakHold(hold->status()); };
-    }
     connect(&notifier_, &HeadsUpNotifier::availabilityChanged, this,
             [this] { settingsWindow_.setNotificationStatus(notificationStatus(notifier_)); });
     // Launching at login never waits for the user's approval here, so no page asks for it.
@@ -153,6 +150,7 @@ void Application::showOnboarding(std::function<void()> completion) {
                 finished->deleteLater();
             }
         });
+    onboarding_->setBreakHoldNotice(&breakHoldNotice_);
     onboarding_->presentation().onOpenCameraSettings = [this] {
         settingsOpener_->openCameraSettings();
     };

@@ -77,7 +77,6 @@ void SettingsWindow::open() {
     session->viewModel->onRequestNotificationAuthorization = onRequestNotificationAuthorization;
     session->viewModel->setSystemSettingsOpener(onOpenSystemSettings);
     session->viewModel->setNotificationStatus(notificationStatus_);
-    session->viewModel->setBreakHold(breakHold_);
     session->cameras = std::make_unique<CameraChoiceList>(services_.settings, services_.cameras,
                                                           CameraChoiceList::Listing::whenStarted);
     listCamerasOnTheirPane(*session->viewModel, *session->cameras);
@@ -98,6 +97,7 @@ void SettingsWindow::open() {
         {QStringLiteral("cameras"), object(session->cameras.get())},
         {QStringLiteral("stats"), object(session->stats.get())},
         {QStringLiteral("saveProblems"), object(services_.saveProblems)},
+        {QStringLiteral("breakHold"), object(services_.breakHold)},
     }));
     auto* window = qobject_cast<QQuickWindow*>(created.get());
     if (!window) {
@@ -144,13 +144,6 @@ void SettingsWindow::refreshOnReturn() {
     session_->cameras->refresh();
     if (session_->stats) {
         session_->stats->refresh();
-    }
-}
-
-void SettingsWindow::setBreakHold(const BreakHoldStatus& status) {
-    breakHold_ = status;
-    if (session_) {
-        session_->viewModel->setBreakHold(status);
     }
 }
 

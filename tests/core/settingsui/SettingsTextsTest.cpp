@@ -134,6 +134,11 @@ TEST(SettingsTexts, BreakHoldNoteSaysWhatTheDesktopCannotPromise) {
     EXPECT_TRUE(texts::breakHoldNote({G::leavable, R::enable}).contains(QStringLiteral("Turn on")));
     EXPECT_TRUE(
         texts::breakHoldNote({G::leavable, R::logInAgain}).contains(QStringLiteral("Log out")));
+    // A refusal is told in the desktop's words, still with the way out, as a whole sentence.
+    const QString refused = texts::breakHoldNote(
+        {G::leavable, R::enable, QStringLiteral("Extensions are disabled by the administrator")});
+    EXPECT_TRUE(refused.startsWith(texts::breakHoldNote({G::leavable, R::enable})));
+    EXPECT_TRUE(refused.endsWith(QStringLiteral("disabled by the administrator.")));
 }
 
 } // namespace
