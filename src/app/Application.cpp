@@ -193,7 +193,12 @@ void Application::showTray() {
             trayRetry_.cancel();
         } else if (--trayRetriesLeft_ <= 0) {
             trayRetry_.cancel();
-            sayHowToReachUs();
+            // The desktop's shell may show the countdown in its top bar without a tray host.
+            tray_.askIfShownInTopBar([this](bool shown) {
+                if (!shown) {
+                    sayHowToReachUs();
+                }
+            });
         }
     });
 }
