@@ -83,7 +83,7 @@ PaneScroll {
             symbol: "warning"
             text: pane.breakHold ? pane.breakHold.sentence : ""
             buttonTitle: pane.breakHold && pane.breakHold.canEnable ? pane.breakHold.enableTitle : ""
-            button.objectName: "breakHoldEnable"
+            buttonName: "breakHoldEnable"
             onActivated: pane.breakHold.enable()
         }
     }

@@ -4,6 +4,7 @@
 #include "core/services/LaunchAtLoginController.h"
 #include "core/services/UpdaterService.h"
 #include "core/settings/SettingsStore.h"
+#include "core/settingsui/BreakHoldNotice.h"
 #include "core/settingsui/CameraChoiceList.h"
 #include "core/stats/StatsPaneModel.h"
 #include "core/stats/StatsStore.h"
@@ -88,6 +89,11 @@ void SettingsWindow::open() {
 
     QQmlComponent component(session->engine.get(),
                             QUrl(QStringLiteral("qrc:/Quorvantel/Settings/SettingsWindow.qml")));
+    // Qt 6.4 crashes when asked to create from a component that failed to load.
+    if (!component.isReady()) {
+        Q_EMIT failedToOpen(component.errorString());
+        return;
+    }
     const auto object = [](QObject* value) { return QVariant::fromValue(value); };
     std::unique_ptr<QObject> created(component.createWithInitialProperties({
         {QStringLiteral("settings"), object(&services_.settings)},

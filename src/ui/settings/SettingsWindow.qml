@@ -199,7 +199,6 @@ ApplicationWindow {
                 AboutPane {
                     objectName: "aboutPane"
                     viewModel: window.viewModel
-                    breakHold: window.breakHold
                 }
             }
         }

@@ -150,6 +150,9 @@ bool render(const Shot& shot, bool dark, const QDir& out) {
     window.onOpenSystemSettings = [](auto) {};
     window.setNotificationStatus(qv::NotificationStatus::authorized);
     QGuiApplication::setPalette(dark ? darkPalette() : QPalette());
+    QObject::connect(&window, &qv::SettingsWindow::failedToOpen, [](const QString& reason) {
+        std::fprintf(stderr, "the settings window could not open: %s\n", qPrintable(reason));
+    });
     window.openOrRaise();
     if (!window.window()) {
         return false;
