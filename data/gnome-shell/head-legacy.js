@@ -2,5 +2,7 @@
 // GNOME Shell 43 and 44 load extensions as legacy GJS modules.
 'use strict';
 
-const {Gio, GLib} = imports.gi;
+const {Clutter, Gio, GLib, St} = imports.gi;
 const Main = imports.ui.main;
+const PanelMenu = imports.ui.panelMenu;
+const PopupMenu = imports.ui.popupMenu;

@@ -2,7 +2,8 @@
 // Keeps Quorvantel's break windows in front while the application says a break is on. Mutter
 // gives clients no way to stay above others or to keep the keyboard, so the shell does it on
 // the application's behalf. Shared by both module formats: the head of each variant brings
-// Gio, GLib and Main into scope, its foot turns BreakService into an extension.
+// Gio, GLib, Clutter, St, Main, PanelMenu and PopupMenu into scope, its foot turns
+// BreakService into an extension. panel.js, beside this, shows the countdown in the top bar.
 //
 // Why not Main.pushModal: a Clutter stage grab takes keyboard focus away from every Wayland
 // client, the break windows included, so the escape chord and the break screen's buttons
@@ -20,6 +21,7 @@ const busInterface = `
     <method name="EndBreak"/>
     <property name="Holding" type="b" access="read"/>
     <property name="Version" type="u" access="read"/>
+    <property name="ShowsPanelItem" type="b" access="read"/>
   </interface>
 </node>`;
 const protocolVersion = 1;
@@ -161,7 +163,8 @@ class BreakHold {
 }
 
 // The session-bus side: the application begins and ends breaks here, and watching its bus
-// name lets the hold end with it even when it crashes.
+// name lets the hold end with it even when it crashes. It also reads whether the top bar
+// shows its countdown, so it does not tell the user there is no way to reach it.
 class BreakService {
     constructor() {
         this._hold = new BreakHold(holding => {
@@ -169,11 +172,19 @@ class BreakService {
         });
         this._dbus = Gio.DBusExportedObject.wrapJSObject(busInterface, this);
         this._dbus.export(Gio.DBus.session, busPath);
+        this._panel = new PanelPresence(shown => {
+            this._dbus.emit_property_changed('ShowsPanelItem', GLib.Variant.new_boolean(shown));
+        });
     }
 
     destroy() {
+        this._panel.destroy();
         this._hold.end();
         this._dbus.unexport();
+    }
+
+    get ShowsPanelItem() {
+        return this._panel.shown;
     }
 
     get Holding() {

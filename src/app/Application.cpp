@@ -82,7 +82,8 @@ Application::Application(const Options& options, QObject* parent)
           cameras_.authorization,
           {buildInfo::applicationVersion, QUrl(buildInfo::websiteUrl), buildInfo::supportEmail},
           QLocale(),
-          &saveProblems_})
+          &saveProblems_,
+          &breakHoldNotice_})
     , tray_(menuBar_, trayActions_) {
     wireTray();
     wireSettingsWindow();
@@ -110,10 +111,6 @@ void Application::wireTray() {
 
 void Application::wireSettingsWindow() {
     settingsWindow_.setNotificationStatus(notificationStatus(notifier_));
-    if (BreakScreenHold* hold = lockController_.hold()) {
-        settingsWindow_.setBreakHold(hold->status());
-        hold->onStatusChanged = [this, hold] { settingsWindow_.setBreakHold(hold->status()); };
-    }
     connect(&notifier_, &HeadsUpNotifier::availabilityChanged, this,
             [this] { settingsWindow_.setNotificationStatus(notificationStatus(notifier_)); });
     // Launching at login never waits for the user's approval here, so no page asks for it.
@@ -153,6 +150,7 @@ void Application::showOnboarding(std::function<void()> completion) {
                 finished->deleteLater();
             }
         });
+    onboarding_->setBreakHoldNotice(&breakHoldNotice_);
     onboarding_->presentation().onOpenCameraSettings = [this] {
         settingsOpener_->openCameraSettings();
     };
@@ -195,7 +193,12 @@ void Application::showTray() {
             trayRetry_.cancel();
         } else if (--trayRetriesLeft_ <= 0) {
             trayRetry_.cancel();
-            sayHowToReachUs();
+            // The desktop's shell may show the countdown in its top bar without a tray host.
+            tray_.askIfShownInTopBar([this](bool shown) {
+                if (!shown) {
+                    sayHowToReachUs();
+                }
+            });
         }
     });
 }

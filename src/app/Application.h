@@ -15,6 +15,7 @@
 #include "core/services/SoundPlayer.h"
 #include "core/services/UpdaterService.h"
 #include "core/settings/SettingsStore.h"
+#include "core/settingsui/BreakHoldNotice.h"
 #include "core/stats/StatsStore.h"
 #include "core/storage/SaveProblems.h"
 #include "core/storage/SettingsFileStore.h"
@@ -101,6 +102,7 @@ private:
     std::unique_ptr<SystemSettingsOpener> settingsOpener_;
     platformBackends::Cameras cameras_;
     WindowLockController lockController_;
+    BreakHoldNotice breakHoldNotice_{lockController_.hold()};
     AppModel model_;
     AppModelBreakControl breakControl_;
     ControlRequests requests_;

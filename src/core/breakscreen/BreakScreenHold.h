@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
 #include <functional>
+#include <utility>
 #include <vector>
 
 class QObject;
@@ -28,8 +30,18 @@ enum class BreakHoldRemedy {
 };
 
 struct BreakHoldStatus {
+    BreakHoldStatus() = default;
+    BreakHoldStatus(BreakHoldGuarantee guaranteed, BreakHoldRemedy remedied = BreakHoldRemedy::none,
+                    QString refusal = {})
+        : guarantee(guaranteed)
+        , remedy(remedied)
+        , problem(std::move(refusal)) {}
+
     BreakHoldGuarantee guarantee = BreakHoldGuarantee::leavable;
     BreakHoldRemedy remedy = BreakHoldRemedy::none;
+    // Why the desktop refused the last attempt to carry out the remedy, or to load what it
+    // turned on, in its own words; empty when nothing went wrong.
+    QString problem;
 
     friend bool operator==(const BreakHoldStatus&, const BreakHoldStatus&) = default;
 };
@@ -55,7 +67,8 @@ public:
     // break window, where it lets clients do that.
     virtual void takeFocusBack(QObject* window) { static_cast<void>(window); }
 
-    // Carries out the remedy when it is BreakHoldRemedy::enable; otherwise does nothing.
+    // Carries out the remedy when it is BreakHoldRemedy::enable; otherwise does nothing. The
+    // outcome arrives as a status change: held, or the desktop's refusal in problem.
     virtual void enable() {}
 
     // Told whenever status() changes.

@@ -99,19 +99,27 @@ QString breakHoldNote(const BreakHoldStatus& status) {
     if (status.guarantee == BreakHoldGuarantee::held) {
         return {};
     }
-    const QString leavable =
+    QString note =
         QStringLiteral("On this desktop a break can be left by switching to another window.");
     switch (status.remedy) {
     case BreakHoldRemedy::enable:
-        return leavable + QStringLiteral(" Turn on Quorvantel's desktop extension to keep breaks "
-                                         "in front.");
+        note += QStringLiteral(" Turn on Quorvantel's desktop extension to keep breaks in front.");
+        break;
     case BreakHoldRemedy::logInAgain:
-        return leavable + QStringLiteral(" Log out and back in once so that your desktop finds "
-                                         "Quorvantel's extension.");
+        note += QStringLiteral(" Log out and back in once so that your desktop finds "
+                               "Quorvantel's extension.");
+        break;
     case BreakHoldRemedy::none:
         break;
     }
-    return leavable;
+    if (!status.problem.isEmpty()) {
+        QString problem = status.problem.trimmed();
+        if (!problem.endsWith(u'.')) {
+            problem += u'.';
+        }
+        note += QStringLiteral(" Your desktop said: ") + problem;
+    }
+    return note;
 }
 
 } // namespace qv::settingsTexts

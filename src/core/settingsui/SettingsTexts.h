@@ -42,7 +42,7 @@ StatusRow notificationStatusRow(NotificationStatus status);
 StatusRow cameraAccessRow(CameraAuthorization authorization);
 
 // Empty where the desktop holds a break; otherwise, in one sentence, that switching windows
-// leaves it and what would change that.
+// leaves it, what would change that, and what the desktop said when changing it failed.
 QString breakHoldNote(const BreakHoldStatus& status);
 
 // "0.0" when the version is unknown; the build number in parentheses when it says more.

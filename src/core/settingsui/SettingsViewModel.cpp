@@ -226,12 +226,4 @@ void SettingsViewModel::setUpdateCheckText(const QString& text) {
     }
 }
 
-void SettingsViewModel::setBreakHold(const BreakHoldStatus& status) {
-    if (breakHold_ == status) {
-        return;
-    }
-    breakHold_ = status;
-    Q_EMIT breakHoldChanged();
-}
-
 } // namespace qv

@@ -39,7 +39,6 @@ class SettingsViewModel final : public QObject {
                    setCameraAuthorizationValue NOTIFY cameraAuthorizationChanged)
     Q_PROPERTY(QVariantMap cameraAccessRow READ cameraAccessRow NOTIFY cameraAuthorizationChanged)
     Q_PROPERTY(QString updateCheckText READ updateCheckText NOTIFY updateCheckTextChanged)
-    Q_PROPERTY(QString breakHoldNote READ breakHoldNote NOTIFY breakHoldChanged)
     Q_PROPERTY(QString versionText READ versionText CONSTANT)
     Q_PROPERTY(QString websiteText READ websiteText CONSTANT)
     Q_PROPERTY(QUrl websiteUrl READ websiteUrl CONSTANT)
@@ -93,10 +92,6 @@ public:
     void setCameraAuthorizationValue(int authorization);
     QVariantMap cameraAccessRow() const;
 
-    // What this desktop can promise about a break screen.
-    void setBreakHold(const BreakHoldStatus& status);
-    QString breakHoldNote() const { return settingsTexts::breakHoldNote(breakHold_); }
-
     QString updateCheckText() const { return updateCheckText_; }
     QString versionText() const { return about_.versionText; }
     QString websiteText() const { return about_.website.host(); }
@@ -124,7 +119,6 @@ Q_SIGNALS:
     void notificationStatusChanged();
     void cameraAuthorizationChanged();
     void updateCheckTextChanged();
-    void breakHoldChanged();
     void canOpenSystemSettingsChanged();
 
 private:
@@ -143,7 +137,6 @@ private:
     NotificationStatus notificationStatus_ = NotificationStatus::unknown;
     CameraAuthorization cameraAuthorization_ = CameraAuthorization::unknown;
     QString updateCheckText_;
-    BreakHoldStatus breakHold_{BreakHoldGuarantee::held, BreakHoldRemedy::none};
 };
 
 } // namespace qv

@@ -54,7 +54,8 @@ bool OnboardingController::show() {
         view->resize(windowWidth, windowHeight);
         view->engine()->addImportPath(QStringLiteral("qrc:/"));
         view->setInitialProperties(
-            {{QStringLiteral("presentation"), QVariant::fromValue<QObject*>(&presentation_)}});
+            {{QStringLiteral("presentation"), QVariant::fromValue<QObject*>(&presentation_)},
+             {QStringLiteral("breakHold"), QVariant::fromValue<QObject*>(breakHold_.data())}});
         view->setSource(QUrl(QStringLiteral("qrc:/Quorvantel/Onboarding/qml/OnboardingView.qml")));
         if (view->status() != QQuickView::Ready) {
             QStringList errors;

@@ -46,6 +46,9 @@ public:
 
     // Whether the rehearsal rests instead of moving; the desktop's preference where known.
     void setReduceMotion(bool reduce);
+    // What this desktop can promise about a break (a BreakHoldNotice), told with the terms.
+    // Set before show(); without it nothing is said.
+    void setBreakHoldNotice(QObject* notice) { breakHold_ = notice; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -58,6 +61,7 @@ private:
     OnboardingPresentation presentation_;
     std::function<void()> onComplete_;
     QPointer<QQuickView> window_;
+    QPointer<QObject> breakHold_;
     QString errorText_;
     bool completed_ = false;
 };

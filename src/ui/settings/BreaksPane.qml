@@ -8,6 +8,7 @@ PaneScroll {
     id: pane
     required property var settings
     required property var viewModel
+    property var breakHold: null
 
     title: "Breaks"
 
@@ -76,10 +77,14 @@ PaneScroll {
         Note {
             text: "If camera permission is unavailable or frames stop arriving, Quorvantel switches to this timed break. It never hard-locks you."
         }
-        Note {
+        StatusRow {
             objectName: "breakHoldNote"
             visible: text !== ""
-            text: pane.viewModel.breakHoldNote
+            symbol: "warning"
+            text: pane.breakHold ? pane.breakHold.sentence : ""
+            buttonTitle: pane.breakHold && pane.breakHold.canEnable ? pane.breakHold.enableTitle : ""
+            buttonName: "breakHoldEnable"
+            onActivated: pane.breakHold.enable()
         }
     }
 

@@ -4,6 +4,7 @@
 #include "core/services/LaunchAtLoginController.h"
 #include "core/services/UpdaterService.h"
 #include "core/settings/SettingsStore.h"
+#include "core/settingsui/BreakHoldNotice.h"
 #include "core/settingsui/CameraChoiceList.h"
 #include "core/stats/StatsPaneModel.h"
 #include "core/stats/StatsStore.h"
@@ -77,7 +78,6 @@ void SettingsWindow::open() {
     session->viewModel->onRequestNotificationAuthorization = onRequestNotificationAuthorization;
     session->viewModel->setSystemSettingsOpener(onOpenSystemSettings);
     session->viewModel->setNotificationStatus(notificationStatus_);
-    session->viewModel->setBreakHold(breakHold_);
     session->cameras = std::make_unique<CameraChoiceList>(services_.settings, services_.cameras,
                                                           CameraChoiceList::Listing::whenStarted);
     listCamerasOnTheirPane(*session->viewModel, *session->cameras);
@@ -89,6 +89,11 @@ void SettingsWindow::open() {
 
     QQmlComponent component(session->engine.get(),
                             QUrl(QStringLiteral("qrc:/Quorvantel/Settings/SettingsWindow.qml")));
+    // Qt 6.4 crashes when asked to create from a component that failed to load.
+    if (!component.isReady()) {
+        Q_EMIT failedToOpen(component.errorString());
+        return;
+    }
     const auto object = [](QObject* value) { return QVariant::fromValue(value); };
     std::unique_ptr<QObject> created(component.createWithInitialProperties({
         {QStringLiteral("settings"), object(&services_.settings)},
@@ -98,6 +103,7 @@ void SettingsWindow::open() {
         {QStringLiteral("cameras"), object(session->cameras.get())},
         {QStringLiteral("stats"), object(session->stats.get())},
         {QStringLiteral("saveProblems"), object(services_.saveProblems)},
+        {QStringLiteral("breakHold"), object(services_.breakHold)},
     }));
     auto* window = qobject_cast<QQuickWindow*>(created.get());
     if (!window) {
@@ -144,13 +150,6 @@ void SettingsWindow::refreshOnReturn() {
     session_->cameras->refresh();
     if (session_->stats) {
         session_->stats->refresh();
-    }
-}
-
-void SettingsWindow::setBreakHold(const BreakHoldStatus& status) {
-    breakHold_ = status;
-    if (session_) {
-        session_->viewModel->setBreakHold(status);
     }
 }
 

@@ -13,6 +13,7 @@ class QQuickWindow;
 
 namespace qv {
 
+class BreakHoldNotice;
 class CameraBackend;
 class CameraChoiceList;
 class LaunchAtLoginController;
@@ -35,6 +36,8 @@ struct SettingsWindowServices {
     QLocale locale;
     // Files that could not be saved, told above every pane.
     SaveProblems* saveProblems = nullptr;
+    // What this desktop can promise about a break, told in the break-screen section.
+    BreakHoldNotice* breakHold = nullptr;
 };
 
 // Opens the settings window on demand, raises it when asked again, and drops the window and
@@ -55,7 +58,6 @@ public:
     bool isOpen() const { return session_ != nullptr; }
     // Kept while closed and shown when the window opens.
     void setNotificationStatus(NotificationStatus status);
-    void setBreakHold(const BreakHoldStatus& status);
 
     // Open and empty only while the window is open.
     QQuickWindow* window() const;
@@ -77,7 +79,6 @@ private:
     void refreshOnReturn();
 
     SettingsWindowServices services_;
-    BreakHoldStatus breakHold_{BreakHoldGuarantee::held, BreakHoldRemedy::none};
     NotificationStatus notificationStatus_ = NotificationStatus::unknown;
     std::unique_ptr<Session> session_;
 };

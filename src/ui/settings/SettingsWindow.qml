@@ -15,6 +15,8 @@ ApplicationWindow {
     required property var cameras
     required property var stats
     required property var saveProblems
+    // What this desktop can promise about a break; absent where nothing needs saying.
+    required property var breakHold
     property string damagedFileNotice: ""
 
     title: "Quorvantel Settings"
@@ -181,6 +183,7 @@ ApplicationWindow {
                     objectName: "breaksPane"
                     settings: window.settings
                     viewModel: window.viewModel
+                    breakHold: window.breakHold
                 }
                 MovementPane {
                     objectName: "movementPane"

@@ -11,6 +11,8 @@ RowLayout {
     property string symbol: "info"
     property string text
     property string buttonTitle
+    // The button's objectName, for whatever looks it up.
+    property string buttonName
     property alias button: action
     signal activated()
 
@@ -36,6 +38,7 @@ RowLayout {
 
     Button {
         id: action
+        objectName: status.buttonName
         visible: status.buttonTitle.length > 0
         text: status.buttonTitle
         onClicked: status.activated()

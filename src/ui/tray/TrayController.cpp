@@ -7,6 +7,7 @@
 #include "ui/tray/ContextMenuWidget.h"
 #include "ui/tray/DBusMenuExporter.h"
 #include "ui/tray/StatusNotifierItem.h"
+#include "ui/tray/TopBarExport.h"
 #include "ui/tray/TrayIconPainter.h"
 #include "ui/tray/TrayPopover.h"
 
@@ -46,6 +47,13 @@ TrayController::Kind TrayController::show() {
         return kind_;
     }
     QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!topBar_) {
+        topBar_ = std::make_unique<TopBarExport>(
+            bus, [this] { return source_.contextMenu(); }, [this](TrayAction a) { perform(a); });
+        if (!topBar_->publish()) {
+            topBar_.reset();
+        }
+    }
     if (StatusNotifierItem::isWatcherPresent(bus)) {
         menuExporter_ = std::make_unique<DBusMenuExporter>([this] { return source_.contextMenu(); },
                                                            [this](TrayAction a) { perform(a); });
@@ -88,7 +96,19 @@ void TrayController::perform(TrayAction action) {
     actions_.perform(action);
 }
 
+void TrayController::askIfShownInTopBar(std::function<void(bool)> answer) {
+    if (topBar_) {
+        topBar_->askIfShown(std::move(answer));
+    } else {
+        answer(false);
+    }
+}
+
 void TrayController::update() {
+    if (topBar_) {
+        topBar_->setLabel(source_.title());
+        topBar_->refreshMenu();
+    }
     if (item_) {
         updateStatusNotifier();
     }

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <functional>
 #include <memory>
 
 class QMenu;
@@ -16,10 +17,12 @@ class DBusMenuExporter;
 class MenuBarActions;
 class MenuBarSource;
 class StatusNotifierItem;
+class TopBarExport;
 class TrayPopover;
 
 // The tray item with its countdown, popover and context menu. Over StatusNotifierItem when a
-// watcher runs on the session bus, otherwise as an XEmbed icon through QSystemTrayIcon.
+// watcher runs on the session bus, otherwise as an XEmbed icon through QSystemTrayIcon; and
+// always on the session bus for a shell that draws the countdown in its own top bar.
 class TrayController final : public QObject {
     Q_OBJECT
 
@@ -31,6 +34,9 @@ public:
 
     // Shows the item the way the desktop supports; none when it has no tray at all.
     Kind show();
+    // Whether the desktop's shell shows the countdown in its top bar instead (told later,
+    // once); only meaningful where show() found no tray.
+    void askIfShownInTopBar(std::function<void(bool)> answer);
     Kind kind() const { return kind_; }
 
     void openPopover(const QPoint& pointer);
@@ -55,6 +61,7 @@ private:
     std::unique_ptr<DBusMenuExporter> menuExporter_;
     std::unique_ptr<StatusNotifierItem> item_;
     std::unique_ptr<QSystemTrayIcon> trayIcon_;
+    std::unique_ptr<TopBarExport> topBar_;
     QString shownIconText_;
     bool iconShown_ = false;
     int iconRenders_ = 0;

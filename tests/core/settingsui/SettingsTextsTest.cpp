@@ -94,8 +94,14 @@ TEST(SettingsTexts, BreakHoldNoteSaysWhatTheDesktopCannotPromise) {
     const QString plain = texts::breakHoldNote({G::leavable, R::none});
     EXPECT_FALSE(plain.isEmpty());
     EXPECT_TRUE(texts::breakHoldNote({G::leavable, R::enable}).startsWith(plain));
-    EXPECT_TRUE(texts::breakHoldNote({G::leavable, R::enable}).contains("Turn on"));
-    EXPECT_TRUE(texts::breakHoldNote({G::leavable, R::logInAgain}).contains("Log out"));
+    EXPECT_TRUE(texts::breakHoldNote({G::leavable, R::enable}).contains(QStringLiteral("Turn on")));
+    EXPECT_TRUE(
+        texts::breakHoldNote({G::leavable, R::logInAgain}).contains(QStringLiteral("Log out")));
+    // A refusal is told in the desktop's words, still with the way out, as a whole sentence.
+    const QString refused = texts::breakHoldNote(
+        {G::leavable, R::enable, QStringLiteral("Extensions are disabled by the administrator")});
+    EXPECT_TRUE(refused.startsWith(texts::breakHoldNote({G::leavable, R::enable})));
+    EXPECT_TRUE(refused.endsWith(QStringLiteral("disabled by the administrator.")));
 }
 
 } // namespace

@@ -6,11 +6,13 @@ breaks are begun over the application's session-bus interface. The shell's own s
 window stacking and focus, and keys injected through the shell's input path show whether the
 break covers every monitor, whether another window, a new window or a desktop shortcut can
 take the user away, whether the escape chord and the safety bound let go, and whether a
-killed application leaves the desktop held.
+killed application leaves the desktop held. Before that: the settings window's button turns
+the extension on, and without a tray host the top bar carries the countdown and the menu.
 
 usage: gnome_break_hold.py QUORVANTEL STATUS_TOOL HOLD_EXTENSION_DIR PROBE_DIR
 """
 
+import json
 import os
 import re
 import shutil
@@ -175,7 +177,7 @@ def check_status(shell, tool):
     status_is(shell, tool, "held/none")
     shell.extensions("DisableExtension")
     status_is(shell, tool, "leavable/enable")
-    status_is(shell, tool, "held/none", "--enable")
+    status_is(shell, tool, "held/none", "--through-settings")
     check(shell.holding() is False and shell.call(
         "org.gnome.Shell", "/com/tamsorek/Quorvantel/Shell", "org.freedesktop.DBus.Properties",
         "Get", "ss", "com.tamsorek.Quorvantel.Shell1", "Version") is not None,
@@ -203,6 +205,7 @@ def run(binary, tool, hold_dir, probe_dir):
         others.append(foot)
         focus = wait_for(lambda: shell.state()["focus"], 5)
         check(focus == OTHER_TITLE, f"another application has focus before (it is {focus})")
+        check_top_bar(shell, app)
         checks_while_held(shell, app, before_keys, others)
         checks_after_release(shell, before_keys)
         check_crash(shell, app)
@@ -218,6 +221,39 @@ def run(binary, tool, hold_dir, probe_dir):
     shell.remove()
     print("all checks passed")
     return 0
+
+
+def top_bar(shell):
+    reply = shell.probe("TopBar")
+    return json.loads(reply[0]) if reply else {"shown": False}
+
+
+def choose_in_top_bar(shell, label):
+    """Clicks the item once the menu offers it (the menu follows the application's state)."""
+    return wait_for(lambda: (shell.probe("ChooseInTopBar", "s", label) or [False])[0], 10)
+
+
+def check_top_bar(shell, app):
+    # Without a tray host the extension shows the countdown, and the application's menu works.
+    def shown_with_menu():
+        bar = top_bar(shell)
+        return bar if bar["shown"] and bar["label"] and bar["items"] else None
+    bar = wait_for(shown_with_menu, 20)
+    check(bar and re.fullmatch(r"\d+(:\d\d)+", bar["label"]) is not None,
+          f"top bar: the countdown is shown without a tray host ({bar})")
+    check(choose_in_top_bar(shell, "For 1 hour"), "top bar: its menu offers a pause")
+    check(wait_for(lambda: "paused" in app.command("--status").stdout.lower(), 10),
+          "top bar: choosing the pause pauses the breaks")
+    check(wait_for(lambda: top_bar(shell).get("label") == "Paused", 5),
+          "top bar: the label follows the application")
+    check(choose_in_top_bar(shell, "Resume breaks"), "top bar: its menu then offers to resume")
+    check(wait_for(lambda: "paused" not in app.command("--status").stdout.lower(), 10),
+          "top bar: choosing resume resumes them")
+    # With a tray host on the bus the application's tray item is there; the top bar stays out.
+    shell.probe("OwnName", "s", "org.kde.StatusNotifierWatcher")
+    check(wait_for(lambda: not top_bar(shell)["shown"], 5),
+          "top bar: nothing is shown while a tray host runs")
+    shell.probe("ReleaseName", "s", "org.kde.StatusNotifierWatcher")
 
 
 def checks_while_held(shell, app, other_keys, others):

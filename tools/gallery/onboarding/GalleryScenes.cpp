@@ -107,8 +107,13 @@ std::vector<Scene> scenes() {
              c.presentation().rehearsal()->setReduceMotion(true);
          }},
         {QStringLiteral("act3-terms"), [](OnboardingController& c, Camera&) { showStep(c, 2); }},
+        {QStringLiteral("act3-terms-leavable"),
+         [](OnboardingController&, Camera& camera) {
+             camera.desktop.set({BreakHoldGuarantee::leavable, BreakHoldRemedy::enable});
+         }},
         {QStringLiteral("act3-terms-custom"),
-         [](OnboardingController& c, Camera&) {
+         [](OnboardingController& c, Camera& camera) {
+             camera.desktop.set({BreakHoldGuarantee::held});
              c.presentation().rehearsal()->setReduceMotion(false);
              c.presentation().chooseHonorDuration(60);
              c.presentation().adjustCustomInterval(-1);

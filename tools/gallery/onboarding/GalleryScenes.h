@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "SettableBreakHold.h"
 #include "core/onboarding/OnboardingModel.h"
 
 #include <QString>
@@ -28,6 +29,8 @@ struct Camera {
     bool isConnected = true;
     ScriptedEngine* engine = nullptr;
     OnboardingModel::Platform platform();
+    // Beside the camera, what the desktop promises about a break.
+    SettableBreakHold desktop;
 };
 
 struct Scene {

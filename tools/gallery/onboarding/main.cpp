@@ -6,6 +6,7 @@
 #include "GalleryScenes.h"
 #include "core/services/LaunchAtLoginController.h"
 #include "core/settings/SettingsStore.h"
+#include "core/settingsui/BreakHoldNotice.h"
 #include "core/storage/SettingsFileStore.h"
 #include "core/time/VirtualTimeSource.h"
 #include "platform/linux/XdgAutostartLoginItem.h"
@@ -55,8 +56,10 @@ bool renderLook(const QString& look, const QDir& out) {
     qv::LaunchAtLoginController launchAtLogin(loginItem);
     qv::VirtualTimeSource time;
     qv::gallery::Camera camera;
+    qv::BreakHoldNotice notice(&camera.desktop);
     qv::OnboardingController controller(settings, launchAtLogin, time, camera.platform(), nullptr,
                                         [] {});
+    controller.setBreakHoldNotice(&notice);
     if (!controller.show()) {
         GalleryRun::err() << controller.errorText() << "\n";
         return false;

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // quorvantel-gallery-settings OUTDIR: draws every pane of the settings window, and the
 // statistics pane empty and with two weeks of breaks, in light and dark, as PNG files.
+#include "SettableBreakHold.h"
 #include "core/camera/CameraBackend.h"
 #include "core/services/LaunchAtLoginController.h"
 #include "core/services/LoginItemService.h"
 #include "core/services/UpdateFeed.h"
 #include "core/services/UpdaterService.h"
 #include "core/settings/SettingsStore.h"
+#include "core/settingsui/BreakHoldNotice.h"
 #include "core/stats/StatsStore.h"
 #include "core/storage/MemoryKeyValueStore.h"
 #include "core/time/VirtualTimeSource.h"
@@ -128,6 +130,11 @@ bool render(const Shot& shot, bool dark, const QDir& out) {
     }
     time.setWallClock(QDateTime(today, QTime(16, 0), zone));
     StaticCameras cameras;
+    qv::gallery::SettableBreakHold hold;
+    if (shot.leavable) {
+        hold.set({qv::BreakHoldGuarantee::leavable, qv::BreakHoldRemedy::enable});
+    }
+    qv::BreakHoldNotice notice(&hold);
     qv::SettingsWindow window(
         {settings,
          &launchAtLogin,
@@ -137,13 +144,15 @@ bool render(const Shot& shot, bool dark, const QDir& out) {
          [] { return qv::CameraAuthorization::authorized; },
          {QStringLiteral("0.1.0"), QUrl(QStringLiteral("https://quorvantel.invalid")),
           QStringLiteral("support@quorvantel.invalid")},
-         english});
+         english,
+         nullptr,
+         &notice});
     window.onOpenSystemSettings = [](auto) {};
     window.setNotificationStatus(qv::NotificationStatus::authorized);
-    if (shot.leavable) {
-        window.setBreakHold({qv::BreakHoldGuarantee::leavable, qv::BreakHoldRemedy::enable});
-    }
     QGuiApplication::setPalette(dark ? darkPalette() : QPalette());
+    QObject::connect(&window, &qv::SettingsWindow::failedToOpen, [](const QString& reason) {
+        std::fprintf(stderr, "the settings window could not open: %s\n", qPrintable(reason));
+    });
     window.openOrRaise();
     if (!window.window()) {
         return false;

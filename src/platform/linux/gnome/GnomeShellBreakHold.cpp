@@ -74,7 +74,18 @@ void GnomeShellBreakHold::enable() {
     QDBusMessage call = QDBusMessage::createMethodCall(
         shellService, extensionsPath, extensionsInterface, QStringLiteral("EnableExtension"));
     call << options_.uuid;
-    callShell(call, [this](const QDBusPendingCall&) { refresh(); });
+    callShell(call, [this](const QDBusPendingCall& answer) {
+        // The shell answers false where it does not know the extension or may not change it.
+        const QDBusPendingReply<bool> reply = answer;
+        if (reply.isError()) {
+            problem_ = reply.error().message();
+        } else if (!reply.value()) {
+            problem_ = QStringLiteral("GNOME Shell did not turn the extension on");
+        } else {
+            problem_.clear();
+        }
+        refresh();
+    });
 }
 
 void GnomeShellBreakHold::refresh() {
@@ -86,7 +97,7 @@ void GnomeShellBreakHold::refresh() {
         if (reply.isError()) {
             apply(std::nullopt);
         } else {
-            apply(stateFromInfo(reply.value()));
+            applyInfo(reply.value());
         }
     });
 }
@@ -103,7 +114,7 @@ void GnomeShellBreakHold::callShell(const QDBusMessage& call,
 
 void GnomeShellBreakHold::handleStateChanged(const QString& uuid, const QVariantMap& info) {
     if (uuid == options_.uuid) {
-        apply(stateFromInfo(info));
+        applyInfo(info);
     }
 }
 
@@ -116,8 +127,20 @@ void GnomeShellBreakHold::handleShellOwnerChanged(const QString&, const QString&
     }
 }
 
+void GnomeShellBreakHold::applyInfo(const QVariantMap& info) {
+    const ExtensionState state = stateFromInfo(info);
+    if (state == ExtensionState::enabled) {
+        problem_.clear();
+    } else if (static_cast<int>(info.value(QStringLiteral("state")).toDouble()) == shellError) {
+        // Turned on, but it failed to load: the shell's reason is all the user can act on.
+        problem_ = info.value(QStringLiteral("error")).toString();
+    }
+    apply(state);
+}
+
 void GnomeShellBreakHold::apply(std::optional<ExtensionState> state) {
-    const BreakHoldStatus status = statusFor(state, isInstalled());
+    BreakHoldStatus status = statusFor(state, isInstalled());
+    status.problem = problem_;
     if (status == status_) {
         return;
     }

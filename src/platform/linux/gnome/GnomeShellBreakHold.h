@@ -71,6 +71,7 @@ private Q_SLOTS:
 private:
     // Answers arrive on this object's thread, and not after it is gone.
     void callShell(const QDBusMessage& call, std::function<void(const QDBusPendingCall&)> answered);
+    void applyInfo(const QVariantMap& info);
     void apply(std::optional<ExtensionState> state);
     bool isInstalled() const;
     static ExtensionState stateFromInfo(const QVariantMap& info);
@@ -78,6 +79,8 @@ private:
     QDBusConnection bus_;
     Options options_;
     BreakHoldStatus status_;
+    // What the shell said when turning the extension on, or loading it, last failed.
+    QString problem_;
     bool holding_ = false;
 };
 

@@ -7,6 +7,8 @@ import Quorvantel.Theme
 Rectangle {
     id: root
     required property QtObject presentation
+    // What this desktop can promise about a break; null where nothing needs saying.
+    property QtObject breakHold: null
     readonly property QtObject model: presentation.model
 
     width: 880
@@ -65,6 +67,7 @@ Rectangle {
             anchors.fill: parent
             visible: root.presentation.step === 2
             presentation: root.presentation
+            breakHold: root.breakHold
         }
         ProofAct {
             anchors.fill: parent

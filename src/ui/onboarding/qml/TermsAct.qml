@@ -6,6 +6,7 @@ import Quorvantel.Theme
 Item {
     id: act
     required property QtObject presentation
+    property QtObject breakHold: null
 
     Headline {
         id: headline
@@ -79,6 +80,34 @@ Item {
                     onToggled: act.presentation.setLaunchAtLogin(!checked)
                 }
             }
+        }
+    }
+
+    // Where this desktop lets a break be left by switching windows, the terms say so plainly,
+    // with the one action that changes it.
+    Row {
+        objectName: "breakHoldNote"
+        anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
+        spacing: Theme.space.m
+        visible: act.breakHold !== null && act.breakHold.sentence !== ""
+        Text {
+            width: parent.width - (enable.visible ? enable.width + parent.spacing : 0)
+            anchors.verticalCenter: parent.verticalCenter
+            text: act.breakHold ? act.breakHold.sentence : ""
+            wrapMode: Text.WordWrap
+            color: Theme.window.textSecondary
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.type.caption
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+        }
+        LinkButton {
+            id: enable
+            objectName: "breakHoldEnable"
+            anchors.verticalCenter: parent.verticalCenter
+            visible: act.breakHold !== null && act.breakHold.canEnable
+            text: act.breakHold ? act.breakHold.enableTitle : ""
+            onClicked: act.breakHold.enable()
         }
     }
 }

@@ -3,7 +3,8 @@
 // shows (windows by stacking, focus, overview, workspace), activates a window as a user's click
 // does, types through one virtual keyboard that lives as long as the shell (a keyboard added
 // per key would fold a held chord into the next keyboard's enter), and takes screenshots
-// in-process, which needs no allowed caller.
+// in-process, which needs no allowed caller. Reads and clicks Quorvantel's top-bar item, and
+// stands in for a tray host by owning its bus name.
 'use strict';
 
 const {Clutter, Gio, GLib, Shell} = imports.gi;
@@ -17,6 +18,13 @@ const probeInterface = `
     <method name="Keys"><arg type="s" name="steps" direction="in"/></method>
     <method name="HideOverview"/>
     <method name="Screenshot"><arg type="s" name="path" direction="in"/></method>
+    <method name="TopBar"><arg type="s" direction="out"/></method>
+    <method name="ChooseInTopBar">
+      <arg type="s" name="label" direction="in"/>
+      <arg type="b" direction="out"/>
+    </method>
+    <method name="OwnName"><arg type="s" name="name" direction="in"/></method>
+    <method name="ReleaseName"><arg type="s" name="name" direction="in"/></method>
     <method name="BeginBreakFromShell">
       <arg type="s" name="title" direction="in"/>
       <arg type="u" name="safetySeconds" direction="in"/>
@@ -34,8 +42,14 @@ function windowState(window) {
     };
 }
 
+// Every item of a popup menu, its submenus' items included.
+function menuItems(menu) {
+    return menu._getMenuItems().flatMap(item => item.menu ? [item, ...menuItems(item.menu)] : [item]);
+}
+
 class Probe {
     enable() {
+        this._names = new Map();
         this._keyboard = Clutter.get_default_backend().get_default_seat()
             .create_virtual_device(Clutter.InputDeviceType.KEYBOARD_DEVICE);
         this._dbus = Gio.DBusExportedObject.wrapJSObject(probeInterface, this);
@@ -91,6 +105,37 @@ class Probe {
                 this._keyboard.notify_keyval(time(), keyval, state(false));
             }
         }
+    }
+
+    TopBar() {
+        const button = Main.panel.statusArea['quorvantel'];
+        if (!button)
+            return JSON.stringify({shown: false});
+        return JSON.stringify({
+            shown: button.visible,
+            label: button.get_first_child().text,
+            items: menuItems(button.menu).filter(item => item.label)
+                .map(item => ({label: item.label.text, sensitive: item.sensitive})),
+        });
+    }
+
+    ChooseInTopBar(label) {
+        const button = Main.panel.statusArea['quorvantel'];
+        const item = button ? menuItems(button.menu).find(i => i.label?.text === label) : null;
+        if (!item || !item.sensitive)
+            return false;
+        item.activate(Clutter.get_current_event());
+        return true;
+    }
+
+    OwnName(name) {
+        this._names.set(name, Gio.bus_own_name_on_connection(Gio.DBus.session, name,
+            Gio.BusNameOwnerFlags.NONE, null, null));
+    }
+
+    ReleaseName(name) {
+        Gio.bus_unown_name(this._names.get(name));
+        this._names.delete(name);
     }
 
     HideOverview() {
