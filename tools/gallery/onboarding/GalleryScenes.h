@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "SettableBreakHold.h"
 #include "core/onboarding/OnboardingModel.h"
+#include "tools/gallery/support/SettableBreakHold.h"
 
 #include <QString>
 #include <functional>

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // quorvantel-gallery-settings OUTDIR: draws every pane of the settings window, and the
 // statistics pane empty and with two weeks of breaks, in light and dark, as PNG files.
-#include "SettableBreakHold.h"
 #include "core/camera/CameraBackend.h"
 #include "core/services/LaunchAtLoginController.h"
 #include "core/services/LoginItemService.h"
@@ -12,6 +11,7 @@
 #include "core/stats/StatsStore.h"
 #include "core/storage/MemoryKeyValueStore.h"
 #include "core/time/VirtualTimeSource.h"
+#include "tools/gallery/support/SettableBreakHold.h"
 #include "tools/gallery/support/SettledPicture.h"
 #include "ui/settings/SettingsWindow.h"
 
