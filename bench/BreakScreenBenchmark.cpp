@@ -5,9 +5,9 @@
 // resident memory every 30 s.
 //
 //   private-desktop.sh break_screen_bench [SECONDS=120]
-#include "GalleryStates.h"
-#include "OverlayWindow.h"
 #include "core/time/EventLoopTimeSource.h"
+#include "tools/gallery/breakscreen/GalleryStates.h"
+#include "ui/breakscreen/OverlayWindow.h"
 
 #include <QElapsedTimer>
 #include <QFile>

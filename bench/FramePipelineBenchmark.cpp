@@ -3,7 +3,6 @@
 // camera run's processor share and resident memory.
 //
 // Needs the clips (QV_TESTDATA_DIR, default ../shared/testdata) and the pose model.
-#include "CountRun.h"
 #include "core/camera/CameraExerciseProvider.h"
 #include "core/camera/FrameAnalysis.h"
 #include "core/media/ImageScaling.h"
@@ -13,6 +12,7 @@
 #include "platform/common/VideoFileSource.h"
 #include "pose/Letterbox.h"
 #include "pose/MoveNetPoseDetector.h"
+#include "tools/count/CountRun.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
