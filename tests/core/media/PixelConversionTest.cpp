@@ -120,9 +120,17 @@ std::function<int(int, int)> packedYuv(bool yFirst, int width) {
         const int x = i / 4 * 2;
         const Yuv a = toYuv(pixelAt(x, y));
         const int y1 = x + 1 < width ? toYuv(pixelAt(x + 1, y)).y : 0;
-        const int yuyv[4] = {a.y, a.u, y1, a.v};
-        const int uyvy[4] = {a.u, a.y, a.v, y1};
-        return (yFirst ? yuyv : uyvy)[i % 4];
+        // UYVY is YUYV with the bytes of each pair swapped.
+        switch (yFirst ? i % 4 : (i % 4) ^ 1) {
+        case 0:
+            return a.y;
+        case 1:
+            return a.u;
+        case 2:
+            return y1;
+        default:
+            return a.v;
+        }
     };
 }
 
