@@ -26,14 +26,16 @@ protected:
         file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
     }
 
-    // What was started, once it has written it (the application runs on its own).
+    // What was started, once it has written its whole line (the application runs on its own,
+    // and the shell creates the log before it writes to it).
     QString started() const {
-        QFile file(log());
-        for (int tries = 0; tries < 250 && !file.exists(); ++tries) {
+        QByteArray line;
+        for (int tries = 0; tries < 250 && !line.endsWith('\n'); ++tries) {
             QThread::msleep(20);
+            QFile file(log());
+            line = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
         }
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed()
-                                              : QString();
+        return QString::fromUtf8(line).trimmed();
     }
 
     QString log() const { return folder_.filePath("started.log"); }
