@@ -41,10 +41,7 @@ def expect(session, args, code, says=None, env=None):
 
 def without_display(session):
     env = {k: v for k, v in session.env.items() if k not in NO_DISPLAY}
-    help_text = expect(session, ["--help"], DONE, "Exit status", env)
-    for code in ("  3  ", "  4  ", "  5  "):
-        if code not in help_text:
-            fail(f"--help lists no exit status {code.strip()}")
+    expect(session, ["--help"], DONE, "Exit status", env)
     expect(session, ["--help-all"], DONE, "--start-break-now", env)
     expect(session, ["--version"], DONE, "Quorvantel", env)
     expect(session, ["--status"], NOT_RUNNING, "not running", env)

@@ -158,36 +158,28 @@ private:
 
     void changeSettings() {
         SettingsStore& settings = app_.settings();
-        switch (pick(0, 7)) {
-        case 0:
-            settings.setSmartPauseEnabled(chance(70));
-            break;
-        case 1:
-            settings.setCameraVerificationEnabled(chance(80));
-            break;
-        case 2:
-            settings.setExerciseKind(chance(50) ? ExerciseKind::squat
-                                                : ExerciseKind::overheadRaise);
-            break;
-        case 3:
-            settings.setHonorDurationSeconds(pick(10, 300));
-            break;
-        case 4:
-            settings.setEmergencyEscapeLimit(pick(1, 3));
-            break;
-        case 5:
-            settings.setWorkIntervalMinutes(pick(20, 90));
-            break;
-        case 6:
-            settings.setActiveHoursEnabled(chance(80));
-            settings.setActiveHoursStartMinute(pick(5 * 60, 11 * 60));
-            settings.setActiveHoursEndMinute(pick(15 * 60, 23 * 60));
-            settings.setActiveHoursWeekdaysOnly(chance(30));
-            break;
-        default:
-            app_.cameraAccess.answer =
-                chance(85) ? CameraAuthorization::authorized : CameraAuthorization::denied;
-        }
+        const std::function<void()> changes[] = {
+            [&] { settings.setSmartPauseEnabled(chance(70)); },
+            [&] { settings.setCameraVerificationEnabled(chance(80)); },
+            [&] {
+                settings.setExerciseKind(chance(50) ? ExerciseKind::squat
+                                                    : ExerciseKind::overheadRaise);
+            },
+            [&] { settings.setHonorDurationSeconds(pick(10, 300)); },
+            [&] { settings.setEmergencyEscapeLimit(pick(1, 3)); },
+            [&] { settings.setWorkIntervalMinutes(pick(20, 90)); },
+            [&] {
+                settings.setActiveHoursEnabled(chance(80));
+                settings.setActiveHoursStartMinute(pick(5 * 60, 11 * 60));
+                settings.setActiveHoursEndMinute(pick(15 * 60, 23 * 60));
+                settings.setActiveHoursWeekdaysOnly(chance(30));
+            },
+            [&] {
+                app_.cameraAccess.answer =
+                    chance(85) ? CameraAuthorization::authorized : CameraAuthorization::denied;
+            },
+        };
+        changes[pick(0, 7)]();
     }
 
     // The lid closes: no tick runs, the wall clock moves on. Evenings sleep through the night.

@@ -34,37 +34,27 @@ protected:
     int withdrawals = 0;
 };
 
-TEST_F(MenuBarActionsTest, StartNowMakesTheBreakDueAndCallsItOnce) {
-    actions().perform(TrayAction::startBreak);
-    EXPECT_TRUE(schedule().is<BreakDue>());
-    EXPECT_EQ(app.breakDueCalls.size(), 1u);
-    EXPECT_EQ(withdrawals, 1);
-}
-
-TEST_F(MenuBarActionsTest, SnoozeOnlyInsideTheLastMinuteAndTwicePerCycle) {
+// The scheduler's own rules are tested there; here each item reaches it, and the heads-up is
+// withdrawn only before an action that is taken.
+TEST_F(MenuBarActionsTest, EachScheduleItemReachesTheSchedulerAfterWithdrawingTheHeadsUp) {
     actions().perform(TrayAction::snoozeBreak);
-    EXPECT_EQ(schedule().snoozeCount, 0);
     EXPECT_EQ(withdrawals, 0) << "a refused snooze leaves the notification alone";
     app.advance(3000 - 30);
     actions().perform(TrayAction::snoozeBreak);
-    EXPECT_EQ(schedule().snoozeCount, 1);
+    ASSERT_TRUE(schedule().is<Working>());
     EXPECT_EQ(schedule().stateAs<Working>()->dueAt, berlin("2026-12-07 09:54:30"));
-    app.advance(300 - 10);
-    actions().perform(TrayAction::snoozeBreak);
-    app.advance(300 - 10);
-    actions().perform(TrayAction::snoozeBreak);
-    EXPECT_EQ(schedule().snoozeCount, 2);
-}
-
-TEST_F(MenuBarActionsTest, PauseForAnHourOrUntilMidnightThenResume) {
-    actions().perform(TrayAction::pauseForOneHour);
+    actions().perform(TrayAction::pauseUntilTomorrow);
     ASSERT_TRUE(schedule().is<Paused>());
-    EXPECT_EQ(schedule().stateAs<Paused>()->until, berlin("2026-12-07 10:00"));
+    EXPECT_EQ(schedule().stateAs<Paused>()->until, berlin("2026-12-08 00:00"));
     actions().perform(TrayAction::resumeBreaks);
     EXPECT_TRUE(schedule().is<Working>());
-    actions().perform(TrayAction::pauseUntilTomorrow);
-    EXPECT_EQ(schedule().stateAs<Paused>()->until, berlin("2026-12-08 00:00"));
-    EXPECT_EQ(withdrawals, 3);
+    actions().perform(TrayAction::pauseForOneHour);
+    ASSERT_TRUE(schedule().is<Paused>());
+    EXPECT_EQ(schedule().stateAs<Paused>()->until, berlin("2026-12-07 10:49:30"));
+    actions().perform(TrayAction::startBreak);
+    EXPECT_TRUE(schedule().is<BreakDue>());
+    EXPECT_EQ(app.breakDueCalls.size(), 1u);
+    EXPECT_EQ(withdrawals, 5);
 }
 
 TEST_F(MenuBarActionsTest, WhileTheCycleDoesNotRunStartAndResumeDoNothing) {

@@ -39,6 +39,11 @@ const Working working{now.addSecs(-2250), now.addSecs(750)};
 // Which buttons a state offers, whether its countdown ticks and how far the ring has run.
 TEST(MenuPopoverDisplay, EachSchedulerStateFillsTheStateCardAndItsRules) {
     const QDateTime retry = now.addSecs(200);
+    const auto meeting = inputs(Working{now, retry}, smartPause::Meeting{retry});
+    const auto offHours = inputs(working, smartPause::OutsideActiveHours{now.addSecs(750)});
+    const auto overdue = inputs(Working{now.addSecs(-4000), now.addSecs(-5)});
+    const auto away = inputs(Cooldown{now.addSecs(60)}, smartPause::AwayBreakCounted{now});
+    const auto paused = inputs(Paused{at("2026-12-08T00:00:00+01:00")});
     struct Case {
         const char* name;
         MenuBarInputs in;
@@ -50,32 +55,12 @@ TEST(MenuPopoverDisplay, EachSchedulerStateFillsTheStateCardAndItsRules) {
     };
     const std::vector<Case> cases = {
         {"working", inputs(working), "12:30", true, 0.75, "sp", false},
-        {"meeting",
-         inputs(Working{now, retry}, smartPause::Meeting{retry}),
-         "03:20",
-         true,
-         {},
-         "sp",
-         true},
-        {"off hours", inputs(working, smartPause::OutsideActiveHours{now.addSecs(750)}), "12:30",
-         true, 0.75, "sp", true},
-        {"overdue", inputs(Working{now.addSecs(-4000), now.addSecs(-5)}), "00:00", true, 1.0, "sp",
-         false},
-        {"away",
-         inputs(Cooldown{now.addSecs(60)}, smartPause::AwayBreakCounted{now}),
-         "Done",
-         false,
-         {},
-         "sp",
-         true},
+        {"meeting", meeting, "03:20", true, {}, "sp", true},
+        {"off hours", offHours, "12:30", true, 0.75, "sp", true},
+        {"overdue", overdue, "00:00", true, 1.0, "sp", false},
+        {"away", away, "Done", false, {}, "sp", true},
         {"cooldown", inputs(Cooldown{now.addMSecs(1500)}), "00:02", true, {}, "sp", false},
-        {"paused",
-         inputs(Paused{at("2026-12-08T00:00:00+01:00")}),
-         "12:00 AM",
-         false,
-         {},
-         "sr",
-         false},
+        {"paused", paused, "12:00 AM", false, {}, "sr", false},
         {"stopped", inputs(Stopped{}), "--:--", false, {}, "sp", false},
         {"due", inputs(BreakDue{}), "Ready", false, 1.0, "", false},
         {"active", inputs(BreakActive{}), "Now", false, {}, "", false},

@@ -39,13 +39,6 @@ TEST(SettingsTexts, ExplainsTheActiveHoursWindowInEachOfItsShapes) {
     }
 }
 
-TEST(SettingsTexts, DescribesTheChosenExerciseWithTheRepetitionCount) {
-    EXPECT_TRUE(
-        texts::verificationDescription(qv::ExerciseKind::squat, 10).startsWith("10 squats"));
-    EXPECT_TRUE(texts::verificationDescription(qv::ExerciseKind::overheadRaise, 7)
-                    .startsWith("7 overhead raises"));
-}
-
 // A status row offers a button only where pressing it can change something.
 TEST(SettingsTexts, StatusRowsOfferAButtonOnlyWhereThereIsSomethingToDo) {
     using Note = qv::NotificationStatus;

@@ -3,6 +3,7 @@
 
 #include "core/time/VirtualTimeSource.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -20,19 +21,10 @@ struct Recorder {
         };
         engine.onCompletion = [this] { ++completions; };
     }
-    int countdowns() const {
-        int n = 0;
-        for (const auto& r : reports) {
-            n += std::holds_alternative<progress::HonorCountdown>(r.second) ? 1 : 0;
-        }
-        return n;
-    }
-    int completedReports() const {
-        int n = 0;
-        for (const auto& r : reports) {
-            n += std::holds_alternative<progress::Completed>(r.second) ? 1 : 0;
-        }
-        return n;
+    template <typename Kind> int count() const {
+        return int(std::count_if(reports.begin(), reports.end(), [](const auto& r) {
+            return std::holds_alternative<Kind>(r.second);
+        }));
     }
 };
 
@@ -82,7 +74,7 @@ TEST(HonorTimerProvider, CountsDownFromTheFirstReportToOneCompletion) {
 
     time.advance(25);
     EXPECT_EQ(recorder.completions, 1);
-    EXPECT_EQ(recorder.completedReports(), 1);
+    EXPECT_EQ(recorder.count<progress::Completed>(), 1);
     EXPECT_EQ(recorder.reports.back().second, VerificationProgress(progress::Completed{}));
     const auto& last = recorder.reports[recorder.reports.size() - 2];
     EXPECT_DOUBLE_EQ(last.first - t0, 30.0);
@@ -137,7 +129,7 @@ TEST(HonorTimerProvider, StopSilencesAndRestartCountsTheFullDurationAgain) {
     time.advance(0.1);
     EXPECT_EQ(recorder.completions, 1);
     EXPECT_DOUBLE_EQ(recorder.reports.back().first - restartAt, 10.0);
-    EXPECT_EQ(recorder.countdowns() - static_cast<int>(before), 2 + 41);
+    EXPECT_EQ(recorder.count<progress::HonorCountdown>() - static_cast<int>(before), 2 + 41);
 }
 
 TEST(HonorTimerProvider, LateTicksNeverStretchTheBreak) {

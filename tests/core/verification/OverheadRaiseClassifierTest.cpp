@@ -76,6 +76,10 @@ TEST(OverheadRaiseClassifier, CountsSyntheticRaisesUnderVariedConditions) {
         jacks.raise(0.25, 0.05, 0.25).stand(0.12);
         presses.moveTo(overhead, 0.4).stand(0.1).moveTo(sideways, 0.4).stand(0.3);
     }
+    const Motion alreadyUp =
+        Motion().moveTo(overhead, 0.01).stand(0.5).moveTo({}, 0.5).stand(0.5).raises(2);
+    const Motion sidewaysHeld = Motion().stand(1).moveTo(sideways, 0.5).stand(3).moveTo({}, 0.5);
+    const Motion toTheChin = Motion().stand(1).moveTo({0, 0.62, 0}, 0.5).stand(1).moveTo({}, 0.5);
     const Case cases[] = {
         {"five raises", Motion().stand(1).raises(5), {}, 5},
         {"jittery joints", Motion().stand(1).raises(5), noisy, 5},
@@ -85,16 +89,9 @@ TEST(OverheadRaiseClassifier, CountsSyntheticRaisesUnderVariedConditions) {
         {"at jumping-jack tempo, jittery", Motion(jacks).stand(0.5), noisy, 6},
         {"at jumping-jack tempo, ten frames a second", Motion(jacks).stand(0.5), slowCamera, 6},
         {"presses from the shoulders", presses, noisy, 6},
-        {"a raise already under way when counting starts",
-         Motion().moveTo(overhead, 0.01).stand(0.5).moveTo({}, 0.5).stand(0.5).raises(2),
-         {},
-         3},
-        {"arms only to the side, held",
-         Motion().stand(1).moveTo(sideways, 0.5).stand(3).moveTo({}, 0.5),
-         {},
-         0},
-        {"arms up to the chin",
-         Motion().stand(1).moveTo({0, 0.62, 0}, 0.5).stand(1).moveTo({}, 0.5), noisy, 0},
+        {"a raise already under way when counting starts", alreadyUp, {}, 3},
+        {"arms only to the side, held", sidewaysHeld, {}, 0},
+        {"arms up to the chin", toTheChin, noisy, 0},
         {"squats are not raises", Motion().stand(1).squats(3), noisy, 0},
     };
     for (const Case& c : cases) {

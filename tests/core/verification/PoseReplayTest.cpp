@@ -31,22 +31,6 @@ TEST(PoseReplay, ATallerPasserByNeverTakesOverTheCount) {
     }
 }
 
-TEST(PoseReplay, EqualPeopleResolveToTheEarlierInTheDetectorsOrder) {
-    // Two people of the same height: one squats, one stands still beside.
-    const Motion squatting = Motion().stand(1).squats(3);
-    const auto frames = test::record(squatting, Body{}, {});
-    Body neighbour;
-    neighbour.centerX = 0.8;
-    for (bool squatterFirst : {true, false}) {
-        std::vector<PoseFrame> both = frames;
-        for (PoseFrame& f : both) {
-            const PoseSnapshot still = test::pose(neighbour, {}, f.capturedAt);
-            f.people.insert(squatterFirst ? f.people.end() : f.people.begin(), still);
-        }
-        EXPECT_EQ(countSquats(both), squatterFirst ? 3 : 0) << "squatter first: " << squatterFirst;
-    }
-}
-
 TEST(PoseReplay, CountsGoOnAfterALostUserAndAfterARestartOfTracking) {
     Camera camera;
     camera.dropouts = {{7.4, 9.4}}; // gone for two seconds between squats

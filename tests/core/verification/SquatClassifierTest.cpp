@@ -76,26 +76,23 @@ TEST(SquatClassifier, CountsSyntheticSquatsUnderVariedConditions) {
     }
     Camera slowCamera;
     slowCamera.fps = 10;
-    Camera lowConfidence;
     Body unsure = body;
     unsure.confidence = 0.35f;
     const Posture bottom{90, 0, 0};
+    const Motion five = Motion().stand(1).squats(5);
+    const Motion fromTheBottom =
+        Motion().moveTo(bottom, 0.01).stand(1).moveTo({}, 0.6).stand(0.5).squats(2);
+    const Motion bounce = Motion().stand(1).squat(75, 0.3, 0, 0.3).stand(1);
+    const Motion slowAndDeep =
+        Motion().stand(1).squat(110, 2, 2, 2).stand(3).squat(110, 2, 2, 2).stand(1);
     const Case cases[] = {
-        {"five squats", Motion().stand(1).squats(5), {}, body, 5},
-        {"jittery joints", Motion().stand(1).squats(5), noisy, body, 5},
-        {"seen from the front, knees straight in the picture",
-         Motion().stand(1).squats(5),
-         {},
-         front,
-         5},
+        {"five squats", five, {}, body, 5},
+        {"jittery joints", five, noisy, body, 5},
+        {"seen from the front, knees straight in the picture", five, {}, front, 5},
         {"from the front with jittery joints", Motion().stand(1).squats(4), noisy, front, 4},
         {"straight into squats without a pause", Motion().squats(5, 90, 0), {}, body, 5},
         {"from the front without a pause", Motion().squats(4, 90, 0), noisy, front, 4},
-        {"starting at the bottom: the first rise is not a squat",
-         Motion().moveTo(bottom, 0.01).stand(1).moveTo({}, 0.6).stand(0.5).squats(2),
-         {},
-         body,
-         2},
+        {"starting at the bottom: the first rise is not a squat", fromTheBottom, {}, body, 2},
         {"legs out of view use the torso", Motion().stand(1).squats(4), hipsOnly, body, 4},
         {"no torso needs none with the feet in view", Motion().stand(1).squats(3), noTorso, body,
          3},
@@ -104,16 +101,8 @@ TEST(SquatClassifier, CountsSyntheticSquatsUnderVariedConditions) {
         {"joints just above the floor", Motion().stand(1).squats(3), {}, unsure, 3},
         {"shallow knee bends", Motion().stand(1).squats(4, 40), {}, body, 0},
         {"shallow knee bends from the front", Motion().stand(1).squats(4, 40), noisy, front, 0},
-        {"a bounce too short to hold",
-         Motion().stand(1).squat(75, 0.3, 0, 0.3).stand(1),
-         {},
-         body,
-         0},
-        {"slow and deep with long pauses",
-         Motion().stand(1).squat(110, 2, 2, 2).stand(3).squat(110, 2, 2, 2).stand(1),
-         {},
-         body,
-         2},
+        {"a bounce too short to hold", bounce, {}, body, 0},
+        {"slow and deep with long pauses", slowAndDeep, {}, body, 2},
         {"standing only", Motion().stand(10), noisy, body, 0},
         {"arms waving while standing", Motion().stand(1).raises(4), noisy, body, 0},
     };
@@ -300,7 +289,7 @@ TEST(SquatClassifier, TrackingModeFollowsTheLegsSeenFirst) {
         const char* name;
         float left;
         float right;
-        std::optional<SquatClassifier::TrackingMode> expected;
+        SquatClassifier::TrackingMode expected;
     };
     using Mode = SquatClassifier::TrackingMode;
     const Case cases[] = {
@@ -309,7 +298,7 @@ TEST(SquatClassifier, TrackingModeFollowsTheLegsSeenFirst) {
         {"right leg surer", 0.4f, 0.5f, Mode::rightSide},
         {"equal and unsure", 0.4f, 0.4f, Mode::leftSide},
         {"left leg only", 0.9f, 0.2f, Mode::leftSide},
-        {"hips only", 0.2f, 0.2f, std::nullopt},
+        {"hips alone", 0.2f, 0.2f, Mode::bilateral},
     };
     for (const Case& c : cases) {
         PoseSnapshot snapshot = test::pose(Body{}, {}, 1.0);
@@ -320,12 +309,7 @@ TEST(SquatClassifier, TrackingModeFollowsTheLegsSeenFirst) {
             snapshot.setJoint(j, {snapshot.joint(j)->point, c.right});
         }
         SquatClassifier classifier;
-        auto mode = classifier.update(snapshot, 1.0).trackingMode;
-        if (c.expected) {
-            EXPECT_EQ(mode, c.expected) << c.name;
-        } else {
-            EXPECT_EQ(mode, Mode::bilateral) << c.name << ": hips alone";
-        }
+        EXPECT_EQ(classifier.update(snapshot, 1.0).trackingMode, c.expected) << c.name;
     }
     SquatClassifier nothing;
     EXPECT_FALSE(nothing.update(PoseSnapshot(1.0), 1.0).trackingMode);
