@@ -61,13 +61,13 @@ CameraLayout {
         ActionButton {
             s: mode.s
             visible: mode.screen.showsCantSquat
-            text: "Can't squat — use arms"
+            text: qsTr("Can't squat — use arms")
             onClicked: mode.model.switchToOverheadRaise()
         }
         ActionButton {
             s: mode.s
             visible: mode.screen.showsSwitchToTimedBreak
-            text: "Switch to a timed break"
+            text: qsTr("Switch to a timed break")
             onClicked: mode.model.useHonorTimer()
         }
     }

@@ -21,7 +21,7 @@ Item {
                 s: mode.s
                 size: Theme.type.hero
                 font.weight: Font.Bold
-                text: "Step away"
+                text: qsTr("Step away")
             }
             Item {
                 anchors.horizontalCenter: parent.horizontalCenter
@@ -32,7 +32,7 @@ Item {
                     progress: mode.screen.honorProgress
                     thickness: 16 * mode.s
                     Accessible.role: Accessible.ProgressBar
-                    Accessible.name: "Break progress"
+                    Accessible.name: qsTr("Break progress")
                     Accessible.description: mode.screen.honorPercentText
                 }
                 Digits {
@@ -83,14 +83,14 @@ Item {
                             s: mode.s
                             size: Theme.type.headline
                             font.weight: Font.DemiBold
-                            text: "While you wait"
+                            text: qsTr("While you wait")
                         }
                         Label {
                             width: parent.width
                             s: mode.s
                             size: Theme.type.subtitle
                             color: Theme.breakScreen.textSecondary
-                            text: "No camera is used during a timed break."
+                            text: qsTr("No camera is used during a timed break.")
                         }
                     }
                 }
@@ -108,7 +108,7 @@ Item {
                 id: settingsButton
                 visible: mode.screen.showsOpenCameraSettings
                 s: mode.s
-                text: "End break & open Camera Settings"
+                text: qsTr("End break & open Camera Settings")
                 onClicked: mode.model.openCameraSettings()
             }
             Label {
@@ -117,7 +117,7 @@ Item {
                 s: mode.s
                 size: Theme.type.body
                 color: Theme.breakScreen.textDim
-                text: "This break will be recorded as skipped."
+                text: qsTr("This break will be recorded as skipped.")
             }
         }
     }
