@@ -10,10 +10,6 @@ namespace qv {
 
 namespace {
 
-QString number(qint64 value) {
-    return QString::number(value);
-}
-
 QString repetitionsPhrase(qint64 repetitions) {
     return countedText("Stats", "%n exercise repetition",
                        QT_TRANSLATE_N_NOOP("Stats", "%n exercise repetitions"),
@@ -45,14 +41,15 @@ StatsPaneContent statsPaneContent(const StatsSnapshot& snapshot, const QLocale& 
     StatsPaneContent content;
     const qint64 repetitions = snapshot.today.repetitions();
     const qint64 completed = snapshot.today.completedBreaks();
-    content.todayRepetitions = number(repetitions);
+    content.todayRepetitions = locale.toString(repetitions);
     content.todayAccessibleLabel =
         QCoreApplication::translate("Stats",
                                     "%1 exercise repetitions today, %2 breaks, %3 day streak")
-            .arg(number(repetitions), number(completed), number(snapshot.streakDays));
-    content.streakDays = number(snapshot.streakDays);
+            .arg(locale.toString(repetitions), locale.toString(completed),
+                 locale.toString(snapshot.streakDays));
+    content.streakDays = locale.toString(snapshot.streakDays);
     content.isStreakEmphasised = snapshot.streakDays >= 1;
-    content.breaksToday = number(completed);
+    content.breaksToday = locale.toString(completed);
     content.breaksTodayCaption =
         countedText("Stats", "BREAK TODAY", QT_TRANSLATE_N_NOOP("Stats", "BREAKS TODAY"),
                     static_cast<int>(completed));
@@ -64,7 +61,7 @@ StatsPaneContent statsPaneContent(const StatsSnapshot& snapshot, const QLocale& 
     if (content.hasChart()) {
         content.bestText = QCoreApplication::translate("Stats", "BEST %1",
                                                        "the most repetitions of a day in the chart")
-                               .arg(number(content.bestRecentRepetitions));
+                               .arg(locale.toString(content.bestRecentRepetitions));
     }
     for (qsizetype i = 0; i < snapshot.recentDays.size(); ++i) {
         const RecentDay& day = snapshot.recentDays[i];
@@ -76,9 +73,9 @@ StatsPaneContent statsPaneContent(const StatsSnapshot& snapshot, const QLocale& 
                              locale.toString(day.date, QLocale::LongFormat) + QStringLiteral(": ") +
                                  repetitionsPhrase(dayRepetitions)});
     }
-    content.totalRepetitions = number(snapshot.totalRepetitions);
-    content.totalCompletedBreaks = number(snapshot.totalCompletedBreaks);
-    content.totalSkippedBreaks = number(snapshot.totalSkippedBreaks);
+    content.totalRepetitions = locale.toString(snapshot.totalRepetitions);
+    content.totalCompletedBreaks = locale.toString(snapshot.totalCompletedBreaks);
+    content.totalSkippedBreaks = locale.toString(snapshot.totalSkippedBreaks);
     return content;
 }
 
