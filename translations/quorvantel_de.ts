@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Squat down</source>
-        <translation>Geh in die Hocke</translation>
+        <translation>In die Hocke</translation>
     </message>
     <message>
         <source>Lower arms</source>
@@ -108,7 +108,7 @@
     </message>
     <message>
         <source>Step back</source>
-        <translation>Geh einen Schritt zurück</translation>
+        <translation>Schritt zurück</translation>
     </message>
     <message>
         <source>Keep going</source>
@@ -194,15 +194,15 @@
     <message numerus="yes">
         <source>%n overhead raises completed</source>
         <translation>
-            <numerusform>%n-mal Armheben geschafft</numerusform>
-            <numerusform>%n-mal Armheben geschafft</numerusform>
+            <numerusform>%n-mal Armheben erledigt</numerusform>
+            <numerusform>%n-mal Armheben erledigt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n squats completed</source>
         <translation>
-            <numerusform>%n Kniebeuge geschafft</numerusform>
-            <numerusform>%n Kniebeugen geschafft</numerusform>
+            <numerusform>%n Kniebeuge erledigt</numerusform>
+            <numerusform>%n Kniebeugen erledigt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -461,11 +461,11 @@ Rückgabewerte:
     <name>ExerciseMode</name>
     <message>
         <source>Can&apos;t squat — use arms</source>
-        <translation>Keine Kniebeugen? Arme nehmen</translation>
+        <translation>Arme statt Kniebeugen</translation>
     </message>
     <message>
         <source>Switch to a timed break</source>
-        <translation>Zur Timer-Pause wechseln</translation>
+        <translation>Zur Timer-Pause</translation>
     </message>
 </context>
 <context>
@@ -549,7 +549,7 @@ Rückgabewerte:
     <name>HonorMode</name>
     <message>
         <source>Step away</source>
-        <translation>Geh mal weg vom Bildschirm</translation>
+        <translation>Geh kurz weg</translation>
     </message>
     <message>
         <source>Break progress</source>
@@ -750,7 +750,7 @@ Rückgabewerte:
     </message>
     <message>
         <source>Launch Quorvantel at login</source>
-        <translation>Quorvantel bei der Anmeldung starten</translation>
+        <translation>Beim Anmelden starten</translation>
     </message>
     <message>
         <source>The timer starts when you sign in.</source>
@@ -766,7 +766,7 @@ Rückgabewerte:
     </message>
     <message>
         <source>On-device pose tracking reads your joints on this computer. No frame is stored or sent anywhere.</source>
-        <translation>Die Haltungserkennung liest deine Gelenke auf diesem Computer. Kein Bild wird gespeichert oder verschickt.</translation>
+        <translation>Deine Gelenke werden auf diesem Computer erkannt. Kein Bild wird gespeichert oder verschickt.</translation>
     </message>
     <message>
         <source>Hips drop. Hips return. That&apos;s a rep.</source>
@@ -902,7 +902,7 @@ Rückgabewerte:
     </message>
     <message>
         <source>Lock it in</source>
-        <translation>Festmachen</translation>
+        <translation>Abgemacht</translation>
     </message>
     <message>
         <source>Start the timer</source>
@@ -984,7 +984,7 @@ Rückgabewerte:
     </message>
     <message>
         <source>Squat down</source>
-        <translation>Geh in die Hocke</translation>
+        <translation>In die Hocke</translation>
     </message>
     <message>
         <source>One clear leg detected</source>

@@ -36,6 +36,10 @@ CameraLayout {
         s: mode.s
         size: Theme.type.hero
         font.weight: Font.Bold
+        // One line at any length: a cue that wraps would push the buttons into the escape.
+        wrapMode: Text.NoWrap
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: Theme.type.display * mode.s
         text: mode.screen.coachingHeadline
         Accessible.name: mode.screen.coachingAccessibleText
     }

@@ -21,6 +21,12 @@ Item {
                 s: mode.s
                 size: Theme.type.hero
                 font.weight: Font.Bold
+                // Longer words in other languages shrink the line instead of pushing the
+                // ring and the card apart.
+                width: Math.min(implicitWidth, 460 * mode.s)
+                wrapMode: Text.NoWrap
+                fontSizeMode: Text.HorizontalFit
+                minimumPixelSize: Theme.type.display * mode.s
                 text: qsTr("Step away")
             }
             Item {
