@@ -1034,6 +1034,22 @@ Rückgabewerte:
         <source>Welcome to Quorvantel</source>
         <translation>Willkommen bei Quorvantel</translation>
     </message>
+    <message>
+        <source>Step back</source>
+        <translation>Schritt zurück</translation>
+    </message>
+    <message>
+        <source>Stand up</source>
+        <translation>Aufstehen</translation>
+    </message>
+    <message>
+        <source>Go lower</source>
+        <translation>Tiefer</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Halten</translation>
+    </message>
 </context>
 <context>
     <name>PanelPreview</name>

@@ -2,6 +2,7 @@
 #include "core/breakscreen/BreakScreenTexts.h"
 
 #include "core/base/CountedText.h"
+#include "core/verification/FeedbackCue.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -89,6 +90,24 @@ QString firstWords(const QString& message) {
     return words;
 }
 
+QString cueHeadline(FeedbackCue cue) {
+    switch (cue) {
+    case FeedbackCue::stepBack:
+        return QCoreApplication::translate("BreakScreen", "Step back");
+    case FeedbackCue::standTall:
+        return QCoreApplication::translate("BreakScreen", "Stand tall");
+    case FeedbackCue::squatDown:
+        return QCoreApplication::translate("BreakScreen", "Squat down");
+    case FeedbackCue::standUp:
+        return QCoreApplication::translate("BreakScreen", "Stand up");
+    case FeedbackCue::raiseArms:
+        return QCoreApplication::translate("BreakScreen", "Reach higher");
+    case FeedbackCue::lowerArms:
+        break;
+    }
+    return QCoreApplication::translate("BreakScreen", "Lower arms");
+}
+
 } // namespace
 
 double layoutScale(double width, double height) {
@@ -162,6 +181,10 @@ std::array<ChecklistRow, 2> framingChecklist(ExerciseKind kind,
 }
 
 QString coachingHeadline(ExerciseKind kind, const QString& statusMessage) {
+    if (const auto cue = feedbackCue(statusMessage)) {
+        return cueHeadline(*cue);
+    }
+    // Other messages are the camera's notices, which come in English only.
     const QString message = statusMessage.toLower();
     if (message.isEmpty()) {
         return idleHeadline(kind);

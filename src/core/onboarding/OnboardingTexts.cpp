@@ -2,6 +2,7 @@
 #include "core/onboarding/OnboardingTexts.h"
 
 #include "core/settings/SettingsStore.h"
+#include "core/verification/FeedbackCue.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -163,23 +164,47 @@ QString cameraButtonText(CameraState state, const QString& failureMessage) {
                : QCoreApplication::translate("Onboarding", "Allow camera");
 }
 
+namespace {
+
+QString cueText(FeedbackCue cue) {
+    switch (cue) {
+    case FeedbackCue::stepBack:
+        return QCoreApplication::translate("Onboarding", "Step back");
+    case FeedbackCue::standTall:
+        return QCoreApplication::translate("Onboarding", "Stand tall");
+    case FeedbackCue::standUp:
+        return QCoreApplication::translate("Onboarding", "Stand up");
+    case FeedbackCue::squatDown:
+    case FeedbackCue::raiseArms:
+    case FeedbackCue::lowerArms:
+        break;
+    }
+    return QCoreApplication::translate("Onboarding", "Squat down");
+}
+
+} // namespace
+
 QString coachingCue(const QString& feedback) {
+    if (const auto cue = feedbackCue(feedback)) {
+        return cueText(*cue);
+    }
+    // Anything else is one of the camera's notices, which come in English only.
     struct Rule {
         std::vector<const char*> words;
         const char* cue;
     };
     static const Rule rules[] = {
-        {{"lower", "deeper", "hip"}, "Go lower"},
-        {{"stand tall", "calibrat", "upright"}, "Stand tall"},
-        {{"stand up", "rise", "extend"}, "Stand up"},
-        {{"step back", "frame", "camera"}, "Step back"},
-        {{"hold"}, "Hold"},
+        {{"lower", "deeper", "hip"}, QT_TRANSLATE_NOOP("Onboarding", "Go lower")},
+        {{"stand tall", "calibrat", "upright"}, QT_TRANSLATE_NOOP("Onboarding", "Stand tall")},
+        {{"stand up", "rise", "extend"}, QT_TRANSLATE_NOOP("Onboarding", "Stand up")},
+        {{"step back", "frame", "camera"}, QT_TRANSLATE_NOOP("Onboarding", "Step back")},
+        {{"hold"}, QT_TRANSLATE_NOOP("Onboarding", "Hold")},
     };
     const QString text = feedback.toLower();
     for (const Rule& rule : rules) {
         for (const char* word : rule.words) {
             if (text.contains(QLatin1String(word))) {
-                return QString::fromUtf8(rule.cue);
+                return QCoreApplication::translate("Onboarding", rule.cue);
             }
         }
     }
