@@ -31,6 +31,8 @@ QString chosenLanguage() {
 void installTranslations(QCoreApplication& application, const QString& language) {
     const QString wanted = language.isEmpty() ? chosenLanguage() : language;
     if (wanted == pseudoLanguage) {
+        // Accented English keeps English formats, so only the words look foreign.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         auto* translator = new QTranslator(&application);
         if (translator->load(QStringLiteral(":/i18n/quorvantel_pseudo.qm"))) {
             QCoreApplication::installTranslator(translator);
