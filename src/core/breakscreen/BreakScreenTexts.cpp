@@ -250,10 +250,6 @@ int honorPercent(double honorProgress) {
     return static_cast<int>(std::min(honorProgress, 1.0) * 100);
 }
 
-bool mentionsCamera(const QString& statusMessage) {
-    return statusMessage.contains(u"camera", Qt::CaseInsensitive);
-}
-
 EscapeTexts escapeTexts(int escapesRemaining, int autoReleaseMinutes,
                         std::optional<int> holdSecondsLeft) {
     if (escapesRemaining < 1) {
