@@ -130,12 +130,16 @@ void Application::wireSettingsWindow() {
 void Application::wireSaveProblems() {
     connect(&saveProblems_, &SaveProblems::problemFound, this, [this](const QString& sentence) {
         qWarning("quorvantel: %s", qPrintable(sentence));
-        notificationService_->post({QStringLiteral("Quorvantel could not save"), sentence, {}});
+        notificationService_->post(
+            {QCoreApplication::translate("Notification", "Quorvantel could not save"),
+             sentence,
+             {}});
     });
     if (saveProblems_.hasProblems()) {
         const QString notice = saveProblems_.notice();
         qWarning("quorvantel: %s", qPrintable(notice));
-        notificationService_->post({QStringLiteral("Quorvantel could not save"), notice, {}});
+        notificationService_->post(
+            {QCoreApplication::translate("Notification", "Quorvantel could not save"), notice, {}});
     }
 }
 
@@ -178,7 +182,9 @@ void Application::tellOfSetAsideSettings() {
     }
     qWarning("quorvantel: %s", qPrintable(notice));
     notificationService_->post(
-        {QStringLiteral("Quorvantel set your settings file aside"), notice, {}});
+        {QCoreApplication::translate("Notification", "Quorvantel set your settings file aside"),
+         notice,
+         {}});
 }
 
 // Started at login, we may be up before the panel that hosts tray icons: look again for a
@@ -209,9 +215,11 @@ void Application::sayHowToReachUs() {
              "--settings and the other options to reach Quorvantel.");
     noTrayNotice_ = platformBackends::makeNotificationService();
     noTrayNotice_->post(
-        {QStringLiteral("Quorvantel is running"),
-         QStringLiteral("This desktop shows no tray icons. Open Quorvantel from your application "
-                        "launcher to reach its settings, or run quorvantel --settings."),
+        {QCoreApplication::translate("Notification", "Quorvantel is running"),
+         QCoreApplication::translate(
+             "Notification",
+             "This desktop shows no tray icons. Open Quorvantel from your application "
+             "launcher to reach its settings, or run quorvantel --settings."),
          {}});
 }
 

@@ -5,6 +5,7 @@
 #include "core/services/BuildInfo.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <array>
@@ -21,15 +22,20 @@ struct RequestOption {
 
 constexpr std::array requestOptions = {
     RequestOption{CommandLine::Request::startBreakNow, "start-break-now",
-                  "Start a break now in the running instance."},
-    RequestOption{CommandLine::Request::snooze, "snooze",
-                  "Put the coming break off by five minutes (twice per cycle at most)."},
+                  QT_TRANSLATE_NOOP("CommandLine", "Start a break now in the running instance.")},
+    RequestOption{
+        CommandLine::Request::snooze, "snooze",
+        QT_TRANSLATE_NOOP("CommandLine",
+                          "Put the coming break off by five minutes (twice per cycle at most).")},
     RequestOption{CommandLine::Request::pauseUntilTomorrow, "pause-until-tomorrow",
-                  "Pause breaks until tomorrow."},
-    RequestOption{CommandLine::Request::resume, "resume", "Resume breaks after a pause."},
-    RequestOption{CommandLine::Request::openSettings, "settings", "Open the settings window."},
-    RequestOption{CommandLine::Request::status, "status",
-                  "Print the running instance's status line and exit."},
+                  QT_TRANSLATE_NOOP("CommandLine", "Pause breaks until tomorrow.")},
+    RequestOption{CommandLine::Request::resume, "resume",
+                  QT_TRANSLATE_NOOP("CommandLine", "Resume breaks after a pause.")},
+    RequestOption{CommandLine::Request::openSettings, "settings",
+                  QT_TRANSLATE_NOOP("CommandLine", "Open the settings window.")},
+    RequestOption{
+        CommandLine::Request::status, "status",
+        QT_TRANSLATE_NOOP("CommandLine", "Print the running instance's status line and exit.")},
 };
 
 QString latin(const char* text) {
@@ -40,7 +46,8 @@ QString latin(const char* text) {
 // and without one Qt cannot name the program in the usage line.
 QString withUsageOf(const QString& program, const QString& help) {
     const qsizetype lineEnd = help.indexOf(QLatin1Char('\n'));
-    return QStringLiteral("Usage: %1 [options]").arg(QFileInfo(program).fileName()) +
+    return QCoreApplication::translate("CommandLine", "Usage: %1 [options]")
+               .arg(QFileInfo(program).fileName()) +
            (lineEnd < 0 ? QString() : help.mid(lineEnd));
 }
 
@@ -62,9 +69,11 @@ Result<double> parsePauseDuration(const QString& text) {
         valid = true;
     }
     if (!valid) {
-        return Failure{QStringLiteral("\"%1\" is not a duration: give minutes (\"90\") or a time "
-                                      "such as \"45m\", \"2h\" or \"1h30m\".")
-                           .arg(text)};
+        return Failure{
+            QCoreApplication::translate("CommandLine",
+                                        "\"%1\" is not a duration: give minutes (\"90\") or a time "
+                                        "such as \"45m\", \"2h\" or \"1h30m\".")
+                .arg(text)};
     }
     if (seconds < pauseLimits::shortestSeconds || seconds > pauseLimits::longestSeconds) {
         return Failure{pauseLimits::outOfRangeMessage()};
@@ -74,7 +83,8 @@ Result<double> parsePauseDuration(const QString& text) {
 
 Result<CommandLine> parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
         "A break reminder that counts your squats on this computer. Started with no option it "
         "lives in the tray.\n\n"
         "A request (--start-break-now, --snooze, --pause, --pause-until-tomorrow, --resume, "
@@ -91,17 +101,20 @@ Result<CommandLine> parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     for (const RequestOption& option : requestOptions) {
-        parser.addOption(QCommandLineOption(latin(option.name), latin(option.description)));
+        parser.addOption(QCommandLineOption(
+            latin(option.name), QCoreApplication::translate("CommandLine", option.description)));
     }
     const QCommandLineOption pause(
         QStringLiteral("pause"),
-        QStringLiteral("Pause breaks for DURATION: minutes (\"90\") or \"45m\", \"2h\", "
-                       "\"1h30m\"; from one minute to 24 hours."),
+        QCoreApplication::translate(
+            "CommandLine", "Pause breaks for DURATION: minutes (\"90\") or \"45m\", \"2h\", "
+                           "\"1h30m\"; from one minute to 24 hours."),
         QStringLiteral("DURATION"));
     const QCommandLineOption cameraVideo(
         QStringLiteral("camera-video"),
-        QStringLiteral("Use the video FILE as the only camera for this run (demonstrations and "
-                       "tests of a whole break without a webcam)."),
+        QCoreApplication::translate(
+            "CommandLine", "Use the video FILE as the only camera for this run (demonstrations and "
+                           "tests of a whole break without a webcam)."),
         QStringLiteral("FILE"));
     parser.addOption(pause);
     parser.addOption(cameraVideo);
@@ -110,14 +123,16 @@ Result<CommandLine> parseCommandLine(const QStringList& arguments) {
         return Failure{parser.errorText()};
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return Failure{QStringLiteral("Unexpected argument \"%1\"; see --help.")
-                           .arg(parser.positionalArguments().constFirst())};
+        return Failure{
+            QCoreApplication::translate("CommandLine", "Unexpected argument \"%1\"; see --help.")
+                .arg(parser.positionalArguments().constFirst())};
     }
 
     CommandLine result;
     result.cameraVideo = parser.value(cameraVideo);
     if (parser.isSet(cameraVideo) && result.cameraVideo.isEmpty()) {
-        return Failure{QStringLiteral("--camera-video needs a video file.")};
+        return Failure{
+            QCoreApplication::translate("CommandLine", "--camera-video needs a video file.")};
     }
     int requests = 0;
     for (const RequestOption& option : requestOptions) {
@@ -144,13 +159,15 @@ Result<CommandLine> parseCommandLine(const QStringList& arguments) {
                            QStringLiteral("Quorvantel %1").arg(buildInfo::applicationVersion)};
     }
     if (requests > 1) {
-        return Failure{QStringLiteral("Give one request at a time; see --help.")};
+        return Failure{
+            QCoreApplication::translate("CommandLine", "Give one request at a time; see --help.")};
     }
     // Refused before anything is sent: a running instance would act on the request while the
     // video could only be used by a new one.
     if (requests > 0 && parser.isSet(cameraVideo)) {
-        return Failure{QStringLiteral("--camera-video is for starting Quorvantel and goes with "
-                                      "no request; see --help.")};
+        return Failure{QCoreApplication::translate(
+            "CommandLine", "--camera-video is for starting Quorvantel and goes with "
+                           "no request; see --help.")};
     }
     return result;
 }

@@ -3,6 +3,7 @@
 
 #include "platform/linux/SessionBusInstance.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 #include <cstdio>
 
@@ -50,15 +51,18 @@ std::optional<int> forwardToRunningInstance(const CommandLine& command, QDBusCon
         if (startsWhenNotRunning(command.request)) {
             return std::nullopt;
         }
-        return refused(QStringLiteral("Quorvantel is not running; start it with \"quorvantel\"."),
-                       exitCode::notRunning);
+        return refused(
+            QCoreApplication::translate("CommandLine",
+                                        "Quorvantel is not running; start it with \"quorvantel\"."),
+            exitCode::notRunning);
     }
     if (reply.kind != InstanceReply::Kind::done) {
         return refused(reply.text, exitCodeOf(reply.kind));
     }
     if (onlyAsking) {
-        return refused(QStringLiteral("Quorvantel is already running; quit it to use "
-                                      "--camera-video."),
+        return refused(QCoreApplication::translate("CommandLine",
+                                                   "Quorvantel is already running; quit it to use "
+                                                   "--camera-video."),
                        exitCode::notNow);
     }
     if (!reply.text.isEmpty()) {

@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/QuitOnSignals.h"
 #include "app/RequestForwarding.h"
+#include "app/Translations.h"
 #include "core/services/BuildInfo.h"
 #include "platform/linux/SessionBusInstance.h"
 
@@ -44,11 +45,15 @@ int runApplication(const qv::CommandLine& command) {
 int run(int argc, char* argv[], const qv::CommandLine& command) {
     if (!qv::startsWhenNotRunning(command.request) || !hasDisplay()) {
         QCoreApplication app(argc, argv);
+        qv::installTranslations(app);
         if (const auto forwarded = qv::forwardToRunningInstance(command)) {
             return *forwarded;
         }
-        QTextStream(stderr) << "quorvantel: there is no display to show Quorvantel on "
-                               "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n";
+        QTextStream(stderr) << "quorvantel: "
+                            << QCoreApplication::translate(
+                                   "CommandLine", "there is no display to show Quorvantel on "
+                                                  "(neither DISPLAY nor WAYLAND_DISPLAY is set).")
+                            << '\n';
         return qv::exitCode::notRunning;
     }
     // Our windows are a few texts, shapes and one small camera picture: the software scene
@@ -58,12 +63,27 @@ int run(int argc, char* argv[], const qv::CommandLine& command) {
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     }
     QApplication app(argc, argv);
+    qv::installTranslations(app);
     QApplication::setQuitOnLastWindowClosed(false);
     QGuiApplication::setDesktopFileName(QStringLiteral("com.tamsorek.Quorvantel"));
     if (const auto forwarded = qv::forwardToRunningInstance(command)) {
         return *forwarded;
     }
     return runApplication(command);
+}
+
+// Help, version and a wrong command line need no display; they are read again in the user's
+// language only here, so a plain start makes no application object just to translate.
+int printAnswer(int argc, char* argv[], const QStringList& arguments) {
+    QCoreApplication app(argc, argv);
+    qv::installTranslations(app);
+    const qv::Result<qv::CommandLine> command = qv::parseCommandLine(arguments);
+    if (!command) {
+        QTextStream(stderr) << "quorvantel: " << command.error() << '\n';
+        return qv::exitCode::usage;
+    }
+    QTextStream(stdout) << command->text << '\n';
+    return qv::exitCode::done;
 }
 
 } // namespace
@@ -80,14 +100,9 @@ int main(int argc, char* argv[]) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
     const qv::Result<qv::CommandLine> command = qv::parseCommandLine(arguments);
-    if (!command) {
-        QTextStream(stderr) << "quorvantel: " << command.error() << '\n';
-        return qv::exitCode::usage;
-    }
-    if (command->request == qv::CommandLine::Request::help ||
+    if (!command || command->request == qv::CommandLine::Request::help ||
         command->request == qv::CommandLine::Request::version) {
-        QTextStream(stdout) << command->text << '\n';
-        return qv::exitCode::done;
+        return printAnswer(argc, argv, arguments);
     }
 
     const int status = run(argc, argv, *command);

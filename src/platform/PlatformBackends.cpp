@@ -28,6 +28,8 @@
 #include "platform/linux/XdgAutostartLoginItem.h"
 #include "platform/linux/gnome/GnomeShellBreakHold.h"
 #include "platform/linux/wayland/KWinBreakHold.h"
+
+#include <QCoreApplication>
 #endif
 
 namespace qv::platformBackends {
@@ -128,7 +130,9 @@ public:
     std::optional<QString> unregisterItem() override { return unsupported(); }
 
 private:
-    static QString unsupported() { return QStringLiteral("Not supported on this system."); }
+    static QString unsupported() {
+        return QCoreApplication::translate("Platform", "Not supported on this system.");
+    }
 };
 #endif
 

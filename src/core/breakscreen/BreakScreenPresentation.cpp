@@ -3,6 +3,7 @@
 
 #include "core/breakscreen/BreakScreenTexts.h"
 
+#include <QCoreApplication>
 #include <QMetaEnum>
 #include <QVariantMap>
 
@@ -58,16 +59,22 @@ BreakScreenPresentation::Values BreakScreenPresentation::compute() const {
     v.framingChecklist = checklistRows(kind, model_.pose());
     v.showsOtherWaysLine = countdown.has_value();
     if (countdown) {
-        v.otherWaysText = QStringLiteral("Other ways to finish this break in %1s").arg(*countdown);
+        v.otherWaysText =
+            QCoreApplication::translate("BreakScreen", "Other ways to finish this break in %1s")
+                .arg(*countdown);
         v.otherWaysAccessibleText =
-            QStringLiteral("Other ways to finish this break appear in %1 seconds").arg(*countdown);
+            QCoreApplication::translate("BreakScreen",
+                                        "Other ways to finish this break appear in %1 seconds")
+                .arg(*countdown);
     }
     v.showsUseTimedBreak = mode == Mode::permission || othersReady;
     v.showsSwitchToOverheadRaise = othersReady && isSquat;
     v.showsCantSquat = mode == Mode::exercise && isSquat && model_.onSwitchToOverheadRaise;
     v.showsSwitchToTimedBreak = mode == Mode::exercise;
     v.showsOpenCameraSettings =
-        mode == Mode::honor && breakscreen::mentionsCamera(model_.statusMessage());
+        // Every message of a timed break says why the camera could not be used (denied, missing,
+        // failed), so the button fits whenever there is one, in any language.
+        mode == Mode::honor && !model_.statusMessage().isEmpty();
     v.exerciseIcon = isSquat ? QStringLiteral("squat") : QStringLiteral("overhead-raise");
     v.repetitionsText = QString::number(model_.repetitions());
     v.targetText = QString::number(model_.targetRepetitions());
@@ -76,24 +83,30 @@ BreakScreenPresentation::Values BreakScreenPresentation::compute() const {
     v.counterAccessibleText =
         breakscreen::counterAccessibleText(model_.repetitions(), model_.targetRepetitions(), kind);
     v.coachingHeadline = breakscreen::coachingHeadline(kind, model_.statusMessage());
-    v.coachingAccessibleText = QStringLiteral("Coaching cue: ") + v.coachingHeadline;
-    v.soundLine = model_.soundEnabled() ? QStringLiteral("Each counted rep plays a sound")
-                                        : QStringLiteral("Sound is off — watch the counter");
+    v.coachingAccessibleText =
+        QCoreApplication::translate("BreakScreen", "Coaching cue: %1").arg(v.coachingHeadline);
+    v.soundLine =
+        model_.soundEnabled()
+            ? QCoreApplication::translate("BreakScreen", "Each counted rep plays a sound")
+            : QCoreApplication::translate("BreakScreen", "Sound is off — watch the counter");
     v.soundIcon = model_.soundEnabled() ? QStringLiteral("sound-on") : QStringLiteral("sound-off");
     v.secondsRemainingText = QString::number(model_.secondsRemaining());
     v.secondsRemainingAccessibleText =
-        QStringLiteral("%1 seconds remaining").arg(model_.secondsRemaining());
+        QCoreApplication::translate("BreakScreen", "%1 seconds remaining")
+            .arg(model_.secondsRemaining());
     v.honorProgress = std::clamp(honorProgress, 0.0, 1.0);
-    v.honorPercentText = QStringLiteral("%1 percent").arg(breakscreen::honorPercent(honorProgress));
+    v.honorPercentText = QCoreApplication::translate("BreakScreen", "%1 percent")
+                             .arg(breakscreen::honorPercent(honorProgress));
     v.statusLine = model_.statusMessage();
     if (const auto& summary = model_.successSummary()) {
         v.summaryText = breakscreen::summaryText(*summary, kind);
         v.streakText = breakscreen::streakText(summary->streakDays);
     }
     v.showsEscapeControl = mode != Mode::success;
-    v.cameraAccessibleName = model_.hasPreview()
-                                 ? QStringLiteral("Live camera preview with body pose")
-                                 : QStringLiteral("Waiting for camera");
+    v.cameraAccessibleName =
+        model_.hasPreview()
+            ? QCoreApplication::translate("BreakScreen", "Live camera preview with body pose")
+            : QCoreApplication::translate("BreakScreen", "Waiting for camera");
     return v;
 }
 

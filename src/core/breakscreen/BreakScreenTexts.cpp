@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/breakscreen/BreakScreenTexts.h"
 
+#include "core/base/CountedText.h"
+#include "core/verification/FeedbackCue.h"
+
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -31,47 +35,48 @@ bool handsVisible(const PoseSnapshot& pose) {
 }
 
 QString idleHeadline(ExerciseKind kind) {
-    return kind == ExerciseKind::overheadRaise ? QStringLiteral("Raise both arms")
-                                               : QStringLiteral("Squat down");
+    return kind == ExerciseKind::overheadRaise
+               ? QCoreApplication::translate("BreakScreen", "Raise both arms")
+               : QCoreApplication::translate("BreakScreen", "Squat down");
 }
 
 std::optional<QString> overheadRaiseHeadline(const QString& message) {
     if (containsAny(message, {u"lower", u"below", u"reset"})) {
-        return QStringLiteral("Lower arms");
+        return QCoreApplication::translate("BreakScreen", "Lower arms");
     }
     if (containsAny(message, {u"higher", u"above", u"head"})) {
-        return QStringLiteral("Reach higher");
+        return QCoreApplication::translate("BreakScreen", "Reach higher");
     }
     if (containsAny(message, {u"raise", u"lift", u"up"})) {
-        return QStringLiteral("Raise arms");
+        return QCoreApplication::translate("BreakScreen", "Raise arms");
     }
     if (message.contains(u"hold")) {
-        return QStringLiteral("Hold");
+        return QCoreApplication::translate("BreakScreen", "Hold");
     }
     if (containsAny(message, {u"frame", u"camera", u"visible"})) {
-        return QStringLiteral("Show both hands");
+        return QCoreApplication::translate("BreakScreen", "Show both hands");
     }
     return std::nullopt;
 }
 
 std::optional<QString> generalHeadline(const QString& message) {
     if (containsAny(message, {u"lower", u"deeper", u"hip"})) {
-        return QStringLiteral("Go lower");
+        return QCoreApplication::translate("BreakScreen", "Go lower");
     }
     if (containsAny(message, {u"stand tall", u"calibrat", u"upright"})) {
-        return QStringLiteral("Stand tall");
+        return QCoreApplication::translate("BreakScreen", "Stand tall");
     }
     if (containsAny(message, {u"stand up", u"rise", u"extend"})) {
-        return QStringLiteral("Stand up");
+        return QCoreApplication::translate("BreakScreen", "Stand up");
     }
     if (containsAny(message, {u"step back", u"frame", u"camera"})) {
-        return QStringLiteral("Step back");
+        return QCoreApplication::translate("BreakScreen", "Step back");
     }
     if (message.contains(u"hold")) {
-        return QStringLiteral("Hold");
+        return QCoreApplication::translate("BreakScreen", "Hold");
     }
     if (message.contains(u"squat")) {
-        return QStringLiteral("Squat down");
+        return QCoreApplication::translate("BreakScreen", "Squat down");
     }
     return std::nullopt;
 }
@@ -79,10 +84,28 @@ std::optional<QString> generalHeadline(const QString& message) {
 QString firstWords(const QString& message) {
     QString words = message.split(u' ', Qt::SkipEmptyParts).mid(0, 3).join(u' ');
     if (words.isEmpty()) {
-        return QStringLiteral("Keep going");
+        return QCoreApplication::translate("BreakScreen", "Keep going");
     }
     words[0] = words[0].toUpper();
     return words;
+}
+
+QString cueHeadline(FeedbackCue cue) {
+    switch (cue) {
+    case FeedbackCue::stepBack:
+        return QCoreApplication::translate("BreakScreen", "Step back");
+    case FeedbackCue::standTall:
+        return QCoreApplication::translate("BreakScreen", "Stand tall");
+    case FeedbackCue::squatDown:
+        return QCoreApplication::translate("BreakScreen", "Squat down");
+    case FeedbackCue::standUp:
+        return QCoreApplication::translate("BreakScreen", "Stand up");
+    case FeedbackCue::raiseArms:
+        return QCoreApplication::translate("BreakScreen", "Reach higher");
+    case FeedbackCue::lowerArms:
+        break;
+    }
+    return QCoreApplication::translate("BreakScreen", "Lower arms");
 }
 
 } // namespace
@@ -109,17 +132,17 @@ int autoReleaseMinutes(int totalSeconds) {
 QString heading(Mode mode) {
     switch (mode) {
     case Mode::preparing:
-        return QStringLiteral("OPENING CAMERA");
+        return QCoreApplication::translate("BreakScreen", "OPENING CAMERA");
     case Mode::permission:
-        return QStringLiteral("CAMERA SETUP");
+        return QCoreApplication::translate("BreakScreen", "CAMERA SETUP");
     case Mode::framing:
-        return QStringLiteral("GET IN FRAME");
+        return QCoreApplication::translate("BreakScreen", "GET IN FRAME");
     case Mode::exercise:
-        return QStringLiteral("BREAK IN PROGRESS");
+        return QCoreApplication::translate("BreakScreen", "BREAK IN PROGRESS");
     case Mode::honor:
-        return QStringLiteral("TIMED BREAK");
+        return QCoreApplication::translate("BreakScreen", "TIMED BREAK");
     case Mode::success:
-        return QStringLiteral("BREAK COMPLETE");
+        return QCoreApplication::translate("BreakScreen", "BREAK COMPLETE");
     }
     return {};
 }
@@ -127,40 +150,47 @@ QString heading(Mode mode) {
 QString framingHint(ExerciseKind kind, const std::optional<PoseSnapshot>& pose) {
     if (kind == ExerciseKind::overheadRaise) {
         if (!pose) {
-            return QStringLiteral("Face the camera");
+            return QCoreApplication::translate("BreakScreen", "Face the camera");
         }
         if (!shouldersInFrame(*pose) || !handsVisible(*pose)) {
-            return QStringLiteral("Show shoulders and hands");
+            return QCoreApplication::translate("BreakScreen", "Show shoulders and hands");
         }
-        return QStringLiteral("Hold still");
+        return QCoreApplication::translate("BreakScreen", "Hold still");
     }
     if (!pose) {
-        return QStringLiteral("Step back");
+        return QCoreApplication::translate("BreakScreen", "Step back");
     }
     if (pose->availableLegs().empty()) {
-        return QStringLiteral("Show your legs");
+        return QCoreApplication::translate("BreakScreen", "Show your legs");
     }
-    return QStringLiteral("Hold still");
+    return QCoreApplication::translate("BreakScreen", "Hold still");
 }
 
 std::array<ChecklistRow, 2> framingChecklist(ExerciseKind kind,
                                              const std::optional<PoseSnapshot>& pose) {
     if (kind == ExerciseKind::overheadRaise) {
-        return {ChecklistRow{QStringLiteral("Shoulders in frame"), pose && shouldersInFrame(*pose)},
-                ChecklistRow{QStringLiteral("Both hands visible"), pose && handsVisible(*pose)}};
+        return {ChecklistRow{QCoreApplication::translate("BreakScreen", "Shoulders in frame"),
+                             pose && shouldersInFrame(*pose)},
+                ChecklistRow{QCoreApplication::translate("BreakScreen", "Both hands visible"),
+                             pose && handsVisible(*pose)}};
     }
-    return {ChecklistRow{QStringLiteral("One full leg tracked"),
+    return {ChecklistRow{QCoreApplication::translate("BreakScreen", "One full leg tracked"),
                          pose && !pose->availableLegs().empty()},
-            ChecklistRow{QStringLiteral("Hip, knee & ankle clear"), pose && pose->hasFramedLeg()}};
+            ChecklistRow{QCoreApplication::translate("BreakScreen", "Hip, knee & ankle clear"),
+                         pose && pose->hasFramedLeg()}};
 }
 
 QString coachingHeadline(ExerciseKind kind, const QString& statusMessage) {
+    if (const auto cue = feedbackCue(statusMessage)) {
+        return cueHeadline(*cue);
+    }
+    // Other messages are the camera's notices, which come in English only.
     const QString message = statusMessage.toLower();
     if (message.isEmpty()) {
         return idleHeadline(kind);
     }
     if (containsAny(message, {u"camera paused", u"camera interrupted"})) {
-        return QStringLiteral("Camera paused");
+        return QCoreApplication::translate("BreakScreen", "Camera paused");
     }
     if (message.contains(u"selected camera") ||
         (message.contains(u"using") && message.contains(u"camera"))) {
@@ -178,12 +208,14 @@ QString coachingHeadline(ExerciseKind kind, const QString& statusMessage) {
 }
 
 QString exercisePlural(ExerciseKind kind) {
-    return kind == ExerciseKind::overheadRaise ? QStringLiteral("Overhead Raises")
-                                               : QStringLiteral("Squats");
+    return kind == ExerciseKind::overheadRaise
+               ? QCoreApplication::translate("BreakScreen", "Overhead Raises")
+               : QCoreApplication::translate("BreakScreen", "Squats");
 }
 
 QString counterAccessibleText(int repetitions, int target, ExerciseKind kind) {
-    return QStringLiteral("%1 of %2 %3 complete")
+    return QCoreApplication::translate("BreakScreen", "%1 of %2 %3 complete",
+                                       "repetitions done of the target, then the exercise's name")
         .arg(repetitions)
         .arg(target)
         .arg(exercisePlural(kind));
@@ -191,22 +223,24 @@ QString counterAccessibleText(int repetitions, int target, ExerciseKind kind) {
 
 QString summaryText(const SuccessSummary& summary, ExerciseKind kind) {
     if (!summary.wasVerified) {
-        return QStringLiteral("Timed break finished");
+        return QCoreApplication::translate("BreakScreen", "Timed break finished");
     }
-    const bool isOne = summary.repetitions == 1;
-    const QString name =
-        kind == ExerciseKind::overheadRaise
-            ? (isOne ? QStringLiteral("overhead raise") : QStringLiteral("overhead raises"))
-            : (isOne ? QStringLiteral("squat") : QStringLiteral("squats"));
-    return QStringLiteral("%1 %2 completed").arg(summary.repetitions).arg(name);
+    if (kind == ExerciseKind::overheadRaise) {
+        return countedText("BreakScreen", "%n overhead raise completed",
+                           QT_TRANSLATE_N_NOOP("BreakScreen", "%n overhead raises completed"),
+                           summary.repetitions);
+    }
+    return countedText("BreakScreen", "%n squat completed",
+                       QT_TRANSLATE_N_NOOP("BreakScreen", "%n squats completed"),
+                       summary.repetitions);
 }
 
 QString streakText(int streakDays) {
     if (streakDays < 1) {
         return {};
     }
-    return streakDays == 1 ? QStringLiteral("1 day streak")
-                           : QStringLiteral("%1 day streak").arg(streakDays);
+    return countedText("BreakScreen", "%n day streak",
+                       QT_TRANSLATE_N_NOOP("BreakScreen", "%n day streak"), streakDays);
 }
 
 int honorPercent(double honorProgress) {
@@ -216,30 +250,34 @@ int honorPercent(double honorProgress) {
     return static_cast<int>(std::min(honorProgress, 1.0) * 100);
 }
 
-bool mentionsCamera(const QString& statusMessage) {
-    return statusMessage.contains(u"camera", Qt::CaseInsensitive);
-}
-
 EscapeTexts escapeTexts(int escapesRemaining, int autoReleaseMinutes,
                         std::optional<int> holdSecondsLeft) {
     if (escapesRemaining < 1) {
-        return {QStringLiteral("EXIT LIMIT REACHED"),
-                QStringLiteral("Auto-release ≤ %1 min").arg(autoReleaseMinutes),
-                QStringLiteral("Emergency escape daily limit reached. This break automatically "
-                               "releases within %1 minutes.")
+        return {QCoreApplication::translate("BreakScreen", "EXIT LIMIT REACHED"),
+                QCoreApplication::translate("BreakScreen", "Auto-release ≤ %1 min")
                     .arg(autoReleaseMinutes),
-                QStringLiteral("The daily emergency-exit limit has been reached. This break "
-                               "still releases automatically.")};
+                QCoreApplication::translate(
+                    "BreakScreen", "Emergency escape daily limit reached. This break automatically "
+                                   "releases within %1 minutes.")
+                    .arg(autoReleaseMinutes),
+                QCoreApplication::translate(
+                    "BreakScreen", "The daily emergency-exit limit has been reached. This break "
+                                   "still releases automatically.")};
     }
-    return {holdSecondsLeft ? QStringLiteral("KEEP HOLDING · %1S").arg(*holdSecondsLeft)
-                            : QStringLiteral("EMERGENCY EXIT"),
-            QStringLiteral("Hold 3s · ⇧Ctrl E · %1 left").arg(escapesRemaining),
-            QStringLiteral("Emergency escape. Hold for three seconds, or hold Shift Ctrl E for "
+    return {
+        holdSecondsLeft
+            ? QCoreApplication::translate("BreakScreen", "KEEP HOLDING · %1S").arg(*holdSecondsLeft)
+            : QCoreApplication::translate("BreakScreen", "EMERGENCY EXIT"),
+        QCoreApplication::translate("BreakScreen", "Hold 3s · ⇧Ctrl E · %1 left")
+            .arg(escapesRemaining),
+        QCoreApplication::translate(
+            "BreakScreen", "Emergency escape. Hold for three seconds, or hold Shift Ctrl E for "
                            "three seconds. %1 remaining today. Every break has an automatic "
                            "safety release.")
-                .arg(escapesRemaining),
-            QStringLiteral("Hold for three seconds to skip this break. You can also hold "
-                           "Shift-Ctrl-E.")};
+            .arg(escapesRemaining),
+        QCoreApplication::translate("BreakScreen",
+                                    "Hold for three seconds to skip this break. You can also hold "
+                                    "Shift-Ctrl-E.")};
 }
 
 } // namespace qv::breakscreen

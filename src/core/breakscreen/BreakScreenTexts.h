@@ -46,8 +46,6 @@ QString streakText(int streakDays); // empty below one day
 
 // Whole percent of the timed break done, 0 … 100.
 int honorPercent(double honorProgress);
-// Whether the timed break's status message is about the camera, so settings can help.
-bool mentionsCamera(const QString& statusMessage);
 
 struct EscapeTexts {
     QString title;

@@ -201,13 +201,16 @@ void AppModel::handleBreakDue() {
         break;
     case CameraAuthorization::restricted:
     case CameraAuthorization::denied:
-        beginBreak(false, QStringLiteral("Camera access is off. Using a timed break instead."));
+        beginBreak(false, QCoreApplication::translate(
+                              "BreakScreen", "Camera access is off. Using a timed break instead."));
         break;
     case CameraAuthorization::notDetermined:
         requestCameraAccess();
         break;
     case CameraAuthorization::unknown:
-        beginBreak(false, QStringLiteral("Camera is unavailable. Using a timed break instead."));
+        beginBreak(false,
+                   QCoreApplication::translate(
+                       "BreakScreen", "Camera is unavailable. Using a timed break instead."));
         break;
     }
 }
@@ -254,9 +257,10 @@ void AppModel::requestCameraAccess() {
                 if (granted) {
                     self->beginBreak(true, QString());
                 } else {
-                    self->beginBreak(
-                        false,
-                        QStringLiteral("Camera access was denied. Using a timed break instead."));
+                    self->beginBreak(false,
+                                     QCoreApplication::translate(
+                                         "BreakScreen",
+                                         "Camera access was denied. Using a timed break instead."));
                 }
             },
             Qt::QueuedConnection);

@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/coordination/AppModel.h"
 
+#include <QCoreApplication>
+
 namespace qv {
 
 namespace {
-const QString holdTooShortMessage = QStringLiteral("Hold for the full three seconds");
-const QString limitReachedMessage = QStringLiteral("Emergency escape limit reached for today");
+QString holdTooShortMessage() {
+    return QCoreApplication::translate("BreakScreen", "Hold for the full three seconds");
+}
+QString limitReachedMessage() {
+    return QCoreApplication::translate("BreakScreen", "Emergency escape limit reached for today");
+}
 } // namespace
 
 void AppModel::handleEmergencyKeyState(bool isHeld, const SessionID& session) {
@@ -26,7 +32,7 @@ void AppModel::handleEmergencyKeyState(bool isHeld, const SessionID& session) {
         const EmergencyEscapeResult result = gate.releaseHold();
         if (result == EmergencyEscapeResult::holdTooShort) {
             activeOverlayModel_->updateEmergencyEscape(
-                activeOverlayModel_->emergencyEscapesRemaining(), holdTooShortMessage);
+                activeOverlayModel_->emergencyEscapesRemaining(), holdTooShortMessage());
         } else {
             handleEscapeResult(result);
         }
@@ -75,7 +81,7 @@ void AppModel::handleEscapeResult(EmergencyEscapeResult result) {
         break;
     case EmergencyEscapeResult::holdTooShort:
         activeOverlayModel_->updateEmergencyEscape(activeOverlayModel_->emergencyEscapesRemaining(),
-                                                   holdTooShortMessage);
+                                                   holdTooShortMessage());
         break;
     case EmergencyEscapeResult::limitReached:
         showEscapeLimitReached();
@@ -84,7 +90,7 @@ void AppModel::handleEscapeResult(EmergencyEscapeResult result) {
 }
 
 void AppModel::showEscapeLimitReached() {
-    activeOverlayModel_->updateEmergencyEscape(0, limitReachedMessage);
+    activeOverlayModel_->updateEmergencyEscape(0, limitReachedMessage());
 }
 
 } // namespace qv

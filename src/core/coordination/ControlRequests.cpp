@@ -4,6 +4,8 @@
 #include "core/coordination/AppModel.h"
 #include "core/scheduling/BreakScheduler.h"
 
+#include <QCoreApplication>
+
 namespace qv {
 
 namespace {
@@ -13,7 +15,7 @@ RequestRefusal notNow(const QString& reason) {
 }
 
 QString pauseDuringBreak() {
-    return QStringLiteral("A break is on; pause once it is over.");
+    return QCoreApplication::translate("Requests", "A break is on; pause once it is over.");
 }
 
 } // namespace
@@ -22,8 +24,9 @@ QString pauseDuringBreak() {
 // tells a returning user from a first launch, so a pause then would skip the welcome for good.
 RequestOutcome ControlRequests::refusedDuringWelcome() const {
     if (!model_.isStarted()) {
-        return notNow(QStringLiteral("Quorvantel is still showing its welcome; breaks begin "
-                                     "once it is finished."));
+        return notNow(QCoreApplication::translate(
+            "Requests", "Quorvantel is still showing its welcome; breaks begin "
+                        "once it is finished."));
     }
     return std::nullopt;
 }
@@ -49,25 +52,28 @@ RequestOutcome ControlRequests::changeUnlessRefused(const QString& duringBreak,
 }
 
 RequestOutcome ControlRequests::startBreakNow() {
-    return changeUnlessRefused(QStringLiteral("A break is on already."),
+    return changeUnlessRefused(QCoreApplication::translate("Requests", "A break is on already."),
                                [this] { model_.startBreakNow(); });
 }
 
 RequestOutcome ControlRequests::refusedSnooze() const {
-    if (auto refused = refusedForChange(QStringLiteral("A break is on; it cannot be put off "
-                                                       "any more."))) {
+    if (auto refused = refusedForChange(
+            QCoreApplication::translate("Requests", "A break is on; it cannot be put off "
+                                                    "any more."))) {
         return refused;
     }
     const BreakSchedule& schedule = model_.scheduler().schedule();
     if (schedule.snoozeCount >= 2) {
-        return RequestRefusal{RequestRefusal::Kind::limitReached,
-                              QStringLiteral("Both snoozes of this break are used.")};
+        return RequestRefusal{
+            RequestRefusal::Kind::limitReached,
+            QCoreApplication::translate("Requests", "Both snoozes of this break are used.")};
     }
     if (!schedule.is<scheduleState::Working>()) {
-        return notNow(QStringLiteral("No break is coming to put off."));
+        return notNow(QCoreApplication::translate("Requests", "No break is coming to put off."));
     }
     if (!model_.canSnooze()) {
-        return notNow(QStringLiteral("A break can be put off only in the minute before it."));
+        return notNow(QCoreApplication::translate(
+            "Requests", "A break can be put off only in the minute before it."));
     }
     return std::nullopt;
 }
@@ -77,7 +83,8 @@ RequestOutcome ControlRequests::snooze() {
         return refused;
     }
     if (!model_.snooze()) {
-        return notNow(QStringLiteral("The break could not be put off now."));
+        return notNow(
+            QCoreApplication::translate("Requests", "The break could not be put off now."));
     }
     return std::nullopt;
 }
@@ -95,7 +102,7 @@ RequestOutcome ControlRequests::resume() {
         return refused;
     }
     if (!model_.scheduler().schedule().is<scheduleState::Paused>() || !model_.resume()) {
-        return notNow(QStringLiteral("Breaks are not paused."));
+        return notNow(QCoreApplication::translate("Requests", "Breaks are not paused."));
     }
     return std::nullopt;
 }

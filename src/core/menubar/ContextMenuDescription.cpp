@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/menubar/ContextMenuDescription.h"
 
+#include <QCoreApplication>
+
 namespace qv {
 
 namespace {
@@ -23,13 +25,14 @@ MenuEntry separator() {
 }
 
 MenuEntry pauseSubmenu(bool enabled) {
-    MenuEntry entry = item(TrayAction::none, QStringLiteral("Pause breaks"),
+    MenuEntry entry = item(TrayAction::none, QCoreApplication::translate("Tray", "Pause breaks"),
                            QStringLiteral("media-playback-pause"), enabled);
     entry.kind = MenuEntry::Kind::submenu;
-    entry.children = {item(TrayAction::pauseForOneHour, QStringLiteral("For 1 hour"),
-                           QStringLiteral("appointment-soon")),
-                      item(TrayAction::pauseUntilTomorrow, QStringLiteral("Until tomorrow"),
-                           QStringLiteral("weather-clear-night"))};
+    entry.children = {
+        item(TrayAction::pauseForOneHour, QCoreApplication::translate("Tray", "For 1 hour"),
+             QStringLiteral("appointment-soon")),
+        item(TrayAction::pauseUntilTomorrow, QCoreApplication::translate("Tray", "Until tomorrow"),
+             QStringLiteral("weather-clear-night"))};
     return entry;
 }
 
@@ -52,27 +55,28 @@ QList<MenuEntry> makeContextMenu(const ContextMenuInputs& in) {
     QList<MenuEntry> menu;
     menu << item(TrayAction::none, in.statusText, QStringLiteral("chronometer"), false)
          << separator()
-         << item(TrayAction::startBreak, QStringLiteral("Start break now"),
+         << item(TrayAction::startBreak, QCoreApplication::translate("Tray", "Start break now"),
                  QStringLiteral("media-skip-forward"), !breakUnderway);
     if (in.bar.schedule.canSnooze(in.bar.now, snoozeWindowSeconds)) {
         const int left = std::max(0, snoozesPerCycle - in.bar.schedule.snoozeCount);
         menu << item(TrayAction::snoozeBreak,
-                     QStringLiteral("Snooze 5 minutes (%1 left)").arg(left),
+                     QCoreApplication::translate("Tray", "Snooze 5 minutes (%1 left)").arg(left),
                      QStringLiteral("alarm-snooze"));
     }
     if (paused) {
-        menu << item(TrayAction::resumeBreaks, QStringLiteral("Resume breaks"),
+        menu << item(TrayAction::resumeBreaks, QCoreApplication::translate("Tray", "Resume breaks"),
                      QStringLiteral("media-playback-start"));
     } else {
         menu << pauseSubmenu(!breakUnderway);
     }
     menu << separator()
-         << item(TrayAction::openSettings, QStringLiteral("Settings…"),
+         << item(TrayAction::openSettings, QCoreApplication::translate("Tray", "Settings…"),
                  QStringLiteral("preferences-system"), true, QStringLiteral("Ctrl+,"))
-         << item(TrayAction::checkForUpdates, QStringLiteral("Check for Updates…"),
+         << item(TrayAction::checkForUpdates,
+                 QCoreApplication::translate("Tray", "Check for Updates…"),
                  QStringLiteral("view-refresh"), in.canCheckForUpdates)
          << separator()
-         << item(TrayAction::quit, QStringLiteral("Quit Quorvantel"),
+         << item(TrayAction::quit, QCoreApplication::translate("Tray", "Quit Quorvantel"),
                  QStringLiteral("application-exit"), true, QStringLiteral("Ctrl+Q"));
     return menu;
 }

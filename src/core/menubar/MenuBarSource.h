@@ -4,6 +4,7 @@
 #include "core/menubar/ContextMenuDescription.h"
 #include "core/menubar/MenuPopoverDisplay.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <functional>
 
@@ -33,7 +34,9 @@ public:
     // readers.
     QString title() const;
     QString statusText() const;
-    QString accessibleName() const { return QStringLiteral("Quorvantel, ") + statusText(); }
+    QString accessibleName() const {
+        return QCoreApplication::translate("Tray", "Quorvantel, %1").arg(statusText());
+    }
 
 Q_SIGNALS:
     void changed();

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/menubar/MenuPopoverDisplay.h"
 
+#include "core/base/CountedText.h"
 #include "core/scheduling/CountdownText.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace qv {
@@ -21,12 +23,12 @@ void fillStateCard(MenuPopoverDisplay& display, const MenuBarInputs& in, const C
         display.countdown = remaining(in.now, working->dueAt);
         display.isCountdownLive = true;
         if (schedule.annotationAs<smartPause::Meeting>()) {
-            display.stateLabel = QStringLiteral("SMART PAUSE");
-            display.caption = QStringLiteral("MEETING DETECTED · RETRY IN");
+            display.stateLabel = QCoreApplication::translate("Tray", "SMART PAUSE");
+            display.caption = QCoreApplication::translate("Tray", "MEETING DETECTED · RETRY IN");
             return;
         }
-        display.stateLabel = QStringLiteral("WORKING");
-        display.caption = QStringLiteral("NEXT BREAK IN");
+        display.stateLabel = QCoreApplication::translate("Tray", "WORKING");
+        display.caption = QCoreApplication::translate("Tray", "NEXT BREAK IN");
         const double interval = static_cast<double>(in.workIntervalMinutes) * 60.0;
         const double left = std::max(0.0, secondsBetween(in.now, working->dueAt));
         display.progress = interval < 1.0 ? 0.0 : std::clamp(1.0 - left / interval, 0.0, 1.0);
@@ -34,39 +36,39 @@ void fillStateCard(MenuPopoverDisplay& display, const MenuBarInputs& in, const C
     }
     if (const auto* cooldown = std::get_if<Cooldown>(&in.state)) {
         if (schedule.annotationAs<smartPause::AwayBreakCounted>()) {
-            display.stateLabel = QStringLiteral("SMART PAUSE");
-            display.caption = QStringLiteral("AWAY TIME COUNTED AS BREAK");
-            display.countdown = QStringLiteral("Done");
+            display.stateLabel = QCoreApplication::translate("Tray", "SMART PAUSE");
+            display.caption = QCoreApplication::translate("Tray", "AWAY TIME COUNTED AS BREAK");
+            display.countdown = QCoreApplication::translate("Tray", "Done");
             return;
         }
-        display.stateLabel = QStringLiteral("RESETTING");
-        display.caption = QStringLiteral("NEXT CYCLE IN");
+        display.stateLabel = QCoreApplication::translate("Tray", "RESETTING");
+        display.caption = QCoreApplication::translate("Tray", "NEXT CYCLE IN");
         display.countdown = remaining(in.now, cooldown->until);
         display.isCountdownLive = true;
         return;
     }
     if (const auto* paused = std::get_if<Paused>(&in.state)) {
-        display.stateLabel = QStringLiteral("PAUSED");
-        display.caption = QStringLiteral("PAUSED UNTIL");
+        display.stateLabel = QCoreApplication::translate("Tray", "PAUSED");
+        display.caption = QCoreApplication::translate("Tray", "PAUSED UNTIL");
         display.countdown = calendar.shortTime(paused->until);
         display.pauseDetail = calendar.abbreviatedDateShortTime(paused->until);
         return;
     }
     if (std::holds_alternative<BreakDue>(in.state)) {
-        display.stateLabel = QStringLiteral("BREAK DUE");
-        display.caption = QStringLiteral("YOUR BREAK IS");
-        display.countdown = QStringLiteral("Ready");
+        display.stateLabel = QCoreApplication::translate("Tray", "BREAK DUE");
+        display.caption = QCoreApplication::translate("Tray", "YOUR BREAK IS");
+        display.countdown = QCoreApplication::translate("Tray", "Ready");
         display.progress = 1.0;
         return;
     }
     if (std::holds_alternative<BreakActive>(in.state)) {
-        display.stateLabel = QStringLiteral("BREAK");
-        display.caption = QStringLiteral("BREAK IN PROGRESS");
-        display.countdown = QStringLiteral("Now");
+        display.stateLabel = QCoreApplication::translate("Tray", "BREAK");
+        display.caption = QCoreApplication::translate("Tray", "BREAK IN PROGRESS");
+        display.countdown = QCoreApplication::translate("Tray", "Now");
         return;
     }
-    display.stateLabel = QStringLiteral("STARTING");
-    display.caption = QStringLiteral("NEXT BREAK IN");
+    display.stateLabel = QCoreApplication::translate("Tray", "STARTING");
+    display.caption = QCoreApplication::translate("Tray", "NEXT BREAK IN");
     display.countdown = QStringLiteral("--:--");
 }
 
@@ -97,25 +99,25 @@ MenuPopoverDisplay makeMenuPopoverDisplay(const MenuBarInputs& in, const Calenda
 }
 
 QString snoozesLeftText(int remaining) {
-    return QString::number(remaining) +
-           (remaining == 1 ? QStringLiteral(" snooze left") : QStringLiteral(" snoozes left"));
+    return countedText("Tray", "%n snooze left", QT_TRANSLATE_N_NOOP("Tray", "%n snoozes left"),
+                       remaining);
 }
 
 QString smartPauseNoticeTitle(const SmartPauseScheduleState& annotation) {
     return std::holds_alternative<smartPause::OutsideActiveHours>(annotation)
-               ? QStringLiteral("Active hours")
-               : QStringLiteral("Smart Pause");
+               ? QCoreApplication::translate("Tray", "Active hours")
+               : QCoreApplication::translate("Tray", "Smart Pause");
 }
 
 QString smartPauseNoticeText(const SmartPauseScheduleState& annotation, const Calendar& calendar) {
     if (std::holds_alternative<smartPause::Meeting>(annotation)) {
-        return QStringLiteral("Meeting detected");
+        return QCoreApplication::translate("Tray", "Meeting detected");
     }
     if (std::holds_alternative<smartPause::AwayBreakCounted>(annotation)) {
-        return QStringLiteral("Away break counted");
+        return QCoreApplication::translate("Tray", "Away break counted");
     }
-    return QStringLiteral("Waiting until ") +
-           calendar.shortTime(std::get<smartPause::OutsideActiveHours>(annotation).resumeAt);
+    return QCoreApplication::translate("Tray", "Waiting until %1")
+        .arg(calendar.shortTime(std::get<smartPause::OutsideActiveHours>(annotation).resumeAt));
 }
 
 } // namespace qv

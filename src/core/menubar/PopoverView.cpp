@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/menubar/PopoverView.h"
 
+#include "core/base/CountedText.h"
+
+#include <QCoreApplication>
+
 namespace qv {
 
 PopoverView makePopoverView(const MenuPopoverDisplay& d, const Calendar& calendar) {
@@ -14,25 +18,31 @@ PopoverView makePopoverView(const MenuPopoverDisplay& d, const Calendar& calenda
     view.canStartBreak = d.canStartBreak;
     view.canSnooze = d.canSnooze;
     view.snoozeText = snoozesLeftText(d.snoozesRemaining);
-    view.snoozeAccessibleName = QStringLiteral("Snooze break for five minutes, ") + view.snoozeText;
+    view.snoozeAccessibleName =
+        QCoreApplication::translate("Tray", "Snooze break for five minutes, %1")
+            .arg(view.snoozeText);
     if (d.smartPauseState) {
         view.hasNotice = true;
         view.noticeTitle = smartPauseNoticeTitle(*d.smartPauseState);
         view.noticeText = smartPauseNoticeText(*d.smartPauseState, calendar);
     }
-    view.workIntervalText = QString::number(d.workIntervalMinutes) + QStringLiteral(" min");
+    view.workIntervalText = QCoreApplication::translate("Tray", "%1 min", "minutes, abbreviated")
+                                .arg(d.workIntervalMinutes);
     view.canPause = d.canPause;
     view.canResume = d.canResume;
     if (d.pauseDetail) {
-        view.pausedUntilText = QStringLiteral("Paused until ") + *d.pauseDetail;
+        view.pausedUntilText =
+            QCoreApplication::translate("Tray", "Paused until %1").arg(*d.pauseDetail);
     }
     view.repetitionsText = QString::number(d.todayRepetitions);
     view.breaksText = QString::number(d.todayBreaks);
-    view.breaksLabel = d.todayBreaks == 1 ? QStringLiteral("BREAK") : QStringLiteral("BREAKS");
+    view.breaksLabel =
+        countedText("Tray", "BREAK", QT_TRANSLATE_N_NOOP("Tray", "BREAKS"), d.todayBreaks);
     view.streakText = QString::number(d.streakDays);
     view.streakEmphasised = d.streakDays >= 1;
     view.todayAccessibleName =
-        QStringLiteral("Today: %1 exercise repetitions, %2 breaks, %3 day streak")
+        QCoreApplication::translate("Tray",
+                                    "Today: %1 exercise repetitions, %2 breaks, %3 day streak")
             .arg(d.todayRepetitions)
             .arg(d.todayBreaks)
             .arg(d.streakDays);

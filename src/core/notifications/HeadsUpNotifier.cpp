@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/notifications/HeadsUpNotifier.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 namespace qv {
@@ -26,13 +27,16 @@ HeadsUpNotifier::HeadsUpNotifier(NotificationService& service, CalendarSource ca
 NotificationContent HeadsUpNotifier::content(const QDateTime& dueAt, bool allowsSnooze,
                                              const Calendar& calendar) {
     NotificationContent result;
-    result.title = QStringLiteral("Break in one minute");
+    result.title = QCoreApplication::translate("Notification", "Break in one minute");
     result.body =
-        QStringLiteral("Wrap up what you are doing. Quorvantel will start the break at %1.")
+        QCoreApplication::translate(
+            "Notification", "Wrap up what you are doing. Quorvantel will start the break at %1.")
             .arg(calendar.shortTime(dueAt));
-    result.actions.append({startNowAction, QStringLiteral("Start now")});
+    result.actions.append(
+        {startNowAction, QCoreApplication::translate("Notification", "Start now")});
     if (allowsSnooze) {
-        result.actions.append({snoozeAction, QStringLiteral("+5 min")});
+        result.actions.append(
+            {snoozeAction, QCoreApplication::translate("Notification", "+5 min")});
     }
     return result;
 }

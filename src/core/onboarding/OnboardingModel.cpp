@@ -3,6 +3,7 @@
 
 #include "core/services/SoundPlayer.h"
 
+#include <QCoreApplication>
 #include <QMetaObject>
 #include <QPointer>
 
@@ -14,7 +15,9 @@ template <typename... Handlers> struct Overloaded : Handlers... { using Handlers
 template <typename... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 // As the camera engine words it when it finds none, so either way the act reads the same.
-const QString noCameraFound = QStringLiteral("No camera was found.");
+QString noCameraFound() {
+    return QCoreApplication::translate("Onboarding", "No camera was found.");
+}
 
 } // namespace
 
@@ -94,8 +97,8 @@ void OnboardingModel::lookForCamera() {
         return;
     }
     if (!platform_.hasCamera()) {
-        setTrialFeedback(noCameraFound);
-    } else if (trialFeedback_ == noCameraFound) {
+        setTrialFeedback(noCameraFound());
+    } else if (trialFeedback_ == noCameraFound()) {
         setTrialFeedback(QString());
     }
 }
@@ -142,7 +145,7 @@ void OnboardingModel::startTrial() {
     trialProvider_ =
         platform_.makeTrialProvider(trialCameraID ? trialCameraID() : std::optional<QString>());
     if (!trialProvider_) {
-        setTrialFeedback(QStringLiteral("Camera is unavailable."));
+        setTrialFeedback(QCoreApplication::translate("Onboarding", "Camera is unavailable."));
         setTrialPhase(TrialPhase::off);
         return;
     }

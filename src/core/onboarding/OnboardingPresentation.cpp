@@ -5,6 +5,8 @@
 #include "core/services/LaunchAtLoginController.h"
 #include "core/settings/SettingsStore.h"
 
+#include <QCoreApplication>
+
 namespace qv {
 
 using onboarding::actCount;
@@ -83,42 +85,63 @@ void OnboardingPresentation::announceTrial() {
 
 QVariantMap OnboardingPresentation::texts() const {
     return {
-        {QStringLiteral("back"), QStringLiteral("Back")},
-        {QStringLiteral("dealTitle"), QStringLiteral("Sitting is easy.")},
-        {QStringLiteral("dealTitleSecond"), QStringLiteral("That's the problem.")},
-        {QStringLiteral("dealFootnote"), QStringLiteral("Four short acts. One real squat.")},
+        {QStringLiteral("back"), QCoreApplication::translate("Onboarding", "Back")},
+        {QStringLiteral("dealTitle"),
+         QCoreApplication::translate("Onboarding", "Sitting is easy.")},
+        {QStringLiteral("dealTitleSecond"),
+         QCoreApplication::translate("Onboarding", "That's the problem.")},
+        {QStringLiteral("dealFootnote"),
+         QCoreApplication::translate("Onboarding", "Four short acts. One real squat.")},
         {QStringLiteral("badges"),
-         QStringList{QStringLiteral("ON-DEVICE"), QStringLiteral("NOT RECORDED"),
-                     QStringLiteral("NOT UPLOADED")}},
-        {QStringLiteral("rehearsalTitle"), QStringLiteral("This is what a break looks like.")},
+         QStringList{QCoreApplication::translate("Onboarding", "ON-DEVICE"),
+                     QCoreApplication::translate("Onboarding", "NOT RECORDED"),
+                     QCoreApplication::translate("Onboarding", "NOT UPLOADED")}},
+        {QStringLiteral("rehearsalTitle"),
+         QCoreApplication::translate("Onboarding", "This is what a break looks like.")},
         {QStringLiteral("rehearsalSubtitle"),
-         QStringLiteral("Watch one cycle. The counter, cues and lock match the real break.")},
-        {QStringLiteral("rehearsalLabel"), QStringLiteral("MOTION REHEARSAL")},
+         QCoreApplication::translate(
+             "Onboarding", "Watch one cycle. The counter, cues and lock match the real break.")},
+        {QStringLiteral("rehearsalLabel"),
+         QCoreApplication::translate("Onboarding", "MOTION REHEARSAL")},
         {QStringLiteral("rehearsalAccessibleName"),
-         QStringLiteral("Animated rehearsal of a break: the countdown ends, the screen locks, "
-                        "three squats are counted, the screen unlocks.")},
-        {QStringLiteral("termsTitle"), QStringLiteral("Choose your work rhythm.")},
+         QCoreApplication::translate(
+             "Onboarding", "Animated rehearsal of a break: the countdown ends, the screen locks, "
+                           "three squats are counted, the screen unlocks.")},
+        {QStringLiteral("termsTitle"),
+         QCoreApplication::translate("Onboarding", "Choose your work rhythm.")},
         {QStringLiteral("termsSubtitle"),
-         QStringLiteral("Quorvantel stays invisible until this timer ends.")},
-        {QStringLiteral("intervalSection"), QStringLiteral("TIME BETWEEN BREAKS")},
-        {QStringLiteral("honorSection"), QStringLiteral("IF THE CAMERA IS UNAVAILABLE")},
-        {QStringLiteral("honorDetail"), QStringLiteral("Use a timed break instead.")},
-        {QStringLiteral("loginSection"), QStringLiteral("START AUTOMATICALLY")},
-        {QStringLiteral("loginToggle"), QStringLiteral("Launch Quorvantel at login")},
-        {QStringLiteral("loginDetail"), QStringLiteral("The timer starts when you sign in.")},
-        {QStringLiteral("proofTitle"), QStringLiteral("One squat. Watch it count.")},
-        {QStringLiteral("privacyTitle"), QStringLiteral("PRIVATE BY DESIGN")},
+         QCoreApplication::translate("Onboarding",
+                                     "Quorvantel stays invisible until this timer ends.")},
+        {QStringLiteral("intervalSection"),
+         QCoreApplication::translate("Onboarding", "TIME BETWEEN BREAKS")},
+        {QStringLiteral("honorSection"),
+         QCoreApplication::translate("Onboarding", "IF THE CAMERA IS UNAVAILABLE")},
+        {QStringLiteral("honorDetail"),
+         QCoreApplication::translate("Onboarding", "Use a timed break instead.")},
+        {QStringLiteral("loginSection"),
+         QCoreApplication::translate("Onboarding", "START AUTOMATICALLY")},
+        {QStringLiteral("loginToggle"),
+         QCoreApplication::translate("Onboarding", "Launch Quorvantel at login")},
+        {QStringLiteral("loginDetail"),
+         QCoreApplication::translate("Onboarding", "The timer starts when you sign in.")},
+        {QStringLiteral("proofTitle"),
+         QCoreApplication::translate("Onboarding", "One squat. Watch it count.")},
+        {QStringLiteral("privacyTitle"),
+         QCoreApplication::translate("Onboarding", "PRIVATE BY DESIGN")},
         {QStringLiteral("privacyText"),
-         QStringLiteral("On-device pose tracking reads your joints on this computer. No frame "
-                        "is stored or sent anywhere.")},
-        {QStringLiteral("repRule"), QStringLiteral("Hips drop. Hips return. That's a rep.")},
-        {QStringLiteral("squatOnce"), QStringLiteral("Squat once")},
-        {QStringLiteral("skip"), QStringLiteral("Continue without it")},
-        {QStringLiteral("openCameraSettings"), QStringLiteral("Open Camera Settings")},
-        {QStringLiteral("successTitle"), QStringLiteral("COUNTED")},
-        {QStringLiteral("successText"), QStringLiteral("It works.")},
+         QCoreApplication::translate(
+             "Onboarding", "On-device pose tracking reads your joints on this computer. No frame "
+                           "is stored or sent anywhere.")},
+        {QStringLiteral("repRule"),
+         QCoreApplication::translate("Onboarding", "Hips drop. Hips return. That's a rep.")},
+        {QStringLiteral("squatOnce"), QCoreApplication::translate("Onboarding", "Squat once")},
+        {QStringLiteral("skip"), QCoreApplication::translate("Onboarding", "Continue without it")},
+        {QStringLiteral("openCameraSettings"),
+         QCoreApplication::translate("Onboarding", "Open Camera Settings")},
+        {QStringLiteral("successTitle"), QCoreApplication::translate("Onboarding", "COUNTED")},
+        {QStringLiteral("successText"), QCoreApplication::translate("Onboarding", "It works.")},
         {QStringLiteral("previewAccessibleName"),
-         QStringLiteral("Camera preview with the detected skeleton")},
+         QCoreApplication::translate("Onboarding", "Camera preview with the detected skeleton")},
     };
 }
 
@@ -158,8 +181,8 @@ QString OnboardingPresentation::loopAccessibleName() const {
 }
 
 QString OnboardingPresentation::nextBreakText() const {
-    return QStringLiteral("Next break in ") +
-           onboarding::cycleCountdownText(settings_.workIntervalMinutes());
+    return QCoreApplication::translate("Onboarding", "Next break in %1")
+        .arg(onboarding::cycleCountdownText(settings_.workIntervalMinutes()));
 }
 
 QVariantList OnboardingPresentation::intervalTiles() const {
@@ -187,20 +210,23 @@ QVariantMap OnboardingPresentation::customTile() const {
     const qint64 minutes = settings_.workIntervalMinutes();
     const SettingsStore::Range range = SettingsStore::workIntervalRange;
     return {
-        {QStringLiteral("label"), QStringLiteral("CUSTOM")},
+        {QStringLiteral("label"), QCoreApplication::translate("Onboarding", "CUSTOM")},
         // Until it is chosen the tile shows no number, so two tiles never show the same one.
         {QStringLiteral("number"),
          isCustomIntervalSelected() ? QString::number(minutes) : QStringLiteral("—")},
-        {QStringLiteral("unit"), QStringLiteral("MINS")},
+        {QStringLiteral("unit"), QCoreApplication::translate("Onboarding", "MINS")},
         {QStringLiteral("isSelected"), isCustomIntervalSelected()},
         {QStringLiteral("canDecrease"), minutes > range.lowest},
         {QStringLiteral("canIncrease"), minutes < range.highest},
         {QStringLiteral("accessibleName"),
-         QStringLiteral("Custom interval, %1 minutes").arg(minutes)},
+         QCoreApplication::translate("Onboarding", "Custom interval, %1 minutes").arg(minutes)},
         {QStringLiteral("accessibleDescription"),
-         QStringLiteral("Use the minus and plus buttons, or the arrow keys, to adjust")},
-        {QStringLiteral("decreaseName"), QStringLiteral("Decrease custom interval by 5 minutes")},
-        {QStringLiteral("increaseName"), QStringLiteral("Increase custom interval by 5 minutes")},
+         QCoreApplication::translate(
+             "Onboarding", "Use the minus and plus buttons, or the arrow keys, to adjust")},
+        {QStringLiteral("decreaseName"),
+         QCoreApplication::translate("Onboarding", "Decrease custom interval by 5 minutes")},
+        {QStringLiteral("increaseName"),
+         QCoreApplication::translate("Onboarding", "Increase custom interval by 5 minutes")},
     };
 }
 
@@ -281,9 +307,9 @@ QString OnboardingPresentation::helpTitle() const {
     switch (model_.cameraState()) {
     case CameraState::idle:
     case CameraState::requesting:
-        return QStringLiteral("Allow the camera");
+        return QCoreApplication::translate("Onboarding", "Allow the camera");
     case CameraState::denied:
-        return QStringLiteral("Camera access is off");
+        return QCoreApplication::translate("Onboarding", "Camera access is off");
     default:
         return QString();
     }
@@ -291,16 +317,18 @@ QString OnboardingPresentation::helpTitle() const {
 
 QString OnboardingPresentation::helpText() const {
     if (isFailed()) {
-        return QStringLiteral("Nothing is locked. Check the camera, then choose Try again — or "
-                              "continue without it.");
+        return QCoreApplication::translate(
+            "Onboarding", "Nothing is locked. Check the camera, then choose Try again — or "
+                          "continue without it.");
     }
     switch (model_.cameraState()) {
     case CameraState::idle:
     case CameraState::requesting:
-        return QStringLiteral("Your system asks once. Frames stay on this computer.");
+        return QCoreApplication::translate("Onboarding",
+                                           "Your system asks once. Frames stay on this computer.");
     case CameraState::denied:
-        return QStringLiteral(
-            "Timed breaks still work. You can enable the camera later in Settings.");
+        return QCoreApplication::translate(
+            "Onboarding", "Timed breaks still work. You can enable the camera later in Settings.");
     default:
         return QString();
     }

@@ -2,7 +2,9 @@
 #include "core/onboarding/OnboardingTexts.h"
 
 #include "core/settings/SettingsStore.h"
+#include "core/verification/FeedbackCue.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <vector>
@@ -34,67 +36,76 @@ bool isCustomIntervalSelected(bool chosenByUser, qint64 currentMinutes) {
 
 IntervalTileText intervalTileText(qint64 minutes) {
     if (minutes == 60) {
-        return {QStringLiteral("1"), QStringLiteral("HOUR"), QStringLiteral("Every hour")};
+        return {QStringLiteral("1"), QCoreApplication::translate("Onboarding", "HOUR"),
+                QCoreApplication::translate("Onboarding", "Every hour")};
     }
-    return {QString::number(minutes), QStringLiteral("MINS"),
-            QStringLiteral("Every %1 minutes").arg(minutes)};
+    return {QString::number(minutes), QCoreApplication::translate("Onboarding", "MINS"),
+            QCoreApplication::translate("Onboarding", "Every %1 minutes").arg(minutes)};
 }
 
 QString honorPresetText(qint64 seconds) {
     if (seconds >= 60 && seconds % 60 == 0) {
-        return QStringLiteral("%1 min").arg(seconds / 60);
+        return QCoreApplication::translate("Onboarding", "%1 min").arg(seconds / 60);
     }
     return QStringLiteral("%1 s").arg(seconds);
 }
 
 QString honorPresetAccessibleName(qint64 seconds) {
-    return QStringLiteral("Timed fallback, %1 seconds").arg(seconds);
+    return QCoreApplication::translate("Onboarding", "Timed fallback, %1 seconds").arg(seconds);
 }
 
 QString actIndicator(int step) {
-    return QStringLiteral("ACT %1").arg(step + 1, 2, 10, QLatin1Char('0'));
+    return QCoreApplication::translate("Onboarding", "ACT %1")
+        .arg(step + 1, 2, 10, QLatin1Char('0'));
 }
 
 QString actKicker(int step) {
-    static const std::array<QString, actCount> names{
-        QStringLiteral("THE DEAL"), QStringLiteral("THE REHEARSAL"), QStringLiteral("YOUR TERMS"),
-        QStringLiteral("THE PROOF")};
+    const std::array<QString, actCount> names{
+        QCoreApplication::translate("Onboarding", "THE DEAL"),
+        QCoreApplication::translate("Onboarding", "THE REHEARSAL"),
+        QCoreApplication::translate("Onboarding", "YOUR TERMS"),
+        QCoreApplication::translate("Onboarding", "THE PROOF")};
     const int index = std::clamp(step, 0, actCount - 1);
-    return actIndicator(index) + QStringLiteral(" / ") + names[std::size_t(index)];
+    return QStringLiteral("%1 / %2").arg(actIndicator(index), names[std::size_t(index)]);
 }
 
 QString actAccessibleName(int step, bool isCurrent) {
-    const QString name = QStringLiteral("Act %1").arg(step + 1);
-    return isCurrent ? name + QStringLiteral(", current") : name;
+    return isCurrent ? QCoreApplication::translate("Onboarding", "Act %1, current").arg(step + 1)
+                     : QCoreApplication::translate("Onboarding", "Act %1").arg(step + 1);
 }
 
 QString forwardButtonText(int step) {
     switch (step) {
     case 0:
-        return QStringLiteral("Show me");
+        return QCoreApplication::translate("Onboarding", "Show me");
     case 1:
-        return QStringLiteral("Set my terms");
+        return QCoreApplication::translate("Onboarding", "Set my terms");
     case 2:
-        return QStringLiteral("Lock it in");
+        return QCoreApplication::translate("Onboarding", "Lock it in");
     default:
-        return QStringLiteral("Start the timer");
+        return QCoreApplication::translate("Onboarding", "Start the timer");
     }
 }
 
 QString dealText(qint64 intervalMinutes, qint64 repetitions) {
-    return QStringLiteral("Every %1 minutes this computer locks itself.\n"
-                          "%2 real squats — counted by your camera — buy it back.")
+    return QCoreApplication::translate("Onboarding",
+                                       "Every %1 minutes this computer locks itself.\n"
+                                       "%2 real squats — counted by your camera — buy it back.")
         .arg(intervalMinutes)
         .arg(repetitions);
 }
 
 QStringList loopSteps(qint64 repetitions) {
-    return {QStringLiteral("YOU WORK"), QStringLiteral("COMPUTER LOCKS"),
-            QStringLiteral("%1 SQUATS").arg(repetitions), QStringLiteral("SCREEN'S BACK")};
+    return {QCoreApplication::translate("Onboarding", "YOU WORK"),
+            QCoreApplication::translate("Onboarding", "COMPUTER LOCKS"),
+            QCoreApplication::translate("Onboarding", "%1 SQUATS").arg(repetitions),
+            QCoreApplication::translate("Onboarding", "SCREEN'S BACK")};
 }
 
 QString loopAccessibleName(qint64 repetitions) {
-    return QStringLiteral("The loop: you work, the computer locks, %1 squats, the screen is back.")
+    return QCoreApplication::translate(
+               "Onboarding",
+               "The loop: you work, the computer locks, %1 squats, the screen is back.")
         .arg(repetitions);
 }
 
@@ -111,16 +122,19 @@ QString trialSubtitle(TrialPhase phase, const QString& failureMessage) {
     switch (phase) {
     case TrialPhase::off:
         if (!failureMessage.isEmpty()) {
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "Onboarding",
                 "The camera hit a snag. Nothing is locked — retry when you’re ready.");
         }
         [[fallthrough]];
     case TrialPhase::starting:
-        return QStringLiteral("A 20-second proof that the first real break will work.");
+        return QCoreApplication::translate(
+            "Onboarding", "A 20-second proof that the first real break will work.");
     case TrialPhase::framing:
-        return QStringLiteral("Camera is live. Step back until your hips and knees are in frame.");
+        return QCoreApplication::translate(
+            "Onboarding", "Camera is live. Step back until your hips and knees are in frame.");
     case TrialPhase::exercising:
-        return QStringLiteral("It sees you. Go.");
+        return QCoreApplication::translate("Onboarding", "It sees you. Go.");
     case TrialPhase::counted:
         break;
     }
@@ -129,67 +143,97 @@ QString trialSubtitle(TrialPhase phase, const QString& failureMessage) {
 
 QString cameraStatusLabel(CameraState state, const QString& failureMessage) {
     if (state == CameraState::requesting) {
-        return QStringLiteral("WAITING FOR YOUR SYSTEM");
+        return QCoreApplication::translate("Onboarding", "WAITING FOR YOUR SYSTEM");
     }
     if (!failureMessage.isEmpty()) {
-        return QStringLiteral("CAMERA NEEDS ATTENTION");
+        return QCoreApplication::translate("Onboarding", "CAMERA NEEDS ATTENTION");
     }
-    return state == CameraState::granted ? QStringLiteral("CAMERA READY")
-                                         : QStringLiteral("CAMERA OFF");
+    return state == CameraState::granted ? QCoreApplication::translate("Onboarding", "CAMERA READY")
+                                         : QCoreApplication::translate("Onboarding", "CAMERA OFF");
 }
 
 QString cameraButtonText(CameraState state, const QString& failureMessage) {
     if (state == CameraState::requesting) {
-        return QStringLiteral("Waiting…");
+        return QCoreApplication::translate("Onboarding", "Waiting…");
     }
     if (!failureMessage.isEmpty()) {
-        return QStringLiteral("Try again");
+        return QCoreApplication::translate("Onboarding", "Try again");
     }
-    return state == CameraState::granted ? QStringLiteral("Start camera")
-                                         : QStringLiteral("Allow camera");
+    return state == CameraState::granted
+               ? QCoreApplication::translate("Onboarding", "Start camera")
+               : QCoreApplication::translate("Onboarding", "Allow camera");
 }
 
+namespace {
+
+QString cueText(FeedbackCue cue) {
+    switch (cue) {
+    case FeedbackCue::stepBack:
+        return QCoreApplication::translate("Onboarding", "Step back");
+    case FeedbackCue::standTall:
+        return QCoreApplication::translate("Onboarding", "Stand tall");
+    case FeedbackCue::standUp:
+        return QCoreApplication::translate("Onboarding", "Stand up");
+    case FeedbackCue::squatDown:
+    case FeedbackCue::raiseArms:
+    case FeedbackCue::lowerArms:
+        break;
+    }
+    return QCoreApplication::translate("Onboarding", "Squat down");
+}
+
+} // namespace
+
 QString coachingCue(const QString& feedback) {
+    if (const auto cue = feedbackCue(feedback)) {
+        return cueText(*cue);
+    }
+    // Anything else is one of the camera's notices, which come in English only.
     struct Rule {
         std::vector<const char*> words;
         const char* cue;
     };
     static const Rule rules[] = {
-        {{"lower", "deeper", "hip"}, "Go lower"},
-        {{"stand tall", "calibrat", "upright"}, "Stand tall"},
-        {{"stand up", "rise", "extend"}, "Stand up"},
-        {{"step back", "frame", "camera"}, "Step back"},
-        {{"hold"}, "Hold"},
+        {{"lower", "deeper", "hip"}, QT_TRANSLATE_NOOP("Onboarding", "Go lower")},
+        {{"stand tall", "calibrat", "upright"}, QT_TRANSLATE_NOOP("Onboarding", "Stand tall")},
+        {{"stand up", "rise", "extend"}, QT_TRANSLATE_NOOP("Onboarding", "Stand up")},
+        {{"step back", "frame", "camera"}, QT_TRANSLATE_NOOP("Onboarding", "Step back")},
+        {{"hold"}, QT_TRANSLATE_NOOP("Onboarding", "Hold")},
     };
     const QString text = feedback.toLower();
     for (const Rule& rule : rules) {
         for (const char* word : rule.words) {
             if (text.contains(QLatin1String(word))) {
-                return QString::fromUtf8(rule.cue);
+                return QCoreApplication::translate("Onboarding", rule.cue);
             }
         }
     }
-    return QStringLiteral("Squat down");
+    return QCoreApplication::translate("Onboarding", "Squat down");
 }
 
 std::array<ChecklistRow, 2> trialChecklist(const std::optional<PoseSnapshot>& pose) {
     return {{
-        {QStringLiteral("One clear leg detected"), pose && !pose->availableLegs().empty()},
-        {QStringLiteral("Hip, knee & ankle in frame"), pose && pose->hasFramedLeg()},
+        {QCoreApplication::translate("Onboarding", "One clear leg detected"),
+         pose && !pose->availableLegs().empty()},
+        {QCoreApplication::translate("Onboarding", "Hip, knee & ankle in frame"),
+         pose && pose->hasFramedLeg()},
     }};
 }
 
 Guidance trialGuidance(TrialPhase phase, const std::optional<PoseSnapshot>& pose) {
     if (phase == TrialPhase::exercising) {
-        return {QStringLiteral("Squat once"),
-                QStringLiteral("Down, then fully upright. You’ll see it count.")};
+        return {QCoreApplication::translate("Onboarding", "Squat once"),
+                QCoreApplication::translate("Onboarding",
+                                            "Down, then fully upright. You’ll see it count.")};
     }
     if (phase == TrialPhase::framing || (pose && !pose->availableLegs().empty())) {
-        return {QStringLiteral("ONE FULL LEG IN FRAME"),
-                QStringLiteral("Keep one hip, knee and ankle clearly visible.")};
+        return {QCoreApplication::translate("Onboarding", "ONE FULL LEG IN FRAME"),
+                QCoreApplication::translate("Onboarding",
+                                            "Keep one hip, knee and ankle clearly visible.")};
     }
-    return {QStringLiteral("GET IN FRAME"),
-            QStringLiteral("A side view works. Keep one full leg inside the guide.")};
+    return {QCoreApplication::translate("Onboarding", "GET IN FRAME"),
+            QCoreApplication::translate("Onboarding",
+                                        "A side view works. Keep one full leg inside the guide.")};
 }
 
 } // namespace qv::onboarding

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/onboarding/RehearsalStage.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace qv {
@@ -135,7 +136,7 @@ QString RehearsalStage::timerText() const {
         return QStringLiteral("00:0%1").arg(current().countdownSeconds);
     case Phase::lock:
     case Phase::rep:
-        return QStringLiteral("BREAK");
+        return QCoreApplication::translate("Onboarding", "BREAK");
     case Phase::unlocked:
         break;
     }
@@ -146,15 +147,16 @@ QString RehearsalStage::timerText() const {
 QString RehearsalStage::cue() const {
     switch (current().phase) {
     case Phase::countdown:
-        return QStringLiteral("Get ready");
+        return QCoreApplication::translate("Onboarding", "Get ready");
     case Phase::lock:
-        return QStringLiteral("Squat down");
+        return QCoreApplication::translate("Onboarding", "Squat down");
     case Phase::rep:
-        return current().isDown ? QStringLiteral("Stand tall") : QStringLiteral("Squat down");
+        return current().isDown ? QCoreApplication::translate("Onboarding", "Stand tall")
+                                : QCoreApplication::translate("Onboarding", "Squat down");
     case Phase::unlocked:
         break;
     }
-    return QStringLiteral("Screen's yours.");
+    return QCoreApplication::translate("Onboarding", "Screen's yours.");
 }
 
 QString RehearsalStage::arrow() const {

@@ -2,6 +2,7 @@
 #include "core/scheduling/BreakScheduler.h"
 #include "core/scheduling/CountdownText.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace qv {
@@ -31,65 +32,70 @@ QString BreakScheduler::menuBarTitle() const {
     const auto& annotation = schedule_.smartPauseState;
     if (const auto* working = std::get_if<Working>(&state_)) {
         if (schedule_.annotationAs<smartPause::Meeting>()) {
-            return QStringLiteral("Meeting");
+            return QCoreApplication::translate("Schedule", "Meeting");
         }
         if (schedule_.annotationAs<smartPause::OutsideActiveHours>()) {
-            return QStringLiteral("Off hours");
+            return QCoreApplication::translate("Schedule", "Off hours");
         }
         return remainingUntil(currentDate_, working->dueAt);
     }
     if (std::holds_alternative<Cooldown>(state_)) {
-        return annotation ? QStringLiteral("Away break") : QStringLiteral("Resetting");
+        return annotation ? QCoreApplication::translate("Schedule", "Away break")
+                          : QCoreApplication::translate("Schedule", "Resetting");
     }
     if (std::holds_alternative<Paused>(state_)) {
-        return QStringLiteral("Paused");
+        return QCoreApplication::translate("Schedule", "Paused");
     }
     if (std::holds_alternative<BreakDue>(state_)) {
-        return QStringLiteral("Break due");
+        return QCoreApplication::translate("Schedule", "Break due");
     }
     if (std::holds_alternative<BreakActive>(state_)) {
-        return QStringLiteral("Break");
+        return QCoreApplication::translate("Schedule", "Break");
     }
-    return QStringLiteral("Starting…");
+    return QCoreApplication::translate("Schedule", "Starting…");
 }
 
 QString BreakScheduler::statusText() const {
     if (const auto* working = std::get_if<Working>(&state_)) {
         const QString remaining = remainingUntil(currentDate_, working->dueAt);
         if (schedule_.annotationAs<smartPause::Meeting>()) {
-            return QStringLiteral("Smart Pause detected a meeting; retrying the break in ") +
-                   remaining;
+            return QCoreApplication::translate(
+                       "Schedule", "Smart Pause detected a meeting; retrying the break in %1")
+                .arg(remaining);
         }
         if (schedule_.annotationAs<smartPause::AwayBreakCounted>()) {
-            return QStringLiteral("Smart Pause counted away time as a break; next break in ") +
-                   remaining;
+            return QCoreApplication::translate(
+                       "Schedule", "Smart Pause counted away time as a break; next break in %1")
+                .arg(remaining);
         }
         if (const auto* held = schedule_.annotationAs<smartPause::OutsideActiveHours>()) {
-            return QStringLiteral("Outside active hours; the break waits until ") +
-                   calendar_().shortTime(held->resumeAt);
+            return QCoreApplication::translate("Schedule",
+                                               "Outside active hours; the break waits until %1")
+                .arg(calendar_().shortTime(held->resumeAt));
         }
-        return QStringLiteral("Next break in ") + remaining;
+        return QCoreApplication::translate("Schedule", "Next break in %1").arg(remaining);
     }
     if (const auto* cooldown = std::get_if<Cooldown>(&state_)) {
         const QString remaining = remainingUntil(currentDate_, cooldown->until);
         if (schedule_.smartPauseState) {
-            return QStringLiteral(
-                       "Smart Pause counted away time as a break; next cycle starts in ") +
-                   remaining;
+            return QCoreApplication::translate(
+                       "Schedule",
+                       "Smart Pause counted away time as a break; next cycle starts in %1")
+                .arg(remaining);
         }
-        return QStringLiteral("Next cycle starts in ") + remaining;
+        return QCoreApplication::translate("Schedule", "Next cycle starts in %1").arg(remaining);
     }
     if (const auto* paused = std::get_if<Paused>(&state_)) {
-        return QStringLiteral("Paused until ") +
-               calendar_().abbreviatedDateShortTime(paused->until);
+        return QCoreApplication::translate("Schedule", "Paused until %1")
+            .arg(calendar_().abbreviatedDateShortTime(paused->until));
     }
     if (std::holds_alternative<BreakDue>(state_)) {
-        return QStringLiteral("Break due");
+        return QCoreApplication::translate("Schedule", "Break due");
     }
     if (std::holds_alternative<BreakActive>(state_)) {
-        return QStringLiteral("Break in progress");
+        return QCoreApplication::translate("Schedule", "Break in progress");
     }
-    return QStringLiteral("Starting scheduler…");
+    return QCoreApplication::translate("Schedule", "Starting scheduler…");
 }
 
 } // namespace qv

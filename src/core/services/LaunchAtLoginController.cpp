@@ -3,11 +3,20 @@
 
 #include "core/services/LoginItemService.h"
 
+#include <QCoreApplication>
+
 namespace qv {
 
 LaunchAtLoginController::LaunchAtLoginController(LoginItemService& service, QObject* parent)
     : QObject(parent)
     , service_(service) {}
+
+QString LaunchAtLoginController::statusMessageText() const {
+    if (!statusMessage_) {
+        return {};
+    }
+    return QCoreApplication::translate("Settings", statusMessage_->toUtf8().constData());
+}
 
 void LaunchAtLoginController::refresh() {
     switch (service_.status()) {

@@ -18,19 +18,20 @@ class LaunchAtLoginController final : public QObject {
     Q_PROPERTY(QString statusMessage READ statusMessageText NOTIFY statusMessageChanged)
 
 public:
-    static inline const QString approvalMessage =
-        QStringLiteral("Allow Quorvantel in your desktop's startup applications settings.");
-    static inline const QString notInstalledMessage =
-        QStringLiteral("Install Quorvantel before enabling launch at login.");
+    static inline const QString approvalMessage = QStringLiteral(QT_TRANSLATE_NOOP(
+        "Settings", "Allow Quorvantel in your desktop's startup applications settings."));
+    static inline const QString notInstalledMessage = QStringLiteral(
+        QT_TRANSLATE_NOOP("Settings", "Install Quorvantel before enabling launch at login."));
     static inline const QString unavailableMessage =
-        QStringLiteral("Launch-at-login status is unavailable.");
+        QStringLiteral(QT_TRANSLATE_NOOP("Settings", "Launch-at-login status is unavailable."));
 
     explicit LaunchAtLoginController(LoginItemService& service, QObject* parent = nullptr);
 
     bool isOn() const { return isOn_; }
     bool requiresApproval() const { return requiresApproval_; }
     const std::optional<QString>& statusMessage() const { return statusMessage_; }
-    QString statusMessageText() const { return statusMessage_.value_or(QString()); }
+    // The messages above come out in the user's language; the login item's own pass unchanged.
+    QString statusMessageText() const;
 
     Q_INVOKABLE void refresh();
     Q_INVOKABLE void setEnabled(bool on);

@@ -3,6 +3,7 @@
 
 #include "core/breakscreen/BreakScreenHold.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 
@@ -26,7 +27,7 @@ public:
     BreakHoldStatus status() const;
     QString sentence() const;
     bool canEnable() const { return status().remedy == BreakHoldRemedy::enable; }
-    QString enableTitle() const { return QStringLiteral("Turn On"); }
+    QString enableTitle() const { return QCoreApplication::translate("Settings", "Turn On"); }
 
     // The action's button: asks the desktop; the sentence follows its answer.
     Q_INVOKABLE void enable();

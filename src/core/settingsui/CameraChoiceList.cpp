@@ -4,6 +4,7 @@
 #include "core/camera/CameraBackend.h"
 #include "core/settings/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QMetaObject>
 
 namespace qv {
@@ -57,7 +58,7 @@ void CameraChoiceList::refresh() {
 }
 
 QList<CameraChoiceList::Row> CameraChoiceList::buildRows() const {
-    QList<Row> rows{{automaticTitle, {}, false}};
+    QList<Row> rows{{QCoreApplication::translate("Settings", "Automatic"), {}, false}};
     for (const CameraChoice& camera : cameras_) {
         rows.append({camera.name, camera.id, false});
     }
@@ -66,7 +67,7 @@ QList<CameraChoiceList::Row> CameraChoiceList::buildRows() const {
                                       [&](const CameraChoice& c) { return c.id == selected; });
     // Before listing, a chosen camera is not known to be missing.
     if (!selected.isEmpty() && !isListed && isListing_) {
-        rows.append({notConnectedTitle, selected, true});
+        rows.append({QCoreApplication::translate("Settings", "Not connected"), selected, true});
     }
     return rows;
 }

@@ -23,8 +23,10 @@ class CameraChoiceList final : public QAbstractListModel {
 
 public:
     enum Role { nameRole = Qt::DisplayRole, cameraIdRole = Qt::UserRole + 1 };
-    static inline const QString automaticTitle = QStringLiteral("Automatic");
-    static inline const QString notConnectedTitle = QStringLiteral("Not connected");
+    static inline const QString automaticTitle =
+        QStringLiteral(QT_TRANSLATE_NOOP("Settings", "Automatic"));
+    static inline const QString notConnectedTitle =
+        QStringLiteral(QT_TRANSLATE_NOOP("Settings", "Not connected"));
 
     // Looking for cameras can load a whole media stack. A list made to wait for startListing()
     // shows only "Automatic" until then, so a window can hold it before anyone looks at it.

@@ -6,6 +6,7 @@
 #include "core/services/UpdaterService.h"
 #include "core/settings/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QVariantMap>
 #include <algorithm>
 
@@ -62,17 +63,18 @@ void SettingsViewModel::watchUpdater() {
     }
     connect(updater_, &UpdaterService::canCheckForUpdatesChanged, this, [this] {
         if (!updater_->canCheckForUpdates()) {
-            setUpdateCheckText(QStringLiteral("Checking for updates…"));
+            setUpdateCheckText(QCoreApplication::translate("Settings", "Checking for updates…"));
         }
     });
     connect(updater_, &UpdaterService::checkFinished, this, [this] {
         if (!updater_->statusMessageText().isEmpty()) {
             setUpdateCheckText(updater_->statusMessageText());
         } else if (updater_->isUpdateAvailable()) {
-            setUpdateCheckText(appIdentity::displayName + QLatin1Char(' ') +
-                               updater_->latestVersion() + QStringLiteral(" is available."));
+            setUpdateCheckText(QCoreApplication::translate("Settings", "%1 %2 is available.")
+                                   .arg(appIdentity::displayName, updater_->latestVersion()));
         } else {
-            setUpdateCheckText(appIdentity::displayName + QStringLiteral(" is up to date."));
+            setUpdateCheckText(QCoreApplication::translate("Settings", "%1 is up to date.")
+                                   .arg(appIdentity::displayName));
         }
     });
 }
@@ -86,8 +88,11 @@ void SettingsViewModel::setPane(int chosen) {
 }
 
 QStringList SettingsViewModel::paneTitles() const {
-    return {QStringLiteral("General"), QStringLiteral("Breaks"), QStringLiteral("Movement"),
-            QStringLiteral("Stats"), QStringLiteral("About")};
+    return {QCoreApplication::translate("Settings", "General"),
+            QCoreApplication::translate("Settings", "Breaks"),
+            QCoreApplication::translate("Settings", "Movement"),
+            QCoreApplication::translate("Settings", "Stats"),
+            QCoreApplication::translate("Settings", "About")};
 }
 
 QString SettingsViewModel::workIntervalText() const {

@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/stats/StatsPane.h"
 
+#include "core/base/CountedText.h"
+
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace qv {
 
 namespace {
 
-QString number(qint64 value) {
-    return QString::number(value);
-}
-
 QString repetitionsPhrase(qint64 repetitions) {
-    return repetitions == 1 ? QStringLiteral("exercise repetition")
-                            : QStringLiteral("exercise repetitions");
+    return countedText("Stats", "%n exercise repetition",
+                       QT_TRANSLATE_N_NOOP("Stats", "%n exercise repetitions"),
+                       static_cast<int>(repetitions));
 }
 
 ChartBarKind barKind(qint64 repetitions, qint64 best, bool isToday) {
@@ -41,36 +41,41 @@ StatsPaneContent statsPaneContent(const StatsSnapshot& snapshot, const QLocale& 
     StatsPaneContent content;
     const qint64 repetitions = snapshot.today.repetitions();
     const qint64 completed = snapshot.today.completedBreaks();
-    content.todayRepetitions = number(repetitions);
+    content.todayRepetitions = locale.toString(repetitions);
     content.todayAccessibleLabel =
-        number(repetitions) + QStringLiteral(" exercise repetitions today, ") + number(completed) +
-        QStringLiteral(" breaks, ") + number(snapshot.streakDays) + QStringLiteral(" day streak");
-    content.streakDays = number(snapshot.streakDays);
+        QCoreApplication::translate("Stats",
+                                    "%1 exercise repetitions today, %2 breaks, %3 day streak")
+            .arg(locale.toString(repetitions), locale.toString(completed),
+                 locale.toString(snapshot.streakDays));
+    content.streakDays = locale.toString(snapshot.streakDays);
     content.isStreakEmphasised = snapshot.streakDays >= 1;
-    content.breaksToday = number(completed);
+    content.breaksToday = locale.toString(completed);
     content.breaksTodayCaption =
-        completed == 1 ? QStringLiteral("BREAK TODAY") : QStringLiteral("BREAKS TODAY");
+        countedText("Stats", "BREAK TODAY", QT_TRANSLATE_N_NOOP("Stats", "BREAKS TODAY"),
+                    static_cast<int>(completed));
 
     for (const RecentDay& day : snapshot.recentDays) {
         content.bestRecentRepetitions =
             std::max(content.bestRecentRepetitions, day.stat.repetitions());
     }
     if (content.hasChart()) {
-        content.bestText = QStringLiteral("BEST ") + number(content.bestRecentRepetitions);
+        content.bestText = QCoreApplication::translate("Stats", "BEST %1",
+                                                       "the most repetitions of a day in the chart")
+                               .arg(locale.toString(content.bestRecentRepetitions));
     }
     for (qsizetype i = 0; i < snapshot.recentDays.size(); ++i) {
         const RecentDay& day = snapshot.recentDays[i];
         const qint64 dayRepetitions = day.stat.repetitions();
         const bool isToday = i == snapshot.recentDays.size() - 1;
-        content.bars.append(
-            {dayRepetitions, barKind(dayRepetitions, content.bestRecentRepetitions, isToday),
-             locale.dayName(day.date.dayOfWeek(), QLocale::NarrowFormat),
-             locale.toString(day.date, QLocale::LongFormat) + QStringLiteral(": ") +
-                 number(dayRepetitions) + QLatin1Char(' ') + repetitionsPhrase(dayRepetitions)});
+        content.bars.append({dayRepetitions,
+                             barKind(dayRepetitions, content.bestRecentRepetitions, isToday),
+                             locale.dayName(day.date.dayOfWeek(), QLocale::NarrowFormat),
+                             locale.toString(day.date, QLocale::LongFormat) + QStringLiteral(": ") +
+                                 repetitionsPhrase(dayRepetitions)});
     }
-    content.totalRepetitions = number(snapshot.totalRepetitions);
-    content.totalCompletedBreaks = number(snapshot.totalCompletedBreaks);
-    content.totalSkippedBreaks = number(snapshot.totalSkippedBreaks);
+    content.totalRepetitions = locale.toString(snapshot.totalRepetitions);
+    content.totalCompletedBreaks = locale.toString(snapshot.totalCompletedBreaks);
+    content.totalSkippedBreaks = locale.toString(snapshot.totalSkippedBreaks);
     return content;
 }
 

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/stats/StatsStore.h"
 
+#include "core/base/CountedText.h"
 #include "core/stats/StatsCoding.h"
 #include "core/storage/KeyValueStore.h"
 #include "core/storage/SaveProblems.h"
 #include "core/storage/WholeFile.h"
 #include "core/time/TimeSource.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -190,9 +192,10 @@ void StatsStore::save() {
     // What the user recorded is never destroyed without a copy.
     if (damagedFileInPlace_ && !setAsideDamagedFile()) {
         if (problems_) {
-            problems_->failed(*filePath_, QDir::toNativeSeparators(*filePath_) +
-                                              QStringLiteral(": the damaged file cannot be "
-                                                             "moved aside to make room"));
+            problems_->failed(
+                *filePath_,
+                QDir::toNativeSeparators(*filePath_) +
+                    QStringLiteral(": the damaged file cannot be moved aside to make room"));
         }
         return;
     }
@@ -210,19 +213,21 @@ bool StatsStore::setAsideDamagedFile() {
     }
     const std::optional<qsizetype> dropped = damagedFileInPlace_->droppedDays;
     damagedFileInPlace_.reset();
-    const QString kept =
-        QStringLiteral("The file as it was is kept as %1.").arg(QDir::toNativeSeparators(aside));
+    const QString kept = QCoreApplication::translate("Stats", "The file as it was is kept as %1.")
+                             .arg(QDir::toNativeSeparators(aside));
     if (!dropped) {
-        setDamagedFileNotice(QStringLiteral("Your statistics file could not be read. ") + kept);
-    } else if (*dropped == 1) {
         setDamagedFileNotice(
-            QStringLiteral("One day of your statistics could not be read and is left out. ") +
+            QCoreApplication::translate("Stats", "Your statistics file could not be read.") + u' ' +
             kept);
     } else {
         setDamagedFileNotice(
-            QStringLiteral("%1 days of your statistics could not be read and are left out. ")
-                .arg(*dropped) +
-            kept);
+            countedText("Stats",
+                        "One day of your statistics could not be read and is "
+                        "left out.",
+                        QT_TRANSLATE_N_NOOP("Stats", "%n days of your statistics could "
+                                                     "not be read and are left out."),
+                        static_cast<int>(*dropped)) +
+            u' ' + kept);
     }
     return true;
 }

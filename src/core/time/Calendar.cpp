@@ -8,7 +8,7 @@ constexpr qint64 secondsPerDay = 86'400;
 }
 
 Calendar::Calendar()
-    : Calendar(QTimeZone::systemTimeZone(), QLocale::system()) {}
+    : Calendar(QTimeZone::systemTimeZone(), QLocale()) {}
 
 Calendar::Calendar(QTimeZone zone, QLocale locale)
     : zone_(std::move(zone))

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/verification/ExerciseKind.h"
 
+#include <QCoreApplication>
+
 namespace qv {
 
 QString rawText(ExerciseKind kind) {
@@ -26,9 +28,9 @@ std::optional<ExerciseKind> exerciseKindFromRawText(const QString& text) {
 QString displayName(ExerciseKind kind) {
     switch (kind) {
     case ExerciseKind::squat:
-        return QStringLiteral("Squats");
+        return QCoreApplication::translate("Exercise", "Squats");
     case ExerciseKind::overheadRaise:
-        return QStringLiteral("Overhead Raises");
+        return QCoreApplication::translate("Exercise", "Overhead Raises");
     }
     return {};
 }

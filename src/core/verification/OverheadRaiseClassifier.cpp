@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/verification/OverheadRaiseClassifier.h"
 
+#include "core/verification/FeedbackCue.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -17,10 +19,10 @@ constexpr double noseToHeadTop = 1.3;
 constexpr double hangingSlope = 0.47; // tan 25°
 
 QString raiseArms() {
-    return QStringLiteral("Raise both arms overhead");
+    return feedbackKey(FeedbackCue::raiseArms);
 }
 QString lowerArms() {
-    return QStringLiteral("Lower both arms");
+    return feedbackKey(FeedbackCue::lowerArms);
 }
 
 double higherShoulder(const OverheadRaiseClassifier::Sample& s) {

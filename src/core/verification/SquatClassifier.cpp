@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/verification/SquatClassifier.h"
 
+#include "core/verification/FeedbackCue.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -18,16 +20,16 @@ constexpr double legsPerTorso = 2.0;
 constexpr double absoluteLegHeight = 0.275;
 
 QString stepBack() {
-    return QStringLiteral("Step back");
+    return feedbackKey(FeedbackCue::stepBack);
 }
 QString standTall() {
-    return QStringLiteral("Stand tall");
+    return feedbackKey(FeedbackCue::standTall);
 }
 QString squatDown() {
-    return QStringLiteral("Squat down");
+    return feedbackKey(FeedbackCue::squatDown);
 }
 QString standUp() {
-    return QStringLiteral("Stand up");
+    return feedbackKey(FeedbackCue::standUp);
 }
 
 std::optional<double> kneeAngle(const PoseSnapshot& snapshot, PoseSnapshot::Leg leg) {

@@ -3,6 +3,7 @@
 
 #include "core/services/BuildInfo.h"
 
+#include <QCoreApplication>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QSslConfiguration>
@@ -24,7 +25,8 @@ NetworkUpdateFeed::~NetworkUpdateFeed() {
 void NetworkUpdateFeed::fetch(std::function<void(Result<QByteArray>)> done) {
     if (feedUrl_.scheme() != QLatin1String("https") || feedUrl_.host().isEmpty()) {
         QTimer::singleShot(0, &manager_, [done = std::move(done)] {
-            done(Failure{QStringLiteral("The update feed address is not a secure (https) one.")});
+            done(Failure{QCoreApplication::translate(
+                "Updates", "The update feed address is not a secure (https) one.")});
         });
         return;
     }
@@ -57,13 +59,14 @@ void NetworkUpdateFeed::finish(QNetworkReply* reply,
     reply_.clear();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (reply->property("tooLarge").toBool()) {
-        done(Failure{QStringLiteral("The update feed is too large.")});
+        done(Failure{QCoreApplication::translate("Updates", "The update feed is too large.")});
     } else if (status >= 400) {
         const QString reason =
             reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().trimmed();
         const QString answer = reason.isEmpty() ? QString::number(status)
                                                 : QStringLiteral("%1 %2").arg(status).arg(reason);
-        done(Failure{QStringLiteral("The update server answered %1.").arg(answer)});
+        done(Failure{
+            QCoreApplication::translate("Updates", "The update server answered %1.").arg(answer)});
     } else if (reply->error() != QNetworkReply::NoError) {
         done(Failure{reply->errorString()});
     } else {

@@ -3,6 +3,7 @@
 
 #include "core/scheduling/PauseLimits.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -62,8 +63,9 @@ SessionBusInstance::Claim SessionBusInstance::claim() {
 InstanceReply SessionBusInstance::call(const QString& method, const QVariantList& arguments,
                                        QDBusConnection bus) {
     if (!bus.isConnected()) {
-        return {InstanceReply::Kind::notRunning,
-                QStringLiteral("Quorvantel is not running (no session bus).")};
+        return {
+            InstanceReply::Kind::notRunning,
+            QCoreApplication::translate("Requests", "Quorvantel is not running (no session bus).")};
     }
     QDBusMessage message =
         QDBusMessage::createMethodCall(serviceName, objectPath, interfaceName, method);
@@ -72,7 +74,7 @@ InstanceReply SessionBusInstance::call(const QString& method, const QVariantList
     if (reply.type() == QDBusMessage::ErrorMessage) {
         const InstanceReply::Kind kind = kindOfError(reply.errorName());
         return {kind, kind == InstanceReply::Kind::notRunning
-                          ? QStringLiteral("Quorvantel is not running.")
+                          ? QCoreApplication::translate("Requests", "Quorvantel is not running.")
                           : reply.errorMessage()};
     }
     if (!reply.arguments().isEmpty()) {

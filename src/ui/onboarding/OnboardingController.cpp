@@ -3,6 +3,7 @@
 
 #include "core/settings/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QQmlContext>
@@ -47,7 +48,7 @@ bool OnboardingController::show() {
     }
     if (!window_) {
         auto* view = new QQuickView();
-        view->setTitle(QStringLiteral("Welcome to Quorvantel"));
+        view->setTitle(QCoreApplication::translate("Onboarding", "Welcome to Quorvantel"));
         view->setResizeMode(QQuickView::SizeRootObjectToView);
         view->setMinimumSize(QSize(windowWidth, windowHeight));
         view->setMaximumSize(QSize(windowWidth, windowHeight));

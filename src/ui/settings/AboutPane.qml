@@ -8,7 +8,7 @@ PaneScroll {
     id: pane
     required property var viewModel
 
-    title: "About"
+    title: qsTr("About")
 
     RowLayout {
       Layout.fillWidth: true
@@ -26,13 +26,13 @@ PaneScroll {
         }
         Text {
             objectName: "versionText"
-            text: "Version " + pane.viewModel.versionText
+            text: qsTr("Version %1").arg(pane.viewModel.versionText)
             font.family: Theme.fontFamily
             font.pixelSize: Theme.type.body
             color: Theme.window.textSecondary
         }
         Text {
-            text: "A break your body completes."
+            text: qsTr("A break your body completes.")
             font.family: Theme.fontFamily
             font.pixelSize: Theme.type.subtitle
             color: Theme.window.text
@@ -42,14 +42,14 @@ PaneScroll {
     }
 
     Section {
-        title: "Links"
+        title: qsTr("Links")
         LinkRow {
-            title: "Website"
+            title: qsTr("Website")
             address: pane.viewModel.websiteText
             onActivated: Qt.openUrlExternally(pane.viewModel.websiteUrl)
         }
         LinkRow {
-            title: "Support"
+            title: qsTr("Support")
             address: pane.viewModel.supportEmail
             onActivated: Qt.openUrlExternally(pane.viewModel.supportUrl)
         }

@@ -10,34 +10,34 @@ PaneScroll {
     required property var viewModel
     property var breakHold: null
 
-    title: "Breaks"
+    title: qsTr("Breaks")
 
     Section {
-        title: "Schedule"
+        title: qsTr("Schedule")
         StepperRow {
             objectName: "workIntervalStepper"
-            title: "Work interval"
+            title: qsTr("Work interval")
             value: pane.settings.workIntervalMinutes
             from: 20; to: 90; stepSize: 1
             valueText: pane.viewModel.workIntervalText
             onStepped: value => pane.settings.workIntervalMinutes = value
         }
         Note {
-            text: "How long you work before the chair interrupts. Pause from the tray when a meeting cannot move."
+            text: qsTr("How long you work before the chair interrupts. Pause from the tray when a meeting cannot move.")
         }
     }
 
     Section {
-        title: "Active hours"
+        title: qsTr("Active hours")
         ToggleRow {
             objectName: "activeHoursToggle"
-            title: "Only interrupt between set hours"
+            title: qsTr("Only interrupt between set hours")
             checked: pane.settings.activeHoursEnabled
             onToggled: checked => pane.settings.activeHoursEnabled = checked
         }
         TimeRow {
             objectName: "activeHoursStart"
-            title: "From"
+            title: qsTr("From")
             enabled: pane.settings.activeHoursEnabled
             minute: pane.settings.activeHoursStartMinute
             viewModel: pane.viewModel
@@ -45,7 +45,7 @@ PaneScroll {
         }
         TimeRow {
             objectName: "activeHoursEnd"
-            title: "Until"
+            title: qsTr("Until")
             enabled: pane.settings.activeHoursEnabled
             minute: pane.settings.activeHoursEndMinute
             viewModel: pane.viewModel
@@ -53,7 +53,7 @@ PaneScroll {
         }
         ToggleRow {
             objectName: "weekdaysOnlyToggle"
-            title: "Weekdays only"
+            title: qsTr("Weekdays only")
             enabled: pane.settings.activeHoursEnabled
             checked: pane.settings.activeHoursWeekdaysOnly
             onToggled: checked => pane.settings.activeHoursWeekdaysOnly = checked
@@ -65,17 +65,17 @@ PaneScroll {
     }
 
     Section {
-        title: "Safe fallback"
+        title: qsTr("Safe fallback")
         StepperRow {
             objectName: "timedBreakStepper"
-            title: "Timed break length"
+            title: qsTr("Timed break length")
             value: pane.settings.honorDurationSeconds
             from: 10; to: 300; stepSize: 5
             valueText: pane.viewModel.honorDurationText
             onStepped: value => pane.settings.honorDurationSeconds = value
         }
         Note {
-            text: "If camera permission is unavailable or frames stop arriving, Quorvantel switches to this timed break. It never hard-locks you."
+            text: qsTr("If camera permission is unavailable or frames stop arriving, Quorvantel switches to this timed break. It never hard-locks you.")
         }
         StatusRow {
             objectName: "breakHoldNote"
@@ -89,30 +89,30 @@ PaneScroll {
     }
 
     Section {
-        title: "Smart pause"
+        title: qsTr("Smart pause")
         ToggleRow {
             objectName: "smartPauseToggle"
-            title: "Postpone while the microphone or camera is busy"
+            title: qsTr("Postpone while the microphone or camera is busy")
             checked: pane.settings.smartPauseEnabled
             onToggled: checked => pane.settings.smartPauseEnabled = checked
         }
         Note {
-            text: "Meeting detection stays on this computer. If you have already been idle for more than three minutes, Quorvantel counts that time as the break and briefly explains it in the tray menu."
+            text: qsTr("Meeting detection stays on this computer. If you have already been idle for more than three minutes, Quorvantel counts that time as the break and briefly explains it in the tray menu.")
         }
     }
 
     Section {
-        title: "Emergency escape"
+        title: qsTr("Emergency escape")
         StepperRow {
             objectName: "escapeLimitStepper"
-            title: "Daily limit"
+            title: qsTr("Daily limit")
             value: pane.settings.emergencyEscapeLimit
             from: 1; to: 3; stepSize: 1
             valueText: pane.viewModel.escapeLimitText
             onStepped: value => pane.settings.emergencyEscapeLimit = value
         }
         Note {
-            text: "Hold Ctrl-Shift-E for three seconds to skip a break. Skips are recorded locally and the limit resets each day."
+            text: qsTr("Hold Ctrl-Shift-E for three seconds to skip a break. Skips are recorded locally and the limit resets each day.")
         }
     }
 }

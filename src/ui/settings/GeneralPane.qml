@@ -10,13 +10,13 @@ PaneScroll {
     required property var launchAtLogin
     required property var updater
 
-    title: "General"
+    title: qsTr("General")
 
     Section {
-        title: "Startup"
+        title: qsTr("Startup")
         ToggleRow {
             objectName: "launchAtLoginToggle"
-            title: "Launch at login"
+            title: qsTr("Launch at login")
             enabled: pane.launchAtLogin !== null
             checked: pane.launchAtLogin ? pane.launchAtLogin.isOn : false
             onToggled: checked => pane.launchAtLogin.setEnabled(checked)
@@ -29,15 +29,15 @@ PaneScroll {
         Button {
             visible: pane.launchAtLogin !== null && pane.launchAtLogin.requiresApproval
                      && pane.viewModel.canOpenSystemSettings
-            text: "Open Startup Applications Settings"
+            text: qsTr("Open Startup Applications Settings")
             onClicked: pane.viewModel.openLoginItemsSettings()
         }
     }
 
     Section {
-        title: "Tray"
+        title: qsTr("Tray")
         Text {
-            text: "Quorvantel lives here and counts down to the next break."
+            text: qsTr("Quorvantel lives here and counts down to the next break.")
             Layout.fillWidth: true
             wrapMode: Text.WordWrap
             font.family: Theme.fontFamily
@@ -50,9 +50,9 @@ PaneScroll {
     }
 
     Section {
-        title: "One-minute heads-up"
+        title: qsTr("One-minute heads-up")
         Note {
-            text: "The alert lets you start now or add five minutes before Quorvantel takes over the screen. Clicking the alert itself never starts the break."
+            text: qsTr("The alert lets you start now or add five minutes before Quorvantel takes over the screen. Clicking the alert itself never starts the break.")
         }
         StatusRow {
             objectName: "notificationStatus"
@@ -64,22 +64,22 @@ PaneScroll {
     }
 
     Section {
-        title: "Updates"
+        title: qsTr("Updates")
         ToggleRow {
             objectName: "automaticUpdatesToggle"
-            title: "Check for updates automatically"
+            title: qsTr("Check for updates automatically")
             enabled: pane.updater !== null
             checked: pane.updater ? pane.updater.automaticallyChecksForUpdates : false
             onToggled: checked => pane.updater.automaticallyChecksForUpdates = checked
         }
         Note {
-            text: "Update checks are optional and can also be started manually."
+            text: qsTr("Update checks are optional and can also be started manually.")
         }
         RowLayout {
             spacing: Theme.space.s
             Button {
                 objectName: "checkNowButton"
-                text: "Check now"
+                text: qsTr("Check now")
                 enabled: pane.updater !== null && pane.updater.canCheckForUpdates
                 onClicked: pane.updater.checkForUpdates()
             }
@@ -96,10 +96,10 @@ PaneScroll {
     }
 
     Section {
-        title: "Privacy"
+        title: qsTr("Privacy")
         StatusRow {
             symbol: "lock"
-            text: "No accounts and no analytics. Camera frames stay on this computer and are discarded once counted. Update checks are optional."
+            text: qsTr("No accounts and no analytics. Camera frames stay on this computer and are discarded once counted. Update checks are optional.")
         }
     }
 }

@@ -10,13 +10,13 @@ PaneScroll {
     required property var viewModel
     required property var cameras
 
-    title: "Movement"
+    title: qsTr("Movement")
 
     Section {
-        title: "Verification"
+        title: qsTr("Verification")
         ToggleRow {
             objectName: "cameraVerificationToggle"
-            title: "Verify exercise with camera"
+            title: qsTr("Verify exercise with camera")
             checked: pane.settings.cameraVerificationEnabled
             onToggled: checked => pane.settings.cameraVerificationEnabled = checked
         }
@@ -24,7 +24,7 @@ PaneScroll {
             Layout.fillWidth: true
             spacing: Theme.space.s
             Text {
-                text: "Exercise"
+                text: qsTr("Exercise")
                 Layout.fillWidth: true
                 font.family: Theme.fontFamily
                 font.pixelSize: Theme.type.body
@@ -40,12 +40,12 @@ PaneScroll {
                     pane.viewModel.exerciseIndex = index
                     currentIndex = Qt.binding(() => pane.viewModel.exerciseIndex)
                 }
-                Accessible.name: "Exercise"
+                Accessible.name: qsTr("Exercise")
             }
         }
         StepperRow {
             objectName: "repetitionsStepper"
-            title: "Repetitions per break"
+            title: qsTr("Repetitions per break")
             value: pane.settings.squatRepetitions
             from: 5; to: 20; stepSize: 1
             valueText: pane.viewModel.repetitionsText
@@ -58,12 +58,12 @@ PaneScroll {
     }
 
     Section {
-        title: "Camera"
+        title: qsTr("Camera")
         RowLayout {
             Layout.fillWidth: true
             spacing: Theme.space.s
             Text {
-                text: "Device"
+                text: qsTr("Device")
                 Layout.fillWidth: true
                 font.family: Theme.fontFamily
                 font.pixelSize: Theme.type.body
@@ -81,15 +81,15 @@ PaneScroll {
                     pane.cameras.choose(index)
                     currentIndex = Qt.binding(() => pane.cameras.currentIndex)
                 }
-                Accessible.name: "Camera device"
+                Accessible.name: qsTr("Camera device")
             }
         }
         StatusRow {
             objectName: "cameraMissingWarning"
             visible: pane.cameras.isSelectedCameraMissing
             symbol: "warning"
-            text: "The selected camera is not connected. Breaks will use another available camera until it returns."
-            buttonTitle: "Use Automatic"
+            text: qsTr("The selected camera is not connected. Breaks will use another available camera until it returns.")
+            buttonTitle: qsTr("Use Automatic")
             onActivated: pane.cameras.useAutomatic()
         }
         StatusRow {
@@ -102,23 +102,23 @@ PaneScroll {
     }
 
     Section {
-        title: "Feedback"
+        title: qsTr("Feedback")
         ToggleRow {
             objectName: "soundToggle"
-            title: "Play sounds for accepted reps and completed breaks"
+            title: qsTr("Play sounds for accepted reps and completed breaks")
             checked: pane.settings.soundEnabled
             onToggled: checked => pane.settings.soundEnabled = checked
         }
         Note {
-            text: "Audio lets you keep moving without watching the screen. Turn it off for quiet rooms; visual cues always remain."
+            text: qsTr("Audio lets you keep moving without watching the screen. Turn it off for quiet rooms; visual cues always remain.")
         }
     }
 
     Section {
-        title: "Privacy"
+        title: qsTr("Privacy")
         StatusRow {
             symbol: "lock"
-            text: "Verification stays on this computer. Frames go from the camera to on-device pose tracking to a rep count, then they are gone."
+            text: qsTr("Verification stays on this computer. Frames go from the camera to on-device pose tracking to a rep count, then they are gone.")
         }
     }
 }

@@ -10,7 +10,7 @@ Rectangle {
     radius: 8
     color: Theme.darkDesktop ? "#0e1116" : "#2a2f38"
     Accessible.role: Accessible.Graphic
-    Accessible.name: "Tray preview with the Quorvantel countdown"
+    Accessible.name: qsTr("Tray preview with the Quorvantel countdown")
 
     RowLayout {
         anchors.fill: parent

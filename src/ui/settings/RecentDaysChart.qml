@@ -24,7 +24,7 @@ Rectangle {
         RowLayout {
             Layout.fillWidth: true
             Text {
-                text: "LAST 14 DAYS"
+                text: qsTr("LAST 14 DAYS")
                 Layout.fillWidth: true
                 font.family: Theme.fontFamily
                 font.pixelSize: Theme.type.caption
@@ -100,7 +100,7 @@ Rectangle {
             Layout.bottomMargin: Theme.space.m
             spacing: Theme.space.xs
             Text {
-                text: "READY TO MOVE"
+                text: qsTr("READY TO MOVE")
                 Layout.fillWidth: true
                 horizontalAlignment: Text.AlignHCenter
                 font.family: Theme.fontFamily
@@ -110,7 +110,7 @@ Rectangle {
                 color: Theme.window.text
             }
             Text {
-                text: "Complete a movement break to draw your first bar."
+                text: qsTr("Complete a movement break to draw your first bar.")
                 Layout.fillWidth: true
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap

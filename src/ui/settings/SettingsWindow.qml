@@ -19,7 +19,7 @@ ApplicationWindow {
     required property var breakHold
     property string damagedFileNotice: ""
 
-    title: "Quorvantel Settings"
+    title: qsTr("Quorvantel Settings")
     width: 820
     height: 640
     minimumWidth: 640
@@ -70,7 +70,7 @@ ApplicationWindow {
                 spacing: Theme.space.xs
 
                 Text {
-                    text: "SETTINGS"
+                    text: qsTr("SETTINGS")
                     Layout.leftMargin: Theme.space.s
                     Layout.bottomMargin: Theme.space.xs
                     font.family: Theme.fontFamily
@@ -94,7 +94,7 @@ ApplicationWindow {
                     interactive: false
                     spacing: 2
                     Accessible.role: Accessible.List
-                    Accessible.name: "Settings panes"
+                    Accessible.name: qsTr("Settings panes")
 
                     delegate: Rectangle {
                         id: entry

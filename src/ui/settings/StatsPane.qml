@@ -9,11 +9,11 @@ PaneScroll {
     required property var stats
     property string damagedFileNotice: ""
 
-    title: "Stats"
+    title: qsTr("Stats")
 
     Text {
         visible: pane.stats === null
-        text: "Stats are unavailable in this window."
+        text: qsTr("Stats are unavailable in this window.")
         font.family: Theme.fontFamily
         font.pixelSize: Theme.type.body
         color: Theme.window.textSecondary
@@ -43,7 +43,7 @@ PaneScroll {
             anchors.margins: Theme.space.l
             spacing: 0
             Text {
-                text: "TODAY"
+                text: qsTr("TODAY")
                 font.family: Theme.fontFamily
                 font.pixelSize: Theme.type.caption
                 font.weight: Font.DemiBold
@@ -61,7 +61,7 @@ PaneScroll {
                     color: Theme.window.accent
                 }
                 Text {
-                    text: "reps"
+                    text: qsTr("reps")
                     anchors.baseline: todayNumber.baseline
                     font.family: Theme.fontFamily
                     font.pixelSize: Theme.type.title
@@ -77,7 +77,7 @@ PaneScroll {
         spacing: Theme.space.s
         StatTile {
             objectName: "streakTile"
-            caption: "DAY STREAK"
+            caption: qsTr("DAY STREAK")
             value: pane.stats ? pane.stats.streakDays : ""
             valueColor: pane.stats && pane.stats.isStreakEmphasised ? Theme.settingsWindow.streak
                                                                      : Theme.window.text
@@ -99,17 +99,17 @@ PaneScroll {
         Layout.fillWidth: true
         spacing: Theme.space.s
         StatTile {
-            caption: "TOTAL REPS"
+            caption: qsTr("TOTAL REPS")
             valueSize: Theme.type.title
             value: pane.stats ? pane.stats.totalRepetitions : ""
         }
         StatTile {
-            caption: "BREAKS DONE"
+            caption: qsTr("BREAKS DONE")
             valueSize: Theme.type.title
             value: pane.stats ? pane.stats.totalCompletedBreaks : ""
         }
         StatTile {
-            caption: "BREAKS SKIPPED"
+            caption: qsTr("BREAKS SKIPPED")
             valueSize: Theme.type.title
             value: pane.stats ? pane.stats.totalSkippedBreaks : ""
         }
@@ -117,6 +117,6 @@ PaneScroll {
 
     Note {
         visible: pane.stats !== null
-        text: "Counted on this computer only. No accounts, nothing uploaded."
+        text: qsTr("Counted on this computer only. No accounts, nothing uploaded.")
     }
 }

@@ -93,7 +93,7 @@ FocusScope {
                                                      : stepper.value < stepper.to))
                     autoRepeat: true
                     onClicked: stepper.step(modelData.direction)
-                    Accessible.name: (modelData.direction < 0 ? "Decrease " : "Increase ") + stepper.title
+                    Accessible.name: (modelData.direction < 0 ? qsTr("Decrease %1") : qsTr("Increase %1")).arg(stepper.title)
                 }
             }
         }

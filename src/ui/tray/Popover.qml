@@ -289,14 +289,14 @@ Window {
         ActionButton {
             objectName: "startBreak"
             primary: true
-            text: "Start break now"
+            text: qsTr("Start break now")
             enabled: root.popover.canStartBreak
             onClicked: root.popover.startBreak()
         }
         ActionButton {
             objectName: "snooze"
             visible: root.popover.canSnooze
-            text: "+5 min"
+            text: qsTr("+5 min")
             detail: root.popover.snoozeText
             Accessible.name: root.popover.snoozeAccessibleName
             onClicked: root.popover.snooze()
@@ -308,11 +308,11 @@ Window {
             spacing: Theme.space.xs
             Accessible.role: Accessible.Grouping
             Accessible.name: root.popover.todayAccessibleName
-            Tile { value: root.popover.repetitionsText; label: "REPS" }
+            Tile { value: root.popover.repetitionsText; label: qsTr("REPS") }
             Tile { value: root.popover.breaksText; label: root.popover.breaksLabel }
             Tile {
                 value: root.popover.streakText
-                label: "STREAK"
+                label: qsTr("STREAK")
                 emphasised: root.popover.streakEmphasised
             }
         }
@@ -367,7 +367,7 @@ Window {
                     implicitHeight: Theme.hitTarget - Theme.grid
                     Text {
                         Layout.fillWidth: true
-                        text: "Work interval"
+                        text: qsTr("Work interval")
                         font.pixelSize: Theme.type.body
                         color: root.colors.textSecondary
                     }
@@ -382,9 +382,9 @@ Window {
                 ActionButton {
                     objectName: "resume"
                     visible: root.popover.canResume
-                    text: "▶  Resume breaks"
+                    text: qsTr("▶  Resume breaks")
                     detail: root.popover.pausedUntilText
-                    Accessible.name: "Resume breaks now"
+                    Accessible.name: qsTr("Resume breaks now")
                     onClicked: root.popover.resume()
                 }
                 ActionButton {
@@ -392,7 +392,7 @@ Window {
                     objectName: "pause"
                     visible: !root.popover.canResume
                     enabled: root.popover.canPause
-                    text: "Pause breaks  ▾"
+                    text: qsTr("Pause breaks  ▾")
                     onClicked: pauseMenu.open()
                 }
             }
@@ -403,14 +403,14 @@ Window {
             Layout.topMargin: Theme.grid
             FlatButton {
                 objectName: "settings"
-                text: "⚙  Settings…"
+                text: qsTr("⚙  Settings…")
                 onClicked: root.popover.openSettings()
             }
             Item { Layout.fillWidth: true }
             FlatButton {
                 objectName: "quit"
-                text: "Quit"
-                Accessible.name: "Quit Quorvantel"
+                text: qsTr("Quit")
+                Accessible.name: qsTr("Quit Quorvantel")
                 onClicked: root.popover.quit()
             }
         }
@@ -462,14 +462,14 @@ Window {
             MenuChoice {
                 id: firstChoice
                 objectName: "pauseForOneHour"
-                text: "For 1 hour"
+                text: qsTr("For 1 hour")
                 KeyNavigation.down: lastChoice // and up again from there
                 onClicked: pauseMenu.choose(root.popover.pauseForOneHour)
             }
             MenuChoice {
                 id: lastChoice
                 objectName: "pauseUntilTomorrow"
-                text: "Until tomorrow"
+                text: qsTr("Until tomorrow")
                 onClicked: pauseMenu.choose(root.popover.pauseUntilTomorrow)
             }
         }

@@ -3,6 +3,7 @@
 
 #include "ClipFrame.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace qv::gallery {
@@ -106,7 +107,10 @@ std::vector<State> states() {
         {QStringLiteral("14-no-escapes-left"), initial(ExerciseKind::squat, 0),
          [](Model& m, const Frames& f) {
              exercise(m, f.squat, 4, 10);
-             m.updateEmergencyEscape(0, QStringLiteral("No emergency exits left today"));
+             // The application's own words, so the picture shows them in the chosen language.
+             m.updateEmergencyEscape(
+                 0, QCoreApplication::translate("BreakScreen",
+                                                "Emergency escape limit reached for today"));
          }},
         {QStringLiteral("15-holding-escape"), initial(),
          [](Model& m, const Frames& f) { exercise(m, f.squat, 5, 10); }, 1.2},

@@ -5,6 +5,7 @@
 
 #include "ClipFrame.h"
 #include "GalleryStates.h"
+#include "app/Translations.h"
 #include "core/time/VirtualTimeSource.h"
 #include "tools/gallery/support/GalleryRun.h"
 #include "ui/breakscreen/OverlayWindow.h"
@@ -58,6 +59,7 @@ bool render(const qv::gallery::State& state, const QSize& size, const qv::galler
 int main(int argc, char* argv[]) {
     const GalleryRun run;
     QGuiApplication app(argc, argv);
+    qv::installTranslations(app);
     const std::optional<QDir> out = GalleryRun::outputFolder(app.arguments());
     if (!out) {
         return 2;

@@ -4,6 +4,7 @@
 // non-zero on any QML warning or error, so a test can run it.
 
 #include "GalleryScenes.h"
+#include "app/Translations.h"
 #include "core/services/LaunchAtLoginController.h"
 #include "core/settings/SettingsStore.h"
 #include "core/settingsui/BreakHoldNotice.h"
@@ -87,6 +88,7 @@ bool renderLook(const QString& look, const QDir& out) {
 int main(int argc, char* argv[]) {
     const GalleryRun run;
     QGuiApplication app(argc, argv);
+    qv::installTranslations(app);
     const std::optional<QDir> out = GalleryRun::outputFolder(app.arguments());
     if (!out) {
         return 2;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // quorvantel-gallery-settings OUTDIR: draws every pane of the settings window, and the
 // statistics pane empty and with two weeks of breaks, in light and dark, as PNG files.
+#include "app/Translations.h"
 #include "core/camera/CameraBackend.h"
 #include "core/services/LaunchAtLoginController.h"
 #include "core/services/LoginItemService.h"
@@ -35,7 +36,11 @@ void reportMessages(QtMsgType type, const QMessageLogContext&, const QString& me
 }
 
 const QTimeZone zone("Europe/Berlin");
-const QLocale english(QLocale::English, QLocale::UnitedStates);
+// US English unless QUORVANTEL_LANGUAGE asks for another language, whose formats then show.
+QLocale galleryLocale() {
+    return qv::chosenLanguage().isEmpty() ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                          : QLocale();
+}
 
 class StaticCameras final : public qv::CameraBackend {
 public:
@@ -124,7 +129,7 @@ bool render(const Shot& shot, bool dark, const QDir& out) {
                                QStringLiteral("0.1.0"));
     qv::MemoryKeyValueStore statsDefaults;
     qv::StatsStore stats(
-        statsDefaults, [] { return qv::Calendar(zone, english); }, time, std::nullopt);
+        statsDefaults, [] { return qv::Calendar(zone, galleryLocale()); }, time, std::nullopt);
     if (shot.withHistory) {
         recordTwoWeeks(stats, time, today);
     }
@@ -144,7 +149,7 @@ bool render(const Shot& shot, bool dark, const QDir& out) {
          [] { return qv::CameraAuthorization::authorized; },
          {QStringLiteral("0.1.0"), QUrl(QStringLiteral("https://quorvantel.invalid")),
           QStringLiteral("support@quorvantel.invalid")},
-         english,
+         galleryLocale(),
          nullptr,
          &notice});
     window.onOpenSystemSettings = [](auto) {};
@@ -188,6 +193,7 @@ int main(int argc, char** argv) {
     }
     qInstallMessageHandler(reportMessages);
     QGuiApplication app(argc, argv);
+    qv::installTranslations(app);
     QGuiApplication::setQuitOnLastWindowClosed(false);
     if (argc != 2) {
         std::fprintf(stderr, "usage: quorvantel-gallery-settings OUTDIR\n");

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/gnome/GnomeShellBreakHold.h"
 
+#include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -80,7 +81,8 @@ void GnomeShellBreakHold::enable() {
         if (reply.isError()) {
             problem_ = reply.error().message();
         } else if (!reply.value()) {
-            problem_ = QStringLiteral("GNOME Shell did not turn the extension on");
+            problem_ = QCoreApplication::translate("Settings",
+                                                   "GNOME Shell did not turn the extension on");
         } else {
             problem_.clear();
         }

@@ -86,7 +86,7 @@ Rectangle {
                 color: preview.hasPicture ? "#5fd39a" : Theme.breakScreen.textDim
             }
             Text {
-                text: "LIVE - ON DEVICE"
+                text: qsTr("LIVE - ON DEVICE")
                 color: Theme.breakScreen.text
                 font.family: Theme.fontFamily
                 font.pixelSize: Theme.type.caption * card.s

@@ -36,6 +36,10 @@ CameraLayout {
         s: mode.s
         size: Theme.type.hero
         font.weight: Font.Bold
+        // One line at any length: a cue that wraps would push the buttons into the escape.
+        wrapMode: Text.NoWrap
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: Theme.type.display * mode.s
         text: mode.screen.coachingHeadline
         Accessible.name: mode.screen.coachingAccessibleText
     }
@@ -61,13 +65,13 @@ CameraLayout {
         ActionButton {
             s: mode.s
             visible: mode.screen.showsCantSquat
-            text: "Can't squat — use arms"
+            text: qsTr("Can't squat — use arms")
             onClicked: mode.model.switchToOverheadRaise()
         }
         ActionButton {
             s: mode.s
             visible: mode.screen.showsSwitchToTimedBreak
-            text: "Switch to a timed break"
+            text: qsTr("Switch to a timed break")
             onClicked: mode.model.useHonorTimer()
         }
     }

@@ -43,14 +43,14 @@ CameraLayout {
             s: mode.s
             primary: true
             visible: mode.screen.showsSwitchToOverheadRaise
-            text: "Switch to Overhead Raises"
+            text: qsTr("Switch to Overhead Raises")
             onClicked: mode.model.switchToOverheadRaise()
         }
         ActionButton {
             s: mode.s
             primary: !mode.screen.showsSwitchToOverheadRaise
             visible: mode.screen.showsUseTimedBreak
-            text: "Use the timed break"
+            text: qsTr("Use the timed break")
             onClicked: mode.model.useHonorTimer()
         }
     }

@@ -36,7 +36,7 @@ Item {
             Text {
                 id: chip
                 anchors.centerIn: parent
-                text: "On-device"
+                text: qsTr("On-device")
                 color: Theme.breakScreen.accent
                 font.family: Theme.fontFamily
                 font.pixelSize: Theme.type.caption * header.s

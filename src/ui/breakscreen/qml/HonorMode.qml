@@ -21,7 +21,13 @@ Item {
                 s: mode.s
                 size: Theme.type.hero
                 font.weight: Font.Bold
-                text: "Step away"
+                // Longer words in other languages shrink the line instead of pushing the
+                // ring and the card apart.
+                width: Math.min(implicitWidth, 460 * mode.s)
+                wrapMode: Text.NoWrap
+                fontSizeMode: Text.HorizontalFit
+                minimumPixelSize: Theme.type.display * mode.s
+                text: qsTr("Step away")
             }
             Item {
                 anchors.horizontalCenter: parent.horizontalCenter
@@ -32,7 +38,7 @@ Item {
                     progress: mode.screen.honorProgress
                     thickness: 16 * mode.s
                     Accessible.role: Accessible.ProgressBar
-                    Accessible.name: "Break progress"
+                    Accessible.name: qsTr("Break progress")
                     Accessible.description: mode.screen.honorPercentText
                 }
                 Digits {
@@ -83,14 +89,14 @@ Item {
                             s: mode.s
                             size: Theme.type.headline
                             font.weight: Font.DemiBold
-                            text: "While you wait"
+                            text: qsTr("While you wait")
                         }
                         Label {
                             width: parent.width
                             s: mode.s
                             size: Theme.type.subtitle
                             color: Theme.breakScreen.textSecondary
-                            text: "No camera is used during a timed break."
+                            text: qsTr("No camera is used during a timed break.")
                         }
                     }
                 }
@@ -108,7 +114,7 @@ Item {
                 id: settingsButton
                 visible: mode.screen.showsOpenCameraSettings
                 s: mode.s
-                text: "End break & open Camera Settings"
+                text: qsTr("End break & open Camera Settings")
                 onClicked: mode.model.openCameraSettings()
             }
             Label {
@@ -117,7 +123,7 @@ Item {
                 s: mode.s
                 size: Theme.type.body
                 color: Theme.breakScreen.textDim
-                text: "This break will be recorded as skipped."
+                text: qsTr("This break will be recorded as skipped.")
             }
         }
     }

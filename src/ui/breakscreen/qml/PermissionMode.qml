@@ -27,7 +27,7 @@ Item {
                 s: mode.s
                 size: Theme.type.display
                 font.weight: Font.Bold
-                text: "Camera setup happens before a break"
+                text: qsTr("Camera setup happens before a break")
             }
             Label {
                 width: parent.width
@@ -35,13 +35,13 @@ Item {
                 size: Theme.type.title
                 color: Theme.breakScreen.textSecondary
                 lineHeight: 1.25
-                text: "This screen never covers your system's permission dialog. Use the timed break now, then enable camera verification in Settings."
+                text: qsTr("This screen never covers your system's permission dialog. Use the timed break now, then enable camera verification in Settings.")
             }
             ActionButton {
                 s: mode.s
                 primary: true
                 visible: mode.screen.showsUseTimedBreak
-                text: "Use the timed break"
+                text: qsTr("Use the timed break")
                 onClicked: mode.model.useHonorTimer()
             }
             Row {
@@ -57,7 +57,7 @@ Item {
                     s: mode.s
                     size: Theme.type.subtitle
                     color: Theme.breakScreen.textSecondary
-                    text: "Nothing is recorded or uploaded"
+                    text: qsTr("Nothing is recorded or uploaded")
                 }
             }
         }

@@ -54,7 +54,7 @@ Item {
             s: mode.s
             size: Theme.type.display
             font.weight: Font.DemiBold
-            text: "Getting the camera ready"
+            text: qsTr("Getting the camera ready")
         }
     }
 }

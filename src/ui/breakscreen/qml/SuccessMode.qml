@@ -23,7 +23,7 @@ Item {
             s: mode.s
             size: Theme.type.hero
             font.weight: Font.Bold
-            text: "Break complete"
+            text: qsTr("Break complete")
         }
         Label {
             anchors.horizontalCenter: parent.horizontalCenter

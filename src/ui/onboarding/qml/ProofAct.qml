@@ -116,8 +116,11 @@ Item {
     }
 
     Rectangle {
+        id: privacyNote
         anchors { left: side.left; right: parent.right; bottom: parent.bottom }
         height: privacy.implicitHeight + Theme.space.s * 2
+        // The note gives way when the help above needs its room (longer languages).
+        visible: side.y + side.height + Theme.space.s <= y
         radius: Theme.radius
         color: "transparent"
         border.width: 1
