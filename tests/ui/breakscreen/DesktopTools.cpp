@@ -7,9 +7,10 @@
 
 namespace qv::test {
 
-QString run(const QString& program, const QStringList& arguments) {
+QString run(const QString& commandLine) {
+    QStringList arguments = commandLine.split(u' ', Qt::SkipEmptyParts);
     QProcess process;
-    process.start(program, arguments);
+    process.start(arguments.takeFirst(), arguments);
     process.waitForFinished(10000);
     return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
 }
@@ -52,15 +53,32 @@ int countColour(const QImage& picture, QRgb colour) {
 }
 
 std::optional<quint64> activeWindow() {
-    const QString line = run(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")});
     bool ok = false;
-    const quint64 id = line.toULongLong(&ok);
+    const quint64 id = run(QStringLiteral("xdotool getactivewindow")).toULongLong(&ok);
     return ok ? std::optional<quint64>(id) : std::nullopt;
 }
 
 int currentDesktop() {
-    return run(QStringLiteral("xdotool"), {QStringLiteral("get_desktop")}).toInt();
+    return run(QStringLiteral("xdotool get_desktop")).toInt();
 }
+
+namespace {
+
+// The X window of that name once it is mapped; 0 when none came within ten seconds.
+quint64 windowNamed(const QString& name) {
+    quint64 id = 0;
+    waitUntil(
+        [&] {
+            id = run(QStringLiteral("xdotool search --name ") + name)
+                     .section(u'\n', 0, 0)
+                     .toULongLong();
+            return id != 0;
+        },
+        10000);
+    return id;
+}
+
+} // namespace
 
 ForeignWindow::ForeignWindow(const QString& name, const QString& geometry) {
     process_.start(QStringLiteral("xmessage"),
@@ -68,14 +86,7 @@ ForeignWindow::ForeignWindow(const QString& name, const QString& geometry) {
                     QStringLiteral("-geometry"), geometry, QStringLiteral("-bg"),
                     QStringLiteral("magenta"), QStringLiteral("-fg"), QStringLiteral("magenta"),
                     name});
-    waitUntil(
-        [&] {
-            const QString found = run(QStringLiteral("xdotool"),
-                                      {QStringLiteral("search"), QStringLiteral("--name"), name});
-            id_ = found.section(u'\n', 0, 0).toULongLong();
-            return id_ != 0;
-        },
-        10000);
+    id_ = windowNamed(name);
 }
 
 ForeignWindow::~ForeignWindow() {
@@ -87,14 +98,7 @@ KeyWatcher::KeyWatcher(const QString& name) {
     process_.start(QStringLiteral("xev"), {QStringLiteral("-name"), name, QStringLiteral("-event"),
                                            QStringLiteral("keyboard"), QStringLiteral("-geometry"),
                                            QStringLiteral("400x300+100+100")});
-    waitUntil(
-        [&] {
-            const QString found = run(QStringLiteral("xdotool"),
-                                      {QStringLiteral("search"), QStringLiteral("--name"), name});
-            id_ = found.section(u'\n', 0, 0).toULongLong();
-            return id_ != 0;
-        },
-        10000);
+    id_ = windowNamed(name);
 }
 
 KeyWatcher::~KeyWatcher() {
