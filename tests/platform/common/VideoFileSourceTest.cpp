@@ -25,20 +25,6 @@ using qv::VideoFileSource;
 
 namespace {
 
-std::optional<QString> clip(const QString& name) {
-    const auto dir = qv::test::testDataDir();
-    if (!dir || !QFile::exists(*dir + "/real/" + name)) {
-        return std::nullopt;
-    }
-    return *dir + "/real/" + name;
-}
-
-#define REQUIRE_CLIP(var, name)                                                                    \
-    const auto var = clip(name);                                                                   \
-    if (!var) {                                                                                    \
-        GTEST_SKIP() << "test clip " << name << " not found; set QV_TESTDATA_DIR";                 \
-    }
-
 struct Collected {
     std::mutex mutex;
     std::vector<double> timestamps;
@@ -74,7 +60,7 @@ bool waitFor(const std::atomic<bool>& flag, std::chrono::milliseconds limit) {
 } // namespace
 
 TEST(VideoFileSource, PacedByTheConsumerDeliversEveryFrameWithTheFilesTiming) {
-    REQUIRE_CLIP(path, "squat-side-small-1.mp4");
+    QV_REQUIRE_CLIP(path, "squat-side-small-1.mp4");
     Collected out;
     VideoFileOptions options;
     options.pace = VideoFileOptions::Pace::asConsumed;
@@ -100,7 +86,7 @@ TEST(VideoFileSource, PacedByTheConsumerDeliversEveryFrameWithTheFilesTiming) {
 }
 
 TEST(VideoFileSource, PacedSourceWaitsWhileTheConsumerHoldsAFrame) {
-    REQUIRE_CLIP(path, "squat-front-home-2.mp4");
+    QV_REQUIRE_CLIP(path, "squat-front-home-2.mp4");
     std::mutex mutex;
     std::vector<Frame> held;
     VideoFileOptions options;
@@ -129,7 +115,7 @@ TEST(VideoFileSource, PacedSourceWaitsWhileTheConsumerHoldsAFrame) {
 }
 
 TEST(VideoFileSource, RealTimeFramesAreStampedWithTheClockAndStopPromptly) {
-    REQUIRE_CLIP(path, "squat-front-home-2.mp4");
+    QV_REQUIRE_CLIP(path, "squat-front-home-2.mp4");
     Collected out;
     VideoFileOptions options;
     options.clock = [] { return 42.0; };
@@ -145,7 +131,7 @@ TEST(VideoFileSource, RealTimeFramesAreStampedWithTheClockAndStopPromptly) {
 }
 
 TEST(VideoFileSource, FilesThatAreNotPlayableVideosFailWithAReason) {
-    REQUIRE_CLIP(path, "squat-side-3.mp4");
+    QV_REQUIRE_CLIP(path, "squat-side-3.mp4");
     qv::test::TemporaryHome home;
     QFile original(*path);
     ASSERT_TRUE(original.open(QIODevice::ReadOnly));
@@ -171,7 +157,7 @@ TEST(VideoFileSource, FilesThatAreNotPlayableVideosFailWithAReason) {
 // A cut-short file must not pass for a whole one: the count of a truncated recording would
 // look complete.
 TEST(VideoFileSource, ATruncatedFileSaysItEndedEarlyAndNeverHangs) {
-    REQUIRE_CLIP(path, "squat-side-3.mp4");
+    QV_REQUIRE_CLIP(path, "squat-side-3.mp4");
     qv::test::TemporaryHome home;
     QFile original(*path);
     ASSERT_TRUE(original.open(QIODevice::ReadOnly));
@@ -319,7 +305,7 @@ TEST(VideoFileSource, FramesLargerThanACamerasAreRefusedBeforeDecoding) {
 // odd), all planes in one piece of memory. (Raw planar video in AVI is left out: the demuxer
 // assumes padded rows that ffmpeg does not write.)
 TEST(VideoFileSource, CameraLayoutsGiveTheirPicturesUnconverted) {
-    REQUIRE_CLIP(path, "squat-side-small-1.mp4");
+    QV_REQUIRE_CLIP(path, "squat-side-small-1.mp4");
     QTemporaryDir dir;
     const QString scale = QStringLiteral("scale=322:182");
     const QString reference = dir.filePath("reference.png");
@@ -355,7 +341,7 @@ TEST(VideoFileSource, CameraLayoutsGiveTheirPicturesUnconverted) {
 // A phone films upright and says so in a tag; the pictures come out turned as the tag says,
 // as a player shows them.
 TEST(VideoFileSource, APictureTaggedAsTurnedComesOutUpright) {
-    REQUIRE_CLIP(path, "squat-side-small-1.mp4");
+    QV_REQUIRE_CLIP(path, "squat-side-small-1.mp4");
     QTemporaryDir dir;
     const QString turned = dir.filePath("turned.mp4");
     const QString reference = dir.filePath("reference.png");

@@ -29,22 +29,13 @@ void PrintTo(const Clip& clip, std::ostream* os) {
     *os << clip.file;
 }
 
-std::optional<QString> clipPath(const char* file) {
-    const auto dir = test::testDataDir();
-    const QString path = dir ? *dir + QStringLiteral("/real/") + QLatin1String(file) : QString();
-    return dir && QFile::exists(path) ? std::optional(path) : std::nullopt;
-}
-
 std::optional<QString> missingModel() {
     const auto detector = MoveNetPoseDetector::load(PoseEngineSettings{});
     return detector ? std::nullopt : std::optional(detector.error());
 }
 
 #define REQUIRE_CLIP_AND_MODEL(path, file)                                                         \
-    const auto path = clipPath(file);                                                              \
-    if (!path) {                                                                                   \
-        GTEST_SKIP() << file << " is not in QV_TESTDATA_DIR";                                      \
-    }                                                                                              \
+    QV_REQUIRE_CLIP(path, QLatin1String(file))                                                     \
     if (const auto problem = missingModel()) {                                                     \
         GTEST_SKIP() << "no pose model: " << problem->toStdString();                               \
     }

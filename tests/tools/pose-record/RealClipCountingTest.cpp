@@ -30,12 +30,7 @@ class RealClipCounting : public testing::TestWithParam<Clip> {};
 
 TEST_P(RealClipCounting, CountsWhatPeopleCounted) {
     const Clip clip = GetParam();
-    const auto dir = test::testDataDir();
-    const QString path =
-        dir ? *dir + QStringLiteral("/real/") + QLatin1String(clip.file) : QString();
-    if (!dir || !QFile::exists(path)) {
-        GTEST_SKIP() << clip.file << " is not in QV_TESTDATA_DIR";
-    }
+    QV_REQUIRE_CLIP(path, QLatin1String(clip.file));
     PoseEngineSettings settings;
     settings.threadCount = 1; // the clips run side by side under ctest -j2
     const auto detector = MoveNetPoseDetector::load(settings);
@@ -45,7 +40,7 @@ TEST_P(RealClipCounting, CountsWhatPeopleCounted) {
 
     PoseReplay replay(clip.exercise);
     VideoPoseRecorder recorder(**detector, 15);
-    const Status recorded = recorder.run(path, [&](const PoseFrame& frame) {
+    const Status recorded = recorder.run(*path, [&](const PoseFrame& frame) {
         replay.feed(frame);
         return true;
     });
