@@ -115,21 +115,20 @@ protected:
         env.remove(QStringLiteral("QT_QUICK_BACKEND"));
         return env;
     }
-    QByteArray tool(const QString& program, const QStringList& arguments) const {
+    // A tool run as a client of sway, given as a command line split at spaces; its output.
+    QByteArray tool(const QString& commandLine) const {
+        QStringList arguments = commandLine.split(u' ', Qt::SkipEmptyParts);
         QProcess process;
         process.setProcessEnvironment(clientEnvironment());
-        process.start(program, arguments);
+        process.start(arguments.takeFirst(), arguments);
         process.waitForFinished(20000);
         return process.readAllStandardOutput();
     }
-    void type(const QStringList& arguments) const { tool(QStringLiteral("wtype"), arguments); }
+    void type(const char* arguments) const { tool(QStringLiteral("wtype ") + arguments); }
     // No pixel of the desktop's background shows on the output.
     bool covered(int output) const {
         const QImage shot =
-            QImage::fromData(tool(QStringLiteral("grim"),
-                                  {QStringLiteral("-o"), QStringLiteral("HEADLESS-%1").arg(output),
-                                   QStringLiteral("-")}),
-                             "PNG");
+            QImage::fromData(tool(QStringLiteral("grim -o HEADLESS-%1 -").arg(output)), "PNG");
         if (shot.isNull()) {
             return false;
         }
@@ -143,19 +142,12 @@ protected:
         return true;
     }
     bool everyOutputCovered() const { return covered(1) && covered(2); }
-    QJsonArray ipc(const char* type) const {
-        return QJsonDocument::fromJson(
-                   tool(QStringLiteral("swaymsg"),
-                        {QStringLiteral("-r"), QStringLiteral("-t"), QString::fromLatin1(type)}))
-            .array();
+    QJsonDocument ipc(const char* type) const {
+        return QJsonDocument::fromJson(tool(QStringLiteral("swaymsg -r -t ") + type));
     }
     // The names of the windows that have keyboard focus, from sway's window tree.
     QString focusedWindow() const {
-        const QJsonObject root =
-            QJsonDocument::fromJson(
-                tool(QStringLiteral("swaymsg"),
-                     {QStringLiteral("-r"), QStringLiteral("-t"), QStringLiteral("get_tree")}))
-                .object();
+        const QJsonObject root = ipc("get_tree").object();
         std::function<QString(const QJsonObject&)> find = [&](const QJsonObject& node) {
             if (node.value(QStringLiteral("focused")).toBool()) {
                 return node.value(QStringLiteral("name")).toString();
@@ -173,7 +165,7 @@ protected:
     }
     QStringList visibleWorkspaces() const {
         QStringList names;
-        for (const QJsonValue workspace : ipc("get_workspaces")) {
+        for (const QJsonValue workspace : ipc("get_workspaces").array()) {
             if (workspace.toObject().value(QStringLiteral("visible")).toBool()) {
                 names.append(workspace.toObject().value(QStringLiteral("name")).toString());
             }
@@ -184,11 +176,7 @@ protected:
     // Presses and lets go of the break's escape chord; its arrival at the break window also
     // says that every key sent before it has been handled.
     void chord(Child& lock) {
-        type({QStringLiteral("-M"), QStringLiteral("shift"), QStringLiteral("-M"),
-              QStringLiteral("ctrl"), QStringLiteral("-P"), QStringLiteral("e"),
-              QStringLiteral("-s"), QStringLiteral("300"), QStringLiteral("-p"),
-              QStringLiteral("e"), QStringLiteral("-m"), QStringLiteral("ctrl"),
-              QStringLiteral("-m"), QStringLiteral("shift")});
+        type("-M shift -M ctrl -P e -s 300 -p e -m ctrl -m shift");
         ASSERT_TRUE(lock.saw("chord up")) << lock.lines().join(' ').toStdString();
     }
 
@@ -227,8 +215,7 @@ protected:
         return process.waitForFinished(20000) ? process.exitCode() : -1;
     }
     bool treeHas(const char* name) const {
-        return tool(QStringLiteral("swaymsg"), {QStringLiteral("-t"), QStringLiteral("get_tree")})
-            .contains(name);
+        return tool(QStringLiteral("swaymsg -t get_tree")).contains(name);
     }
 
     QTemporaryDir runtime;
@@ -254,10 +241,8 @@ TEST_F(WaylandBreakScreen, CoversEveryOutputAtOnceAndKeepsTheDesktopShortcutsAwa
 
     // The desktop's own shortcuts go to the break window, not to sway.
     const QStringList workspaces = visibleWorkspaces();
-    type({QStringLiteral("-M"), QStringLiteral("logo"), QStringLiteral("3"), QStringLiteral("-m"),
-          QStringLiteral("logo")});
-    type({QStringLiteral("-M"), QStringLiteral("alt"), QStringLiteral("-k"), QStringLiteral("Tab"),
-          QStringLiteral("-m"), QStringLiteral("alt")});
+    type("-M logo 3 -m logo");
+    type("-M alt -k Tab -m alt");
     chord(lock);
     EXPECT_EQ(visibleWorkspaces(), workspaces);
     EXPECT_TRUE(everyOutputCovered());
@@ -275,21 +260,15 @@ TEST_F(WaylandBreakScreen, AnotherWindowDoesNotStayAboveOrGetTheKeys) {
 
     // A window opened during the break, which then asks for focus.
     Child other(clientEnvironment(), QStringLiteral("--other"));
-    ASSERT_TRUE(waitFor(
-        [&] {
-            return tool(QStringLiteral("swaymsg"),
-                        {QStringLiteral("-t"), QStringLiteral("get_tree")})
-                .contains("qv-other");
-        },
-        10000));
+    ASSERT_TRUE(waitFor([&] { return treeHas("qv-other"); }, 10000));
     other.tell("activate");
-    type({QStringLiteral("typed")});
+    type("typed");
     chord(lock);
     EXPECT_TRUE(everyOutputCovered());
     EXPECT_FALSE(other.saw("key", 1000)) << other.lines().join(' ').toStdString();
 
     // Focus given to it by the compositor's own means: the break screen is back within 1 s.
-    tool(QStringLiteral("swaymsg"), {QStringLiteral("[title=qv-other] focus")});
+    tool(QStringLiteral("swaymsg [title=qv-other] focus"));
     QElapsedTimer sinceFocus;
     sinceFocus.start();
     ASSERT_TRUE(waitFor([&] { return everyOutputCovered(); }, 10000));
@@ -300,8 +279,7 @@ TEST_F(WaylandBreakScreen, AnotherWindowDoesNotStayAboveOrGetTheKeys) {
 
     lock.tell("release");
     ASSERT_TRUE(lock.process().waitForFinished(10000));
-    EXPECT_FALSE(tool(QStringLiteral("swaymsg"), {QStringLiteral("-t"), QStringLiteral("get_tree")})
-                     .contains("Quorvantel Break"));
+    EXPECT_FALSE(treeHas("Quorvantel Break"));
 }
 
 TEST_F(WaylandBreakScreen, TheEscapeChordHeldThreeSecondsEndsTheBreakAndFreesTheDesktop) {
@@ -315,10 +293,7 @@ TEST_F(WaylandBreakScreen, TheEscapeChordHeldThreeSecondsEndsTheBreakAndFreesThe
     ASSERT_TRUE(waitFor([&] { return focusedWindow() == qv::OverlayWindow::breakTitle; }, 5000));
 
     // Held a little over the three seconds, without letting go: the hold alone ends it.
-    type({QStringLiteral("-M"), QStringLiteral("shift"), QStringLiteral("-M"),
-          QStringLiteral("ctrl"), QStringLiteral("-P"), QStringLiteral("e"), QStringLiteral("-s"),
-          QStringLiteral("3600"), QStringLiteral("-p"), QStringLiteral("e"), QStringLiteral("-m"),
-          QStringLiteral("ctrl"), QStringLiteral("-m"), QStringLiteral("shift")});
+    type("-M shift -M ctrl -P e -s 3600 -p e -m ctrl -m shift");
     EXPECT_TRUE(waitFor([&] { return !treeHas("Quorvantel Break"); }, 5000))
         << "a break window is still in sway's tree";
     EXPECT_TRUE(waitFor([&] { return !covered(1) && !covered(2); }, 5000));
@@ -332,15 +307,14 @@ TEST_F(WaylandBreakScreen, TheEscapeChordHeldThreeSecondsEndsTheBreakAndFreesThe
                    {QStringLiteral("-T"), QStringLiteral("qv-terminal"), QStringLiteral("sh"),
                     QStringLiteral("-c"), QStringLiteral("stty raw -echo; cat > ") + typed});
     ASSERT_TRUE(waitFor([&] { return focusedWindow() == u"qv-terminal"; }, 10000));
-    type({QStringLiteral("typed")});
+    type("typed");
     EXPECT_TRUE(waitFor(
         [&] {
             QFile file(typed);
             return file.open(QIODevice::ReadOnly) && file.readAll() == "typed";
         },
         5000));
-    type({QStringLiteral("-M"), QStringLiteral("logo"), QStringLiteral("3"), QStringLiteral("-m"),
-          QStringLiteral("logo")});
+    type("-M logo 3 -m logo");
     EXPECT_TRUE(waitFor([&] { return visibleWorkspaces().contains(u"3"); }, 5000));
     terminal.kill();
     terminal.waitForFinished(3000);
