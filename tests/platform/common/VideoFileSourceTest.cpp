@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/common/VideoFileSource.h"
 
+#include "support/FileBytes.h"
 #include "support/TestSupport.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
@@ -22,6 +22,8 @@ using qv::Frame;
 using qv::Status;
 using qv::VideoFileOptions;
 using qv::VideoFileSource;
+using qv::test::readFile;
+using qv::test::writeFile;
 
 namespace {
 
@@ -133,18 +135,11 @@ TEST(VideoFileSource, RealTimeFramesAreStampedWithTheClockAndStopPromptly) {
 TEST(VideoFileSource, FilesThatAreNotPlayableVideosFailWithAReason) {
     QV_REQUIRE_CLIP(path, "squat-side-3.mp4");
     qv::test::TemporaryHome home;
-    QFile original(*path);
-    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
-    const QByteArray bytes = original.readAll();
+    const QByteArray bytes = readFile(*path);
     const QString text = home.filePath("notes.mp4");
     const QString headless = home.filePath("headless.mp4");
-    for (const auto& [name, content] :
-         {std::pair{text, QByteArray("these are not the frames you are looking for\n")},
-          std::pair{headless, bytes.mid(bytes.size() / 2)}}) {
-        QFile file(name);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
+    ASSERT_TRUE(writeFile(text, "these are not the frames you are looking for\n"));
+    ASSERT_TRUE(writeFile(headless, bytes.mid(bytes.size() / 2)));
     for (const QString& name : {home.filePath("missing.mp4"), text, headless}) {
         VideoFileSource source(name, {});
         const Status started = source.start({});
@@ -159,19 +154,15 @@ TEST(VideoFileSource, FilesThatAreNotPlayableVideosFailWithAReason) {
 TEST(VideoFileSource, ATruncatedFileSaysItEndedEarlyAndNeverHangs) {
     QV_REQUIRE_CLIP(path, "squat-side-3.mp4");
     qv::test::TemporaryHome home;
-    QFile original(*path);
-    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
-    const QByteArray bytes = original.readAll();
-    QFile truncated(home.filePath("truncated.mp4"));
-    ASSERT_TRUE(truncated.open(QIODevice::WriteOnly));
-    truncated.write(bytes.left(bytes.size() * 2 / 3));
-    truncated.close();
+    const QByteArray bytes = readFile(*path);
+    const QString truncated = home.filePath("truncated.mp4");
+    ASSERT_TRUE(writeFile(truncated, bytes.left(bytes.size() * 2 / 3)));
 
     Collected out;
     VideoFileOptions options;
     options.pace = VideoFileOptions::Pace::asConsumed;
     options.onFinished = [&] { out.finished = true; };
-    VideoFileSource source(truncated.fileName(), options);
+    VideoFileSource source(truncated, options);
     auto callbacks = collectInto(out);
     std::atomic<bool> failed{false};
     QString failure;
@@ -224,14 +215,12 @@ QByteArray pngChunk(const QByteArray& type, const QByteArray& data) {
 TEST(VideoFileSource, APictureTooLargeForQtsImageLimitIsRefusedBeforeDecoding) {
     qv::test::TemporaryHome home;
     const QString name = home.filePath("huge.png");
-    QFile file(name);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     const QByteArray header =
         bigEndian(16000) + bigEndian(16000) + QByteArray("\x08\x02\x00\x00\x00", 5);
     const QByteArray row(1 + 16000 * 3, '\0');
-    file.write("\x89PNG\r\n\x1a\n" + pngChunk("IHDR", header) +
-               pngChunk("IDAT", qCompress(row).mid(4)) + pngChunk("IEND", {}));
-    file.close();
+    ASSERT_TRUE(writeFile(name, "\x89PNG\r\n\x1a\n" + pngChunk("IHDR", header) +
+                                    pngChunk("IDAT", qCompress(row).mid(4)) +
+                                    pngChunk("IEND", {})));
 
     VideoFileSource source(name, {});
     const QString error = source.start({}).error();

@@ -4,6 +4,7 @@
 #include "platform/PlatformBackends.h"
 #include "platform/linux/V4l2CaptureDevices.h"
 #include "support/FakeCamera.h"
+#include "support/FileBytes.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -15,9 +16,7 @@ using namespace qv;
 namespace {
 
 void touch(const QString& path) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(test::writeFile(path, {}));
 }
 
 v4l2_capability capabilities(std::uint32_t device, std::uint32_t node) {

@@ -1,22 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/common/OutputFile.h"
 
+#include "support/FileBytes.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
 
+using qv::test::readFile;
 using qv::tools::OutputFile;
 using qv::tools::writeOutputFile;
-
-namespace {
-
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 // /dev/full takes every write into the buffer and fails when it is flushed: a tool that did not
 // check the last step said it had written everything.
@@ -40,13 +33,13 @@ TEST(OutputFile, AFileIsReplacedWholeOrLeftAsItWas) {
     qv::test::TemporaryHome home;
     const QString path = home.filePath("poses.jsonl");
     ASSERT_TRUE(writeOutputFile(path, "first\n"));
-    EXPECT_EQ(bytesOf(path), "first\n");
+    EXPECT_EQ(readFile(path), "first\n");
 
     OutputFile abandoned(path);
     ASSERT_TRUE(abandoned.open());
     abandoned.device().write("half a stre");
     EXPECT_FALSE(abandoned.abandon());
-    EXPECT_EQ(bytesOf(path), "first\n");
+    EXPECT_EQ(readFile(path), "first\n");
 
     const qv::Status intoFolder = writeOutputFile(home.path(), "x");
     EXPECT_FALSE(intoFolder);

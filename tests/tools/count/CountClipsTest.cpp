@@ -3,6 +3,7 @@
 // pose model and the camera engine of a break, framing gate included.
 
 #include "pose/MoveNetPoseDetector.h"
+#include "support/FileBytes.h"
 #include "support/TestSupport.h"
 #include "tools/count/CountRun.h"
 
@@ -16,6 +17,8 @@
 #include <gtest/gtest.h>
 
 using namespace qv;
+using test::readFile;
+using test::writeFile;
 
 namespace {
 
@@ -90,19 +93,19 @@ TEST(CountClips, AClipListIsCountedSideBySideAndComparedWithThePeoplesCount) {
     REQUIRE_CLIP_AND_MODEL(squats, "squat-front-home-2.mp4");
     REQUIRE_CLIP_AND_MODEL(stretch, "one-arm-stretch-0.mp4");
     test::TemporaryHome home;
-    QFile list(home.filePath(QStringLiteral("clips.json")));
-    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    const QString list = home.filePath(QStringLiteral("clips.json"));
     // True counts as a list may hold them, one of them wrong on purpose; paths relative to it.
     const QDir listDir(home.path());
-    list.write(QStringLiteral(R"({"clips": [{"file": "%1", "exercise": "squat", "reps": 2},
-        {"file": "%2", "exercise": "overheadRaise", "reps": 1}]})")
-                   .arg(listDir.relativeFilePath(*squats), listDir.relativeFilePath(*stretch))
-                   .toUtf8());
-    list.close();
+    const QString listed =
+        QStringLiteral(R"({"clips": [{"file": "%1", "exercise": "squat", "reps": 2},
+        {"file": "%2", "exercise": "overheadRaise", "reps": 1}]})");
+    ASSERT_TRUE(writeFile(
+        list, listed.arg(listDir.relativeFilePath(*squats), listDir.relativeFilePath(*stretch))
+                  .toUtf8()));
 
     QProcess tool;
     tool.start(QStringLiteral(QV_COUNT_TOOL),
-               {QStringLiteral("--clips"), list.fileName(), QStringLiteral("--json"),
+               {QStringLiteral("--clips"), list, QStringLiteral("--json"),
                 QStringLiteral("--poses"), home.path()});
     ASSERT_TRUE(tool.waitForFinished(300000));
     EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
@@ -133,14 +136,10 @@ TEST(CountClips, ReachingTheTargetEndsTheRunEarlyAsABreakDoes) {
 TEST(CountClips, AVideoThatCannotBePlayedFailsTheRunWithAReason) {
     REQUIRE_CLIP_AND_MODEL(path, "squat-side-3.mp4");
     test::TemporaryHome home;
-    QFile original(*path);
-    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
-    QFile broken(home.filePath("broken.mp4"));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write(original.read(2000)); // the header and hardly a frame
-    broken.close();
+    const QString broken = home.filePath("broken.mp4");
+    ASSERT_TRUE(writeFile(broken, readFile(*path).left(2000))); // the header and hardly a frame
     CountOptions options;
-    options.videoPath = broken.fileName();
+    options.videoPath = broken;
     const CountResult result = runCount(options, {});
     if (result.failure) {
         EXPECT_TRUE(result.failure->startsWith("Camera could not start: ") ||
@@ -157,12 +156,10 @@ TEST(CountClips, ADamagedPoseModelFailsTheRunWithASentenceForTheUser) {
     test::TemporaryHome home;
     const QString modelDir = defaultPoseModelDir();
     for (const char* name : {"movenet-multipose.json", "movenet-multipose.bin"}) {
-        QFile original(modelDir + '/' + QLatin1String(name));
-        ASSERT_TRUE(original.open(QIODevice::ReadOnly));
-        QFile copy(home.filePath(QLatin1String(name)));
-        ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
-        copy.write(original.read(100000)); // the weights cut short
-    }
+        const QByteArray whole = readFile(modelDir + '/' + QLatin1String(name));
+        ASSERT_FALSE(whole.isEmpty()) << name;
+        ASSERT_TRUE(writeFile(home.filePath(QLatin1String(name)), whole.left(100000)));
+    } // the weights cut short
     const QByteArray previous = qgetenv("QV_MODEL_DIR");
     qputenv("QV_MODEL_DIR", home.path().toLocal8Bit());
     CountOptions options;

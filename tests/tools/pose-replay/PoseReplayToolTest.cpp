@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/verification/PoseStream.h"
+#include "support/FileBytes.h"
 #include "support/SyntheticMotion.h"
 #include "support/TestSupport.h"
 
@@ -61,14 +62,10 @@ TEST(PoseReplayTool, ReplaysARecordedStreamAsJsonAndText) {
 TEST(PoseReplayTool, BadInputIsReportedWithTheLineAndAnExitCode) {
     test::TemporaryHome home;
     const QString path = home.filePath(QStringLiteral("bad.jsonl"));
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("{\"format\":\"quorvantel-poses\",\"version\":1}\n"
-                   "{\"t\":1,\"people\":[]}\n"
-                   "{\"t\":2,\"people\":[{\"tail\":[0.5,0.5,0.9]}]}\n"
-                   "{\"t\":3,\"people\":[]}\n");
-    }
+    ASSERT_TRUE(test::writeFile(path, "{\"format\":\"quorvantel-poses\",\"version\":1}\n"
+                                      "{\"t\":1,\"people\":[]}\n"
+                                      "{\"t\":2,\"people\":[{\"tail\":[0.5,0.5,0.9]}]}\n"
+                                      "{\"t\":3,\"people\":[]}\n"));
     const ToolRun strict = runTool({path});
     EXPECT_EQ(strict.exitCode, 1);
     EXPECT_TRUE(strict.err.contains("line 3: unknown joint \"tail\"")) << strict.err.toStdString();
