@@ -31,7 +31,7 @@ struct Collected {
     std::mutex mutex;
     std::vector<double> timestamps;
     std::vector<QString> errors;
-    qv::Result<qv::Image> first = qv::Failure{QStringLiteral("no frame arrived")};
+    qv::Result<qv::Image> first = qv::Failure{"no frame arrived"};
     std::atomic<bool> finished{false};
 };
 
@@ -232,7 +232,7 @@ namespace {
 
 // Runs ffmpeg quietly; false when it is missing or fails.
 bool ffmpeg(const QStringList& arguments) {
-    const QString program = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
+    const QString program = QStandardPaths::findExecutable("ffmpeg");
     if (program.isEmpty()) {
         return false;
     }

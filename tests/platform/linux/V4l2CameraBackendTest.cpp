@@ -99,7 +99,7 @@ TEST(V4l2CameraBackend, WithoutACameraNeitherListingNorABreakLoadsAMediaPlugin) 
     EXPECT_TRUE(backend->devices().isEmpty()); // this machine has no camera
     auto watch = backend->watchDevices([] {});
     backend->prepare();
-    QFile maps(QStringLiteral("/proc/self/maps"));
+    QFile maps("/proc/self/maps");
     ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
     const QByteArray mapped = maps.readAll();
     EXPECT_FALSE(mapped.contains("/gstreamer-1.0/"));

@@ -16,17 +16,17 @@ using qv::tools::writeOutputFile;
 TEST(OutputFile, AFullDeviceFailsWithTheNameAndTheReason) {
     const QByteArray large(200 * 1024, 'p');
     for (const QByteArray& bytes : {QByteArray("P6\n1 1\n255\n\0\0\0", 14), large}) {
-        const qv::Status written = writeOutputFile(QStringLiteral("/dev/full"), bytes);
+        const qv::Status written = writeOutputFile("/dev/full", bytes);
         ASSERT_FALSE(written) << bytes.size();
         EXPECT_TRUE(written.error().startsWith("cannot write /dev/full: "))
             << written.error().toStdString();
     }
     // Streamed output, as the pose stream writers use it.
-    OutputFile stream(QStringLiteral("/dev/full"));
+    OutputFile stream("/dev/full");
     ASSERT_TRUE(stream.open());
     stream.device().write("{\"format\":1}\n");
     EXPECT_FALSE(stream.commit());
-    EXPECT_TRUE(QFile::exists(QStringLiteral("/dev/full"))) << "the device was replaced";
+    EXPECT_TRUE(QFile::exists("/dev/full")) << "the device was replaced";
 }
 
 TEST(OutputFile, AFileIsReplacedWholeOrLeftAsItWas) {

@@ -93,7 +93,7 @@ TEST(CountClips, AClipListIsCountedSideBySideAndComparedWithThePeoplesCount) {
     REQUIRE_CLIP_AND_MODEL(squats, "squat-front-home-2.mp4");
     REQUIRE_CLIP_AND_MODEL(stretch, "one-arm-stretch-0.mp4");
     test::TemporaryHome home;
-    const QString list = home.filePath(QStringLiteral("clips.json"));
+    const QString list = home.filePath("clips.json");
     // True counts as a list may hold them, one of them wrong on purpose; paths relative to it.
     const QDir listDir(home.path());
     const QString listed =
@@ -104,9 +104,7 @@ TEST(CountClips, AClipListIsCountedSideBySideAndComparedWithThePeoplesCount) {
                   .toUtf8()));
 
     QProcess tool;
-    tool.start(QStringLiteral(QV_COUNT_TOOL),
-               {QStringLiteral("--clips"), list, QStringLiteral("--json"),
-                QStringLiteral("--poses"), home.path()});
+    tool.start(QStringLiteral(QV_COUNT_TOOL), {"--clips", list, "--json", "--poses", home.path()});
     ASSERT_TRUE(tool.waitForFinished(300000));
     EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
     const QJsonObject table = QJsonDocument::fromJson(tool.readAllStandardOutput()).object();
@@ -118,7 +116,7 @@ TEST(CountClips, AClipListIsCountedSideBySideAndComparedWithThePeoplesCount) {
     EXPECT_EQ(clips[0]["counted"].toInt(), 2); // in the list's order
     EXPECT_EQ(clips[0]["repetitionTimes"].toArray().size(), 2);
     EXPECT_EQ(clips[1]["counted"].toInt(), 0);
-    EXPECT_TRUE(QFile::exists(home.filePath(QStringLiteral("squat-front-home-2.mp4.squat.jsonl"))));
+    EXPECT_TRUE(QFile::exists(home.filePath("squat-front-home-2.mp4.squat.jsonl")));
 }
 
 TEST(CountClips, ReachingTheTargetEndsTheRunEarlyAsABreakDoes) {

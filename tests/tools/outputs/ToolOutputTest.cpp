@@ -52,7 +52,7 @@ TEST(ToolOutput, ThePoseToolNeverWritesOverItsPictureAndFailsOnAFullDevice) {
     }
     EXPECT_EQ(digestOf(picture), before);
 
-    const ToolRun full = runTool(QV_POSE_TOOL, {picture, QStringLiteral("/dev/full")});
+    const ToolRun full = runTool(QV_POSE_TOOL, {picture, "/dev/full"});
     if (full.err.contains("model")) {
         GTEST_SKIP() << "no pose model: " << full.err.toStdString();
     }
@@ -61,8 +61,8 @@ TEST(ToolOutput, ThePoseToolNeverWritesOverItsPictureAndFailsOnAFullDevice) {
 }
 
 TEST(ToolOutput, RecordingAVideoToAFullDeviceFails) {
-    QV_REQUIRE_CLIP(clip, QStringLiteral("squat-side-1.mp4"));
-    const ToolRun run = runTool(QV_POSE_RECORD_TOOL, {*clip, QStringLiteral("/dev/full")});
+    QV_REQUIRE_CLIP(clip, "squat-side-1.mp4");
+    const ToolRun run = runTool(QV_POSE_RECORD_TOOL, {*clip, "/dev/full"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains("cannot write /dev/full")) << run.err.toStdString();
     const ToolRun same = runTool(QV_POSE_RECORD_TOOL, {*clip, *clip});

@@ -100,7 +100,7 @@ TEST(LandmarkCsv, MalformedRowsAreErrorsNamingTheLine) {
 }
 
 TEST(LandmarkCsv, RealClipWithOneSquatCountsExactlyOne) {
-    QV_REQUIRE_CLIP(path, QStringLiteral("squat-side-small-1.blazepose33.csv"));
+    QV_REQUIRE_CLIP(path, "squat-side-small-1.blazepose33.csv");
     QFile file(*path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const auto contents = readLandmarks33Csv(file, 30);

@@ -30,8 +30,7 @@ bool waitUntil(const std::function<bool()>& condition, int timeoutMs) {
 
 QImage screenshot() {
     QProcess process;
-    process.start(QStringLiteral("import"),
-                  {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")});
+    process.start("import", {"-window", "root", "png:-"});
     process.waitForFinished(15000);
     return QImage::fromData(process.readAllStandardOutput(), "PNG");
 }
@@ -54,12 +53,12 @@ int countColour(const QImage& picture, QRgb colour) {
 
 std::optional<quint64> activeWindow() {
     bool ok = false;
-    const quint64 id = run(QStringLiteral("xdotool getactivewindow")).toULongLong(&ok);
+    const quint64 id = run("xdotool getactivewindow").toULongLong(&ok);
     return ok ? std::optional<quint64>(id) : std::nullopt;
 }
 
 int currentDesktop() {
-    return run(QStringLiteral("xdotool get_desktop")).toInt();
+    return run("xdotool get_desktop").toInt();
 }
 
 namespace {
@@ -81,11 +80,8 @@ quint64 windowNamed(const QString& name) {
 } // namespace
 
 ForeignWindow::ForeignWindow(const QString& name, const QString& geometry) {
-    process_.start(QStringLiteral("xmessage"),
-                   {QStringLiteral("-name"), name, QStringLiteral("-title"), name,
-                    QStringLiteral("-geometry"), geometry, QStringLiteral("-bg"),
-                    QStringLiteral("magenta"), QStringLiteral("-fg"), QStringLiteral("magenta"),
-                    name});
+    process_.start("xmessage", {"-name", name, "-title", name, "-geometry", geometry, "-bg",
+                                "magenta", "-fg", "magenta", name});
     id_ = windowNamed(name);
 }
 
@@ -95,9 +91,7 @@ ForeignWindow::~ForeignWindow() {
 }
 
 KeyWatcher::KeyWatcher(const QString& name) {
-    process_.start(QStringLiteral("xev"), {QStringLiteral("-name"), name, QStringLiteral("-event"),
-                                           QStringLiteral("keyboard"), QStringLiteral("-geometry"),
-                                           QStringLiteral("400x300+100+100")});
+    process_.start("xev", {"-name", name, "-event", "keyboard", "-geometry", "400x300+100+100"});
     id_ = windowNamed(name);
 }
 

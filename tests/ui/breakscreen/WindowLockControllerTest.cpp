@@ -36,16 +36,16 @@ protected:
     }
     void TearDown() override {
         controller.release(false);
-        run(QStringLiteral("xrandr --delmonitor qv-left"));
-        run(QStringLiteral("xrandr --delmonitor qv-right"));
+        run("xrandr --delmonitor qv-left");
+        run("xrandr --delmonitor qv-right");
         // The next test starts from one screen, with no screen change still on its way.
         waitUntil([] { return QGuiApplication::screens().size() == 1; }, 5000);
         waitUntil([] { return false; }, 300);
     }
 
     static void splitScreen() {
-        run(QStringLiteral("xrandr --setmonitor qv-left 960/254x1080/286+0+0 screen"));
-        run(QStringLiteral("xrandr --setmonitor qv-right 960/254x1080/286+960+0 none"));
+        run("xrandr --setmonitor qv-left 960/254x1080/286+0+0 screen");
+        run("xrandr --setmonitor qv-right 960/254x1080/286+960+0 none");
         waitUntil([] { return QGuiApplication::screens().size() == 2; }, 5000);
     }
 
@@ -91,7 +91,7 @@ protected:
 };
 
 TEST_F(WindowLockControllerTest, CoversEveryPixelOfTwoMonitors) {
-    ForeignWindow other(QStringLiteral("qv-other"));
+    ForeignWindow other("qv-other");
     ASSERT_TRUE(other.isValid());
     splitScreen();
     ASSERT_EQ(QGuiApplication::screens().size(), 2);
@@ -109,8 +109,8 @@ TEST_F(WindowLockControllerTest, CoversEveryPixelOfTwoMonitors) {
 }
 
 TEST_F(WindowLockControllerTest, TakesFocusBackFromAnotherProgramAndReturnsItOnRelease) {
-    ForeignWindow before(QStringLiteral("qv-before"));
-    ForeignWindow thief(QStringLiteral("qv-thief"));
+    ForeignWindow before("qv-before");
+    ForeignWindow thief("qv-thief");
     activate(before.id());
     ASSERT_TRUE(waitUntil([&] { return activeWindow() == before.id(); }, 3000));
     controller.lock(model);
@@ -153,7 +153,7 @@ TEST_F(WindowLockControllerTest, ANewWindowIsCoveredAgainAndGetsNoKeys) {
     ASSERT_TRUE(waitUntil([&] { return breakWindowHasFocus() && everyPixelCovered(); }, 5000));
 
     // The X server's own picture shows none of it within a second, and focus is the break's.
-    ForeignWindow opened(QStringLiteral("qv-opened"));
+    ForeignWindow opened("qv-opened");
     ASSERT_TRUE(opened.isValid());
     QElapsedTimer sinceOpened;
     sinceOpened.start();
@@ -162,7 +162,7 @@ TEST_F(WindowLockControllerTest, ANewWindowIsCoveredAgainAndGetsNoKeys) {
     std::printf("break in front again %lld ms after a window opened\n", sinceOpened.elapsed());
 
     // Keys typed while another program was given focus stay with the break.
-    KeyWatcher typist(QStringLiteral("qv-typist"));
+    KeyWatcher typist("qv-typist");
     ASSERT_TRUE(typist.isValid());
     activate(typist.id());
     key("type", "typed");
@@ -172,7 +172,7 @@ TEST_F(WindowLockControllerTest, ANewWindowIsCoveredAgainAndGetsNoKeys) {
 }
 
 TEST_F(WindowLockControllerTest, DesktopShortcutsAndSwitchingDesktopsDoNotLeaveTheBreak) {
-    ForeignWindow other(QStringLiteral("qv-other"));
+    ForeignWindow other("qv-other");
     controller.lock(model);
     ASSERT_TRUE(waitUntil([&] { return breakWindowHasFocus() && everyPixelCovered(); }, 5000));
     const int desktop = currentDesktop();
@@ -207,7 +207,7 @@ TEST_F(WindowLockControllerTest, RebuildsTheWindowsWhenMonitorsComeAndGo) {
         EXPECT_EQ(window->geometry(), window->screen()->geometry());
         EXPECT_EQ(window->opacity(), 1.0); // rebuilt without a fade
     }
-    ForeignWindow other(QStringLiteral("qv-other"));
+    ForeignWindow other("qv-other");
     EXPECT_TRUE(waitUntil([&] { return everyPixelCovered(); }, 5000));
     // The old windows closed after the new ones were shown, and did not take the keyboard
     // with them: the window manager still hears none of its bindings.
@@ -216,15 +216,15 @@ TEST_F(WindowLockControllerTest, RebuildsTheWindowsWhenMonitorsComeAndGo) {
     EXPECT_TRUE(chordReachesTheBreak());
     EXPECT_EQ(currentDesktop(), desktop);
 
-    run(QStringLiteral("xrandr --delmonitor qv-right"));
-    run(QStringLiteral("xrandr --delmonitor qv-left"));
+    run("xrandr --delmonitor qv-right");
+    run("xrandr --delmonitor qv-left");
     EXPECT_TRUE(waitUntil([&] { return controller.windows().size() == 1; }, 3000));
     EXPECT_TRUE(waitUntil([&] { return everyPixelCovered(); }, 5000));
 }
 
 TEST_F(WindowLockControllerTest, ChordIsHeldOnceThroughKeyRepeatAndLetGo) {
-    run(QStringLiteral("xset r on"));
-    run(QStringLiteral("xset r rate 200 30"));
+    run("xset r on");
+    run("xset r rate 200 30");
     controller.lock(model);
     ASSERT_TRUE(waitUntil([&] { return breakWindowHasFocus(); }, 5000));
 
