@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <unistd.h>
@@ -51,9 +52,10 @@ protected:
             asUser +
             QStringList{"dbus-run-session", "--", "sh", "-c",
                         QStringLiteral(
-                            "echo $DBUS_SESSION_BUS_ADDRESS > %1; exec %2 --virtual --width 1280 "
-                            "--height 720 --output-count 2 --socket kw-1 --no-lockscreen")
-                            .arg(path("bus"), path("bin/kwin_wayland"))};
+                            "echo $DBUS_SESSION_BUS_ADDRESS > %1; echo $$ > %3; exec %2 --virtual "
+                            "--width 1280 --height 720 --output-count 2 --socket kw-1 "
+                            "--no-lockscreen")
+                            .arg(path("bus"), path("bin/kwin_wayland"), path("kwin.pid"))};
         kwinProcess.start(command.takeFirst(), command);
         if (!waitFor([&] { return QFile::exists(path("kw-1")) && !bus().isEmpty(); }, 15000)) {
             GTEST_SKIP() << "headless KWin did not start here: "
@@ -61,8 +63,17 @@ protected:
         }
     }
     void TearDown() override {
-        kwinProcess.terminate();
-        kwinProcess.waitForFinished(5000);
+        // dbus-run-session, told to end, leaves KWin and its bus running: end KWin, and the
+        // session ends the bus and itself.
+        QFile pidFile(path("kwin.pid"));
+        const int pid = pidFile.open(QIODevice::ReadOnly) ? pidFile.readAll().trimmed().toInt() : 0;
+        if (pid > 0) {
+            ::kill(pid, SIGTERM);
+        }
+        if (!kwinProcess.waitForFinished(5000)) {
+            kwinProcess.terminate();
+            kwinProcess.waitForFinished(5000);
+        }
     }
     QString path(const char* name) const { return runtime.filePath(QString::fromLatin1(name)); }
     QString bus() const {
