@@ -58,7 +58,7 @@ class Graph:
                  "modelTopology": {"node": self.nodes},
                  "weightsManifest": [{"paths": ["movenet-multipose.bin"],
                                       "weights": self.weights}]}
-        return json.dumps(model, indent=1).encode() + b"\0" + bytes(self.data)
+        return json.dumps(model, separators=(",", ":")).encode() + b"\0" + bytes(self.data)
 
 
 def plain():

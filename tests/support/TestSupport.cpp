@@ -15,6 +15,12 @@ std::optional<QString> testDataDir() {
     return QDir(dir).absolutePath();
 }
 
+std::optional<QString> realClip(const QString& name) {
+    const auto dir = testDataDir();
+    const QString path = dir ? *dir + QStringLiteral("/real/") + name : QString();
+    return dir && QFileInfo::exists(path) ? std::optional(path) : std::nullopt;
+}
+
 TemporaryHome::TemporaryHome()
     : previousConfig_(qgetenv("XDG_CONFIG_HOME"))
     , previousData_(qgetenv("XDG_DATA_HOME")) {

@@ -15,6 +15,15 @@ namespace qv::test {
 
 // The folder of recorded test data, from QV_TESTDATA_DIR; empty when it is not there.
 std::optional<QString> testDataDir();
+// A file in the test data's folder of real recordings; empty when it is not there.
+std::optional<QString> realClip(const QString& name);
+
+// Declares var as the path of the real recording, or skips the test without it.
+#define QV_REQUIRE_CLIP(var, name)                                                                 \
+    const auto var = ::qv::test::realClip(name);                                                   \
+    if (!var) {                                                                                    \
+        GTEST_SKIP() << QString(name).toStdString() << " is not in QV_TESTDATA_DIR";               \
+    }
 
 // A temporary folder that also stands in for the user's XDG folders while it lives.
 class TemporaryHome {

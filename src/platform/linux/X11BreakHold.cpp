@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/X11BreakHold.h"
 
-#include "platform/linux/XcbAtom.h"
+#include "platform/linux/Xcb.h"
 
 #include <QGuiApplication>
-#include <QtGui/qguiapplication_platform.h>
 #include <array>
 #include <cstdlib>
 #include <xcb/xcb.h>
@@ -44,13 +43,13 @@ struct X11BreakHold::Connection {
 };
 
 std::unique_ptr<X11BreakHold> X11BreakHold::create(TimeSource& time) {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (x11 == nullptr || x11->connection() == nullptr) {
+    const XcbRoot display = qtXcbRoot();
+    if (display.connection == nullptr) {
         return nullptr;
     }
     auto x = std::make_unique<Connection>();
-    x->connection = x11->connection();
-    x->root = xcb_setup_roots_iterator(xcb_get_setup(x->connection)).data->root;
+    x->connection = display.connection;
+    x->root = display.root;
     x->desktop = internAtom(x->connection, "_NET_WM_DESKTOP");
     x->state = internAtom(x->connection, "_NET_WM_STATE");
     x->sticky = internAtom(x->connection, "_NET_WM_STATE_STICKY");

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/X11WindowFocus.h"
 
-#include "platform/linux/XcbAtom.h"
+#include "platform/linux/Xcb.h"
 
 #include <QGuiApplication>
 #include <QWindow>
-#include <QtGui/qguiapplication_platform.h>
 #include <cstdlib>
 #include <cstring>
 #include <xcb/xcb.h>
@@ -20,13 +19,13 @@ struct X11WindowFocus::Connection {
 };
 
 std::unique_ptr<X11WindowFocus> X11WindowFocus::create() {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (x11 == nullptr || x11->connection() == nullptr) {
+    const XcbRoot display = qtXcbRoot();
+    if (display.connection == nullptr) {
         return nullptr;
     }
     auto x = std::make_unique<Connection>();
-    x->connection = x11->connection();
-    x->root = xcb_setup_roots_iterator(xcb_get_setup(x->connection)).data->root;
+    x->connection = display.connection;
+    x->root = display.root;
     x->activeWindow = internAtom(x->connection, "_NET_ACTIVE_WINDOW");
     x->pid = internAtom(x->connection, "_NET_WM_PID");
     return std::unique_ptr<X11WindowFocus>(new X11WindowFocus(std::move(x)));

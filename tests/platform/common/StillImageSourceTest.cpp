@@ -3,9 +3,9 @@
 
 #include "TestPicture.h"
 #include "support/FakeCamera.h"
+#include "support/FileBytes.h"
 #include "support/TestSupport.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 #include <mutex>
 #include <vector>
@@ -39,10 +39,7 @@ TEST(StillImageSource, FilmsThePictureOverAndOverAndRefusesUnreadableFiles) {
     EXPECT_EQ(frames[2].capturedAt, 7.0);
 
     const QString broken = home.filePath("broken.png");
-    QFile file(broken);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not a picture");
-    file.close();
+    ASSERT_TRUE(test::writeFile(broken, "not a picture"));
     StillImageSource bad(broken, 30, [] { return 0.0; });
     EXPECT_TRUE(bad.start({}).error().contains("broken.png"));
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/common/VideoFileSource.h"
 
+#include "support/FileBytes.h"
 #include "support/TestSupport.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
@@ -22,28 +22,16 @@ using qv::Frame;
 using qv::Status;
 using qv::VideoFileOptions;
 using qv::VideoFileSource;
+using qv::test::readFile;
+using qv::test::writeFile;
 
 namespace {
-
-std::optional<QString> clip(const QString& name) {
-    const auto dir = qv::test::testDataDir();
-    if (!dir || !QFile::exists(*dir + "/real/" + name)) {
-        return std::nullopt;
-    }
-    return *dir + "/real/" + name;
-}
-
-#define REQUIRE_CLIP(var, name)                                                                    \
-    const auto var = clip(name);                                                                   \
-    if (!var) {                                                                                    \
-        GTEST_SKIP() << "test clip " << name << " not found; set QV_TESTDATA_DIR";                 \
-    }
 
 struct Collected {
     std::mutex mutex;
     std::vector<double> timestamps;
     std::vector<QString> errors;
-    qv::Result<qv::Image> first = qv::Failure{QStringLiteral("no frame arrived")};
+    qv::Result<qv::Image> first = qv::Failure{"no frame arrived"};
     std::atomic<bool> finished{false};
 };
 
@@ -74,7 +62,7 @@ bool waitFor(const std::atomic<bool>& flag, std::chrono::milliseconds limit) {
 } // namespace
 
 TEST(VideoFileSource, PacedByTheConsumerDeliversEveryFrameWithTheFilesTiming) {
-    REQUIRE_CLIP(path, "squat-side-small-1.mp4");
+    QV_REQUIRE_CLIP(path, "squat-side-small-1.mp4");
     Collected out;
     VideoFileOptions options;
     options.pace = VideoFileOptions::Pace::asConsumed;
@@ -100,7 +88,7 @@ TEST(VideoFileSource, PacedByTheConsumerDeliversEveryFrameWithTheFilesTiming) {
 }
 
 TEST(VideoFileSource, PacedSourceWaitsWhileTheConsumerHoldsAFrame) {
-    REQUIRE_CLIP(path, "squat-front-home-2.mp4");
+    QV_REQUIRE_CLIP(path, "squat-front-home-2.mp4");
     std::mutex mutex;
     std::vector<Frame> held;
     VideoFileOptions options;
@@ -129,7 +117,7 @@ TEST(VideoFileSource, PacedSourceWaitsWhileTheConsumerHoldsAFrame) {
 }
 
 TEST(VideoFileSource, RealTimeFramesAreStampedWithTheClockAndStopPromptly) {
-    REQUIRE_CLIP(path, "squat-front-home-2.mp4");
+    QV_REQUIRE_CLIP(path, "squat-front-home-2.mp4");
     Collected out;
     VideoFileOptions options;
     options.clock = [] { return 42.0; };
@@ -145,20 +133,13 @@ TEST(VideoFileSource, RealTimeFramesAreStampedWithTheClockAndStopPromptly) {
 }
 
 TEST(VideoFileSource, FilesThatAreNotPlayableVideosFailWithAReason) {
-    REQUIRE_CLIP(path, "squat-side-3.mp4");
+    QV_REQUIRE_CLIP(path, "squat-side-3.mp4");
     qv::test::TemporaryHome home;
-    QFile original(*path);
-    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
-    const QByteArray bytes = original.readAll();
+    const QByteArray bytes = readFile(*path);
     const QString text = home.filePath("notes.mp4");
     const QString headless = home.filePath("headless.mp4");
-    for (const auto& [name, content] :
-         {std::pair{text, QByteArray("these are not the frames you are looking for\n")},
-          std::pair{headless, bytes.mid(bytes.size() / 2)}}) {
-        QFile file(name);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
+    ASSERT_TRUE(writeFile(text, "these are not the frames you are looking for\n"));
+    ASSERT_TRUE(writeFile(headless, bytes.mid(bytes.size() / 2)));
     for (const QString& name : {home.filePath("missing.mp4"), text, headless}) {
         VideoFileSource source(name, {});
         const Status started = source.start({});
@@ -171,21 +152,17 @@ TEST(VideoFileSource, FilesThatAreNotPlayableVideosFailWithAReason) {
 // A cut-short file must not pass for a whole one: the count of a truncated recording would
 // look complete.
 TEST(VideoFileSource, ATruncatedFileSaysItEndedEarlyAndNeverHangs) {
-    REQUIRE_CLIP(path, "squat-side-3.mp4");
+    QV_REQUIRE_CLIP(path, "squat-side-3.mp4");
     qv::test::TemporaryHome home;
-    QFile original(*path);
-    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
-    const QByteArray bytes = original.readAll();
-    QFile truncated(home.filePath("truncated.mp4"));
-    ASSERT_TRUE(truncated.open(QIODevice::WriteOnly));
-    truncated.write(bytes.left(bytes.size() * 2 / 3));
-    truncated.close();
+    const QByteArray bytes = readFile(*path);
+    const QString truncated = home.filePath("truncated.mp4");
+    ASSERT_TRUE(writeFile(truncated, bytes.left(bytes.size() * 2 / 3)));
 
     Collected out;
     VideoFileOptions options;
     options.pace = VideoFileOptions::Pace::asConsumed;
     options.onFinished = [&] { out.finished = true; };
-    VideoFileSource source(truncated.fileName(), options);
+    VideoFileSource source(truncated, options);
     auto callbacks = collectInto(out);
     std::atomic<bool> failed{false};
     QString failure;
@@ -238,14 +215,12 @@ QByteArray pngChunk(const QByteArray& type, const QByteArray& data) {
 TEST(VideoFileSource, APictureTooLargeForQtsImageLimitIsRefusedBeforeDecoding) {
     qv::test::TemporaryHome home;
     const QString name = home.filePath("huge.png");
-    QFile file(name);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     const QByteArray header =
         bigEndian(16000) + bigEndian(16000) + QByteArray("\x08\x02\x00\x00\x00", 5);
     const QByteArray row(1 + 16000 * 3, '\0');
-    file.write("\x89PNG\r\n\x1a\n" + pngChunk("IHDR", header) +
-               pngChunk("IDAT", qCompress(row).mid(4)) + pngChunk("IEND", {}));
-    file.close();
+    ASSERT_TRUE(writeFile(name, "\x89PNG\r\n\x1a\n" + pngChunk("IHDR", header) +
+                                    pngChunk("IDAT", qCompress(row).mid(4)) +
+                                    pngChunk("IEND", {})));
 
     VideoFileSource source(name, {});
     const QString error = source.start({}).error();
@@ -257,7 +232,7 @@ namespace {
 
 // Runs ffmpeg quietly; false when it is missing or fails.
 bool ffmpeg(const QStringList& arguments) {
-    const QString program = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
+    const QString program = QStandardPaths::findExecutable("ffmpeg");
     if (program.isEmpty()) {
         return false;
     }
@@ -319,7 +294,7 @@ TEST(VideoFileSource, FramesLargerThanACamerasAreRefusedBeforeDecoding) {
 // odd), all planes in one piece of memory. (Raw planar video in AVI is left out: the demuxer
 // assumes padded rows that ffmpeg does not write.)
 TEST(VideoFileSource, CameraLayoutsGiveTheirPicturesUnconverted) {
-    REQUIRE_CLIP(path, "squat-side-small-1.mp4");
+    QV_REQUIRE_CLIP(path, "squat-side-small-1.mp4");
     QTemporaryDir dir;
     const QString scale = QStringLiteral("scale=322:182");
     const QString reference = dir.filePath("reference.png");
@@ -355,7 +330,7 @@ TEST(VideoFileSource, CameraLayoutsGiveTheirPicturesUnconverted) {
 // A phone films upright and says so in a tag; the pictures come out turned as the tag says,
 // as a player shows them.
 TEST(VideoFileSource, APictureTaggedAsTurnedComesOutUpright) {
-    REQUIRE_CLIP(path, "squat-side-small-1.mp4");
+    QV_REQUIRE_CLIP(path, "squat-side-small-1.mp4");
     QTemporaryDir dir;
     const QString turned = dir.filePath("turned.mp4");
     const QString reference = dir.filePath("reference.png");

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/LinuxDesktopAccess.h"
+#include "support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,10 +21,10 @@ protected:
     ~DesktopSettings() override { qputenv("PATH", savedPath_); }
 
     void install(const QString& program) {
-        QFile file(folder_.filePath(program));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("#!/bin/sh\necho \"${0##*/} $*\" >>\"" + QFile::encodeName(log()) + "\"\n");
-        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+        const QString path = folder_.filePath(program);
+        ASSERT_TRUE(qv::test::writeFile(path, "#!/bin/sh\necho \"${0##*/} $*\" >>\"" +
+                                                  QFile::encodeName(log()) + "\"\n"));
+        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
     }
 
     // What was started, once it has written its whole line (the application runs on its own,

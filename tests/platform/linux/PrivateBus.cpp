@@ -6,7 +6,7 @@
 namespace qv::test {
 
 PrivateBus::PrivateBus() {
-    const QString config = folder_.filePath(QStringLiteral("bus.conf"));
+    const QString config = folder_.filePath("bus.conf");
     QFile file(config);
     if (!file.open(QIODevice::WriteOnly)) {
         return;
@@ -26,12 +26,11 @@ PrivateBus::PrivateBus() {
   </policy>
 </busconfig>
 )")
-            .arg(folder_.filePath(QStringLiteral("bus")))
+            .arg(folder_.filePath("bus"))
             .toUtf8());
     file.close();
-    daemon_.start(QStringLiteral("dbus-daemon"),
-                  {QStringLiteral("--nofork"), QStringLiteral("--print-address"),
-                   QStringLiteral("--config-file=") + config});
+    daemon_.start("dbus-daemon",
+                  {"--nofork", "--print-address", QStringLiteral("--config-file=") + config});
     if (daemon_.waitForStarted() && daemon_.waitForReadyRead(10'000)) {
         address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
     }

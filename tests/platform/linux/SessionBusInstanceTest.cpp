@@ -16,13 +16,10 @@ class SessionBusInstanceTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(QDBusConnection::sessionBus().isConnected()) << "no private session bus";
-        client_ = QDBusConnection::connectToBus(QDBusConnection::SessionBus,
-                                                QStringLiteral("second-launch"));
+        client_ = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "second-launch");
         ASSERT_TRUE(client_.isConnected());
     }
-    void TearDown() override {
-        QDBusConnection::disconnectFromBus(QStringLiteral("second-launch"));
-    }
+    void TearDown() override { QDBusConnection::disconnectFromBus("second-launch"); }
 
     // The caller blocks like a second launch would, on a thread of its own, while this
     // thread's event loop lets the instance answer.
@@ -40,7 +37,7 @@ protected:
 };
 
 TEST_F(SessionBusInstanceTest, TheFirstLaunchOwnsTheNameAndAnswersTheOthers) {
-    EXPECT_EQ(call(QStringLiteral("Status")).kind, InstanceReply::Kind::notRunning);
+    EXPECT_EQ(call("Status").kind, InstanceReply::Kind::notRunning);
 
     QStringList heard;
     double pausedFor = 0;
@@ -59,7 +56,7 @@ TEST_F(SessionBusInstanceTest, TheFirstLaunchOwnsTheNameAndAnswersTheOthers) {
     };
     commands.pauseUntilTomorrow = acting("tomorrow");
     commands.resume = acting("resume");
-    commands.openSettings = [&] { heard << QStringLiteral("settings"); };
+    commands.openSettings = [&] { heard << "settings"; };
     commands.status = [] { return QStringLiteral("Next break in 12 min"); };
     SessionBusInstance first(commands);
     ASSERT_EQ(first.claim(), SessionBusInstance::Claim::owned);
@@ -73,17 +70,15 @@ TEST_F(SessionBusInstanceTest, TheFirstLaunchOwnsTheNameAndAnswersTheOthers) {
         EXPECT_EQ(reply.kind, InstanceReply::Kind::done)
             << method << ": " << reply.text.toStdString();
     }
-    EXPECT_EQ(heard, (QStringList{QStringLiteral("start"), QStringLiteral("snooze"),
-                                  QStringLiteral("tomorrow"), QStringLiteral("resume"),
-                                  QStringLiteral("settings")}));
-    EXPECT_EQ(call(QStringLiteral("Status")).text, QStringLiteral("Next break in 12 min"));
+    EXPECT_EQ(heard, (QStringList{"start", "snooze", "tomorrow", "resume", "settings"}));
+    EXPECT_EQ(call("Status").text, "Next break in 12 min");
 
-    EXPECT_EQ(call(QStringLiteral("Pause"), {3600.0}).kind, InstanceReply::Kind::done);
+    EXPECT_EQ(call("Pause", {3600.0}).kind, InstanceReply::Kind::done);
     EXPECT_DOUBLE_EQ(pausedFor, 3600);
     // A pause a restarted schedule would take for damage is refused with the rule.
-    const auto tooLong = call(QStringLiteral("Pause"), {30.0 * 86400});
+    const auto tooLong = call("Pause", {30.0 * 86400});
     EXPECT_EQ(tooLong.kind, InstanceReply::Kind::failed);
-    EXPECT_EQ(tooLong.text, QStringLiteral("A pause lasts from one minute to 24 hours."));
+    EXPECT_EQ(tooLong.text, "A pause lasts from one minute to 24 hours.");
     EXPECT_DOUBLE_EQ(pausedFor, 3600);
 }
 
@@ -91,31 +86,30 @@ TEST_F(SessionBusInstanceTest, TheFirstLaunchOwnsTheNameAndAnswersTheOthers) {
 TEST_F(SessionBusInstanceTest, ARequestThatCannotActNowIsAnErrorThatSaysWhy) {
     InstanceCommands commands;
     commands.snooze = [] {
-        return RequestOutcome(RequestRefusal{RequestRefusal::Kind::limitReached,
-                                             QStringLiteral("Both snoozes are used.")});
+        return RequestOutcome(
+            RequestRefusal{RequestRefusal::Kind::limitReached, "Both snoozes are used."});
     };
     commands.resume = [] {
-        return RequestOutcome(
-            RequestRefusal{RequestRefusal::Kind::notNow, QStringLiteral("Not paused.")});
+        return RequestOutcome(RequestRefusal{RequestRefusal::Kind::notNow, "Not paused."});
     };
     SessionBusInstance instance(commands);
     ASSERT_EQ(instance.claim(), SessionBusInstance::Claim::owned);
 
-    const auto snooze = call(QStringLiteral("Snooze"));
+    const auto snooze = call("Snooze");
     EXPECT_EQ(snooze.kind, InstanceReply::Kind::limitReached);
-    EXPECT_EQ(snooze.text, QStringLiteral("Both snoozes are used."));
-    const auto resume = call(QStringLiteral("Resume"));
+    EXPECT_EQ(snooze.text, "Both snoozes are used.");
+    const auto resume = call("Resume");
     EXPECT_EQ(resume.kind, InstanceReply::Kind::notNow);
-    EXPECT_EQ(resume.text, QStringLiteral("Not paused."));
+    EXPECT_EQ(resume.text, "Not paused.");
 
-    QDBusMessage raw = QDBusMessage::createMethodCall(
-        SessionBusInstance::serviceName, SessionBusInstance::objectPath,
-        SessionBusInstance::interfaceName, QStringLiteral("Resume"));
+    QDBusMessage raw = QDBusMessage::createMethodCall(SessionBusInstance::serviceName,
+                                                      SessionBusInstance::objectPath,
+                                                      SessionBusInstance::interfaceName, "Resume");
     auto reply = std::async(std::launch::async, [&] { return client_.call(raw); });
     while (reply.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready) {
         QCoreApplication::processEvents();
     }
-    EXPECT_EQ(reply.get().errorName(), QStringLiteral("com.tamsorek.Quorvantel1.Error.NotNow"));
+    EXPECT_EQ(reply.get().errorName(), "com.tamsorek.Quorvantel1.Error.NotNow");
 }
 
 TEST_F(SessionBusInstanceTest, TheNameIsFreeAgainWhenTheOwnerGoes) {

@@ -42,14 +42,12 @@ TEST(MicrophoneProbe, SeesAnotherProgramRecordingAndIgnoresMonitors) {
     LinuxSmartPauseProbes probes;
     EXPECT_FALSE(probes.isMicrophoneInUse());
 
-    Helper monitor(QStringLiteral("parecord"),
-                   {QStringLiteral("--device=qv_speakers.monitor"), QStringLiteral("/dev/null")});
+    Helper monitor("parecord", {"--device=qv_speakers.monitor", "/dev/null"});
     ASSERT_TRUE(monitor.started);
     QTest::qWait(500);
     EXPECT_FALSE(probes.isMicrophoneInUse()) << "recording what the speakers play is no call";
 
-    Helper call(QStringLiteral("parecord"),
-                {QStringLiteral("--device=qv_microphone"), QStringLiteral("/dev/null")});
+    Helper call("parecord", {"--device=qv_microphone", "/dev/null"});
     ASSERT_TRUE(call.started);
     EXPECT_TRUE(QTest::qWaitFor([&] { return probes.isMicrophoneInUse(); }, 10'000));
     call.stop();
@@ -58,53 +56,48 @@ TEST(MicrophoneProbe, SeesAnotherProgramRecordingAndIgnoresMonitors) {
 
 TEST(MicrophoneProbe, NoSoundServerIsNotInUse) {
     QTemporaryDir nowhere;
-    PulseMicrophoneProbe probe(QStringLiteral("unix:") + nowhere.filePath(QStringLiteral("none")));
+    PulseMicrophoneProbe probe(QStringLiteral("unix:") + nowhere.filePath("none"));
     EXPECT_FALSE(probe.isInUse());
 }
 
 TEST(CameraProbe, SeesAnotherProcessHoldingAVideoNode) {
     QTemporaryDir dev;
-    QFile node(dev.filePath(QStringLiteral("video0")));
+    QFile node(dev.filePath("video0"));
     ASSERT_TRUE(node.open(QIODevice::WriteOnly));
     node.close();
-    LinuxSmartPauseProbes probes({QString(), dev.path(), QStringLiteral("/proc")});
+    LinuxSmartPauseProbes probes({QString(), dev.path(), "/proc"});
     EXPECT_FALSE(probes.isCameraInUse());
 
     QFile mine(node.fileName());
     ASSERT_TRUE(mine.open(QIODevice::ReadOnly));
     EXPECT_FALSE(probes.isCameraInUse()) << "this program's own use counted";
 
-    Helper holder(
-        QStringLiteral("sh"),
-        {QStringLiteral("-c"), QStringLiteral("exec 3<\"$0\"; exec sleep 60"), node.fileName()});
+    Helper holder("sh", {"-c", "exec 3<\"$0\"; exec sleep 60", node.fileName()});
     ASSERT_TRUE(holder.started);
     EXPECT_TRUE(QTest::qWaitFor([&] { return probes.isCameraInUse(); }, 5'000));
     holder.stop();
     EXPECT_FALSE(probes.isCameraInUse());
 
     QTemporaryDir empty;
-    EXPECT_FALSE(
-        LinuxSmartPauseProbes({QString(), empty.path(), QStringLiteral("/proc")}).isCameraInUse());
+    EXPECT_FALSE(LinuxSmartPauseProbes({QString(), empty.path(), "/proc"}).isCameraInUse());
 }
 
 TEST(IdleProbe, InputOnTheXServerResetsIt) {
-    if (!hasPrivateDesktop() ||
-        QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) {
+    if (!hasPrivateDesktop() || QStandardPaths::findExecutable("xdotool").isEmpty()) {
         GTEST_SKIP() << "needs the private desktop and xdotool";
     }
     IdleTimeProbe probe;
     auto xdotool = [](const QStringList& arguments) {
-        return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
+        return QProcess::execute("xdotool", arguments) == 0;
     };
-    ASSERT_TRUE(xdotool({QStringLiteral("mousemove"), QStringLiteral("10"), QStringLiteral("10")}));
+    ASSERT_TRUE(xdotool({"mousemove", "10", "10"}));
     QTest::qWait(1500);
     const double idle = probe.secondsSinceLastInput();
     EXPECT_GE(idle, 1.0);
     EXPECT_LT(idle, 60.0);
-    ASSERT_TRUE(
-        xdotool({QStringLiteral("mousemove"), QStringLiteral("200"), QStringLiteral("300")}));
+    ASSERT_TRUE(xdotool({"mousemove", "200", "300"}));
     EXPECT_TRUE(QTest::qWaitFor([&] { return probe.secondsSinceLastInput() < 1.0; }, 5'000));
-    ASSERT_TRUE(xdotool({QStringLiteral("key"), QStringLiteral("shift")}));
+    ASSERT_TRUE(xdotool({"key", "shift"}));
     EXPECT_LT(probe.secondsSinceLastInput(), 1.0);
 }
 
@@ -115,10 +108,10 @@ TEST(IdleProbe, NothingToAskGivesNotANumber) {
     qv::test::PrivateBus bus;
     ASSERT_TRUE(bus.isRunning());
     {
-        IdleTimeProbe probe(QDBusConnection::connectToBus(bus.address(), QStringLiteral("idle")));
+        IdleTimeProbe probe(QDBusConnection::connectToBus(bus.address(), "idle"));
         EXPECT_TRUE(std::isnan(probe.secondsSinceLastInput()));
     }
-    QDBusConnection::disconnectFromBus(QStringLiteral("idle"));
+    QDBusConnection::disconnectFromBus("idle");
     if (!display.isEmpty()) {
         qputenv("DISPLAY", display);
     }

@@ -4,6 +4,7 @@
 #include "platform/PlatformBackends.h"
 #include "platform/linux/V4l2CaptureDevices.h"
 #include "support/FakeCamera.h"
+#include "support/FileBytes.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -15,9 +16,7 @@ using namespace qv;
 namespace {
 
 void touch(const QString& path) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(test::writeFile(path, {}));
 }
 
 v4l2_capability capabilities(std::uint32_t device, std::uint32_t node) {
@@ -100,7 +99,7 @@ TEST(V4l2CameraBackend, WithoutACameraNeitherListingNorABreakLoadsAMediaPlugin) 
     EXPECT_TRUE(backend->devices().isEmpty()); // this machine has no camera
     auto watch = backend->watchDevices([] {});
     backend->prepare();
-    QFile maps(QStringLiteral("/proc/self/maps"));
+    QFile maps("/proc/self/maps");
     ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
     const QByteArray mapped = maps.readAll();
     EXPECT_FALSE(mapped.contains("/gstreamer-1.0/"));

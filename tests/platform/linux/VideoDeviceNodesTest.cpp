@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/VideoDeviceNodes.h"
 
+#include "support/FileBytes.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -15,10 +16,7 @@ using namespace qv;
 namespace {
 
 void touch(const QString& path, const QByteArray& content = {}) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
+    ASSERT_TRUE(test::writeFile(path, content));
 }
 
 void link(const QString& target, const QString& at) {

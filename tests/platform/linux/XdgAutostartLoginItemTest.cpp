@@ -3,6 +3,7 @@
 
 #include "core/services/LaunchAtLoginController.h"
 #include "platform/linux/DesktopEntry.h"
+#include "support/FileBytes.h"
 #include "support/TestSupport.h"
 
 #include <QCoreApplication>
@@ -14,6 +15,8 @@
 
 using qv::LaunchAtLoginController;
 using qv::XdgAutostartLoginItem;
+using qv::test::readFile;
+using qv::test::writeFile;
 
 namespace {
 
@@ -21,22 +24,13 @@ class LaunchAtLogin : public ::testing::Test {
 protected:
     LaunchAtLogin() {
         // An installed program whose path needs every kind of quoting an Exec line has.
-        QDir().mkpath(QFileInfo(program).absolutePath());
-        QFile file(program);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("#!/bin/sh\n");
-        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+        EXPECT_TRUE(writeFile(program, "#!/bin/sh\n"));
+        QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner);
     }
 
-    QString entryText() const {
-        QFile file(item.entryPath());
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
+    QString entryText() const { return QString::fromUtf8(readFile(item.entryPath())); }
     void writeEntry(const QString& text) const {
-        QDir().mkpath(XdgAutostartLoginItem::defaultAutostartFolder());
-        QFile file(item.entryPath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text.toUtf8());
+        ASSERT_TRUE(writeFile(item.entryPath(), text.toUtf8()));
     }
 
     qv::test::TemporaryHome home;
@@ -128,42 +122,28 @@ TEST_F(LaunchAtLogin, FailedRegistrationKeepsTheSystemsWordsOverTheRefresh) {
     EXPECT_EQ(blockedController.statusMessage(), "Not a directory");
 }
 
-struct InstallPlace {
-    const char* name;
-    QString applicationFile;
-    QString appImage;
-    std::optional<QString> installed;
-    friend void PrintTo(const InstallPlace& c, std::ostream* os) { *os << c.name; }
-};
-
-class InstalledExecutable : public ::testing::TestWithParam<InstallPlace> {};
-
-TEST_P(InstalledExecutable, OnlyPlacesThatOutliveTheSessionCount) {
-    const InstallPlace& c = GetParam();
-    EXPECT_EQ(XdgAutostartLoginItem::installedExecutablePath(c.applicationFile, c.appImage),
-              c.installed);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Places, InstalledExecutable,
-    ::testing::Values(
-        InstallPlace{"SystemPackage", "/usr/bin/quorvantel", "", "/usr/bin/quorvantel"},
-        InstallPlace{"Opt", "/opt/Quorvantel/bin/../bin/quorvantel", "",
-                     "/opt/Quorvantel/bin/quorvantel"},
-        InstallPlace{"Temporary", "/tmp/quorvantel/quorvantel", "", std::nullopt},
-        InstallPlace{"AppImage", "/tmp/.mount_QuorAbc/usr/bin/quorvantel",
-                     "/home/ana/Apps/Quorvantel.AppImage", "/home/ana/Apps/Quorvantel.AppImage"},
-        InstallPlace{"AppImageInDownloadsOfTmp", "/tmp/.mount_QuorAbc/usr/bin/quorvantel",
-                     "/tmp/Quorvantel.AppImage", std::nullopt},
-        InstallPlace{"Relative", "bin/quorvantel", "", std::nullopt},
-        InstallPlace{"ControlCharacter", "/usr/bin/quor\nvantel", "", std::nullopt}),
-    [](const auto& testCase) { return std::string(testCase.param.name); });
-
-TEST(InstalledExecutableInBuildTree, IsNotInstalled) {
-    // This test program sits in the build tree.
-    EXPECT_EQ(XdgAutostartLoginItem::installedExecutablePath(
-                  QCoreApplication::applicationFilePath(), QString()),
-              std::nullopt);
+TEST(InstalledExecutable, OnlyPlacesThatOutliveTheSessionCount) {
+    const struct {
+        QString applicationFile;
+        QString appImage;
+        std::optional<QString> installed;
+    } places[] = {
+        {"/usr/bin/quorvantel", "", "/usr/bin/quorvantel"},
+        {"/opt/Quorvantel/bin/../bin/quorvantel", "", "/opt/Quorvantel/bin/quorvantel"},
+        {"/tmp/quorvantel/quorvantel", "", std::nullopt},
+        {"/tmp/.mount_QuorAbc/usr/bin/quorvantel", "/home/ana/Apps/Quorvantel.AppImage",
+         "/home/ana/Apps/Quorvantel.AppImage"},
+        {"/tmp/.mount_QuorAbc/usr/bin/quorvantel", "/tmp/Quorvantel.AppImage", std::nullopt},
+        {"bin/quorvantel", "", std::nullopt},
+        {"/usr/bin/quor\nvantel", "", std::nullopt},
+        // This test program, which sits in the build tree.
+        {QCoreApplication::applicationFilePath(), "", std::nullopt},
+    };
+    for (const auto& c : places) {
+        EXPECT_EQ(XdgAutostartLoginItem::installedExecutablePath(c.applicationFile, c.appImage),
+                  c.installed)
+            << c.applicationFile.toStdString() << " " << c.appImage.toStdString();
+    }
 }
 
 } // namespace

@@ -3,9 +3,9 @@
 
 #include "tools/count/ClipList.h"
 
+#include "support/FileBytes.h"
 #include "support/TestSupport.h"
 
-#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <gtest/gtest.h>
@@ -16,9 +16,7 @@ namespace {
 
 QString writeList(const test::TemporaryHome& home, const QByteArray& json) {
     const QString path = home.filePath(QStringLiteral("clips.json"));
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(json);
+    EXPECT_TRUE(test::writeFile(path, json));
     return path;
 }
 

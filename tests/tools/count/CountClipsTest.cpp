@@ -3,6 +3,7 @@
 // pose model and the camera engine of a break, framing gate included.
 
 #include "pose/MoveNetPoseDetector.h"
+#include "support/FileBytes.h"
 #include "support/TestSupport.h"
 #include "tools/count/CountRun.h"
 
@@ -16,6 +17,8 @@
 #include <gtest/gtest.h>
 
 using namespace qv;
+using test::readFile;
+using test::writeFile;
 
 namespace {
 
@@ -29,22 +32,13 @@ void PrintTo(const Clip& clip, std::ostream* os) {
     *os << clip.file;
 }
 
-std::optional<QString> clipPath(const char* file) {
-    const auto dir = test::testDataDir();
-    const QString path = dir ? *dir + QStringLiteral("/real/") + QLatin1String(file) : QString();
-    return dir && QFile::exists(path) ? std::optional(path) : std::nullopt;
-}
-
 std::optional<QString> missingModel() {
     const auto detector = MoveNetPoseDetector::load(PoseEngineSettings{});
     return detector ? std::nullopt : std::optional(detector.error());
 }
 
 #define REQUIRE_CLIP_AND_MODEL(path, file)                                                         \
-    const auto path = clipPath(file);                                                              \
-    if (!path) {                                                                                   \
-        GTEST_SKIP() << file << " is not in QV_TESTDATA_DIR";                                      \
-    }                                                                                              \
+    QV_REQUIRE_CLIP(path, QLatin1String(file))                                                     \
     if (const auto problem = missingModel()) {                                                     \
         GTEST_SKIP() << "no pose model: " << problem->toStdString();                               \
     }
@@ -99,20 +93,18 @@ TEST(CountClips, AClipListIsCountedSideBySideAndComparedWithThePeoplesCount) {
     REQUIRE_CLIP_AND_MODEL(squats, "squat-front-home-2.mp4");
     REQUIRE_CLIP_AND_MODEL(stretch, "one-arm-stretch-0.mp4");
     test::TemporaryHome home;
-    QFile list(home.filePath(QStringLiteral("clips.json")));
-    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    const QString list = home.filePath("clips.json");
     // True counts as a list may hold them, one of them wrong on purpose; paths relative to it.
     const QDir listDir(home.path());
-    list.write(QStringLiteral(R"({"clips": [{"file": "%1", "exercise": "squat", "reps": 2},
-        {"file": "%2", "exercise": "overheadRaise", "reps": 1}]})")
-                   .arg(listDir.relativeFilePath(*squats), listDir.relativeFilePath(*stretch))
-                   .toUtf8());
-    list.close();
+    const QString listed =
+        QStringLiteral(R"({"clips": [{"file": "%1", "exercise": "squat", "reps": 2},
+        {"file": "%2", "exercise": "overheadRaise", "reps": 1}]})");
+    ASSERT_TRUE(writeFile(
+        list, listed.arg(listDir.relativeFilePath(*squats), listDir.relativeFilePath(*stretch))
+                  .toUtf8()));
 
     QProcess tool;
-    tool.start(QStringLiteral(QV_COUNT_TOOL),
-               {QStringLiteral("--clips"), list.fileName(), QStringLiteral("--json"),
-                QStringLiteral("--poses"), home.path()});
+    tool.start(QStringLiteral(QV_COUNT_TOOL), {"--clips", list, "--json", "--poses", home.path()});
     ASSERT_TRUE(tool.waitForFinished(300000));
     EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
     const QJsonObject table = QJsonDocument::fromJson(tool.readAllStandardOutput()).object();
@@ -124,7 +116,7 @@ TEST(CountClips, AClipListIsCountedSideBySideAndComparedWithThePeoplesCount) {
     EXPECT_EQ(clips[0]["counted"].toInt(), 2); // in the list's order
     EXPECT_EQ(clips[0]["repetitionTimes"].toArray().size(), 2);
     EXPECT_EQ(clips[1]["counted"].toInt(), 0);
-    EXPECT_TRUE(QFile::exists(home.filePath(QStringLiteral("squat-front-home-2.mp4.squat.jsonl"))));
+    EXPECT_TRUE(QFile::exists(home.filePath("squat-front-home-2.mp4.squat.jsonl")));
 }
 
 TEST(CountClips, ReachingTheTargetEndsTheRunEarlyAsABreakDoes) {
@@ -142,14 +134,10 @@ TEST(CountClips, ReachingTheTargetEndsTheRunEarlyAsABreakDoes) {
 TEST(CountClips, AVideoThatCannotBePlayedFailsTheRunWithAReason) {
     REQUIRE_CLIP_AND_MODEL(path, "squat-side-3.mp4");
     test::TemporaryHome home;
-    QFile original(*path);
-    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
-    QFile broken(home.filePath("broken.mp4"));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write(original.read(2000)); // the header and hardly a frame
-    broken.close();
+    const QString broken = home.filePath("broken.mp4");
+    ASSERT_TRUE(writeFile(broken, readFile(*path).left(2000))); // the header and hardly a frame
     CountOptions options;
-    options.videoPath = broken.fileName();
+    options.videoPath = broken;
     const CountResult result = runCount(options, {});
     if (result.failure) {
         EXPECT_TRUE(result.failure->startsWith("Camera could not start: ") ||
@@ -166,12 +154,10 @@ TEST(CountClips, ADamagedPoseModelFailsTheRunWithASentenceForTheUser) {
     test::TemporaryHome home;
     const QString modelDir = defaultPoseModelDir();
     for (const char* name : {"movenet-multipose.json", "movenet-multipose.bin"}) {
-        QFile original(modelDir + '/' + QLatin1String(name));
-        ASSERT_TRUE(original.open(QIODevice::ReadOnly));
-        QFile copy(home.filePath(QLatin1String(name)));
-        ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
-        copy.write(original.read(100000)); // the weights cut short
-    }
+        const QByteArray whole = readFile(modelDir + '/' + QLatin1String(name));
+        ASSERT_FALSE(whole.isEmpty()) << name;
+        ASSERT_TRUE(writeFile(home.filePath(QLatin1String(name)), whole.left(100000)));
+    } // the weights cut short
     const QByteArray previous = qgetenv("QV_MODEL_DIR");
     qputenv("QV_MODEL_DIR", home.path().toLocal8Bit());
     CountOptions options;

@@ -52,7 +52,7 @@ TEST(ToolOutput, ThePoseToolNeverWritesOverItsPictureAndFailsOnAFullDevice) {
     }
     EXPECT_EQ(digestOf(picture), before);
 
-    const ToolRun full = runTool(QV_POSE_TOOL, {picture, QStringLiteral("/dev/full")});
+    const ToolRun full = runTool(QV_POSE_TOOL, {picture, "/dev/full"});
     if (full.err.contains("model")) {
         GTEST_SKIP() << "no pose model: " << full.err.toStdString();
     }
@@ -61,15 +61,11 @@ TEST(ToolOutput, ThePoseToolNeverWritesOverItsPictureAndFailsOnAFullDevice) {
 }
 
 TEST(ToolOutput, RecordingAVideoToAFullDeviceFails) {
-    const auto data = qv::test::testDataDir();
-    const QString clip = data ? *data + QStringLiteral("/real/squat-side-1.mp4") : QString();
-    if (!data || !QFile::exists(clip)) {
-        GTEST_SKIP() << "squat-side-1.mp4 is not in QV_TESTDATA_DIR";
-    }
-    const ToolRun run = runTool(QV_POSE_RECORD_TOOL, {clip, QStringLiteral("/dev/full")});
+    QV_REQUIRE_CLIP(clip, "squat-side-1.mp4");
+    const ToolRun run = runTool(QV_POSE_RECORD_TOOL, {*clip, "/dev/full"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains("cannot write /dev/full")) << run.err.toStdString();
-    const ToolRun same = runTool(QV_POSE_RECORD_TOOL, {clip, clip});
+    const ToolRun same = runTool(QV_POSE_RECORD_TOOL, {*clip, *clip});
     EXPECT_EQ(same.exitCode, 1);
     EXPECT_TRUE(same.err.contains("names the input")) << same.err.toStdString();
 }

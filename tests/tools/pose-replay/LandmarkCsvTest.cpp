@@ -100,13 +100,8 @@ TEST(LandmarkCsv, MalformedRowsAreErrorsNamingTheLine) {
 }
 
 TEST(LandmarkCsv, RealClipWithOneSquatCountsExactlyOne) {
-    const auto dir = test::testDataDir();
-    const QString path =
-        dir ? *dir + QStringLiteral("/real/squat-side-small-1.blazepose33.csv") : QString();
-    if (!dir || !QFile::exists(path)) {
-        GTEST_SKIP() << "squat-side-small-1.blazepose33.csv is not in QV_TESTDATA_DIR";
-    }
-    QFile file(path);
+    QV_REQUIRE_CLIP(path, "squat-side-small-1.blazepose33.csv");
+    QFile file(*path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const auto contents = readLandmarks33Csv(file, 30);
     ASSERT_FALSE(contents.error) << contents.error->text().toStdString();

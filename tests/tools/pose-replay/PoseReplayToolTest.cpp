@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/verification/PoseStream.h"
+#include "support/FileBytes.h"
 #include "support/SyntheticMotion.h"
 #include "support/TestSupport.h"
 
@@ -40,11 +41,10 @@ void writeStream(const QString& path, const std::vector<PoseFrame>& frames) {
 
 TEST(PoseReplayTool, ReplaysARecordedStreamAsJsonAndText) {
     test::TemporaryHome home;
-    const QString path = home.filePath(QStringLiteral("raises.jsonl"));
+    const QString path = home.filePath("raises.jsonl");
     writeStream(path, test::record(test::Motion().stand(1).raises(3), test::Body{}));
 
-    const ToolRun json = runTool({QStringLiteral("--exercise"), QStringLiteral("overheadRaise"),
-                                  QStringLiteral("--json"), path});
+    const ToolRun json = runTool({"--exercise", "overheadRaise", "--json", path});
     ASSERT_EQ(json.exitCode, 0) << json.err.toStdString();
     const QJsonObject result = QJsonDocument::fromJson(json.out).object();
     EXPECT_EQ(result.value(QLatin1String("repetitions")).toInt(), 3);
@@ -60,27 +60,22 @@ TEST(PoseReplayTool, ReplaysARecordedStreamAsJsonAndText) {
 
 TEST(PoseReplayTool, BadInputIsReportedWithTheLineAndAnExitCode) {
     test::TemporaryHome home;
-    const QString path = home.filePath(QStringLiteral("bad.jsonl"));
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("{\"format\":\"quorvantel-poses\",\"version\":1}\n"
-                   "{\"t\":1,\"people\":[]}\n"
-                   "{\"t\":2,\"people\":[{\"tail\":[0.5,0.5,0.9]}]}\n"
-                   "{\"t\":3,\"people\":[]}\n");
-    }
+    const QString path = home.filePath("bad.jsonl");
+    ASSERT_TRUE(test::writeFile(path, "{\"format\":\"quorvantel-poses\",\"version\":1}\n"
+                                      "{\"t\":1,\"people\":[]}\n"
+                                      "{\"t\":2,\"people\":[{\"tail\":[0.5,0.5,0.9]}]}\n"
+                                      "{\"t\":3,\"people\":[]}\n"));
     const ToolRun strict = runTool({path});
     EXPECT_EQ(strict.exitCode, 1);
     EXPECT_TRUE(strict.err.contains("line 3: unknown joint \"tail\"")) << strict.err.toStdString();
     EXPECT_TRUE(strict.out.isEmpty());
 
-    const ToolRun lenient =
-        runTool({QStringLiteral("--skip-bad-frames"), QStringLiteral("--json"), path});
+    const ToolRun lenient = runTool({"--skip-bad-frames", "--json", path});
     ASSERT_EQ(lenient.exitCode, 0);
     const QJsonObject result = QJsonDocument::fromJson(lenient.out).object();
     EXPECT_EQ(result.value(QLatin1String("frames")).toInt(), 2);
     EXPECT_EQ(result.value(QLatin1String("skipped")).toArray().size(), 1);
 
-    EXPECT_EQ(runTool({QStringLiteral("--exercise"), QStringLiteral("jump"), path}).exitCode, 2);
-    EXPECT_EQ(runTool({home.filePath(QStringLiteral("absent.jsonl"))}).exitCode, 1);
+    EXPECT_EQ(runTool({"--exercise", "jump", path}).exitCode, 2);
+    EXPECT_EQ(runTool({home.filePath("absent.jsonl")}).exitCode, 1);
 }

@@ -7,9 +7,10 @@
 
 namespace qv::test {
 
-QString run(const QString& program, const QStringList& arguments) {
+QString run(const QString& commandLine) {
+    QStringList arguments = commandLine.split(u' ', Qt::SkipEmptyParts);
     QProcess process;
-    process.start(program, arguments);
+    process.start(arguments.takeFirst(), arguments);
     process.waitForFinished(10000);
     return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
 }
@@ -29,8 +30,7 @@ bool waitUntil(const std::function<bool()>& condition, int timeoutMs) {
 
 QImage screenshot() {
     QProcess process;
-    process.start(QStringLiteral("import"),
-                  {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")});
+    process.start("import", {"-window", "root", "png:-"});
     process.waitForFinished(15000);
     return QImage::fromData(process.readAllStandardOutput(), "PNG");
 }
@@ -52,30 +52,37 @@ int countColour(const QImage& picture, QRgb colour) {
 }
 
 std::optional<quint64> activeWindow() {
-    const QString line = run(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow")});
     bool ok = false;
-    const quint64 id = line.toULongLong(&ok);
+    const quint64 id = run("xdotool getactivewindow").toULongLong(&ok);
     return ok ? std::optional<quint64>(id) : std::nullopt;
 }
 
 int currentDesktop() {
-    return run(QStringLiteral("xdotool"), {QStringLiteral("get_desktop")}).toInt();
+    return run("xdotool get_desktop").toInt();
 }
 
-ForeignWindow::ForeignWindow(const QString& name, const QString& geometry) {
-    process_.start(QStringLiteral("xmessage"),
-                   {QStringLiteral("-name"), name, QStringLiteral("-title"), name,
-                    QStringLiteral("-geometry"), geometry, QStringLiteral("-bg"),
-                    QStringLiteral("magenta"), QStringLiteral("-fg"), QStringLiteral("magenta"),
-                    name});
+namespace {
+
+// The X window of that name once it is mapped; 0 when none came within ten seconds.
+quint64 windowNamed(const QString& name) {
+    quint64 id = 0;
     waitUntil(
         [&] {
-            const QString found = run(QStringLiteral("xdotool"),
-                                      {QStringLiteral("search"), QStringLiteral("--name"), name});
-            id_ = found.section(u'\n', 0, 0).toULongLong();
-            return id_ != 0;
+            id = run(QStringLiteral("xdotool search --name ") + name)
+                     .section(u'\n', 0, 0)
+                     .toULongLong();
+            return id != 0;
         },
         10000);
+    return id;
+}
+
+} // namespace
+
+ForeignWindow::ForeignWindow(const QString& name, const QString& geometry) {
+    process_.start("xmessage", {"-name", name, "-title", name, "-geometry", geometry, "-bg",
+                                "magenta", "-fg", "magenta", name});
+    id_ = windowNamed(name);
 }
 
 ForeignWindow::~ForeignWindow() {
@@ -84,17 +91,8 @@ ForeignWindow::~ForeignWindow() {
 }
 
 KeyWatcher::KeyWatcher(const QString& name) {
-    process_.start(QStringLiteral("xev"), {QStringLiteral("-name"), name, QStringLiteral("-event"),
-                                           QStringLiteral("keyboard"), QStringLiteral("-geometry"),
-                                           QStringLiteral("400x300+100+100")});
-    waitUntil(
-        [&] {
-            const QString found = run(QStringLiteral("xdotool"),
-                                      {QStringLiteral("search"), QStringLiteral("--name"), name});
-            id_ = found.section(u'\n', 0, 0).toULongLong();
-            return id_ != 0;
-        },
-        10000);
+    process_.start("xev", {"-name", name, "-event", "keyboard", "-geometry", "400x300+100+100"});
+    id_ = windowNamed(name);
 }
 
 KeyWatcher::~KeyWatcher() {

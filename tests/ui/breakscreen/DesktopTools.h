@@ -4,15 +4,14 @@
 #include <QImage>
 #include <QProcess>
 #include <QString>
-#include <QStringList>
 #include <functional>
-#include <memory>
 #include <optional>
 
 namespace qv::test {
 
-// The X tools a break-window test drives the private desktop with.
-QString run(const QString& program, const QStringList& arguments);
+// Runs one of the X tools a break-window test drives the private desktop with, given as a
+// command line split at spaces ("xdotool key super"); its output.
+QString run(const QString& commandLine);
 // Processes events until the condition holds or the time is up; says whether it held.
 bool waitUntil(const std::function<bool()>& condition, int timeoutMs);
 // The root window as a picture.

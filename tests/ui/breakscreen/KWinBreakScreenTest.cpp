@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <unistd.h>
@@ -21,9 +22,8 @@ using qv::test::waitFor;
 class KWinBreakScreen : public ::testing::Test {
 protected:
     void SetUp() override {
-        const QString kwin = QStandardPaths::findExecutable(QStringLiteral("kwin_wayland"));
-        if (kwin.isEmpty() ||
-            QStandardPaths::findExecutable(QStringLiteral("dbus-run-session")).isEmpty()) {
+        const QString kwin = QStandardPaths::findExecutable("kwin_wayland");
+        if (kwin.isEmpty() || QStandardPaths::findExecutable("dbus-run-session").isEmpty()) {
             GTEST_SKIP() << "kwin_wayland and dbus-run-session are not installed";
         }
         ASSERT_TRUE(runtime.isValid());
@@ -32,7 +32,7 @@ protected:
                                                   QFile::ExeOther);
         // The packaged binary carries a file capability a container may not grant; a plain
         // copy runs. It must keep its name: KWin's own platform plugin checks it.
-        ASSERT_TRUE(QDir(runtime.path()).mkdir(QStringLiteral("bin")));
+        ASSERT_TRUE(QDir(runtime.path()).mkdir("bin"));
         ASSERT_TRUE(QFile::copy(kwin, path("bin/kwin_wayland")));
         if (geteuid() == 0) {
             // Its session bus only lets in its own user, so everything runs as one.
@@ -41,22 +41,21 @@ protected:
                                            nobody->pw_uid, nobody->pw_gid) != 0) {
                 GTEST_SKIP() << "no unprivileged user to run KWin as";
             }
-            asUser = {QStringLiteral("runuser"), QStringLiteral("-u"), QStringLiteral("nobody"),
-                      QStringLiteral("--")};
+            asUser = {"runuser", "-u", "nobody", "--"};
         }
         QProcessEnvironment env = environment();
-        env.insert(QStringLiteral("KWIN_COMPOSE"), QStringLiteral("Q"));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert("KWIN_COMPOSE", "Q");
+        env.insert("QT_QPA_PLATFORM", "offscreen");
         kwinProcess.setProcessEnvironment(env);
         kwinProcess.setProcessChannelMode(QProcess::MergedChannels);
         QStringList command =
             asUser +
-            QStringList{QStringLiteral("dbus-run-session"), QStringLiteral("--"),
-                        QStringLiteral("sh"), QStringLiteral("-c"),
+            QStringList{"dbus-run-session", "--", "sh", "-c",
                         QStringLiteral(
-                            "echo $DBUS_SESSION_BUS_ADDRESS > %1; exec %2 --virtual --width 1280 "
-                            "--height 720 --output-count 2 --socket kw-1 --no-lockscreen")
-                            .arg(path("bus"), path("bin/kwin_wayland"))};
+                            "echo $DBUS_SESSION_BUS_ADDRESS > %1; echo $$ > %3; exec %2 --virtual "
+                            "--width 1280 --height 720 --output-count 2 --socket kw-1 "
+                            "--no-lockscreen")
+                            .arg(path("bus"), path("bin/kwin_wayland"), path("kwin.pid"))};
         kwinProcess.start(command.takeFirst(), command);
         if (!waitFor([&] { return QFile::exists(path("kw-1")) && !bus().isEmpty(); }, 15000)) {
             GTEST_SKIP() << "headless KWin did not start here: "
@@ -64,8 +63,17 @@ protected:
         }
     }
     void TearDown() override {
-        kwinProcess.terminate();
-        kwinProcess.waitForFinished(5000);
+        // dbus-run-session, told to end, leaves KWin and its bus running: end KWin, and the
+        // session ends the bus and itself.
+        QFile pidFile(path("kwin.pid"));
+        const int pid = pidFile.open(QIODevice::ReadOnly) ? pidFile.readAll().trimmed().toInt() : 0;
+        if (pid > 0) {
+            ::kill(pid, SIGTERM);
+        }
+        if (!kwinProcess.waitForFinished(5000)) {
+            kwinProcess.terminate();
+            kwinProcess.waitForFinished(5000);
+        }
     }
     QString path(const char* name) const { return runtime.filePath(QString::fromLatin1(name)); }
     QString bus() const {
@@ -75,17 +83,17 @@ protected:
     }
     QProcessEnvironment environment() const {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), runtime.path());
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-        env.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("KDE"));
-        env.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("kw-1"));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
-        env.insert(QStringLiteral("KWIN_WAYLAND_NO_PERMISSION_CHECKS"), QStringLiteral("1"));
-        env.remove(QStringLiteral("DISPLAY"));
-        env.remove(QStringLiteral("QT_QUICK_BACKEND"));
+        env.insert("HOME", runtime.path());
+        env.insert("XDG_RUNTIME_DIR", runtime.path());
+        env.insert("XDG_CURRENT_DESKTOP", "KDE");
+        env.insert("WAYLAND_DISPLAY", "kw-1");
+        env.insert("QT_QPA_PLATFORM", "wayland");
+        env.insert("KWIN_WAYLAND_NO_PERMISSION_CHECKS", "1");
+        env.remove("DISPLAY");
+        env.remove("QT_QUICK_BACKEND");
         const QString address = bus();
         if (!address.isEmpty()) {
-            env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address);
+            env.insert("DBUS_SESSION_BUS_ADDRESS", address);
         }
         return env;
     }
@@ -93,9 +101,7 @@ protected:
         QProcess call;
         call.setProcessEnvironment(environment());
         QStringList command =
-            asUser +
-            QStringList{QStringLiteral("dbus-send"), QStringLiteral("--session"),
-                        QStringLiteral("--print-reply"), QStringLiteral("--dest=org.kde.KWin")} +
+            asUser + QStringList{"dbus-send", "--session", "--print-reply", "--dest=org.kde.KWin"} +
             arguments;
         call.start(command.takeFirst(), command);
         call.waitForFinished(10000);
@@ -111,13 +117,11 @@ protected:
         out.write(source.toUtf8());
         out.close();
         out.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
-        scripting({QStringLiteral("/Scripting"),
-                   QStringLiteral("org.kde.kwin.Scripting.loadScript"),
+        scripting({"/Scripting", "org.kde.kwin.Scripting.loadScript",
                    QStringLiteral("string:") + file, QStringLiteral("string:") + name});
-        scripting({QStringLiteral("/") + QString::fromLatin1(lastScriptId),
-                   QStringLiteral("org.kde.kwin.Script.run")});
-        scripting({QStringLiteral("/Scripting"),
-                   QStringLiteral("org.kde.kwin.Scripting.unloadScript"),
+        scripting(
+            {QStringLiteral("/") + QString::fromLatin1(lastScriptId), "org.kde.kwin.Script.run"});
+        scripting({"/Scripting", "org.kde.kwin.Scripting.unloadScript",
                    QStringLiteral("string:") + name});
     }
     // KWin's view: the active window, and the windows from the top down.
@@ -143,10 +147,8 @@ protected:
     // The break has focus and its two windows, full screen on both outputs, are on top.
     bool breakHolds() {
         const QString now = state();
-        return now.contains(
-                   QStringLiteral("active=Quorvantel Break top=Quorvantel Break[full]@")) &&
-               now.contains(QStringLiteral(",Quorvantel Break[full]@")) &&
-               now.contains(QStringLiteral("@0")) && now.contains(QStringLiteral("@1"));
+        return now.contains("active=Quorvantel Break top=Quorvantel Break[full]@") &&
+               now.contains(",Quorvantel Break[full]@") && now.contains("@0") && now.contains("@1");
     }
 
     QTemporaryDir runtime;
@@ -158,13 +160,13 @@ protected:
 };
 
 TEST_F(KWinBreakScreen, KeepsTheBreakOnTopAndFocusedAgainstOtherWindows) {
-    Child lock(environment(), QStringLiteral("--lock"), asUser);
+    Child lock(environment(), "--lock", asUser);
     ASSERT_TRUE(lock.saw("locked, held")) << lock.process().readAllStandardError().toStdString();
     ASSERT_TRUE(waitFor([&] { return breakHolds(); }, 15000)) << state().toStdString();
 
     // A window opened during the break: KWin would give it focus and put it on top.
-    Child other(environment(), QStringLiteral("--other"), asUser);
-    ASSERT_TRUE(waitFor([&] { return state().contains(QStringLiteral("qv-other")); }, 10000));
+    Child other(environment(), "--other", asUser);
+    ASSERT_TRUE(waitFor([&] { return state().contains("qv-other"); }, 10000));
     EXPECT_TRUE(waitFor([&] { return breakHolds(); }, 2000)) << state().toStdString();
 
     // Focus handed to it by KWin itself, as a click or Alt+Tab would.
@@ -174,11 +176,11 @@ TEST_F(KWinBreakScreen, KeepsTheBreakOnTopAndFocusedAgainstOtherWindows) {
 
     lock.tell("release");
     ASSERT_TRUE(lock.process().waitForFinished(10000));
-    EXPECT_FALSE(state().contains(QStringLiteral("Quorvantel Break")));
+    EXPECT_FALSE(state().contains("Quorvantel Break"));
     // The desktop is the user's again: another window can have focus.
     runScript(QStringLiteral("workspace.activeClient = workspace.clientList().filter("
                              "w => w.caption.startsWith('qv-other'))[0];"));
-    EXPECT_TRUE(waitFor([&] { return state().contains(QStringLiteral("active=qv-other")); }, 3000));
+    EXPECT_TRUE(waitFor([&] { return state().contains("active=qv-other"); }, 3000));
 }
 
 } // namespace

@@ -44,13 +44,13 @@ protected:
         }
         ASSERT_TRUE(runtime.isValid());
         QProcessEnvironment env;
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-        env.insert(QStringLiteral("WLR_BACKENDS"), QStringLiteral("headless"));
-        env.insert(QStringLiteral("WLR_HEADLESS_OUTPUTS"), QStringLiteral("2"));
-        env.insert(QStringLiteral("WLR_LIBINPUT_NO_DEVICES"), QStringLiteral("1"));
-        env.insert(QStringLiteral("WLR_RENDERER"), QStringLiteral("pixman"));
+        env.insert("XDG_RUNTIME_DIR", runtime.path());
+        env.insert("WLR_BACKENDS", "headless");
+        env.insert("WLR_HEADLESS_OUTPUTS", "2");
+        env.insert("WLR_LIBINPUT_NO_DEVICES", "1");
+        env.insert("WLR_RENDERER", "pixman");
         sway.setProcessEnvironment(env);
-        QStringList command{QStringLiteral("sway"), QStringLiteral("-c"), config()};
+        QStringList command{"sway", "-c", config()};
         if (geteuid() == 0) {
             // sway will not run as root: hand it to an unprivileged user.
             const passwd* nobody = getpwnam("nobody");
@@ -58,10 +58,8 @@ protected:
                                            nobody->pw_uid, nobody->pw_gid) != 0) {
                 GTEST_SKIP() << "no unprivileged user to run sway as";
             }
-            command =
-                QStringList{QStringLiteral("-u"), QStringLiteral("nobody"), QStringLiteral("--")} +
-                command;
-            sway.start(QStringLiteral("runuser"), command);
+            command = QStringList{"-u", "nobody", "--"} + command;
+            sway.start("runuser", command);
         } else {
             sway.start(command.takeFirst(), command);
         }
@@ -72,7 +70,7 @@ protected:
         // One keyboard for the whole test: each wtype run would otherwise add and remove the
         // seat's only keyboard, and clients would see it leave and come back.
         keyboard.setProcessEnvironment(clientEnvironment());
-        keyboard.start(QStringLiteral("wtype"), {QStringLiteral("-s"), QStringLiteral("600000")});
+        keyboard.start("wtype", {"-s", "600000"});
     }
     void TearDown() override {
         sessionBus.kill();
@@ -83,7 +81,7 @@ protected:
         sway.waitForFinished(3000);
     }
     QString config() {
-        const QString path = runtime.filePath(QStringLiteral("config"));
+        const QString path = runtime.filePath("config");
         QFile file(path);
         if (file.open(QIODevice::WriteOnly)) {
             // A solid background makes "is the desktop showing" a pixel count. The workspace
@@ -99,37 +97,35 @@ protected:
         return path;
     }
     QString swaySocket() const {
-        const QStringList found =
-            QDir(runtime.path()).entryList({QStringLiteral("sway-ipc.*.sock")}, QDir::System);
-        return found.isEmpty() || !QFile::exists(runtime.filePath(QStringLiteral("wayland-1")))
+        const QStringList found = QDir(runtime.path()).entryList({"sway-ipc.*.sock"}, QDir::System);
+        return found.isEmpty() || !QFile::exists(runtime.filePath("wayland-1"))
                    ? QString()
                    : runtime.filePath(found.front());
     }
     QProcessEnvironment clientEnvironment() const {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-        env.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-1"));
-        env.insert(QStringLiteral("SWAYSOCK"), swaySocket());
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
-        env.remove(QStringLiteral("DISPLAY"));
-        env.remove(QStringLiteral("QT_QUICK_BACKEND"));
+        env.insert("XDG_RUNTIME_DIR", runtime.path());
+        env.insert("WAYLAND_DISPLAY", "wayland-1");
+        env.insert("SWAYSOCK", swaySocket());
+        env.insert("QT_QPA_PLATFORM", "wayland");
+        env.remove("DISPLAY");
+        env.remove("QT_QUICK_BACKEND");
         return env;
     }
-    QByteArray tool(const QString& program, const QStringList& arguments) const {
+    // A tool run as a client of sway, given as a command line split at spaces; its output.
+    QByteArray tool(const QString& commandLine) const {
+        QStringList arguments = commandLine.split(u' ', Qt::SkipEmptyParts);
         QProcess process;
         process.setProcessEnvironment(clientEnvironment());
-        process.start(program, arguments);
+        process.start(arguments.takeFirst(), arguments);
         process.waitForFinished(20000);
         return process.readAllStandardOutput();
     }
-    void type(const QStringList& arguments) const { tool(QStringLiteral("wtype"), arguments); }
+    void type(const char* arguments) const { tool(QStringLiteral("wtype ") + arguments); }
     // No pixel of the desktop's background shows on the output.
     bool covered(int output) const {
         const QImage shot =
-            QImage::fromData(tool(QStringLiteral("grim"),
-                                  {QStringLiteral("-o"), QStringLiteral("HEADLESS-%1").arg(output),
-                                   QStringLiteral("-")}),
-                             "PNG");
+            QImage::fromData(tool(QStringLiteral("grim -o HEADLESS-%1 -").arg(output)), "PNG");
         if (shot.isNull()) {
             return false;
         }
@@ -143,22 +139,15 @@ protected:
         return true;
     }
     bool everyOutputCovered() const { return covered(1) && covered(2); }
-    QJsonArray ipc(const char* type) const {
-        return QJsonDocument::fromJson(
-                   tool(QStringLiteral("swaymsg"),
-                        {QStringLiteral("-r"), QStringLiteral("-t"), QString::fromLatin1(type)}))
-            .array();
+    QJsonDocument ipc(const char* type) const {
+        return QJsonDocument::fromJson(tool(QStringLiteral("swaymsg -r -t ") + type));
     }
     // The names of the windows that have keyboard focus, from sway's window tree.
     QString focusedWindow() const {
-        const QJsonObject root =
-            QJsonDocument::fromJson(
-                tool(QStringLiteral("swaymsg"),
-                     {QStringLiteral("-r"), QStringLiteral("-t"), QStringLiteral("get_tree")}))
-                .object();
+        const QJsonObject root = ipc("get_tree").object();
         std::function<QString(const QJsonObject&)> find = [&](const QJsonObject& node) {
-            if (node.value(QStringLiteral("focused")).toBool()) {
-                return node.value(QStringLiteral("name")).toString();
+            if (node.value("focused").toBool()) {
+                return node.value("name").toString();
             }
             for (const char* key : {"nodes", "floating_nodes"}) {
                 for (const QJsonValue child : node.value(QLatin1String(key)).toArray()) {
@@ -173,9 +162,9 @@ protected:
     }
     QStringList visibleWorkspaces() const {
         QStringList names;
-        for (const QJsonValue workspace : ipc("get_workspaces")) {
-            if (workspace.toObject().value(QStringLiteral("visible")).toBool()) {
-                names.append(workspace.toObject().value(QStringLiteral("name")).toString());
+        for (const QJsonValue workspace : ipc("get_workspaces").array()) {
+            if (workspace.toObject().value("visible").toBool()) {
+                names.append(workspace.toObject().value("name").toString());
             }
         }
         names.sort();
@@ -184,26 +173,21 @@ protected:
     // Presses and lets go of the break's escape chord; its arrival at the break window also
     // says that every key sent before it has been handled.
     void chord(Child& lock) {
-        type({QStringLiteral("-M"), QStringLiteral("shift"), QStringLiteral("-M"),
-              QStringLiteral("ctrl"), QStringLiteral("-P"), QStringLiteral("e"),
-              QStringLiteral("-s"), QStringLiteral("300"), QStringLiteral("-p"),
-              QStringLiteral("e"), QStringLiteral("-m"), QStringLiteral("ctrl"),
-              QStringLiteral("-m"), QStringLiteral("shift")});
+        type("-M shift -M ctrl -P e -s 300 -p e -m ctrl -m shift");
         ASSERT_TRUE(lock.saw("chord up")) << lock.lines().join(' ').toStdString();
     }
 
     // The whole application under sway, with a private session bus to be asked over and a
     // settings file of its own: timed breaks, no welcome.
     QProcessEnvironment applicationEnvironment() {
-        const QString bus = runtime.filePath(QStringLiteral("bus"));
+        const QString bus = runtime.filePath("bus");
         if (sessionBus.state() == QProcess::NotRunning) {
-            sessionBus.start(QStringLiteral("dbus-daemon"),
-                             {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                              QStringLiteral("--address=unix:path=") + bus});
+            sessionBus.start("dbus-daemon", {"--session", "--nofork",
+                                             QStringLiteral("--address=unix:path=") + bus});
             waitFor([&] { return QFile::exists(bus); }, 10000);
         }
-        QDir(runtime.path()).mkpath(QStringLiteral("home/config/Quorvantel"));
-        QFile settings(runtime.filePath(QStringLiteral("home/config/Quorvantel/Quorvantel.ini")));
+        QDir(runtime.path()).mkpath("home/config/Quorvantel");
+        QFile settings(runtime.filePath("home/config/Quorvantel/Quorvantel.ini"));
         if (!settings.exists() && settings.open(QIODevice::WriteOnly)) {
             settings.write("[General]\nsettings.hasCompletedOnboarding=true\n"
                            "settings.cameraVerificationEnabled=false\n"
@@ -211,12 +195,11 @@ protected:
                            "settings.activeHoursEnabled=false\nsettings.smartPauseEnabled=false\n");
         }
         QProcessEnvironment env = clientEnvironment();
-        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=") + bus);
-        env.insert(QStringLiteral("HOME"), runtime.filePath(QStringLiteral("home")));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"),
-                   runtime.filePath(QStringLiteral("home/config")));
-        env.insert(QStringLiteral("XDG_DATA_HOME"), runtime.filePath(QStringLiteral("home/data")));
-        env.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
+        env.insert("DBUS_SESSION_BUS_ADDRESS", QStringLiteral("unix:path=") + bus);
+        env.insert("HOME", runtime.filePath("home"));
+        env.insert("XDG_CONFIG_HOME", runtime.filePath("home/config"));
+        env.insert("XDG_DATA_HOME", runtime.filePath("home/data"));
+        env.insert("QT_QUICK_BACKEND", "software");
         return env;
     }
     // A request to the running application; its exit status.
@@ -226,10 +209,7 @@ protected:
         process.start(QStringLiteral(QV_APPLICATION), {option});
         return process.waitForFinished(20000) ? process.exitCode() : -1;
     }
-    bool treeHas(const char* name) const {
-        return tool(QStringLiteral("swaymsg"), {QStringLiteral("-t"), QStringLiteral("get_tree")})
-            .contains(name);
-    }
+    bool treeHas(const char* name) const { return tool("swaymsg -t get_tree").contains(name); }
 
     QTemporaryDir runtime;
     QProcess sway;
@@ -238,7 +218,7 @@ protected:
 };
 
 TEST_F(WaylandBreakScreen, CoversEveryOutputAtOnceAndKeepsTheDesktopShortcutsAway) {
-    Child lock(clientEnvironment(), QStringLiteral("--lock"));
+    Child lock(clientEnvironment(), "--lock");
     ASSERT_TRUE(lock.saw("locked")) << lock.process().readAllStandardError().toStdString();
     QElapsedTimer sinceLock;
     sinceLock.start();
@@ -254,10 +234,8 @@ TEST_F(WaylandBreakScreen, CoversEveryOutputAtOnceAndKeepsTheDesktopShortcutsAwa
 
     // The desktop's own shortcuts go to the break window, not to sway.
     const QStringList workspaces = visibleWorkspaces();
-    type({QStringLiteral("-M"), QStringLiteral("logo"), QStringLiteral("3"), QStringLiteral("-m"),
-          QStringLiteral("logo")});
-    type({QStringLiteral("-M"), QStringLiteral("alt"), QStringLiteral("-k"), QStringLiteral("Tab"),
-          QStringLiteral("-m"), QStringLiteral("alt")});
+    type("-M logo 3 -m logo");
+    type("-M alt -k Tab -m alt");
     chord(lock);
     EXPECT_EQ(visibleWorkspaces(), workspaces);
     EXPECT_TRUE(everyOutputCovered());
@@ -269,27 +247,21 @@ TEST_F(WaylandBreakScreen, CoversEveryOutputAtOnceAndKeepsTheDesktopShortcutsAwa
 }
 
 TEST_F(WaylandBreakScreen, AnotherWindowDoesNotStayAboveOrGetTheKeys) {
-    Child lock(clientEnvironment(), QStringLiteral("--lock"));
+    Child lock(clientEnvironment(), "--lock");
     ASSERT_TRUE(lock.saw("locked"));
     ASSERT_TRUE(waitFor([&] { return everyOutputCovered(); }, 10000));
 
     // A window opened during the break, which then asks for focus.
-    Child other(clientEnvironment(), QStringLiteral("--other"));
-    ASSERT_TRUE(waitFor(
-        [&] {
-            return tool(QStringLiteral("swaymsg"),
-                        {QStringLiteral("-t"), QStringLiteral("get_tree")})
-                .contains("qv-other");
-        },
-        10000));
+    Child other(clientEnvironment(), "--other");
+    ASSERT_TRUE(waitFor([&] { return treeHas("qv-other"); }, 10000));
     other.tell("activate");
-    type({QStringLiteral("typed")});
+    type("typed");
     chord(lock);
     EXPECT_TRUE(everyOutputCovered());
     EXPECT_FALSE(other.saw("key", 1000)) << other.lines().join(' ').toStdString();
 
     // Focus given to it by the compositor's own means: the break screen is back within 1 s.
-    tool(QStringLiteral("swaymsg"), {QStringLiteral("[title=qv-other] focus")});
+    tool("swaymsg [title=qv-other] focus");
     QElapsedTimer sinceFocus;
     sinceFocus.start();
     ASSERT_TRUE(waitFor([&] { return everyOutputCovered(); }, 10000));
@@ -300,8 +272,7 @@ TEST_F(WaylandBreakScreen, AnotherWindowDoesNotStayAboveOrGetTheKeys) {
 
     lock.tell("release");
     ASSERT_TRUE(lock.process().waitForFinished(10000));
-    EXPECT_FALSE(tool(QStringLiteral("swaymsg"), {QStringLiteral("-t"), QStringLiteral("get_tree")})
-                     .contains("Quorvantel Break"));
+    EXPECT_FALSE(treeHas("Quorvantel Break"));
 }
 
 TEST_F(WaylandBreakScreen, TheEscapeChordHeldThreeSecondsEndsTheBreakAndFreesTheDesktop) {
@@ -309,38 +280,33 @@ TEST_F(WaylandBreakScreen, TheEscapeChordHeldThreeSecondsEndsTheBreakAndFreesThe
     application.setProcessEnvironment(applicationEnvironment());
     application.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     application.start(QStringLiteral(QV_APPLICATION), {});
-    ASSERT_TRUE(waitFor([&] { return request(QStringLiteral("--status")) == 0; }, 60000));
-    ASSERT_EQ(request(QStringLiteral("--start-break-now")), 0);
+    ASSERT_TRUE(waitFor([&] { return request("--status") == 0; }, 60000));
+    ASSERT_EQ(request("--start-break-now"), 0);
     ASSERT_TRUE(waitFor([&] { return everyOutputCovered(); }, 20000));
     ASSERT_TRUE(waitFor([&] { return focusedWindow() == qv::OverlayWindow::breakTitle; }, 5000));
 
     // Held a little over the three seconds, without letting go: the hold alone ends it.
-    type({QStringLiteral("-M"), QStringLiteral("shift"), QStringLiteral("-M"),
-          QStringLiteral("ctrl"), QStringLiteral("-P"), QStringLiteral("e"), QStringLiteral("-s"),
-          QStringLiteral("3600"), QStringLiteral("-p"), QStringLiteral("e"), QStringLiteral("-m"),
-          QStringLiteral("ctrl"), QStringLiteral("-m"), QStringLiteral("shift")});
+    type("-M shift -M ctrl -P e -s 3600 -p e -m ctrl -m shift");
     EXPECT_TRUE(waitFor([&] { return !treeHas("Quorvantel Break"); }, 5000))
         << "a break window is still in sway's tree";
     EXPECT_TRUE(waitFor([&] { return !covered(1) && !covered(2); }, 5000));
 
     // The desktop is the user's again: typed text reaches a terminal, and sway's own
     // shortcuts are no longer held back.
-    const QString typed = runtime.filePath(QStringLiteral("typed"));
+    const QString typed = runtime.filePath("typed");
     QProcess terminal;
     terminal.setProcessEnvironment(clientEnvironment());
-    terminal.start(QStringLiteral("foot"),
-                   {QStringLiteral("-T"), QStringLiteral("qv-terminal"), QStringLiteral("sh"),
-                    QStringLiteral("-c"), QStringLiteral("stty raw -echo; cat > ") + typed});
+    terminal.start("foot", {"-T", "qv-terminal", "sh", "-c",
+                            QStringLiteral("stty raw -echo; cat > ") + typed});
     ASSERT_TRUE(waitFor([&] { return focusedWindow() == u"qv-terminal"; }, 10000));
-    type({QStringLiteral("typed")});
+    type("typed");
     EXPECT_TRUE(waitFor(
         [&] {
             QFile file(typed);
             return file.open(QIODevice::ReadOnly) && file.readAll() == "typed";
         },
         5000));
-    type({QStringLiteral("-M"), QStringLiteral("logo"), QStringLiteral("3"), QStringLiteral("-m"),
-          QStringLiteral("logo")});
+    type("-M logo 3 -m logo");
     EXPECT_TRUE(waitFor([&] { return visibleWorkspaces().contains(u"3"); }, 5000));
     terminal.kill();
     terminal.waitForFinished(3000);

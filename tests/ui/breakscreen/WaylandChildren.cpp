@@ -72,7 +72,7 @@ protected:
 int otherWindow(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     OtherWindow window;
-    window.setTitle(QStringLiteral("qv-other"));
+    window.setTitle("qv-other");
     window.resize(400, 300);
     window.show();
     onInputLine(&app, [&](const QByteArray& line) {

@@ -36,20 +36,16 @@ protected:
     }
     void TearDown() override {
         controller.release(false);
-        run(QStringLiteral("xrandr"), {QStringLiteral("--delmonitor"), QStringLiteral("qv-left")});
-        run(QStringLiteral("xrandr"), {QStringLiteral("--delmonitor"), QStringLiteral("qv-right")});
+        run("xrandr --delmonitor qv-left");
+        run("xrandr --delmonitor qv-right");
         // The next test starts from one screen, with no screen change still on its way.
         waitUntil([] { return QGuiApplication::screens().size() == 1; }, 5000);
         waitUntil([] { return false; }, 300);
     }
 
     static void splitScreen() {
-        run(QStringLiteral("xrandr"),
-            {QStringLiteral("--setmonitor"), QStringLiteral("qv-left"),
-             QStringLiteral("960/254x1080/286+0+0"), QStringLiteral("screen")});
-        run(QStringLiteral("xrandr"),
-            {QStringLiteral("--setmonitor"), QStringLiteral("qv-right"),
-             QStringLiteral("960/254x1080/286+960+0"), QStringLiteral("none")});
+        run("xrandr --setmonitor qv-left 960/254x1080/286+0+0 screen");
+        run("xrandr --setmonitor qv-right 960/254x1080/286+960+0 none");
         waitUntil([] { return QGuiApplication::screens().size() == 2; }, 5000);
     }
 
@@ -70,7 +66,10 @@ protected:
     }
 
     void key(const char* action, const char* keys) {
-        run(QStringLiteral("xdotool"), {QString::fromLatin1(action), QString::fromLatin1(keys)});
+        run(QStringLiteral("xdotool %1 %2").arg(QLatin1String(action), QLatin1String(keys)));
+    }
+    static void activate(quint64 window) {
+        run(QStringLiteral("xdotool windowactivate %1").arg(window));
     }
 
     // Holds and lets go of the escape chord; says whether the break heard it. Its arrival also
@@ -92,7 +91,7 @@ protected:
 };
 
 TEST_F(WindowLockControllerTest, CoversEveryPixelOfTwoMonitors) {
-    ForeignWindow other(QStringLiteral("qv-other"));
+    ForeignWindow other("qv-other");
     ASSERT_TRUE(other.isValid());
     splitScreen();
     ASSERT_EQ(QGuiApplication::screens().size(), 2);
@@ -110,10 +109,9 @@ TEST_F(WindowLockControllerTest, CoversEveryPixelOfTwoMonitors) {
 }
 
 TEST_F(WindowLockControllerTest, TakesFocusBackFromAnotherProgramAndReturnsItOnRelease) {
-    ForeignWindow before(QStringLiteral("qv-before"));
-    ForeignWindow thief(QStringLiteral("qv-thief"));
-    run(QStringLiteral("xdotool"),
-        {QStringLiteral("windowactivate"), QString::number(before.id())});
+    ForeignWindow before("qv-before");
+    ForeignWindow thief("qv-thief");
+    activate(before.id());
     ASSERT_TRUE(waitUntil([&] { return activeWindow() == before.id(); }, 3000));
     controller.lock(model);
     ASSERT_TRUE(waitUntil([&] { return breakWindowHasFocus() && everyPixelCovered(); }, 5000));
@@ -129,8 +127,7 @@ TEST_F(WindowLockControllerTest, TakesFocusBackFromAnotherProgramAndReturnsItOnR
     };
     // The window manager may turn a request down while it is busy: ask until it obeys.
     for (int attempt = 0; attempt < 5 && !thiefActiveAtMs; ++attempt) {
-        run(QStringLiteral("xdotool"),
-            {QStringLiteral("windowactivate"), QString::number(thief.id())});
+        activate(thief.id());
         waitUntil([&] { return thiefActiveAtMs.has_value(); }, 1000);
     }
     ASSERT_TRUE(thiefActiveAtMs) << "the other window never came forward";
@@ -156,7 +153,7 @@ TEST_F(WindowLockControllerTest, ANewWindowIsCoveredAgainAndGetsNoKeys) {
     ASSERT_TRUE(waitUntil([&] { return breakWindowHasFocus() && everyPixelCovered(); }, 5000));
 
     // The X server's own picture shows none of it within a second, and focus is the break's.
-    ForeignWindow opened(QStringLiteral("qv-opened"));
+    ForeignWindow opened("qv-opened");
     ASSERT_TRUE(opened.isValid());
     QElapsedTimer sinceOpened;
     sinceOpened.start();
@@ -165,18 +162,17 @@ TEST_F(WindowLockControllerTest, ANewWindowIsCoveredAgainAndGetsNoKeys) {
     std::printf("break in front again %lld ms after a window opened\n", sinceOpened.elapsed());
 
     // Keys typed while another program was given focus stay with the break.
-    KeyWatcher typist(QStringLiteral("qv-typist"));
+    KeyWatcher typist("qv-typist");
     ASSERT_TRUE(typist.isValid());
-    run(QStringLiteral("xdotool"),
-        {QStringLiteral("windowactivate"), QString::number(typist.id())});
-    run(QStringLiteral("xdotool"), {QStringLiteral("type"), QStringLiteral("typed")});
+    activate(typist.id());
+    key("type", "typed");
     EXPECT_TRUE(chordReachesTheBreak());
     EXPECT_FALSE(typist.sawKeyPress());
     EXPECT_TRUE(waitUntil([&] { return breakWindowHasFocus(); }, 1000));
 }
 
 TEST_F(WindowLockControllerTest, DesktopShortcutsAndSwitchingDesktopsDoNotLeaveTheBreak) {
-    ForeignWindow other(QStringLiteral("qv-other"));
+    ForeignWindow other("qv-other");
     controller.lock(model);
     ASSERT_TRUE(waitUntil([&] { return breakWindowHasFocus() && everyPixelCovered(); }, 5000));
     const int desktop = currentDesktop();
@@ -193,11 +189,11 @@ TEST_F(WindowLockControllerTest, DesktopShortcutsAndSwitchingDesktopsDoNotLeaveT
 
     // A desktop switched by other means, as a pager does, still shows the break, which keeps
     // the keyboard.
-    run(QStringLiteral("xdotool"), {QStringLiteral("set_desktop"), QString::number(desktop + 1)});
+    run(QStringLiteral("xdotool set_desktop %1").arg(desktop + 1));
     ASSERT_TRUE(waitUntil([&] { return currentDesktop() == desktop + 1; }, 2000));
     EXPECT_TRUE(everyPixelCovered());
     EXPECT_TRUE(chordReachesTheBreak());
-    run(QStringLiteral("xdotool"), {QStringLiteral("set_desktop"), QString::number(desktop)});
+    run(QStringLiteral("xdotool set_desktop %1").arg(desktop));
 }
 
 TEST_F(WindowLockControllerTest, RebuildsTheWindowsWhenMonitorsComeAndGo) {
@@ -211,7 +207,7 @@ TEST_F(WindowLockControllerTest, RebuildsTheWindowsWhenMonitorsComeAndGo) {
         EXPECT_EQ(window->geometry(), window->screen()->geometry());
         EXPECT_EQ(window->opacity(), 1.0); // rebuilt without a fade
     }
-    ForeignWindow other(QStringLiteral("qv-other"));
+    ForeignWindow other("qv-other");
     EXPECT_TRUE(waitUntil([&] { return everyPixelCovered(); }, 5000));
     // The old windows closed after the new ones were shown, and did not take the keyboard
     // with them: the window manager still hears none of its bindings.
@@ -220,16 +216,15 @@ TEST_F(WindowLockControllerTest, RebuildsTheWindowsWhenMonitorsComeAndGo) {
     EXPECT_TRUE(chordReachesTheBreak());
     EXPECT_EQ(currentDesktop(), desktop);
 
-    run(QStringLiteral("xrandr"), {QStringLiteral("--delmonitor"), QStringLiteral("qv-right")});
-    run(QStringLiteral("xrandr"), {QStringLiteral("--delmonitor"), QStringLiteral("qv-left")});
+    run("xrandr --delmonitor qv-right");
+    run("xrandr --delmonitor qv-left");
     EXPECT_TRUE(waitUntil([&] { return controller.windows().size() == 1; }, 3000));
     EXPECT_TRUE(waitUntil([&] { return everyPixelCovered(); }, 5000));
 }
 
 TEST_F(WindowLockControllerTest, ChordIsHeldOnceThroughKeyRepeatAndLetGo) {
-    run(QStringLiteral("xset"), {QStringLiteral("r"), QStringLiteral("on")});
-    run(QStringLiteral("xset"),
-        {QStringLiteral("r"), QStringLiteral("rate"), QStringLiteral("200"), QStringLiteral("30")});
+    run("xset r on");
+    run("xset r rate 200 30");
     controller.lock(model);
     ASSERT_TRUE(waitUntil([&] { return breakWindowHasFocus(); }, 5000));
 

@@ -20,14 +20,14 @@ TEST(OnboardingGallery, RendersEveryStateInBothLooksWithoutWarnings) {
     ASSERT_EQ(gallery.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(gallery.exitCode(), 0);
 
-    const QStringList light = QDir(out.path()).entryList({QStringLiteral("*-light.png")});
-    const QStringList dark = QDir(out.path()).entryList({QStringLiteral("*-dark.png")});
+    const QStringList light = QDir(out.path()).entryList({"*-light.png"});
+    const QStringList dark = QDir(out.path()).entryList({"*-dark.png"});
     EXPECT_GE(light.size(), 17);
     EXPECT_EQ(light.size(), dark.size());
     for (const QString& name : light) {
         const QImage lightPicture(out.filePath(name));
         QString darkName = name;
-        darkName.replace(QStringLiteral("-light"), QStringLiteral("-dark"));
+        darkName.replace("-light", "-dark");
         const QImage darkPicture(out.filePath(darkName));
         ASSERT_EQ(lightPicture.size(), QSize(880, 620)) << name.toStdString();
         // The window's corner shows the desktop's look.

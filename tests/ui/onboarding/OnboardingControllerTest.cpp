@@ -60,10 +60,10 @@ protected:
     }
 
     test::TemporaryHome home;
-    SettingsFileStore file{home.filePath(QStringLiteral("Quorvantel.conf"))};
+    SettingsFileStore file{home.filePath("Quorvantel.conf")};
     SettingsStore settings{file};
     XdgAutostartLoginItem loginItem{XdgAutostartLoginItem::defaultAutostartFolder(),
-                                    home.filePath(QStringLiteral("bin/quorvantel"))};
+                                    home.filePath("bin/quorvantel")};
     LaunchAtLoginController launchAtLogin{loginItem};
     VirtualTimeSource time;
     int completions = 0;
@@ -92,15 +92,15 @@ TEST_F(OnboardingControllerTest, FinishingFromTheLastActStopsTheRunAndClosesTheW
     ASSERT_TRUE(controller.show());
     QPointer<QQuickView> window = controller.window();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-    ASSERT_TRUE(click(QStringLiteral("Show me")));
-    ASSERT_TRUE(click(QStringLiteral("Set my terms")));
-    ASSERT_TRUE(click(QStringLiteral("Lock it in")));
+    ASSERT_TRUE(click("Show me"));
+    ASSERT_TRUE(click("Set my terms"));
+    ASSERT_TRUE(click("Lock it in"));
     EXPECT_EQ(controller.model().step(), 3);
-    ASSERT_TRUE(click(QStringLiteral("Start camera")));
+    ASSERT_TRUE(click("Start camera"));
     EXPECT_TRUE(controller.model().isTrialRunning());
 
     // The finishing click comes from the window's own QML, which must survive it.
-    ASSERT_TRUE(click(QStringLiteral("Start the timer")));
+    ASSERT_TRUE(click("Start the timer"));
     EXPECT_EQ(stops, 1);
     EXPECT_EQ(completions, 1);
     EXPECT_TRUE(storedCompletion());
@@ -116,10 +116,10 @@ TEST_F(OnboardingControllerTest, TheRunUsesTheChosenCamera) {
         return std::make_unique<IdleEngine>(&stops);
     };
     OnboardingController chosen(settings, launchAtLogin, time, p, nullptr, {});
-    settings.setSelectedCameraID(QStringLiteral("usb-Cam_01"));
+    settings.setSelectedCameraID("usb-Cam_01");
     chosen.model().goToStep(3);
     chosen.model().requestCamera();
-    EXPECT_EQ(asked, std::optional<QString>(QStringLiteral("usb-Cam_01")));
+    EXPECT_EQ(asked, std::optional<QString>("usb-Cam_01"));
 }
 
 } // namespace

@@ -41,8 +41,8 @@ protected:
     }
 
     DBusMenuItem layout() {
-        const QDBusMessage reply = watcher.call(
-            menuPath, menuInterface, QStringLiteral("GetLayout"), {0, -1, QStringList()});
+        const QDBusMessage reply =
+            watcher.call(menuPath, menuInterface, "GetLayout", {0, -1, QStringList()});
         DBusMenuItem root;
         if (reply.arguments().size() == 2) {
             reply.arguments().at(1).value<QDBusArgument>() >> root;
@@ -51,8 +51,8 @@ protected:
     }
 
     void click(int id) {
-        watcher.call(menuPath, menuInterface, QStringLiteral("Event"),
-                     {id, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0u});
+        watcher.call(menuPath, menuInterface, "Event",
+                     {id, "clicked", QVariant::fromValue(QDBusVariant(0)), 0u});
         QCoreApplication::processEvents();
     }
 
@@ -123,7 +123,7 @@ void clickItem(QQuickWindow& window, QQuickItem* item) {
 }
 
 TEST_F(StatusNotifierTrayTest, RegistersAndPublishesIconTooltipTitleAndLabel) {
-    auto subject = showTray(QStringLiteral("working"));
+    auto subject = showTray("working");
     EXPECT_EQ(itemProperty("XAyatanaLabel").toString(), "12:30");
     EXPECT_EQ(itemProperty("Menu").value<QDBusObjectPath>().path(), menuPath);
     EXPECT_TRUE(toolTipText().endsWith("12:30"));
@@ -150,8 +150,8 @@ TEST_F(StatusNotifierTrayTest, RegistersAndPublishesIconTooltipTitleAndLabel) {
 }
 
 TEST_F(StatusNotifierTrayTest, ActivateOpensThePopoverWhoseButtonStartsTheBreak) {
-    auto subject = showTray(QStringLiteral("working"));
-    watcher.call(itemPath, itemInterface, QStringLiteral("Activate"), {300, 12});
+    auto subject = showTray("working");
+    watcher.call(itemPath, itemInterface, "Activate", {300, 12});
     TrayPopover& popover = subject->tray.popover();
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return popover.isOpen() && popover.window()->isExposed(); }, 5000))
@@ -193,7 +193,7 @@ TEST_F(StatusNotifierTrayTest, ButtonsAndPauseMenuAnswerTheKeyboardAndClicksBesi
     };
     for (const Case& example : cases) {
         SCOPED_TRACE(example.name);
-        auto subject = showTray(QStringLiteral("working"));
+        auto subject = showTray("working");
         QPointer<QQuickWindow> window = openPopover(*subject, {400, 10});
         ASSERT_TRUE(window);
         window->requestActivate();
@@ -226,7 +226,7 @@ TEST_F(StatusNotifierTrayTest, ButtonsAndPauseMenuAnswerTheKeyboardAndClicksBesi
 }
 
 TEST_F(StatusNotifierTrayTest, EscapeClosesThePopoverAndItsEngineIsReleased) {
-    auto subject = showTray(QStringLiteral("paused"));
+    auto subject = showTray("paused");
     QPointer<QQuickWindow> window = openPopover(*subject, {500, 20});
     ASSERT_TRUE(window);
     EXPECT_TRUE(findItem(*window, "resume")->isVisible());
@@ -253,32 +253,32 @@ TEST_F(StatusNotifierTrayTest, ExportedMenuMatchesTheWidgetMenuInEveryState) {
 }
 
 TEST_F(StatusNotifierTrayTest, ClickedEventsReachTheCycleOnlyWhileTheItemIsEnabled) {
-    auto subject = showTray(QStringLiteral("snooze"));
+    auto subject = showTray("snooze");
     const BreakSchedule& schedule = subject->scenario.scheduler.schedule();
-    click(idOfLabel(layout(), QStringLiteral("Snooze 5 minutes (2 left)")));
+    click(idOfLabel(layout(), "Snooze 5 minutes (2 left)"));
     EXPECT_EQ(schedule.snoozeCount, 1);
 
-    click(idOfLabel(layout(), QStringLiteral("For 1 hour")));
+    click(idOfLabel(layout(), "For 1 hour"));
     ASSERT_TRUE(schedule.is<scheduleState::Paused>());
-    click(idOfLabel(layout(), QStringLiteral("Resume breaks")));
+    click(idOfLabel(layout(), "Resume breaks"));
     EXPECT_TRUE(schedule.is<scheduleState::Working>());
 
     // A menu drawn before the break began: its items no longer act.
     const DBusMenuItem before = layout();
     subject->scenario.scheduler.startBreakNow();
     subject->scenario.scheduler.breakStarted();
-    click(idOfLabel(before, QStringLiteral("For 1 hour")));
-    click(idOfLabel(before, QStringLiteral("Start break now")));
+    click(idOfLabel(before, "For 1 hour"));
+    click(idOfLabel(before, "Start break now"));
     EXPECT_TRUE(schedule.is<scheduleState::BreakActive>());
 
     int settingsOpened = 0;
     subject->scenario.actions.onOpenSettings = [&] { ++settingsOpened; };
-    click(idOfLabel(before, QStringLiteral("Settings…")));
+    click(idOfLabel(before, "Settings…"));
     EXPECT_EQ(settingsOpened, 1);
 }
 
 TEST_F(StatusNotifierTrayTest, IconIsRedrawnOncePerMinuteWhileTheLabelTicksEverySecond) {
-    auto subject = showTray(QStringLiteral("stopped"));
+    auto subject = showTray("stopped");
     subject->scenario.settings.setWorkIntervalMinutes(90);
     subject->scenario.scheduler.start();
     QSignalSpy labels(subject->tray.statusNotifierItem(), &StatusNotifierItem::XAyatanaNewLabel);
@@ -295,33 +295,30 @@ TEST_F(StatusNotifierTrayTest, IconIsRedrawnOncePerMinuteWhileTheLabelTicksEvery
 
 // A host may ask about an item that is gone; it gets an error, never a hang or a crash.
 TEST_F(StatusNotifierTrayTest, MenuAnswersEveryCallAndRefusesUnknownItemsAndProperties) {
-    auto subject = showTray(QStringLiteral("working"));
-    const int settingsId = idOfLabel(layout(), QStringLiteral("Settings…"));
+    auto subject = showTray("working");
+    const int settingsId = idOfLabel(layout(), "Settings…");
     ASSERT_GT(settingsId, 0);
     const auto refused = [&](const char* method, const QVariantList& arguments) {
         const QDBusMessage reply = callMenu(QString::fromLatin1(method), arguments);
         return reply.type() == QDBusMessage::ErrorMessage &&
                reply.errorName() == QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs");
     };
-    const QDBusMessage label =
-        callMenu(QStringLiteral("GetProperty"), {settingsId, QStringLiteral("label")});
+    const QDBusMessage label = callMenu("GetProperty", {settingsId, "label"});
     ASSERT_EQ(label.type(), QDBusMessage::ReplyMessage);
     EXPECT_EQ(label.arguments().value(0).value<QDBusVariant>().variant().toString(), "Settings…");
 
-    EXPECT_TRUE(refused("GetProperty", {4242, QStringLiteral("label")}));
-    EXPECT_TRUE(refused("GetProperty", {settingsId, QStringLiteral("no-such-thing")}));
+    EXPECT_TRUE(refused("GetProperty", {4242, "label"}));
+    EXPECT_TRUE(refused("GetProperty", {settingsId, "no-such-thing"}));
     EXPECT_TRUE(refused("GetLayout", {4242, -1, QStringList()}));
-    EXPECT_TRUE(refused(
-        "Event", {4242, QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0u}));
+    EXPECT_TRUE(refused("Event", {4242, "clicked", QVariant::fromValue(QDBusVariant(0)), 0u}));
     EXPECT_TRUE(refused("AboutToShow", {4242}));
-    EXPECT_EQ(callMenu(QStringLiteral("AboutToShow"), {0}).type(), QDBusMessage::ReplyMessage);
+    EXPECT_EQ(callMenu("AboutToShow", {0}).type(), QDBusMessage::ReplyMessage);
     EXPECT_TRUE(
         refused("GetGroupProperties", {QVariant::fromValue(QList<int>{4242}), QStringList()}));
 
     // In a group, a stale id costs only its own answer.
-    const QDBusMessage group =
-        callMenu(QStringLiteral("GetGroupProperties"),
-                 {QVariant::fromValue(QList<int>{4242, settingsId}), QStringList()});
+    const QDBusMessage group = callMenu(
+        "GetGroupProperties", {QVariant::fromValue(QList<int>{4242, settingsId}), QStringList()});
     ASSERT_EQ(group.type(), QDBusMessage::ReplyMessage);
     QList<DBusMenuItemProperties> properties;
     group.arguments().value(0).value<QDBusArgument>() >> properties;
@@ -329,7 +326,7 @@ TEST_F(StatusNotifierTrayTest, MenuAnswersEveryCallAndRefusesUnknownItemsAndProp
     EXPECT_EQ(properties[0].id, settingsId);
 
     const QDBusMessage shown =
-        callMenu(QStringLiteral("AboutToShowGroup"), {QVariant::fromValue(QList<int>{0, 4242})});
+        callMenu("AboutToShowGroup", {QVariant::fromValue(QList<int>{0, 4242})});
     ASSERT_EQ(shown.type(), QDBusMessage::ReplyMessage);
     QList<int> idErrors;
     shown.arguments().value(1).value<QDBusArgument>() >> idErrors;
@@ -337,15 +334,12 @@ TEST_F(StatusNotifierTrayTest, MenuAnswersEveryCallAndRefusesUnknownItemsAndProp
 }
 
 TEST_F(StatusNotifierTrayTest, MenuMemoryStaysFlatUnderRepeatedCallsFromAHost) {
-    auto subject = showTray(QStringLiteral("snooze"));
-    const int settingsId = idOfLabel(layout(), QStringLiteral("Settings…"));
+    auto subject = showTray("snooze");
+    const int settingsId = idOfLabel(layout(), "Settings…");
     const auto round = [&](int count) {
-        EXPECT_EQ(callMenuRepeatedly(QStringLiteral("GetLayout"), {0, -1, QStringList()}, count),
-                  count);
-        EXPECT_EQ(callMenuRepeatedly(QStringLiteral("GetProperty"),
-                                     {settingsId, QStringLiteral("label")}, count),
-                  count);
-        EXPECT_EQ(callMenuRepeatedly(QStringLiteral("AboutToShow"), {0}, count), count);
+        EXPECT_EQ(callMenuRepeatedly("GetLayout", {0, -1, QStringList()}, count), count);
+        EXPECT_EQ(callMenuRepeatedly("GetProperty", {settingsId, "label"}, count), count);
+        EXPECT_EQ(callMenuRepeatedly("AboutToShow", {0}, count), count);
     };
     // The first calls fill caches of Qt's own (the bus's type signatures, the icon loader).
     round(300);

@@ -16,7 +16,7 @@ QStringList outline(const QMenu& menu, const QString& indent) {
             lines << indent + QStringLiteral("--");
             continue;
         }
-        QString line = QString(action->text()).replace(QStringLiteral("&&"), QStringLiteral("&"));
+        QString line = QString(action->text()).replace("&&", "&");
         line = action->isEnabled() ? line : QLatin1Char('[') + line + QLatin1Char(']');
         if (!action->shortcut().isEmpty()) {
             line += QStringLiteral(" <") + action->shortcut().toString() + QLatin1Char('>');
@@ -36,24 +36,21 @@ QStringList outline(const DBusMenuItem& item, const QString& indent) {
     QStringList lines;
     for (const DBusMenuItem& child : item.children) {
         const QVariantMap& p = child.properties;
-        if (p.value(QStringLiteral("type")).toString() == QLatin1String("separator")) {
+        if (p.value("type").toString() == QLatin1String("separator")) {
             lines << indent + QStringLiteral("--");
             continue;
         }
-        QString line = p.value(QStringLiteral("label"))
-                           .toString()
-                           .replace(QStringLiteral("__"), QStringLiteral("_"));
-        line = p.value(QStringLiteral("enabled"), true).toBool()
-                   ? line
-                   : QLatin1Char('[') + line + QLatin1Char(']');
-        if (p.contains(QStringLiteral("shortcut"))) {
+        QString line = p.value("label").toString().replace("__", "_");
+        line =
+            p.value("enabled", true).toBool() ? line : QLatin1Char('[') + line + QLatin1Char(']');
+        if (p.contains("shortcut")) {
             DBusMenuShortcut keys;
-            p.value(QStringLiteral("shortcut")).value<QDBusArgument>() >> keys;
+            p.value("shortcut").value<QDBusArgument>() >> keys;
             QStringList parts = keys.value(0);
-            parts.replaceInStrings(QStringLiteral("Control"), QStringLiteral("Ctrl"));
+            parts.replaceInStrings("Control", "Ctrl");
             line += QStringLiteral(" <") + parts.join(QLatin1Char('+')) + QLatin1Char('>');
         }
-        if (p.contains(QStringLiteral("icon-name")) || p.contains(QStringLiteral("icon-data"))) {
+        if (p.contains("icon-name") || p.contains("icon-data")) {
             line += QStringLiteral(" *");
         }
         lines << indent + line;
@@ -64,7 +61,7 @@ QStringList outline(const DBusMenuItem& item, const QString& indent) {
 
 int idOfLabel(const DBusMenuItem& item, const QString& label) {
     for (const DBusMenuItem& child : item.children) {
-        if (child.properties.value(QStringLiteral("label")).toString() == label) {
+        if (child.properties.value("label").toString() == label) {
             return child.id;
         }
         if (const int id = idOfLabel(child, label); id >= 0) {

@@ -19,7 +19,7 @@ namespace {
 
 QString xdotool(const QStringList& arguments) {
     QProcess process;
-    process.start(QStringLiteral("xdotool"), arguments);
+    process.start("xdotool", arguments);
     // The tray answers the click on this thread: keep its event loop running meanwhile.
     if (!QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 5000) ||
         process.exitCode() != 0) {
@@ -30,33 +30,27 @@ QString xdotool(const QStringList& arguments) {
 
 // Where the tray host shows its only icon, on the screen: Qt knows it only inside the tray.
 QRect trayArea() {
-    const QString window =
-        xdotool({QStringLiteral("search"), QStringLiteral("--classname"), QStringLiteral("panel")})
-            .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
-            .value(0);
-    const QString shell =
-        xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
+    const QString window = xdotool({"search", "--classname", "panel"})
+                               .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                               .value(0);
+    const QString shell = xdotool({"getwindowgeometry", "--shell", window});
     QMap<QString, int> values;
     for (const QString& line : shell.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         values.insert(line.section(QLatin1Char('='), 0, 0),
                       line.section(QLatin1Char('='), 1).toInt());
     }
-    return {values.value(QStringLiteral("X")), values.value(QStringLiteral("Y")),
-            values.value(QStringLiteral("WIDTH")), values.value(QStringLiteral("HEIGHT"))};
+    return {values.value("X"), values.value("Y"), values.value("WIDTH"), values.value("HEIGHT")};
 }
 
 // A system tray host on the private X server, with no StatusNotifierItem watcher on the bus.
 class XEmbedTrayTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (QStandardPaths::findExecutable(QStringLiteral("trayer")).isEmpty()) {
+        if (QStandardPaths::findExecutable("trayer").isEmpty()) {
             GTEST_SKIP() << "trayer is not installed";
         }
-        host.start(QStringLiteral("trayer"),
-                   {QStringLiteral("--edge"), QStringLiteral("top"), QStringLiteral("--align"),
-                    QStringLiteral("right"), QStringLiteral("--height"), QStringLiteral("24"),
-                    QStringLiteral("--widthtype"), QStringLiteral("request"),
-                    QStringLiteral("--transparent"), QStringLiteral("false")});
+        host.start("trayer", {"--edge", "top", "--align", "right", "--height", "24", "--widthtype",
+                              "request", "--transparent", "false"});
         ASSERT_TRUE(host.waitForStarted());
         ASSERT_TRUE(
             QTest::qWaitFor([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, 10000));
@@ -70,7 +64,7 @@ protected:
 };
 
 TEST_F(XEmbedTrayTest, IconEmbedsAndClicksOpenThePopoverAndTheMenu) {
-    TrayUnderTest subject(QStringLiteral("working"));
+    TrayUnderTest subject("working");
     ASSERT_EQ(subject.tray.show(), TrayController::Kind::xembed);
     QSystemTrayIcon& icon = *subject.tray.systemTrayIcon();
     ASSERT_TRUE(QTest::qWaitFor([&] { return icon.geometry().width() > 0; }, 10000));
@@ -81,8 +75,8 @@ TEST_F(XEmbedTrayTest, IconEmbedsAndClicksOpenThePopoverAndTheMenu) {
     ASSERT_GT(area.width(), 0);
     const QPoint centre(area.right() - geometry.width() / 2, area.center().y());
     QSignalSpy opened(&subject.tray.popover(), &TrayPopover::openedChanged);
-    ASSERT_NE(xdotool({QStringLiteral("mousemove"), QString::number(centre.x()),
-                       QString::number(centre.y()), QStringLiteral("click"), QStringLiteral("1")}),
+    ASSERT_NE(xdotool({"mousemove", QString::number(centre.x()), QString::number(centre.y()),
+                       "click", "1"}),
               "failed");
     TrayPopover& popover = subject.tray.popover();
     ASSERT_TRUE(
@@ -92,7 +86,7 @@ TEST_F(XEmbedTrayTest, IconEmbedsAndClicksOpenThePopoverAndTheMenu) {
     EXPECT_GT(popover.window()->y(), centre.y());
     EXPECT_LE(popover.window()->geometry().right(), 1919);
 
-    ASSERT_NE(xdotool({QStringLiteral("click"), QStringLiteral("3")}), "failed");
+    ASSERT_NE(xdotool({"click", "3"}), "failed");
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return QApplication::activePopupWidget() == &subject.tray.contextMenu(); }, 5000));
     EXPECT_FALSE(popover.isOpen()) << "the popover gave way to the menu";
@@ -101,7 +95,7 @@ TEST_F(XEmbedTrayTest, IconEmbedsAndClicksOpenThePopoverAndTheMenu) {
 }
 
 TEST_F(XEmbedTrayTest, WideIconIsRedrawnPerMinuteAboveAnHourAndPerSecondBelow) {
-    TrayUnderTest subject(QStringLiteral("stopped"));
+    TrayUnderTest subject("stopped");
     subject.scenario.settings.setWorkIntervalMinutes(90);
     ASSERT_EQ(subject.tray.show(), TrayController::Kind::xembed);
     subject.scenario.scheduler.start();
