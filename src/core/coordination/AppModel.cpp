@@ -140,8 +140,7 @@ void AppModel::withdrawHeadsUp() {
 }
 
 bool AppModel::canSnooze() const {
-    const BreakScheduler& scheduler = services_.scheduler;
-    return scheduler.schedule().canSnooze(scheduler.currentDate(), snoozeWindow);
+    return services_.scheduler.canSnooze();
 }
 
 void AppModel::startBreakNow() {

@@ -58,7 +58,6 @@ public:
     static constexpr double absoluteBreakCeiling = 600.0;
     static constexpr double smartPauseRetryDuration = 300.0;
     static constexpr double successDisplaySeconds = 2.0;
-    static constexpr double snoozeWindow = 60.0;
     // A break falling due this soon after the machine woke from a long sleep is credited as
     // time away.
     static constexpr double wakeWindow = 60.0;

@@ -59,14 +59,14 @@ RequestOutcome ControlRequests::refusedSnooze() const {
         return refused;
     }
     const BreakSchedule& schedule = model_.scheduler().schedule();
-    if (schedule.snoozeCount >= 2) {
+    if (schedule.snoozesLeft() == 0) {
         return RequestRefusal{RequestRefusal::Kind::limitReached,
                               QStringLiteral("Both snoozes of this break are used.")};
     }
     if (!schedule.is<scheduleState::Working>()) {
         return notNow(QStringLiteral("No break is coming to put off."));
     }
-    if (!model_.canSnooze()) {
+    if (!model_.scheduler().canSnooze()) {
         return notNow(QStringLiteral("A break can be put off only in the minute before it."));
     }
     return std::nullopt;

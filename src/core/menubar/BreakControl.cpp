@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/menubar/BreakControl.h"
 
-#include "core/menubar/MenuPopoverDisplay.h"
 #include "core/scheduling/BreakScheduler.h"
 #include "core/time/TimeSource.h"
 
@@ -30,8 +29,7 @@ void SchedulerBreakControl::startBreakNow() {
 }
 
 void SchedulerBreakControl::snooze() {
-    if (!started() ||
-        !scheduler_.schedule().canSnooze(scheduler_.currentDate(), snoozeWindowSeconds)) {
+    if (!started() || !scheduler_.canSnooze()) {
         return;
     }
     before();
