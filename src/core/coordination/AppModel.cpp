@@ -14,7 +14,10 @@ namespace qv {
 
 AppModel::AppModel(AppServices services, QObject* parent)
     : QObject(parent)
-    , services_(std::move(services)) {
+    , services_(std::move(services))
+    , cycle_(
+          services_.scheduler, services_.time, [this] { return isStarted_; },
+          [this] { withdrawHeadsUp(); }) {
     wireScheduler();
     wireNotifier();
     wireSettings();
@@ -139,48 +142,8 @@ void AppModel::withdrawHeadsUp() {
     services_.notifier.withdrawHeadsUp();
 }
 
-bool AppModel::canSnooze() const {
-    const BreakScheduler& scheduler = services_.scheduler;
-    return scheduler.schedule().canSnooze(scheduler.currentDate(), snoozeWindow);
-}
-
-void AppModel::startBreakNow() {
-    if (!isStarted_) {
-        return;
-    }
-    withdrawHeadsUp();
-    services_.scheduler.startBreakNow();
-}
-
-bool AppModel::snooze() {
-    if (!isStarted_ || !canSnooze()) {
-        return false;
-    }
-    withdrawHeadsUp();
-    return services_.scheduler.snooze();
-}
-
-void AppModel::pauseFor(double seconds) {
-    withdrawHeadsUp();
-    const QDateTime now = services_.time.now();
-    services_.scheduler.pause(now.addMSecs(static_cast<qint64>(seconds * 1000.0)), now);
-}
-
-void AppModel::pauseUntilTomorrow() {
-    withdrawHeadsUp();
-    services_.scheduler.pauseUntilTomorrow();
-}
-
-bool AppModel::resume() {
-    if (!isStarted_) {
-        return false;
-    }
-    withdrawHeadsUp();
-    return services_.scheduler.resume();
-}
-
 void AppModel::handleHeadsUp(const QDateTime& dueAt) {
-    services_.notifier.scheduleHeadsUp(dueAt, canSnooze());
+    services_.notifier.scheduleHeadsUp(dueAt, services_.scheduler.canSnooze());
 }
 
 void AppModel::handleBreakDue() {

@@ -4,6 +4,7 @@
 #include "core/breakscreen/BreakOverlayModel.h"
 #include "core/coordination/CameraAccess.h"
 #include "core/coordination/CameraEngineFactory.h"
+#include "core/scheduling/CycleControl.h"
 #include "core/scheduling/SleepWatch.h"
 #include "core/scheduling/SmartPausePolicy.h"
 #include "core/services/EmergencyEscapeGate.h"
@@ -58,7 +59,6 @@ public:
     static constexpr double absoluteBreakCeiling = 600.0;
     static constexpr double smartPauseRetryDuration = 300.0;
     static constexpr double successDisplaySeconds = 2.0;
-    static constexpr double snoozeWindow = 60.0;
     // A break falling due this soon after the machine woke from a long sleep is credited as
     // time away.
     static constexpr double wakeWindow = 60.0;
@@ -83,15 +83,14 @@ public:
     // At quit: every break screen goes without anything being recorded.
     void stop();
 
-    // The menu's and the notification's actions. Each withdraws the heads-up first.
-    Q_INVOKABLE void startBreakNow();
-    Q_INVOKABLE bool snooze();
-    Q_INVOKABLE void pauseFor(double seconds);
+    // The menu's and the notification's actions, through the cycle's guards. Each that goes
+    // ahead withdraws the heads-up first.
+    Q_INVOKABLE void startBreakNow() { cycle_.startBreakNow(); }
+    Q_INVOKABLE bool snooze() { return cycle_.snooze(); }
+    Q_INVOKABLE void pauseFor(double seconds) { cycle_.pauseFor(seconds); }
     Q_INVOKABLE void pauseForOneHour() { pauseFor(3600); }
-    Q_INVOKABLE void pauseUntilTomorrow();
-    Q_INVOKABLE bool resume();
-    // A snooze is left within the next minute.
-    bool canSnooze() const;
+    Q_INVOKABLE void pauseUntilTomorrow() { cycle_.pauseUntilTomorrow(); }
+    Q_INVOKABLE bool resume() { return cycle_.resume(); }
 
 Q_SIGNALS:
     void isStartedChanged();
@@ -143,6 +142,7 @@ private:
     void withdrawHeadsUp();
 
     AppServices services_;
+    CycleControl cycle_;
     SmartPausePolicy smartPausePolicy_;
     SleepWatch sleepWatch_;
     std::shared_ptr<VerificationEngine> activeVerification_;

@@ -63,7 +63,7 @@ RequestOutcome ControlRequests::refusedSnooze() const {
         return refused;
     }
     const BreakSchedule& schedule = model_.scheduler().schedule();
-    if (schedule.snoozeCount >= 2) {
+    if (schedule.snoozesLeft() == 0) {
         return RequestRefusal{
             RequestRefusal::Kind::limitReached,
             QCoreApplication::translate("Requests", "Both snoozes of this break are used.")};
@@ -71,7 +71,7 @@ RequestOutcome ControlRequests::refusedSnooze() const {
     if (!schedule.is<scheduleState::Working>()) {
         return notNow(QCoreApplication::translate("Requests", "No break is coming to put off."));
     }
-    if (!model_.canSnooze()) {
+    if (!model_.scheduler().canSnooze()) {
         return notNow(QCoreApplication::translate(
             "Requests", "A break can be put off only in the minute before it."));
     }

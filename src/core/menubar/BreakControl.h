@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/scheduling/CycleControl.h"
+
 #include <functional>
 
 namespace qv {
-
-class BreakScheduler;
-class TimeSource;
 
 // The operations the tray's buttons and menu items ask for. The application acts through its
 // application model; the scheduler-backed implementation below serves the tray's gallery and
@@ -21,29 +20,26 @@ public:
     virtual void resume() = 0;
 };
 
-// Calls the scheduler directly, guarded the way the application model guards it: starting,
-// snoozing and resuming only once the cycle runs, snoozing only inside the last minute.
+// Acts on the scheduler through the cycle's own guards, the ones the application model acts
+// through too.
 class SchedulerBreakControl final : public BreakControl {
 public:
     SchedulerBreakControl(BreakScheduler& scheduler, const TimeSource& time);
 
     // Defaults to "the scheduler's timer runs".
     std::function<bool()> isStarted;
-    // Runs before every operation; the heads-up notification is withdrawn here.
+    // Runs before every operation that goes ahead; the heads-up notification is withdrawn here.
     std::function<void()> onBeforeAction;
 
-    void startBreakNow() override;
-    void snooze() override;
-    void pauseFor(double seconds) override;
-    void pauseUntilTomorrow() override;
-    void resume() override;
+    void startBreakNow() override { cycle_.startBreakNow(); }
+    void snooze() override { (void)cycle_.snooze(); }
+    void pauseFor(double seconds) override { cycle_.pauseFor(seconds); }
+    void pauseUntilTomorrow() override { cycle_.pauseUntilTomorrow(); }
+    void resume() override { (void)cycle_.resume(); }
 
 private:
-    bool started() const;
-    void before() const;
-
     BreakScheduler& scheduler_;
-    const TimeSource& time_;
+    CycleControl cycle_;
 };
 
 } // namespace qv

@@ -57,8 +57,8 @@ QList<MenuEntry> makeContextMenu(const ContextMenuInputs& in) {
          << separator()
          << item(TrayAction::startBreak, QCoreApplication::translate("Tray", "Start break now"),
                  QStringLiteral("media-skip-forward"), !breakUnderway);
-    if (in.bar.schedule.canSnooze(in.bar.now, snoozeWindowSeconds)) {
-        const int left = std::max(0, snoozesPerCycle - in.bar.schedule.snoozeCount);
+    if (in.bar.schedule.canSnooze(in.bar.now)) {
+        const int left = in.bar.schedule.snoozesLeft();
         menu << item(TrayAction::snoozeBreak,
                      QCoreApplication::translate("Tray", "Snooze 5 minutes (%1 left)").arg(left),
                      QStringLiteral("alarm-snooze"));

@@ -86,8 +86,8 @@ MenuPopoverDisplay makeMenuPopoverDisplay(const MenuBarInputs& in, const Calenda
     display.canPause = working || std::holds_alternative<Cooldown>(in.state) ||
                        std::holds_alternative<Stopped>(in.state);
     display.canResume = std::holds_alternative<Paused>(in.state);
-    display.canSnooze = working && in.schedule.canSnooze(in.now, snoozeWindowSeconds);
-    display.snoozesRemaining = working ? std::max(0, snoozesPerCycle - in.schedule.snoozeCount) : 0;
+    display.canSnooze = working && in.schedule.canSnooze(in.now);
+    display.snoozesRemaining = working ? in.schedule.snoozesLeft() : 0;
     if (working || (std::holds_alternative<Cooldown>(in.state) &&
                     in.schedule.annotationAs<smartPause::AwayBreakCounted>())) {
         display.smartPauseState = in.schedule.smartPauseState;

@@ -42,9 +42,6 @@ struct MenuBarInputs {
     qint64 streakDays = 0;
 };
 
-inline constexpr double snoozeWindowSeconds = 60.0;
-inline constexpr int snoozesPerCycle = 2;
-
 MenuPopoverDisplay makeMenuPopoverDisplay(const MenuBarInputs& inputs, const Calendar& calendar);
 
 // "2 snoozes left", "1 snooze left".

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/onboarding/OnboardingTexts.h"
 
+#include "core/scheduling/CountdownText.h"
 #include "core/settings/SettingsStore.h"
 #include "core/verification/FeedbackCue.h"
 
@@ -110,12 +111,7 @@ QString loopAccessibleName(qint64 repetitions) {
 }
 
 QString cycleCountdownText(qint64 intervalMinutes) {
-    if (intervalMinutes >= 60) {
-        return QStringLiteral("%1:%2:00")
-            .arg(intervalMinutes / 60)
-            .arg(intervalMinutes % 60, 2, 10, QLatin1Char('0'));
-    }
-    return QStringLiteral("%1:00").arg(intervalMinutes, 2, 10, QLatin1Char('0'));
+    return countdownText(static_cast<double>(intervalMinutes) * 60.0);
 }
 
 QString trialSubtitle(TrialPhase phase, const QString& failureMessage) {

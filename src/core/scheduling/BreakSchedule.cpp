@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/scheduling/BreakSchedule.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace qv {
@@ -97,8 +98,12 @@ void BreakSchedule::countAwayBreak(const QDateTime& now, double visibleFor) {
     }
 }
 
-bool BreakSchedule::canSnooze(const QDateTime& now, double window) const {
-    if (snoozeCount >= 2) {
+int BreakSchedule::snoozesLeft() const {
+    return std::max(0, snoozesPerCycle - snoozeCount);
+}
+
+bool BreakSchedule::canSnooze(const QDateTime& now) const {
+    if (snoozesLeft() == 0) {
         return false;
     }
     const auto* working = stateAs<Working>();
@@ -106,11 +111,11 @@ bool BreakSchedule::canSnooze(const QDateTime& now, double window) const {
         return false;
     }
     const double remaining = secondsBetween(now, working->dueAt);
-    return remaining > 0 && remaining <= window;
+    return remaining > 0 && remaining <= snoozeWindow;
 }
 
 bool BreakSchedule::snooze(const QDateTime& until, const QDateTime& now) {
-    if (snoozeCount >= 2 || until <= now || !(is<Working>() || is<BreakDue>())) {
+    if (snoozesLeft() == 0 || until <= now || !(is<Working>() || is<BreakDue>())) {
         return false;
     }
     smartPauseState.reset();

@@ -63,6 +63,12 @@ using BreakScheduleEvents = std::vector<BreakScheduleEvent>;
 // The work/break cycle as a value: every operation takes the time it happens at, so the
 // whole cycle can be driven by any clock. Durations are seconds.
 struct BreakSchedule {
+    // A coming break may be put off by snoozeLength, snoozesPerCycle times at most, and only
+    // within snoozeWindow of falling due. Everything that offers or refuses a snooze asks here.
+    static constexpr double snoozeLength = 300.0;
+    static constexpr double snoozeWindow = 60.0;
+    static constexpr int snoozesPerCycle = 2;
+
     BreakSchedulerState state = scheduleState::Stopped{};
     int snoozeCount = 0;
     std::optional<SmartPauseScheduleState> smartPauseState;
@@ -82,7 +88,8 @@ struct BreakSchedule {
     void markBreakActive();
     void finishBreak(const QDateTime& now);
     void countAwayBreak(const QDateTime& now, double visibleFor);
-    bool canSnooze(const QDateTime& now, double window) const;
+    bool canSnooze(const QDateTime& now) const;
+    int snoozesLeft() const;
     bool snooze(const QDateTime& until, const QDateTime& now);
     bool deferForMeeting(const QDateTime& retryAt, const QDateTime& now);
     bool deferForActiveHours(const QDateTime& until, const QDateTime& now);

@@ -217,7 +217,7 @@ void BreakScheduler::startBreakNow() {
 
 bool BreakScheduler::snooze() {
     const QDateTime now = time_.now();
-    if (!schedule_.snooze(addSeconds(now, snoozeDuration), now)) {
+    if (!schedule_.snooze(addSeconds(now, BreakSchedule::snoozeLength), now)) {
         return false;
     }
     commit(now);

@@ -26,7 +26,6 @@ class BreakScheduler final : public QObject {
 public:
     static constexpr double tickInterval = 1.0;
     static constexpr double headsUpLead = 60.0;
-    static constexpr double snoozeDuration = 300.0;
     static constexpr double awayVisibleFor = 300.0;
 
     BreakScheduler(SettingsStore& settings, KeyValueStore& defaults, TimeSource& time,
@@ -39,6 +38,8 @@ public:
     const QDateTime& currentDate() const { return currentDate_; }
     const BreakSchedule& schedule() const { return schedule_; }
     int snoozeCount() const { return schedule_.snoozeCount; }
+    // Whether the coming break may be put off at the scheduler's current date.
+    bool canSnooze() const { return schedule_.canSnooze(currentDate_); }
     bool isRunning() const { return timerSubscription_.has_value(); }
 
     void start();

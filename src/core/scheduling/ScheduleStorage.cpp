@@ -94,8 +94,8 @@ std::optional<BreakSchedule> loadSchedule(const KeyValueStore& defaults) {
         return std::nullopt;
     }
     BreakSchedule schedule;
-    schedule.snoozeCount =
-        static_cast<int>(std::clamp<qint64>(defaults.integer(keys::snoozeCount).value_or(0), 0, 2));
+    schedule.snoozeCount = static_cast<int>(std::clamp<qint64>(
+        defaults.integer(keys::snoozeCount).value_or(0), 0, BreakSchedule::snoozesPerCycle));
     if (*name == QLatin1String("breakDue")) {
         schedule.state = BreakDue{};
         return schedule;

@@ -69,11 +69,11 @@ TEST(BreakSchedule, SnoozeTwicePerCycleOnlyAndOnlyIntoTheFuture) {
 
 TEST(BreakSchedule, SnoozeIsOfferedOnlyInTheLastMinute) {
     const BreakSchedule schedule = withState(Working{t0, at(fiftyMinutes)});
-    EXPECT_FALSE(schedule.canSnooze(at(fiftyMinutes - 61), 60));
-    EXPECT_TRUE(schedule.canSnooze(at(fiftyMinutes - 60), 60));
-    EXPECT_FALSE(schedule.canSnooze(at(fiftyMinutes), 60));
-    EXPECT_FALSE(withState(BreakDue{}).canSnooze(at(0), 60));
-    EXPECT_FALSE(withState(Working{t0, at(30)}, 2).canSnooze(at(0), 60));
+    EXPECT_FALSE(schedule.canSnooze(at(fiftyMinutes - 61)));
+    EXPECT_TRUE(schedule.canSnooze(at(fiftyMinutes - 60)));
+    EXPECT_FALSE(schedule.canSnooze(at(fiftyMinutes)));
+    EXPECT_FALSE(withState(BreakDue{}).canSnooze(at(0)));
+    EXPECT_FALSE(withState(Working{t0, at(30)}, 2).canSnooze(at(0)));
 }
 
 TEST(BreakSchedule, OperationsRefusedInTheWrongStateChangeNothing) {
