@@ -2,35 +2,45 @@
 #pragma once
 
 #include "core/verification/PoseSnapshot.h"
+#include "core/verification/RecentMaximum.h"
 
-#include <limits>
 #include <optional>
 
 namespace qv {
 
-// Tells from the poses of the analysed frames whether the person has been standing still
-// for a while, so that fewer frames need to be analysed: a repetition begins with a movement,
-// and the first frame that shows it brings the full rate back. Speeds are measured in the
+// Decides from the poses of the analysed frames how many frames a second need analysing: as
+// many as keep the fastest joint within a step of its place on the frame before, at the speed
+// it moved lately. A movement raises the rate on the first frame that shows it; a still body,
+// whose joints only jitter, is analysed at the least rate. Distances are measured in the
 // person's own torso lengths, so near and far people are judged alike.
-class StillnessGauge {
+class MotionGauge {
 public:
-    // Seconds without movement before the body counts as still: longer than the pause at the
-    // top of a repetition, so that a set in progress keeps the full rate.
-    static constexpr double settleTime = 1.5;
-    // Speed of a joint, in torso lengths a second, above which the body is moving. A squat's
-    // hips pass it within a frame or two of starting down, an arm raise's wrists at once; the
-    // models' jitter moves some joint of a still body by up to 0.8.
-    static constexpr double movingSpeed = 1.0;
+    // The farthest the fastest joint should move between two analysed frames, in torso
+    // lengths. The classifiers smooth over three frames and want a squat's bottom on two, so
+    // each half of a repetition needs three frames or more: a squat that just reaches the
+    // counted depth moves its knees and hips about half a torso each way, an arm raise its
+    // wrists two or three. The models' jitter moves a still joint by a tenth or less.
+    static constexpr double stepPerFrame = 0.2;
+    // Seconds a movement keeps the rate it asked for, at least: longer than the pause at the
+    // top of a repetition, where the classifiers measure the top the next one is judged by,
+    // so that a set in progress keeps its rate.
+    static constexpr double holdTime = 1.0;
+    // The least rate, as a share of the full one. A person lost brings the full rate back,
+    // and a break forgives a person lost for 0.35 s (its dropout grace): one slow interval and
+    // one full one fit in that (0.27 s at 11 a second), so one lost frame never disarms a set.
+    static constexpr double leastShare = 0.5;
 
     void add(const PoseSnapshot& pose);
-    bool isStill() const;
+    // Frames a second to analyse, between leastShare and all of fullRate.
+    double rate(double fullRate) const;
     void reset();
 
 private:
-    bool hasMoved(const PoseSnapshot& pose) const;
+    // The rate the step from the last pose to this one asks for.
+    double wantedRate(const PoseSnapshot& pose, double torso) const;
 
     std::optional<PoseSnapshot> last_;
-    double movedAt_ = std::numeric_limits<double>::infinity(); // nothing seen yet
+    RecentMaximum wanted_{holdTime};
 };
 
 } // namespace qv
