@@ -4,8 +4,8 @@
 #include "core/camera/AnalysisPacer.h"
 #include "core/camera/CameraSelection.h"
 #include "core/camera/FrameAnalysis.h"
+#include "core/camera/MotionGauge.h"
 #include "core/camera/SerialQueue.h"
-#include "core/camera/StillnessGauge.h"
 #include "core/verification/SubjectTracker.h"
 
 #include <QThread>
@@ -55,7 +55,7 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
     SubjectFollower subjectFollower;
     AnalysisPacer pacer;
     const double analysisRate;
-    StillnessGauge stillness;
+    MotionGauge motion;
     std::shared_ptr<void> devicesWatch;
     bool hasReportedUnreadableFrame = false;
     std::atomic<int> previewSide{0}; // set from any thread
@@ -114,7 +114,7 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
         subjectFollower.reset();
         pacer.reset();
         pacer.setRate(analysisRate);
-        stillness.reset();
+        motion.reset();
 
         const QList<CameraDevice> devices = backend.devices();
         std::vector<CameraSelection::DeviceInfo> infos;
@@ -297,10 +297,10 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
         AnalysedFrame analysed = FrameAnalysis::analyse(
             std::move(*picture), activeDevice->isBuiltIn, frame.capturedAt, previewSide, *detector,
             subjectTracker, subjectFollower, observer);
-        // Half the frames while the person stands still: the first movement of a repetition
-        // is seen at most one slot later, and brings the full rate back.
-        stillness.add(analysed.pose);
-        pacer.setRate(stillness.isStill() ? analysisRate / 2 : analysisRate);
+        // Fewer frames while the person stands still or moves slowly: the frame that shows a
+        // movement raises the rate for the next slot already.
+        motion.add(analysed.pose);
+        pacer.setRate(motion.rate(analysisRate));
         handOver({std::move(analysed), std::move(frame.hold)});
     }
 

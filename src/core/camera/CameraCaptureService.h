@@ -43,11 +43,12 @@ public:
         std::function<void(const QString&)> diagnostic; // one line per start
     };
 
-    // Analysed frames a second, at most, on average (see AnalysisPacer). Inference is nearly
-    // all that a camera run costs, so this sets the cost of a break: 11 keeps it near a fifth
-    // of one core where 15 took a quarter, and every clip of the test data counts the same
-    // from 10.5 to 15 a second (a squat takes 1.5 to 3 s; an arm raise stays overhead for
-    // several frames even at 10 a second).
+    // Analysed frames a second, at most, on average (see AnalysisPacer): the rate for brisk
+    // movement, which MotionGauge lowers while the person moves slowly or stands still.
+    // Inference is nearly all that a camera run costs, so the rate sets the cost of a break.
+    // Every clip of the test data counts the same from 10.5 to 15 a second at full rate (a
+    // squat takes 1.5 to 3 s; an arm raise stays overhead for several frames even at 10 a
+    // second).
     static constexpr double defaultAnalysisRate = 11;
 
     // analysisRate: above 0; tools measure other rates with it.

@@ -84,3 +84,15 @@ TEST(AnalysisPacer, AResetStartsAfresh) {
     EXPECT_TRUE(pacer.admit(5.03));
     EXPECT_FALSE(pacer.admit(5.06));
 }
+
+// A movement seen on a slow frame needs the next frames at once, not one slow interval later.
+TEST(AnalysisPacer, ARaisedRateTakesTheNextFrame) {
+    AnalysisPacer pacer(3);
+    EXPECT_TRUE(pacer.admit(10.0));
+    pacer.setRate(12);
+    EXPECT_FALSE(pacer.admit(10.05));
+    EXPECT_TRUE(pacer.admit(10.0833));
+    pacer.setRate(3);
+    EXPECT_FALSE(pacer.admit(10.3));
+    EXPECT_TRUE(pacer.admit(10.4166));
+}

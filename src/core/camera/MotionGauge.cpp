@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/camera/MotionGauge.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace qv {
+
+void MotionGauge::add(const PoseSnapshot& pose) {
+    if (!wanted_.value()) {
+        // A run starts at the full rate, and lowers it only once the person has been measured
+        // for the hold time: the first frames say little of what the person is doing.
+        wanted_.push(std::numeric_limits<double>::infinity(), pose.capturedAt);
+    }
+    const auto torso = pose.torsoLength();
+    if (!torso) {
+        // Nobody in view (or no torso to measure by). A person just lost is looked for at the
+        // full rate, so that a short dropout stays shorter than the classifiers forgive; once
+        // nobody has been seen for the hold time, nobody is doing anything that needs many
+        // frames, and a search at the least rate finds who walks in.
+        wanted_.push(last_ ? std::numeric_limits<double>::infinity() : 0, pose.capturedAt);
+        last_.reset();
+        return;
+    }
+    // Someone who just came into view is measured on the next frame.
+    if (last_) {
+        wanted_.push(wantedRate(pose, *torso), pose.capturedAt);
+    }
+    last_ = pose;
+}
+
+double MotionGauge::rate(double fullRate) const {
+    return std::clamp(wanted_.value().value_or(fullRate), fullRate * leastShare, fullRate);
+}
+
+void MotionGauge::reset() {
+    last_.reset();
+    wanted_.clear();
+}
+
+double MotionGauge::wantedRate(const PoseSnapshot& pose, double torso) const {
+    const double seconds = pose.capturedAt - last_->capturedAt;
+    if (!(seconds > 0)) {
+        return std::numeric_limits<double>::infinity();
+    }
+    double farthest = 0;
+    for (const Joint joint : allJoints) {
+        const auto now = pose.confidentJoint(joint);
+        const auto before = last_->confidentJoint(joint);
+        // A joint near the confidence floor flickers in and out; only joints seen on both
+        // frames tell a movement.
+        if (now && before) {
+            farthest = std::max(farthest, std::hypot(now->point.x - before->point.x,
+                                                     now->point.y - before->point.y));
+        }
+    }
+    return farthest / torso / stepPerFrame / seconds;
+}
+
+} // namespace qv

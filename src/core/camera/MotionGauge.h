@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/verification/PoseSnapshot.h"
+#include "core/verification/RecentMaximum.h"
+
+#include <optional>
+
+namespace qv {
+
+// Decides from the poses of the analysed frames how many frames a second need analysing: as
+// many as keep the fastest joint within a step of its place on the frame before, at the speed
+// it moved lately. A movement raises the rate on the first frame that shows it; a still body,
+// whose joints only jitter, is analysed at the least rate. Distances are measured in the
+// person's own torso lengths, so near and far people are judged alike.
+class MotionGauge {
+public:
+    // The farthest the fastest joint should move between two analysed frames, in torso
+    // lengths. The classifiers smooth over three frames and want a squat's bottom on two, so
+    // each half of a repetition needs three frames or more: a squat that just reaches the
+    // counted depth moves its knees and hips about half a torso each way, an arm raise its
+    // wrists two or three. The models' jitter moves a still joint by a tenth or less.
+    static constexpr double stepPerFrame = 0.2;
+    // Seconds a movement keeps the rate it asked for, at least: longer than the pause at the
+    // top of a repetition, where the classifiers measure the top the next one is judged by,
+    // so that a set in progress keeps its rate.
+    static constexpr double holdTime = 1.0;
+    // The least rate, as a share of the full one. A person lost brings the full rate back,
+    // and a break forgives a person lost for 0.35 s (its dropout grace): one slow interval and
+    // one full one fit in that (0.27 s at 11 a second), so one lost frame never disarms a set.
+    static constexpr double leastShare = 0.5;
+
+    void add(const PoseSnapshot& pose);
+    // Frames a second to analyse, between leastShare and all of fullRate.
+    double rate(double fullRate) const;
+    void reset();
+
+private:
+    // The rate the step from the last pose to this one asks for.
+    double wantedRate(const PoseSnapshot& pose, double torso) const;
+
+    std::optional<PoseSnapshot> last_;
+    RecentMaximum wanted_{holdTime};
+};
+
+} // namespace qv
