@@ -83,22 +83,6 @@
         <translation>Höher strecken</translation>
     </message>
     <message>
-        <source>Raise arms</source>
-        <translation>Arme heben</translation>
-    </message>
-    <message>
-        <source>Hold</source>
-        <translation>Halten</translation>
-    </message>
-    <message>
-        <source>Show both hands</source>
-        <translation>Zeig beide Hände</translation>
-    </message>
-    <message>
-        <source>Go lower</source>
-        <translation>Tiefer</translation>
-    </message>
-    <message>
         <source>Stand tall</source>
         <translation>Aufrecht stehen</translation>
     </message>
@@ -109,10 +93,6 @@
     <message>
         <source>Step back</source>
         <translation>Schritt zurück</translation>
-    </message>
-    <message>
-        <source>Keep going</source>
-        <translation>Weiter so</translation>
     </message>
     <message>
         <source>OPENING CAMERA</source>
@@ -342,6 +322,66 @@
     <message>
         <source>Hold Ctrl-Shift-E for three seconds to skip a break. Skips are recorded locally and the limit resets each day.</source>
         <translation>Halte Strg-Umschalt-E drei Sekunden, um eine Pause zu überspringen. Das wird nur lokal gespeichert, und das Limit gilt jeweils für einen Tag.</translation>
+    </message>
+</context>
+<context>
+    <name>Camera</name>
+    <message>
+        <source>No camera was found.</source>
+        <translation>Keine Kamera gefunden.</translation>
+    </message>
+    <message>
+        <source>Camera is busy in another app. Continuing with the honor timer.</source>
+        <translation>Die Kamera ist in einer anderen App belegt. Weiter geht’s mit der Timer-Pause.</translation>
+    </message>
+    <message>
+        <source>Camera disconnected.</source>
+        <translation>Kamera getrennt.</translation>
+    </message>
+    <message>
+        <source>Camera was interrupted.</source>
+        <translation>Die Kamera wurde unterbrochen.</translation>
+    </message>
+    <message>
+        <source>Camera reported an error.</source>
+        <translation>Die Kamera meldet einen Fehler.</translation>
+    </message>
+    <message>
+        <source>Selected camera not found. Using %1.</source>
+        <translation>Gewählte Kamera nicht gefunden. Stattdessen läuft %1.</translation>
+    </message>
+    <message>
+        <source>On-device pose tracking is not available. Continuing with the honor timer.</source>
+        <translation>Die Haltungserkennung auf dem Gerät ist nicht verfügbar. Weiter geht’s mit der Timer-Pause.</translation>
+    </message>
+    <message>
+        <source>Camera could not start: unknown error.</source>
+        <translation>Die Kamera konnte nicht starten: unbekannter Fehler.</translation>
+    </message>
+    <message>
+        <source>Camera access is off. Continuing with the honor timer.</source>
+        <translation>Kamerazugriff ist aus. Weiter geht’s mit der Timer-Pause.</translation>
+    </message>
+    <message>
+        <source>Camera permission was not prepared. Using the timed break instead.</source>
+        <translation>Die Kameraerlaubnis ist noch nicht geklärt. Stattdessen läuft eine Timer-Pause.</translation>
+    </message>
+    <message>
+        <source>Camera is unavailable. Continuing with the honor timer.</source>
+        <translation>Kamera nicht verfügbar. Weiter geht’s mit der Timer-Pause.</translation>
+    </message>
+    <message>
+        <source>Camera stopped responding. Continuing with the honor timer.</source>
+        <translation>Die Kamera antwortet nicht mehr. Weiter geht’s mit der Timer-Pause.</translation>
+    </message>
+    <message>
+        <source>Camera paused</source>
+        <translation>Kamera pausiert</translation>
+    </message>
+    <message>
+        <source>%1 Continuing with the honor timer.</source>
+        <comment>after the sentence that says what the camera did</comment>
+        <translation>%1 Weiter geht’s mit der Timer-Pause.</translation>
     </message>
 </context>
 <context>
@@ -1043,12 +1083,8 @@ Rückgabewerte:
         <translation>Aufstehen</translation>
     </message>
     <message>
-        <source>Go lower</source>
-        <translation>Tiefer</translation>
-    </message>
-    <message>
-        <source>Hold</source>
-        <translation>Halten</translation>
+        <source>Camera paused</source>
+        <translation>Kamera pausiert</translation>
     </message>
 </context>
 <context>

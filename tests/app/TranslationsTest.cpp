@@ -36,7 +36,8 @@ TEST_F(Translations, GermanReachesCoreTextsCommandLineAndPluralForms) {
     installTranslations(*qApp, QStringLiteral("de"));
     EXPECT_EQ(breakscreen::heading(Mode::success), u"PAUSE GESCHAFFT");
     // The classifier's key picks the cue; the cue, not the key, is translated.
-    EXPECT_EQ(breakscreen::coachingHeadline(ExerciseKind::squat, QStringLiteral("Squat down")),
+    EXPECT_EQ(breakscreen::coachingHeadline(ExerciseKind::squat, StatusKind::coaching,
+                                            QStringLiteral("Squat down")),
               u"In die Hocke");
     EXPECT_EQ(squatSummary(1), u"1 Kniebeuge erledigt");
     EXPECT_EQ(squatSummary(3), u"3 Kniebeugen erledigt");

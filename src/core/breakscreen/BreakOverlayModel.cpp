@@ -34,17 +34,20 @@ BreakOverlayModel::BreakOverlayModel(const Initial& initial, SoundPlayer* sounds
     , soundEnabled_(initial.soundEnabled) {}
 
 void BreakOverlayModel::apply(const VerificationProgress& progress) {
-    std::visit(Overloaded{
-                   [this](const progress::Framing& p) { applyFraming(p); },
-                   [this](const progress::Exercise& p) { applyExercise(p); },
-                   [this](const progress::HonorCountdown& p) { applyHonorCountdown(p); },
-                   [this](const progress::TrackingFeedback& p) { setStatusMessage(p.message); },
-                   [this](const progress::Failed& p) { setStatusMessage(p.message); },
-                   [this](const progress::Preparing&) { setMode(Mode::preparing); },
-                   [this](const progress::CameraPermissionRequired&) { setMode(Mode::permission); },
-                   [this](const progress::Completed&) { applyCompleted(); },
-               },
-               progress);
+    std::visit(
+        Overloaded{
+            [this](const progress::Framing& p) { applyFraming(p); },
+            [this](const progress::Exercise& p) { applyExercise(p); },
+            [this](const progress::HonorCountdown& p) { applyHonorCountdown(p); },
+            [this](const progress::TrackingFeedback& p) { setStatusMessage(p.message, p.kind); },
+            [this](const progress::Failed& p) {
+                setStatusMessage(p.message, StatusKind::cameraOff);
+            },
+            [this](const progress::Preparing&) { setMode(Mode::preparing); },
+            [this](const progress::CameraPermissionRequired&) { setMode(Mode::permission); },
+            [this](const progress::Completed&) { applyCompleted(); },
+        },
+        progress);
 }
 
 void BreakOverlayModel::applyFraming(const progress::Framing& framing) {
@@ -96,7 +99,7 @@ void BreakOverlayModel::switchExercise(ExerciseKind kind) {
     setRepetitions(0);
     setPose(std::nullopt);
     setPreview(std::nullopt);
-    setStatusMessage(QString());
+    setStatusMessage(QString(), StatusKind::coaching);
     assign(this, successSummary_, std::optional<SuccessSummary>(),
            &BreakOverlayModel::successSummaryChanged);
     setFramingElapsed(0);
@@ -107,15 +110,20 @@ void BreakOverlayModel::showSuccess(int repetitions, int streakDays, bool wasVer
     assign(this, successSummary_, std::optional<SuccessSummary>(summary),
            &BreakOverlayModel::successSummaryChanged);
     setMode(Mode::success);
-    setStatusMessage(QString());
+    setStatusMessage(QString(), StatusKind::coaching);
 }
 
 void BreakOverlayModel::setSoundEnabled(bool enabled) {
     assign(this, soundEnabled_, enabled, &BreakOverlayModel::soundEnabledChanged);
 }
 
-void BreakOverlayModel::setStatusMessage(const QString& message) {
-    assign(this, statusMessage_, message, &BreakOverlayModel::statusMessageChanged);
+void BreakOverlayModel::setStatusMessage(const QString& message, StatusKind kind) {
+    if (statusMessage_ == message && statusKind_ == kind) {
+        return;
+    }
+    statusMessage_ = message;
+    statusKind_ = kind;
+    Q_EMIT statusMessageChanged();
 }
 
 void BreakOverlayModel::setEmergencyKeyHeld(bool held) {

@@ -80,6 +80,7 @@ public:
     void watchPreview(QObject* context, std::function<void()> onChange) override;
     double framingElapsed() const { return framingElapsed_; }
     const QString& statusMessage() const { return statusMessage_; }
+    StatusKind statusKind() const { return statusKind_; }
     ExerciseKind exerciseKind() const { return exerciseKind_; }
     bool isOverheadRaise() const { return exerciseKind_ == ExerciseKind::overheadRaise; }
     const std::optional<SuccessSummary>& successSummary() const { return successSummary_; }
@@ -95,7 +96,7 @@ public:
     void switchExercise(ExerciseKind kind);
     void showSuccess(int repetitions, int streakDays, bool wasVerified);
     void setSoundEnabled(bool enabled);
-    void setStatusMessage(const QString& message);
+    void setStatusMessage(const QString& message, StatusKind kind);
 
     // From the break windows: the chord is held (true) or let go (false). Shown as held only
     // while an escape is left; the raw value also reaches onEmergencyKeyStateChanged.
@@ -168,6 +169,7 @@ private:
     std::optional<Image> preview_;
     double framingElapsed_ = 0;
     QString statusMessage_;
+    StatusKind statusKind_ = StatusKind::coaching;
     ExerciseKind exerciseKind_ = ExerciseKind::squat;
     std::optional<SuccessSummary> successSummary_;
     int emergencyEscapesRemaining_ = 0;

@@ -82,7 +82,8 @@ BreakScreenPresentation::Values BreakScreenPresentation::compute() const {
         std::min(1.0, static_cast<double>(model_.repetitions()) / model_.targetRepetitions());
     v.counterAccessibleText =
         breakscreen::counterAccessibleText(model_.repetitions(), model_.targetRepetitions(), kind);
-    v.coachingHeadline = breakscreen::coachingHeadline(kind, model_.statusMessage());
+    v.coachingHeadline =
+        breakscreen::coachingHeadline(kind, model_.statusKind(), model_.statusMessage());
     v.coachingAccessibleText =
         QCoreApplication::translate("BreakScreen", "Coaching cue: %1").arg(v.coachingHeadline);
     v.soundLine =

@@ -5,21 +5,14 @@
 #include "core/verification/FeedbackCue.h"
 
 #include <QCoreApplication>
-#include <QStringList>
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 
 namespace qv::breakscreen {
 
 namespace {
 
 using Mode = BreakOverlayModel::Mode;
-
-bool containsAny(const QString& text, std::initializer_list<const char16_t*> words) {
-    return std::any_of(words.begin(), words.end(),
-                       [&text](const char16_t* word) { return text.contains(QStringView(word)); });
-}
 
 bool bothConfident(const PoseSnapshot& pose, Joint left, Joint right) {
     return pose.confidentJoint(left).has_value() && pose.confidentJoint(right).has_value();
@@ -38,56 +31,6 @@ QString idleHeadline(ExerciseKind kind) {
     return kind == ExerciseKind::overheadRaise
                ? QCoreApplication::translate("BreakScreen", "Raise both arms")
                : QCoreApplication::translate("BreakScreen", "Squat down");
-}
-
-std::optional<QString> overheadRaiseHeadline(const QString& message) {
-    if (containsAny(message, {u"lower", u"below", u"reset"})) {
-        return QCoreApplication::translate("BreakScreen", "Lower arms");
-    }
-    if (containsAny(message, {u"higher", u"above", u"head"})) {
-        return QCoreApplication::translate("BreakScreen", "Reach higher");
-    }
-    if (containsAny(message, {u"raise", u"lift", u"up"})) {
-        return QCoreApplication::translate("BreakScreen", "Raise arms");
-    }
-    if (message.contains(u"hold")) {
-        return QCoreApplication::translate("BreakScreen", "Hold");
-    }
-    if (containsAny(message, {u"frame", u"camera", u"visible"})) {
-        return QCoreApplication::translate("BreakScreen", "Show both hands");
-    }
-    return std::nullopt;
-}
-
-std::optional<QString> generalHeadline(const QString& message) {
-    if (containsAny(message, {u"lower", u"deeper", u"hip"})) {
-        return QCoreApplication::translate("BreakScreen", "Go lower");
-    }
-    if (containsAny(message, {u"stand tall", u"calibrat", u"upright"})) {
-        return QCoreApplication::translate("BreakScreen", "Stand tall");
-    }
-    if (containsAny(message, {u"stand up", u"rise", u"extend"})) {
-        return QCoreApplication::translate("BreakScreen", "Stand up");
-    }
-    if (containsAny(message, {u"step back", u"frame", u"camera"})) {
-        return QCoreApplication::translate("BreakScreen", "Step back");
-    }
-    if (message.contains(u"hold")) {
-        return QCoreApplication::translate("BreakScreen", "Hold");
-    }
-    if (message.contains(u"squat")) {
-        return QCoreApplication::translate("BreakScreen", "Squat down");
-    }
-    return std::nullopt;
-}
-
-QString firstWords(const QString& message) {
-    QString words = message.split(u' ', Qt::SkipEmptyParts).mid(0, 3).join(u' ');
-    if (words.isEmpty()) {
-        return QCoreApplication::translate("BreakScreen", "Keep going");
-    }
-    words[0] = words[0].toUpper();
-    return words;
 }
 
 QString cueHeadline(FeedbackCue cue) {
@@ -180,31 +123,17 @@ std::array<ChecklistRow, 2> framingChecklist(ExerciseKind kind,
                          pose && pose->hasFramedLeg()}};
 }
 
-QString coachingHeadline(ExerciseKind kind, const QString& statusMessage) {
-    if (const auto cue = feedbackCue(statusMessage)) {
-        return cueHeadline(*cue);
-    }
-    // Other messages are the camera's notices, which come in English only.
-    const QString message = statusMessage.toLower();
-    if (message.isEmpty()) {
-        return idleHeadline(kind);
-    }
-    if (containsAny(message, {u"camera paused", u"camera interrupted"})) {
+QString coachingHeadline(ExerciseKind kind, StatusKind statusKind, const QString& statusMessage) {
+    if (statusKind == StatusKind::cameraPaused) {
         return QCoreApplication::translate("BreakScreen", "Camera paused");
     }
-    if (message.contains(u"selected camera") ||
-        (message.contains(u"using") && message.contains(u"camera"))) {
-        return idleHeadline(kind);
-    }
-    if (kind == ExerciseKind::overheadRaise) {
-        if (auto headline = overheadRaiseHeadline(message)) {
-            return *headline;
+    if (statusKind == StatusKind::coaching) {
+        if (const auto cue = feedbackCue(statusMessage)) {
+            return cueHeadline(*cue);
         }
     }
-    if (auto headline = generalHeadline(message)) {
-        return *headline;
-    }
-    return firstWords(message);
+    // The other camera notices are news for the status line, not something to do.
+    return idleHeadline(kind);
 }
 
 QString exercisePlural(ExerciseKind kind) {

@@ -37,7 +37,7 @@ std::array<ChecklistRow, 2> framingChecklist(ExerciseKind kind,
                                              const std::optional<PoseSnapshot>& pose);
 
 // The one short cue the counting screen shows for the engine's latest message.
-QString coachingHeadline(ExerciseKind kind, const QString& statusMessage);
+QString coachingHeadline(ExerciseKind kind, StatusKind statusKind, const QString& statusMessage);
 
 QString exercisePlural(ExerciseKind kind); // "Squats", "Overhead Raises"
 QString counterAccessibleText(int repetitions, int target, ExerciseKind kind);

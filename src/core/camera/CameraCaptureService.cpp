@@ -8,6 +8,7 @@
 #include "core/camera/SerialQueue.h"
 #include "core/verification/SubjectTracker.h"
 
+#include <QCoreApplication>
 #include <QThread>
 #include <algorithm>
 #include <atomic>
@@ -18,12 +19,24 @@ namespace qv {
 
 namespace {
 
-const QString noCameraText = QStringLiteral("No camera was found.");
-const QString busyText =
-    QStringLiteral("Camera is busy in another app. Continuing with the honor timer.");
-const QString disconnectedText = QStringLiteral("Camera disconnected.");
-const QString interruptedText = QStringLiteral("Camera was interrupted.");
-const QString runtimeErrorText = QStringLiteral("Camera reported an error.");
+// Translated when sent, so they follow the language chosen by then. Sentences built around a
+// backend's or the pose engine's own reason stay English, as that reason is.
+QString noCameraText() {
+    return QCoreApplication::translate("Camera", "No camera was found.");
+}
+QString busyText() {
+    return QCoreApplication::translate(
+        "Camera", "Camera is busy in another app. Continuing with the honor timer.");
+}
+QString disconnectedText() {
+    return QCoreApplication::translate("Camera", "Camera disconnected.");
+}
+QString interruptedText() {
+    return QCoreApplication::translate("Camera", "Camera was interrupted.");
+}
+QString runtimeErrorText() {
+    return QCoreApplication::translate("Camera", "Camera reported an error.");
+}
 
 } // namespace
 
@@ -123,17 +136,18 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
         }
         const auto resolution = CameraSelection::resolve(requestedID, infos);
         if (resolution.outcome.kind == CameraSelection::Outcome::Kind::unavailable) {
-            return fail(noCameraText);
+            return fail(noCameraText());
         }
         if (resolution.outcome.kind == CameraSelection::Outcome::Kind::substituted) {
-            sendMessage(&Handlers::notice, QStringLiteral("Selected camera not found. Using ") +
-                                               resolution.outcome.usedName + u'.');
+            sendMessage(&Handlers::notice, QCoreApplication::translate(
+                                               "Camera", "Selected camera not found. Using %1.")
+                                               .arg(resolution.outcome.usedName));
         }
         const auto device = std::find_if(devices.begin(), devices.end(), [&](const auto& d) {
             return d.id == resolution.deviceID;
         });
         if (device == devices.end()) {
-            return fail(noCameraText);
+            return fail(noCameraText());
         }
         activeDevice = *device;
         setBusyFlag(backend.isInUseByAnotherProcess(device->id));
@@ -141,11 +155,12 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
         if (!detector) {
             PoseDetectorLoad load = loadDetector ? loadDetector() : PoseDetectorLoad{Failure{}};
             if (!load || !*load) {
-                const QString reason =
+                return fail(
                     load.error().isEmpty()
-                        ? QStringLiteral("On-device pose tracking is not available.")
-                        : load.error();
-                return fail(reason + QStringLiteral(" Continuing with the honor timer."));
+                        ? QCoreApplication::translate("Camera",
+                                                      "On-device pose tracking is not available. "
+                                                      "Continuing with the honor timer.")
+                        : load.error() + QStringLiteral(" Continuing with the honor timer."));
             }
             detector = std::move(*load);
         }
@@ -181,10 +196,11 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
         state = State::stopped;
         const bool isBusy = backend.isInUseByAnotherProcess(activeDevice->id);
         setBusyFlag(isBusy);
-        sendMessage(&Handlers::error,
-                    isBusy ? busyText
-                           : QStringLiteral("Camera could not start: ") +
-                                 (problem.isEmpty() ? QStringLiteral("unknown error.") : problem));
+        sendMessage(&Handlers::error, isBusy ? busyText()
+                                      : problem.isEmpty()
+                                          ? QCoreApplication::translate(
+                                                "Camera", "Camera could not start: unknown error.")
+                                          : QStringLiteral("Camera could not start: ") + problem);
     }
 
     void stopSequence() {
@@ -231,13 +247,13 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
         Q_ASSERT(isOnQueue());
         if (state == State::running) {
             setBusyFlag(backend.isInUseByAnotherProcess(activeDevice->id));
-            sendMessage(&Handlers::error, text.isEmpty() ? runtimeErrorText : text);
+            sendMessage(&Handlers::error, text.isEmpty() ? runtimeErrorText() : text);
         }
     }
 
     void interrupted() {
         if (state == State::running) {
-            sendMessage(&Handlers::interruption, interruptedText);
+            sendMessage(&Handlers::interruption, interruptedText());
         }
     }
 
@@ -252,7 +268,7 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
         const bool isPresent = std::any_of(devices.begin(), devices.end(),
                                            [&](const auto& d) { return d.id == activeDevice->id; });
         if (!isPresent) {
-            sendMessage(&Handlers::error, disconnectedText);
+            sendMessage(&Handlers::error, disconnectedText());
         }
     }
 

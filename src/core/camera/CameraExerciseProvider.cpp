@@ -1,21 +1,41 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/camera/CameraExerciseProvider.h"
 
+#include <QCoreApplication>
+
 namespace qv {
 
 namespace {
 
-const QString accessOffText =
-    QStringLiteral("Camera access is off. Continuing with the honor timer.");
-const QString notPreparedText =
-    QStringLiteral("Camera permission was not prepared. Using the timed break instead.");
-const QString unavailableText =
-    QStringLiteral("Camera is unavailable. Continuing with the honor timer.");
-const QString busyText =
-    QStringLiteral("Camera is busy in another app. Continuing with the honor timer.");
-const QString silentText =
-    QStringLiteral("Camera stopped responding. Continuing with the honor timer.");
-const QString pausedText = QStringLiteral("Camera paused");
+// Translated when reported, not once at start-up, so they follow the language chosen by then.
+QString accessOffText() {
+    return QCoreApplication::translate("Camera",
+                                       "Camera access is off. Continuing with the honor timer.");
+}
+
+QString notPreparedText() {
+    return QCoreApplication::translate(
+        "Camera", "Camera permission was not prepared. Using the timed break instead.");
+}
+
+QString unavailableText() {
+    return QCoreApplication::translate("Camera",
+                                       "Camera is unavailable. Continuing with the honor timer.");
+}
+
+QString busyText() {
+    return QCoreApplication::translate(
+        "Camera", "Camera is busy in another app. Continuing with the honor timer.");
+}
+
+QString silentText() {
+    return QCoreApplication::translate(
+        "Camera", "Camera stopped responding. Continuing with the honor timer.");
+}
+
+QString pausedText() {
+    return QCoreApplication::translate("Camera", "Camera paused");
+}
 
 } // namespace
 
@@ -52,11 +72,11 @@ void CameraExerciseProvider::start() {
         return startCamera();
     case CameraAuthorization::restricted:
     case CameraAuthorization::denied:
-        return fail(accessOffText);
+        return fail(accessOffText());
     case CameraAuthorization::notDetermined:
-        return fail(notPreparedText);
+        return fail(notPreparedText());
     case CameraAuthorization::unknown:
-        return fail(unavailableText);
+        return fail(unavailableText());
     }
 }
 
@@ -108,8 +128,9 @@ void CameraExerciseProvider::installHandlers() {
         handleFrame(pose, preview);
     };
     handlers.error = [this](const QString& text) { fail(text); };
+    // The capture's only notice: the chosen camera is missing and another one stands in.
     handlers.notice = [this](const QString& text) {
-        reportProgress(progress::TrackingFeedback{text});
+        reportProgress(progress::TrackingFeedback{text, StatusKind::cameraSubstituted});
     };
     handlers.interruption = [this](const QString& text) { handleInterruption(text); };
     handlers.interruptionEnded = [this] { interruptionFailover_.cancel(); };
@@ -127,7 +148,7 @@ void CameraExerciseProvider::checkWatchdog(int generation) {
         return;
     }
     if (time_.monotonicSeconds() - lastFrameAt_ >= silenceTimeout) {
-        fail(capture_->isBusy() ? busyText : silentText);
+        fail(capture_->isBusy() ? busyText() : silentText());
     }
 }
 
@@ -177,7 +198,7 @@ bool CameraExerciseProvider::count(const PoseSnapshot& pose, const Image& previe
     if (!stillRunning()) {
         return false;
     }
-    reportProgress(progress::TrackingFeedback{feedback});
+    reportProgress(progress::TrackingFeedback{feedback, StatusKind::coaching});
     if (!stillRunning()) {
         return false;
     }
@@ -222,13 +243,15 @@ void CameraExerciseProvider::handleInterruption(const QString& text) {
     }
     const int generation = generation_;
     const std::weak_ptr<int> alive = lifetime_;
-    reportProgress(progress::TrackingFeedback{pausedText});
+    reportProgress(progress::TrackingFeedback{pausedText(), StatusKind::cameraPaused});
     if (alive.expired() || generation_ != generation) {
         return;
     }
     interruptionFailover_ = time_.after(interruptionGrace, [this, generation, text] {
         if (lifecycle_ == Lifecycle::running && generation_ == generation) {
-            fail(text + QStringLiteral(" Continuing with the honor timer."));
+            fail(QCoreApplication::translate("Camera", "%1 Continuing with the honor timer.",
+                                             "after the sentence that says what the camera did")
+                     .arg(text));
         }
     });
 }

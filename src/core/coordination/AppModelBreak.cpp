@@ -109,7 +109,7 @@ void AppModel::startHonorTimer(const SessionID& session, const QString& message)
     auto engine = std::make_shared<HonorTimerProvider>(services_.time, honorSeconds());
     scheduleMaximumBreak(honorSeconds() + 30, session);
     if (!message.isEmpty()) {
-        activeOverlayModel_->setStatusMessage(message);
+        activeOverlayModel_->setStatusMessage(message, StatusKind::cameraOff);
     }
     install(std::move(engine), session, false);
 }

@@ -97,7 +97,7 @@ void OnboardingModel::lookForCamera() {
         return;
     }
     if (!platform_.hasCamera()) {
-        setTrialFeedback(noCameraFound());
+        setTrialFeedback(noCameraFound(), StatusKind::cameraOff);
     } else if (trialFeedback_ == noCameraFound()) {
         setTrialFeedback(QString());
     }
@@ -145,7 +145,8 @@ void OnboardingModel::startTrial() {
     trialProvider_ =
         platform_.makeTrialProvider(trialCameraID ? trialCameraID() : std::optional<QString>());
     if (!trialProvider_) {
-        setTrialFeedback(QCoreApplication::translate("Onboarding", "Camera is unavailable."));
+        setTrialFeedback(QCoreApplication::translate("Onboarding", "Camera is unavailable."),
+                         StatusKind::cameraOff);
         setTrialPhase(TrialPhase::off);
         return;
     }
@@ -212,10 +213,10 @@ void OnboardingModel::handleTrialProgress(const VerificationProgress& progress) 
                        }
                    },
                    [this](const progress::TrackingFeedback& feedback) {
-                       setTrialFeedback(feedback.message);
+                       setTrialFeedback(feedback.message, feedback.kind);
                    },
                    [this](const progress::Failed& failed) {
-                       setTrialFeedback(failed.message);
+                       setTrialFeedback(failed.message, StatusKind::cameraOff);
                        setTrialPhase(TrialPhase::off);
                        ++trialGeneration_;
                        dropTrialProvider();
@@ -273,12 +274,13 @@ void OnboardingModel::setTrialPhase(TrialPhase phase) {
     }
 }
 
-void OnboardingModel::setTrialFeedback(const QString& feedback) {
-    if (trialFeedback_ == feedback) {
+void OnboardingModel::setTrialFeedback(const QString& feedback, StatusKind kind) {
+    if (trialFeedback_ == feedback && trialFeedbackKind_ == kind) {
         return;
     }
     const QString failureBefore = trialFailureMessage();
     trialFeedback_ = feedback;
+    trialFeedbackKind_ = kind;
     Q_EMIT trialFeedbackChanged();
     if (trialFailureMessage() != failureBefore) {
         Q_EMIT trialFailureMessageChanged();

@@ -68,6 +68,7 @@ public:
     const std::optional<PoseSnapshot>& previewPose() const override { return trialPose_; }
     void watchPreview(QObject* context, std::function<void()> onChange) override;
     const QString& trialFeedback() const { return trialFeedback_; }
+    StatusKind trialFeedbackKind() const { return trialFeedbackKind_; }
     // The feedback of a run that failed (the phase is back to off); empty otherwise.
     QString trialFailureMessage() const {
         return trialPhase_ == TrialPhase::off ? trialFeedback_ : QString();
@@ -104,7 +105,8 @@ private:
     void setStep(int step);
     void setCameraState(CameraState state);
     void setTrialPhase(TrialPhase phase);
-    void setTrialFeedback(const QString& feedback);
+    // Empty feedback clears it.
+    void setTrialFeedback(const QString& feedback, StatusKind kind = StatusKind::coaching);
     void setTrialFrame(const std::optional<PoseSnapshot>& pose,
                        const std::optional<Image>& preview);
     void leaveStep(int next);
@@ -123,6 +125,7 @@ private:
     std::optional<PoseSnapshot> trialPose_;
     std::optional<Image> trialPreview_;
     QString trialFeedback_;
+    StatusKind trialFeedbackKind_ = StatusKind::coaching;
     std::unique_ptr<VerificationEngine> trialProvider_;
     quint64 trialGeneration_ = 0;
     PreviewDemand previewDemand_;

@@ -297,7 +297,7 @@ QString OnboardingPresentation::guidanceDetail() const {
 }
 
 QString OnboardingPresentation::coachingCue() const {
-    return onboarding::coachingCue(model_.trialFeedback());
+    return onboarding::coachingCue(model_.trialFeedbackKind(), model_.trialFeedback());
 }
 
 QString OnboardingPresentation::helpTitle() const {

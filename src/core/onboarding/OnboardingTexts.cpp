@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
-#include <vector>
 
 namespace qv::onboarding {
 
@@ -180,30 +179,16 @@ QString cueText(FeedbackCue cue) {
 
 } // namespace
 
-QString coachingCue(const QString& feedback) {
-    if (const auto cue = feedbackCue(feedback)) {
-        return cueText(*cue);
+QString coachingCue(StatusKind kind, const QString& feedback) {
+    if (kind == StatusKind::cameraPaused) {
+        return QCoreApplication::translate("Onboarding", "Camera paused");
     }
-    // Anything else is one of the camera's notices, which come in English only.
-    struct Rule {
-        std::vector<const char*> words;
-        const char* cue;
-    };
-    static const Rule rules[] = {
-        {{"lower", "deeper", "hip"}, QT_TRANSLATE_NOOP("Onboarding", "Go lower")},
-        {{"stand tall", "calibrat", "upright"}, QT_TRANSLATE_NOOP("Onboarding", "Stand tall")},
-        {{"stand up", "rise", "extend"}, QT_TRANSLATE_NOOP("Onboarding", "Stand up")},
-        {{"step back", "frame", "camera"}, QT_TRANSLATE_NOOP("Onboarding", "Step back")},
-        {{"hold"}, QT_TRANSLATE_NOOP("Onboarding", "Hold")},
-    };
-    const QString text = feedback.toLower();
-    for (const Rule& rule : rules) {
-        for (const char* word : rule.words) {
-            if (text.contains(QLatin1String(word))) {
-                return QCoreApplication::translate("Onboarding", rule.cue);
-            }
+    if (kind == StatusKind::coaching) {
+        if (const auto cue = feedbackCue(feedback)) {
+            return cueText(*cue);
         }
     }
+    // The other camera notices are news, not something to do.
     return QCoreApplication::translate("Onboarding", "Squat down");
 }
 

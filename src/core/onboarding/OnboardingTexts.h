@@ -49,7 +49,7 @@ QString cycleCountdownText(qint64 intervalMinutes);
 QString trialSubtitle(OnboardingModel::TrialPhase phase, const QString& failureMessage);
 QString cameraStatusLabel(OnboardingModel::CameraState state, const QString& failureMessage);
 QString cameraButtonText(OnboardingModel::CameraState state, const QString& failureMessage);
-QString coachingCue(const QString& feedback);
+QString coachingCue(StatusKind kind, const QString& feedback);
 
 struct ChecklistRow {
     QString text;

@@ -10,6 +10,15 @@
 
 namespace qv {
 
+// What a status message is. Screens choose their cue from the kind, never from the words,
+// which are in the user's language.
+enum class StatusKind {
+    coaching,          // a classifier's feedback key (see FeedbackCue), or nothing
+    cameraPaused,      // the camera paused; the run goes on if it comes back soon
+    cameraSubstituted, // the chosen camera is missing and another one is used
+    cameraOff,         // why the camera is not used: it failed, or was never allowed
+};
+
 // What a verification engine reports to the break's owner. The alternatives keep their order:
 // payload cases first.
 namespace progress {
@@ -42,6 +51,7 @@ struct HonorCountdown {
 // A hint shown unchanged as the break screen's status message.
 struct TrackingFeedback {
     QString message;
+    StatusKind kind = StatusKind::coaching;
     bool operator==(const TrackingFeedback&) const = default;
 };
 

@@ -47,7 +47,7 @@ TEST(BreakScreenPresentation, ButtonsFollowTheModeTheExerciseAndTheCallbacks) {
 
     model.apply(progress::HonorCountdown{12, 30});
     EXPECT_FALSE(screen.showsOpenCameraSettings());
-    model.setStatusMessage(QStringLiteral("The Camera is in use by another program."));
+    model.setStatusMessage(QStringLiteral("Camera disconnected."), StatusKind::cameraOff);
     EXPECT_TRUE(screen.showsOpenCameraSettings());
     EXPECT_TRUE(screen.honorPercentText().startsWith("60"));
 

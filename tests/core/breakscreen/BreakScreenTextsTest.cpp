@@ -13,24 +13,22 @@ using Mode = BreakOverlayModel::Mode;
 constexpr auto squat = ExerciseKind::squat;
 constexpr auto raise = ExerciseKind::overheadRaise;
 
-TEST(CoachingHeadline, FirstMatchingRuleWins) {
-    const std::tuple<ExerciseKind, const char*, const char*> cases[] = {
-        {squat, "", "Squat down"},
-        {raise, "", "Raise both arms"},
-        {squat, "CAMERA INTERRUPTED", "Camera paused"},
-        // Naming the camera in use is news, not a correction.
-        {squat, "Using the selected camera", "Squat down"},
-        {raise, "Now using Front Camera", "Raise both arms"},
-        // Its own rows come first for raises: "lower" before "hold".
-        {raise, "Hold, then lower your arms", "Lower arms"},
-        // Raises that match none of their rows fall through to the general ones.
-        {raise, "Stand tall", "Stand tall"},
-        {squat, "hips back", "Go lower"},
-        {squat, "Nice Work Keep Going", "Nice work keep"},
-        {squat, "   ", "Keep going"},
+// The kind decides; the words of a notice never do (they may be in any language).
+TEST(CoachingHeadline, FollowsTheKindAndOnlyACoachingKeyPicksACue) {
+    using enum StatusKind;
+    const std::tuple<ExerciseKind, StatusKind, const char*, const char*> cases[] = {
+        {squat, coaching, "", "Squat down"},
+        {raise, coaching, "", "Raise both arms"},
+        {raise, coaching, "Lower both arms", "Lower arms"},
+        {squat, coaching, "Stand up", "Stand up"},
+        {squat, cameraPaused, "Kamera pausiert", "Camera paused"},
+        // A notice that happens to read like a key is still news, not a correction.
+        {squat, cameraSubstituted, "Step back", "Squat down"},
+        {raise, cameraOff, "Stand tall", "Raise both arms"},
     };
-    for (const auto& [kind, message, headline] : cases) {
-        EXPECT_EQ(coachingHeadline(kind, QString::fromUtf8(message)), QString::fromUtf8(headline))
+    for (const auto& [kind, status, message, headline] : cases) {
+        EXPECT_EQ(coachingHeadline(kind, status, QString::fromUtf8(message)),
+                  QString::fromUtf8(headline))
             << message;
     }
 }

@@ -278,8 +278,8 @@ TEST(CameraExerciseProvider, AnInterruptionFailsOverAfterFiveSecondsUnlessItEnds
         rig.cameras.lastOpened()->interrupt("pipeline paused");
         ASSERT_TRUE(waitUntil([&] { return !rig.all<progress::TrackingFeedback>().empty(); }));
         rig.settle();
-        EXPECT_EQ(rig.all<progress::TrackingFeedback>(),
-                  std::vector<progress::TrackingFeedback>{{"Camera paused"}});
+        const progress::TrackingFeedback paused{"Camera paused", StatusKind::cameraPaused};
+        EXPECT_EQ(rig.all<progress::TrackingFeedback>(), std::vector{paused});
         if (then == Then::ends) {
             rig.cameras.lastOpened()->endInterruption();
             rig.settle();

@@ -24,19 +24,19 @@ TEST(OnboardingTexts, CustomIntervalMovesByFiveAndStopsAtTheEnds) {
     }
 }
 
-TEST(OnboardingTexts, CoachingCueFollowsTheFirstMatchingWord) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"", "Squat down"},
-        {"Drop your HIPS", "Go lower"},
-        {"Get in frame", "Step back"},
-        {"Nice rhythm", "Squat down"},
-        // An earlier row wins over a later one.
-        {"Hold lower", "Go lower"},
-        {"Stand up, hips back", "Go lower"},
-        {"Calibrating — stand up", "Stand tall"},
+TEST(OnboardingTexts, CoachingCueFollowsTheKindAndOnlyACoachingKeyPicksACue) {
+    using enum StatusKind;
+    const std::tuple<StatusKind, const char*, const char*> cases[] = {
+        {coaching, "", "Squat down"},
+        {coaching, "Step back", "Step back"},
+        // The practice run is a squat: an arm cue asks for one.
+        {coaching, "Lower both arms", "Squat down"},
+        {cameraPaused, "Kamera pausiert", "Camera paused"},
+        {cameraSubstituted, "Stand tall", "Squat down"},
     };
-    for (const auto& [feedback, cue] : cases) {
-        EXPECT_EQ(coachingCue(QString::fromUtf8(feedback)), QString::fromUtf8(cue)) << feedback;
+    for (const auto& [kind, feedback, cue] : cases) {
+        EXPECT_EQ(coachingCue(kind, QString::fromUtf8(feedback)), QString::fromUtf8(cue))
+            << feedback;
     }
 }
 

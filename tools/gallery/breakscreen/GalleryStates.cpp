@@ -2,6 +2,7 @@
 #include "GalleryStates.h"
 
 #include "ClipFrame.h"
+#include "core/verification/FeedbackCue.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -82,13 +83,13 @@ std::vector<State> states() {
          [](Model& m, const Frames& f) {
              m.onSwitchToOverheadRaise = [] {};
              exercise(m, f.squat, 7, 10);
-             m.setStatusMessage(QStringLiteral("Go a little deeper"));
+             m.setStatusMessage(feedbackKey(FeedbackCue::standUp), StatusKind::coaching);
              m.setSoundEnabled(false);
          }},
         {QStringLiteral("09-exercise-raise"), initial(raise),
          [](Model& m, const Frames& f) {
              exercise(m, f.overheadRaise, 11, 12);
-             m.setStatusMessage(QStringLiteral("Reach above your head"));
+             m.setStatusMessage(feedbackKey(FeedbackCue::raiseArms), StatusKind::coaching);
          }},
         {QStringLiteral("10-honor"), initial(),
          [](Model& m, const Frames&) {
@@ -97,8 +98,11 @@ std::vector<State> states() {
         {QStringLiteral("11-honor-camera-message"), initial(),
          [](Model& m, const Frames&) {
              m.apply(progress::HonorCountdown{27, 30});
-             m.setStatusMessage(QStringLiteral(
-                 "The camera is in use by another program, so this break is timed."));
+             // The camera's own words, so the picture shows them in the chosen language.
+             m.setStatusMessage(
+                 QCoreApplication::translate(
+                     "Camera", "Camera is busy in another app. Continuing with the honor timer."),
+                 StatusKind::cameraOff);
          }},
         {QStringLiteral("12-success"), initial(),
          [](Model& m, const Frames&) { m.showSuccess(10, 5, true); }},

@@ -2,6 +2,7 @@
 #include "GalleryScenes.h"
 
 #include "core/settings/SettingsStore.h"
+#include "core/verification/FeedbackCue.h"
 #include "ui/onboarding/OnboardingController.h"
 
 #include <QColor>
@@ -157,7 +158,7 @@ std::vector<Scene> scenes() {
          [](OnboardingController& c, Camera& camera) {
              ScriptedEngine& engine = startRun(c, camera);
              engine.report(progress::Exercise{sidePose(0.7, false), roomPicture(), 0, 1});
-             engine.report(progress::TrackingFeedback{QStringLiteral("Go a little deeper")});
+             engine.report(progress::TrackingFeedback{feedbackKey(FeedbackCue::squatDown)});
          }},
         {QStringLiteral("act4-run-failed"),
          [](OnboardingController& c, Camera& camera) {
