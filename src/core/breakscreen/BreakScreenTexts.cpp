@@ -185,6 +185,8 @@ EscapeTexts escapeTexts(int escapesRemaining, int autoReleaseMinutes,
         return {QCoreApplication::translate("BreakScreen", "EXIT LIMIT REACHED"),
                 QCoreApplication::translate("BreakScreen", "Auto-release ≤ %1 min")
                     .arg(autoReleaseMinutes),
+                {},
+                {},
                 QCoreApplication::translate(
                     "BreakScreen", "Emergency escape daily limit reached. This break automatically "
                                    "releases within %1 minutes.")
@@ -197,8 +199,10 @@ EscapeTexts escapeTexts(int escapesRemaining, int autoReleaseMinutes,
         holdSecondsLeft
             ? QCoreApplication::translate("BreakScreen", "KEEP HOLDING · %1S").arg(*holdSecondsLeft)
             : QCoreApplication::translate("BreakScreen", "EMERGENCY EXIT"),
-        QCoreApplication::translate("BreakScreen", "Hold 3s · ⇧Ctrl E · %1 left")
-            .arg(escapesRemaining),
+        QCoreApplication::translate("BreakScreen", "Hold 3s"),
+        {QCoreApplication::translate("BreakScreen", "Shift", "keyboard key"),
+         QCoreApplication::translate("BreakScreen", "Ctrl", "keyboard key"), QStringLiteral("E")},
+        QCoreApplication::translate("BreakScreen", "%1 left").arg(escapesRemaining),
         QCoreApplication::translate(
             "BreakScreen", "Emergency escape. Hold for three seconds, or hold Shift Ctrl E for "
                            "three seconds. %1 remaining today. Every break has an automatic "

@@ -4,6 +4,7 @@
 #include "core/breakscreen/BreakOverlayModel.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
 
@@ -47,9 +48,13 @@ QString streakText(int streakDays); // empty below one day
 // Whole percent of the timed break done, 0 … 100.
 int honorPercent(double honorProgress);
 
+// The line under the title reads subtitle, then the chord's keys, then remainingText. The keys
+// are names, not symbols, so the view can draw each as a cap whatever the desktop's font holds.
 struct EscapeTexts {
     QString title;
     QString subtitle;
+    QStringList chordKeys; // empty once no escapes are left
+    QString remainingText; // empty once no escapes are left
     QString accessibleName;
     QString accessibleDescription;
 };

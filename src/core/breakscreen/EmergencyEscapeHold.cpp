@@ -110,7 +110,7 @@ void EmergencyEscapeHold::updateTexts() {
     const auto texts = breakscreen::escapeTexts(
         model_.emergencyEscapesRemaining(), breakscreen::autoReleaseMinutes(model_.totalSeconds()),
         secondsLeft);
-    const auto set = [this](QString& field, const QString& value, auto signal) {
+    const auto set = [this](auto& field, const auto& value, auto signal) {
         if (field != value) {
             field = value;
             Q_EMIT(this->*signal)();
@@ -118,6 +118,8 @@ void EmergencyEscapeHold::updateTexts() {
     };
     set(title_, texts.title, &EmergencyEscapeHold::titleChanged);
     set(subtitle_, texts.subtitle, &EmergencyEscapeHold::subtitleChanged);
+    set(chordKeys_, texts.chordKeys, &EmergencyEscapeHold::chordKeysChanged);
+    set(remainingText_, texts.remainingText, &EmergencyEscapeHold::remainingTextChanged);
     set(accessibleName_, texts.accessibleName, &EmergencyEscapeHold::accessibleNameChanged);
     set(accessibleDescription_, texts.accessibleDescription,
         &EmergencyEscapeHold::accessibleDescriptionChanged);

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace qv {
@@ -21,6 +22,8 @@ class EmergencyEscapeHold : public QObject {
     Q_PROPERTY(QString icon READ icon NOTIFY iconChanged)
     Q_PROPERTY(QString title READ title NOTIFY titleChanged)
     Q_PROPERTY(QString subtitle READ subtitle NOTIFY subtitleChanged)
+    Q_PROPERTY(QStringList chordKeys READ chordKeys NOTIFY chordKeysChanged)
+    Q_PROPERTY(QString remainingText READ remainingText NOTIFY remainingTextChanged)
     Q_PROPERTY(QString accessibleName READ accessibleName NOTIFY accessibleNameChanged)
     Q_PROPERTY(QString accessibleDescription READ accessibleDescription NOTIFY
                    accessibleDescriptionChanged)
@@ -39,6 +42,8 @@ public:
     QString icon() const;
     QString title() const { return title_; }
     QString subtitle() const { return subtitle_; }
+    QStringList chordKeys() const { return chordKeys_; }
+    QString remainingText() const { return remainingText_; }
     QString accessibleName() const { return accessibleName_; }
     QString accessibleDescription() const { return accessibleDescription_; }
     QString statusMessage() const { return model_.emergencyEscapeStatusMessage(); }
@@ -57,6 +62,8 @@ Q_SIGNALS:
     void iconChanged();
     void titleChanged();
     void subtitleChanged();
+    void chordKeysChanged();
+    void remainingTextChanged();
     void accessibleNameChanged();
     void accessibleDescriptionChanged();
     void statusMessageChanged();
@@ -77,6 +84,8 @@ private:
     ScheduledTask completionTask_;
     QString title_;
     QString subtitle_;
+    QStringList chordKeys_;
+    QString remainingText_;
     QString accessibleName_;
     QString accessibleDescription_;
 };

@@ -108,13 +108,15 @@ TEST(Framing, HintAndChecklistFollowTheConfidentJoints) {
 // a hold and tells when the break lets go by itself.
 TEST(EscapeTexts, TellTheHoldTheLimitAndTheRelease) {
     const auto idle = escapeTexts(2, 3, std::nullopt);
-    EXPECT_TRUE(idle.subtitle.contains("2 left"));
+    EXPECT_TRUE(idle.remainingText.contains("2 left"));
+    EXPECT_EQ(idle.chordKeys, QStringList({"Shift", "Ctrl", "E"}));
     EXPECT_TRUE(idle.accessibleName.contains("2 remaining"));
     EXPECT_TRUE(escapeTexts(2, 3, 2).title.endsWith("2S"));
     const auto none = escapeTexts(0, 6, 2);
     EXPECT_NE(none.title, idle.title);
     EXPECT_EQ(none.title, escapeTexts(0, 6, std::nullopt).title) << "no countdown without escapes";
     EXPECT_TRUE(none.subtitle.contains("6 min"));
+    EXPECT_TRUE(none.chordKeys.isEmpty()) << "no chord offered without escapes";
     EXPECT_TRUE(none.accessibleName.contains("6 minutes"));
 }
 

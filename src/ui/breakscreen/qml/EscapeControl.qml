@@ -17,6 +17,15 @@ Rectangle {
     border.width: Math.max(1, 2 * s)
     opacity: hold.isAvailable ? 1 : 0.8
 
+    // Parts the hint's line, drawn so it needs no glyph of the desktop's font either.
+    component HintDot: Rectangle {
+        property real s: 1
+        anchors.verticalCenter: parent.verticalCenter
+        width: Math.max(2, 3 * s); height: width
+        radius: width / 2
+        color: Theme.breakScreen.textDim
+    }
+
     Accessible.role: Accessible.Button
     Accessible.name: hold.accessibleName
     Accessible.description: hold.accessibleDescription
@@ -65,11 +74,36 @@ Rectangle {
             color: control.hold.isHolding ? Theme.breakScreen.accent : Theme.breakScreen.text
             text: control.hold.title
         }
-        Label {
-            s: control.s
-            size: Theme.type.body
-            color: Theme.breakScreen.textSecondary
-            text: control.hold.subtitle
+        Row {
+            id: hint
+            spacing: Theme.space.xs * control.s
+            Label {
+                anchors.verticalCenter: parent.verticalCenter
+                s: control.s
+                size: Theme.type.body
+                color: Theme.breakScreen.textSecondary
+                text: control.hold.subtitle
+            }
+            HintDot { visible: keys.count > 0; s: control.s }
+            Repeater {
+                id: keys
+                model: control.hold.chordKeys
+                delegate: KeyCap {
+                    required property string modelData
+                    s: control.s
+                    text: modelData
+                }
+            }
+            HintDot { visible: remaining.text.length > 0; s: control.s }
+            Label {
+                id: remaining
+                anchors.verticalCenter: parent.verticalCenter
+                visible: text.length > 0
+                s: control.s
+                size: Theme.type.body
+                color: Theme.breakScreen.textSecondary
+                text: control.hold.remainingText
+            }
         }
     }
 
