@@ -217,10 +217,6 @@
         <translation>NOTAUSGANG</translation>
     </message>
     <message>
-        <source>Hold 3s · ⇧Ctrl E · %1 left</source>
-        <translation>3 s halten · ⇧Strg E · noch %1</translation>
-    </message>
-    <message>
         <source>Emergency escape. Hold for three seconds, or hold Shift Ctrl E for three seconds. %1 remaining today. Every break has an automatic safety release.</source>
         <translation>Notausgang. Drei Sekunden gedrückt halten oder Umschalt Strg E drei Sekunden halten. Heute noch %1. Jede Pause gibt den Bildschirm zur Sicherheit von selbst frei.</translation>
     </message>
@@ -247,6 +243,24 @@
     <message>
         <source>Emergency escape limit reached for today</source>
         <translation>Notausgang für heute aufgebraucht</translation>
+    </message>
+    <message>
+        <source>Hold 3s</source>
+        <translation>3 s halten</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <comment>keyboard key</comment>
+        <translation>Umschalt</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <comment>keyboard key</comment>
+        <translation>Strg</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>noch %1</translation>
     </message>
 </context>
 <context>
