@@ -14,9 +14,11 @@
 #include "core/time/VirtualTimeSource.h"
 #include "tools/gallery/support/SettableBreakHold.h"
 #include "tools/gallery/support/SettledPicture.h"
+#include "tools/gallery/support/TextCheck.h"
 #include "ui/settings/SettingsWindow.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QQuickItem>
@@ -36,6 +38,10 @@ void reportMessages(QtMsgType type, const QMessageLogContext&, const QString& me
 }
 
 const QTimeZone zone("Europe/Berlin");
+const QString cameraName = QStringLiteral("Desk Camera HD");
+const QString version = QStringLiteral("0.1.0");
+const QString homepage = QStringLiteral("https://quorvantel.invalid");
+const QString support = QStringLiteral("support@quorvantel.invalid");
 // US English unless QUORVANTEL_LANGUAGE asks for another language, whose formats then show.
 QLocale galleryLocale() {
     return qv::chosenLanguage().isEmpty() ? QLocale(QLocale::English, QLocale::UnitedStates)
@@ -45,7 +51,7 @@ QLocale galleryLocale() {
 class StaticCameras final : public qv::CameraBackend {
 public:
     QList<qv::CameraDevice> devices() const override {
-        return {{QStringLiteral("usb-desk"), QStringLiteral("Desk Camera HD"), false}};
+        return {{QStringLiteral("usb-desk"), cameraName, false}};
     }
     qv::Result<std::unique_ptr<qv::FrameSource>> open(const QString&) override {
         return qv::Failure{QStringLiteral("The gallery has no camera.")};
@@ -95,6 +101,9 @@ QPalette darkPalette() {
 bool save(qv::SettingsWindow& window, const QString& path) {
     QQuickWindow* shown = window.window();
     const QImage image = qv::gallery::settledPicture(*shown, 150);
+    // What the gallery stands in for the machine and the build: names and addresses, not copy.
+    qv::gallery::TextCheck({cameraName, QStringLiteral("usb-travel"), version, homepage, support})
+        .check(*shown->contentItem(), QFileInfo(path).fileName());
     if (image.isNull() || !image.save(path)) {
         std::fprintf(stderr, "could not write %s\n", qPrintable(path));
         return false;
@@ -125,8 +134,7 @@ bool render(const Shot& shot, bool dark, const QDir& out) {
     }
     AbsentLoginItem loginItem;
     qv::LaunchAtLoginController launchAtLogin(loginItem);
-    qv::UpdaterService updater(defaults, time, std::make_unique<SilentFeed>(),
-                               QStringLiteral("0.1.0"));
+    qv::UpdaterService updater(defaults, time, std::make_unique<SilentFeed>(), version);
     qv::MemoryKeyValueStore statsDefaults;
     qv::StatsStore stats(
         statsDefaults, [] { return qv::Calendar(zone, galleryLocale()); }, time, std::nullopt);
@@ -140,18 +148,16 @@ bool render(const Shot& shot, bool dark, const QDir& out) {
         hold.set({qv::BreakHoldGuarantee::leavable, qv::BreakHoldRemedy::enable});
     }
     qv::BreakHoldNotice notice(&hold);
-    qv::SettingsWindow window(
-        {settings,
-         &launchAtLogin,
-         &updater,
-         &stats,
-         &cameras,
-         [] { return qv::CameraAuthorization::authorized; },
-         {QStringLiteral("0.1.0"), QUrl(QStringLiteral("https://quorvantel.invalid")),
-          QStringLiteral("support@quorvantel.invalid")},
-         galleryLocale(),
-         nullptr,
-         &notice});
+    qv::SettingsWindow window({settings,
+                               &launchAtLogin,
+                               &updater,
+                               &stats,
+                               &cameras,
+                               [] { return qv::CameraAuthorization::authorized; },
+                               {version, QUrl(homepage), support},
+                               galleryLocale(),
+                               nullptr,
+                               &notice});
     window.onOpenSystemSettings = [](auto) {};
     window.setNotificationStatus(qv::NotificationStatus::authorized);
     QGuiApplication::setPalette(dark ? darkPalette() : QPalette());
@@ -223,5 +229,5 @@ int main(int argc, char** argv) {
             ok = render(shot, dark, out) && ok;
         }
     }
-    return ok && !sawWarning ? 0 : 1;
+    return ok && !sawWarning && qv::gallery::TextCheck::faults() == 0 ? 0 : 1;
 }
