@@ -11,6 +11,8 @@
 #include "core/settingsui/BreakHoldNotice.h"
 #include "core/stats/StatsStore.h"
 #include "core/storage/MemoryKeyValueStore.h"
+#include "core/storage/SaveProblems.h"
+#include "core/storage/WholeFile.h"
 #include "core/time/VirtualTimeSource.h"
 #include "tools/gallery/support/SettableBreakHold.h"
 #include "tools/gallery/support/SettledPicture.h"
@@ -23,6 +25,7 @@
 #include <QPalette>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 
@@ -98,11 +101,13 @@ QPalette darkPalette() {
     return palette;
 }
 
-bool save(qv::SettingsWindow& window, const QString& path) {
+bool save(qv::SettingsWindow& window, const QString& path, const QString& blockedFile) {
     QQuickWindow* shown = window.window();
     const QImage image = qv::gallery::settledPicture(*shown, 150);
-    // What the gallery stands in for the machine and the build: names and addresses, not copy.
-    qv::gallery::TextCheck({cameraName, QStringLiteral("usb-travel"), version, homepage, support})
+    // What the gallery stands in for the machine and the build: names, addresses and paths,
+    // not copy.
+    qv::gallery::TextCheck(
+        {cameraName, QStringLiteral("usb-travel"), version, homepage, support, blockedFile})
         .check(*shown->contentItem(), QFileInfo(path).fileName());
     if (image.isNull() || !image.save(path)) {
         std::fprintf(stderr, "could not write %s\n", qPrintable(path));
@@ -120,7 +125,20 @@ struct Shot {
     bool scrolled = false;
     // A desktop where switching windows leaves a break, and turning an extension on would help.
     bool leavable = false;
+    // The settings cannot be saved: a file stands where their folder should be.
+    bool saveFailing = false;
 };
+
+// Fails to save into a folder of its own the way a real store fails, and says so.
+QString failSaving(qv::SaveProblems& problems, const QTemporaryDir& home) {
+    QFile blocker(home.filePath(QStringLiteral("config")));
+    if (!blocker.open(QIODevice::WriteOnly)) {
+        return {};
+    }
+    const QString file = blocker.fileName() + QStringLiteral("/Quorvantel.ini");
+    problems.failed(file, qv::whyUnwritable(file));
+    return file;
+}
 
 bool render(const Shot& shot, bool dark, const QDir& out) {
     qv::MemoryKeyValueStore defaults;
@@ -148,6 +166,9 @@ bool render(const Shot& shot, bool dark, const QDir& out) {
         hold.set({qv::BreakHoldGuarantee::leavable, qv::BreakHoldRemedy::enable});
     }
     qv::BreakHoldNotice notice(&hold);
+    qv::SaveProblems saveProblems;
+    const QTemporaryDir home;
+    const QString blockedFile = shot.saveFailing ? failSaving(saveProblems, home) : QString();
     qv::SettingsWindow window({settings,
                                &launchAtLogin,
                                &updater,
@@ -156,7 +177,7 @@ bool render(const Shot& shot, bool dark, const QDir& out) {
                                [] { return qv::CameraAuthorization::authorized; },
                                {version, QUrl(homepage), support},
                                galleryLocale(),
-                               nullptr,
+                               &saveProblems,
                                &notice});
     window.onOpenSystemSettings = [](auto) {};
     window.setNotificationStatus(qv::NotificationStatus::authorized);
@@ -182,7 +203,7 @@ bool render(const Shot& shot, bool dark, const QDir& out) {
     }
     const QString file =
         shot.name + (dark ? QStringLiteral("-dark.png") : QStringLiteral("-light.png"));
-    const bool saved = save(window, out.filePath(file));
+    const bool saved = save(window, out.filePath(file), blockedFile);
     window.close();
     QCoreApplication::processEvents();
     return saved;
@@ -222,6 +243,7 @@ int main(int argc, char** argv) {
         {QStringLiteral("stats-14-days"), Pane::stats, true},
         {QStringLiteral("stats-14-days-end"), Pane::stats, true, false, true},
         {QStringLiteral("about"), Pane::about},
+        {QStringLiteral("general-save-failing"), Pane::general, false, false, false, false, true},
     };
     bool ok = true;
     for (const bool dark : {false, true}) {
