@@ -1629,6 +1629,10 @@ Rückgabewerte:
         <source>the disk is full</source>
         <translation>der Datenträger ist voll</translation>
     </message>
+    <message>
+        <source>the damaged file cannot be moved aside to make room</source>
+        <translation>die beschädigte Datei lässt sich nicht beiseitelegen, um Platz zu schaffen</translation>
+    </message>
 </context>
 <context>
     <name>SuccessMode</name>
