@@ -63,13 +63,13 @@ def german_session(binary, root):
     for name in ("QUORVANTEL_LANGUAGE", "LC_ALL", "LC_MESSAGES"):
         session.env.pop(name, None)
     session.env.update(LANG="de_DE.UTF-8", LANGUAGE="de")
-    # A cycle that started long ago: the break is due in half a minute, so the heads-up is due
-    # at once.
+    # A cycle that started long ago: the break is due within the heads-up's minute, so the
+    # heads-up is due at once, with time to spare for a slow start.
     now = datetime.now(timezone.utc)
     settings = dict(WARM_SETTINGS)
     settings.update({"scheduler.state": "working",
-                     "scheduler.startedAt": desktop_date(now - timedelta(minutes=49, seconds=30)),
-                     "scheduler.deadline": desktop_date(now + timedelta(seconds=30))})
+                     "scheduler.startedAt": desktop_date(now - timedelta(minutes=49, seconds=5)),
+                     "scheduler.deadline": desktop_date(now + timedelta(seconds=55))})
     session.write_settings(settings)
     return session
 
@@ -80,6 +80,7 @@ class DesktopServices:
     def __init__(self, program, env):
         self.process = subprocess.Popen([program], env=env, stdout=subprocess.PIPE, text=True)
         self.reports = queue.Queue()
+        self.seen = []
         threading.Thread(target=self.read, daemon=True).start()
         self.next("ready", 30)
 
@@ -88,14 +89,19 @@ class DesktopServices:
             self.reports.put(json.loads(line))
 
     def next(self, kind, timeout):
+        """The first report of that kind not yet taken; reports of other kinds wait their turn,
+        whichever order they came in."""
         deadline = time.monotonic() + timeout
         while True:
+            for report in self.seen:
+                if kind in report:
+                    self.seen.remove(report)
+                    return report[kind]
             try:
-                report = self.reports.get(timeout=max(0.1, deadline - time.monotonic()))
+                self.seen.append(
+                    self.reports.get(timeout=max(0.1, deadline - time.monotonic())))
             except queue.Empty:
                 fail(f"the desktop saw no {kind} within {timeout} s")
-            if kind in report:
-                return report[kind]
 
     def close(self):
         self.process.kill()
