@@ -1603,6 +1603,38 @@ Rückgabewerte:
     </message>
 </context>
 <context>
+    <name>Storage</name>
+    <message>
+        <source>Could not save %1. Quorvantel keeps your changes while it runs and saves them again at the next change.</source>
+        <comment>%1 names the file and says why</comment>
+        <translation>Speichern fehlgeschlagen: %1. Quorvantel behält deine Änderungen, solange es läuft, und speichert sie bei der nächsten Änderung noch einmal.</translation>
+    </message>
+    <message>
+        <source>the file cannot be written</source>
+        <translation>die Datei ist nicht beschreibbar</translation>
+    </message>
+    <message>
+        <source>this is a file, not a folder</source>
+        <translation>das ist eine Datei, kein Ordner</translation>
+    </message>
+    <message>
+        <source>the folder cannot be created</source>
+        <translation>der Ordner lässt sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>a folder is in the way of this file</source>
+        <translation>an dieser Stelle liegt schon ein Ordner</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the damaged file cannot be moved aside to make room</source>
+        <translation>die beschädigte Datei lässt sich nicht beiseitelegen, um Platz zu schaffen</translation>
+    </message>
+</context>
+<context>
     <name>SuccessMode</name>
     <message>
         <source>Break complete</source>

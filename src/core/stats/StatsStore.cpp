@@ -194,8 +194,10 @@ void StatsStore::save() {
         if (problems_) {
             problems_->failed(
                 *filePath_,
-                QDir::toNativeSeparators(*filePath_) +
-                    QStringLiteral(": the damaged file cannot be moved aside to make room"));
+                QStringLiteral("%1: %2").arg(
+                    QDir::toNativeSeparators(*filePath_),
+                    QCoreApplication::translate(
+                        "Storage", "the damaged file cannot be moved aside to make room")));
         }
         return;
     }

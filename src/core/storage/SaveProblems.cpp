@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/storage/SaveProblems.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace qv {
@@ -34,8 +35,10 @@ QString SaveProblems::notice() const {
 }
 
 QString SaveProblems::sentence(const QString& failure) {
-    return QStringLiteral("Could not save %1. Quorvantel keeps your changes while it runs and "
-                          "saves them again at the next change.")
+    return QCoreApplication::translate("Storage",
+                                       "Could not save %1. Quorvantel keeps your changes while it "
+                                       "runs and saves them again at the next change.",
+                                       "%1 names the file and says why")
         .arg(failure);
 }
 

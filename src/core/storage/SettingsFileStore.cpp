@@ -5,6 +5,7 @@
 #include "core/storage/SaveProblems.h"
 #include "core/storage/WholeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -88,7 +89,9 @@ QString SettingsFileStore::whyNotSaved() const {
     if (!why.isEmpty()) {
         return why;
     }
-    return QDir::toNativeSeparators(filePath()) + QStringLiteral(": the file cannot be written");
+    return QStringLiteral("%1: %2").arg(
+        QDir::toNativeSeparators(filePath()),
+        QCoreApplication::translate("Storage", "the file cannot be written"));
 }
 
 // QSettings keeps its first error for good, so only a fresh one can tell whether a later save

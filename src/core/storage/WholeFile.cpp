@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/storage/WholeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -19,10 +20,12 @@ QString failure(const QString& path, const QString& reason) {
 QString folderProblem(const QString& path) {
     const QFileInfo folder(QFileInfo(path).absolutePath());
     if (folder.exists() && !folder.isDir()) {
-        return failure(folder.filePath(), QStringLiteral("this is a file, not a folder"));
+        return failure(folder.filePath(),
+                       QCoreApplication::translate("Storage", "this is a file, not a folder"));
     }
     if (!QDir().mkpath(folder.filePath())) {
-        return failure(folder.filePath(), QStringLiteral("the folder cannot be created"));
+        return failure(folder.filePath(),
+                       QCoreApplication::translate("Storage", "the folder cannot be created"));
     }
     return {};
 }
@@ -31,7 +34,8 @@ QString folderProblem(const QString& path) {
 QString openProblem(const QString& path, const QSaveFile& file) {
     const QFileInfo target(path);
     if (target.isDir()) {
-        return failure(path, QStringLiteral("a folder is in the way of this file"));
+        return failure(
+            path, QCoreApplication::translate("Storage", "a folder is in the way of this file"));
     }
     return failure(path, file.errorString());
 }
@@ -49,8 +53,9 @@ Status writeWholeFile(const QString& path, const QByteArray& bytes) {
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return Failure{
-            failure(path, reason.isEmpty() ? QStringLiteral("the disk is full") : reason)};
+        return Failure{failure(
+            path, reason.isEmpty() ? QCoreApplication::translate("Storage", "the disk is full")
+                                   : reason)};
     }
     if (!file.commit()) {
         return Failure{failure(path, file.errorString())};
@@ -71,7 +76,9 @@ QString whyUnwritable(const QString& path) {
     // Never committed: the file in place stays as it is.
     trial.cancelWriting();
     if (!written) {
-        return failure(path, reason.isEmpty() ? QStringLiteral("the disk is full") : reason);
+        return failure(path, reason.isEmpty()
+                                 ? QCoreApplication::translate("Storage", "the disk is full")
+                                 : reason);
     }
     return {};
 }

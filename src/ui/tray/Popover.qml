@@ -257,7 +257,8 @@ Window {
                     font.letterSpacing: 1
                     font.bold: true
                     color: root.colors.textSecondary
-                    elide: Text.ElideRight
+                    // Longer languages take a second line rather than lose the end.
+                    wrapMode: Text.WordWrap
                 }
                 Text {
                     objectName: "countdown"

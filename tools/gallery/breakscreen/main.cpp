@@ -8,6 +8,7 @@
 #include "app/Translations.h"
 #include "core/time/VirtualTimeSource.h"
 #include "tools/gallery/support/GalleryRun.h"
+#include "tools/gallery/support/TextCheck.h"
 #include "ui/breakscreen/OverlayWindow.h"
 
 #include <QDir>
@@ -47,6 +48,7 @@ bool render(const qv::gallery::State& state, const QSize& size, const qv::galler
     const QImage picture = window.grabWindow();
     const QString name =
         QStringLiteral("%1-%2x%3.png").arg(state.name).arg(size.width()).arg(size.height());
+    qv::gallery::TextCheck().check(*window.contentItem(), name);
     if (picture.isNull() || !picture.save(out.filePath(name))) {
         GalleryRun::err() << "cannot render " << name << "\n";
         return false;

@@ -6,6 +6,7 @@
 #include "ui/onboarding/OnboardingController.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -162,8 +163,9 @@ std::vector<Scene> scenes() {
          }},
         {QStringLiteral("act4-run-failed"),
          [](OnboardingController& c, Camera& camera) {
-             startRun(c, camera).report(
-                 progress::Failed{QStringLiteral("The camera stopped sending pictures.")});
+             // The camera's own words, so the picture shows them in the chosen language.
+             startRun(c, camera).report(progress::Failed{QCoreApplication::translate(
+                 "Camera", "Camera stopped responding. Continuing with the honor timer.")});
          }},
         {QStringLiteral("act4-run-counted"),
          [](OnboardingController& c, Camera& camera) {

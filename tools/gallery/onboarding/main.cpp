@@ -13,6 +13,7 @@
 #include "platform/linux/XdgAutostartLoginItem.h"
 #include "tools/gallery/support/GalleryRun.h"
 #include "tools/gallery/support/SettledPicture.h"
+#include "tools/gallery/support/TextCheck.h"
 #include "ui/onboarding/OnboardingController.h"
 
 #include <QDir>
@@ -75,6 +76,7 @@ bool renderLook(const QString& look, const QDir& out) {
         scene.setUp(controller, camera);
         const QImage picture = qv::gallery::settledPicture(*window, 250);
         const QString name = QStringLiteral("%1-%2.png").arg(scene.name, look);
+        qv::gallery::TextCheck().check(*window->contentItem(), name);
         if (picture.isNull() || !picture.save(out.filePath(name))) {
             GalleryRun::err() << "cannot render " << name << "\n";
             ok = false;

@@ -11,16 +11,21 @@
 #include "core/settingsui/BreakHoldNotice.h"
 #include "core/stats/StatsStore.h"
 #include "core/storage/MemoryKeyValueStore.h"
+#include "core/storage/SaveProblems.h"
+#include "core/storage/WholeFile.h"
 #include "core/time/VirtualTimeSource.h"
 #include "tools/gallery/support/SettableBreakHold.h"
 #include "tools/gallery/support/SettledPicture.h"
+#include "tools/gallery/support/TextCheck.h"
 #include "ui/settings/SettingsWindow.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 
@@ -36,6 +41,10 @@ void reportMessages(QtMsgType type, const QMessageLogContext&, const QString& me
 }
 
 const QTimeZone zone("Europe/Berlin");
+const QString cameraName = QStringLiteral("Desk Camera HD");
+const QString version = QStringLiteral("0.1.0");
+const QString homepage = QStringLiteral("https://quorvantel.invalid");
+const QString support = QStringLiteral("support@quorvantel.invalid");
 // US English unless QUORVANTEL_LANGUAGE asks for another language, whose formats then show.
 QLocale galleryLocale() {
     return qv::chosenLanguage().isEmpty() ? QLocale(QLocale::English, QLocale::UnitedStates)
@@ -45,7 +54,7 @@ QLocale galleryLocale() {
 class StaticCameras final : public qv::CameraBackend {
 public:
     QList<qv::CameraDevice> devices() const override {
-        return {{QStringLiteral("usb-desk"), QStringLiteral("Desk Camera HD"), false}};
+        return {{QStringLiteral("usb-desk"), cameraName, false}};
     }
     qv::Result<std::unique_ptr<qv::FrameSource>> open(const QString&) override {
         return qv::Failure{QStringLiteral("The gallery has no camera.")};
@@ -92,9 +101,14 @@ QPalette darkPalette() {
     return palette;
 }
 
-bool save(qv::SettingsWindow& window, const QString& path) {
+bool save(qv::SettingsWindow& window, const QString& path, const QString& blockedFile) {
     QQuickWindow* shown = window.window();
     const QImage image = qv::gallery::settledPicture(*shown, 150);
+    // What the gallery stands in for the machine and the build: names, addresses and paths,
+    // not copy.
+    qv::gallery::TextCheck(
+        {cameraName, QStringLiteral("usb-travel"), version, homepage, support, blockedFile})
+        .check(*shown->contentItem(), QFileInfo(path).fileName());
     if (image.isNull() || !image.save(path)) {
         std::fprintf(stderr, "could not write %s\n", qPrintable(path));
         return false;
@@ -111,7 +125,20 @@ struct Shot {
     bool scrolled = false;
     // A desktop where switching windows leaves a break, and turning an extension on would help.
     bool leavable = false;
+    // The settings cannot be saved: a file stands where their folder should be.
+    bool saveFailing = false;
 };
+
+// Fails to save into a folder of its own the way a real store fails, and says so.
+QString failSaving(qv::SaveProblems& problems, const QTemporaryDir& home) {
+    QFile blocker(home.filePath(QStringLiteral("config")));
+    if (!blocker.open(QIODevice::WriteOnly)) {
+        return {};
+    }
+    const QString file = blocker.fileName() + QStringLiteral("/Quorvantel.ini");
+    problems.failed(file, qv::whyUnwritable(file));
+    return file;
+}
 
 bool render(const Shot& shot, bool dark, const QDir& out) {
     qv::MemoryKeyValueStore defaults;
@@ -125,8 +152,7 @@ bool render(const Shot& shot, bool dark, const QDir& out) {
     }
     AbsentLoginItem loginItem;
     qv::LaunchAtLoginController launchAtLogin(loginItem);
-    qv::UpdaterService updater(defaults, time, std::make_unique<SilentFeed>(),
-                               QStringLiteral("0.1.0"));
+    qv::UpdaterService updater(defaults, time, std::make_unique<SilentFeed>(), version);
     qv::MemoryKeyValueStore statsDefaults;
     qv::StatsStore stats(
         statsDefaults, [] { return qv::Calendar(zone, galleryLocale()); }, time, std::nullopt);
@@ -140,18 +166,19 @@ bool render(const Shot& shot, bool dark, const QDir& out) {
         hold.set({qv::BreakHoldGuarantee::leavable, qv::BreakHoldRemedy::enable});
     }
     qv::BreakHoldNotice notice(&hold);
-    qv::SettingsWindow window(
-        {settings,
-         &launchAtLogin,
-         &updater,
-         &stats,
-         &cameras,
-         [] { return qv::CameraAuthorization::authorized; },
-         {QStringLiteral("0.1.0"), QUrl(QStringLiteral("https://quorvantel.invalid")),
-          QStringLiteral("support@quorvantel.invalid")},
-         galleryLocale(),
-         nullptr,
-         &notice});
+    qv::SaveProblems saveProblems;
+    const QTemporaryDir home;
+    const QString blockedFile = shot.saveFailing ? failSaving(saveProblems, home) : QString();
+    qv::SettingsWindow window({settings,
+                               &launchAtLogin,
+                               &updater,
+                               &stats,
+                               &cameras,
+                               [] { return qv::CameraAuthorization::authorized; },
+                               {version, QUrl(homepage), support},
+                               galleryLocale(),
+                               &saveProblems,
+                               &notice});
     window.onOpenSystemSettings = [](auto) {};
     window.setNotificationStatus(qv::NotificationStatus::authorized);
     QGuiApplication::setPalette(dark ? darkPalette() : QPalette());
@@ -176,7 +203,7 @@ bool render(const Shot& shot, bool dark, const QDir& out) {
     }
     const QString file =
         shot.name + (dark ? QStringLiteral("-dark.png") : QStringLiteral("-light.png"));
-    const bool saved = save(window, out.filePath(file));
+    const bool saved = save(window, out.filePath(file), blockedFile);
     window.close();
     QCoreApplication::processEvents();
     return saved;
@@ -216,6 +243,7 @@ int main(int argc, char** argv) {
         {QStringLiteral("stats-14-days"), Pane::stats, true},
         {QStringLiteral("stats-14-days-end"), Pane::stats, true, false, true},
         {QStringLiteral("about"), Pane::about},
+        {QStringLiteral("general-save-failing"), Pane::general, false, false, false, false, true},
     };
     bool ok = true;
     for (const bool dark : {false, true}) {
@@ -223,5 +251,5 @@ int main(int argc, char** argv) {
             ok = render(shot, dark, out) && ok;
         }
     }
-    return ok && !sawWarning ? 0 : 1;
+    return ok && !sawWarning && qv::gallery::TextCheck::faults() == 0 ? 0 : 1;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GalleryRun.h"
 
+#include "TextCheck.h"
+
 #include <QFileInfo>
 
 namespace qv::gallery {
@@ -42,6 +44,10 @@ std::optional<QDir> GalleryRun::outputFolder(const QStringList& arguments) {
 int GalleryRun::exitCode(bool everyPictureSaved) {
     if (problems > 0) {
         err() << problems << " QML warnings or errors\n";
+        return 1;
+    }
+    if (TextCheck::faults() > 0) {
+        err() << TextCheck::faults() << " texts untranslated or cut off\n";
         return 1;
     }
     return everyPictureSaved ? 0 : 1;

@@ -18,7 +18,8 @@ public:
 
     // The folder of "PROGRAM OUTDIR", made when missing; none, after saying why, otherwise.
     static std::optional<QDir> outputFolder(const QStringList& arguments);
-    // 0 when every picture was saved and nothing warned; 1, after saying why, otherwise.
+    // 0 when every picture was saved and nothing warned or failed the text check; 1, after saying
+    // why, otherwise.
     static int exitCode(bool everyPictureSaved);
     static QTextStream& err();
 };

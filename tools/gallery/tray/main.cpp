@@ -4,11 +4,14 @@
 // warning Qt or QML reports on the way.
 #include "TrayIconSheet.h"
 #include "TrayScenario.h"
+#include "app/Translations.h"
+#include "tools/gallery/support/TextCheck.h"
 #include "ui/tray/ContextMenuWidget.h"
 #include "ui/tray/TrayPopover.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPainter>
 #include <QQuickWindow>
@@ -60,6 +63,7 @@ bool savePopover(const QString& state, const QString& path, bool pauseMenuOpen =
         }
     }
     QCoreApplication::processEvents();
+    qv::gallery::TextCheck().check(*window->contentItem(), QFileInfo(path).fileName());
     return window->grabWindow().save(path);
 }
 
@@ -72,6 +76,7 @@ bool saveMenu(const QString& state, const QString& path) {
     qv::fillMenu(menu, scenario.source.contextMenu(), [](qv::TrayAction) {});
     menu.ensurePolished();
     menu.resize(menu.sizeHint());
+    qv::gallery::TextCheck().checkMenu(menu, QFileInfo(path).fileName());
     QImage picture = menu.grab().toImage();
     // The pause submenu beside its parent, as it opens.
     for (QAction* action : menu.actions()) {
@@ -115,6 +120,7 @@ int main(int argc, char** argv) {
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     qInstallMessageHandler(countWarnings);
     QApplication app(argc, argv);
+    qv::installTranslations(app);
     if (argc != 2) {
         std::fprintf(stderr, "usage: quorvantel-gallery-tray OUTDIR\n");
         return 2;
@@ -145,9 +151,10 @@ int main(int argc, char** argv) {
                           out.filePath(QStringLiteral("menu-%1.png").arg(QLatin1String(state))));
     }
     saved &= qv::trayIconSheet().save(out.filePath(QStringLiteral("icons.png")));
-    if (!saved || problems > 0) {
-        std::fprintf(stderr, "gallery failed: %d warning(s)%s\n", problems,
-                     saved ? "" : ", some pictures not written");
+    const int textFaults = qv::gallery::TextCheck::faults();
+    if (!saved || problems > 0 || textFaults > 0) {
+        std::fprintf(stderr, "gallery failed: %d warning(s), %d text fault(s)%s\n", problems,
+                     textFaults, saved ? "" : ", some pictures not written");
         return 1;
     }
     return 0;
