@@ -17,6 +17,7 @@
 #include <QtQml/qqmlextensionplugin.h>
 
 Q_IMPORT_QML_PLUGIN(Quorvantel_ThemePlugin)
+Q_IMPORT_QML_PLUGIN(Quorvantel_ControlsPlugin)
 Q_IMPORT_QML_PLUGIN(Quorvantel_SettingsPlugin)
 
 namespace qv {
