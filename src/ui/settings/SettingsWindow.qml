@@ -10,15 +10,8 @@ import Quorvantel.Settings
 // straight to the settings store, which keeps values in range and saves them at once.
 ApplicationWindow {
     id: window
-    required property SettingsStore settings
-    required property SettingsViewModel viewModel
-    required property LaunchAtLoginController launchAtLogin
-    required property UpdaterService updater
-    required property CameraChoiceList cameras
-    required property StatsPaneModel stats
-    required property SaveProblems saveProblems
-    // What this desktop can promise about a break; absent where nothing needs saying.
-    required property BreakHoldNotice breakHold
+    required property SettingsWindowModel model
+    readonly property SettingsViewModel viewModel: model.texts
     property string damagedFileNotice: ""
 
     title: qsTr("Quorvantel Settings")
@@ -158,7 +151,7 @@ ApplicationWindow {
             Text {
                 objectName: "saveProblems"
                 visible: text.length > 0
-                text: window.saveProblems ? window.saveProblems.notice : ""
+                text: window.model.saveProblems ? window.model.saveProblems.notice : ""
                 Layout.fillWidth: true
                 Layout.margins: Theme.space.m
                 wrapMode: Text.WordWrap
@@ -178,24 +171,24 @@ ApplicationWindow {
                 GeneralPane {
                     objectName: "generalPane"
                     viewModel: window.viewModel
-                    launchAtLogin: window.launchAtLogin
-                    updater: window.updater
+                    launchAtLogin: window.model.launchAtLogin
+                    updater: window.model.updater
                 }
                 BreaksPane {
                     objectName: "breaksPane"
-                    settings: window.settings
+                    settings: window.model.settings
                     viewModel: window.viewModel
-                    breakHold: window.breakHold
+                    breakHold: window.model.breakHold
                 }
                 MovementPane {
                     objectName: "movementPane"
-                    settings: window.settings
+                    settings: window.model.settings
                     viewModel: window.viewModel
-                    cameras: window.cameras
+                    cameras: window.model.cameras
                 }
                 StatsPane {
                     objectName: "statsPane"
-                    stats: window.stats
+                    stats: window.model.stats
                     damagedFileNotice: window.damagedFileNotice
                 }
                 AboutPane {
