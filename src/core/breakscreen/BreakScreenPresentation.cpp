@@ -4,7 +4,6 @@
 #include "core/breakscreen/BreakScreenTexts.h"
 
 #include <QCoreApplication>
-#include <QMetaEnum>
 #include <QVariantMap>
 
 namespace qv {
@@ -39,6 +38,24 @@ BreakScreenPresentation::BreakScreenPresentation(BreakOverlayModel& model, QObje
     }
 }
 
+BreakScreenPresentation::Page BreakScreenPresentation::pageOf(Mode mode) {
+    switch (mode) {
+    case Mode::preparing:
+        return Page::Preparing;
+    case Mode::permission:
+        return Page::Permission;
+    case Mode::framing:
+        return Page::Framing;
+    case Mode::exercise:
+        return Page::Exercise;
+    case Mode::honor:
+        return Page::Honor;
+    case Mode::success:
+        break;
+    }
+    return Page::Success;
+}
+
 double BreakScreenPresentation::layoutScale(double width, double height) {
     return breakscreen::layoutScale(width, height);
 }
@@ -53,7 +70,7 @@ BreakScreenPresentation::Values BreakScreenPresentation::compute() const {
         1.0 - static_cast<double>(model_.secondsRemaining()) / std::max(model_.totalSeconds(), 1);
 
     Values v;
-    v.page = QString::fromLatin1(QMetaEnum::fromType<Mode>().valueToKey(static_cast<int>(mode)));
+    v.page = pageOf(mode);
     v.heading = breakscreen::heading(mode);
     v.framingHint = breakscreen::framingHint(kind, model_.pose());
     v.framingChecklist = checklistRows(kind, model_.pose());

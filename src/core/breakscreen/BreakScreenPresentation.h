@@ -13,8 +13,7 @@ namespace qv {
 // appear. Follows the model and notifies each value that changes, so the views only lay out.
 class BreakScreenPresentation : public QObject {
     Q_OBJECT
-    // Which screen shows: "preparing", "permission", "framing", "exercise", "honor", "success".
-    Q_PROPERTY(QString page READ page NOTIFY pageChanged)
+    Q_PROPERTY(Page page READ page NOTIFY pageChanged)
     Q_PROPERTY(QString heading READ heading NOTIFY headingChanged)
     Q_PROPERTY(QString framingHint READ framingHint NOTIFY framingHintChanged)
     // Two rows, each {"text": string, "met": bool}.
@@ -56,11 +55,15 @@ class BreakScreenPresentation : public QObject {
         QString cameraAccessibleName READ cameraAccessibleName NOTIFY cameraAccessibleNameChanged)
 
 public:
+    // Which screen shows.
+    enum class Page { Preparing, Permission, Framing, Exercise, Honor, Success };
+    Q_ENUM(Page)
+
     explicit BreakScreenPresentation(BreakOverlayModel& model, QObject* parent = nullptr);
 
     BreakOverlayModel& model() const { return model_; }
 
-    QString page() const { return values_.page; }
+    Page page() const { return values_.page; }
     QString heading() const { return values_.heading; }
     QString framingHint() const { return values_.framingHint; }
     QVariantList framingChecklist() const { return values_.framingChecklist; }
@@ -130,7 +133,7 @@ Q_SIGNALS:
 
 private:
     struct Values {
-        QString page;
+        Page page = Page::Preparing;
         QString heading;
         QString framingHint;
         QVariantList framingChecklist;
@@ -162,6 +165,7 @@ private:
         QString cameraAccessibleName;
     };
 
+    static Page pageOf(BreakOverlayModel::Mode mode);
     Values compute() const;
     void refresh();
 

@@ -10,8 +10,9 @@
 namespace qv {
 
 // The popover's state for its view: one property per field, each with its own change signal,
-// and the buttons' calls handed on as tray actions.
-class MenuPopoverModel final : public QObject {
+// and the buttons' calls handed on as tray actions. Not final: QML's type registration
+// derives from a class it could construct.
+class MenuPopoverModel : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString stateLabel READ stateLabel NOTIFY stateLabelChanged)
     Q_PROPERTY(QString caption READ caption NOTIFY captionChanged)

@@ -83,66 +83,46 @@ void OnboardingPresentation::announceTrial() {
     Q_EMIT isCountedChanged();
 }
 
-QVariantMap OnboardingPresentation::texts() const {
-    return {
-        {QStringLiteral("back"), QCoreApplication::translate("Onboarding", "Back")},
-        {QStringLiteral("dealTitle"),
-         QCoreApplication::translate("Onboarding", "Sitting is easy.")},
-        {QStringLiteral("dealTitleSecond"),
-         QCoreApplication::translate("Onboarding", "That's the problem.")},
-        {QStringLiteral("dealFootnote"),
-         QCoreApplication::translate("Onboarding", "Four short acts. One real squat.")},
-        {QStringLiteral("badges"),
-         QStringList{QCoreApplication::translate("Onboarding", "ON-DEVICE"),
-                     QCoreApplication::translate("Onboarding", "NOT RECORDED"),
-                     QCoreApplication::translate("Onboarding", "NOT UPLOADED")}},
-        {QStringLiteral("rehearsalTitle"),
-         QCoreApplication::translate("Onboarding", "This is what a break looks like.")},
-        {QStringLiteral("rehearsalSubtitle"),
-         QCoreApplication::translate(
-             "Onboarding", "Watch one cycle. The counter, cues and lock match the real break.")},
-        {QStringLiteral("rehearsalLabel"),
-         QCoreApplication::translate("Onboarding", "MOTION REHEARSAL")},
-        {QStringLiteral("rehearsalAccessibleName"),
-         QCoreApplication::translate(
-             "Onboarding", "Animated rehearsal of a break: the countdown ends, the screen locks, "
-                           "three squats are counted, the screen unlocks.")},
-        {QStringLiteral("termsTitle"),
-         QCoreApplication::translate("Onboarding", "Choose your work rhythm.")},
-        {QStringLiteral("termsSubtitle"),
-         QCoreApplication::translate("Onboarding",
-                                     "Quorvantel stays invisible until this timer ends.")},
-        {QStringLiteral("intervalSection"),
-         QCoreApplication::translate("Onboarding", "TIME BETWEEN BREAKS")},
-        {QStringLiteral("honorSection"),
-         QCoreApplication::translate("Onboarding", "IF THE CAMERA IS UNAVAILABLE")},
-        {QStringLiteral("honorDetail"),
-         QCoreApplication::translate("Onboarding", "Use a timed break instead.")},
-        {QStringLiteral("loginSection"),
-         QCoreApplication::translate("Onboarding", "START AUTOMATICALLY")},
-        {QStringLiteral("loginToggle"),
-         QCoreApplication::translate("Onboarding", "Launch Quorvantel at login")},
-        {QStringLiteral("loginDetail"),
-         QCoreApplication::translate("Onboarding", "The timer starts when you sign in.")},
-        {QStringLiteral("proofTitle"),
-         QCoreApplication::translate("Onboarding", "One squat. Watch it count.")},
-        {QStringLiteral("privacyTitle"),
-         QCoreApplication::translate("Onboarding", "PRIVATE BY DESIGN")},
-        {QStringLiteral("privacyText"),
-         QCoreApplication::translate(
-             "Onboarding", "On-device pose tracking reads your joints on this computer. No frame "
-                           "is stored or sent anywhere.")},
-        {QStringLiteral("repRule"),
-         QCoreApplication::translate("Onboarding", "Hips drop. Hips return. That's a rep.")},
-        {QStringLiteral("squatOnce"), QCoreApplication::translate("Onboarding", "Squat once")},
-        {QStringLiteral("skip"), QCoreApplication::translate("Onboarding", "Continue without it")},
-        {QStringLiteral("openCameraSettings"),
-         QCoreApplication::translate("Onboarding", "Open Camera Settings")},
-        {QStringLiteral("successTitle"), QCoreApplication::translate("Onboarding", "COUNTED")},
-        {QStringLiteral("successText"), QCoreApplication::translate("Onboarding", "It works.")},
-        {QStringLiteral("previewAccessibleName"),
-         QCoreApplication::translate("Onboarding", "Camera preview with the detected skeleton")},
-    };
+OnboardingTexts OnboardingPresentation::texts() const {
+    OnboardingTexts t;
+    t.back = QCoreApplication::translate("Onboarding", "Back");
+    t.dealTitle = QCoreApplication::translate("Onboarding", "Sitting is easy.");
+    t.dealTitleSecond = QCoreApplication::translate("Onboarding", "That's the problem.");
+    t.dealFootnote = QCoreApplication::translate("Onboarding", "Four short acts. One real squat.");
+    t.badges = {QCoreApplication::translate("Onboarding", "ON-DEVICE"),
+                QCoreApplication::translate("Onboarding", "NOT RECORDED"),
+                QCoreApplication::translate("Onboarding", "NOT UPLOADED")};
+    t.rehearsalTitle =
+        QCoreApplication::translate("Onboarding", "This is what a break looks like.");
+    t.rehearsalSubtitle = QCoreApplication::translate(
+        "Onboarding", "Watch one cycle. The counter, cues and lock match the real break.");
+    t.rehearsalLabel = QCoreApplication::translate("Onboarding", "MOTION REHEARSAL");
+    t.rehearsalAccessibleName = QCoreApplication::translate(
+        "Onboarding", "Animated rehearsal of a break: the countdown ends, the screen locks, "
+                      "three squats are counted, the screen unlocks.");
+    t.termsTitle = QCoreApplication::translate("Onboarding", "Choose your work rhythm.");
+    t.termsSubtitle = QCoreApplication::translate(
+        "Onboarding", "Quorvantel stays invisible until this timer ends.");
+    t.intervalSection = QCoreApplication::translate("Onboarding", "TIME BETWEEN BREAKS");
+    t.honorSection = QCoreApplication::translate("Onboarding", "IF THE CAMERA IS UNAVAILABLE");
+    t.honorDetail = QCoreApplication::translate("Onboarding", "Use a timed break instead.");
+    t.loginSection = QCoreApplication::translate("Onboarding", "START AUTOMATICALLY");
+    t.loginToggle = QCoreApplication::translate("Onboarding", "Launch Quorvantel at login");
+    t.loginDetail = QCoreApplication::translate("Onboarding", "The timer starts when you sign in.");
+    t.proofTitle = QCoreApplication::translate("Onboarding", "One squat. Watch it count.");
+    t.privacyTitle = QCoreApplication::translate("Onboarding", "PRIVATE BY DESIGN");
+    t.privacyText = QCoreApplication::translate(
+        "Onboarding", "On-device pose tracking reads your joints on this computer. No frame "
+                      "is stored or sent anywhere.");
+    t.repRule = QCoreApplication::translate("Onboarding", "Hips drop. Hips return. That's a rep.");
+    t.squatOnce = QCoreApplication::translate("Onboarding", "Squat once");
+    t.skip = QCoreApplication::translate("Onboarding", "Continue without it");
+    t.openCameraSettings = QCoreApplication::translate("Onboarding", "Open Camera Settings");
+    t.successTitle = QCoreApplication::translate("Onboarding", "COUNTED");
+    t.successText = QCoreApplication::translate("Onboarding", "It works.");
+    t.previewAccessibleName =
+        QCoreApplication::translate("Onboarding", "Camera preview with the detected skeleton");
+    return t;
 }
 
 QVariantList OnboardingPresentation::progressDots() const {
@@ -223,10 +203,6 @@ QVariantMap OnboardingPresentation::customTile() const {
         {QStringLiteral("accessibleDescription"),
          QCoreApplication::translate(
              "Onboarding", "Use the minus and plus buttons, or the arrow keys, to adjust")},
-        {QStringLiteral("decreaseName"),
-         QCoreApplication::translate("Onboarding", "Decrease custom interval by 5 minutes")},
-        {QStringLiteral("increaseName"),
-         QCoreApplication::translate("Onboarding", "Increase custom interval by 5 minutes")},
     };
 }
 
@@ -367,6 +343,13 @@ void OnboardingPresentation::setCustomIntervalChosen(bool chosen) {
 
 void OnboardingPresentation::chooseHonorDuration(qint64 seconds) {
     settings_.setHonorDurationSeconds(seconds);
+}
+
+void OnboardingPresentation::chooseHonorChoice(int index) {
+    const auto& presets = onboarding::honorDurationPresets;
+    if (index >= 0 && index < static_cast<int>(presets.size())) {
+        chooseHonorDuration(presets[static_cast<std::size_t>(index)]);
+    }
 }
 
 void OnboardingPresentation::setLaunchAtLogin(bool on) {

@@ -5,6 +5,7 @@
 #include "core/onboarding/RehearsalStage.h"
 
 #include <QObject>
+#include <QStringList>
 #include <QVariantList>
 #include <QVariantMap>
 #include <functional>
@@ -14,15 +15,77 @@ namespace qv {
 class LaunchAtLoginController;
 class SettingsStore;
 
+// The first launch's words that never change, in the user's language.
+struct OnboardingTexts {
+    Q_GADGET
+    Q_PROPERTY(QString back MEMBER back)
+    Q_PROPERTY(QString dealTitle MEMBER dealTitle)
+    Q_PROPERTY(QString dealTitleSecond MEMBER dealTitleSecond)
+    Q_PROPERTY(QString dealFootnote MEMBER dealFootnote)
+    Q_PROPERTY(QStringList badges MEMBER badges)
+    Q_PROPERTY(QString rehearsalTitle MEMBER rehearsalTitle)
+    Q_PROPERTY(QString rehearsalSubtitle MEMBER rehearsalSubtitle)
+    Q_PROPERTY(QString rehearsalLabel MEMBER rehearsalLabel)
+    Q_PROPERTY(QString rehearsalAccessibleName MEMBER rehearsalAccessibleName)
+    Q_PROPERTY(QString termsTitle MEMBER termsTitle)
+    Q_PROPERTY(QString termsSubtitle MEMBER termsSubtitle)
+    Q_PROPERTY(QString intervalSection MEMBER intervalSection)
+    Q_PROPERTY(QString honorSection MEMBER honorSection)
+    Q_PROPERTY(QString honorDetail MEMBER honorDetail)
+    Q_PROPERTY(QString loginSection MEMBER loginSection)
+    Q_PROPERTY(QString loginToggle MEMBER loginToggle)
+    Q_PROPERTY(QString loginDetail MEMBER loginDetail)
+    Q_PROPERTY(QString proofTitle MEMBER proofTitle)
+    Q_PROPERTY(QString privacyTitle MEMBER privacyTitle)
+    Q_PROPERTY(QString privacyText MEMBER privacyText)
+    Q_PROPERTY(QString repRule MEMBER repRule)
+    Q_PROPERTY(QString squatOnce MEMBER squatOnce)
+    Q_PROPERTY(QString skip MEMBER skip)
+    Q_PROPERTY(QString openCameraSettings MEMBER openCameraSettings)
+    Q_PROPERTY(QString successTitle MEMBER successTitle)
+    Q_PROPERTY(QString successText MEMBER successText)
+    Q_PROPERTY(QString previewAccessibleName MEMBER previewAccessibleName)
+
+public:
+    QString back;
+    QString dealTitle;
+    QString dealTitleSecond;
+    QString dealFootnote;
+    QStringList badges;
+    QString rehearsalTitle;
+    QString rehearsalSubtitle;
+    QString rehearsalLabel;
+    QString rehearsalAccessibleName;
+    QString termsTitle;
+    QString termsSubtitle;
+    QString intervalSection;
+    QString honorSection;
+    QString honorDetail;
+    QString loginSection;
+    QString loginToggle;
+    QString loginDetail;
+    QString proofTitle;
+    QString privacyTitle;
+    QString privacyText;
+    QString repRule;
+    QString squatOnce;
+    QString skip;
+    QString openCameraSettings;
+    QString successTitle;
+    QString successText;
+    QString previewAccessibleName;
+};
+
 // Everything the first-launch window shows and every choice it offers, from the model, the
 // settings and the launch-at-login switch, so the views only lay it out and call back.
 class OnboardingPresentation final : public QObject {
     Q_OBJECT
-    Q_PROPERTY(QObject* model READ model CONSTANT)
-    Q_PROPERTY(QObject* rehearsal READ rehearsal CONSTANT)
+    Q_PROPERTY(qv::OnboardingModel* model READ model CONSTANT)
+    Q_PROPERTY(qv::RehearsalStage* rehearsal READ rehearsal CONSTANT)
     // Texts that never change, by name.
-    Q_PROPERTY(QVariantMap texts READ texts CONSTANT)
+    Q_PROPERTY(qv::OnboardingTexts texts READ texts CONSTANT)
     Q_PROPERTY(int step READ step NOTIFY stepChanged)
+    Q_PROPERTY(Act act READ act NOTIFY stepChanged)
     Q_PROPERTY(QVariantList progressDots READ progressDots NOTIFY progressDotsChanged)
     Q_PROPERTY(QString kicker READ kicker NOTIFY kickerChanged)
     Q_PROPERTY(QString forwardText READ forwardText NOTIFY forwardTextChanged)
@@ -61,14 +124,20 @@ class OnboardingPresentation final : public QObject {
     Q_PROPERTY(bool isCounted READ isCounted NOTIFY isCountedChanged)
 
 public:
+    // The acts, in the order of their steps.
+    enum class Act { Deal, Rehearsal, Terms, Proof };
+    Q_ENUM(Act)
+    static_assert(static_cast<int>(Act::Proof) == OnboardingModel::lastStep);
+
     OnboardingPresentation(OnboardingModel& model, SettingsStore& settings,
                            LaunchAtLoginController& launchAtLogin, TimeSource& time,
                            QObject* parent = nullptr);
 
     OnboardingModel* model() const { return &model_; }
     RehearsalStage* rehearsal() { return &rehearsal_; }
-    QVariantMap texts() const;
+    OnboardingTexts texts() const;
     int step() const { return model_.step(); }
+    Act act() const { return static_cast<Act>(model_.step()); }
     QVariantList progressDots() const;
     QString kicker() const;
     QString forwardText() const;
@@ -108,6 +177,8 @@ public:
     // direction < 0 takes five minutes off the custom interval, otherwise adds five.
     Q_INVOKABLE void adjustCustomInterval(int direction);
     Q_INVOKABLE void chooseHonorDuration(qint64 seconds);
+    // The timed-break length at this place in honorChoices; any other place is ignored.
+    Q_INVOKABLE void chooseHonorChoice(int index);
     Q_INVOKABLE void setLaunchAtLogin(bool on);
     Q_INVOKABLE void openCameraSettings();
 

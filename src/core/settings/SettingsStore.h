@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/settings/SettingRange.h"
 #include "core/verification/ExerciseKind.h"
 
 #include <QObject>
@@ -19,20 +20,21 @@ struct ActiveHoursWindow {
 };
 
 // Every user setting as an observable property, written to the key-value store the moment it
-// changes. Values are kept inside their allowed ranges.
+// changes. Values are kept inside their allowed ranges. The views see the numbers as ints,
+// QML's own, the code as qint64.
 class SettingsStore final : public QObject {
     Q_OBJECT
-    Q_PROPERTY(qint64 workIntervalMinutes READ workIntervalMinutes WRITE setWorkIntervalMinutes
-                   NOTIFY workIntervalMinutesChanged)
-    Q_PROPERTY(qint64 honorDurationSeconds READ honorDurationSeconds WRITE setHonorDurationSeconds
+    Q_PROPERTY(int workIntervalMinutes READ workIntervalMinutes WRITE setWorkIntervalMinutes NOTIFY
+                   workIntervalMinutesChanged)
+    Q_PROPERTY(int honorDurationSeconds READ honorDurationSeconds WRITE setHonorDurationSeconds
                    NOTIFY honorDurationSecondsChanged)
-    Q_PROPERTY(qint64 squatRepetitions READ squatRepetitions WRITE setSquatRepetitions NOTIFY
+    Q_PROPERTY(int squatRepetitions READ squatRepetitions WRITE setSquatRepetitions NOTIFY
                    squatRepetitionsChanged)
     Q_PROPERTY(QString exerciseKindText READ exerciseKindText WRITE setExerciseKindText NOTIFY
                    exerciseKindChanged)
     Q_PROPERTY(bool smartPauseEnabled READ smartPauseEnabled WRITE setSmartPauseEnabled NOTIFY
                    smartPauseEnabledChanged)
-    Q_PROPERTY(qint64 emergencyEscapeLimit READ emergencyEscapeLimit WRITE setEmergencyEscapeLimit
+    Q_PROPERTY(int emergencyEscapeLimit READ emergencyEscapeLimit WRITE setEmergencyEscapeLimit
                    NOTIFY emergencyEscapeLimitChanged)
     Q_PROPERTY(bool cameraVerificationEnabled READ cameraVerificationEnabled WRITE
                    setCameraVerificationEnabled NOTIFY cameraVerificationEnabledChanged)
@@ -41,21 +43,22 @@ class SettingsStore final : public QObject {
                    NOTIFY selectedCameraIDChanged)
     Q_PROPERTY(bool activeHoursEnabled READ activeHoursEnabled WRITE setActiveHoursEnabled NOTIFY
                    activeHoursEnabledChanged)
-    Q_PROPERTY(qint64 activeHoursStartMinute READ activeHoursStartMinute WRITE
+    Q_PROPERTY(int activeHoursStartMinute READ activeHoursStartMinute WRITE
                    setActiveHoursStartMinute NOTIFY activeHoursStartMinuteChanged)
-    Q_PROPERTY(qint64 activeHoursEndMinute READ activeHoursEndMinute WRITE setActiveHoursEndMinute
+    Q_PROPERTY(int activeHoursEndMinute READ activeHoursEndMinute WRITE setActiveHoursEndMinute
                    NOTIFY activeHoursEndMinuteChanged)
     Q_PROPERTY(bool activeHoursWeekdaysOnly READ activeHoursWeekdaysOnly WRITE
                    setActiveHoursWeekdaysOnly NOTIFY activeHoursWeekdaysOnlyChanged)
     Q_PROPERTY(bool hasCompletedOnboarding READ hasCompletedOnboarding WRITE
                    setHasCompletedOnboarding NOTIFY hasCompletedOnboardingChanged)
+    Q_PROPERTY(qv::SettingRange workIntervalRange READ workIntervalRangeForView CONSTANT)
+    Q_PROPERTY(qv::SettingRange honorDurationRange READ honorDurationRangeForView CONSTANT)
+    Q_PROPERTY(qv::SettingRange repetitionsRange READ repetitionsRangeForView CONSTANT)
+    Q_PROPERTY(qv::SettingRange escapeLimitRange READ escapeLimitRangeForView CONSTANT)
+    Q_PROPERTY(qv::SettingRange minuteOfDayRange READ minuteOfDayRangeForView CONSTANT)
 
 public:
-    struct Range {
-        qint64 lowest;
-        qint64 highest;
-        qint64 clamp(qint64 value) const { return std::clamp(value, lowest, highest); }
-    };
+    using Range = SettingRange;
     static constexpr Range workIntervalRange{20, 90};
     static constexpr Range honorDurationRange{10, 300};
     static constexpr Range repetitionsRange{5, 20};
@@ -65,6 +68,13 @@ public:
     explicit SettingsStore(KeyValueStore& defaults, QObject* parent = nullptr);
 
     KeyValueStore& defaults() const { return defaults_; }
+
+    // The ranges above, for the views to bind their controls' ends to.
+    SettingRange workIntervalRangeForView() const { return workIntervalRange; }
+    SettingRange honorDurationRangeForView() const { return honorDurationRange; }
+    SettingRange repetitionsRangeForView() const { return repetitionsRange; }
+    SettingRange escapeLimitRangeForView() const { return escapeLimitRange; }
+    SettingRange minuteOfDayRangeForView() const { return minuteOfDayRange; }
 
     qint64 workIntervalMinutes() const { return workIntervalMinutes_; }
     qint64 honorDurationSeconds() const { return honorDurationSeconds_; }

@@ -7,25 +7,25 @@
 #include "core/settings/SettingsStore.h"
 
 #include <QCoreApplication>
-#include <QVariantMap>
 #include <algorithm>
 
 namespace qv {
 
 namespace {
 
-QString symbolName(StatusRow::Symbol symbol) {
+SettingsViewModel::Symbol viewSymbol(StatusRow::Symbol symbol) {
+    using Symbol = SettingsViewModel::Symbol;
     switch (symbol) {
     case StatusRow::Symbol::ready:
-        return QStringLiteral("ready");
+        return Symbol::Ready;
     case StatusRow::Symbol::warning:
-        return QStringLiteral("warning");
+        return Symbol::Warning;
     case StatusRow::Symbol::info:
-        return QStringLiteral("info");
+        return Symbol::Info;
     case StatusRow::Symbol::question:
         break;
     }
-    return QStringLiteral("question");
+    return Symbol::Question;
 }
 
 } // namespace
@@ -153,11 +153,11 @@ void SettingsViewModel::setNotificationStatusValue(int status) {
     }
 }
 
-QVariantMap SettingsViewModel::notificationRow() const {
+StatusLineView SettingsViewModel::notificationRow() const {
     const bool canAct = notificationStatus_ == NotificationStatus::notDetermined
                             ? bool(onRequestNotificationAuthorization)
                             : canOpenSystemSettings();
-    return rowMap(settingsTexts::notificationStatusRow(notificationStatus_), canAct);
+    return lineView(settingsTexts::notificationStatusRow(notificationStatus_), canAct);
 }
 
 void SettingsViewModel::setCameraAuthorization(CameraAuthorization authorization) {
@@ -173,14 +173,12 @@ void SettingsViewModel::setCameraAuthorizationValue(int authorization) {
     }
 }
 
-QVariantMap SettingsViewModel::cameraAccessRow() const {
-    return rowMap(settingsTexts::cameraAccessRow(cameraAuthorization_), canOpenSystemSettings());
+StatusLineView SettingsViewModel::cameraAccessRow() const {
+    return lineView(settingsTexts::cameraAccessRow(cameraAuthorization_), canOpenSystemSettings());
 }
 
-QVariantMap SettingsViewModel::rowMap(const StatusRow& row, bool canAct) const {
-    return {{QStringLiteral("symbol"), symbolName(row.symbol)},
-            {QStringLiteral("text"), row.text},
-            {QStringLiteral("buttonTitle"), canAct ? row.buttonTitle : QString()}};
+StatusLineView SettingsViewModel::lineView(const StatusRow& row, bool canAct) {
+    return {viewSymbol(row.symbol), row.text, canAct ? row.buttonTitle : QString()};
 }
 
 QString SettingsViewModel::timeLabel(int minute) const {

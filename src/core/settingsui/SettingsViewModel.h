@@ -7,13 +7,13 @@
 #include <QObject>
 #include <QStringList>
 #include <QUrl>
-#include <QVariantMap>
 #include <functional>
 
 namespace qv {
 
 class SettingsStore;
 class UpdaterService;
+struct StatusLineView;
 
 // The settings window's own state and every text it derives from the settings: the view
 // binds the controls straight to SettingsStore and shows these beside them.
@@ -34,10 +34,12 @@ class SettingsViewModel final : public QObject {
                    verificationDescriptionChanged)
     Q_PROPERTY(int notificationStatus READ notificationStatusValue WRITE setNotificationStatusValue
                    NOTIFY notificationStatusChanged)
-    Q_PROPERTY(QVariantMap notificationRow READ notificationRow NOTIFY notificationStatusChanged)
+    Q_PROPERTY(
+        qv::StatusLineView notificationRow READ notificationRow NOTIFY notificationStatusChanged)
     Q_PROPERTY(int cameraAuthorization READ cameraAuthorizationValue WRITE
                    setCameraAuthorizationValue NOTIFY cameraAuthorizationChanged)
-    Q_PROPERTY(QVariantMap cameraAccessRow READ cameraAccessRow NOTIFY cameraAuthorizationChanged)
+    Q_PROPERTY(
+        qv::StatusLineView cameraAccessRow READ cameraAccessRow NOTIFY cameraAuthorizationChanged)
     Q_PROPERTY(QString updateCheckText READ updateCheckText NOTIFY updateCheckTextChanged)
     Q_PROPERTY(QString versionText READ versionText CONSTANT)
     Q_PROPERTY(QString websiteText READ websiteText CONSTANT)
@@ -51,6 +53,9 @@ public:
     enum class Pane { general, breaks, movement, stats, about };
     Q_ENUM(Pane)
     enum class SystemSettingsPage { notifications, loginItems, camera };
+    // The round symbol before a status line.
+    enum class Symbol { Ready, Warning, Info, Question, Lock };
+    Q_ENUM(Symbol)
 
     // What the About pane tells.
     struct AboutFacts {
@@ -84,13 +89,13 @@ public:
     void setNotificationStatus(NotificationStatus status);
     int notificationStatusValue() const { return static_cast<int>(notificationStatus_); }
     void setNotificationStatusValue(int status);
-    QVariantMap notificationRow() const;
+    StatusLineView notificationRow() const;
 
     CameraAuthorization cameraAuthorization() const { return cameraAuthorization_; }
     void setCameraAuthorization(CameraAuthorization authorization);
     int cameraAuthorizationValue() const { return static_cast<int>(cameraAuthorization_); }
     void setCameraAuthorizationValue(int authorization);
-    QVariantMap cameraAccessRow() const;
+    StatusLineView cameraAccessRow() const;
 
     QString updateCheckText() const { return updateCheckText_; }
     QString versionText() const { return about_.versionText; }
@@ -125,7 +130,7 @@ private:
     void watchSettings();
     void watchUpdater();
     void setUpdateCheckText(const QString& text);
-    QVariantMap rowMap(const StatusRow& row, bool canAct) const;
+    static StatusLineView lineView(const StatusRow& row, bool canAct);
     void openSystemSettings(SystemSettingsPage page) const;
 
     SettingsStore& settings_;
@@ -137,6 +142,24 @@ private:
     NotificationStatus notificationStatus_ = NotificationStatus::unknown;
     CameraAuthorization cameraAuthorization_ = CameraAuthorization::unknown;
     QString updateCheckText_;
+};
+
+// A status line as the settings window draws it: its symbol, its sentence and the title of its
+// button (empty: no button).
+struct StatusLineView {
+    Q_GADGET
+    // As a number, which QML compares with SettingsViewModel's Symbol values: Qt 6.4's
+    // compiled bindings fail on an enum read from a value type.
+    Q_PROPERTY(int symbol READ symbolValue)
+    Q_PROPERTY(QString text MEMBER text)
+    Q_PROPERTY(QString buttonTitle MEMBER buttonTitle)
+
+public:
+    SettingsViewModel::Symbol symbol = SettingsViewModel::Symbol::Question;
+    QString text;
+    QString buttonTitle;
+
+    int symbolValue() const { return static_cast<int>(symbol); }
 };
 
 } // namespace qv

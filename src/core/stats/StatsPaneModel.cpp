@@ -1,24 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/stats/StatsPaneModel.h"
 
-#include <QVariantMap>
-
 namespace qv {
 
 namespace {
 
-QString kindName(ChartBarKind kind) {
+StatsPaneModel::BarKind viewKind(ChartBarKind kind) {
     switch (kind) {
     case ChartBarKind::today:
-        return QStringLiteral("today");
+        return StatsPaneModel::BarKind::Today;
     case ChartBarKind::best:
-        return QStringLiteral("best");
+        return StatsPaneModel::BarKind::Best;
     case ChartBarKind::normal:
-        return QStringLiteral("normal");
+        return StatsPaneModel::BarKind::Normal;
     case ChartBarKind::empty:
         break;
     }
-    return QStringLiteral("empty");
+    return StatsPaneModel::BarKind::Empty;
 }
 
 } // namespace
@@ -47,13 +45,9 @@ void StatsPaneModel::refresh() {
 QVariantList StatsPaneModel::bars() const {
     QVariantList bars;
     for (const ChartBar& bar : content_.bars) {
-        bars.append(QVariantMap{
-            {QStringLiteral("height"),
-             chartBarHeight(bar.repetitions, content_.bestRecentRepetitions, chartHeight_)},
-            {QStringLiteral("kind"), kindName(bar.kind)},
-            {QStringLiteral("weekday"), bar.weekdayLetter},
-            {QStringLiteral("accessibleLabel"), bar.accessibleLabel},
-        });
+        bars.append(QVariant::fromValue(ChartBarView{
+            chartBarHeight(bar.repetitions, content_.bestRecentRepetitions, chartHeight_),
+            viewKind(bar.kind), bar.weekdayLetter, bar.accessibleLabel}));
     }
     return bars;
 }

@@ -8,9 +8,10 @@
 
 namespace qv {
 
+struct ChartBarView;
+
 // The statistics pane's numbers for the view, redrawn whenever the store records something.
-// Each bar is a map with "height" (in the chart's units), "kind" ("empty", "today", "best",
-// "normal"), "weekday" and "accessibleLabel".
+// Each bar is a ChartBarView.
 class StatsPaneModel final : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString todayRepetitions READ todayRepetitions NOTIFY contentChanged)
@@ -28,6 +29,10 @@ class StatsPaneModel final : public QObject {
     Q_PROPERTY(QString totalSkippedBreaks READ totalSkippedBreaks NOTIFY contentChanged)
 
 public:
+    // How a bar is drawn (see ChartBarKind).
+    enum class BarKind { Empty, Today, Best, Normal };
+    Q_ENUM(BarKind)
+
     StatsPaneModel(const StatsStore& store, QLocale locale, QObject* parent = nullptr);
 
     QString todayRepetitions() const { return content_.todayRepetitions; }
@@ -61,6 +66,26 @@ private:
     QLocale locale_;
     StatsPaneContent content_;
     double chartHeight_ = 0;
+};
+
+// One day's bar as the chart draws it: its height in the chart's units, how it is drawn, the
+// weekday's letter under it and what a screen reader says for it.
+struct ChartBarView {
+    Q_GADGET
+    Q_PROPERTY(double height MEMBER height)
+    // As a number, which QML compares with StatsPaneModel's BarKind values: Qt 6.4's compiled
+    // bindings fail on an enum read from a value type.
+    Q_PROPERTY(int kind READ kindValue)
+    Q_PROPERTY(QString weekday MEMBER weekday)
+    Q_PROPERTY(QString accessibleLabel MEMBER accessibleLabel)
+
+public:
+    double height = 0;
+    StatsPaneModel::BarKind kind = StatsPaneModel::BarKind::Empty;
+    QString weekday;
+    QString accessibleLabel;
+
+    int kindValue() const { return static_cast<int>(kind); }
 };
 
 } // namespace qv

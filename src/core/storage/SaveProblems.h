@@ -9,8 +9,9 @@ namespace qv {
 
 // Files the user's data could not be saved to. Every store tells of each save of its file;
 // a file that starts failing is said once (problemFound, for a notification) and stays in
-// notice (for the settings window) until a save of it works again. Main thread only.
-class SaveProblems final : public QObject {
+// notice (for the settings window) until a save of it works again. Main thread only. Not
+// final: QML's type registration derives from a class it could construct.
+class SaveProblems : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString notice READ notice NOTIFY noticeChanged)
 

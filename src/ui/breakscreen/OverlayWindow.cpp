@@ -8,8 +8,10 @@
 #include <QtQml/qqmlextensionplugin.h>
 #include <memory>
 
-// The camera card's picture item; imported here so that whatever shows the break screen has it.
+// The camera card's picture item and the shared controls; imported here so that whatever
+// shows the break screen has them.
 Q_IMPORT_QML_PLUGIN(Quorvantel_CameraPreviewPlugin)
+Q_IMPORT_QML_PLUGIN(Quorvantel_ControlsPlugin)
 
 namespace qv {
 

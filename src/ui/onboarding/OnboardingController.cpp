@@ -12,8 +12,10 @@
 #include <QScreen>
 #include <QtQml/qqmlextensionplugin.h>
 
-// The practice run's picture item; imported here so that whatever shows the window has it.
+// The practice run's picture item and the shared controls; imported here so that whatever
+// shows the window has them.
 Q_IMPORT_QML_PLUGIN(Quorvantel_CameraPreviewPlugin)
+Q_IMPORT_QML_PLUGIN(Quorvantel_ControlsPlugin)
 
 namespace qv {
 

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
-import QtQuick.Controls.Fusion
 import QtQuick.Layouts
+import Quorvantel.Controls
 import Quorvantel.Theme
+import Quorvantel.Settings
 
 PaneScroll {
     id: pane
-    required property var viewModel
+    required property SettingsViewModel viewModel
 
     title: qsTr("About")
 

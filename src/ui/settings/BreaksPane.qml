@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
-import QtQuick.Controls.Fusion
-import QtQuick.Layouts
-import Quorvantel.Theme
+import Quorvantel.Controls
+import Quorvantel.Settings
 
 PaneScroll {
     id: pane
-    required property var settings
-    required property var viewModel
-    property var breakHold: null
+    required property SettingsStore settings
+    required property SettingsViewModel viewModel
+    property BreakHoldNotice breakHold: null
 
     title: qsTr("Breaks")
 
@@ -18,7 +17,8 @@ PaneScroll {
             objectName: "workIntervalStepper"
             title: qsTr("Work interval")
             value: pane.settings.workIntervalMinutes
-            from: 20; to: 90; stepSize: 1
+            from: pane.settings.workIntervalRange.lowest
+            to: pane.settings.workIntervalRange.highest
             valueText: pane.viewModel.workIntervalText
             onStepped: value => pane.settings.workIntervalMinutes = value
         }
@@ -31,7 +31,7 @@ PaneScroll {
         title: qsTr("Active hours")
         ToggleRow {
             objectName: "activeHoursToggle"
-            title: qsTr("Only interrupt between set hours")
+            text: qsTr("Only interrupt between set hours")
             checked: pane.settings.activeHoursEnabled
             onToggled: checked => pane.settings.activeHoursEnabled = checked
         }
@@ -40,6 +40,8 @@ PaneScroll {
             title: qsTr("From")
             enabled: pane.settings.activeHoursEnabled
             minute: pane.settings.activeHoursStartMinute
+            from: pane.settings.minuteOfDayRange.lowest
+            to: pane.settings.minuteOfDayRange.highest
             viewModel: pane.viewModel
             onChosen: minute => pane.settings.activeHoursStartMinute = minute
         }
@@ -48,12 +50,14 @@ PaneScroll {
             title: qsTr("Until")
             enabled: pane.settings.activeHoursEnabled
             minute: pane.settings.activeHoursEndMinute
+            from: pane.settings.minuteOfDayRange.lowest
+            to: pane.settings.minuteOfDayRange.highest
             viewModel: pane.viewModel
             onChosen: minute => pane.settings.activeHoursEndMinute = minute
         }
         ToggleRow {
             objectName: "weekdaysOnlyToggle"
-            title: qsTr("Weekdays only")
+            text: qsTr("Weekdays only")
             enabled: pane.settings.activeHoursEnabled
             checked: pane.settings.activeHoursWeekdaysOnly
             onToggled: checked => pane.settings.activeHoursWeekdaysOnly = checked
@@ -70,7 +74,9 @@ PaneScroll {
             objectName: "timedBreakStepper"
             title: qsTr("Timed break length")
             value: pane.settings.honorDurationSeconds
-            from: 10; to: 300; stepSize: 5
+            from: pane.settings.honorDurationRange.lowest
+            to: pane.settings.honorDurationRange.highest
+            stepSize: 5
             valueText: pane.viewModel.honorDurationText
             onStepped: value => pane.settings.honorDurationSeconds = value
         }
@@ -80,7 +86,7 @@ PaneScroll {
         StatusRow {
             objectName: "breakHoldNote"
             visible: text !== ""
-            symbol: "warning"
+            symbol: SettingsViewModel.Warning
             text: pane.breakHold ? pane.breakHold.sentence : ""
             buttonTitle: pane.breakHold && pane.breakHold.canEnable ? pane.breakHold.enableTitle : ""
             buttonName: "breakHoldEnable"
@@ -92,7 +98,7 @@ PaneScroll {
         title: qsTr("Smart pause")
         ToggleRow {
             objectName: "smartPauseToggle"
-            title: qsTr("Postpone while the microphone or camera is busy")
+            text: qsTr("Postpone while the microphone or camera is busy")
             checked: pane.settings.smartPauseEnabled
             onToggled: checked => pane.settings.smartPauseEnabled = checked
         }
@@ -107,7 +113,8 @@ PaneScroll {
             objectName: "escapeLimitStepper"
             title: qsTr("Daily limit")
             value: pane.settings.emergencyEscapeLimit
-            from: 1; to: 3; stepSize: 1
+            from: pane.settings.escapeLimitRange.lowest
+            to: pane.settings.escapeLimitRange.highest
             valueText: pane.viewModel.escapeLimitText
             onStepped: value => pane.settings.emergencyEscapeLimit = value
         }

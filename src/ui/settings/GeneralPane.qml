@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
-import QtQuick.Controls.Fusion
 import QtQuick.Layouts
+import Quorvantel.Controls
 import Quorvantel.Theme
+import Quorvantel.Settings
 
 PaneScroll {
     id: pane
-    required property var viewModel
-    required property var launchAtLogin
-    required property var updater
+    required property SettingsViewModel viewModel
+    required property LaunchAtLoginController launchAtLogin
+    required property UpdaterService updater
 
     title: qsTr("General")
 
@@ -16,7 +17,7 @@ PaneScroll {
         title: qsTr("Startup")
         ToggleRow {
             objectName: "launchAtLoginToggle"
-            title: qsTr("Launch at login")
+            text: qsTr("Launch at login")
             enabled: pane.launchAtLogin !== null
             checked: pane.launchAtLogin ? pane.launchAtLogin.isOn : false
             onToggled: checked => pane.launchAtLogin.setEnabled(checked)
@@ -27,6 +28,7 @@ PaneScroll {
             text: pane.launchAtLogin ? pane.launchAtLogin.statusMessage : ""
         }
         Button {
+            pill: false
             visible: pane.launchAtLogin !== null && pane.launchAtLogin.requiresApproval
                      && pane.viewModel.canOpenSystemSettings
             text: qsTr("Open Startup Applications Settings")
@@ -67,7 +69,7 @@ PaneScroll {
         title: qsTr("Updates")
         ToggleRow {
             objectName: "automaticUpdatesToggle"
-            title: qsTr("Check for updates automatically")
+            text: qsTr("Check for updates automatically")
             enabled: pane.updater !== null
             checked: pane.updater ? pane.updater.automaticallyChecksForUpdates : false
             onToggled: checked => pane.updater.automaticallyChecksForUpdates = checked
@@ -79,6 +81,7 @@ PaneScroll {
             spacing: Theme.space.s
             Button {
                 objectName: "checkNowButton"
+                pill: false
                 text: qsTr("Check now")
                 enabled: pane.updater !== null && pane.updater.canCheckForUpdates
                 onClicked: pane.updater.checkForUpdates()
@@ -98,7 +101,7 @@ PaneScroll {
     Section {
         title: qsTr("Privacy")
         StatusRow {
-            symbol: "lock"
+            symbol: SettingsViewModel.Lock
             text: qsTr("No accounts and no analytics. Camera frames stay on this computer and are discarded once counted. Update checks are optional.")
         }
     }

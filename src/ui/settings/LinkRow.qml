@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
-import QtQuick.Controls.Fusion
 import QtQuick.Layouts
+import Quorvantel.Controls
 import Quorvantel.Theme
 
 // A link with a title: the address opens in the desktop's browser or mail program.
@@ -23,18 +23,9 @@ RowLayout {
         color: Theme.window.text
     }
     Button {
+        kind: Button.Link
         text: link.address
-        id: button
-        flat: true
         onClicked: link.activated()
-        contentItem: Text {
-            text: button.text
-            font.family: Theme.fontFamily
-            font.pixelSize: Theme.type.body
-            font.underline: button.hovered || button.visualFocus
-            color: Theme.window.accent
-        }
-        Accessible.role: Accessible.Link
         Accessible.name: link.title + ": " + link.address
     }
 }

@@ -2,13 +2,15 @@
 import QtQuick
 import QtQuick.Controls.Fusion
 import QtQuick.Layouts
+import Quorvantel.Controls
 import Quorvantel.Theme
+import Quorvantel.Settings
 
 PaneScroll {
     id: pane
-    required property var settings
-    required property var viewModel
-    required property var cameras
+    required property SettingsStore settings
+    required property SettingsViewModel viewModel
+    required property CameraChoiceList cameras
 
     title: qsTr("Movement")
 
@@ -16,7 +18,7 @@ PaneScroll {
         title: qsTr("Verification")
         ToggleRow {
             objectName: "cameraVerificationToggle"
-            title: qsTr("Verify exercise with camera")
+            text: qsTr("Verify exercise with camera")
             checked: pane.settings.cameraVerificationEnabled
             onToggled: checked => pane.settings.cameraVerificationEnabled = checked
         }
@@ -47,7 +49,8 @@ PaneScroll {
             objectName: "repetitionsStepper"
             title: qsTr("Repetitions per break")
             value: pane.settings.squatRepetitions
-            from: 5; to: 20; stepSize: 1
+            from: pane.settings.repetitionsRange.lowest
+            to: pane.settings.repetitionsRange.highest
             valueText: pane.viewModel.repetitionsText
             onStepped: value => pane.settings.squatRepetitions = value
         }
@@ -87,7 +90,7 @@ PaneScroll {
         StatusRow {
             objectName: "cameraMissingWarning"
             visible: pane.cameras.isSelectedCameraMissing
-            symbol: "warning"
+            symbol: SettingsViewModel.Warning
             text: qsTr("The selected camera is not connected. Breaks will use another available camera until it returns.")
             buttonTitle: qsTr("Use Automatic")
             onActivated: pane.cameras.useAutomatic()
@@ -105,7 +108,7 @@ PaneScroll {
         title: qsTr("Feedback")
         ToggleRow {
             objectName: "soundToggle"
-            title: qsTr("Play sounds for accepted reps and completed breaks")
+            text: qsTr("Play sounds for accepted reps and completed breaks")
             checked: pane.settings.soundEnabled
             onToggled: checked => pane.settings.soundEnabled = checked
         }
@@ -117,7 +120,7 @@ PaneScroll {
     Section {
         title: qsTr("Privacy")
         StatusRow {
-            symbol: "lock"
+            symbol: SettingsViewModel.Lock
             text: qsTr("Verification stays on this computer. Frames go from the camera to on-device pose tracking to a rep count, then they are gone.")
         }
     }

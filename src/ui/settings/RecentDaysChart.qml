@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Layouts
+import Quorvantel.Controls
 import Quorvantel.Theme
+import Quorvantel.Settings
 
 // The last fourteen days as bars, oldest at the left, today at the right.
-Rectangle {
+Card {
     id: card
-    required property var stats
+    required property StatsPaneModel stats
     readonly property bool hasChart: card.stats !== null && card.stats.hasChart
 
     Layout.fillWidth: true
     implicitHeight: column.implicitHeight + 2 * Theme.space.m
-    radius: Theme.radius
-    color: Theme.window.surface
-    border.color: Theme.window.separator
 
     ColumnLayout {
         id: column
@@ -61,28 +61,29 @@ Rectangle {
                 Repeater {
                     model: card.stats ? card.stats.bars : []
                     delegate: Item {
-                        required property var modelData
+                        id: bar
+                        required property chartBar modelData
                         width: (chart.width - 13 * Theme.space.xs) / 14
                         height: chart.height
                         Accessible.role: Accessible.Graphic
-                        Accessible.name: modelData.accessibleLabel
+                        Accessible.name: bar.modelData.accessibleLabel
 
                         Rectangle {
                             anchors.bottom: parent.bottom
                             anchors.bottomMargin: chart.letterHeight
                             anchors.horizontalCenter: parent.horizontalCenter
                             width: Math.min(parent.width, 26)
-                            height: modelData.kind === "empty" ? 4 : modelData.height
+                            height: bar.modelData.kind === StatsPaneModel.Empty ? 4 : bar.modelData.height
                             radius: Math.min(5, width / 2)
-                            color: modelData.kind === "today" ? Theme.settingsWindow.chartToday
-                                 : modelData.kind === "empty" ? Theme.settingsWindow.chartPlaceholder
+                            color: bar.modelData.kind === StatsPaneModel.Today ? Theme.window.chartToday
+                                 : bar.modelData.kind === StatsPaneModel.Empty ? Theme.window.separator
                                  : Theme.window.accent
-                            opacity: modelData.kind === "normal" ? 0.3 : 1
+                            opacity: bar.modelData.kind === StatsPaneModel.Normal ? 0.3 : 1
                         }
                         Text {
                             anchors.bottom: parent.bottom
                             anchors.horizontalCenter: parent.horizontalCenter
-                            text: modelData.weekday
+                            text: bar.modelData.weekday
                             font.family: Theme.fontFamily
                             font.pixelSize: Theme.type.caption
                             color: Theme.window.textSecondary

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtQuick.Layouts
+import Quorvantel.Controls
 import Quorvantel.Theme
 
 // A titled group of controls on one card.
@@ -25,12 +26,9 @@ ColumnLayout {
         Accessible.name: section.title
     }
 
-    Rectangle {
+    Card {
         Layout.fillWidth: true
         implicitHeight: body.implicitHeight + 2 * Theme.space.m
-        radius: Theme.radius
-        color: Theme.window.surface
-        border.color: Theme.window.separator
 
         ColumnLayout {
             id: body

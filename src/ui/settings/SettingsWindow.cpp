@@ -9,6 +9,7 @@
 #include "core/stats/StatsPaneModel.h"
 #include "core/stats/StatsStore.h"
 #include "core/storage/SaveProblems.h"
+#include "ui/settings/SettingsWindowModel.h"
 
 #include <QGuiApplication>
 #include <QQmlComponent>
@@ -17,6 +18,7 @@
 #include <QtQml/qqmlextensionplugin.h>
 
 Q_IMPORT_QML_PLUGIN(Quorvantel_ThemePlugin)
+Q_IMPORT_QML_PLUGIN(Quorvantel_ControlsPlugin)
 Q_IMPORT_QML_PLUGIN(Quorvantel_SettingsPlugin)
 
 namespace qv {
@@ -42,6 +44,7 @@ struct SettingsWindow::Session {
     std::unique_ptr<SettingsViewModel> viewModel;
     std::unique_ptr<CameraChoiceList> cameras;
     std::unique_ptr<StatsPaneModel> stats;
+    std::unique_ptr<SettingsWindowModel> model;
     std::unique_ptr<QQmlEngine> engine;
     std::unique_ptr<QQuickWindow> window;
 };
@@ -94,17 +97,18 @@ void SettingsWindow::open() {
         Q_EMIT failedToOpen(component.errorString());
         return;
     }
-    const auto object = [](QObject* value) { return QVariant::fromValue(value); };
-    std::unique_ptr<QObject> created(component.createWithInitialProperties({
-        {QStringLiteral("settings"), object(&services_.settings)},
-        {QStringLiteral("viewModel"), object(session->viewModel.get())},
-        {QStringLiteral("launchAtLogin"), object(services_.launchAtLogin)},
-        {QStringLiteral("updater"), object(services_.updater)},
-        {QStringLiteral("cameras"), object(session->cameras.get())},
-        {QStringLiteral("stats"), object(session->stats.get())},
-        {QStringLiteral("saveProblems"), object(services_.saveProblems)},
-        {QStringLiteral("breakHold"), object(services_.breakHold)},
-    }));
+    session->model = std::make_unique<SettingsWindowModel>();
+    SettingsWindowModel& model = *session->model;
+    model.settings = &services_.settings;
+    model.texts = session->viewModel.get();
+    model.launchAtLogin = services_.launchAtLogin;
+    model.updater = services_.updater;
+    model.cameras = session->cameras.get();
+    model.stats = session->stats.get();
+    model.saveProblems = services_.saveProblems;
+    model.breakHold = services_.breakHold;
+    std::unique_ptr<QObject> created(component.createWithInitialProperties(
+        {{QStringLiteral("model"), QVariant::fromValue(session->model.get())}}));
     auto* window = qobject_cast<QQuickWindow*>(created.get());
     if (!window) {
         Q_EMIT failedToOpen(component.errorString());

@@ -1,22 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls.Fusion
 import QtQuick.Layouts
 import Quorvantel.Theme
+import Quorvantel.Settings
 
 // The settings window: a side list of five panes and the chosen pane. Every control writes
 // straight to the settings store, which keeps values in range and saves them at once.
 ApplicationWindow {
     id: window
-    required property var settings
-    required property var viewModel
-    required property var launchAtLogin
-    required property var updater
-    required property var cameras
-    required property var stats
-    required property var saveProblems
-    // What this desktop can promise about a break; absent where nothing needs saying.
-    required property var breakHold
+    required property SettingsWindowModel model
+    readonly property SettingsViewModel viewModel: model.texts
     property string damagedFileNotice: ""
 
     title: qsTr("Quorvantel Settings")
@@ -36,13 +31,13 @@ ApplicationWindow {
     palette.button: Theme.window.surface
     palette.buttonText: Theme.window.text
     palette.highlight: Theme.window.accent
-    palette.highlightedText: "#ffffff"
+    palette.highlightedText: Theme.window.textOnAccent
     palette.mid: Theme.window.separator
     palette.dark: Theme.window.separator
     palette.placeholderText: Theme.window.textSecondary
 
     Shortcut {
-        sequences: [StandardKey.Cancel]
+        sequence: "Escape"
         context: Qt.WindowShortcut
         onActivated: window.close()
     }
@@ -61,7 +56,7 @@ ApplicationWindow {
         Rectangle {
             Layout.fillHeight: true
             Layout.preferredWidth: 196
-            color: Theme.settingsWindow.sidebar
+            color: Theme.window.sidebar
 
             ColumnLayout {
                 anchors.fill: parent
@@ -104,7 +99,7 @@ ApplicationWindow {
                         width: ListView.view.width
                         height: Theme.hitTarget
                         radius: 8
-                        color: selected ? Theme.settingsWindow.selection : "transparent"
+                        color: selected ? Theme.window.selection : "transparent"
                         border.width: selected && paneList.activeFocus ? 2 : 0
                         border.color: Theme.window.accent
                         Accessible.role: Accessible.ListItem
@@ -117,7 +112,7 @@ ApplicationWindow {
                             anchors.left: parent.left
                             anchors.leftMargin: Theme.space.s
                             anchors.verticalCenter: parent.verticalCenter
-                            color: entry.selected ? Theme.settingsWindow.selectionText : Theme.window.textSecondary
+                            color: entry.selected ? Theme.window.selectionText : Theme.window.textSecondary
                         }
                         Text {
                             anchors.left: icon.right
@@ -127,7 +122,7 @@ ApplicationWindow {
                             font.family: Theme.fontFamily
                             font.pixelSize: Theme.type.body
                             font.weight: entry.selected ? Font.DemiBold : Font.Normal
-                            color: entry.selected ? Theme.settingsWindow.selectionText : Theme.window.text
+                            color: entry.selected ? Theme.window.selectionText : Theme.window.text
                         }
                         MouseArea {
                             anchors.fill: parent
@@ -156,7 +151,7 @@ ApplicationWindow {
             Text {
                 objectName: "saveProblems"
                 visible: text.length > 0
-                text: window.saveProblems ? window.saveProblems.notice : ""
+                text: window.model.saveProblems ? window.model.saveProblems.notice : ""
                 Layout.fillWidth: true
                 Layout.margins: Theme.space.m
                 wrapMode: Text.WordWrap
@@ -176,24 +171,24 @@ ApplicationWindow {
                 GeneralPane {
                     objectName: "generalPane"
                     viewModel: window.viewModel
-                    launchAtLogin: window.launchAtLogin
-                    updater: window.updater
+                    launchAtLogin: window.model.launchAtLogin
+                    updater: window.model.updater
                 }
                 BreaksPane {
                     objectName: "breaksPane"
-                    settings: window.settings
+                    settings: window.model.settings
                     viewModel: window.viewModel
-                    breakHold: window.breakHold
+                    breakHold: window.model.breakHold
                 }
                 MovementPane {
                     objectName: "movementPane"
-                    settings: window.settings
+                    settings: window.model.settings
                     viewModel: window.viewModel
-                    cameras: window.cameras
+                    cameras: window.model.cameras
                 }
                 StatsPane {
                     objectName: "statsPane"
-                    stats: window.stats
+                    stats: window.model.stats
                     damagedFileNotice: window.damagedFileNotice
                 }
                 AboutPane {

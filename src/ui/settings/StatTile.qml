@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtQuick.Layouts
+import Quorvantel.Controls
 import Quorvantel.Theme
 
 // One number with its caption on a card.
-Rectangle {
+Card {
     id: tile
     property string caption
     property string value
@@ -13,9 +14,6 @@ Rectangle {
 
     Layout.fillWidth: true
     implicitHeight: column.implicitHeight + 2 * Theme.space.m
-    radius: Theme.radius
-    color: Theme.window.surface
-    border.color: Theme.window.separator
     Accessible.role: Accessible.StaticText
     Accessible.name: tile.value + " " + tile.caption.toLowerCase()
 

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import QtQuick.Layouts
+import Quorvantel.Controls
 import Quorvantel.Theme
+import Quorvantel.Settings
 
 PaneScroll {
     id: pane
     // Null when this window has no statistics to show.
-    required property var stats
+    required property StatsPaneModel stats
     property string damagedFileNotice: ""
 
     title: qsTr("Stats")
@@ -22,18 +24,15 @@ PaneScroll {
     StatusRow {
         objectName: "damagedFileNotice"
         visible: pane.damagedFileNotice.length > 0
-        symbol: "warning"
+        symbol: SettingsViewModel.Warning
         text: pane.damagedFileNotice
     }
 
-    Rectangle {
+    Card {
         objectName: "todayCard"
         visible: pane.stats !== null
         Layout.fillWidth: true
         implicitHeight: today.implicitHeight + 2 * Theme.space.l
-        radius: Theme.radius
-        color: Theme.window.surface
-        border.color: Theme.window.separator
         Accessible.role: Accessible.StaticText
         Accessible.name: pane.stats ? pane.stats.todayAccessibleLabel : ""
 
@@ -79,7 +78,7 @@ PaneScroll {
             objectName: "streakTile"
             caption: qsTr("DAY STREAK")
             value: pane.stats ? pane.stats.streakDays : ""
-            valueColor: pane.stats && pane.stats.isStreakEmphasised ? Theme.settingsWindow.streak
+            valueColor: pane.stats && pane.stats.isStreakEmphasised ? Theme.window.success
                                                                      : Theme.window.text
         }
         StatTile {

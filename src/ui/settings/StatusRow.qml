@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
-import QtQuick.Controls.Fusion
 import QtQuick.Layouts
+import Quorvantel.Controls
 import Quorvantel.Theme
+import Quorvantel.Settings
 
 // A state the user may want to act on: a round symbol, a sentence and an optional button.
-// symbol is one of "ready", "warning", "info", "question", "lock".
 RowLayout {
     id: status
-    property string symbol: "info"
+    property int symbol: SettingsViewModel.Info
     property string text
     property string buttonTitle
     // The button's objectName, for whatever looks it up.
@@ -39,9 +39,10 @@ RowLayout {
     Button {
         id: action
         objectName: status.buttonName
+        Layout.alignment: Qt.AlignTop
         visible: status.buttonTitle.length > 0
+        pill: false
         text: status.buttonTitle
         onClicked: status.activated()
-        Accessible.name: text
     }
 }

@@ -2,7 +2,9 @@
 import QtQuick
 import QtQuick.Layouts
 import QtQuick.Window
+import Quorvantel.Controls
 import Quorvantel.Theme
+import Quorvantel.Tray
 
 // The card that opens from the tray icon: where the cycle stands, what can be done about it,
 // and today's numbers. Everything shown comes from the popover model as it stands.
@@ -10,10 +12,9 @@ Window {
     id: root
     objectName: "trayPopover"
 
-    required property QtObject popover
+    required property MenuPopoverModel popover
 
-    readonly property QtObject colors: Theme.window
-    readonly property QtObject tone: Theme.popover
+    readonly property WindowColors colors: Theme.window
 
     flags: Qt.Tool | Qt.FramelessWindowHint | Qt.WindowStaysOnTopHint
     title: "Quorvantel"
@@ -21,135 +22,14 @@ Window {
     height: content.implicitHeight + 2 * Theme.space.m
     color: colors.background
 
-    // The buttons are drawn and handled here rather than taken from Qt Quick Controls: the
-    // popover opens often, and the Controls' libraries and types would stay in memory all day
-    // after it closed.
-    component ButtonBase: Item {
-        id: base
-        property string text
-        readonly property bool down: pointer.pressed
-        readonly property bool hovered: pointer.containsMouse
-        readonly property bool visualFocus: activeFocus
-        signal clicked()
-        activeFocusOnTab: true
-        Accessible.role: Accessible.Button
-        Accessible.name: text
-        Accessible.onPressAction: if (enabled) clicked()
-        Keys.onSpacePressed: clicked()
-        Keys.onReturnPressed: clicked()
-        Keys.onEnterPressed: clicked()
-        MouseArea {
-            id: pointer
-            anchors.fill: parent
-            hoverEnabled: true
-            onClicked: base.clicked()
-        }
-    }
-
-    component ActionButton: ButtonBase {
-        id: control
-        property bool primary: false
-        property string detail: ""
-        implicitHeight: Theme.hitTarget + (detail.length > 0 ? Theme.space.s : 0)
-        Layout.fillWidth: true
-        Rectangle {
-            anchors.fill: parent
-            radius: 8
-            color: control.primary ? (control.down ? root.tone.accentPressed : root.colors.accent)
-                                   : (control.down ? root.tone.pressed
-                                                   : control.hovered ? root.tone.hover
-                                                                     : root.colors.surface)
-            border.width: control.primary ? 0 : 1
-            border.color: root.colors.separator
-            opacity: control.enabled ? 1 : 0.5
-            Rectangle {
-                anchors.fill: parent
-                anchors.margins: -2
-                radius: 10
-                color: "transparent"
-                border.width: 2
-                border.color: root.colors.accent
-                visible: control.visualFocus
-            }
-        }
-        Column {
-            anchors.verticalCenter: parent.verticalCenter
-            x: Theme.space.xs
-            width: parent.width - 2 * x
-            spacing: 0
-            Text {
-                width: parent.width
-                text: control.text
-                font.pixelSize: Theme.type.body
-                font.bold: control.primary
-                horizontalAlignment: Text.AlignHCenter
-                color: control.primary ? root.tone.onAccent : root.colors.text
-                opacity: control.enabled ? 1 : 0.45
-            }
-            Text {
-                visible: control.detail.length > 0
-                width: parent.width
-                text: control.detail
-                font.pixelSize: Theme.type.caption
-                horizontalAlignment: Text.AlignHCenter
-                color: root.colors.textSecondary
-            }
-        }
-    }
-
-    component FlatButton: ButtonBase {
-        id: flat
-        implicitHeight: Theme.hitTarget - Theme.grid
-        implicitWidth: flatLabel.implicitWidth + 2 * Theme.space.s
-        Rectangle {
-            anchors.fill: parent
-            radius: 6
-            color: flat.down ? root.tone.pressed : flat.hovered ? root.tone.hover : "transparent"
-            border.width: flat.visualFocus ? 2 : 0
-            border.color: root.colors.accent
-        }
-        Text {
-            id: flatLabel
-            x: Theme.space.s
-            anchors.verticalCenter: parent.verticalCenter
-            text: flat.text
-            font.pixelSize: Theme.type.body
-            color: root.colors.text
-        }
-    }
-
-    component MenuChoice: ButtonBase {
-        id: choice
-        width: parent.width
-        implicitHeight: Theme.hitTarget - Theme.grid
-        Accessible.role: Accessible.MenuItem
-        Rectangle {
-            anchors.fill: parent
-            radius: 6
-            color: choice.down ? root.tone.pressed
-                               : choice.hovered || choice.activeFocus ? root.tone.hover
-                                                                      : "transparent"
-        }
-        Text {
-            x: Theme.space.s
-            anchors.verticalCenter: parent.verticalCenter
-            text: choice.text
-            font.pixelSize: Theme.type.body
-            color: root.colors.text
-        }
-    }
-
-    component Tile: Rectangle {
+    component Tile: Card {
         id: tile
         property string value
         property string label
         property bool emphasised: false
         Layout.fillWidth: true
         implicitHeight: tileColumn.implicitHeight + 2 * Theme.space.s
-        radius: 8
-        color: root.colors.surface
-        border.width: 1
-        border.color: root.colors.separator
+        radius: Theme.controlRadius
         Column {
             id: tileColumn
             anchors.centerIn: parent
@@ -159,16 +39,26 @@ Window {
                 text: tile.value
                 font.pixelSize: Theme.type.title
                 font.bold: true
-                color: tile.emphasised ? root.colors.success : root.colors.text
+                color: tile.emphasised ? Theme.window.success : Theme.window.text
             }
             Text {
                 anchors.horizontalCenter: parent.horizontalCenter
                 text: tile.label
                 font.pixelSize: Theme.type.caption - 1
                 font.letterSpacing: 0.8
-                color: root.colors.textSecondary
+                color: Theme.window.textSecondary
             }
         }
+    }
+
+    // One line of the pause menu.
+    component MenuChoice: Button {
+        width: parent.width
+        kind: Button.Quiet
+        size: Button.Compact
+        pill: false
+        horizontalAlignment: Text.AlignLeft
+        Accessible.role: Accessible.MenuItem
     }
 
     Rectangle {
@@ -207,7 +97,8 @@ Window {
             spacing: Theme.space.s
             Image {
                 source: "Mark.svg"
-                sourceSize: Qt.size(30, 30)
+                sourceSize.width: 30
+                sourceSize.height: 30
                 Layout.preferredWidth: 30
                 Layout.preferredHeight: 30
             }
@@ -222,7 +113,7 @@ Window {
                 implicitWidth: stateText.implicitWidth + 2 * Theme.space.xs + 4
                 implicitHeight: stateText.implicitHeight + Theme.space.xs
                 radius: height / 2
-                color: root.tone.chip
+                color: root.colors.chip
                 Text {
                     id: stateText
                     objectName: "stateLabel"
@@ -236,14 +127,10 @@ Window {
             }
         }
 
-        Rectangle {
+        Card {
             Layout.fillWidth: true
             Layout.topMargin: Theme.grid
             implicitHeight: card.implicitHeight + 2 * Theme.space.m
-            radius: Theme.radius
-            color: root.colors.surface
-            border.width: 1
-            border.color: root.colors.separator
             ColumnLayout {
                 id: card
                 x: Theme.space.m
@@ -276,7 +163,7 @@ Window {
                     Layout.topMargin: 2
                     implicitHeight: 4
                     radius: 2
-                    color: root.tone.track
+                    color: root.colors.track
                     Rectangle {
                         width: parent.width * root.popover.progress
                         height: parent.height
@@ -287,15 +174,19 @@ Window {
             }
         }
 
-        ActionButton {
+        Button {
             objectName: "startBreak"
-            primary: true
+            Layout.fillWidth: true
+            kind: Button.Primary
+            pill: false
             text: qsTr("Start break now")
             enabled: root.popover.canStartBreak
             onClicked: root.popover.startBreak()
         }
-        ActionButton {
+        Button {
             objectName: "snooze"
+            Layout.fillWidth: true
+            pill: false
             visible: root.popover.canSnooze
             text: qsTr("+5 min")
             detail: root.popover.snoozeText
@@ -318,14 +209,10 @@ Window {
             }
         }
 
-        Rectangle {
+        Card {
             Layout.fillWidth: true
             Layout.topMargin: Theme.grid
             implicitHeight: schedule.implicitHeight + 2 * Theme.space.s
-            radius: Theme.radius
-            color: root.colors.surface
-            border.width: 1
-            border.color: root.colors.separator
             ColumnLayout {
                 id: schedule
                 x: Theme.space.s
@@ -339,7 +226,7 @@ Window {
                     Layout.fillWidth: true
                     implicitHeight: notice.implicitHeight + Theme.space.s
                     radius: 6
-                    color: root.tone.chip
+                    color: root.colors.chip
                     Column {
                         id: notice
                         x: Theme.space.s
@@ -380,16 +267,20 @@ Window {
                     }
                 }
 
-                ActionButton {
+                Button {
                     objectName: "resume"
+                    Layout.fillWidth: true
+                    pill: false
                     visible: root.popover.canResume
                     text: qsTr("▶  Resume breaks")
                     detail: root.popover.pausedUntilText
                     Accessible.name: qsTr("Resume breaks now")
                     onClicked: root.popover.resume()
                 }
-                ActionButton {
+                Button {
                     id: pauseButton
+                    Layout.fillWidth: true
+                    pill: false
                     objectName: "pause"
                     visible: !root.popover.canResume
                     enabled: root.popover.canPause
@@ -402,14 +293,20 @@ Window {
         RowLayout {
             Layout.fillWidth: true
             Layout.topMargin: Theme.grid
-            FlatButton {
+            Button {
                 objectName: "settings"
+                kind: Button.Quiet
+                size: Button.Compact
+                pill: false
                 text: qsTr("⚙  Settings…")
                 onClicked: root.popover.openSettings()
             }
             Item { Layout.fillWidth: true }
-            FlatButton {
+            Button {
                 objectName: "quit"
+                kind: Button.Quiet
+                size: Button.Compact
+                pill: false
                 text: qsTr("Quit")
                 Accessible.name: qsTr("Quit Quorvantel")
                 onClicked: root.popover.quit()
@@ -448,10 +345,10 @@ Window {
             visible = false;
             pauseButton.forceActiveFocus();
         }
-        function choose(action) {
+        // Closes the menu for a choice made; the choice then acts.
+        function closeForChoice() {
             visible = false;
             keys.forceActiveFocus();
-            action();
         }
         Keys.onEscapePressed: close()
 
@@ -465,13 +362,19 @@ Window {
                 objectName: "pauseForOneHour"
                 text: qsTr("For 1 hour")
                 KeyNavigation.down: lastChoice // and up again from there
-                onClicked: pauseMenu.choose(root.popover.pauseForOneHour)
+                onClicked: {
+                    pauseMenu.closeForChoice();
+                    root.popover.pauseForOneHour();
+                }
             }
             MenuChoice {
                 id: lastChoice
                 objectName: "pauseUntilTomorrow"
                 text: qsTr("Until tomorrow")
-                onClicked: pauseMenu.choose(root.popover.pauseUntilTomorrow)
+                onClicked: {
+                    pauseMenu.closeForChoice();
+                    root.popover.pauseUntilTomorrow();
+                }
             }
         }
     }

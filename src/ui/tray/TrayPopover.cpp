@@ -14,6 +14,7 @@
 
 Q_IMPORT_QML_PLUGIN(Quorvantel_TrayPlugin)
 Q_IMPORT_QML_PLUGIN(Quorvantel_ThemePlugin)
+Q_IMPORT_QML_PLUGIN(Quorvantel_ControlsPlugin)
 
 namespace qv {
 

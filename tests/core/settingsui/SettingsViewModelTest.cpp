@@ -88,7 +88,7 @@ TEST_F(SettingsViewModelTest, DerivedTextsFollowTheSettingsTheyShow) {
 
 // Without an opener a button would do nothing, so none is shown until one is given.
 TEST_F(SettingsViewModelTest, OffersButtonsOnlyWhereSomethingCanHandleThem) {
-    const auto button = [](const QVariantMap& row) { return row.value("buttonTitle").toString(); };
+    const auto button = [](const qv::StatusLineView& row) { return row.buttonTitle; };
     model->setNotificationStatus(qv::NotificationStatus::denied);
     model->setCameraAuthorization(qv::CameraAuthorization::denied);
     EXPECT_EQ(button(model->notificationRow()), "");

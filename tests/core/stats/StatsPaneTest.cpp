@@ -132,7 +132,9 @@ TEST(StatsPaneModel, FollowsTheStoreAndScalesBarsToTheChart) {
     EXPECT_TRUE(model.hasChart());
     model.setChartHeight(120);
     EXPECT_EQ(barsChanged.count(), 2);
-    EXPECT_DOUBLE_EQ(model.bars().last().toMap().value("height").toDouble(), 120);
+    const auto lastBar = model.bars().last().value<qv::ChartBarView>();
+    EXPECT_DOUBLE_EQ(lastBar.height, 120);
+    EXPECT_EQ(lastBar.kind, qv::StatsPaneModel::BarKind::Today);
     model.refresh();
     EXPECT_EQ(contentChanged.count(), 1) << "nothing changed, nothing to redraw";
 }

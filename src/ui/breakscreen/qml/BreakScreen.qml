@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import Quorvantel.Theme
+import Quorvantel.BreakScreen
 
 // The whole break screen for one window: background, header, the current mode's content
 // and the emergency control. Everything it shows comes from `screen` (texts, which buttons),
 // `model` (numbers, callbacks) and `hold` (this window's emergency control).
 Item {
     id: root
-    required property QtObject model
-    required property QtObject screen
-    required property QtObject hold
+    required property BreakOverlayModel model
+    required property BreakScreenPresentation screen
+    required property EmergencyEscapeHold hold
     property bool reduceMotion: false
 
     readonly property real s: screen.layoutScale(width, height)
-    readonly property var palette: Theme.breakScreen
 
     Backdrop { anchors.fill: parent }
 
@@ -21,7 +21,7 @@ Item {
     // "BREAK COMPLETE".
     Confetti {
         anchors.fill: parent
-        visible: root.screen.page === "success" && !root.reduceMotion
+        visible: root.screen.page === BreakScreenPresentation.Success && !root.reduceMotion
         running: visible
         s: root.s
     }
@@ -44,41 +44,41 @@ Item {
 
         PreparingMode {
             anchors.fill: parent
-            visible: root.screen.page === "preparing"
+            visible: root.screen.page === BreakScreenPresentation.Preparing
             s: root.s
             reduceMotion: root.reduceMotion
         }
         PermissionMode {
             anchors.fill: parent
-            visible: root.screen.page === "permission"
+            visible: root.screen.page === BreakScreenPresentation.Permission
             s: root.s
             model: root.model
             screen: root.screen
         }
         FramingMode {
             anchors.fill: parent
-            visible: root.screen.page === "framing"
+            visible: root.screen.page === BreakScreenPresentation.Framing
             s: root.s
             model: root.model
             screen: root.screen
         }
         ExerciseMode {
             anchors.fill: parent
-            visible: root.screen.page === "exercise"
+            visible: root.screen.page === BreakScreenPresentation.Exercise
             s: root.s
             model: root.model
             screen: root.screen
         }
         HonorMode {
             anchors.fill: parent
-            visible: root.screen.page === "honor"
+            visible: root.screen.page === BreakScreenPresentation.Honor
             s: root.s
             model: root.model
             screen: root.screen
         }
         SuccessMode {
             anchors.fill: parent
-            visible: root.screen.page === "success"
+            visible: root.screen.page === BreakScreenPresentation.Success
             s: root.s
             screen: root.screen
         }

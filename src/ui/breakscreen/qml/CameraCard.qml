@@ -2,18 +2,19 @@
 import QtQuick
 import Quorvantel.Theme
 import Quorvantel.CameraPreview
+import Quorvantel.BreakScreen
 
 // The live picture with the skeleton, framed as a rounded card with its on-device badge.
 Rectangle {
     id: card
     property real s: 1
-    property QtObject model
+    property BreakOverlayModel model
     property string accessibleName
     readonly property real inset: Theme.space.s * s
 
     color: Theme.breakScreen.surface
     radius: Theme.cardRadius * s
-    border.color: Theme.breakScreen.outline
+    border.color: Theme.breakScreen.separator
     border.width: Math.max(1, s)
     Accessible.role: Accessible.Graphic
     Accessible.name: accessibleName
@@ -34,7 +35,8 @@ Rectangle {
                     anchors.horizontalCenter: parent.horizontalCenter
                     source: "../images/camera.svg"
                     width: Theme.space.xxl * card.s; height: width
-                    sourceSize: Qt.size(width, height)
+                    sourceSize.width: width
+                    sourceSize.height: height
                 }
                 Text {
                     text: card.accessibleName
@@ -66,7 +68,7 @@ Rectangle {
         anchors.fill: parent
         color: "transparent"
         radius: card.radius
-        border.color: Theme.breakScreen.outline
+        border.color: Theme.breakScreen.separator
         border.width: Math.max(1, card.s)
     }
 
@@ -83,7 +85,7 @@ Rectangle {
             Rectangle {
                 anchors.verticalCenter: parent.verticalCenter
                 width: Theme.space.s * card.s * 0.75; height: width; radius: width / 2
-                color: preview.hasPicture ? "#5fd39a" : Theme.breakScreen.textDim
+                color: preview.hasPicture ? Theme.breakScreen.live : Theme.breakScreen.textDim
             }
             Text {
                 text: qsTr("LIVE - ON DEVICE")

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import Quorvantel.Theme
+import Quorvantel.BreakScreen
 
 // The camera card on the left and a column of content beside it, centred and sized to fit.
 Item {
     id: layout
     property real s: 1
-    property QtObject model
-    property QtObject screen
+    property BreakOverlayModel model
+    property BreakScreenPresentation screen
     default property alias column: side.data
     readonly property real gap: Theme.space.xxl * s
     readonly property real sideWidth: 520 * s

@@ -16,7 +16,8 @@ Row {
         anchors.verticalCenter: parent.verticalCenter
         source: row.met ? "../images/check-on.svg" : "../images/check-off.svg"
         width: Theme.space.xl * row.s; height: width
-        sourceSize: Qt.size(width, height)
+        sourceSize.width: width
+        sourceSize.height: height
     }
     Label {
         anchors.verticalCenter: parent.verticalCenter

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+pragma ComponentBehavior: Bound
 import QtQuick
 import Quorvantel.Theme
 
@@ -12,8 +13,8 @@ Item {
     property bool running: false
     // The share of the width in the middle that no piece crosses.
     property real clearMiddle: 0.46
-    readonly property var colors: [Theme.breakExtra.confetti1, Theme.breakExtra.confetti2,
-                                   Theme.breakExtra.confetti3, Theme.breakExtra.confetti4]
+    readonly property var colors: [Theme.breakScreen.accent, Theme.breakScreen.success,
+                                   Theme.breakScreen.confettiMint, Theme.breakScreen.text]
     clip: true
 
     Repeater {

@@ -1,19 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+pragma ComponentBehavior: Bound
 import QtQuick
 import Quorvantel.Theme
+import Quorvantel.BreakScreen
 
 // The way out that is always there: press and hold (or hold the chord) for three seconds.
 // Quiet until pressed; the ring fills while it is held.
 Rectangle {
     id: control
     property real s: 1
-    property QtObject hold
+    property EmergencyEscapeHold hold
 
     width: Math.max(420 * s, texts.implicitWidth + 120 * s)
     height: 84 * s
     radius: height / 2
-    color: area.pressed && hold.isAvailable ? Theme.breakScreen.surfaceRaised : Theme.breakScreen.surface
-    border.color: hold.isHolding ? Theme.breakScreen.accent : Theme.breakScreen.outline
+    color: area.pressed && hold.isAvailable ? Theme.breakScreen.raised : Theme.breakScreen.surface
+    border.color: hold.isHolding ? Theme.breakScreen.accent : Theme.breakScreen.separator
     border.width: Math.max(1, 2 * s)
     opacity: hold.isAvailable ? 1 : 0.8
 
@@ -52,13 +54,14 @@ Rectangle {
             anchors.fill: parent
             thickness: 5 * control.s
             progress: control.hold.progress
-            trackColor: Theme.breakScreen.outline
+            trackColor: Theme.breakScreen.separator
         }
         Image {
             anchors.centerIn: parent
             source: "../images/" + control.hold.icon + ".svg"
             width: 28 * control.s; height: width
-            sourceSize: Qt.size(width, height)
+            sourceSize.width: width
+            sourceSize.height: height
         }
     }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
+import Quorvantel.Controls
 import Quorvantel.Theme
 
 // Counting: the count, readable from across the room, and one short coaching cue.
@@ -28,7 +29,8 @@ CameraLayout {
             anchors.bottomMargin: count.height * 0.22
             source: "../images/" + mode.screen.exerciseIcon + ".svg"
             width: Theme.space.xxl * 1.25 * mode.s; height: width
-            sourceSize: Qt.size(width, height)
+            sourceSize.width: width
+            sourceSize.height: height
         }
     }
     Label {
@@ -49,7 +51,8 @@ CameraLayout {
             anchors.verticalCenter: parent.verticalCenter
             source: "../images/" + mode.screen.soundIcon + ".svg"
             width: Theme.space.l * mode.s; height: width
-            sourceSize: Qt.size(width, height)
+            sourceSize.width: width
+            sourceSize.height: height
         }
         Label {
             anchors.verticalCenter: parent.verticalCenter
@@ -62,14 +65,18 @@ CameraLayout {
     Flow {
         width: mode.sideWidth
         spacing: Theme.space.s * mode.s
-        ActionButton {
-            s: mode.s
+        Button {
+            size: Button.Huge
+            colors: Theme.breakScreen
+            sizeScale: mode.s
             visible: mode.screen.showsCantSquat
             text: qsTr("Can't squat — use arms")
             onClicked: mode.model.switchToOverheadRaise()
         }
-        ActionButton {
-            s: mode.s
+        Button {
+            size: Button.Huge
+            colors: Theme.breakScreen
+            sizeScale: mode.s
             visible: mode.screen.showsSwitchToTimedBreak
             text: qsTr("Switch to a timed break")
             onClicked: mode.model.useHonorTimer()

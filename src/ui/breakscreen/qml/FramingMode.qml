@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+pragma ComponentBehavior: Bound
 import QtQuick
+import Quorvantel.Controls
 import Quorvantel.Theme
 
 // Getting into the picture: what to fix, what is already right, and the way out if it fails.
@@ -39,16 +41,20 @@ CameraLayout {
         width: mode.sideWidth
         spacing: Theme.space.s * mode.s
         visible: mode.screen.showsUseTimedBreak || mode.screen.showsSwitchToOverheadRaise
-        ActionButton {
-            s: mode.s
-            primary: true
+        Button {
+            size: Button.Huge
+            colors: Theme.breakScreen
+            sizeScale: mode.s
+            kind: Button.Primary
             visible: mode.screen.showsSwitchToOverheadRaise
             text: qsTr("Switch to Overhead Raises")
             onClicked: mode.model.switchToOverheadRaise()
         }
-        ActionButton {
-            s: mode.s
-            primary: !mode.screen.showsSwitchToOverheadRaise
+        Button {
+            size: Button.Huge
+            colors: Theme.breakScreen
+            sizeScale: mode.s
+            kind: mode.screen.showsSwitchToOverheadRaise ? Button.Secondary : Button.Primary
             visible: mode.screen.showsUseTimedBreak
             text: qsTr("Use the timed break")
             onClicked: mode.model.useHonorTimer()

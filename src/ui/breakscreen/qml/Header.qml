@@ -15,7 +15,8 @@ Item {
         Image {
             anchors.verticalCenter: parent.verticalCenter
             source: "../images/mark.svg"
-            sourceSize: Qt.size(width, height)
+            sourceSize.width: width
+            sourceSize.height: height
             width: Theme.space.xl * header.s; height: width
         }
         Text {
@@ -28,7 +29,7 @@ Item {
         }
         Rectangle {
             anchors.verticalCenter: parent.verticalCenter
-            color: Theme.breakExtra.chip
+            color: Theme.breakScreen.chip
             border.color: Theme.breakScreen.accentSoft
             radius: height / 2
             width: chip.implicitWidth + Theme.space.m * header.s

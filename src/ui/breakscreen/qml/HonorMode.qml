@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
+import Quorvantel.Controls
 import Quorvantel.Theme
+import Quorvantel.BreakScreen
 
 // The timed break: a countdown in a filling ring, and a quiet card beside it.
 Item {
     id: mode
     property real s: 1
-    property QtObject model
-    property QtObject screen
+    property BreakOverlayModel model
+    property BreakScreenPresentation screen
 
     Row {
         anchors.centerIn: parent
@@ -67,7 +69,7 @@ Item {
                 height: card.implicitHeight + 2 * Theme.space.l * mode.s
                 radius: Theme.cardRadius * mode.s
                 color: Theme.breakScreen.surface
-                border.color: Theme.breakScreen.outline
+                border.color: Theme.breakScreen.separator
                 border.width: Math.max(1, mode.s)
                 Column {
                     id: card
@@ -78,7 +80,8 @@ Item {
                         height: Math.max(0, Math.min(parent.width * 280 / 360, mode.height - side.others))
                         width: height * 360 / 280
                         visible: height > 60 * mode.s
-                        sourceSize: Qt.size(width, height)
+                        sourceSize.width: width
+                        sourceSize.height: height
                         source: "../images/chair.svg"
                     }
                     Column {
@@ -110,10 +113,12 @@ Item {
                 color: Theme.breakScreen.textSecondary
                 text: mode.screen.statusLine
             }
-            ActionButton {
+            Button {
                 id: settingsButton
+                size: Button.Huge
+                colors: Theme.breakScreen
                 visible: mode.screen.showsOpenCameraSettings
-                s: mode.s
+                sizeScale: mode.s
                 text: qsTr("End break & open Camera Settings")
                 onClicked: mode.model.openCameraSettings()
             }

@@ -12,7 +12,7 @@ Rectangle {
     implicitWidth: Math.max(height, name.implicitWidth + 2 * Theme.space.xs * s)
     implicitHeight: name.implicitHeight + 4 * s
     radius: 4 * s
-    color: Theme.breakScreen.surfaceRaised
+    color: Theme.breakScreen.raised
     border.color: Theme.breakScreen.textDim
     border.width: Math.max(1, s)
 

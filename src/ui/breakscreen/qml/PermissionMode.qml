@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
+import Quorvantel.Controls
 import Quorvantel.Theme
+import Quorvantel.BreakScreen
 
 // No camera permission yet: explain, and offer the timed break for now.
 Item {
     id: mode
     property real s: 1
-    property QtObject model
-    property QtObject screen
+    property BreakOverlayModel model
+    property BreakScreenPresentation screen
 
     Row {
         anchors.centerIn: parent
@@ -16,7 +18,8 @@ Item {
             anchors.verticalCenter: parent.verticalCenter
             source: "../images/chair.svg"
             width: 360 * mode.s; height: 280 * mode.s
-            sourceSize: Qt.size(width, height)
+            sourceSize.width: width
+            sourceSize.height: height
         }
         Column {
             anchors.verticalCenter: parent.verticalCenter
@@ -37,9 +40,11 @@ Item {
                 lineHeight: 1.25
                 text: qsTr("This screen never covers your system's permission dialog. Use the timed break now, then enable camera verification in Settings.")
             }
-            ActionButton {
-                s: mode.s
-                primary: true
+            Button {
+                size: Button.Huge
+                colors: Theme.breakScreen
+                sizeScale: mode.s
+                kind: Button.Primary
                 visible: mode.screen.showsUseTimedBreak
                 text: qsTr("Use the timed break")
                 onClicked: mode.model.useHonorTimer()
@@ -50,7 +55,8 @@ Item {
                     anchors.verticalCenter: parent.verticalCenter
                     source: "../images/shield.svg"
                     width: Theme.space.l * mode.s; height: width
-                    sourceSize: Qt.size(width, height)
+                    sourceSize.width: width
+                    sourceSize.height: height
                 }
                 Label {
                     anchors.verticalCenter: parent.verticalCenter

@@ -19,14 +19,15 @@ Item {
                 anchors.fill: parent
                 radius: width / 2
                 color: Theme.breakScreen.surface
-                border.color: Theme.breakScreen.outline
+                border.color: Theme.breakScreen.separator
                 border.width: Math.max(1, 2 * mode.s)
             }
             Image {
                 anchors.centerIn: parent
                 source: "../images/camera.svg"
                 width: 64 * mode.s; height: width
-                sourceSize: Qt.size(width, height)
+                sourceSize.width: width
+                sourceSize.height: height
             }
             Shape {
                 id: arc

@@ -8,7 +8,7 @@ Shape {
     id: ring
     property real progress: 0
     property real thickness: 12
-    property color trackColor: Theme.breakScreen.outline
+    property color trackColor: Theme.breakScreen.separator
     property color fillColor: Theme.breakScreen.accent
     readonly property real radius: Math.min(width, height) / 2 - thickness / 2
     // Smooth edges where the scene is drawn with the graphics card.

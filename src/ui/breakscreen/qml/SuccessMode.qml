@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import Quorvantel.Theme
+import Quorvantel.BreakScreen
 
 // Done: one warm check mark, what was achieved and the streak (the screen adds confetti
 // behind it all).
 Item {
     id: mode
     property real s: 1
-    property QtObject screen
+    property BreakScreenPresentation screen
 
     Column {
         anchors.centerIn: parent
@@ -16,7 +17,8 @@ Item {
             anchors.horizontalCenter: parent.horizontalCenter
             source: "../images/check-success.svg"
             width: 160 * mode.s; height: width
-            sourceSize: Qt.size(width, height)
+            sourceSize.width: width
+            sourceSize.height: height
         }
         Label {
             anchors.horizontalCenter: parent.horizontalCenter
@@ -36,7 +38,7 @@ Item {
         Rectangle {
             anchors.horizontalCenter: parent.horizontalCenter
             visible: mode.screen.streakText.length > 0
-            color: "#2a2517"
+            color: Theme.breakScreen.streakChip
             border.color: Qt.rgba(1, 0.77, 0.42, 0.35)
             border.width: Math.max(1, mode.s)
             radius: height / 2
@@ -50,7 +52,8 @@ Item {
                     anchors.verticalCenter: parent.verticalCenter
                     source: "../images/flame.svg"
                     width: Theme.space.l * 1.25 * mode.s; height: width
-                    sourceSize: Qt.size(width, height)
+                    sourceSize.width: width
+                    sourceSize.height: height
                 }
                 Label {
                     anchors.verticalCenter: parent.verticalCenter

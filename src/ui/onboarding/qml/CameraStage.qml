@@ -1,20 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
+import Quorvantel.Controls
 import Quorvantel.Theme
 import Quorvantel.CameraPreview
+import Quorvantel.Onboarding
 
 // The practice run's camera card: dark like the break screen, with the live picture and
 // skeleton, a framing guide, the coaching cue while counting, and the result once counted.
 Rectangle {
     id: card
-    required property QtObject presentation
-    readonly property QtObject model: presentation.model
-    readonly property var texts: presentation.texts
+    required property OnboardingPresentation presentation
+    readonly property OnboardingModel model: presentation.model
 
     radius: Theme.radius + 4
     color: Theme.breakScreen.surface
     border.width: 1
-    border.color: Theme.breakScreen.outline
+    border.color: Theme.breakScreen.separator
     clip: true
 
     Rectangle {
@@ -35,7 +36,7 @@ Rectangle {
         boneColor: Theme.breakScreen.accent
         jointColor: Theme.breakScreen.text
         Accessible.role: Accessible.Graphic
-        Accessible.name: card.texts.previewAccessibleName
+        Accessible.name: card.presentation.texts.previewAccessibleName
     }
     // Rounds the picture's corners with the card's own colour.
     Rectangle {
@@ -71,7 +72,7 @@ Rectangle {
                 anchors.verticalCenter: parent.verticalCenter
                 width: Theme.grid + 1; height: width; radius: width / 2
                 color: card.presentation.isFailed ? Theme.breakScreen.warning
-                     : card.presentation.isCameraReady ? "#5fd39a" : Theme.breakScreen.textDim
+                     : card.presentation.isCameraReady ? Theme.breakScreen.live : Theme.breakScreen.textDim
             }
             Text {
                 text: card.presentation.cameraStatusLabel
@@ -93,19 +94,22 @@ Rectangle {
             anchors.horizontalCenter: parent.horizontalCenter
             color: Theme.breakScreen.textSecondary
         }
-        PillButton {
+        Button {
             anchors.horizontalCenter: parent.horizontalCenter
             visible: card.presentation.isCameraButtonShown
-            available: card.presentation.isCameraButtonEnabled
-            kind: "primary"
+            enabled: card.presentation.isCameraButtonEnabled
+            kind: Button.Primary
+            size: Button.Large
+            colors: Theme.breakScreen
             text: card.presentation.cameraButtonText
             onClicked: card.model.requestCamera()
         }
-        PillButton {
+        Button {
             anchors.horizontalCenter: parent.horizontalCenter
             visible: card.presentation.isDenied
-            kind: "secondary"
-            text: card.texts.openCameraSettings
+            size: Button.Large
+            colors: Theme.breakScreen
+            text: card.presentation.texts.openCameraSettings
             onClicked: card.presentation.openCameraSettings()
         }
     }
@@ -180,7 +184,7 @@ Rectangle {
             }
             Text {
                 anchors.horizontalCenter: parent.horizontalCenter
-                text: card.texts.successTitle
+                text: card.presentation.texts.successTitle
                 color: Theme.breakScreen.success
                 font.family: Theme.fontFamily
                 font.pixelSize: Theme.type.caption + 1
@@ -189,7 +193,7 @@ Rectangle {
             }
             Text {
                 anchors.horizontalCenter: parent.horizontalCenter
-                text: card.texts.successText
+                text: card.presentation.texts.successText
                 color: Theme.breakScreen.text
                 font.family: Theme.fontFamily
                 font.pixelSize: Theme.type.display

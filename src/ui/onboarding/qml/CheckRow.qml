@@ -2,13 +2,14 @@
 import QtQuick
 import Quorvantel.Theme
 
-// One item of the framing checklist, ticked once the camera sees it.
+// One item of the framing checklist, ticked once the camera sees it. Nothing to press: the
+// camera ticks it, so it reads as a list item with its state.
 Row {
     id: row
     property string text
     property bool met: false
     spacing: Theme.space.s
-    Accessible.role: Accessible.CheckBox
+    Accessible.role: Accessible.ListItem
     Accessible.name: text
     Accessible.checkable: true
     Accessible.checked: met
@@ -23,7 +24,7 @@ Row {
             anchors.centerIn: parent
             visible: row.met
             text: "✓"
-            color: Theme.darkDesktop ? "#06121c" : "#ffffff"
+            color: Theme.window.textOnAccent
             font.family: Theme.fontFamily
             font.pixelSize: Theme.type.caption
             font.weight: Font.Bold

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
+import Quorvantel.Controls
 import Quorvantel.Theme
 
 // The custom interval: minus and plus around the number, five minutes a press; the arrow keys
@@ -10,7 +11,7 @@ Rectangle {
     signal adjust(int direction)
 
     readonly property bool selected: custom.tile.isSelected === true
-    readonly property color ink: selected ? (Theme.darkDesktop ? "#06121c" : "#ffffff") : Theme.window.text
+    readonly property color ink: selected ? Theme.window.textOnAccent : Theme.window.text
     height: Theme.space.xxl * 2 + Theme.space.s
     radius: Theme.radius
     color: selected ? Theme.window.accent : Theme.window.surface
@@ -50,17 +51,15 @@ Rectangle {
         anchors { left: parent.left; leftMargin: Theme.space.s; verticalCenter: parent.verticalCenter; verticalCenterOffset: Theme.grid }
         glyph: "−"
         ink: custom.ink
-        available: custom.tile.canDecrease === true
-        accessibleName: custom.tile.decreaseName || ""
+        enabled: custom.tile.canDecrease === true
         onClicked: custom.adjust(-1)
     }
     StepButton {
         anchors { right: parent.right; rightMargin: Theme.space.s; verticalCenter: parent.verticalCenter; verticalCenterOffset: Theme.grid }
         glyph: "+"
         ink: custom.ink
-        available: custom.tile.canIncrease === true
-        accessibleName: custom.tile.increaseName || ""
+        enabled: custom.tile.canIncrease === true
         onClicked: custom.adjust(1)
     }
-    FocusRing { visible: custom.activeFocus }
+    FocusRing { visible: custom.activeFocus; cornerRadius: custom.radius }
 }

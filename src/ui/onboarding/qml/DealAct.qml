@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+pragma ComponentBehavior: Bound
 import QtQuick
 import Quorvantel.Theme
+import Quorvantel.Onboarding
 
 // The first act: the deal in two lines, the loop it sets up, and what stays private.
 Item {
     id: act
-    required property QtObject presentation
+    required property OnboardingPresentation presentation
 
     Column {
         id: words

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
+import Quorvantel.Controls
 import Quorvantel.Theme
 
 // One work-interval choice: a large number over its unit.
@@ -24,7 +25,7 @@ Rectangle {
     Accessible.onPressAction: chosen()
     Keys.onSpacePressed: chosen()
 
-    readonly property color ink: selected ? (Theme.darkDesktop ? "#06121c" : "#ffffff") : Theme.window.text
+    readonly property color ink: selected ? Theme.window.textOnAccent : Theme.window.text
 
     Column {
         anchors.centerIn: parent
@@ -47,7 +48,7 @@ Rectangle {
             font.letterSpacing: 1.6
         }
     }
-    FocusRing { visible: tile.activeFocus }
+    FocusRing { visible: tile.activeFocus; cornerRadius: tile.radius }
     MouseArea {
         id: mouse
         anchors.fill: parent

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+pragma ComponentBehavior: Bound
 import QtQuick
 import Quorvantel.Theme
 
@@ -40,7 +41,7 @@ Item {
                         Text {
                             anchors.horizontalCenter: parent.horizontalCenter
                             text: "0" + (station.index + 1)
-                            color: station.isSquats ? (Theme.darkDesktop ? "#06121c" : "#ffffff") : Theme.window.textSecondary
+                            color: station.isSquats ? Theme.window.textOnAccent : Theme.window.textSecondary
                             opacity: 0.7
                             font.family: Theme.fontFamily
                             font.pixelSize: Theme.type.caption - 1
@@ -48,7 +49,7 @@ Item {
                         Text {
                             anchors.horizontalCenter: parent.horizontalCenter
                             text: station.modelData
-                            color: station.isSquats ? (Theme.darkDesktop ? "#06121c" : "#ffffff") : Theme.window.text
+                            color: station.isSquats ? Theme.window.textOnAccent : Theme.window.text
                             font.family: Theme.fontFamily
                             font.pixelSize: Theme.type.caption + 1
                             font.weight: Font.Bold

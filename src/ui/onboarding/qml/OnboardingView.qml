@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
+import Quorvantel.Controls
 import Quorvantel.Theme
+import Quorvantel.Onboarding
 
 // The first-launch window's content: the act's kicker and progress dots on top, one act at a
 // time in the middle, Back and the act's forward button at the bottom.
 Rectangle {
     id: root
-    required property QtObject presentation
+    required property OnboardingPresentation presentation
     // What this desktop can promise about a break; null where nothing needs saying.
-    property QtObject breakHold: null
-    readonly property QtObject model: presentation.model
+    property BreakHoldNotice breakHold: null
+    readonly property OnboardingModel model: presentation.model
 
     width: 880
     height: 620
@@ -55,23 +57,23 @@ Rectangle {
         }
         DealAct {
             anchors.fill: parent
-            visible: root.presentation.step === 0
+            visible: root.presentation.act === OnboardingPresentation.Deal
             presentation: root.presentation
         }
         RehearsalAct {
             anchors.fill: parent
-            visible: root.presentation.step === 1
+            visible: root.presentation.act === OnboardingPresentation.Rehearsal
             presentation: root.presentation
         }
         TermsAct {
             anchors.fill: parent
-            visible: root.presentation.step === 2
+            visible: root.presentation.act === OnboardingPresentation.Terms
             presentation: root.presentation
             breakHold: root.breakHold
         }
         ProofAct {
             anchors.fill: parent
-            visible: root.presentation.step === 3
+            visible: root.presentation.act === OnboardingPresentation.Proof
             presentation: root.presentation
         }
     }
@@ -82,17 +84,19 @@ Rectangle {
         anchors.margins: Theme.space.xl
         height: forward.height
 
-        PillButton {
+        Button {
             anchors { left: parent.left; verticalCenter: parent.verticalCenter }
             visible: root.presentation.canGoBack
-            kind: "quiet"
+            kind: Button.Quiet
+            size: Button.Large
             text: root.presentation.texts.back
             onClicked: root.model.goBack()
         }
-        PillButton {
+        Button {
             id: forward
             anchors { right: parent.right; verticalCenter: parent.verticalCenter }
-            kind: "primary"
+            kind: Button.Primary
+            size: Button.Large
             text: root.presentation.forwardText
             showArrow: true
             onClicked: root.model.advance()

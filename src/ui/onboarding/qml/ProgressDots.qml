@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+pragma ComponentBehavior: Bound
 import QtQuick
+import Quorvantel.Controls
 import Quorvantel.Theme
 
 // One dot per act: the current one stretched into a pill, the ones behind filled. Each jumps
@@ -17,9 +19,13 @@ Row {
             required property var modelData
             width: shape.width + Theme.space.xs
             height: Theme.hitTarget
+            activeFocusOnTab: true
             Accessible.role: Accessible.Button
             Accessible.name: modelData.accessibleName
+            Accessible.focusable: true
             Accessible.onPressAction: dotsRow.jump(modelData.step)
+            Keys.onSpacePressed: dotsRow.jump(modelData.step)
+            Keys.onReturnPressed: dotsRow.jump(modelData.step)
 
             Rectangle {
                 id: shape
@@ -30,6 +36,11 @@ Row {
                 color: dot.modelData.isCurrent || dot.modelData.isDone
                        ? Theme.window.accent : Theme.window.separator
                 opacity: dot.modelData.isDone ? 0.55 : 1
+            }
+            FocusRing {
+                anchors.fill: shape
+                visible: dot.activeFocus
+                cornerRadius: shape.radius
             }
             MouseArea {
                 anchors.fill: parent

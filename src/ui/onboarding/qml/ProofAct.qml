@@ -1,19 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+pragma ComponentBehavior: Bound
 import QtQuick
+import Quorvantel.Controls
 import Quorvantel.Theme
 import Quorvantel.Onboarding
 
 // The last act: a practice run in which one real squat must be counted.
 Item {
     id: act
-    required property QtObject presentation
-    readonly property QtObject model: presentation.model
-    readonly property var texts: presentation.texts
+    required property OnboardingPresentation presentation
+    readonly property OnboardingModel model: presentation.model
 
     Headline {
         id: headline
         anchors { left: parent.left; right: parent.right; top: parent.top }
-        title: act.texts.proofTitle
+        title: act.presentation.texts.proofTitle
         subtitle: act.presentation.trialSubtitle
     }
 
@@ -65,7 +66,7 @@ Item {
             Text {
                 width: parent.width
                 visible: act.presentation.helpTitle.length === 0
-                text: act.texts.repRule
+                text: act.presentation.texts.repRule
                 wrapMode: Text.WordWrap
                 color: Theme.window.textSecondary
                 font.family: Theme.fontFamily
@@ -105,10 +106,10 @@ Item {
                     font.family: Theme.fontFamily
                     font.pixelSize: Theme.type.caption + 1
                 }
-                LinkButton {
+                Button {
                     visible: act.presentation.canSkipCamera
-                    topPadding: 2
-                    text: act.texts.skip
+                    kind: Button.Link
+                    text: act.presentation.texts.skip
                     onClicked: act.model.skipCamera()
                 }
             }
@@ -131,11 +132,11 @@ Item {
             anchors.leftMargin: Theme.space.m
             anchors.rightMargin: Theme.space.m
             spacing: 4
-            SectionLabel { text: act.texts.privacyTitle }
+            SectionLabel { text: act.presentation.texts.privacyTitle }
             Text {
                 width: parent.width
                 wrapMode: Text.WordWrap
-                text: act.texts.privacyText
+                text: act.presentation.texts.privacyText
                 color: Theme.window.textSecondary
                 font.family: Theme.fontFamily
                 font.pixelSize: Theme.type.caption + 1

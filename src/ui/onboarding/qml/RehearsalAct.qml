@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import Quorvantel.Theme
+import Quorvantel.Onboarding
 
 // The second act: one break played out in miniature.
 Item {
     id: act
-    required property QtObject presentation
+    required property OnboardingPresentation presentation
 
     Headline {
         id: headline

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick
 import Quorvantel.Theme
+import Quorvantel.Onboarding
 
 // A small screen that goes through a break: the countdown on the desktop, the lock, three
 // counted squats and the desktop again.
 Item {
     id: view
-    property QtObject stage
+    property RehearsalStage stage
     property string label
     property string accessibleName
     property string nextBreakText
@@ -61,7 +62,7 @@ Item {
                         id: barTimer
                         anchors.centerIn: parent
                         text: view.unlocked ? view.nextBreakText : view.stage.timerText
-                        color: view.unlocked ? Theme.window.text : (Theme.darkDesktop ? "#06121c" : "#ffffff")
+                        color: view.unlocked ? Theme.window.text : Theme.window.textOnAccent
                         font.family: Theme.fixedFontFamily
                         font.pixelSize: Theme.type.caption + 1
                         font.weight: Font.Bold

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+pragma ComponentBehavior: Bound
 import QtQuick
+import Quorvantel.Controls
 import Quorvantel.Theme
+import Quorvantel.Onboarding
 
 // The third act: the work interval, the timed fallback and launch at login.
 Item {
     id: act
-    required property QtObject presentation
-    property QtObject breakHold: null
+    required property OnboardingPresentation presentation
+    property BreakHoldNotice breakHold: null
 
     Headline {
         id: headline
@@ -63,7 +66,7 @@ Item {
                 SegmentedChoice {
                     width: parent.width
                     choices: act.presentation.honorChoices
-                    onChosen: (seconds) => act.presentation.chooseHonorDuration(seconds)
+                    onChosen: index => act.presentation.chooseHonorChoice(index)
                 }
             }
             Column {
@@ -72,12 +75,13 @@ Item {
                 SectionLabel { text: act.presentation.texts.loginSection }
                 ToggleRow {
                     width: parent.width
+                    card: true
                     text: act.presentation.texts.loginToggle
                     detail: act.presentation.launchAtLoginMessage.length > 0
                             ? act.presentation.launchAtLoginMessage : act.presentation.texts.loginDetail
                     warning: act.presentation.launchAtLoginMessage.length > 0
                     checked: act.presentation.launchAtLoginOn
-                    onToggled: act.presentation.setLaunchAtLogin(!checked)
+                    onToggled: on => act.presentation.setLaunchAtLogin(on)
                 }
             }
         }
@@ -101,8 +105,9 @@ Item {
             Accessible.role: Accessible.StaticText
             Accessible.name: text
         }
-        LinkButton {
+        Button {
             id: enable
+            kind: Button.Link
             objectName: "breakHoldEnable"
             anchors.verticalCenter: parent.verticalCenter
             visible: act.breakHold !== null && act.breakHold.canEnable
