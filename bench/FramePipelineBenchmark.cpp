@@ -221,7 +221,7 @@ void BM_AnalysedFrameEndToEnd(benchmark::State& state) {
     for (auto _ : state) {
         Result<Image> picture = convertToRgb(frames.buffer(i));
         AnalysedFrame analysed =
-            FrameAnalysis::analyse(std::move(*picture), true, static_cast<double>(i) / 15,
+            FrameAnalysis::analyse(std::move(*picture), 1, true, static_cast<double>(i) / 15,
                                    cardPreviewSide, **detector, tracker, follower);
         benchmark::DoNotOptimize(analysed);
         ++i;

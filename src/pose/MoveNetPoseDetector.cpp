@@ -200,6 +200,10 @@ DetectedPeople MoveNetPoseDetector::detect(const Image& image) {
     return people;
 }
 
+int MoveNetPoseDetector::inputSide() const {
+    return std::max(settings_.inputSize, follower_ ? followerSide : 0);
+}
+
 std::optional<DetectedPerson> MoveNetPoseDetector::track(const Image& image,
                                                          const CropSquare& crop) {
     if (!follower_ || image.isNull() || !(crop.side > 0)) {

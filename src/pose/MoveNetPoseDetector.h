@@ -48,6 +48,7 @@ public:
 
     DetectedPeople detect(const Image& image) override;
     std::optional<DetectedPerson> track(const Image& image, const CropSquare& crop) override;
+    int inputSide() const override;
 
     // The graph's own output for one model input: inputSize² × 3 whole pixel values (RGB,
     // rows top first). For comparing with a reference run of the original graph.

@@ -3,7 +3,7 @@
 // over: the first bytes choose the layout, the stated size and the row length, the rest are
 // the pixels (one plane, or three equal parts). Beyond sanitizer reports (a read past what
 // was handed over is the fault to find) it checks that a converted picture has the stated
-// size.
+// size, or that size shrunk where the top bits of the first byte ask for a smaller picture.
 #include "core/media/PixelConversion.h"
 
 #include <cstdint>
@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     qv::PixelBuffer frame;
-    frame.layout = static_cast<qv::PixelLayout>(data[0] % layoutCount);
+    frame.layout = static_cast<qv::PixelLayout>((data[0] & 0x3f) % layoutCount);
+    const int shrink = 1 << (data[0] >> 6); // 1, 2, 4 or 8
     frame.width = (data[1] | data[2] << 8) % 2048;
     frame.height = (data[3] | data[4] << 8) % 2048;
     const std::uint8_t* pixels = data + headerBytes;
@@ -38,9 +39,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int i = 0; i < planes; ++i) {
         frame.planes[static_cast<std::size_t>(i)] = {pixels + i * planeBytes, rowBytes, planeBytes};
     }
-    const qv::Result<qv::Image> picture = qv::convertToRgb(frame);
+    const qv::Result<qv::Image> picture = qv::convertToRgb(frame, shrink);
     if (picture) {
-        require(picture->width() == frame.width && picture->height() == frame.height);
+        const bool isWhole = picture->width() == frame.width && picture->height() == frame.height;
+        const bool isShrunk = picture->width() == qv::shrunkSide(frame.width, shrink) &&
+                              picture->height() == qv::shrunkSide(frame.height, shrink);
+        require(isWhole || isShrunk);
     } else {
         require(!picture.error().isEmpty());
     }

@@ -304,15 +304,14 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
         if (!pacer.admit(frame.capturedAt)) {
             return;
         }
-        Result<Image> picture =
-            frame.picture ? frame.picture()
-                          : Failure{QStringLiteral("The camera frame has no pixel data.")};
+        Result<FramePicture> picture =
+            FrameAnalysis::pictureOf(frame, subjectFollower, detector->inputSide(), previewSide);
         if (!picture) {
             return reportUnreadableFrame(picture.error());
         }
         AnalysedFrame analysed = FrameAnalysis::analyse(
-            std::move(*picture), activeDevice->isBuiltIn, frame.capturedAt, previewSide, *detector,
-            subjectTracker, subjectFollower, observer);
+            std::move(picture->image), picture->shrink, activeDevice->isBuiltIn, frame.capturedAt,
+            previewSide, *detector, subjectTracker, subjectFollower, observer);
         // Fewer frames while the person stands still or moves slowly: the frame that shows a
         // movement raises the rate for the next slot already.
         motion.add(analysed.pose);

@@ -21,9 +21,18 @@ struct Frame {
     // Whoever holds a copy of this holds the frame. A source that waits for its consumer
     // produces the next frame only once every copy is gone.
     std::shared_ptr<const void> hold;
+    // Instead of picture: the picture shrunk (see convertToRgb) for less than the whole one
+    // costs, for an analysis that samples it down anyway. Empty where the producer cannot
+    // shrink; width and height (the frame's own) are then 0 too.
+    std::function<Result<Image>(int shrink)> shrunkPicture{};
+    int width = 0;
+    int height = 0;
 
     static Frame fromImage(Image image, double capturedAt) {
-        return {capturedAt, [image = std::move(image)]() -> Result<Image> { return image; }, {}};
+        Frame frame;
+        frame.capturedAt = capturedAt;
+        frame.picture = [image = std::move(image)]() -> Result<Image> { return image; };
+        return frame;
     }
 };
 

@@ -46,6 +46,10 @@ std::optional<CropSquare> SubjectFollower::cropFor(double now) const {
     return crop_;
 }
 
+std::optional<double> SubjectFollower::keptCropSide() const {
+    return crop_ ? std::optional(crop_->side) : std::nullopt;
+}
+
 void SubjectFollower::searched(const DetectedPerson* subject, int imageWidth, int imageHeight,
                                double now) {
     lastSearchAt_ = now;

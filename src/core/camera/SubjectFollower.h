@@ -43,6 +43,10 @@ public:
     // whole picture must be searched.
     std::optional<CropSquare> cropFor(double now) const;
 
+    // The side of the crop kept around the subject, in the frame's pixels, even on a frame
+    // that searches the whole picture; none while nobody is followed.
+    std::optional<double> keptCropSide() const;
+
     // After a whole-picture search: the chosen subject (none: nobody was chosen).
     void searched(const DetectedPerson* subject, int imageWidth, int imageHeight, double now);
     // After a frame that followed the crop: the person found there if they still are the

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/media/PixelConversion.h"
 
+#include "core/media/PlanarShrink.h"
+
 #include <csetjmp>
 #include <cstdio> // jpeglib.h needs FILE
 #include <jpeglib.h>
@@ -192,8 +194,9 @@ void ignoreJpegMessage(j_common_ptr /*info*/, int /*level*/) {}
 enum class JpegOutcome { decoded, unreadable, otherSize };
 
 // libjpeg reports a fatal error by jumping back here, so nothing in this function may need
-// its destructor run.
-JpegOutcome decodeJpegInto(const PixelBuffer& b, Image& out) {
+// its destructor run. The picture is decoded at 1/shrink of its size with the transform's own
+// scaling, which leaves out most of the work; out is of that size.
+JpegOutcome decodeJpegInto(const PixelBuffer& b, int shrink, Image& out) {
     jpeg_decompress_struct info{};
     JpegErrors errors{};
     info.err = jpeg_std_error(&errors.standard);
@@ -211,10 +214,17 @@ JpegOutcome decodeJpegInto(const PixelBuffer& b, Image& out) {
         return JpegOutcome::otherSize;
     }
     info.out_color_space = JCS_RGB;
+    info.scale_num = 1;
+    info.scale_denom = static_cast<unsigned int>(shrink);
     // Chroma is spread over its pixels as the other layouts' converters do, in one pass with
     // the colour conversion; the smoother upsampling costs more and the model cannot tell.
     info.do_fancy_upsampling = FALSE;
     jpeg_start_decompress(&info);
+    if (info.output_width != JDIMENSION(out.width()) ||
+        info.output_height != JDIMENSION(out.height())) {
+        jpeg_destroy_decompress(&info);
+        return JpegOutcome::otherSize;
+    }
     while (info.output_scanline < info.output_height) {
         JSAMPROW row = out.row(static_cast<int>(info.output_scanline));
         jpeg_read_scanlines(&info, &row, 1);
@@ -224,8 +234,8 @@ JpegOutcome decodeJpegInto(const PixelBuffer& b, Image& out) {
     return JpegOutcome::decoded;
 }
 
-QString decodeJpeg(const PixelBuffer& b, Image& out) {
-    switch (decodeJpegInto(b, out)) {
+QString decodeJpeg(const PixelBuffer& b, int shrink, Image& out) {
+    switch (decodeJpegInto(b, shrink, out)) {
     case JpegOutcome::decoded:
         return {};
     case JpegOutcome::otherSize:
@@ -273,7 +283,11 @@ QString tooLargeForACamera(qint64 width, qint64 height) {
         .arg(height);
 }
 
-Result<Image> convertToRgb(const PixelBuffer& buffer) {
+int shrunkSide(int side, int shrink) {
+    return (side + shrink - 1) / shrink;
+}
+
+Result<Image> convertToRgb(const PixelBuffer& buffer, int shrink) {
     if (buffer.width <= 0 || buffer.height <= 0) {
         return Failure{QStringLiteral("The camera frame is empty.")};
     }
@@ -283,14 +297,23 @@ Result<Image> convertToRgb(const PixelBuffer& buffer) {
     if (QString problem = checkPlanes(buffer); !problem.isEmpty()) {
         return Failure{problem};
     }
+    const bool isShrinkable = buffer.layout == PixelLayout::mjpeg || isShrinkableYuv(buffer.layout);
+    if (!isShrinkable || (shrink != 2 && shrink != 4 && shrink != 8)) {
+        shrink = 1;
+    }
+    const int width = shrunkSide(buffer.width, shrink);
+    const int height = shrunkSide(buffer.height, shrink);
     // Every byte is written by the conversion: no need to clear them first.
-    Image image(
-        buffer.width, buffer.height,
-        QByteArray(static_cast<qsizetype>(buffer.width) * buffer.height * 3, Qt::Uninitialized));
+    Image image(width, height,
+                QByteArray(static_cast<qsizetype>(width) * height * 3, Qt::Uninitialized));
     if (buffer.layout == PixelLayout::mjpeg) {
-        if (QString problem = decodeJpeg(buffer, image); !problem.isEmpty()) {
+        if (QString problem = decodeJpeg(buffer, shrink, image); !problem.isEmpty()) {
             return Failure{problem};
         }
+        return image;
+    }
+    if (shrink > 1) {
+        shrinkYuvToRgb(buffer, swappedConstants(buffer.matrix, buffer.range), image);
         return image;
     }
     convertPixels(buffer, image);

@@ -67,6 +67,14 @@ QString layoutName(PixelLayout layout);
 // Converts to packed RGB (with libyuv's SIMD converters). Every plane is checked against its
 // size first, so a short or inconsistent buffer fails instead of reading past its end; a JPEG
 // picture must decode, whole, to the stated size; a frame larger than a camera's is refused.
-Result<Image> convertToRgb(const PixelBuffer& buffer);
+//
+// shrink (1, 2, 4 or 8) asks for a picture that many times smaller on each side (rounded up),
+// each pixel the mean of those it stands for: JPEG pictures are decoded at that size and YUV
+// planes are scaled before their colours are converted, so a smaller picture costs less than
+// the whole one. Packed RGB and grey frames, which have nothing to save, come whole.
+Result<Image> convertToRgb(const PixelBuffer& buffer, int shrink = 1);
+
+// The sides of a frame shrunk as convertToRgb shrinks it.
+int shrunkSide(int side, int shrink);
 
 } // namespace qv

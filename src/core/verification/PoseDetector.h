@@ -27,6 +27,10 @@ public:
     // confident first; empty for an image with nobody in it (or a null image).
     virtual DetectedPeople detect(const Image& image) = 0;
 
+    // The side, in pixels, of the square the detector samples a picture or crop down to; 0
+    // for one that needs every pixel it is given.
+    virtual int inputSide() const { return 0; }
+
     // The one person inside the crop, with keypoints normalised over the whole image as
     // detect() gives them and a score from their keypoints' confidences; none from a detector
     // that cannot follow a crop. Cheaper than detect(): it looks for one person, and only

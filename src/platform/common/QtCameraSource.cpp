@@ -74,7 +74,13 @@ Status QtCameraSource::start(FrameSourceCallbacks callbacks) {
             }
             std::lock_guard lock(*mutex);
             if (callbacks->onFrame) {
-                callbacks->onFrame({clock(), [frame] { return pictureFromVideoFrame(frame); }, {}});
+                Frame picture{clock(), [frame] { return pictureFromVideoFrame(frame); }, {}};
+                picture.shrunkPicture = [frame](int shrink) {
+                    return pictureFromVideoFrame(frame, shrink);
+                };
+                picture.width = frame.width();
+                picture.height = frame.height();
+                callbacks->onFrame(std::move(picture));
             }
         },
         Qt::DirectConnection);

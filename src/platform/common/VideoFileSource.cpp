@@ -298,8 +298,8 @@ bool VideoFileSource::deliverNext(const FrameSourceCallbacks& callbacks) {
         return true;
     }
     std::shared_ptr<GstSample> sample(pulled, gst_sample_unref);
-    std::function<Result<Image>()> picture = pictureReader(sample);
-    if (!picture) {
+    SamplePicture picture = pictureReader(sample);
+    if (!picture.read) {
         return true;
     }
     const GstClockTime pts = GST_BUFFER_PTS(gst_sample_get_buffer(pulled));
@@ -314,7 +314,10 @@ bool VideoFileSource::deliverNext(const FrameSourceCallbacks& callbacks) {
         isPaced ? options_.timestampOrigin +
                       (GST_CLOCK_TIME_IS_VALID(position) ? double(position) / GST_SECOND : 0.0)
                 : options_.clock();
-    frame.picture = std::move(picture);
+    frame.picture = [read = picture.read] { return read(1); };
+    frame.shrunkPicture = std::move(picture.read);
+    frame.width = picture.width;
+    frame.height = picture.height;
     if (isPaced) {
         std::lock_guard lock(gate_->mutex);
         gate_->isHeld = true;

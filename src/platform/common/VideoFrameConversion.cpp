@@ -65,7 +65,7 @@ bool isReadableCameraFormat(QVideoFrameFormat::PixelFormat format) {
     return layoutOf(format).has_value() || format == QVideoFrameFormat::Format_Jpeg;
 }
 
-Result<Image> pictureFromVideoFrame(QVideoFrame frame) {
+Result<Image> pictureFromVideoFrame(QVideoFrame frame, int shrink) {
     if (!frame.isValid() || frame.width() <= 0 || frame.height() <= 0) {
         return Failure{QStringLiteral("The camera frame is empty.")};
     }
@@ -89,7 +89,7 @@ Result<Image> pictureFromVideoFrame(QVideoFrame frame) {
         buffer.planes[static_cast<std::size_t>(i)] = {frame.bits(i), frame.bytesPerLine(i),
                                                       frame.mappedBytes(i)};
     }
-    Result<Image> result = convertToRgb(buffer);
+    Result<Image> result = convertToRgb(buffer, shrink);
     frame.unmap();
     return result;
 }

@@ -11,8 +11,8 @@ namespace qv {
 
 // The picture of a QtMultimedia frame as RGB. The common camera layouts are converted here;
 // anything else goes through Qt's own conversion, and what neither can read is an error that
-// names the layout.
-Result<Image> pictureFromVideoFrame(QVideoFrame frame);
+// names the layout. shrink as convertToRgb takes it; what Qt converts comes whole.
+Result<Image> pictureFromVideoFrame(QVideoFrame frame, int shrink = 1);
 
 // Frames in this layout are converted here or decoded by QtMultimedia, so a camera may be
 // asked for it.

@@ -68,7 +68,7 @@ std::optional<PixelLayout> layoutOf(GstVideoFormat format) {
     }
 }
 
-Result<Image> pictureOf(GstSample* sample, const GstVideoInfo& info) {
+Result<Image> pictureOf(GstSample* sample, const GstVideoInfo& info, int shrink) {
     const auto layout = layoutOf(GST_VIDEO_INFO_FORMAT(&info));
     GstBuffer* buffer = gst_sample_get_buffer(sample);
     GstVideoFrame frame;
@@ -96,12 +96,12 @@ Result<Image> pictureOf(GstSample* sample, const GstVideoInfo& info) {
         pixels.planes[static_cast<std::size_t>(i)] = {data, GST_VIDEO_FRAME_PLANE_STRIDE(&frame, i),
                                                       std::max<qsizetype>(0, size)};
     }
-    Result<Image> result = convertToRgb(pixels);
+    Result<Image> result = convertToRgb(pixels, shrink);
     gst_video_frame_unmap(&frame);
     return result;
 }
 
-Result<Image> jpegPictureOf(GstSample* sample, int width, int height) {
+Result<Image> jpegPictureOf(GstSample* sample, int width, int height, int shrink) {
     GstBuffer* buffer = gst_sample_get_buffer(sample);
     GstMapInfo map;
     if (buffer == nullptr || !gst_buffer_map(buffer, &map, GST_MAP_READ)) {
@@ -112,14 +112,14 @@ Result<Image> jpegPictureOf(GstSample* sample, int width, int height) {
     pixels.width = width;
     pixels.height = height;
     pixels.planes[0] = {map.data, 0, static_cast<qsizetype>(map.size)};
-    Result<Image> result = convertToRgb(pixels);
+    Result<Image> result = convertToRgb(pixels, shrink);
     gst_buffer_unmap(buffer, &map);
     return result;
 }
 
 } // namespace
 
-std::function<Result<Image>()> pictureReader(std::shared_ptr<GstSample> sample) {
+SamplePicture pictureReader(std::shared_ptr<GstSample> sample) {
     const GstCaps* caps = gst_sample_get_caps(sample.get());
     if (isMotionJpeg(caps)) {
         const GstStructure* kind = gst_caps_get_structure(caps, 0);
@@ -127,13 +127,17 @@ std::function<Result<Image>()> pictureReader(std::shared_ptr<GstSample> sample) 
         int height = 0;
         gst_structure_get_int(kind, "width", &width);
         gst_structure_get_int(kind, "height", &height);
-        return [sample, width, height] { return jpegPictureOf(sample.get(), width, height); };
+        return {[sample, width, height](int shrink) {
+                    return jpegPictureOf(sample.get(), width, height, shrink);
+                },
+                width, height};
     }
     GstVideoInfo info;
     if (caps == nullptr || !gst_video_info_from_caps(&info, caps)) {
         return {};
     }
-    return [sample, info] { return pictureOf(sample.get(), info); };
+    return {[sample, info](int shrink) { return pictureOf(sample.get(), info, shrink); },
+            GST_VIDEO_INFO_WIDTH(&info), GST_VIDEO_INFO_HEIGHT(&info)};
 }
 
 } // namespace qv

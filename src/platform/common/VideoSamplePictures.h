@@ -22,8 +22,13 @@ extern const char* const deliveredFormats;
 // frame rate), which may be tagged, is decoded and turned upright as before.
 bool isMotionJpeg(const GstCaps* caps);
 
-// How to get the picture of a sample when it is asked for; empty when the sample's format
-// cannot be read. The reader holds the sample.
-std::function<Result<Image>()> pictureReader(std::shared_ptr<GstSample> sample);
+// How to get the picture of a sample, shrunk as convertToRgb shrinks it, when it is asked
+// for; empty when the sample's format cannot be read. The reader holds the sample.
+struct SamplePicture {
+    std::function<Result<Image>(int shrink)> read;
+    int width = 0;
+    int height = 0;
+};
+SamplePicture pictureReader(std::shared_ptr<GstSample> sample);
 
 } // namespace qv

@@ -75,12 +75,14 @@ struct FollowRun {
     SubjectFollower follower;
     int framesWithPose = 0;
 
-    // Analyses frames at `fps` from `from` until `to`, seconds.
-    void frames(double from, double to, double fps = 11) {
+    // Analyses frames at `fps` from `from` until `to`, seconds, each made `shrink` times
+    // smaller than the frame.
+    void frames(double from, double to, double fps = 11, int shrink = 1) {
         for (double t = from; t < to - 1e-9; t += 1 / fps) {
             detector.now = t;
-            const auto analysed = FrameAnalysis::analyse(Image(width, height), false, t, 0,
-                                                         detector, tracker, follower);
+            const auto analysed =
+                FrameAnalysis::analyse(Image(width / shrink, height / shrink), shrink, false, t, 0,
+                                       detector, tracker, follower);
             framesWithPose += analysed.pose.isEmpty() ? 0 : 1;
         }
     }
@@ -180,4 +182,34 @@ TEST(SubjectFollowerTest, MovesTheCropSmoothlyButGrowsItAtOnce) {
 
     EXPECT_FALSE(follower.followed(nullptr, width, height));
     EXPECT_FALSE(follower.cropFor(0));
+}
+
+// Pictures made smaller than the frame: as small as leaves the model the detail it samples,
+// over the crop followed or the whole picture, and the preview asked for; the crop handed to
+// the detector is in the smaller picture's pixels while the follower keeps the frame's.
+TEST(SubjectFollowerTest, ShrinksPicturesOnlyAsFarAsTheModelAndPreviewAllow) {
+    SubjectFollower follower;
+    EXPECT_EQ(FrameAnalysis::affordableShrink(1280, 720, follower, 0, 0), 1);
+    EXPECT_EQ(FrameAnalysis::affordableShrink(1280, 720, follower, 192, 0), 2);
+    EXPECT_EQ(FrameAnalysis::affordableShrink(640, 480, follower, 192, 0), 1);
+    EXPECT_EQ(FrameAnalysis::affordableShrink(3840, 2160, follower, 192, 0),
+              FrameAnalysis::largestShrink);
+    EXPECT_EQ(FrameAnalysis::affordableShrink(1280, 720, follower, 192, 800), 1);
+    // A small person far away, in a 4K frame: their crop sets the limit, not the picture.
+    const DetectedPerson far = standing(0.5, 0.9, 0.2);
+    follower.searched(&far, 3840, 2160, 0);
+    const double side = *follower.keptCropSide();
+    const int shrink = FrameAnalysis::affordableShrink(3840, 2160, follower, 192, 0);
+    EXPECT_LT(shrink, FrameAnalysis::largestShrink);
+    EXPECT_GE(side / shrink, 192 * FrameAnalysis::leastSampling);
+
+    for (const int made : {1, 2, 4}) {
+        FollowRun run;
+        run.detector.everyone = [](double) { return DetectedPeople{standing(0.3, 0.9, 0.6)}; };
+        run.detector.inCrop = [](double) { return standing(0.3, 0.9, 0.6); };
+        run.frames(0, 0.5, 11, made);
+        ASSERT_FALSE(run.detector.crops.empty());
+        EXPECT_NEAR(run.detector.crops.back().centreX * made, 0.3 * width, 2) << made;
+        EXPECT_NEAR(*run.follower.keptCropSide(), run.detector.crops.back().side * made, 1e-6);
+    }
 }

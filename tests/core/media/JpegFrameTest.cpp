@@ -65,6 +65,25 @@ TEST(JpegFrame, DecodesToThePictureItHolds) {
         }
     }
     EXPECT_LE(worst, 3);
+
+    // Decoded at half the size, the middles of the blocks keep their colours.
+    const qv::Result<qv::Image> half = qv::convertToRgb(jpegFrame(jpeg, 67, 37), 2);
+    ASSERT_TRUE(half) << half.error().toStdString();
+    ASSERT_EQ(half->width(), 34);
+    ASSERT_EQ(half->height(), 19);
+    worst = 0;
+    for (int y = 0; y < half->height(); ++y) {
+        for (int x = 0; x < half->width(); ++x) {
+            if (x % 8 < 2 || x % 8 > 5 || y % 8 < 2 || y % 8 > 5) {
+                continue;
+            }
+            for (int c = 0; c < 3; ++c) {
+                worst = std::max(worst, std::abs(int(want.constScanLine(y * 2)[x * 6 + c]) -
+                                                 int(half->row(y)[x * 3 + c])));
+            }
+        }
+    }
+    EXPECT_LE(worst, 4);
 }
 
 // A camera or file can hand out a damaged or mislabelled picture; it fails that frame with a

@@ -213,6 +213,42 @@ TEST(PixelConversion, EveryLayoutWithPaddedRowsAndOddSidesGivesThePicture) {
     }
 }
 
+// The test pictures' 2×2 blocks are uniform, so each pixel of a picture half the size is one
+// block's colour; swapped chroma planes or a wrong stride would show. (Odd sides are scaled
+// evenly over the pixels, so blocks would blur into each other there.) Layouts with nothing
+// to save by shrinking come whole.
+TEST(PixelConversion, ShrunkPicturesHoldTheMeanOfTheBlocksTheyStandFor) {
+    for (const Size size : {Size{4, 4}, Size{66, 6}}) {
+        for (PixelLayout layout : allLayouts) {
+            SCOPED_TRACE(qv::layoutName(layout).toStdString() + " " + std::to_string(size.width) +
+                         "x" + std::to_string(size.height));
+            const auto result = qv::convertToRgb(encode(layout, size).buffer(layout), 2);
+            ASSERT_TRUE(result) << result.error().toStdString();
+            const bool isYuv = layout >= PixelLayout::yuyv;
+            const int shrink = isYuv ? 2 : 1;
+            ASSERT_EQ(result->width(), qv::shrunkSide(size.width, shrink));
+            ASSERT_EQ(result->height(), qv::shrunkSide(size.height, shrink));
+            if (!isYuv) {
+                continue;
+            }
+            for (int y = 0; y < result->height(); ++y) {
+                for (int x = 0; x < result->width(); ++x) {
+                    const Rgb want = pixelAt(x * 2, y * 2);
+                    const std::uint8_t* got = result->row(y) + x * 3;
+                    ASSERT_NEAR(got[0], want.r, 3) << x << "," << y;
+                    ASSERT_NEAR(got[1], want.g, 3) << x << "," << y;
+                    ASSERT_NEAR(got[2], want.b, 3) << x << "," << y;
+                }
+            }
+        }
+    }
+    const Encoded i420 = encode(PixelLayout::i420, {67, 5});
+    const auto quarter = qv::convertToRgb(i420.buffer(PixelLayout::i420), 4);
+    ASSERT_TRUE(quarter);
+    EXPECT_EQ(quarter->width(), 17);
+    EXPECT_EQ(quarter->height(), 2);
+}
+
 TEST(PixelConversion, FullRangeAndHdMatricesMapBlackWhiteAndRedAsTheyShould) {
     struct Case {
         qv::YuvMatrix matrix;

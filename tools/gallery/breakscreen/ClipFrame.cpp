@@ -58,8 +58,9 @@ ClipFrame analyseClipFrame(const QString& videoPath, double atSeconds) {
             finish(picture.error());
             return;
         }
-        AnalysedFrame analysed = FrameAnalysis::analyse(
-            std::move(*picture), false, frame.capturedAt, previewSide, detector, tracker, follower);
+        AnalysedFrame analysed =
+            FrameAnalysis::analyse(std::move(*picture), 1, false, frame.capturedAt, previewSide,
+                                   detector, tracker, follower);
         if (frame.capturedAt >= atSeconds) {
             std::lock_guard lock(mutex);
             result.frame = std::move(analysed);
