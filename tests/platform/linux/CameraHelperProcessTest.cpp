@@ -109,7 +109,7 @@ TEST_F(CameraHelperProcess, AHelperThatDiesOrHangsIsNoticedWithinTheSilenceLimit
         const double allowed = signal == SIGSTOP ? camerahelper::silenceLimitSeconds + 0.5 : 2.0;
         EXPECT_TRUE(waitFor([&] { return !seen_.errors.isEmpty(); }, allowed));
         EXPECT_EQ(seen_.errors.size(), 1);
-        EXPECT_TRUE(isGone(pid)) << "the failed helper is reaped";
+        EXPECT_TRUE(waitFor([&] { return isGone(pid); }, 1.0)) << "the failed helper is reaped";
     }
 }
 
@@ -132,6 +132,9 @@ TEST(CameraHelperChannel, NonsenseOrSilenceFromTheHelperEndsTheRunAsCameraTroubl
         QTimer::singleShot(15000, &loop, &QEventLoop::quit);
         loop.exec();
         ASSERT_EQ(errors.size(), 1);
+        // Reaped in the background, on this loop.
+        QTimer::singleShot(500, &loop, &QEventLoop::quit);
+        loop.exec();
         EXPECT_TRUE(::kill(pid, 0) != 0 && errno == ESRCH);
     }
 }

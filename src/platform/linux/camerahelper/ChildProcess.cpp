@@ -59,23 +59,38 @@ bool hasEnded(pid_t pid) {
     return result == pid || (result < 0 && errno == ECHILD);
 }
 
-void killAndReap(pid_t pid) {
-    ::kill(pid, SIGKILL);
-    while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
-    }
-}
-
 // Keeps looking at an ending child until it is reaped; owns itself through its task.
 struct Reaper {
     pid_t pid;
     double killAt;
+    bool killed = false;
     ScheduledTask task;
 };
 
+// Never waits: a child stuck in a driver call (uninterruptible) is reaped whenever it gets out,
+// while this process goes on.
+void reapInBackground(TimeSource& time, pid_t pid, double graceSeconds) {
+    if (hasEnded(pid)) {
+        return;
+    }
+    auto reaper =
+        std::make_shared<Reaper>(Reaper{pid, time.monotonicSeconds() + graceSeconds, false, {}});
+    // The task holds the reaper and the reaper the task: both go when the child is reaped.
+    reaper->task = time.every(reapIntervalSeconds, [&time, reaper]() mutable {
+        if (hasEnded(reaper->pid)) {
+            reaper->task.cancel();
+            reaper.reset();
+        } else if (!reaper->killed && time.monotonicSeconds() >= reaper->killAt) {
+            ::kill(reaper->pid, SIGKILL);
+            reaper->killed = true;
+        }
+    });
+}
+
 } // namespace
 
-Result<ChildProcess> ChildProcess::start(const QString& program, const QStringList& arguments,
-                                         int channel) {
+Result<ChildProcess> ChildProcess::start(TimeSource& time, const QString& program,
+                                         const QStringList& arguments, int channel) {
     std::vector<std::string> strings{program.toStdString()};
     for (const QString& argument : arguments) {
         strings.push_back(argument.toStdString());
@@ -95,15 +110,17 @@ Result<ChildProcess> ChildProcess::start(const QString& program, const QStringLi
         return Failure{QStringLiteral("The camera helper could not be started: %1")
                            .arg(QString::fromLocal8Bit(std::strerror(errno)))};
     }
-    return ChildProcess(pid);
+    return ChildProcess(time, pid);
 }
 
 ChildProcess::ChildProcess(ChildProcess&& other) noexcept
-    : pid_(std::exchange(other.pid_, 0)) {}
+    : time_(other.time_)
+    , pid_(std::exchange(other.pid_, 0)) {}
 
 ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept {
     if (this != &other) {
         kill();
+        time_ = other.time_;
         pid_ = std::exchange(other.pid_, 0);
     }
     return *this;
@@ -113,33 +130,19 @@ ChildProcess::~ChildProcess() {
     kill();
 }
 
-void ChildProcess::end(TimeSource& time, double graceSeconds) {
-    if (pid_ <= 0) {
-        return;
+void ChildProcess::end(double graceSeconds) {
+    if (pid_ > 0) {
+        const pid_t pid = std::exchange(pid_, 0);
+        ::kill(pid, SIGTERM);
+        reapInBackground(*time_, pid, graceSeconds);
     }
-    const pid_t pid = std::exchange(pid_, 0);
-    ::kill(pid, SIGTERM);
-    if (hasEnded(pid)) {
-        return;
-    }
-    auto reaper = std::make_shared<Reaper>(Reaper{pid, time.monotonicSeconds() + graceSeconds, {}});
-    // The task holds the reaper and the reaper the task: both go when the child is reaped.
-    reaper->task = time.every(reapIntervalSeconds, [&time, reaper]() mutable {
-        const bool ended = hasEnded(reaper->pid);
-        if (!ended && time.monotonicSeconds() < reaper->killAt) {
-            return;
-        }
-        if (!ended) {
-            killAndReap(reaper->pid);
-        }
-        reaper->task.cancel();
-        reaper.reset();
-    });
 }
 
 void ChildProcess::kill() {
     if (pid_ > 0) {
-        killAndReap(std::exchange(pid_, 0));
+        const pid_t pid = std::exchange(pid_, 0);
+        ::kill(pid, SIGKILL);
+        reapInBackground(*time_, pid, 0);
     }
 }
 

@@ -41,9 +41,10 @@ void HelperProcessCameraRun::start(const std::optional<QString>& deviceID) {
     }
     auto [ours, theirs] = PacketSocket::makePair();
     Result<ChildProcess> child =
-        ours.isValid() ? ChildProcess::start(launch_.program, launch_.arguments, theirs.get())
-                       : Result<ChildProcess>(Failure{
-                             QStringLiteral("The camera helper's socket could not be made.")});
+        ours.isValid()
+            ? ChildProcess::start(time_, launch_.program, launch_.arguments, theirs.get())
+            : Result<ChildProcess>(
+                  Failure{QStringLiteral("The camera helper's socket could not be made.")});
     if (!child) {
         // Told on the next turn of the loop, as a run that fails to start always is.
         const QString problem = child.error();
@@ -85,7 +86,7 @@ void HelperProcessCameraRun::shutDown() {
     // The helper leaves when its end of the socket reads as closed; the grace is for a helper
     // busy inside a library call.
     socket_.close();
-    child_.end(time_, endGraceSeconds);
+    child_.end(endGraceSeconds);
     previews_ = SharedPreviewSlots();
     previewMemory_.reset();
 }
