@@ -48,8 +48,9 @@ std::optional<camerahelper::PreviewRef> SharedPreviewSlots::write(const Image& p
     const std::uint32_t done = 2 * (written_ + 1);
     ++written_;
     std::byte* target = slot(index);
-    sequenceOf(target).store(done - 1, std::memory_order_relaxed);
-    std::atomic_thread_fence(std::memory_order_release);
+    // A read-modify-write with acquire keeps the pixel writes below from moving above it, so
+    // no reader sees new pixels under the old, even number.
+    sequenceOf(target).exchange(done - 1, std::memory_order_acq_rel);
     std::memcpy(target + headerBytes, picture.rgb().constData(), bytes);
     sequenceOf(target).store(done, std::memory_order_release);
     return camerahelper::PreviewRef{index, done, picture.width(), picture.height()};
@@ -68,8 +69,8 @@ std::optional<Image> SharedPreviewSlots::read(const camerahelper::PreviewRef& re
     }
     QByteArray rgb(static_cast<qsizetype>(bytes), Qt::Uninitialized);
     std::memcpy(rgb.data(), source + headerBytes, bytes);
-    std::atomic_thread_fence(std::memory_order_acquire);
-    if (sequenceOf(source).load(std::memory_order_relaxed) != ref.sequence) {
+    // Adding nothing with release keeps the copy's reads from moving below this second look.
+    if (sequenceOf(source).fetch_add(0, std::memory_order_acq_rel) != ref.sequence) {
         return std::nullopt;
     }
     return Image(ref.width, ref.height, std::move(rgb));
