@@ -3,6 +3,7 @@
 // camera run's processor share and resident memory.
 //
 // Needs the clips (QV_TESTDATA_DIR, default ../shared/testdata) and the pose model.
+#include "core/camera/CameraCaptureService.h"
 #include "core/camera/CameraExerciseProvider.h"
 #include "core/camera/FrameAnalysis.h"
 #include "core/media/ImageScaling.h"

@@ -15,7 +15,8 @@ cmake -S "$root/tests/fuzz" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebIn
 cmake --build "$build" -j2
 
 mkdir -p "$build/artifacts"
-for target in stats_loader_fuzzer model_loader_fuzzer camera_frame_fuzzer; do
+for target in stats_loader_fuzzer model_loader_fuzzer camera_frame_fuzzer \
+    camera_helper_message_fuzzer; do
     seeds="$root/tests/fuzz/corpus/${target%_fuzzer}"
     corpus="$build/corpus/${target%_fuzzer}"
     mkdir -p "$corpus"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Application.h"
 
+#include "app/CameraHelperRuns.h"
 #include "app/OnboardingPlatform.h"
 #include "core/camera/CameraBackend.h"
 #include "core/coordination/CameraAccess.h"
@@ -10,7 +11,6 @@
 #include "core/services/LoginItemService.h"
 #include "core/services/SoundOutput.h"
 #include "core/services/UpdateFeed.h"
-#include "pose/CameraPoseDetector.h"
 #include "ui/onboarding/OnboardingController.h"
 
 #include <QCoreApplication>
@@ -45,6 +45,7 @@ NotificationStatus notificationStatus(const HeadsUpNotifier& notifier) {
 
 Application::Application(const Options& options, QObject* parent)
     : QObject(parent)
+    , cameraVideo_(options.cameraVideo)
     , calendar_([] { return Calendar(); })
     , defaults_(&saveProblems_)
     , settings_(defaults_)
@@ -66,8 +67,8 @@ Application::Application(const Options& options, QObject* parent)
     , lockController_(time_, lockOptions(time_))
     , model_(AppServices{time_, settings_, scheduler_, stats_, escapeGate_, lockController_,
                          notifier_, *smartPauseProbes_, *cameras_.access, *settingsOpener_,
-                         cameraEngineFactory(time_, cameras_.authorization, *cameras_.backend,
-                                             [] { return loadCameraPoseDetector(); }),
+                         cameraEngineFactory(time_, cameras_.authorization,
+                                             cameraHelperRuns(time_, options.cameraVideo)),
                          &launchAtLogin_, &sounds_})
     , breakControl_(model_)
     , requests_(model_)
@@ -146,8 +147,9 @@ void Application::wireSaveProblems() {
 void Application::showOnboarding(std::function<void()> completion) {
     onboarding_ = std::make_unique<OnboardingController>(
         settings_, launchAtLogin_, time_,
-        onboardingPlatform(*cameras_.backend, time_, cameras_.authorization), &sounds_,
-        [this, completion] {
+        onboardingPlatform(*cameras_.backend, time_, cameras_.authorization,
+                           cameraHelperRuns(time_, cameraVideo_)),
+        &sounds_, [this, completion] {
             completion();
             // Called from inside the controller's own finish().
             if (auto* finished = onboarding_.release()) {

@@ -80,6 +80,7 @@ private:
     void wireSaveProblems();
     void showOnboarding(std::function<void()> completion);
 
+    const QString cameraVideo_;
     EventLoopTimeSource time_;
     CalendarSource calendar_;
     // Before the stores, which report every save to it from their first one on.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/camera/CameraAuthorization.h"
+#include "core/camera/CameraRun.h"
 #include "core/onboarding/OnboardingModel.h"
 
 namespace qv {
@@ -10,9 +11,10 @@ class CameraBackend;
 class TimeSource;
 
 // The camera side of the onboarding on this computer: the permission as the platform decides
-// it, and a practice run of one squat through the real capture service and camera engine on
-// the given cameras (a video file's, with --camera-video).
+// it, and a practice run of one squat through the real camera engine over a camera run made by
+// makeRun; cameras say whether there is a camera at all.
 OnboardingModel::Platform onboardingPlatform(CameraBackend& cameras, TimeSource& time,
-                                             CameraAuthorizationCheck authorization);
+                                             CameraAuthorizationCheck authorization,
+                                             CameraRunFactory makeRun);
 
 } // namespace qv

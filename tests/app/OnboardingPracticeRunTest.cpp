@@ -7,6 +7,7 @@
 #include "core/time/VirtualTimeSource.h"
 #include "platform/PlatformBackends.h"
 #include "platform/common/VideoFileCameraBackend.h"
+#include "pose/CameraPoseDetector.h"
 #include "support/TestSupport.h"
 
 #include <QEventLoop>
@@ -38,8 +39,14 @@ TEST(OnboardingPracticeRun, OneRealSquatIsCounted) {
     video.onFinished = [&loop] { QMetaObject::invokeMethod(&loop, &QEventLoop::quit); };
     VideoFileCameraBackend cameras(path, video);
 
-    OnboardingModel model(
-        onboardingPlatform(cameras, time, [] { return CameraAuthorization::authorized; }), nullptr);
+    // The test's time follows the file, so the pose work stays in this process.
+    OnboardingModel model(onboardingPlatform(
+                              cameras, time, [] { return CameraAuthorization::authorized; },
+                              [&cameras] {
+                                  return std::make_unique<CameraCaptureService>(
+                                      cameras, [] { return loadCameraPoseDetector(); });
+                              }),
+                          nullptr);
     QList<OnboardingModel::TrialPhase> phases;
     QObject::connect(&model, &OnboardingModel::trialPhaseChanged, [&] {
         phases.append(model.trialPhase());
@@ -78,7 +85,7 @@ TEST(OnboardingPracticeRun, WithoutACameraTheActSaysSoAsItOpens) {
     }
     VirtualTimeSource time;
     OnboardingModel model(
-        onboardingPlatform(*cameras, time, [] { return CameraAuthorization::authorized; }),
+        onboardingPlatform(*cameras, time, [] { return CameraAuthorization::authorized; }, {}),
         nullptr);
     model.goToStep(OnboardingModel::lastStep);
     const QString failure = model.trialFailureMessage();

@@ -3,6 +3,7 @@
 
 #include "core/base/Result.h"
 #include "core/camera/CameraBackend.h"
+#include "core/camera/CameraRun.h"
 #include "core/media/Image.h"
 #include "core/verification/PoseDetector.h"
 #include "core/verification/PoseSnapshot.h"
@@ -30,18 +31,9 @@ using AnalysisObserver = std::function<void(double capturedAt, const DetectedPeo
 // only one that may call the service.
 //
 // A service runs once: after stop() it stays stopped, and a new run needs a new service.
-class CameraCaptureService {
+class CameraCaptureService final : public CameraRun {
 public:
     enum class State { idle, starting, running, stopped };
-
-    struct Handlers {
-        std::function<void(const PoseSnapshot&, const Image& preview)> frame;
-        std::function<void(const QString&)> error;        // the run cannot go on
-        std::function<void(const QString&)> notice;       // e.g. a substitute camera
-        std::function<void(const QString&)> interruption; // the camera paused
-        std::function<void()> interruptionEnded;
-        std::function<void(const QString&)> diagnostic; // one line per start
-    };
 
     // Analysed frames a second, at most, on average (see AnalysisPacer): the rate for brisk
     // movement, which MotionGauge lowers while the person moves slowly or stands still.
@@ -54,27 +46,27 @@ public:
     // analysisRate: above 0; tools measure other rates with it.
     CameraCaptureService(CameraBackend& backend, PoseDetectorLoader loadDetector,
                          AnalysisObserver observer = {}, double analysisRate = defaultAnalysisRate);
-    ~CameraCaptureService();
+    ~CameraCaptureService() override;
     CameraCaptureService(const CameraCaptureService&) = delete;
     CameraCaptureService& operator=(const CameraCaptureService&) = delete;
 
     // The owner installs the handlers before start().
-    void setHandlers(Handlers handlers);
+    void setHandlers(Handlers handlers) override;
     // Opens the camera in the background and returns at once.
-    void start(const std::optional<QString>& deviceID);
+    void start(const std::optional<QString>& deviceID) override;
     // Final: once it returns, no handler is called and the observer sees nothing more (a
     // frame being analysed is waited for). The camera closes in the background.
-    void stop();
+    void stop() override;
 
     // The longer side, in pixels, of the preview a view shows of the camera; 0 (the start
     // value) while none is shown. Previews are made only while this is above 0, at most
     // this large (never larger than the camera's picture) and at most once per analysed
     // frame; with 0 the frame handler gets a null image. Any thread; applies from the next
     // analysed frame.
-    void setPreviewSize(int longerSide);
+    void setPreviewSize(int longerSide) override;
 
     // Another process held the camera when last looked at.
-    bool isBusy() const;
+    bool isBusy() const override;
     State state() const;
 
 private:

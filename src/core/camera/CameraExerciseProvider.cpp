@@ -43,7 +43,7 @@ CameraExerciseProvider::CameraExerciseProvider(std::optional<QString> deviceID,
                                                ExerciseKind exercise, int targetRepetitions,
                                                TimeSource& time,
                                                CameraAuthorizationCheck authorizationStatus,
-                                               std::unique_ptr<CameraCaptureService> capture)
+                                               std::unique_ptr<CameraRun> capture)
     : deviceID_(std::move(deviceID))
     , exercise_(exercise)
     , targetRepetitions_(targetRepetitions)
@@ -122,7 +122,7 @@ void CameraExerciseProvider::setPreviewSize(int longerSide) {
 void CameraExerciseProvider::installHandlers() {
     // Every handler runs on the main thread, and only while the run lasts: the capture's
     // stop() is final and comes before the run ends or the provider goes.
-    CameraCaptureService::Handlers handlers;
+    CameraRun::Handlers handlers;
     handlers.frame = [this](const PoseSnapshot& pose, const Image& preview) {
         Q_ASSERT(lifecycle_ == Lifecycle::running);
         handleFrame(pose, preview);

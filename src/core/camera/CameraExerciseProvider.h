@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/camera/CameraAuthorization.h"
-#include "core/camera/CameraCaptureService.h"
+#include "core/camera/CameraRun.h"
 #include "core/time/TimeSource.h"
 #include "core/verification/ExerciseKind.h"
 #include "core/verification/OverheadRaiseClassifier.h"
@@ -15,7 +15,7 @@
 
 namespace qv {
 
-// The camera engine of a break: checks the camera permission, runs a capture service, waits
+// The camera engine of a break: checks the camera permission, runs the camera, waits
 // until the user is properly framed, counts repetitions with the exercise's classifier and
 // reports progress until the target is reached. Whenever the camera cannot do its job it
 // reports `failed` once, and the owner switches to the timed break.
@@ -34,7 +34,7 @@ public:
     CameraExerciseProvider(std::optional<QString> deviceID, ExerciseKind exercise,
                            int targetRepetitions, TimeSource& time,
                            CameraAuthorizationCheck authorizationStatus,
-                           std::unique_ptr<CameraCaptureService> capture);
+                           std::unique_ptr<CameraRun> capture);
     ~CameraExerciseProvider() override;
 
     void start() override;
@@ -43,7 +43,7 @@ public:
     // The longer side, in pixels, of the camera preview a view shows; 0 (the start value)
     // while it shows none. Progress values carry a preview only while this is above 0, so a
     // break whose view hides the camera spends nothing on previews. See
-    // CameraCaptureService::setPreviewSize.
+    // CameraRun::setPreviewSize.
     void setPreviewSize(int longerSide) override;
 
     Lifecycle lifecycle() const { return lifecycle_; }
@@ -75,7 +75,7 @@ private:
     const int targetRepetitions_;
     TimeSource& time_;
     CameraAuthorizationCheck authorizationStatus_;
-    std::unique_ptr<CameraCaptureService> capture_;
+    std::unique_ptr<CameraRun> capture_;
     SquatClassifier squatClassifier_;
     OverheadRaiseClassifier overheadRaiseClassifier_;
 

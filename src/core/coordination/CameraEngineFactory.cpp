@@ -6,13 +6,11 @@
 namespace qv {
 
 CameraEngineFactory cameraEngineFactory(TimeSource& time, CameraAuthorizationCheck authorization,
-                                        CameraBackend& cameras, PoseDetectorLoader loadDetector) {
-    return [&time, authorization = std::move(authorization), &cameras,
-            loadDetector = std::move(loadDetector)](const std::optional<QString>& deviceID,
-                                                    ExerciseKind exercise, int target) {
-        return std::make_unique<CameraExerciseProvider>(
-            deviceID, exercise, target, time, authorization,
-            std::make_unique<CameraCaptureService>(cameras, loadDetector));
+                                        CameraRunFactory makeRun) {
+    return [&time, authorization = std::move(authorization), makeRun = std::move(makeRun)](
+               const std::optional<QString>& deviceID, ExerciseKind exercise, int target) {
+        return std::make_unique<CameraExerciseProvider>(deviceID, exercise, target, time,
+                                                        authorization, makeRun());
     };
 }
 

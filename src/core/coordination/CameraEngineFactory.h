@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/camera/CameraAuthorization.h"
-#include "core/camera/CameraCaptureService.h"
+#include "core/camera/CameraRun.h"
 #include "core/time/TimeSource.h"
 #include "core/verification/ExerciseKind.h"
 #include "core/verification/VerificationEngine.h"
@@ -14,15 +14,12 @@
 
 namespace qv {
 
-class CameraBackend;
-
 // Makes the camera engine of one break run.
 using CameraEngineFactory = std::function<std::unique_ptr<VerificationEngine>(
     const std::optional<QString>& deviceID, ExerciseKind exercise, int targetRepetitions)>;
 
-// The camera engine over a capture service on these cameras. The backend and the loader
-// outlive every engine made.
+// The camera engine over a camera run made by makeRun for each engine.
 CameraEngineFactory cameraEngineFactory(TimeSource& time, CameraAuthorizationCheck authorization,
-                                        CameraBackend& cameras, PoseDetectorLoader loadDetector);
+                                        CameraRunFactory makeRun);
 
 } // namespace qv

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/camera/CameraExerciseProvider.h"
 
+#include "core/camera/CameraCaptureService.h"
 #include "core/time/VirtualTimeSource.h"
 #include "core/verification/DetectedPoseConversion.h"
 #include "support/FakeCamera.h"

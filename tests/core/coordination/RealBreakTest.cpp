@@ -43,8 +43,11 @@ TEST(RealBreak, SquatsInFrontOfTheCameraEndTheBreakAsVerified) {
     video.onFinished = [&loop] { QMetaObject::invokeMethod(&loop, &QEventLoop::quit); };
     VideoFileCameraBackend cameras(clip, video);
     app.cameraFactory = cameraEngineFactory(
-        app.time, [] { return CameraAuthorization::authorized; }, cameras,
-        [] { return loadCameraPoseDetector(); });
+        app.time, [] { return CameraAuthorization::authorized; },
+        [&cameras] {
+            return std::make_unique<CameraCaptureService>(cameras,
+                                                          [] { return loadCameraPoseDetector(); });
+        });
     app.launch();
     app.settings().setSmartPauseEnabled(false);
     app.settings().setSquatRepetitions(5);

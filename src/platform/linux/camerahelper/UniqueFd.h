@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <unistd.h>
+#include <utility>
+
+namespace qv {
+
+// A file descriptor closed with its owner.
+class UniqueFd {
+public:
+    UniqueFd() = default;
+    explicit UniqueFd(int fd)
+        : fd_(fd) {}
+    UniqueFd(UniqueFd&& other) noexcept
+        : fd_(other.release()) {}
+    UniqueFd& operator=(UniqueFd&& other) noexcept {
+        reset(other.release());
+        return *this;
+    }
+    UniqueFd(const UniqueFd&) = delete;
+    UniqueFd& operator=(const UniqueFd&) = delete;
+    ~UniqueFd() { reset(); }
+
+    int get() const { return fd_; }
+    bool isValid() const { return fd_ >= 0; }
+    int release() { return std::exchange(fd_, -1); }
+    void reset(int fd = -1) {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+        fd_ = fd;
+    }
+
+private:
+    int fd_ = -1;
+};
+
+} // namespace qv

@@ -1,0 +1,132 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""camera_helper_break.py QUORVANTEL TESTDATA_DIR
+
+The camera of a break lives in a helper process (quorvantel-camera) that Quorvantel starts for
+the break and ends with it. First a whole break from a real squat clip: the squats are counted
+through the helper, the break is recorded as verified, the helper is gone within 2 s of the
+camera run's end, and none runs while Quorvantel idles. Then the helper is killed in the middle
+of a break: the break goes on as the timed break, is recorded as such, and the statistics file
+stays whole. Last, Quorvantel itself is killed in the middle of a break: its helper ends too.
+"""
+
+import os
+import signal
+import sys
+import tempfile
+import time
+
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from e2e_session import WARM_SETTINGS, Session, clip_or_skip, fail  # noqa: E402
+
+BREAK_TIMEOUT = 150
+HELPER = "quorvantel-camera"
+HONOR_SECONDS = 10
+
+
+def helpers_of(pid):
+    """The live camera helpers started by the process pid (zombies included: unreaped)."""
+    found = []
+    for entry in os.listdir("/proc"):
+        if not entry.isdigit():
+            continue
+        try:
+            with open(f"/proc/{entry}/stat") as file:
+                stat = file.read()
+        except OSError:
+            continue
+        name = stat[stat.index("(") + 1:stat.rindex(")")]
+        fields = stat[stat.rindex(")") + 2:].split()
+        if int(fields[1]) == pid and HELPER.startswith(name):
+            found.append(int(entry))
+    return found
+
+
+def has_ended(pid):
+    """The process is gone, or a zombie whose parent has not reaped it yet."""
+    try:
+        with open(f"/proc/{pid}/stat") as file:
+            return file.read().rsplit(")", 1)[1].split()[0] == "Z"
+    except OSError:
+        return True
+
+
+def released(session):
+    return os.path.exists(session.stats_path) and (session.status() or "").startswith("Next ")
+
+
+def start_break(session):
+    if not session.call("StartBreakNow"):
+        fail("the running instance did not take the break request")
+    return session.wait_for("camera helper", lambda: helpers_of(session.app.pid), 60)[0]
+
+
+def counted_break(binary, clip, root):
+    session = Session(binary, os.path.join(root, "counted"))
+    session.write_settings(WARM_SETTINGS)
+    session.launch(["--camera-video", clip])
+    try:
+        session.wait_until_running()
+        if helpers_of(session.app.pid):
+            fail("a camera helper runs before any break needs the camera")
+        start_break(session)
+        # The run ends when the last squat is counted; the break lets go after the success.
+        session.wait_for("released break", lambda: released(session), BREAK_TIMEOUT)
+        ended = time.monotonic()
+        session.wait_for("the camera helper's end", lambda: not helpers_of(session.app.pid), 2)
+        print(f"helper gone {time.monotonic() - ended:.1f} s after the release", flush=True)
+        days = list(session.stats().values())
+        if len(days) != 1 or days[0].get("verifiedBreaks") != 1 or days[0].get("squats", 0) < 5:
+            fail(f"one verified break of 5 squats expected: {days}; output:\n{session.output()}")
+    finally:
+        session.close()
+
+
+def killed_helper(binary, clip, root):
+    session = Session(binary, os.path.join(root, "killed"))
+    session.write_settings(dict(WARM_SETTINGS,
+                                **{"settings.honorDurationSeconds": str(HONOR_SECONDS)}))
+    session.launch(["--camera-video", clip])
+    try:
+        session.wait_until_running()
+        helper = start_break(session)
+        # Mid-run: the helper has started the camera and the pose engine.
+        time.sleep(3)
+        os.kill(helper, signal.SIGKILL)
+        killed = time.monotonic()
+        session.wait_for("the killed helper reaped", lambda: not helpers_of(session.app.pid), 2)
+        session.wait_for("released timed break", lambda: released(session),
+                         HONOR_SECONDS + 60)
+        print(f"timed break released {time.monotonic() - killed:.1f} s after the kill",
+              flush=True)
+        days = list(session.stats().values())
+        if len(days) != 1 or days[0].get("timedBreaks") != 1 or days[0].get("verifiedBreaks"):
+            fail(f"one timed break expected after the helper died: {days}; output:\n"
+                 f"{session.output()}")
+        if session.app.poll() is not None:
+            fail("quorvantel ended with its camera helper")
+
+        helper = start_break(session)
+        os.kill(session.app.pid, signal.SIGKILL)
+        session.app.wait()
+        deadline = time.monotonic() + 2
+        while not has_ended(helper):
+            if time.monotonic() > deadline:
+                fail("the camera helper outlived the killed quorvantel by 2 s")
+            time.sleep(0.1)
+    finally:
+        session.close()
+
+
+def main():
+    binary, testdata = sys.argv[1], sys.argv[2]
+    clip = clip_or_skip(testdata)
+    with tempfile.TemporaryDirectory(prefix="qv-e2e-") as root:
+        counted_break(binary, clip, root)
+        killed_helper(binary, clip, root)
+    print("passed", flush=True)
+
+
+if __name__ == "__main__":
+    main()
