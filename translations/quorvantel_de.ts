@@ -373,6 +373,10 @@
         <translation>Die Kamera konnte nicht starten: unbekannter Fehler.</translation>
     </message>
     <message>
+        <source>Camera could not start: %1</source>
+        <translation>Die Kamera konnte nicht starten: %1</translation>
+    </message>
+    <message>
         <source>Camera access is off. Continuing with the honor timer.</source>
         <translation>Kamerazugriff ist aus. Weiter geht’s mit der Timer-Pause.</translation>
     </message>

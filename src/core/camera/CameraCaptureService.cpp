@@ -196,11 +196,12 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
         state = State::stopped;
         const bool isBusy = backend.isInUseByAnotherProcess(activeDevice->id);
         setBusyFlag(isBusy);
-        sendMessage(&Handlers::error, isBusy ? busyText()
-                                      : problem.isEmpty()
-                                          ? QCoreApplication::translate(
-                                                "Camera", "Camera could not start: unknown error.")
-                                          : QStringLiteral("Camera could not start: ") + problem);
+        sendMessage(
+            &Handlers::error,
+            isBusy ? busyText()
+            : problem.isEmpty()
+                ? QCoreApplication::translate("Camera", "Camera could not start: unknown error.")
+                : QCoreApplication::translate("Camera", "Camera could not start: %1").arg(problem));
     }
 
     void stopSequence() {
