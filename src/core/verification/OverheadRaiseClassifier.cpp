@@ -17,6 +17,9 @@ constexpr double lowLineReach = 0.5;
 constexpr double minimumReach = 0.04;
 constexpr double noseToHeadTop = 1.3;
 constexpr double hangingSlope = 0.47; // tan 25°
+// Raising the upper arms past the horizontal lifts the shoulders by up to about a quarter of an
+// upper arm; a lower nose than that is the head bowing, which must not bring the line down.
+constexpr double maximumShrug = 0.25;
 
 QString raiseArms() {
     return feedbackKey(FeedbackCue::raiseArms);
@@ -58,6 +61,8 @@ struct SampleWithExtent {
     OverheadRaiseClassifier::Sample sample;
     double extent = 0;
     bool isHanging = false;
+    bool isElbowsAboveShoulders = false;
+    std::optional<double> noseY;
 };
 
 std::optional<SampleWithExtent> makeSample(const PoseSnapshot& snapshot) {
@@ -74,6 +79,11 @@ std::optional<SampleWithExtent> makeSample(const PoseSnapshot& snapshot) {
     }
     SampleWithExtent made;
     made.extent = armExtent(snapshot, *leftShoulder, *rightShoulder, *leftElbow, *rightElbow);
+    if (const auto nose = snapshot.confidentJoint(Joint::nose)) {
+        made.noseY = nose->point.y;
+    }
+    made.isElbowsAboveShoulders =
+        leftElbow->point.y > leftShoulder->point.y && rightElbow->point.y > rightShoulder->point.y;
     made.isHanging = isHanging(*leftShoulder, *leftElbow, *leftWrist) &&
                      isHanging(*rightShoulder, *rightElbow, *rightWrist);
     OverheadRaiseClassifier::Sample& s = made.sample;
@@ -81,7 +91,9 @@ std::optional<SampleWithExtent> makeSample(const PoseSnapshot& snapshot) {
     s.rightShoulderY = rightShoulder->point.y;
     s.leftWristY = leftWrist->point.y;
     s.rightWristY = rightWrist->point.y;
-    s.headY = higherShoulder(s) + headLineReach * std::max(made.extent, minimumReach);
+    const double reach = std::max(made.extent, minimumReach);
+    s.headY = higherShoulder(s) + headLineReach * reach;
+    s.lowY = higherShoulder(s) + lowLineReach * reach;
     return made;
 }
 
@@ -92,9 +104,7 @@ bool OverheadRaiseClassifier::Sample::isUp() const {
 }
 
 bool OverheadRaiseClassifier::Sample::isDown() const {
-    const double shoulder = higherShoulder(*this);
-    const double lowLine = shoulder + (headY - shoulder) * (lowLineReach / headLineReach);
-    return leftWristY < lowLine && rightWristY < lowLine;
+    return leftWristY < lowY && rightWristY < lowY;
 }
 
 double OverheadRaiseClassifier::ArmReach::update(double extent, bool isHanging, double now) {
@@ -116,6 +126,31 @@ void OverheadRaiseClassifier::ArmReach::reset() {
     longest_.clear();
 }
 
+double OverheadRaiseClassifier::RestingShoulders::update(double shoulderY,
+                                                         std::optional<double> noseY,
+                                                         bool isHanging,
+                                                         bool isElbowsAboveShoulders,
+                                                         double reach) {
+    if (!noseY) {
+        return shoulderY;
+    }
+    if (isHanging) {
+        noseAbove_ = *noseY - shoulderY;
+        return shoulderY;
+    }
+    // Upper arms at or below the horizontal (a curl, a goalpost) barely move the girdle; and
+    // never seen at rest, there is no height to go back to.
+    if (!isElbowsAboveShoulders || !noseAbove_) {
+        return shoulderY;
+    }
+    // A nose higher than at rest (someone looking up at the hands) never raises the line.
+    return std::clamp(*noseY - *noseAbove_, shoulderY - maximumShrug * reach, shoulderY);
+}
+
+void OverheadRaiseClassifier::RestingShoulders::reset() {
+    noseAbove_.reset();
+}
+
 std::optional<OverheadRaiseClassifier::Sample>
 OverheadRaiseClassifier::sample(const PoseSnapshot& snapshot) {
     const auto made = makeSample(snapshot);
@@ -129,7 +164,11 @@ OverheadRaiseClassifier::Result OverheadRaiseClassifier::update(const PoseSnapsh
         return result(phase_ == Phase::ready ? raiseArms() : lowerArms());
     }
     const double reach = reach_.update(made->extent, made->isHanging, now);
-    made->sample.headY = higherShoulder(made->sample) + headLineReach * reach;
+    const double shoulders =
+        shoulders_.update(higherShoulder(made->sample), made->noseY, made->isHanging,
+                          made->isElbowsAboveShoulders, reach);
+    made->sample.headY = shoulders + headLineReach * reach;
+    made->sample.lowY = higherShoulder(made->sample) + lowLineReach * reach;
     samples_.push(made->sample);
     if (!samples_.full()) {
         return result(lowerArms());
@@ -188,6 +227,7 @@ void OverheadRaiseClassifier::reset() {
     phase_ = Phase::seekingStart;
     samples_.clear();
     reach_.reset();
+    shoulders_.reset();
 }
 
 } // namespace qv

@@ -25,8 +25,9 @@ public:
         double rightShoulderY = 0;
         double leftWristY = 0;
         double rightWristY = 0;
-        double headY = 0; // the higher shoulder plus the reach of the upper arm
-        // Both wrists above the head line; both below the middle of the head.
+        double headY = 0; // the shoulders at rest plus the reach of the upper arm
+        double lowY = 0;  // the higher shoulder plus half that reach
+        // Both wrists above the head line; both below the low line.
         bool isUp() const;
         bool isDown() const;
     };
@@ -76,6 +77,21 @@ private:
         RecentMaximum longest_{2.0};
     };
 
+    // Where the shoulders sit when the arms are down. Lifting the arms overhead lifts the
+    // shoulder girdle too, toward the ears, while the head stays where it was; a head line
+    // over the lifted shoulders would stand above the real head just when the hands are
+    // there. The nose does not move with the arms: its height over the shoulders while the
+    // arms hang tells how far they have risen since.
+    class RestingShoulders {
+    public:
+        double update(double shoulderY, std::optional<double> noseY, bool isHanging,
+                      bool isElbowsAboveShoulders, double reach);
+        void reset();
+
+    private:
+        std::optional<double> noseAbove_;
+    };
+
     QString advance(double now);
     Result result(QString feedback) const;
 
@@ -83,6 +99,7 @@ private:
     Phase phase_ = Phase::seekingStart;
     SampleWindow<Sample, windowSize> samples_;
     ArmReach reach_;
+    RestingShoulders shoulders_;
     double lastRepetitionAt_ = -std::numeric_limits<double>::infinity();
 };
 

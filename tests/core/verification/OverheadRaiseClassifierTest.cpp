@@ -214,6 +214,64 @@ TEST(OverheadRaiseClassifier, HeadLineIsOneUpperArmAboveTheShoulders) {
                 1e-12);
 }
 
+namespace {
+
+// Moves the arm joints up by `lift`, as the shoulder girdle carries the arms; the head stays.
+PoseSnapshot lifted(PoseSnapshot snapshot, double lift, std::initializer_list<Joint> joints) {
+    for (Joint joint : joints) {
+        PoseJoint moved = *snapshot.joint(joint);
+        moved.point.y += lift;
+        snapshot.setJoint(joint, moved);
+    }
+    return snapshot;
+}
+
+PoseSnapshot shrugged(const Body& body, double lift, double now, double armRaise = 1) {
+    return lifted(test::pose(body, {0, armRaise, 0}, now), lift,
+                  {Joint::leftShoulder, Joint::rightShoulder, Joint::leftElbow, Joint::rightElbow,
+                   Joint::leftWrist, Joint::rightWrist});
+}
+
+} // namespace
+
+TEST(OverheadRaiseClassifier, ShouldersLiftedWithTheArmsDoNotLiftTheHeadLine) {
+    Feeder f;
+    const double shoulderY = test::pose(f.body, {}, 0).joint(Joint::leftShoulder)->point.y;
+    const double restingLine = shoulderY + f.body.upperArm;
+    const double lift = 0.2 * f.body.upperArm;
+    f.arms(0, 3);
+    OverheadRaiseClassifier::Result out;
+    for (int i = 0; i < 3; ++i) {
+        f.now += frame;
+        out = f.classifier.update(shrugged(f.body, lift, f.now), f.now);
+    }
+    EXPECT_NEAR(*out.headY, restingLine, 1e-9);
+    // Upper arms held level, as in a curl or a goalpost, keep the line over the shoulders.
+    for (int i = 0; i < 3; ++i) {
+        f.now += frame;
+        out = f.classifier.update(shrugged(f.body, lift, f.now, 0.5), f.now);
+    }
+    EXPECT_NEAR(*out.headY, restingLine + lift, 1e-9);
+
+    // A bowed head is not a shrug: the line comes down by at most a shrug's height.
+    PoseSnapshot bowed = test::pose(f.body, {0, 1, 0}, f.now);
+    bowed = lifted(bowed, -f.body.upperArm, {Joint::nose});
+    for (int i = 0; i < 3; ++i) {
+        f.now += frame;
+        out = f.classifier.update(bowed, f.now);
+    }
+    EXPECT_GT(*out.headY, shoulderY + 0.7 * f.body.upperArm);
+    EXPECT_LT(*out.headY, restingLine);
+
+    // Arms never seen down since the camera started: no resting height to go by.
+    f.classifier.reset();
+    for (int i = 0; i < 3; ++i) {
+        f.now += frame;
+        out = f.classifier.update(shrugged(f.body, lift, f.now), f.now);
+    }
+    EXPECT_NEAR(*out.headY, restingLine + lift, 1e-9);
+}
+
 TEST(OverheadRaiseClassifier, ResetKeepsTheCountButNotThePhase) {
     Feeder f;
     f.arms(0, 3);

@@ -87,7 +87,9 @@ INSTANTIATE_TEST_SUITE_P(
                     Clip{"squat-side-home-3.mp4", ExerciseKind::overheadRaise, 0},
                     Clip{"neg-latraise-front-gym-0.mp4", ExerciseKind::overheadRaise, 0},
                     Clip{"neg-frontraise-side-gym-0.mp4", ExerciseKind::overheadRaise, 0},
-                    Clip{"neg-walking-front-outdoor-0.mp4", ExerciseKind::overheadRaise, 0}));
+                    Clip{"neg-walking-front-outdoor-0.mp4", ExerciseKind::overheadRaise, 0},
+                    Clip{"jacks-front-armsup-outdoor-4.mp4", ExerciseKind::overheadRaise, 4},
+                    Clip{"neg-chestexpand-front-studio-0.mp4", ExerciseKind::overheadRaise, 0}));
 
 TEST(CountClips, AClipListIsCountedSideBySideAndComparedWithThePeoplesCount) {
     REQUIRE_CLIP_AND_MODEL(squats, "squat-front-home-2.mp4");
