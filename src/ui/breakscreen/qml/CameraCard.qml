@@ -31,12 +31,10 @@ Rectangle {
                 anchors.centerIn: parent
                 spacing: Theme.space.s * card.s
                 visible: !preview.hasPicture
-                Image {
+                Picture {
                     anchors.horizontalCenter: parent.horizontalCenter
                     source: "../images/camera.svg"
                     width: Theme.space.xxl * card.s; height: width
-                    sourceSize.width: width
-                    sourceSize.height: height
                 }
                 Text {
                     text: card.accessibleName

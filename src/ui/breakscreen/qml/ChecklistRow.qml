@@ -12,12 +12,10 @@ Row {
     Accessible.role: Accessible.CheckBox
     Accessible.name: text
     Accessible.checked: met
-    Image {
+    Picture {
         anchors.verticalCenter: parent.verticalCenter
         source: row.met ? "../images/check-on.svg" : "../images/check-off.svg"
         width: Theme.space.xl * row.s; height: width
-        sourceSize.width: width
-        sourceSize.height: height
     }
     Label {
         anchors.verticalCenter: parent.verticalCenter

@@ -56,12 +56,10 @@ Rectangle {
             progress: control.hold.progress
             trackColor: Theme.breakScreen.separator
         }
-        Image {
+        Picture {
             anchors.centerIn: parent
             source: "../images/" + control.hold.icon + ".svg"
             width: 28 * control.s; height: width
-            sourceSize.width: width
-            sourceSize.height: height
         }
     }
 

@@ -24,13 +24,11 @@ CameraLayout {
             text: "/" + mode.screen.targetText
             color: Theme.breakScreen.textDim
         }
-        Image {
+        Picture {
             anchors.bottom: count.bottom
             anchors.bottomMargin: count.height * 0.22
             source: "../images/" + mode.screen.exerciseIcon + ".svg"
             width: Theme.space.xxl * 1.25 * mode.s; height: width
-            sourceSize.width: width
-            sourceSize.height: height
         }
     }
     Label {
@@ -47,12 +45,10 @@ CameraLayout {
     }
     Row {
         spacing: Theme.space.s * mode.s
-        Image {
+        Picture {
             anchors.verticalCenter: parent.verticalCenter
             source: "../images/" + mode.screen.soundIcon + ".svg"
             width: Theme.space.l * mode.s; height: width
-            sourceSize.width: width
-            sourceSize.height: height
         }
         Label {
             anchors.verticalCenter: parent.verticalCenter

@@ -12,11 +12,9 @@ Item {
     Row {
         anchors { left: parent.left; leftMargin: Theme.space.xl * header.s; verticalCenter: parent.verticalCenter }
         spacing: Theme.space.s * header.s
-        Image {
+        Picture {
             anchors.verticalCenter: parent.verticalCenter
             source: "../images/mark.svg"
-            sourceSize.width: width
-            sourceSize.height: height
             width: Theme.space.xl * header.s; height: width
         }
         Text {

@@ -75,13 +75,11 @@ Item {
                     id: card
                     anchors { fill: parent; margins: Theme.space.l * mode.s }
                     spacing: Theme.space.s * mode.s
-                    Image {
+                    Picture {
                         anchors.horizontalCenter: parent.horizontalCenter
                         height: Math.max(0, Math.min(parent.width * 280 / 360, mode.height - side.others))
                         width: height * 360 / 280
                         visible: height > 60 * mode.s
-                        sourceSize.width: width
-                        sourceSize.height: height
                         source: "../images/chair.svg"
                     }
                     Column {

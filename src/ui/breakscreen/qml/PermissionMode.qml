@@ -14,12 +14,10 @@ Item {
     Row {
         anchors.centerIn: parent
         spacing: Theme.space.xxl * 1.5 * mode.s
-        Image {
+        Picture {
             anchors.verticalCenter: parent.verticalCenter
             source: "../images/chair.svg"
             width: 360 * mode.s; height: 280 * mode.s
-            sourceSize.width: width
-            sourceSize.height: height
         }
         Column {
             anchors.verticalCenter: parent.verticalCenter
@@ -51,12 +49,10 @@ Item {
             }
             Row {
                 spacing: Theme.space.s * mode.s
-                Image {
+                Picture {
                     anchors.verticalCenter: parent.verticalCenter
                     source: "../images/shield.svg"
                     width: Theme.space.l * mode.s; height: width
-                    sourceSize.width: width
-                    sourceSize.height: height
                 }
                 Label {
                     anchors.verticalCenter: parent.verticalCenter

@@ -22,12 +22,10 @@ Item {
                 border.color: Theme.breakScreen.separator
                 border.width: Math.max(1, 2 * mode.s)
             }
-            Image {
+            Picture {
                 anchors.centerIn: parent
                 source: "../images/camera.svg"
                 width: 64 * mode.s; height: width
-                sourceSize.width: width
-                sourceSize.height: height
             }
             Shape {
                 id: arc

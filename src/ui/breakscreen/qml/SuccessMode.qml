@@ -13,12 +13,10 @@ Item {
     Column {
         anchors.centerIn: parent
         spacing: Theme.space.l * mode.s
-        Image {
+        Picture {
             anchors.horizontalCenter: parent.horizontalCenter
             source: "../images/check-success.svg"
             width: 160 * mode.s; height: width
-            sourceSize.width: width
-            sourceSize.height: height
         }
         Label {
             anchors.horizontalCenter: parent.horizontalCenter
@@ -48,12 +46,10 @@ Item {
                 id: streak
                 anchors.centerIn: parent
                 spacing: Theme.space.s * mode.s
-                Image {
+                Picture {
                     anchors.verticalCenter: parent.verticalCenter
                     source: "../images/flame.svg"
                     width: Theme.space.l * 1.25 * mode.s; height: width
-                    sourceSize.width: width
-                    sourceSize.height: height
                 }
                 Label {
                     anchors.verticalCenter: parent.verticalCenter
