@@ -30,15 +30,11 @@ QByteArray jpegOf(const QImage& picture) {
 }
 
 qv::PixelBuffer jpegFrame(const QByteArray& bytes, int width, int height) {
-    qv::PixelBuffer frame;
-    frame.layout = qv::PixelLayout::mjpeg;
-    frame.width = width;
-    frame.height = height;
+    const qv::PixelPlane whole{reinterpret_cast<const std::uint8_t*>(bytes.constData()), 0,
+                               bytes.size()};
     // What the frame says of its colours does not apply to JPEG, which has its own.
-    frame.matrix = qv::YuvMatrix::bt709;
-    frame.range = qv::YuvRange::limited;
-    frame.planes[0] = {reinterpret_cast<const std::uint8_t*>(bytes.constData()), 0, bytes.size()};
-    return frame;
+    return {qv::PixelLayout::mjpeg, width, height, {whole}, qv::YuvMatrix::bt709,
+            qv::YuvRange::limited};
 }
 
 // The largest channel difference inside the colour blocks of a picture decoded `shrink` times
