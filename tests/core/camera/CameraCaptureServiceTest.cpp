@@ -47,23 +47,33 @@ struct Recorded {
     int interruptionsEnded = 0;
 };
 
+// Waits without running the main loop, as a main thread busy elsewhere would.
+bool waitBusy(const std::function<bool()>& condition) {
+    for (int spin = 0; spin < 500 && !condition(); ++spin) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return condition();
+}
+
 struct Fixture {
     FakeCameraBackend cameras;
     Recorded seen;
     QString loadError;
     std::unique_ptr<CameraCaptureService> service;
 
-    explicit Fixture(double analysisRate = CameraCaptureService::defaultAnalysisRate) {
+    explicit Fixture(double analysisRate = CameraCaptureService::defaultAnalysisRate,
+                     ScriptedPoseDetector::Script detect = onePerson,
+                     qv::AnalysisObserver observer = {}) {
         ScriptedPoseDetector::clearSeen();
         service = std::make_unique<CameraCaptureService>(
             cameras,
-            [this] {
+            [this, detect] {
                 if (!loadError.isEmpty()) {
                     return qv::PoseDetectorLoad{qv::Failure{loadError}};
                 }
-                return qv::PoseDetectorLoad{std::make_unique<ScriptedPoseDetector>(onePerson)};
+                return qv::PoseDetectorLoad{std::make_unique<ScriptedPoseDetector>(detect)};
             },
-            qv::AnalysisObserver{}, analysisRate);
+            std::move(observer), analysisRate);
         CameraCaptureService::Handlers handlers;
         handlers.frame = [this](const PoseSnapshot& pose, const Image& preview) {
             seen.frames.emplace_back(pose, preview);
@@ -74,6 +84,7 @@ struct Fixture {
         handlers.interruptionEnded = [this] { ++seen.interruptionsEnded; };
         handlers.diagnostic = [this](const QString& t) { seen.diagnostics.push_back(t); };
         service->setHandlers(handlers);
+        cameras.setDevices({external});
     }
 
     bool startAndWaitRunning(std::optional<QString> id = std::nullopt) {
@@ -102,15 +113,6 @@ struct Fixture {
 
 } // namespace
 
-TEST(CameraCaptureService, WithoutAnyCameraTheRunStopsWithAnError) {
-    Fixture f;
-    f.service->start(QStringLiteral("anything"));
-    ASSERT_TRUE(waitUntil([&] { return !f.seen.errors.empty(); }));
-    EXPECT_EQ(f.seen.errors, std::vector<QString>{"No camera was found."});
-    EXPECT_EQ(f.service->state(), State::stopped);
-    EXPECT_EQ(f.cameras.openCount(), 0);
-}
-
 TEST(CameraCaptureService, AMissingChosenCameraIsReplacedByTheBuiltInOneWithANotice) {
     Fixture f;
     f.cameras.setDevices({external, builtIn});
@@ -128,7 +130,6 @@ TEST(CameraCaptureService, AMissingChosenCameraIsReplacedByTheBuiltInOneWithANot
 
 TEST(CameraCaptureService, AnalysesFramesOnSlotsAtTheRateItIsGivenToleratingTimestampRounding) {
     Fixture f(15);
-    f.cameras.setDevices({external});
     ASSERT_TRUE(f.startAndWaitRunning());
     // Pushed one at a time, each only after the last was dealt with, so none is dropped for
     // arriving late: only the pacer decides. Slots every 1/15 s from the first frame; 10.14
@@ -149,16 +150,12 @@ TEST(CameraCaptureService, AnalysesFramesOnSlotsAtTheRateItIsGivenToleratingTime
 
 TEST(CameraCaptureService, ABusyMainThreadGetsOnlyTheNewestFrameOnce) {
     Fixture f;
-    f.cameras.setDevices({external});
     f.service->setPreviewSize(100); // the preview shows which frame came
     ASSERT_TRUE(f.startAndWaitRunning());
     for (int i = 0; i < 10; ++i) {
         const std::size_t before = Fixture::analysedCount();
         f.push(i + 1, 20.0 + i * 0.1);
-        // Waiting without running the main loop: the main thread is "busy".
-        for (int spin = 0; spin < 500 && Fixture::analysedCount() == before; ++spin) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        }
+        waitBusy([&] { return Fixture::analysedCount() != before; });
     }
     ASSERT_EQ(Fixture::analysedCount(), 10u);
     // The newest frame is the last one: once it has arrived, nothing else can.
@@ -175,12 +172,9 @@ TEST(CameraCaptureService, ABusyMainThreadGetsOnlyTheNewestFrameOnce) {
 
 TEST(CameraCaptureService, StopWithADeliveryQueuedDeliversNothing) {
     Fixture f;
-    f.cameras.setDevices({external});
     ASSERT_TRUE(f.startAndWaitRunning());
     f.push(1, 1.0);
-    for (int spin = 0; spin < 500 && Fixture::analysedCount() == 0; ++spin) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
+    waitBusy([] { return Fixture::analysedCount() != 0; });
     f.service->stop();
     ASSERT_TRUE(waitUntil([&] { return f.service->state() == State::stopped; }));
     // The capture thread has stopped, so all it posted is queued here already.
@@ -220,48 +214,41 @@ TEST(CameraCaptureService, PreviewsComeOnlyAtTheSizeAViewAsksForAndBuiltInCamera
     EXPECT_EQ(fullPreview.row(0)[(1920 - 1) * 3], 200);
 }
 
-TEST(CameraCaptureService, CamerasThatCannotStartSayWhyAndBusyOnesSaySo) {
+// A run that cannot start stops with one message saying why; without a camera or a pose
+// model the camera is never opened, so its light never comes on.
+TEST(CameraCaptureService, RunsThatCannotStartSayWhyAndBusyCamerasSaySo) {
     struct Case {
         const char* what;
-        QString openError, startError;
-        bool isInUse;
+        QString openError, startError, loadError;
+        bool hasCamera, isInUse;
         QString expected;
     };
     const Case cases[] = {
-        {"open refused", "Device or resource busy", "", false,
+        {"no camera", "", "", "", false, false, "No camera was found."},
+        {"no pose model", "", "", "The pose model file is damaged.", true, false,
+         "The pose model file is damaged. Continuing with the honor timer."},
+        {"open refused", "Device or resource busy", "", "", true, false,
          "Camera could not start: Device or resource busy"},
-        {"start refused", "", "Format not supported.", false,
+        {"start refused", "", "Format not supported.", "", true, false,
          "Camera could not start: Format not supported."},
-        {"held elsewhere", "Device or resource busy", "", true,
+        {"held elsewhere", "Device or resource busy", "", "", true, true,
          "Camera is busy in another app. Continuing with the honor timer."},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         Fixture f;
-        f.cameras.setDevices({external});
+        f.cameras.setDevices(c.hasCamera ? QList<CameraDevice>{external} : QList<CameraDevice>{});
         f.cameras.setInUse(external.id, c.isInUse);
-        if (!c.openError.isEmpty()) {
-            f.cameras.refuseOpen(c.openError);
-        }
-        if (!c.startError.isEmpty()) {
-            f.cameras.refuseStart(c.startError);
-        }
+        f.cameras.refuseOpen(c.openError);
+        f.cameras.refuseStart(c.startError);
+        f.loadError = c.loadError;
         f.service->start(std::nullopt);
-        ASSERT_TRUE(waitUntil([&] { return !f.seen.errors.empty(); })) << c.what;
-        EXPECT_EQ(f.seen.errors, std::vector<QString>{c.expected}) << c.what;
-        EXPECT_EQ(f.service->state(), State::stopped) << c.what;
-        EXPECT_EQ(f.service->isBusy(), c.isInUse) << c.what;
+        ASSERT_TRUE(waitUntil([&] { return !f.seen.errors.empty(); }));
+        EXPECT_EQ(f.seen.errors, std::vector<QString>{c.expected});
+        EXPECT_EQ(f.service->state(), State::stopped);
+        EXPECT_EQ(f.service->isBusy(), c.isInUse);
+        EXPECT_EQ(f.cameras.openCount() > 0, c.hasCamera && c.loadError.isEmpty());
     }
-}
-
-TEST(CameraCaptureService, AMissingPoseModelStopsTheRunWithItsReason) {
-    Fixture f;
-    f.cameras.setDevices({external});
-    f.loadError = QStringLiteral("The pose model file is damaged.");
-    f.service->start(std::nullopt);
-    ASSERT_TRUE(waitUntil([&] { return !f.seen.errors.empty(); }));
-    EXPECT_EQ(f.seen.errors, std::vector<QString>{"The pose model file is damaged. Continuing "
-                                                  "with the honor timer."});
-    EXPECT_EQ(f.cameras.openCount(), 0); // the camera light never came on
 }
 
 TEST(CameraCaptureService, RunningCameraTroubleBecomesMessages) {
@@ -286,7 +273,6 @@ TEST(CameraCaptureService, RunningCameraTroubleBecomesMessages) {
 
 TEST(CameraCaptureService, UnreadableFramesEndTheRunWithOneClearMessage) {
     Fixture f;
-    f.cameras.setDevices({external});
     ASSERT_TRUE(f.startAndWaitRunning());
     for (double t : {1.0, 2.0}) {
         Frame frame;
@@ -307,44 +293,27 @@ TEST(CameraCaptureService, UnreadableFramesEndTheRunWithOneClearMessage) {
 // to the main thread, not the observer of a frame that was being analysed. A tool that
 // closes its recording right after stop() relies on this.
 TEST(CameraCaptureService, StopIsFinal) {
-    FakeCameraBackend cameras;
-    cameras.setDevices({external});
     std::atomic<bool> analysing{false};
     std::atomic<int> observed{0};
-    CameraCaptureService service(
-        cameras,
-        [&] {
-            auto slow = [&](const Image& image) {
-                analysing = true;
-                std::this_thread::sleep_for(std::chrono::milliseconds(150));
-                return onePerson(image);
-            };
-            return qv::PoseDetectorLoad{std::make_unique<ScriptedPoseDetector>(slow)};
-        },
-        [&](double, const qv::DetectedPeople&) { ++observed; });
-    Recorded seen;
-    CameraCaptureService::Handlers handlers;
-    handlers.frame = [&](const PoseSnapshot& pose, const Image& preview) {
-        seen.frames.emplace_back(pose, preview);
+    auto slow = [&](const Image& image) {
+        analysing = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        return onePerson(image);
     };
-    handlers.error = [&](const QString& t) { seen.errors.push_back(t); };
-    service.setHandlers(handlers);
-    service.start(std::nullopt);
-    ASSERT_TRUE(waitUntil([&] { return service.state() == State::running; }));
+    Fixture f(CameraCaptureService::defaultAnalysisRate, slow,
+              [&](double, const qv::DetectedPeople&) { ++observed; });
+    ASSERT_TRUE(f.startAndWaitRunning());
 
     // The error reaches the main thread's queue while the main thread is busy.
-    cameras.lastOpened()->failWhileRunning(QStringLiteral("boom"));
-    ASSERT_TRUE(cameras.lastOpened()->push(Frame::fromImage(tagged(1), 1.0)));
-    for (int spin = 0; spin < 500 && !analysing; ++spin) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    ASSERT_TRUE(analysing);
-    service.stop();
+    f.cameras.lastOpened()->failWhileRunning(QStringLiteral("boom"));
+    f.push(1, 1.0);
+    ASSERT_TRUE(waitBusy([&] { return analysing.load(); }));
+    f.service->stop();
     const int observedAtStop = observed;
-    ASSERT_TRUE(waitUntil([&] { return service.state() == State::stopped; }));
+    ASSERT_TRUE(waitUntil([&] { return f.service->state() == State::stopped; }));
     // The capture thread has stopped, so all it posted is queued here already.
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(observed, observedAtStop) << "the observer was called after stop()";
-    EXPECT_TRUE(seen.errors.empty()) << seen.errors.front().toStdString();
-    EXPECT_TRUE(seen.frames.empty());
+    EXPECT_TRUE(f.seen.errors.empty()) << f.seen.errors.front().toStdString();
+    EXPECT_TRUE(f.seen.frames.empty());
 }

@@ -28,23 +28,18 @@ DetectedPerson standing(double x, double feetY, double tall, float confidence = 
         person.keypoints[static_cast<std::size_t>(which)] = {x + dx * tall * height / width,
                                                              feetY - up * tall, confidence};
     };
-    put(BodyKeypoint::nose, 0, 0.95);
-    put(BodyKeypoint::leftEye, 0.02, 0.97);
-    put(BodyKeypoint::rightEye, -0.02, 0.97);
-    put(BodyKeypoint::leftEar, 0.04, 0.96);
-    put(BodyKeypoint::rightEar, -0.04, 0.96);
-    put(BodyKeypoint::leftShoulder, 0.12, 0.82);
-    put(BodyKeypoint::rightShoulder, -0.12, 0.82);
-    put(BodyKeypoint::leftElbow, 0.14, 0.64);
-    put(BodyKeypoint::rightElbow, -0.14, 0.64);
-    put(BodyKeypoint::leftWrist, 0.14, 0.48);
-    put(BodyKeypoint::rightWrist, -0.14, 0.48);
-    put(BodyKeypoint::leftHip, 0.08, 0.5);
-    put(BodyKeypoint::rightHip, -0.08, 0.5);
-    put(BodyKeypoint::leftKnee, 0.08, 0.27);
-    put(BodyKeypoint::rightKnee, -0.08, 0.27);
-    put(BodyKeypoint::leftAnkle, 0.08, 0.02);
-    put(BodyKeypoint::rightAnkle, -0.08, 0.02);
+    using enum BodyKeypoint;
+    put(nose, 0, 0.95);
+    // Left and right mirror each other: offset from the middle, height above the feet.
+    const std::tuple<BodyKeypoint, BodyKeypoint, double, double> pairs[] = {
+        {leftEye, rightEye, 0.02, 0.97},           {leftEar, rightEar, 0.04, 0.96},
+        {leftShoulder, rightShoulder, 0.12, 0.82}, {leftElbow, rightElbow, 0.14, 0.64},
+        {leftWrist, rightWrist, 0.14, 0.48},       {leftHip, rightHip, 0.08, 0.5},
+        {leftKnee, rightKnee, 0.08, 0.27},         {leftAnkle, rightAnkle, 0.08, 0.02}};
+    for (const auto& [left, right, dx, up] : pairs) {
+        put(left, dx, up);
+        put(right, -dx, up);
+    }
     return person;
 }
 
@@ -75,6 +70,12 @@ struct FollowRun {
     SubjectFollower follower;
     int framesWithPose = 0;
 
+    // One person who stands still, found by every search and every crop.
+    explicit FollowRun(const DetectedPerson& still = standing(0.5, 0.95, 0.8)) {
+        detector.everyone = [still](double) { return DetectedPeople{still}; };
+        detector.inCrop = [still](double) { return still; };
+    }
+
     // Analyses frames at `fps` from `from` until `to`, seconds, each made `shrink` times
     // smaller than the frame.
     void frames(double from, double to, double fps = 11, int shrink = 1) {
@@ -94,8 +95,6 @@ struct FollowRun {
 // every frame, searched or not, measures the person in the crop, and has their pose.
 TEST(SubjectFollowerTest, SearchesAtTheStartAndOnScheduleAndFollowsInBetween) {
     FollowRun run;
-    run.detector.everyone = [](double) { return DetectedPeople{standing(0.5, 0.95, 0.8)}; };
-    run.detector.inCrop = [](double) { return standing(0.5, 0.95, 0.8); };
     run.frames(0, 7);
     EXPECT_EQ(run.framesWithPose, 77);
     const double interval = run.follower.config().searchInterval;
@@ -109,7 +108,6 @@ TEST(SubjectFollowerTest, SearchesAtTheStartAndOnScheduleAndFollowsInBetween) {
 TEST(SubjectFollowerTest, SearchesAtOnceWhenTheFollowIsLost) {
     for (const bool isElsewhere : {false, true}) {
         FollowRun run;
-        run.detector.everyone = [](double) { return DetectedPeople{standing(0.5, 0.95, 0.8)}; };
         run.detector.inCrop = [isElsewhere](double t) {
             if (t < 0.3) {
                 return standing(0.5, 0.95, 0.8);
@@ -126,7 +124,7 @@ TEST(SubjectFollowerTest, SearchesAtOnceWhenTheFollowIsLost) {
 // Someone who walks in nearer and taller than the subject is seen at the next search, and the
 // chooser keeps the subject; the crop stays on the subject.
 TEST(SubjectFollowerTest, KeepsTheSubjectWhenSomeoneWalksIn) {
-    FollowRun run;
+    FollowRun run(standing(0.3, 0.9, 0.6));
     run.detector.everyone = [](double t) {
         DetectedPeople people{standing(0.3, 0.9, 0.6)};
         if (t > 1) {
@@ -134,7 +132,6 @@ TEST(SubjectFollowerTest, KeepsTheSubjectWhenSomeoneWalksIn) {
         }
         return people;
     };
-    run.detector.inCrop = [](double) { return standing(0.3, 0.9, 0.6); };
     run.frames(0, 3);
     ASSERT_FALSE(run.detector.crops.empty());
     EXPECT_NEAR(run.detector.crops.back().centreX, 0.3 * width, 2);
@@ -204,9 +201,7 @@ TEST(SubjectFollowerTest, ShrinksPicturesOnlyAsFarAsTheModelAndPreviewAllow) {
     EXPECT_GE(side / shrink, 192 * FrameAnalysis::leastSampling);
 
     for (const int made : {1, 2, 4}) {
-        FollowRun run;
-        run.detector.everyone = [](double) { return DetectedPeople{standing(0.3, 0.9, 0.6)}; };
-        run.detector.inCrop = [](double) { return standing(0.3, 0.9, 0.6); };
+        FollowRun run(standing(0.3, 0.9, 0.6));
         run.frames(0, 0.5, 11, made);
         ASSERT_FALSE(run.detector.crops.empty());
         EXPECT_NEAR(run.detector.crops.back().centreX * made, 0.3 * width, 2) << made;

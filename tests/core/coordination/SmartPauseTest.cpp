@@ -70,48 +70,43 @@ TEST_F(SmartPauseInTheModel, ARefusedDeferralShowsTheBreak) {
     EXPECT_TRUE(app.model().isBreakActive());
 }
 
-TEST_F(SmartPauseInTheModel, IdleTimeBeyondTheThresholdCountsAsAnAwayBreak) {
-    app.probes.idle = 181;
-    app.advanceToBreakDue();
-    EXPECT_FALSE(app.model().isBreakActive());
-    EXPECT_EQ(app.lock.lockCount, 0);
-    EXPECT_EQ(app.storedToday().awayBreaks, 1);
-    EXPECT_NE(app.scheduler().schedule().annotationAs<smartPause::AwayBreakCounted>(), nullptr);
-}
-
-TEST_F(SmartPauseInTheModel, SmartPauseOffShowsTheBreakDuringACall) {
-    app.settings().setSmartPauseEnabled(false);
-    app.probes.microphone = true;
-    app.advanceToBreakDue();
-    EXPECT_TRUE(app.model().isBreakActive());
-    EXPECT_EQ(app.probes.evaluations, 0);
-}
-
-// Only a sleep longer than the idle threshold, that ends past the due time, is an away break.
-TEST_F(SmartPauseInTheModel, SleepingThroughTheDueTimeCountsAsAway) {
+// A due break is counted as an away break only when smart pause is on and the user is away:
+// idle beyond the threshold, or asleep across the due time for longer than it. A call with
+// smart pause off shows the break without asking the probes.
+TEST_F(SmartPauseInTheModel, AwayBreaksAreCountedOnlyWhenTheUserIsAway) {
     struct Case {
         const char* name;
-        bool smartPause;
-        double awakeBefore, sleep;
+        bool smartPause, microphone;
+        double idle, awakeBefore, sleep;
         bool away;
     };
     const Case cases[] = {
-        {"long sleep", true, 40 * 60, 3600, true},
-        {"smart pause off", false, 40 * 60, 3600, false},
-        {"shorter than the idle threshold", true, 45 * 60, 120, false},
-        {"over long before the break falls due", true, 10 * 60, 1800, false},
+        {"idle beyond the threshold", true, false, 181, 0, 0, true},
+        {"a call with smart pause off", false, true, 0, 0, 0, false},
+        {"long sleep", true, false, 0, 40 * 60, 3600, true},
+        {"sleep with smart pause off", false, false, 0, 40 * 60, 3600, false},
+        {"sleep shorter than the idle threshold", true, false, 0, 45 * 60, 120, false},
+        {"sleep over long before the break falls due", true, false, 0, 10 * 60, 1800, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         AppHarness fresh(berlin("2026-06-10 09:00"));
         fresh.launch();
         fresh.settings().setSmartPauseEnabled(c.smartPause);
+        fresh.probes.microphone = c.microphone;
+        fresh.probes.idle = c.idle;
         fresh.advance(c.awakeBefore);
         fresh.time.jumpWallClock(c.sleep); // the lid closes; no tick runs meanwhile
         fresh.advanceToBreakDue();
         EXPECT_EQ(fresh.breakDueCount, 1);
-        EXPECT_EQ(fresh.model().isBreakActive(), !c.away);
+        EXPECT_EQ(fresh.lock.lockCount, c.away ? 0 : 1);
         EXPECT_EQ(fresh.storedToday().awayBreaks, c.away ? 1 : 0);
+        EXPECT_EQ(fresh.scheduler().schedule().annotationAs<smartPause::AwayBreakCounted>() !=
+                      nullptr,
+                  c.away);
+        if (!c.smartPause) {
+            EXPECT_EQ(fresh.probes.evaluations, 0);
+        }
     }
 }
 

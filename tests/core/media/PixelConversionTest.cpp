@@ -66,10 +66,7 @@ struct Encoded {
     std::vector<Plane> planes;
 
     qv::PixelBuffer buffer(PixelLayout layout) const {
-        qv::PixelBuffer b;
-        b.layout = layout;
-        b.width = size.width;
-        b.height = size.height;
+        qv::PixelBuffer b{layout, size.width, size.height};
         for (std::size_t i = 0; i < planes.size(); ++i) {
             b.planes[i] = {planes[i].bytes.data(), planes[i].stride,
                            static_cast<qsizetype>(planes[i].bytes.size())};
@@ -271,14 +268,8 @@ TEST(PixelConversion, FullRangeAndHdMatricesMapBlackWhiteAndRedAsTheyShould) {
             std::vector<std::uint8_t> bytes = {
                 static_cast<std::uint8_t>(pixels[i].y), static_cast<std::uint8_t>(pixels[i].u),
                 static_cast<std::uint8_t>(pixels[i].y), static_cast<std::uint8_t>(pixels[i].v)};
-            qv::PixelBuffer b;
-            b.layout = PixelLayout::yuyv;
-            b.width = 2;
-            b.height = 1;
-            b.matrix = c.matrix;
-            b.range = c.range;
-            b.planes[0] = {bytes.data(), 4, 4};
-            const auto result = qv::convertToRgb(b);
+            const auto result = qv::convertToRgb(
+                {PixelLayout::yuyv, 2, 1, {qv::PixelPlane{bytes.data(), 4, 4}}, c.matrix, c.range});
             ASSERT_TRUE(result);
             for (int channel = 0; channel < 3; ++channel) {
                 EXPECT_NEAR(result->row(0)[channel], want[i][channel], 3)
@@ -291,14 +282,8 @@ TEST(PixelConversion, FullRangeAndHdMatricesMapBlackWhiteAndRedAsTheyShould) {
 TEST(PixelConversion, BuffersThatDoNotHoldTheirPictureAreRefusedWithAReason) {
     std::vector<std::uint8_t> bytes(64, 0);
     auto buffer = [&](PixelLayout layout, int w, int h, qsizetype stride, qsizetype size) {
-        qv::PixelBuffer b;
-        b.layout = layout;
-        b.width = w;
-        b.height = h;
-        for (auto& p : b.planes) {
-            p = {bytes.data(), stride, size};
-        }
-        return b;
+        const qv::PixelPlane plane{bytes.data(), stride, size};
+        return qv::PixelBuffer{layout, w, h, {plane, plane, plane}};
     };
     struct Case {
         const char* what;
@@ -331,12 +316,8 @@ TEST(PixelConversion, BuffersThatDoNotHoldTheirPictureAreRefusedWithAReason) {
 TEST(PixelConversion, FramesUpToACamerasLargestAreConvertedAndLargerOnesRefused) {
     std::vector<std::uint8_t> bytes(std::size_t(4096) * 4096, 0);
     const auto grey = [&](int w, int h) {
-        qv::PixelBuffer b;
-        b.layout = PixelLayout::grey8;
-        b.width = w;
-        b.height = h;
-        b.planes[0] = {bytes.data(), w, qsizetype(bytes.size())};
-        return b;
+        return qv::PixelBuffer{
+            PixelLayout::grey8, w, h, {qv::PixelPlane{bytes.data(), w, qsizetype(bytes.size())}}};
     };
     EXPECT_TRUE(qv::convertToRgb(grey(4096, 2160)));
     EXPECT_TRUE(qv::convertToRgb(grey(2160, 4096)));

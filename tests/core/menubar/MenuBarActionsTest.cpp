@@ -29,7 +29,6 @@ protected:
     MemoryKeyValueStore defaults;
     test::SchedulerHarness app;
     std::unique_ptr<SchedulerBreakControl> controlOwner;
-    SchedulerBreakControl& control() { return *controlOwner; }
     MenuBarActions actions() { return MenuBarActions(*controlOwner); }
     int withdrawals = 0;
 };
@@ -68,7 +67,7 @@ TEST_F(MenuBarActionsTest, WhileTheCycleDoesNotRunStartAndResumeDoNothing) {
 
 TEST_F(MenuBarActionsTest, TheOtherItemsLeaveThroughTheirCallbacks) {
     QStringList calls;
-    MenuBarActions actions(control());
+    MenuBarActions actions = this->actions();
     actions.onOpenSettings = [&] { calls << "settings"; };
     actions.onCheckForUpdates = [&] { calls << "updates"; };
     actions.onQuit = [&] { calls << "quit"; };
@@ -77,25 +76,20 @@ TEST_F(MenuBarActionsTest, TheOtherItemsLeaveThroughTheirCallbacks) {
         actions.perform(a);
     }
     EXPECT_EQ(calls, QStringList({"settings", "updates", "quit"}));
-    MenuBarActions bare{control()};
-    bare.perform(TrayAction::quit); // no callback set: nothing happens
+    this->actions().perform(TrayAction::quit); // no callback set: nothing happens
 }
 
-TEST(TrayIconTitle, SecondsAreDroppedAboveAnHourRoundingUp) {
-    const std::vector<std::pair<QString, QString>> cases = {
-        {"1:00:00", "1:00"},  {"1:00:01", "1:01"}, {"1:59:30", "2:00"},  {"12:30", "12:30"},
-        {"Paused", "Paused"}, {"00:00", "00:00"},  {"10:05:00", "10:05"}};
-    for (const auto& [title, shown] : cases) {
-        EXPECT_EQ(trayIconTitle(title), shown) << title.toStdString();
-    }
-}
-
-TEST(TrayIconTitle, SquareSlotsShowWholeMinutesOrHoursRoundedUp) {
-    const std::vector<std::pair<QString, QString>> cases = {
-        {"12:30", "13"},   {"12:00", "12"},   {"00:01", "1"},    {"00:00", "0"},   {"59:59", "60"},
-        {"1:00:00", "1h"}, {"1:00:01", "1h"}, {"2:59:59", "2h"}, {"Break due", ""}};
-    for (const auto& [title, shown] : cases) {
-        EXPECT_EQ(compactIconText(title), shown) << title.toStdString();
+// The panel's title drops seconds above an hour, rounding up; a square slot shows whole
+// minutes rounded up, or whole hours rounded down, and nothing for words.
+TEST(TrayIconTitle, ShortensCountdownsForThePanelAndTheSquareSlot) {
+    const std::tuple<QString, QString, QString> cases[] = {
+        {"1:00:00", "1:00", "1h"}, {"1:00:01", "1:01", "1h"},    {"1:59:30", "2:00", "1h"},
+        {"2:59:59", "3:00", "2h"}, {"10:05:00", "10:05", "10h"}, {"12:30", "12:30", "13"},
+        {"12:00", "12:00", "12"},  {"59:59", "59:59", "60"},     {"00:01", "00:01", "1"},
+        {"00:00", "00:00", "0"},   {"Paused", "Paused", ""},     {"Break due", "Break due", ""}};
+    for (const auto& [title, panel, square] : cases) {
+        EXPECT_EQ(trayIconTitle(title), panel) << title.toStdString();
+        EXPECT_EQ(compactIconText(title), square) << title.toStdString();
     }
 }
 

@@ -82,10 +82,7 @@ TEST(OnboardingTexts, DealAndCountdownCarryTheChosenNumbers) {
     EXPECT_TRUE(dealText(25, 12).contains("25 minutes"));
     EXPECT_TRUE(dealText(25, 12).contains("12 real squats"));
     EXPECT_TRUE(loopSteps(8).join(' ').contains("8 SQUATS"));
-    for (const auto& [minutes, shown] :
-         std::vector<std::pair<qint64, QString>>{{50, "50:00"}, {60, "1:00:00"}, {85, "1:25:00"}}) {
-        EXPECT_EQ(cycleCountdownText(minutes), shown);
-    }
+    EXPECT_EQ(cycleCountdownText(85), "1:25:00"); // the countdown's own tests cover its shapes
     EXPECT_NE(intervalTileText(60).unit, intervalTileText(25).unit) << "one hour, many minutes";
 }
 

@@ -70,7 +70,3 @@ TEST(ActiveHours, NextStart) {
     EXPECT_EQ(nextActiveHoursStart(berlin("2026-12-07 09:00"), calendar, window(480, 1200)),
               berlin("2026-12-07 09:00"));
 }
-
-TEST(ActiveHours, TheLastMinuteOfTheDayLabelsAsItsHourAndMinute) {
-    EXPECT_EQ(timeLabel(1439, QLocale(QLocale::German)), "23:59");
-}

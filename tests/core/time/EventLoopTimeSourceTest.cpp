@@ -1,21 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/time/EventLoopTimeSource.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QTest>
 #include <gtest/gtest.h>
-
-namespace {
-
-void spinUntil(const std::function<bool()>& done, int limitMs = 2000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < limitMs) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-    }
-}
-
-} // namespace
 
 TEST(EventLoopTimeSource, RunsTasksOnTheEventLoopUntilCancelled) {
     qv::EventLoopTimeSource time;
@@ -27,15 +14,13 @@ TEST(EventLoopTimeSource, RunsTasksOnTheEventLoopUntilCancelled) {
     cancelled.cancel();
     auto repeating = time.every(0.01, [&] { ++repeats; });
     const double before = time.monotonicSeconds();
-    spinUntil([&] { return once && repeats >= 3; });
-    EXPECT_TRUE(once);
-    EXPECT_GE(repeats, 3);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return once && repeats >= 3; }));
     EXPECT_FALSE(delayed.isActive());
     EXPECT_FALSE(cancelledRan);
     EXPECT_GT(time.monotonicSeconds(), before);
     EXPECT_EQ(time.now().timeSpec(), Qt::UTC);
     repeating.cancel();
     const int stoppedAt = repeats;
-    spinUntil([] { return false; }, 50);
+    QTest::qWait(50);
     EXPECT_EQ(repeats, stoppedAt);
 }
