@@ -2,6 +2,7 @@
 #include "app/Application.h"
 
 #include "app/IdleMemoryRelease.h"
+#include "support/TestSupport.h"
 #include "support/TestWatcher.h"
 #include "ui/tray/TrayPopover.h"
 
@@ -10,7 +11,6 @@
 #include <QQuickWindow>
 #include <QRegularExpression>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -22,14 +22,11 @@ namespace {
 class ApplicationTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(home.isValid());
-        qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
-        qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
         QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quorvantel"),
                   QStringLiteral("Quorvantel"))
             .setValue(QStringLiteral("settings.hasCompletedOnboarding"), QStringLiteral("true"));
     }
-    QTemporaryDir home;
+    test::TemporaryHome home;
 };
 
 // The names of this process's threads, sorted, one per thread.
@@ -78,6 +75,11 @@ QStringList mappedFontFiles() {
     return mappedFiles(QStringLiteral("\\.(ttf|otf|ttc|pfb)$"));
 }
 
+bool settingsShown(SettingsWindow& settings) {
+    return QTest::qWaitFor([&] { return settings.window() && settings.window()->isExposed(); },
+                           5000);
+}
+
 } // namespace
 
 // A day in the tray may pass without a sound or a camera: the media stack, and the sound
@@ -94,7 +96,6 @@ TEST_F(ApplicationTest, WaitsInTheTrayWithoutTheMediaStack) {
 // Started at login, the application often comes up before the panel that shows tray icons; the
 // icon must appear once the panel does, not only when it was there first.
 TEST_F(ApplicationTest, ShowsItsTrayIconWhenThePanelComesUpAfterIt) {
-
     Application application({});
     application.start();
     ASSERT_EQ(application.tray().kind(), TrayController::Kind::none)
@@ -122,8 +123,7 @@ TEST_F(ApplicationTest, GivesBackWhatItsClosedWindowsNeeded) {
     // first look at them.
     SettingsWindow& settings = application.settingsWindow();
     application.instanceCommands().openSettings();
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return settings.window() && settings.window()->isExposed(); }, 5000));
+    ASSERT_TRUE(settingsShown(settings));
     settings.close();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !settings.isOpen(); }, 5000));
     QTest::qWait(settleMs + 500);
@@ -136,8 +136,7 @@ TEST_F(ApplicationTest, GivesBackWhatItsClosedWindowsNeeded) {
         QTest::qWaitFor([&] { return popover.isOpen() && popover.window()->isExposed(); }, 5000));
     // Taking the focus, the settings window may well close the popover, as any window would.
     application.instanceCommands().openSettings();
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return settings.window() && settings.window()->isExposed(); }, 5000));
+    ASSERT_TRUE(settingsShown(settings));
     ASSERT_FALSE(isWithin(mappedFontFiles(), fontsBefore)) << "the windows' text loaded fonts";
 
     popover.close();

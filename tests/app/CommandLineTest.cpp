@@ -24,13 +24,14 @@ TEST(CommandLine, EachRequestReachesItsInstanceMethod) {
         {"--settings", CommandLine::Request::openSettings, "OpenSettings"},
         {"--status", CommandLine::Request::status, "Status"},
     };
-    const QString help = parse({QStringLiteral("--help")})->text;
+    const QString help = parse({"--help"})->text;
     for (const auto& c : cases) {
-        const auto result = parse({QString::fromLatin1(c.option)});
-        ASSERT_TRUE(result) << c.option << ": " << result.error().toStdString();
-        EXPECT_EQ(result->request, c.request) << c.option;
-        EXPECT_EQ(instanceMethod(result->request), QString::fromLatin1(c.method));
-        EXPECT_TRUE(help.contains(QString::fromLatin1(c.option))) << "help lists " << c.option;
+        SCOPED_TRACE(c.option);
+        const auto result = parse({c.option});
+        ASSERT_TRUE(result) << result.error().toStdString();
+        EXPECT_EQ(result->request, c.request);
+        EXPECT_EQ(instanceMethod(result->request), c.method);
+        EXPECT_TRUE(help.contains(c.option)) << "help lists it";
     }
     const auto plain = parse({});
     ASSERT_TRUE(plain);
@@ -45,54 +46,52 @@ TEST(CommandLine, PauseDurationsReadAsMinutesOrWithUnitsWithinADay) {
     } good[] = {{"90", 5400},  {"45m", 2700},  {"2h", 7200},   {"1h30m", 5400},
                 {"120s", 120}, {" 1H ", 3600}, {"24h", 86400}, {"1", 60}};
     for (const auto& c : good) {
-        const auto seconds = parsePauseDuration(QString::fromLatin1(c.text));
+        const auto seconds = parsePauseDuration(c.text);
         ASSERT_TRUE(seconds) << c.text << ": " << seconds.error().toStdString();
         EXPECT_DOUBLE_EQ(*seconds, c.seconds) << c.text;
     }
     // Text, signs, fractions and overflow are refused with the rule; so are lengths a
     // restarted schedule would take for damage.
     for (const char* bad : {"", "soon", "-5", "1.5h", "1e9", "h", "5d", "2h-3m", "99999999"}) {
-        const auto seconds = parsePauseDuration(QString::fromLatin1(bad));
+        const auto seconds = parsePauseDuration(bad);
         EXPECT_FALSE(seconds) << bad;
-        EXPECT_TRUE(seconds.error().contains(QStringLiteral("duration"))) << bad;
+        EXPECT_TRUE(seconds.error().contains("duration")) << bad;
     }
     for (const char* outOfRange : {"30s", "0", "25h", "1441"}) {
-        const auto seconds = parsePauseDuration(QString::fromLatin1(outOfRange));
+        const auto seconds = parsePauseDuration(outOfRange);
         ASSERT_FALSE(seconds) << outOfRange;
         EXPECT_TRUE(seconds.error().contains("24 hours")) << outOfRange;
     }
 }
 
 TEST(CommandLine, RefusesWhatItCannotDoWithASentence) {
-    EXPECT_FALSE(parse({QStringLiteral("--snooze"), QStringLiteral("--resume")}));
-    EXPECT_FALSE(parse({QStringLiteral("--pause"), QStringLiteral("tomorrow")}));
-    EXPECT_FALSE(parse({QStringLiteral("--frobnicate")}));
-    EXPECT_FALSE(parse({QStringLiteral("stray")}));
-    EXPECT_FALSE(parse({QStringLiteral("--camera-video=")}));
+    for (const char* refused :
+         {"--snooze --resume", "--pause tomorrow", "--frobnicate", "stray", "--camera-video="}) {
+        EXPECT_FALSE(parse(QString(refused).split(' '))) << refused;
+    }
     // A running instance would act on the request while only a new one could use the video.
-    const auto videoWithRequest = parse({QStringLiteral("--pause"), QStringLiteral("90"),
-                                         QStringLiteral("--camera-video"), QStringLiteral("x")});
+    const auto videoWithRequest = parse({"--pause", "90", "--camera-video", "x"});
     ASSERT_FALSE(videoWithRequest);
-    EXPECT_TRUE(videoWithRequest.error().contains(QStringLiteral("--camera-video")));
+    EXPECT_TRUE(videoWithRequest.error().contains("--camera-video"));
 
-    const auto pause = parse({QStringLiteral("--pause"), QStringLiteral("1h")});
+    const auto pause = parse({"--pause", "1h"});
     ASSERT_TRUE(pause);
     EXPECT_EQ(pause->request, CommandLine::Request::pause);
     EXPECT_DOUBLE_EQ(pause->pauseSeconds, 3600);
 
-    const auto video = parse({QStringLiteral("--camera-video"), QStringLiteral("/tmp/squats.mp4")});
+    const auto video = parse({"--camera-video", "/tmp/squats.mp4"});
     ASSERT_TRUE(video);
-    EXPECT_EQ(video->cameraVideo, QStringLiteral("/tmp/squats.mp4"));
+    EXPECT_EQ(video->cameraVideo, "/tmp/squats.mp4");
     EXPECT_EQ(video->request, CommandLine::Request::none);
 }
 
 TEST(CommandLine, HelpListsTheOptionsWithArgumentsAndEveryExitStatus) {
     for (const char* asked : {"--help", "--help-all", "-h"}) {
-        const auto help = parse({QString::fromLatin1(asked)});
+        const auto help = parse({asked});
         ASSERT_TRUE(help) << asked;
         EXPECT_EQ(help->request, CommandLine::Request::help) << asked;
     }
-    const QString text = parse({QStringLiteral("--help")})->text;
+    const QString text = parse({"--help"})->text;
     EXPECT_TRUE(text.contains("--pause <DURATION>"));
     EXPECT_TRUE(text.contains("--camera-video <FILE>"));
     for (const int code : {exitCode::notRunning, exitCode::usage, exitCode::notNow,

@@ -11,7 +11,6 @@
 #include "support/TestSupport.h"
 
 #include <QEventLoop>
-#include <QFile>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -19,11 +18,7 @@ namespace qv {
 namespace {
 
 TEST(OnboardingPracticeRun, OneRealSquatIsCounted) {
-    const auto dir = test::testDataDir();
-    const QString path = dir ? *dir + QStringLiteral("/real/squat-side-1.mp4") : QString();
-    if (!dir || !QFile::exists(path)) {
-        GTEST_SKIP() << "squat-side-1.mp4 is not in QV_TESTDATA_DIR";
-    }
+    QV_REQUIRE_CLIP(path, "squat-side-1.mp4");
 
     VirtualTimeSource time;
     QEventLoop loop;
@@ -37,7 +32,7 @@ TEST(OnboardingPracticeRun, OneRealSquatIsCounted) {
             &loop, [&time, at] { time.advance(std::max(0.0, at - time.monotonicSeconds())); });
     };
     video.onFinished = [&loop] { QMetaObject::invokeMethod(&loop, &QEventLoop::quit); };
-    VideoFileCameraBackend cameras(path, video);
+    VideoFileCameraBackend cameras(*path, video);
 
     // The test's time follows the file, so the pose work stays in this process.
     OnboardingModel model(onboardingPlatform(

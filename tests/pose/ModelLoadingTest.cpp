@@ -37,64 +37,52 @@ void rewrite(const QString& path, const std::function<QByteArray(QByteArray)>& c
     file.write(changed);
 }
 
+using Change = std::function<QByteArray(QByteArray)>;
+const QString bin = stem + ".bin";
+const QString json = stem + ".json";
+
 struct Damage {
     const char* what;
     std::function<void(const QDir&)> apply;
     const char* expectedInMessage;
 };
 
+std::function<void(const QDir&)> removing(const QString& name) {
+    return [=](const QDir& dir) { QFile::remove(dir.filePath(name)); };
+}
+
+std::function<void(const QDir&)> changing(const QString& name, const Change& change) {
+    return [=](const QDir& dir) { rewrite(dir.filePath(name), change); };
+}
+
 } // namespace
 
 // Every way the model files can be wrong gives a sentence naming the problem, never a crash.
 TEST(ModelLoadingTest, ReportsEachBrokenModelClearly) {
-    const QString bin = stem + ".bin";
-    const QString json = stem + ".json";
+    const Change notANumber = [](QByteArray b) {
+        const float nan = NAN;
+        std::memcpy(b.data(), &nan, sizeof nan);
+        return b;
+    };
+    const Change hugeShape = [](QByteArray b) {
+        return b.replace("\"shape\": [\n                        1,",
+                         "\"shape\": [\n                        4294967296, 4294967296,");
+    };
     const std::vector<Damage> damages{
         {"no folder", [](const QDir& dir) { QDir(dir).removeRecursively(); }, "folder"},
-        {"no graph file", [&](const QDir& dir) { QFile::remove(dir.filePath(json)); }, "missing"},
-        {"no weights file", [&](const QDir& dir) { QFile::remove(dir.filePath(bin)); }, "missing"},
-        {"graph not JSON",
-         [&](const QDir& dir) {
-             rewrite(dir.filePath(json), [](QByteArray b) { return b.left(100); });
-         },
-         "damaged"},
-        {"empty graph file",
-         [&](const QDir& dir) {
-             rewrite(dir.filePath(json), [](QByteArray) { return QByteArray(); });
-         },
-         "damaged"},
-        {"truncated weights",
-         [&](const QDir& dir) {
-             rewrite(dir.filePath(bin), [](QByteArray b) { return b.left(b.size() - 3); });
-         },
+        {"no graph file", removing(json), "missing"},
+        {"no weights file", removing(bin), "missing"},
+        {"graph not JSON", changing(json, [](QByteArray b) { return b.left(100); }), "damaged"},
+        {"empty graph file", changing(json, [](QByteArray) { return QByteArray(); }), "damaged"},
+        {"truncated weights", changing(bin, [](QByteArray b) { return b.left(b.size() - 3); }),
          "truncated"},
-        {"extra bytes in the weights",
-         [&](const QDir& dir) {
-             rewrite(dir.filePath(bin), [](QByteArray b) { return b + "xx"; });
-         },
+        {"extra bytes in the weights", changing(bin, [](QByteArray b) { return b + "xx"; }),
          "does not match"},
-        {"weights that are not numbers",
-         [&](const QDir& dir) {
-             rewrite(dir.filePath(bin), [](QByteArray b) {
-                 const float nan = NAN;
-                 std::memcpy(b.data(), &nan, sizeof nan);
-                 return b;
-             });
-         },
-         "not a number"},
+        {"weights that are not numbers", changing(bin, notANumber), "not a number"},
         {"weights path leaving the folder",
-         [&](const QDir& dir) {
-             rewrite(dir.filePath(json),
-                     [&](QByteArray b) { return b.replace(bin.toUtf8(), "../elsewhere.bin"); });
-         },
+         changing(json, [](QByteArray b) { return b.replace(bin.toUtf8(), "../elsewhere.bin"); }),
          "outside"},
-        {"a weight shape too large for any file",
-         [&](const QDir& dir) {
-             rewrite(dir.filePath(json), [](QByteArray b) {
-                 return b.replace("\"shape\": [\n                        1,",
-                                  "\"shape\": [\n                        4294967296, 4294967296,");
-             });
-         },
+        {"a weight shape too large for any file", changing(json, hugeShape),
          "form this engine does not read"},
         {"a graph of another model", [](const QDir&) {}, "StatefulPartitionedCall/Sigmoid"},
     };

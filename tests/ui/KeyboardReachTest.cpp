@@ -1,19 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/services/LaunchAtLoginController.h"
-#include "core/services/UpdateFeed.h"
-#include "core/services/UpdaterService.h"
-#include "core/settings/SettingsStore.h"
-#include "core/stats/StatsStore.h"
-#include "core/storage/MemoryKeyValueStore.h"
-#include "core/storage/SaveProblems.h"
-#include "core/storage/SettingsFileStore.h"
-#include "core/time/VirtualTimeSource.h"
-#include "platform/linux/XdgAutostartLoginItem.h"
-#include "support/FakeCamera.h"
-#include "support/TestSupport.h"
+#include "SettingsWindowParts.h"
 #include "tools/gallery/tray/TrayScenario.h"
 #include "ui/onboarding/OnboardingController.h"
-#include "ui/settings/SettingsWindow.h"
 #include "ui/tray/TrayPopover.h"
 
 #include <QAccessible>
@@ -31,14 +19,6 @@ Q_IMPORT_QML_PLUGIN(Quorvantel_OnboardingPlugin)
 
 namespace qv {
 namespace {
-
-const QTimeZone zone("Europe/Berlin");
-const QLocale english(QLocale::English, QLocale::UnitedStates);
-
-class NeverAnsweringFeed final : public UpdateFeed {
-public:
-    void fetch(std::function<void(Result<QByteArray>)>) override {}
-};
 
 class IdleEngine final : public VerificationEngine {
 public:
@@ -152,35 +132,11 @@ QStringList unreachableOrNameless(QQuickWindow& window) {
     return faults;
 }
 
-struct Desktop {
-    test::TemporaryHome home;
-    SettingsFileStore file{home.filePath(QStringLiteral("Quorvantel.conf"))};
-    VirtualTimeSource time;
-    SettingsStore settings{file};
-    XdgAutostartLoginItem loginItem{home.filePath(QStringLiteral("autostart")),
-                                    QStringLiteral("/usr/bin/true")};
-    LaunchAtLoginController launchAtLogin{loginItem};
-    UpdaterService updater{file, time, std::make_unique<NeverAnsweringFeed>(),
-                           QStringLiteral("1.0.0")};
-    MemoryKeyValueStore statsDefaults;
-    StatsStore stats{statsDefaults, [] { return Calendar(zone, english); }, time, std::nullopt};
-    test::FakeCameraBackend cameras;
-    SaveProblems saveProblems;
-};
-
 TEST(KeyboardReachTest, EveryControlOfEveryWindowIsNamedAndReachableByTab) {
-    Desktop desktop;
+    test::SettingsWindowParts desktop;
     desktop.cameras.setDevices({{"usb-desk", "Desk Camera", false}});
 
-    SettingsWindow settings({desktop.settings,
-                             &desktop.launchAtLogin,
-                             &desktop.updater,
-                             &desktop.stats,
-                             &desktop.cameras,
-                             [] { return CameraAuthorization::denied; },
-                             {"1.0.0", QUrl("https://example.org"), "help@example.org"},
-                             english,
-                             &desktop.saveProblems});
+    SettingsWindow settings(desktop.services(CameraAuthorization::denied));
     settings.onOpenSystemSettings = [](SettingsViewModel::SystemSettingsPage) {};
     QString failure;
     QObject::connect(&settings, &SettingsWindow::failedToOpen,

@@ -1,19 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/settings/SettingsWindow.h"
-
+#include "SettingsWindowParts.h"
 #include "core/scheduling/BreakScheduler.h"
-#include "core/services/LaunchAtLoginController.h"
-#include "core/services/UpdateFeed.h"
-#include "core/services/UpdaterService.h"
-#include "core/settings/SettingsStore.h"
-#include "core/stats/StatsStore.h"
-#include "core/storage/MemoryKeyValueStore.h"
-#include "core/storage/SaveProblems.h"
-#include "core/storage/SettingsFileStore.h"
-#include "core/time/VirtualTimeSource.h"
-#include "platform/linux/XdgAutostartLoginItem.h"
-#include "support/FakeCamera.h"
-#include "support/TestSupport.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -27,9 +14,6 @@ using qv::SettingsWindow;
 
 namespace {
 
-const QTimeZone zone("Europe/Berlin");
-const QLocale english(QLocale::English, QLocale::UnitedStates);
-
 QStringList qmlWarnings;
 
 // Any warning from the views is a fault: a broken binding shows stale or empty values.
@@ -38,11 +22,6 @@ void recordWarnings(QtMsgType type, const QMessageLogContext&, const QString& me
         qmlWarnings << message;
     }
 }
-
-class NeverAnsweringFeed final : public qv::UpdateFeed {
-public:
-    void fetch(std::function<void(qv::Result<QByteArray>)>) override {}
-};
 
 // What a fresh process finds in the settings file: the bytes on disk, not this process's cache.
 QMap<QString, QString> iniValues(const QString& path) {
@@ -60,10 +39,10 @@ QMap<QString, QString> iniValues(const QString& path) {
     return values;
 }
 
-class SettingsWindowTest : public ::testing::Test {
+class SettingsWindowTest : public ::testing::Test, protected qv::test::SettingsWindowParts {
 protected:
     SettingsWindowTest() {
-        time.setWallClock(QDateTime(QDate(2026, 3, 4), QTime(10, 0), zone));
+        time.setWallClock(QDateTime(QDate(2026, 3, 4), QTime(10, 0), calendar().zone()));
         cameras.setDevices({{"usb-desk", "Desk Camera", false}});
         qmlWarnings.clear();
         previousHandler = qInstallMessageHandler(recordWarnings);
@@ -103,30 +82,8 @@ protected:
     }
 
     QtMessageHandler previousHandler = nullptr;
-    qv::test::TemporaryHome home;
-    QString iniPath = home.filePath("config/Quorvantel/Quorvantel.conf");
-    qv::SettingsFileStore defaults{iniPath};
-    qv::VirtualTimeSource time;
-    qv::SettingsStore settings{defaults};
-    qv::BreakScheduler scheduler{settings, defaults, time,
-                                 [] { return qv::Calendar(zone, english); }};
-    qv::XdgAutostartLoginItem loginItem{home.filePath("autostart"), QString("/usr/bin/true")};
-    qv::LaunchAtLoginController launchAtLogin{loginItem};
-    qv::UpdaterService updater{defaults, time, std::make_unique<NeverAnsweringFeed>(), "1.0.0"};
-    qv::MemoryKeyValueStore statsDefaults;
-    qv::StatsStore stats{statsDefaults, [] { return qv::Calendar(zone, english); }, time,
-                         std::nullopt};
-    qv::test::FakeCameraBackend cameras;
-    qv::SaveProblems saveProblems;
-    SettingsWindow window{{settings,
-                           &launchAtLogin,
-                           &updater,
-                           &stats,
-                           &cameras,
-                           [] { return qv::CameraAuthorization::authorized; },
-                           {"1.0.0", QUrl("https://example.org"), "help@example.org"},
-                           english,
-                           &saveProblems}};
+    qv::BreakScheduler scheduler{settings, defaults, time, calendar};
+    SettingsWindow window{services(qv::CameraAuthorization::authorized)};
 };
 
 TEST_F(SettingsWindowTest, EveryKindOfControlIsSavedToTheFileAtOnce) {

@@ -33,6 +33,7 @@ struct Collected {
     std::vector<QString> errors;
     qv::Result<qv::Image> first = qv::Failure{"no frame arrived"};
     std::atomic<bool> finished{false};
+    std::atomic<bool> failed{false};
 };
 
 qv::FrameSourceCallbacks collectInto(Collected& out) {
@@ -47,16 +48,26 @@ qv::FrameSourceCallbacks collectInto(Collected& out) {
     callbacks.onError = [&out](const QString& error) {
         std::lock_guard lock(out.mutex);
         out.errors.push_back(error);
+        out.failed = true;
     };
     return callbacks;
 }
 
-bool waitFor(const std::atomic<bool>& flag, std::chrono::milliseconds limit) {
+// Every frame in turn as the consumer takes it, the end reported into `out`.
+VideoFileOptions pacedInto(Collected& out) {
+    VideoFileOptions options;
+    options.pace = VideoFileOptions::Pace::asConsumed;
+    options.onFinished = [&out] { out.finished = true; };
+    return options;
+}
+
+// Waits for the file's end or its failure.
+bool waitForEnd(const Collected& out, std::chrono::milliseconds limit = 60s) {
     const auto end = std::chrono::steady_clock::now() + limit;
-    while (!flag && std::chrono::steady_clock::now() < end) {
+    while (!out.finished && !out.failed && std::chrono::steady_clock::now() < end) {
         std::this_thread::sleep_for(5ms);
     }
-    return flag;
+    return out.finished;
 }
 
 } // namespace
@@ -64,13 +75,11 @@ bool waitFor(const std::atomic<bool>& flag, std::chrono::milliseconds limit) {
 TEST(VideoFileSource, PacedByTheConsumerDeliversEveryFrameWithTheFilesTiming) {
     QV_REQUIRE_CLIP(path, "squat-side-small-1.mp4");
     Collected out;
-    VideoFileOptions options;
-    options.pace = VideoFileOptions::Pace::asConsumed;
+    VideoFileOptions options = pacedInto(out);
     options.timestampOrigin = 100;
-    options.onFinished = [&] { out.finished = true; };
     VideoFileSource source(*path, options);
     ASSERT_EQ(source.start(collectInto(out)).error(), QString());
-    ASSERT_TRUE(waitFor(out.finished, 60s));
+    ASSERT_TRUE(waitForEnd(out));
     source.stop();
 
     std::lock_guard lock(out.mutex);
@@ -132,7 +141,9 @@ TEST(VideoFileSource, RealTimeFramesAreStampedWithTheClockAndStopPromptly) {
     EXPECT_EQ(out.timestamps.front(), 42.0);
 }
 
-TEST(VideoFileSource, FilesThatAreNotPlayableVideosFailWithAReason) {
+// A cut-short file must not pass for a whole one: the count of a truncated recording would
+// look complete.
+TEST(VideoFileSource, BrokenFilesFailWithAReasonAndATruncatedOneNeverPassesAsWhole) {
     QV_REQUIRE_CLIP(path, "squat-side-3.mp4");
     qv::test::TemporaryHome home;
     const QByteArray bytes = readFile(*path);
@@ -147,41 +158,20 @@ TEST(VideoFileSource, FilesThatAreNotPlayableVideosFailWithAReason) {
         EXPECT_TRUE(started.error().contains(QFileInfo(name).fileName()))
             << started.error().toStdString();
     }
-}
 
-// A cut-short file must not pass for a whole one: the count of a truncated recording would
-// look complete.
-TEST(VideoFileSource, ATruncatedFileSaysItEndedEarlyAndNeverHangs) {
-    QV_REQUIRE_CLIP(path, "squat-side-3.mp4");
-    qv::test::TemporaryHome home;
-    const QByteArray bytes = readFile(*path);
     const QString truncated = home.filePath("truncated.mp4");
     ASSERT_TRUE(writeFile(truncated, bytes.left(bytes.size() * 2 / 3)));
-
     Collected out;
-    VideoFileOptions options;
-    options.pace = VideoFileOptions::Pace::asConsumed;
-    options.onFinished = [&] { out.finished = true; };
-    VideoFileSource source(truncated, options);
-    auto callbacks = collectInto(out);
-    std::atomic<bool> failed{false};
-    QString failure;
-    callbacks.onError = [&](const QString& message) {
-        failure = message;
-        failed = true;
-    };
-    if (source.start(callbacks)) {
-        const auto end = std::chrono::steady_clock::now() + 60s;
-        while (!out.finished && !failed && std::chrono::steady_clock::now() < end) {
-            std::this_thread::sleep_for(10ms);
-        }
-        source.stop();
-        EXPECT_FALSE(out.finished)
+    VideoFileSource source(truncated, pacedInto(out));
+    if (source.start(collectInto(out))) {
+        EXPECT_FALSE(waitForEnd(out))
             << "ended as if whole after " << out.timestamps.size() << " frames";
-        ASSERT_TRUE(failed);
-        EXPECT_TRUE(failure.contains("could not be read to the end") ||
-                    failure.contains("The video stopped"))
-            << failure.toStdString();
+        source.stop();
+        std::lock_guard lock(out.mutex);
+        ASSERT_FALSE(out.errors.empty());
+        EXPECT_TRUE(out.errors.back().contains("could not be read to the end") ||
+                    out.errors.back().contains("The video stopped"))
+            << out.errors.back().toStdString();
     }
 }
 
@@ -241,32 +231,27 @@ bool ffmpeg(const QStringList& arguments) {
     return process.waitForFinished(60000) && process.exitCode() == 0;
 }
 
-qv::Result<qv::Image> firstPicture(const QString& path) {
+// The file's first picture compared with the reference's: of the same size, and within a mean
+// difference of `tolerance` per channel value.
+void expectFirstPicture(const QString& path, const QImage& want, double tolerance) {
     Collected out;
-    VideoFileOptions options;
-    options.pace = VideoFileOptions::Pace::asConsumed;
-    options.onFinished = [&] { out.finished = true; };
-    VideoFileSource source(path, options);
-    if (const qv::Status started = source.start(collectInto(out)); !started) {
-        return qv::Failure{started.error()};
-    }
-    waitFor(out.finished, 60s);
+    VideoFileSource source(path, pacedInto(out));
+    ASSERT_EQ(source.start(collectInto(out)).error(), QString());
+    waitForEnd(out);
     source.stop();
     std::lock_guard lock(out.mutex);
-    return out.first;
-}
-
-// Per channel value, over the picture; the sizes must match.
-double meanDifference(const QImage& want, const qv::Image& got) {
+    const qv::Result<qv::Image>& got = out.first;
+    ASSERT_TRUE(got) << got.error().toStdString();
+    ASSERT_EQ(QSize(got->width(), got->height()), want.size());
     double difference = 0;
     for (int y = 0; y < want.height(); ++y) {
         const uchar* a = want.constScanLine(y);
-        const std::uint8_t* b = got.row(y);
+        const std::uint8_t* b = got->row(y);
         for (int i = 0; i < want.width() * 3; ++i) {
             difference += std::abs(int(a[i]) - int(b[i]));
         }
     }
-    return difference / (want.width() * want.height() * 3);
+    EXPECT_LT(difference / (want.width() * want.height() * 3), tolerance);
 }
 
 } // namespace
@@ -319,11 +304,7 @@ TEST(VideoFileSource, CameraLayoutsGiveTheirPicturesUnconverted) {
         const QString file = dir.filePath(QString::fromLatin1(c.what).replace(' ', '_') + ".avi");
         ASSERT_TRUE(ffmpeg(QStringList{"-i", *path, "-vf", scale, "-frames:v", "3", "-an"} +
                            c.encoding + QStringList{file}));
-        const qv::Result<qv::Image> got = firstPicture(file);
-        ASSERT_TRUE(got) << got.error().toStdString();
-        ASSERT_EQ(got->width(), want.width());
-        ASSERT_EQ(got->height(), want.height());
-        EXPECT_LT(meanDifference(want, *got), c.meanTolerance);
+        expectFirstPicture(file, want, c.meanTolerance);
     }
 }
 
@@ -340,9 +321,6 @@ TEST(VideoFileSource, APictureTaggedAsTurnedComesOutUpright) {
         GTEST_SKIP() << "ffmpeg is not installed";
     }
     const QImage want = QImage(reference).convertToFormat(QImage::Format_RGB888);
-    const qv::Result<qv::Image> got = firstPicture(turned);
-    ASSERT_TRUE(got) << got.error().toStdString();
-    ASSERT_EQ(QSize(got->width(), got->height()), want.size());
     ASSERT_GT(want.width(), want.height()); // the clip itself is taller than wide
-    EXPECT_LT(meanDifference(want, *got), 4.0);
+    expectFirstPicture(turned, want, 4.0);
 }

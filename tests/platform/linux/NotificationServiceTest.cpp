@@ -4,6 +4,7 @@
 #include "core/notifications/HeadsUpNotifier.h"
 #include "core/services/AppIdentity.h"
 #include "platform/linux/FreedesktopNotificationService.h"
+#include "support/FileBytes.h"
 
 #include <QDBusConnectionInterface>
 #include <QFile>
@@ -17,6 +18,7 @@
 using namespace qv;
 using qv::test::NotificationServerDouble;
 using qv::test::PrivateBus;
+using qv::test::writeFile;
 
 namespace {
 
@@ -135,17 +137,13 @@ TEST(FreedesktopNotifications, DunstShowsReplacesAndRunsTheChosenAction) {
     }
     QTemporaryDir folder;
     const QString picker = folder.filePath("pick");
-    QFile script(picker);
-    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\ngrep -m1 'Start now'\n");
-    script.close();
-    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QFile config(folder.filePath("dunstrc"));
-    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
-    config.write(QStringLiteral("[global]\n    dmenu = %1\n").arg(picker).toUtf8());
-    config.close();
+    const QString config = folder.filePath("dunstrc");
+    ASSERT_TRUE(writeFile(picker, "#!/bin/sh\ngrep -m1 'Start now'\n"));
+    QFile::setPermissions(picker, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_TRUE(
+        writeFile(config, QStringLiteral("[global]\n    dmenu = %1\n").arg(picker).toUtf8()));
     QProcess dunst;
-    dunst.start("dunst", {"-config", config.fileName()});
+    dunst.start("dunst", {"-config", config});
     QDBusConnection session = QDBusConnection::sessionBus();
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {

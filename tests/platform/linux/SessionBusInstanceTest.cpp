@@ -23,14 +23,15 @@ protected:
 
     // The caller blocks like a second launch would, on a thread of its own, while this
     // thread's event loop lets the instance answer.
-    InstanceReply call(const QString& method, const QVariantList& arguments = {}) {
-        auto reply = std::async(std::launch::async, [&] {
-            return SessionBusInstance::call(method, arguments, client_);
-        });
+    template <typename Call> static auto blocking(Call call) {
+        auto reply = std::async(std::launch::async, call);
         while (reply.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready) {
             QCoreApplication::processEvents();
         }
         return reply.get();
+    }
+    InstanceReply call(const QString& method, const QVariantList& arguments = {}) {
+        return blocking([&] { return SessionBusInstance::call(method, arguments, client_); });
     }
 
     QDBusConnection client_{QString()};
@@ -105,11 +106,8 @@ TEST_F(SessionBusInstanceTest, ARequestThatCannotActNowIsAnErrorThatSaysWhy) {
     QDBusMessage raw = QDBusMessage::createMethodCall(SessionBusInstance::serviceName,
                                                       SessionBusInstance::objectPath,
                                                       SessionBusInstance::interfaceName, "Resume");
-    auto reply = std::async(std::launch::async, [&] { return client_.call(raw); });
-    while (reply.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready) {
-        QCoreApplication::processEvents();
-    }
-    EXPECT_EQ(reply.get().errorName(), "com.tamsorek.Quorvantel1.Error.NotNow");
+    EXPECT_EQ(blocking([&] { return client_.call(raw); }).errorName(),
+              "com.tamsorek.Quorvantel1.Error.NotNow");
 }
 
 TEST_F(SessionBusInstanceTest, TheNameIsFreeAgainWhenTheOwnerGoes) {

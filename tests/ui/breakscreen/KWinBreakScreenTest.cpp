@@ -3,6 +3,7 @@
 // takes no screenshots, so the compositor's side is its own window list: a KWin script, loaded
 // over KWin's D-Bus scripting interface, prints which window is active and what is on top.
 #include "WaylandChildren.h"
+#include "support/FileBytes.h"
 #include "ui/breakscreen/WindowLockController.h"
 
 #include <QDir>
@@ -11,13 +12,13 @@
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
-#include <pwd.h>
-#include <unistd.h>
 
 namespace {
 
 using qv::test::Child;
+using qv::test::unprivilegedUser;
 using qv::test::waitFor;
+using qv::test::writeFile;
 
 class KWinBreakScreen : public ::testing::Test {
 protected:
@@ -34,15 +35,12 @@ protected:
         // copy runs. It must keep its name: KWin's own platform plugin checks it.
         ASSERT_TRUE(QDir(runtime.path()).mkdir("bin"));
         ASSERT_TRUE(QFile::copy(kwin, path("bin/kwin_wayland")));
-        if (geteuid() == 0) {
-            // Its session bus only lets in its own user, so everything runs as one.
-            const passwd* nobody = getpwnam("nobody");
-            if (nobody == nullptr || chown(QFile::encodeName(runtime.path()).constData(),
-                                           nobody->pw_uid, nobody->pw_gid) != 0) {
-                GTEST_SKIP() << "no unprivileged user to run KWin as";
-            }
-            asUser = {"runuser", "-u", "nobody", "--"};
+        // Its session bus only lets in its own user, so everything runs as one.
+        const auto user = unprivilegedUser(runtime.path());
+        if (!user) {
+            GTEST_SKIP() << "no unprivileged user to run KWin as";
         }
+        asUser = *user;
         QProcessEnvironment env = environment();
         env.insert("KWIN_COMPOSE", "Q");
         env.insert("QT_QPA_PLATFORM", "offscreen");
@@ -112,11 +110,8 @@ protected:
     void runScript(const QString& source) {
         const QString name = QStringLiteral("qv-probe-%1").arg(++scripts);
         const QString file = runtime.filePath(name + QStringLiteral(".js"));
-        QFile out(file);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(source.toUtf8());
-        out.close();
-        out.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+        ASSERT_TRUE(writeFile(file, source.toUtf8()));
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
         scripting({"/Scripting", "org.kde.kwin.Scripting.loadScript",
                    QStringLiteral("string:") + file, QStringLiteral("string:") + name});
         scripting(

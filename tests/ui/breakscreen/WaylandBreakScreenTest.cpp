@@ -5,6 +5,7 @@
 // another program's window is this program with --other; a Qt application picks its platform
 // once. Everything is checked from the compositor's side: its screenshots and window tree.
 #include "WaylandChildren.h"
+#include "support/FileBytes.h"
 #include "ui/breakscreen/WindowLockController.h"
 
 #include <QCoreApplication>
@@ -21,8 +22,6 @@
 #include <QtQml/qqmlextensionplugin.h>
 #include <cstdio>
 #include <gtest/gtest.h>
-#include <pwd.h>
-#include <unistd.h>
 
 Q_IMPORT_QML_PLUGIN(Quorvantel_ThemePlugin)
 Q_IMPORT_QML_PLUGIN(Quorvantel_BreakScreenPlugin)
@@ -30,7 +29,9 @@ Q_IMPORT_QML_PLUGIN(Quorvantel_BreakScreenPlugin)
 namespace {
 
 using qv::test::Child;
+using qv::test::unprivilegedUser;
 using qv::test::waitFor;
+using qv::test::writeFile;
 
 constexpr QRgb desktopColour = 0xff00ff00;
 
@@ -50,19 +51,12 @@ protected:
         env.insert("WLR_LIBINPUT_NO_DEVICES", "1");
         env.insert("WLR_RENDERER", "pixman");
         sway.setProcessEnvironment(env);
-        QStringList command{"sway", "-c", config()};
-        if (geteuid() == 0) {
-            // sway will not run as root: hand it to an unprivileged user.
-            const passwd* nobody = getpwnam("nobody");
-            if (nobody == nullptr || chown(QFile::encodeName(runtime.path()).constData(),
-                                           nobody->pw_uid, nobody->pw_gid) != 0) {
-                GTEST_SKIP() << "no unprivileged user to run sway as";
-            }
-            command = QStringList{"-u", "nobody", "--"} + command;
-            sway.start("runuser", command);
-        } else {
-            sway.start(command.takeFirst(), command);
+        const auto asUser = unprivilegedUser(runtime.path());
+        if (!asUser) {
+            GTEST_SKIP() << "no unprivileged user to run sway as";
         }
+        QStringList command = *asUser + QStringList{"sway", "-c", config()};
+        sway.start(command.takeFirst(), command);
         if (!waitFor([&] { return !swaySocket().isEmpty(); }, 10000)) {
             GTEST_SKIP() << "headless sway did not start here: "
                          << sway.readAllStandardError().right(400).toStdString();
@@ -82,18 +76,15 @@ protected:
     }
     QString config() {
         const QString path = runtime.filePath("config");
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly)) {
-            // A solid background makes "is the desktop showing" a pixel count. The workspace
-            // bindings also name the first workspaces 1 and 2, so Super+3 would open a new one.
-            file.write("output HEADLESS-1 mode 1280x720 position 0 0 bg #00ff00 solid_color\n"
-                       "output HEADLESS-2 mode 1280x720 position 1280 0 bg #00ff00 solid_color\n"
-                       "bindsym Mod4+1 workspace 1\n"
-                       "bindsym Mod4+2 workspace 2\n"
-                       "bindsym Mod4+3 workspace 3\n"
-                       "bindsym Mod1+Tab focus next\n");
-        }
-        file.setPermissions(QFile::ReadOwner | QFile::ReadOther | QFile::ReadGroup);
+        // A solid background makes "is the desktop showing" a pixel count. The workspace
+        // bindings also name the first workspaces 1 and 2, so Super+3 would open a new one.
+        writeFile(path, "output HEADLESS-1 mode 1280x720 position 0 0 bg #00ff00 solid_color\n"
+                        "output HEADLESS-2 mode 1280x720 position 1280 0 bg #00ff00 solid_color\n"
+                        "bindsym Mod4+1 workspace 1\n"
+                        "bindsym Mod4+2 workspace 2\n"
+                        "bindsym Mod4+3 workspace 3\n"
+                        "bindsym Mod1+Tab focus next\n");
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadOther | QFile::ReadGroup);
         return path;
     }
     QString swaySocket() const {
@@ -186,13 +177,13 @@ protected:
                                              QStringLiteral("--address=unix:path=") + bus});
             waitFor([&] { return QFile::exists(bus); }, 10000);
         }
-        QDir(runtime.path()).mkpath("home/config/Quorvantel");
-        QFile settings(runtime.filePath("home/config/Quorvantel/Quorvantel.ini"));
-        if (!settings.exists() && settings.open(QIODevice::WriteOnly)) {
-            settings.write("[General]\nsettings.hasCompletedOnboarding=true\n"
-                           "settings.cameraVerificationEnabled=false\n"
-                           "settings.honorDurationSeconds=300\n"
-                           "settings.activeHoursEnabled=false\nsettings.smartPauseEnabled=false\n");
+        const QString settings = runtime.filePath("home/config/Quorvantel/Quorvantel.ini");
+        if (!QFile::exists(settings)) {
+            writeFile(settings,
+                      "[General]\nsettings.hasCompletedOnboarding=true\n"
+                      "settings.cameraVerificationEnabled=false\n"
+                      "settings.honorDurationSeconds=300\n"
+                      "settings.activeHoursEnabled=false\nsettings.smartPauseEnabled=false\n");
         }
         QProcessEnvironment env = clientEnvironment();
         env.insert("DBUS_SESSION_BUS_ADDRESS", QStringLiteral("unix:path=") + bus);
@@ -210,6 +201,9 @@ protected:
         return process.waitForFinished(20000) ? process.exitCode() : -1;
     }
     bool treeHas(const char* name) const { return tool("swaymsg -t get_tree").contains(name); }
+    bool breakFocused(int timeoutMs = 5000) const {
+        return waitFor([&] { return focusedWindow() == qv::OverlayWindow::breakTitle; }, timeoutMs);
+    }
 
     QTemporaryDir runtime;
     QProcess sway;
@@ -230,7 +224,7 @@ TEST_F(WaylandBreakScreen, CoversEveryOutputAtOnceAndKeepsTheDesktopShortcutsAwa
     RecordProperty("coveredMs", static_cast<int>(coveredMs));
     std::printf("every output covered %lld ms after the lock\n", coveredMs);
     EXPECT_LT(coveredMs, 3000);
-    EXPECT_TRUE(waitFor([&] { return focusedWindow() == qv::OverlayWindow::breakTitle; }, 5000));
+    EXPECT_TRUE(breakFocused());
 
     // The desktop's own shortcuts go to the break window, not to sway.
     const QStringList workspaces = visibleWorkspaces();
@@ -265,7 +259,7 @@ TEST_F(WaylandBreakScreen, AnotherWindowDoesNotStayAboveOrGetTheKeys) {
     QElapsedTimer sinceFocus;
     sinceFocus.start();
     ASSERT_TRUE(waitFor([&] { return everyOutputCovered(); }, 10000));
-    EXPECT_TRUE(waitFor([&] { return focusedWindow() == qv::OverlayWindow::breakTitle; }, 5000));
+    EXPECT_TRUE(breakFocused());
     std::printf("break screen back %lld ms after sway focused another window\n",
                 sinceFocus.elapsed());
     RecordProperty("backMs", static_cast<int>(sinceFocus.elapsed()));
@@ -283,7 +277,7 @@ TEST_F(WaylandBreakScreen, TheEscapeChordHeldThreeSecondsEndsTheBreakAndFreesThe
     ASSERT_TRUE(waitFor([&] { return request("--status") == 0; }, 60000));
     ASSERT_EQ(request("--start-break-now"), 0);
     ASSERT_TRUE(waitFor([&] { return everyOutputCovered(); }, 20000));
-    ASSERT_TRUE(waitFor([&] { return focusedWindow() == qv::OverlayWindow::breakTitle; }, 5000));
+    ASSERT_TRUE(breakFocused());
 
     // Held a little over the three seconds, without letting go: the hold alone ends it.
     type("-M shift -M ctrl -P e -s 3600 -p e -m ctrl -m shift");

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QRasterWindow>
@@ -14,6 +15,7 @@
 #include <QThread>
 #include <cstdio>
 #include <cstring>
+#include <pwd.h>
 #include <unistd.h>
 
 namespace qv::test {
@@ -142,6 +144,18 @@ bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
         QThread::msleep(100);
     }
     return true;
+}
+
+std::optional<QStringList> unprivilegedUser(const QString& folder) {
+    if (geteuid() != 0) {
+        return QStringList();
+    }
+    const passwd* nobody = getpwnam("nobody");
+    if (nobody == nullptr ||
+        chown(QFile::encodeName(folder).constData(), nobody->pw_uid, nobody->pw_gid) != 0) {
+        return std::nullopt;
+    }
+    return QStringList{"runuser", "-u", "nobody", "--"};
 }
 
 } // namespace qv::test

@@ -3,6 +3,7 @@
 
 #include <QByteArrayList>
 #include <QProcess>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -33,5 +34,10 @@ private:
 
 // Polls the condition until it holds or the time is up; says whether it held.
 bool waitFor(const std::function<bool()>& condition, int timeoutMs);
+
+// The compositors refuse to run as root, or let only their own user in: as root, hands the
+// folder to the unprivileged user and gives the command prefix that runs as it. Empty when
+// not root; none when there is no such user.
+std::optional<QStringList> unprivilegedUser(const QString& folder);
 
 } // namespace qv::test
