@@ -110,16 +110,21 @@ void PulsePlayback::run(pa_mainloop* loop) {
             std::move(asked->begin(), asked->end(), std::back_inserter(waiting));
             const auto state = connection.state();
             if (state == PulseConnection::State::ready) {
+                unavailabilityReported_ = false;
                 for (PlaybackClip& clip : waiting) {
                     connection.start(std::move(clip), milliseconds(finishSlackMs));
                 }
                 waiting.clear();
             } else if (state == PulseConnection::State::failed || Clock::now() >= connectBy) {
-                logProblem(QStringLiteral("The sound server is not available (%1); the sounds "
-                                          "asked for now were not played.")
-                               .arg(state == PulseConnection::State::failed
-                                        ? connection.failure()
-                                        : QStringLiteral("no answer in time")));
+                // Said once, not for every sound of every break on a machine without one.
+                if (!unavailabilityReported_) {
+                    logProblem(QStringLiteral("The sound server is not available (%1); sounds "
+                                              "are not played until it is.")
+                                   .arg(state == PulseConnection::State::failed
+                                            ? connection.failure()
+                                            : QStringLiteral("no answer in time")));
+                    unavailabilityReported_ = true;
+                }
                 finishBurst(true);
                 break;
             }

@@ -58,6 +58,8 @@ private:
     bool running_ = false;
     bool stopping_ = false;
     std::thread thread_;
+    // Only the burst's thread uses it, and one burst's thread ends before the next starts.
+    bool unavailabilityReported_ = false;
 };
 
 } // namespace qv
