@@ -100,6 +100,16 @@ bool PulsePlayback::finishBurst(bool dropping) {
     return true;
 }
 
+// Said once, not for every sound of every break on a machine without a sound server.
+void PulsePlayback::reportUnavailable(const QString& reason) {
+    if (!unavailabilityReported_) {
+        logProblem(QStringLiteral("The sound server is not available (%1); sounds are not "
+                                  "played until it is.")
+                       .arg(reason));
+        unavailabilityReported_ = true;
+    }
+}
+
 void PulsePlayback::run(pa_mainloop* loop) {
     pthread_setname_np(pthread_self(), "qv-sound");
     {
@@ -116,15 +126,9 @@ void PulsePlayback::run(pa_mainloop* loop) {
                 }
                 waiting.clear();
             } else if (state == PulseConnection::State::failed || Clock::now() >= connectBy) {
-                // Said once, not for every sound of every break on a machine without one.
-                if (!unavailabilityReported_) {
-                    logProblem(QStringLiteral("The sound server is not available (%1); sounds "
-                                              "are not played until it is.")
-                                   .arg(state == PulseConnection::State::failed
-                                            ? connection.failure()
-                                            : QStringLiteral("no answer in time")));
-                    unavailabilityReported_ = true;
-                }
+                reportUnavailable(state == PulseConnection::State::failed
+                                      ? connection.failure()
+                                      : QStringLiteral("no answer in time"));
                 finishBurst(true);
                 break;
             }

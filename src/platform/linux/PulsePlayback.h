@@ -49,6 +49,7 @@ private:
     std::optional<std::deque<PlaybackClip>> takeAsked();
     // Ends the burst unless clips came meanwhile; dropping gives those up as well.
     bool finishBurst(bool dropping);
+    void reportUnavailable(const QString& reason);
 
     const QByteArray server_;
     mutable std::mutex mutex_;
