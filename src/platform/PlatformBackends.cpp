@@ -7,7 +7,6 @@
 #include "core/scheduling/SmartPausePolicy.h"
 #include "core/services/BuildInfo.h"
 #include "core/services/LoginItemService.h"
-#include "platform/common/MultimediaSoundOutput.h"
 #include "platform/common/NetworkUpdateFeed.h"
 #include "platform/common/QtCameraBackend.h"
 #include "platform/common/VideoFileCameraBackend.h"
@@ -21,6 +20,7 @@
 #include "platform/linux/FreedesktopNotificationService.h"
 #include "platform/linux/LinuxDesktopAccess.h"
 #include "platform/linux/LinuxSmartPauseProbes.h"
+#include "platform/linux/PulseSoundOutput.h"
 #include "platform/linux/V4l2CameraBackend.h"
 #include "platform/linux/VideoDeviceNodes.h"
 #include "platform/linux/X11BreakHold.h"
@@ -30,6 +30,8 @@
 #include "platform/linux/wayland/KWinBreakHold.h"
 
 #include <QCoreApplication>
+#else
+#include "platform/common/MultimediaSoundOutput.h"
 #endif
 
 namespace qv::platformBackends {
@@ -153,7 +155,11 @@ std::unique_ptr<UpdateFeed> makeUpdateFeed() {
 }
 
 std::unique_ptr<SoundOutput> makeSoundOutput() {
+#if defined(Q_OS_LINUX)
+    return std::make_unique<PulseSoundOutput>();
+#else
     return std::make_unique<MultimediaSoundOutput>();
+#endif
 }
 
 // Qt's GStreamer backend names a camera by its device node; the node's by-id name is what
