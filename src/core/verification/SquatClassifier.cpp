@@ -13,11 +13,6 @@ namespace {
 constexpr float bilateralConfidence = 0.42f;
 constexpr int calibrationFrames = 3;
 constexpr double minimumTorsoReference = 0.02;
-// Without feet the hips are measured against the torso: the standing height of the hips above
-// the feet is close to twice the torso, which keeps the hips-only depth near 0.4 torso.
-constexpr double legsPerTorso = 2.0;
-// Without feet or torso: a leg height typical of someone a step or two from the camera.
-constexpr double absoluteLegHeight = 0.275;
 
 QString stepBack() {
     return feedbackKey(FeedbackCue::stepBack);
@@ -251,7 +246,10 @@ SquatClassifier::Step SquatClassifier::awaitDescent(const Derived& d, double now
     }
     recentTop_.push(d.meanHeight, now);
     topHeight_ = recentTop_.value();
-    if (*topHeight_ - d.meanHeight >= requiredDepth * bodyScale(d)) {
+    // Measured by the body's own size, the top height itself. Above the knees that is a thigh,
+    // half the leg, but the knees come down too, about half as far as the hips when shins and
+    // thighs lean alike: the same share of it is the same squat.
+    if (*topHeight_ - d.meanHeight >= requiredDepth * *topHeight_) {
         if (!bottomSince_) {
             bottomSince_ = now;
         }
@@ -283,16 +281,6 @@ SquatClassifier::Step SquatClassifier::awaitReturn(const Derived& d, double now)
         lowestHeight_.reset();
     }
     return {standUp(), dropRatio(d)};
-}
-
-double SquatClassifier::bodyScale(const Derived& d) const {
-    // The body's own size: the top height of the hips above the floor. Above the knees it is a
-    // thigh, half the leg, but the knees come down too, by about half as much as the hips when
-    // shins and thighs lean alike: the same share of it is the same squat.
-    if (floor_ != Floor::none && topHeight_) {
-        return *topHeight_;
-    }
-    return d.isRelative ? legsPerTorso * *d.torsoReference : absoluteLegHeight;
 }
 
 std::optional<double> SquatClassifier::dropRatio(const Derived& d) const {
