@@ -153,8 +153,10 @@ void CameraExerciseProvider::checkWatchdog(int generation) {
 }
 
 bool CameraExerciseProvider::isUsable(const PoseSnapshot& pose) const {
+    // A squat shows in the hips coming down towards the knees: a picture that ends above the
+    // feet still shows it, one that ends above the knees does not.
     if (exercise_ == ExerciseKind::squat) {
-        return !pose.availableLegs().empty();
+        return pose.hasThigh();
     }
     return OverheadRaiseClassifier::sample(pose).has_value();
 }

@@ -103,6 +103,10 @@ bool OverheadRaiseClassifier::Sample::isUp() const {
     return leftWristY > headY && rightWristY > headY;
 }
 
+bool OverheadRaiseClassifier::Sample::isRaised() const {
+    return leftWristY > leftShoulderY && rightWristY > rightShoulderY;
+}
+
 bool OverheadRaiseClassifier::Sample::isDown() const {
     return leftWristY < lowY && rightWristY < lowY;
 }
@@ -183,7 +187,10 @@ QString OverheadRaiseClassifier::advance(double now) {
         up += samples_[i].isUp() ? 1 : 0;
         down += samples_[i].isDown() ? 1 : 0;
     }
-    const bool armsUp = 2 * up > windowSize;
+    // Hands that sweep from the hips to overhead and back within a fifth of a second may be
+    // above the head on one analysed frame only; a stray frame has the arms down beside it.
+    const bool isBriefTop = samples_[1].isUp() && samples_[0].isRaised() && samples_[2].isRaised();
+    const bool armsUp = 2 * up > windowSize || isBriefTop;
     const bool armsDown = 2 * down > windowSize;
 
     switch (phase_) {

@@ -30,6 +30,8 @@ public:
         // Both wrists above the head line; both below the low line.
         bool isUp() const;
         bool isDown() const;
+        // Both wrists above their shoulders: arms on their way up or down, or overhead.
+        bool isRaised() const;
     };
 
     struct Result {
@@ -43,7 +45,8 @@ public:
         bool operator==(const Result&) const = default;
     };
 
-    // Two of the last three samples decide: one stray frame neither raises nor lowers.
+    // Two of the last three samples decide: one stray frame neither raises nor lowers. A top
+    // seen on one frame between two with the arms raised is a brisk raise passing through it.
     static constexpr int windowSize = 3;
     static constexpr double repetitionDebounce = 0.5;
     // Wrists blur in fast raises and hide behind what the hands hold; the model then reports

@@ -49,6 +49,11 @@ std::optional<PoseJoint> PoseSnapshot::confidentJoint(Joint which, float minimum
     return std::nullopt;
 }
 
+std::optional<PoseJoint> PoseSnapshot::framedJoint(Joint which) const {
+    const auto found = confidentJoint(which);
+    return found && isWithinFrame(found->point) ? found : std::nullopt;
+}
+
 std::optional<PoseSnapshot::LegJoints> PoseSnapshot::legJoints(Leg leg,
                                                                float minimumConfidence) const {
     const LegTriple triple = legTriple(leg);
@@ -69,6 +74,16 @@ std::vector<PoseSnapshot::Leg> PoseSnapshot::availableLegs() const {
         }
     }
     return legs;
+}
+
+bool PoseSnapshot::hasThigh() const {
+    for (Leg leg : {Leg::left, Leg::right}) {
+        const LegTriple triple = legTriple(leg);
+        if (framedJoint(triple.hip) && framedJoint(triple.knee)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::optional<double> PoseSnapshot::hipCenterY() const {

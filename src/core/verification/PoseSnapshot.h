@@ -62,10 +62,17 @@ public:
     std::optional<PoseJoint> confidentJoint(Joint joint,
                                             float minimumConfidence = poseConfidenceFloor) const;
 
+    // The joint when confident and inside the margin of the image, where the model places
+    // joints it can see rather than ones cut off by the picture's edge.
+    std::optional<PoseJoint> framedJoint(Joint joint) const;
+
     // Hip, knee and ankle of the leg when all three reach the minimum confidence.
     std::optional<LegJoints> legJoints(Leg leg, float minimumConfidence) const;
     // Left first, then right: the legs whose three joints reach the confidence floor.
     std::vector<Leg> availableLegs() const;
+    // Some leg's hip and knee reach the confidence floor inside the margin of the image, whether
+    // or not its ankle is seen: the squat framing test for a picture that ends above the feet.
+    bool hasThigh() const;
     // Mean height of the confident hips, else the confident root's height.
     std::optional<double> hipCenterY() const;
     // Distance root to neck when both are confident and it exceeds 0.02.

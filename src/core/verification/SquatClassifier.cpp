@@ -13,11 +13,6 @@ namespace {
 constexpr float bilateralConfidence = 0.42f;
 constexpr int calibrationFrames = 3;
 constexpr double minimumTorsoReference = 0.02;
-// Without feet the hips are measured against the torso: the standing height of the hips above
-// the feet is close to twice the torso, which keeps the hips-only depth near 0.4 torso.
-constexpr double legsPerTorso = 2.0;
-// Without feet or torso: a leg height typical of someone a step or two from the camera.
-constexpr double absoluteLegHeight = 0.275;
 
 QString stepBack() {
     return feedbackKey(FeedbackCue::stepBack);
@@ -51,6 +46,16 @@ float legConfidence(const PoseSnapshot& snapshot, Joint hip, Joint knee, Joint a
     return std::min({h->confidence, k->confidence, a->confidence});
 }
 
+std::optional<double> lowerKnee(const PoseSnapshot& snapshot) {
+    const auto left = snapshot.confidentJoint(Joint::leftKnee);
+    const auto right = snapshot.confidentJoint(Joint::rightKnee);
+    if (left && right) {
+        return std::min(left->point.y, right->point.y);
+    }
+    return left ? std::optional(left->point.y)
+                : (right ? std::optional(right->point.y) : std::nullopt);
+}
+
 std::optional<double> meanOfExisting(std::optional<double> a, std::optional<double> b) {
     if (a && b) {
         return (*a + *b) / 2;
@@ -77,28 +82,16 @@ SquatClassifier::Output SquatClassifier::update(const PoseSnapshot& snapshot, do
                            hipY.has_value());
     }
 
-    if (!hipY) {
-        if (!trackingLostAt_) {
-            trackingLostAt_ = now;
-        }
-        if (now - *trackingLostAt_ > trackingGrace) {
-            resetTracking();
-        }
-        return output({stepBack(), std::nullopt}, leftAngles_.mean(), rightAngles_.mean());
+    if (!hipY || !followFloor(snapshot, *hipY)) {
+        return lose(now);
     }
-
     trackingLostAt_.reset();
-    const bool hadFeet = footY_.has_value();
-    followFeet(snapshot, *hipY);
-    if (footY_ && !hadFeet && !heightSamples_.empty()) {
-        // Heights measured without feet cannot be compared with heights above the feet.
-        resetTracking();
-        followFeet(snapshot, *hipY);
+    if (heightSamples_.empty() && !trackingMode_) {
         chooseTrackingMode(snapshot, leftAngle.has_value(), rightAngle.has_value(), true);
     }
-    feetHipY_ = *hipY;
+    floorHipY_ = *hipY;
     hipSamples_.push(*hipY);
-    heightSamples_.push(*hipY - footY_.value_or(0.0));
+    heightSamples_.push(*hipY - floorY_.value_or(0.0));
     if (const auto torso = snapshot.torsoLength()) {
         torsoSamples_.push(*torso);
     }
@@ -129,37 +122,83 @@ SquatClassifier::Output SquatClassifier::update(const PoseSnapshot& snapshot, do
         break;
     }
     if (topHeight_) {
-        standingHipY_ = *topHeight_ + footY_.value_or(0.0);
+        standingHipY_ = *topHeight_ + floorY_.value_or(0.0);
     }
     return output(step, d.smoothedLeft, d.smoothedRight);
+}
+
+SquatClassifier::Output SquatClassifier::lose(double now) {
+    if (!trackingLostAt_) {
+        trackingLostAt_ = now;
+    }
+    if (now - *trackingLostAt_ > trackingGrace) {
+        resetTracking();
+    }
+    return output({stepBack(), std::nullopt}, leftAngles_.mean(), rightAngles_.mean());
 }
 
 // The floor is where the lower foot stands. Feet leave it only in a jump or a step back, and
 // both lift the hips with them; feet seen rising while the hips stay where they were are a
 // model that put both ankles on one raised leg (a high knee seen from the side), and would
 // make the hips look low above the feet. So the floor rises no faster than the hips, give
-// or take the model's jitter.
-double SquatClassifier::floorFrom(double lowerAnkleY, double hipY) const {
-    if (!footY_ || !feetHipY_ || lowerAnkleY <= *footY_) {
-        return lowerAnkleY;
+// or take the model's jitter. Knees standing in for the feet follow the same rule: the knee of
+// the standing leg stays low while the other one rises in a march.
+double SquatClassifier::floorFrom(double lowerJointY, double hipY) const {
+    if (!floorY_ || !floorHipY_ || lowerJointY <= *floorY_) {
+        return lowerJointY;
     }
-    const double height = std::max(0.0, *feetHipY_ - *footY_);
-    const double allowed = std::max(0.0, hipY - *feetHipY_) + floorJitter * height;
-    return std::min(lowerAnkleY, *footY_ + allowed);
+    const double height = std::max(0.0, *floorHipY_ - *floorY_);
+    const double allowed = std::max(0.0, hipY - *floorHipY_) + floorJitter * height;
+    return std::min(lowerJointY, *floorY_ + allowed);
 }
 
-void SquatClassifier::followFeet(const PoseSnapshot& snapshot, double hipY) {
-    // Feet stay planted through a squat. The standing foot is the lower one; with one ankle
-    // seen, the other may be the planted foot the model lost (a raised knee, a foot hidden
-    // behind the other leg), so that one ankle may lower the foot but not lift it.
-    const auto left = snapshot.confidentJoint(Joint::leftAnkle);
-    const auto right = snapshot.confidentJoint(Joint::rightAnkle);
-    if (left && right) {
-        footY_ = floorFrom(std::min(left->point.y, right->point.y), hipY);
-    } else if (left || right) {
-        const double seen = (left ? left : right)->point.y;
-        footY_ = std::min(seen, footY_.value_or(seen));
+bool SquatClassifier::followFloor(const PoseSnapshot& snapshot, double hipY) {
+    // The feet when an ankle is seen; else the knees, when the picture ends above the feet. A
+    // knee at the picture's edge may be below it, where a landing from a jump bends it unseen:
+    // it is no floor. A lower floor coming into view starts the measure afresh, as heights
+    // above the knees cannot be compared with heights above the feet. Feet lost from view are
+    // kept where they were last seen, as they stay in place through a squat; knees lost from
+    // view leave the hips with nothing to be measured against.
+    Floor seen = Floor::feet;
+    auto left = snapshot.confidentJoint(Joint::leftAnkle);
+    auto right = snapshot.confidentJoint(Joint::rightAnkle);
+    // A standing foot is below the knees; an ankle above the lower knee is a foot lifted into
+    // a picture that ends above the feet (a high knee), not the floor.
+    if (const auto knee = lowerKnee(snapshot)) {
+        const auto isLifted = [&](const auto& ankle) { return ankle && ankle->point.y >= *knee; };
+        if (isLifted(left)) {
+            left.reset();
+        }
+        if (isLifted(right)) {
+            right.reset();
+        }
     }
+    if (!left && !right) {
+        seen = Floor::knees;
+        left = snapshot.framedJoint(Joint::leftKnee);
+        right = snapshot.framedJoint(Joint::rightKnee);
+    }
+    if (!left && !right) {
+        return floor_ == Floor::feet;
+    }
+    if (seen > floor_) {
+        if (!heightSamples_.empty()) {
+            resetTracking();
+        }
+        floor_ = seen;
+    } else if (seen < floor_) {
+        return true;
+    }
+    // The standing leg's joint is the lower one; with one seen, the other may be the standing
+    // one the model lost (a raised knee, a leg hidden behind the other), so that one joint may
+    // lower the floor but not lift it.
+    if (left && right) {
+        floorY_ = floorFrom(std::min(left->point.y, right->point.y), hipY);
+    } else {
+        const double one = (left ? left : right)->point.y;
+        floorY_ = std::min(one, floorY_.value_or(one));
+    }
+    return true;
 }
 
 void SquatClassifier::chooseTrackingMode(const PoseSnapshot& snapshot, bool hasLeft, bool hasRight,
@@ -207,7 +246,10 @@ SquatClassifier::Step SquatClassifier::awaitDescent(const Derived& d, double now
     }
     recentTop_.push(d.meanHeight, now);
     topHeight_ = recentTop_.value();
-    if (*topHeight_ - d.meanHeight >= requiredDepth * bodyScale(d)) {
+    // Measured by the body's own size, the top height itself. Above the knees that is a thigh,
+    // half the leg, but the knees come down too, about half as far as the hips when shins and
+    // thighs lean alike: the same share of it is the same squat.
+    if (*topHeight_ - d.meanHeight >= requiredDepth * *topHeight_) {
         if (!bottomSince_) {
             bottomSince_ = now;
         }
@@ -239,14 +281,6 @@ SquatClassifier::Step SquatClassifier::awaitReturn(const Derived& d, double now)
         lowestHeight_.reset();
     }
     return {standUp(), dropRatio(d)};
-}
-
-double SquatClassifier::bodyScale(const Derived& d) const {
-    // The body's own size: the top height of the hips above the feet when the feet are seen.
-    if (footY_ && topHeight_) {
-        return *topHeight_;
-    }
-    return d.isRelative ? legsPerTorso * *d.torsoReference : absoluteLegHeight;
 }
 
 std::optional<double> SquatClassifier::dropRatio(const Derived& d) const {
@@ -281,8 +315,9 @@ void SquatClassifier::resetTracking() {
     hipSamples_.clear();
     heightSamples_.clear();
     torsoSamples_.clear();
-    footY_.reset();
-    feetHipY_.reset();
+    floor_ = Floor::none;
+    floorY_.reset();
+    floorHipY_.reset();
     topHeight_.reset();
     lowestHeight_.reset();
     standingHipY_.reset();

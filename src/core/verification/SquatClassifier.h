@@ -17,7 +17,10 @@ namespace qv {
 // leans, bends over or marches. The 2D knee angle is reported but never gates: with the thighs
 // pointing at the camera it stays near 180° however deep the squat. The top is taken from the
 // motion itself, so someone who squats without a pause, or starts at the bottom, is measured
-// from the highest point they reach. `now` is the snapshot's capture time.
+// from the highest point they reach. With the feet out of the picture the hips are measured
+// above the knees, which a jump or a step towards the camera moves with them; with neither in
+// view nothing is measured, as the hips' height in the picture alone changes as much when
+// someone lands from a jump or walks up to the camera. `now` is the snapshot's capture time.
 class SquatClassifier {
 public:
     enum class Phase { seekingStanding, standing, bottom };
@@ -41,7 +44,7 @@ public:
     static constexpr double bottomHold = 0.12;
     static constexpr double repetitionDebounce = 0.45;
     static constexpr double trackingGrace = 0.35;
-    // The bottom: the hips' height above the feet shrinks by this share of the top one.
+    // The bottom: the hips' height above the floor shrinks by this share of the top one.
     static constexpr double requiredDepth = 0.2;
     // Back up: this share of the depth reached or less remains.
     static constexpr double returnShare = 0.3;
@@ -71,12 +74,17 @@ private:
 
     void chooseTrackingMode(const PoseSnapshot& snapshot, bool hasLeft, bool hasRight,
                             bool hasHips);
-    void followFeet(const PoseSnapshot& snapshot, double hipY);
-    double floorFrom(double lowerAnkleY, double hipY) const;
+    // What the hips' height is measured from: the lowest joints of the legs in view.
+    enum class Floor { none, knees, feet };
+
+    // False when the hips have nothing below them to be measured from on this frame: no ankle
+    // or knee seen yet, or knees that have left the picture (feet lost stay where they were).
+    bool followFloor(const PoseSnapshot& snapshot, double hipY);
+    Output lose(double now);
+    double floorFrom(double lowerJointY, double hipY) const;
     Step calibrate(const Derived& d, double now);
     Step awaitDescent(const Derived& d, double now);
     Step awaitReturn(const Derived& d, double now);
-    double bodyScale(const Derived& d) const;
     std::optional<double> dropRatio(const Derived& d) const;
     Output output(const Step& step, std::optional<double> smoothedLeft,
                   std::optional<double> smoothedRight) const;
@@ -87,10 +95,11 @@ private:
     SampleWindow<double, 3> leftAngles_;
     SampleWindow<double, 3> rightAngles_;
     SampleWindow<double, 3> hipSamples_;
-    SampleWindow<double, 3> heightSamples_; // hips above the feet, or the hips alone
+    SampleWindow<double, 3> heightSamples_; // hips above the floor
     SampleWindow<double, 5> torsoSamples_;
-    std::optional<double> footY_;    // the lower ankle, kept while an ankle is unseen
-    std::optional<double> feetHipY_; // the hips' height on the last frame, to judge the feet by
+    Floor floor_ = Floor::none;
+    std::optional<double> floorY_;    // the lower ankle or knee, kept while it is unseen
+    std::optional<double> floorHipY_; // the hips' height on the last frame, to judge the floor by
     RecentMaximum recentTop_{topBlockSeconds};
     std::optional<double> topHeight_;    // the top of the motion, in heightSamples_ units
     std::optional<double> lowestHeight_; // the bottom of the current repetition

@@ -68,12 +68,16 @@ TEST(OverheadRaiseClassifier, CountsSyntheticRaisesUnderVariedConditions) {
                              Joint::nose};
     Camera slowCamera;
     slowCamera.fps = 10;
+    Camera elevenFrames = noisy; // a break's analysis rate
+    elevenFrames.fps = 11;
     const Posture sideways{0, 0.5, 0};
     const Posture overhead{0, 1, 0};
     Motion jacks; // a second and a half each, a moment overhead
+    Motion brisk; // almost two a second, above the head for a tenth of a second
     Motion presses = Motion().moveTo(sideways, 0.5).stand(0.5);
     for (int i = 0; i < 6; ++i) {
         jacks.raise(0.25, 0.05, 0.25).stand(0.12);
+        brisk.raise(0.22, 0, 0.22).stand(0.15);
         presses.moveTo(overhead, 0.4).stand(0.1).moveTo(sideways, 0.4).stand(0.3);
     }
     const Motion alreadyUp =
@@ -88,6 +92,7 @@ TEST(OverheadRaiseClassifier, CountsSyntheticRaisesUnderVariedConditions) {
         {"at jumping-jack tempo", Motion(jacks).stand(0.5), {}, 6},
         {"at jumping-jack tempo, jittery", Motion(jacks).stand(0.5), noisy, 6},
         {"at jumping-jack tempo, ten frames a second", Motion(jacks).stand(0.5), slowCamera, 6},
+        {"brisk jacks, eleven frames a second", Motion(brisk).stand(0.5), elevenFrames, 6},
         {"presses from the shoulders", presses, noisy, 6},
         {"a raise already under way when counting starts", alreadyUp, {}, 3},
         {"arms only to the side, held", sidewaysHeld, {}, 0},

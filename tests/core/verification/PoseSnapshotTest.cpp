@@ -93,6 +93,18 @@ TEST(PoseSnapshot, FramedLegNeedsEveryCoordinateInsideTheMargin) {
     EXPECT_FALSE(oneLeg.hasFramedLeg());
 }
 
+TEST(PoseSnapshot, APictureEndingAboveTheFeetStillFramesAThighButNotAKneeAtItsEdge) {
+    PoseSnapshot cut = standingLegs();
+    cut.removeJoint(Joint::leftAnkle);
+    cut.removeJoint(Joint::rightAnkle);
+    EXPECT_FALSE(cut.hasFramedLeg());
+    EXPECT_TRUE(cut.hasThigh());
+    cut.setJoint(Joint::leftKnee, {{0.45, 0.02}, 0.9f});
+    EXPECT_TRUE(cut.hasThigh());
+    cut.setJoint(Joint::rightKnee, {{0.55, 0.02}, 0.9f});
+    EXPECT_FALSE(cut.hasThigh());
+}
+
 TEST(PoseSnapshot, KneeAngle) {
     EXPECT_DOUBLE_EQ(*kneeAngleDegrees({0.5, 0.5}, {0.5, 0.3}, {0.5, 0.1}), 180.0);
     EXPECT_NEAR(*kneeAngleDegrees({0.3, 0.3}, {0.5, 0.3}, {0.5, 0.1}), 90.0, 1e-9);

@@ -68,6 +68,8 @@ TEST(SquatClassifier, CountsSyntheticSquatsUnderVariedConditions) {
     Camera hipsOnly;
     hipsOnly.missingJoints = {Joint::leftKnee, Joint::rightKnee, Joint::leftAnkle,
                               Joint::rightAnkle};
+    Camera noFeet;
+    noFeet.missingJoints = {Joint::leftAnkle, Joint::rightAnkle};
     Camera noTorso;
     noTorso.missingJoints = {Joint::neck};
     Camera flicker; // single lost frames, shorter than the tracking grace
@@ -93,7 +95,11 @@ TEST(SquatClassifier, CountsSyntheticSquatsUnderVariedConditions) {
         {"straight into squats without a pause", Motion().squats(5, 90, 0), {}, body, 5},
         {"from the front without a pause", Motion().squats(4, 90, 0), noisy, front, 4},
         {"starting at the bottom: the first rise is not a squat", fromTheBottom, {}, body, 2},
-        {"legs out of view use the torso", Motion().stand(1).squats(4), hipsOnly, body, 4},
+        {"feet out of view: the hips above the knees", Motion().stand(1).squats(4), noFeet, body,
+         4},
+        {"feet out of view, from the front", Motion().stand(1).squats(4), noFeet, front, 4},
+        {"feet out of view, shallow bends", Motion().stand(1).squats(4, 40), noFeet, body, 0},
+        {"hips alone are no measure", Motion().stand(1).squats(4), hipsOnly, body, 0},
         {"no torso needs none with the feet in view", Motion().stand(1).squats(3), noTorso, body,
          3},
         {"single lost frames", Motion().stand(1).squats(6), flicker, body, 6},
@@ -215,6 +221,45 @@ TEST(SquatClassifier, AnklesComingIntoViewRestartTheMeasureInsteadOfReadingAsADr
     EXPECT_EQ(f.bend(0, 10).phase, Phase::standing);
     EXPECT_EQ(f.classifier.repetitions(), 0);
     EXPECT_EQ(f.squat().repetitions, 1);
+}
+
+TEST(SquatClassifier, JumpsWithTheFeetOutOfThePictureAreNoSquats) {
+    // The whole body goes up and comes down again: the hips fall from the top of each jump
+    // by more than a squat's depth, but not towards the knees.
+    Feeder f;
+    for (int jump = 0; jump < 6; ++jump) {
+        for (int i = 0; i < 25; ++i) {
+            f.now += frame;
+            Body b = f.body;
+            b.ankleY += i < 8 ? 0.15 : 0;
+            PoseSnapshot seen = test::pose(b, {i < 8 ? 0.0 : 30.0, 0, 0}, f.now);
+            seen.removeJoint(Joint::leftAnkle);
+            seen.removeJoint(Joint::rightAnkle);
+            f.classifier.update(seen, f.now);
+        }
+    }
+    EXPECT_EQ(f.classifier.repetitions(), 0);
+}
+
+TEST(SquatClassifier, AFootLiftedIntoAPictureCutAboveTheFeetIsNoFloor) {
+    // High knees with the shins out of the picture: the raised foot comes into view above the
+    // standing knee.
+    Feeder f;
+    for (int step = 0; step < 8; ++step) {
+        for (int i = 0; i < 12; ++i) {
+            f.now += frame;
+            PoseSnapshot seen = test::pose(f.body, {}, f.now);
+            seen.removeJoint(Joint::leftAnkle);
+            seen.removeJoint(Joint::rightAnkle);
+            if (i < 6) {
+                const PoseJoint knee = *seen.joint(Joint::rightKnee);
+                seen.setJoint(Joint::rightKnee, {{knee.point.x, knee.point.y + 0.18}, 0.9f});
+                seen.setJoint(Joint::rightAnkle, {{knee.point.x, knee.point.y + 0.02}, 0.9f});
+            }
+            f.classifier.update(seen, f.now);
+        }
+    }
+    EXPECT_EQ(f.classifier.repetitions(), 0);
 }
 
 TEST(SquatClassifier, AKneeRaisedWhileThePlantedAnkleIsLostIsNoSquat) {
