@@ -4,21 +4,17 @@
 // the pixels (one plane, or three equal parts). Beyond sanitizer reports (a read past what
 // was handed over is the fault to find) it checks that a converted picture has the stated
 // size, or that size shrunk where the top bits of the first byte ask for a smaller picture.
+#include "FuzzRequire.h"
 #include "core/media/PixelConversion.h"
 
 #include <cstdint>
-#include <cstdlib>
+
+using qv::fuzz::require;
 
 namespace {
 
 constexpr std::size_t headerBytes = 6;
 constexpr int layoutCount = static_cast<int>(qv::PixelLayout::mjpeg) + 1;
-
-void require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
 
 } // namespace
 

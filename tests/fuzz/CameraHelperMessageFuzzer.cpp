@@ -3,22 +3,14 @@
 // compromised or confused helper could send them. Beyond crashes and sanitizer reports it
 // checks that whatever decodes encodes back to a packet that decodes the same, and that a
 // decoded preview reference never reads outside the shared slots.
+#include "FuzzRequire.h"
 #include "core/camera/CameraHelperMessages.h"
 #include "core/camera/SharedPreviewSlots.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <vector>
 
-namespace {
-
-void require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-} // namespace
+using qv::fuzz::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace qv::camerahelper;

@@ -2,23 +2,15 @@
 // Feeds arbitrary bytes to the statistics loader, as a damaged or hand-edited stats.json
 // would. Beyond crashes and sanitizer reports it checks that whatever loads is saved back
 // exactly and that the numbers shown from it never wrap.
+#include "FuzzRequire.h"
 #include "core/stats/StatsCoding.h"
 #include "core/stats/StatsStore.h"
 #include "core/storage/MemoryKeyValueStore.h"
 #include "core/time/VirtualTimeSource.h"
 
 #include <cstdint>
-#include <cstdlib>
 
-namespace {
-
-void require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-} // namespace
+using qv::fuzz::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray document(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

@@ -1,20 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary files to the WAV reader the sounds are played from. Beyond crashes and
 // sanitizer reports it checks that a file read is one an audio output can take as it is.
+#include "FuzzRequire.h"
 #include "core/media/WavSound.h"
 
 #include <cstdint>
-#include <cstdlib>
 
-namespace {
-
-void require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-} // namespace
+using qv::fuzz::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto sound = qv::decodeWav(QByteArrayView(data, static_cast<qsizetype>(size)));
