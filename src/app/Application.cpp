@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Application.h"
 
+#include "app/BreakScreenSetup.h"
 #include "app/CameraHelperRuns.h"
 #include "app/OnboardingPlatform.h"
 #include "core/camera/CameraBackend.h"
@@ -25,17 +26,6 @@ Q_IMPORT_QML_PLUGIN(Quorvantel_OnboardingPlugin)
 namespace qv {
 
 namespace {
-
-WindowLockController::Options lockOptions(TimeSource& time) {
-    WindowLockController::Options options;
-    options.focus = platformBackends::makeForeignWindowFocus();
-    // Desktops publish no common reduced-motion preference Qt 6.4 can read.
-    options.reduceMotion = [] { return false; };
-    // The desktop's own hold outlasts the break's ceiling a little, so it never ends first.
-    options.hold = platformBackends::makeBreakScreenHold(time, OverlayWindow::breakTitle,
-                                                         AppModel::absoluteBreakCeiling + 60);
-    return options;
-}
 
 NotificationStatus notificationStatus(const HeadsUpNotifier& notifier) {
     return notifier.isUnavailable() ? NotificationStatus::denied : NotificationStatus::authorized;
@@ -64,8 +54,9 @@ Application::Application(const Options& options, QObject* parent)
     , settingsOpener_(platformBackends::makeSettingsOpener())
     , cameras_(platformBackends::makeCameras([this] { return time_.monotonicSeconds(); },
                                              options.cameraVideo))
-    , lockController_(time_, lockOptions(time_))
-    , model_(AppServices{time_, settings_, scheduler_, stats_, escapeGate_, lockController_,
+    , lockController_(time_, breakScreenLockOptions(time_))
+    , screenProcess_(time_, screenHelperLaunch(), lockController_)
+    , model_(AppServices{time_, settings_, scheduler_, stats_, escapeGate_, screenProcess_,
                          notifier_, *smartPauseProbes_, *cameras_.access, *settingsOpener_,
                          cameraEngineFactory(time_, cameras_.authorization,
                                              cameraHelperRuns(time_, options.cameraVideo)),

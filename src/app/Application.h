@@ -22,6 +22,7 @@
 #include "core/time/EventLoopTimeSource.h"
 #include "platform/PlatformBackends.h"
 #include "platform/linux/SessionBusInstance.h"
+#include "platform/linux/screenhelper/ScreenProcessLock.h"
 #include "ui/breakscreen/WindowLockController.h"
 #include "ui/settings/SettingsWindow.h"
 #include "ui/tray/TrayController.h"
@@ -102,7 +103,9 @@ private:
     std::unique_ptr<SmartPauseProbing> smartPauseProbes_;
     std::unique_ptr<SystemSettingsOpener> settingsOpener_;
     platformBackends::Cameras cameras_;
+    // Draws the break screen only when its own process cannot.
     WindowLockController lockController_;
+    ScreenProcessLock screenProcess_;
     BreakHoldNotice breakHoldNotice_{lockController_.hold()};
     AppModel model_;
     AppModelBreakControl breakControl_;

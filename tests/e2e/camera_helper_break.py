@@ -18,7 +18,8 @@ import time
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from e2e_session import WARM_SETTINGS, Session, clip_or_skip, fail  # noqa: E402
+from e2e_session import (  # noqa: E402
+    WARM_SETTINGS, Session, children_named, clip_or_skip, fail, has_ended)
 
 BREAK_TIMEOUT = 150
 HELPER = "quorvantel-camera"
@@ -27,29 +28,7 @@ HONOR_SECONDS = 10
 
 def helpers_of(pid):
     """The live camera helpers started by the process pid (zombies included: unreaped)."""
-    found = []
-    for entry in os.listdir("/proc"):
-        if not entry.isdigit():
-            continue
-        try:
-            with open(f"/proc/{entry}/stat") as file:
-                stat = file.read()
-        except OSError:
-            continue
-        name = stat[stat.index("(") + 1:stat.rindex(")")]
-        fields = stat[stat.rindex(")") + 2:].split()
-        if int(fields[1]) == pid and HELPER.startswith(name):
-            found.append(int(entry))
-    return found
-
-
-def has_ended(pid):
-    """The process is gone, or a zombie whose parent has not reaped it yet."""
-    try:
-        with open(f"/proc/{pid}/stat") as file:
-            return file.read().rsplit(")", 1)[1].split()[0] == "Z"
-    except OSError:
-        return True
+    return children_named(pid, HELPER)
 
 
 def released(session):

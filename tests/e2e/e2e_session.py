@@ -44,6 +44,35 @@ def clip_or_skip(testdata_dir, name=SQUAT_CLIP):
     return path
 
 
+def children_named(pid, program):
+    """The live processes named program that the process pid started (zombies included:
+    unreaped)."""
+    found = []
+    for entry in os.listdir("/proc"):
+        if not entry.isdigit():
+            continue
+        try:
+            with open(f"/proc/{entry}/stat") as file:
+                stat = file.read()
+        except OSError:
+            continue
+        # The kernel keeps the first 15 characters of a program's name.
+        name = stat[stat.index("(") + 1:stat.rindex(")")]
+        fields = stat[stat.rindex(")") + 2:].split()
+        if int(fields[1]) == pid and program.startswith(name):
+            found.append(int(entry))
+    return found
+
+
+def has_ended(pid):
+    """The process is gone, or a zombie whose parent has not reaped it yet."""
+    try:
+        with open(f"/proc/{pid}/stat") as file:
+            return file.read().rsplit(")", 1)[1].split()[0] == "Z"
+    except OSError:
+        return True
+
+
 class Session:
     def __init__(self, binary, root):
         self.binary = binary
