@@ -20,9 +20,6 @@ enum class Kind : std::uint8_t {
     heartbeat,
 };
 
-// A side of a preview no view asks for; anything larger is a damaged message.
-constexpr int maxPreviewSide = 4096;
-
 constexpr PacketFormat format{"The camera helper's message", formatVersion, maxMessageBytes,
                               maxTextBytes};
 
@@ -39,36 +36,6 @@ public:
 
     Kind readKind() { return static_cast<Kind>(readHeader()); }
 };
-
-void writePreview(Writer& writer, const std::optional<PreviewRef>& preview) {
-    writer.put8(preview ? 1 : 0);
-    if (preview) {
-        writer.put32(preview->slot);
-        writer.put32(preview->sequence);
-        writer.put16(static_cast<std::uint16_t>(preview->width));
-        writer.put16(static_cast<std::uint16_t>(preview->height));
-    }
-}
-
-std::optional<PreviewRef> readPreview(Reader& reader) {
-    const std::uint8_t has = reader.get8();
-    if (has > 1) {
-        reader.fail("a frame's preview mark is neither yes nor no");
-    }
-    if (has != 1) {
-        return std::nullopt;
-    }
-    PreviewRef preview;
-    preview.slot = reader.get32();
-    preview.sequence = reader.get32();
-    preview.width = reader.get16();
-    preview.height = reader.get16();
-    if (preview.width <= 0 || preview.height <= 0 || preview.width > maxPreviewSide ||
-        preview.height > maxPreviewSide) {
-        reader.fail("a preview's size is out of range");
-    }
-    return preview;
-}
 
 struct ToHelperWriter {
     QByteArray operator()(const StartCapture& message) const {
