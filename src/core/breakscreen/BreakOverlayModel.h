@@ -26,8 +26,9 @@ struct SuccessSummary {
 };
 
 // The observable state of one break screen. The application model changes it only through
-// apply, updateEmergencyEscape, switchExercise and showSuccess; every break window shows the
-// same instance, and the views only read it and call back through the on… callbacks.
+// apply, updateEmergencyEscape, switchExercise and showSuccess, and a copy in the break
+// screen's own process follows it through restore; every break window shows the same
+// instance, and the views only read it and call back through the on… callbacks.
 class BreakOverlayModel : public QObject, public PreviewSource {
     Q_OBJECT
     Q_PROPERTY(Mode mode READ mode NOTIFY modeChanged)
