@@ -16,7 +16,7 @@ cmake --build "$build" -j2
 
 mkdir -p "$build/artifacts"
 for target in stats_loader_fuzzer model_loader_fuzzer camera_frame_fuzzer \
-    camera_helper_message_fuzzer wav_sound_fuzzer; do
+    camera_helper_message_fuzzer break_screen_messages_fuzzer wav_sound_fuzzer; do
     seeds="$root/tests/fuzz/corpus/${target%_fuzzer}"
     corpus="$build/corpus/${target%_fuzzer}"
     mkdir -p "$corpus"

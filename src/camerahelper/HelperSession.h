@@ -4,7 +4,7 @@
 #include "core/camera/CameraBackend.h"
 #include "core/camera/CameraCaptureService.h"
 #include "core/camera/CameraHelperMessages.h"
-#include "core/camera/SharedPreviewSlots.h"
+#include "core/media/SharedPreviewSlots.h"
 #include "core/time/TimeSource.h"
 #include "platform/linux/camerahelper/PacketSocket.h"
 #include "platform/linux/camerahelper/SharedMemory.h"

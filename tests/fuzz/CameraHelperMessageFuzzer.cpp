@@ -5,7 +5,7 @@
 // decoded preview reference never reads outside the shared slots.
 #include "FuzzRequire.h"
 #include "core/camera/CameraHelperMessages.h"
-#include "core/camera/SharedPreviewSlots.h"
+#include "core/media/SharedPreviewSlots.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/breakscreen/BreakOverlayModel.h"
 
+#include "core/base/PropertyChange.h"
 #include "core/services/SoundPlayer.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace qv {
 
@@ -21,17 +23,23 @@ void assign(BreakOverlayModel* model, Value& field, const Value& value, Signal c
     Q_EMIT(model->*changed)();
 }
 
+// While no view asks the camera for a preview, frames come with a null picture.
+std::optional<Image> usablePreview(const std::optional<Image>& given) {
+    return given && !given->isNull() ? given : std::nullopt;
+}
+
 } // namespace
 
 BreakOverlayModel::BreakOverlayModel(const Initial& initial, SoundPlayer* sounds, QObject* parent)
     : QObject(parent)
-    , sounds_(sounds)
-    , secondsRemaining_(initial.secondsRemaining)
-    , totalSeconds_(std::max(1, initial.totalSeconds))
-    , targetRepetitions_(std::max(1, initial.targetRepetitions))
-    , exerciseKind_(initial.exerciseKind)
-    , emergencyEscapesRemaining_(std::max(0, initial.emergencyEscapesRemaining))
-    , soundEnabled_(initial.soundEnabled) {}
+    , sounds_(sounds) {
+    state_.secondsRemaining = initial.secondsRemaining;
+    state_.totalSeconds = std::max(1, initial.totalSeconds);
+    state_.targetRepetitions = std::max(1, initial.targetRepetitions);
+    state_.exerciseKind = initial.exerciseKind;
+    state_.emergencyEscapesRemaining = std::max(0, initial.emergencyEscapesRemaining);
+    state_.soundEnabled = initial.soundEnabled;
+}
 
 void BreakOverlayModel::apply(const VerificationProgress& progress) {
     std::visit(
@@ -58,13 +66,13 @@ void BreakOverlayModel::applyFraming(const progress::Framing& framing) {
 }
 
 void BreakOverlayModel::applyExercise(const progress::Exercise& exercise) {
-    if (mode_ != Mode::exercise) {
+    if (state_.mode != Mode::exercise) {
         playSound(soundNames::tink);
     }
     setMode(Mode::exercise);
     setPose(exercise.pose);
     setPreview(exercise.preview);
-    if (exercise.repetitions > repetitions_ && sounds_ != nullptr) {
+    if (exercise.repetitions > state_.repetitions && sounds_ != nullptr) {
         // The player spaces repeated pops itself.
         sounds_->playRepetitionSound();
     }
@@ -84,50 +92,84 @@ void BreakOverlayModel::applyCompleted() {
 }
 
 void BreakOverlayModel::updateEmergencyEscape(int remaining, const QString& message) {
-    assign(this, emergencyEscapesRemaining_, std::max(0, remaining),
+    assign(this, state_.emergencyEscapesRemaining, std::max(0, remaining),
            &BreakOverlayModel::emergencyEscapesRemainingChanged);
-    assign(this, emergencyEscapeStatusMessage_, message,
+    assign(this, state_.emergencyEscapeStatusMessage, message,
            &BreakOverlayModel::emergencyEscapeStatusMessageChanged);
     if (remaining < 1) {
-        assign(this, isEmergencyKeyHeld_, false, &BreakOverlayModel::isEmergencyKeyHeldChanged);
+        assign(this, state_.isEmergencyKeyHeld, false,
+               &BreakOverlayModel::isEmergencyKeyHeldChanged);
     }
 }
 
 void BreakOverlayModel::switchExercise(ExerciseKind kind) {
-    assign(this, exerciseKind_, kind, &BreakOverlayModel::exerciseKindChanged);
+    assign(this, state_.exerciseKind, kind, &BreakOverlayModel::exerciseKindChanged);
     setMode(Mode::preparing);
     setRepetitions(0);
     setPose(std::nullopt);
     setPreview(std::nullopt);
     setStatusMessage(QString(), StatusKind::coaching);
-    assign(this, successSummary_, std::optional<SuccessSummary>(),
+    assign(this, state_.successSummary, std::optional<SuccessSummary>(),
            &BreakOverlayModel::successSummaryChanged);
     setFramingElapsed(0);
 }
 
 void BreakOverlayModel::showSuccess(int repetitions, int streakDays, bool wasVerified) {
     const SuccessSummary summary{std::max(0, repetitions), std::max(0, streakDays), wasVerified};
-    assign(this, successSummary_, std::optional<SuccessSummary>(summary),
+    assign(this, state_.successSummary, std::optional<SuccessSummary>(summary),
            &BreakOverlayModel::successSummaryChanged);
     setMode(Mode::success);
     setStatusMessage(QString(), StatusKind::coaching);
 }
 
 void BreakOverlayModel::setSoundEnabled(bool enabled) {
-    assign(this, soundEnabled_, enabled, &BreakOverlayModel::soundEnabledChanged);
+    assign(this, state_.soundEnabled, enabled, &BreakOverlayModel::soundEnabledChanged);
 }
 
 void BreakOverlayModel::setStatusMessage(const QString& message, StatusKind kind) {
-    if (statusMessage_ == message && statusKind_ == kind) {
+    if (state_.statusMessage == message && state_.statusKind == kind) {
         return;
     }
-    statusMessage_ = message;
-    statusKind_ = kind;
+    state_.statusMessage = message;
+    state_.statusKind = kind;
     Q_EMIT statusMessageChanged();
 }
 
+void BreakOverlayModel::restore(const State& state, const std::optional<Image>& preview) {
+    State given = state;
+    // The floors the views divide by hold whoever sent the state.
+    given.totalSeconds = std::max(1, given.totalSeconds);
+    given.targetRepetitions = std::max(1, given.targetRepetitions);
+    const State old = std::exchange(state_, std::move(given));
+    const bool pictureChanged = replace(preview_, usablePreview(preview));
+    using Model = BreakOverlayModel;
+    emitChanged<Model>(
+        this,
+        {
+            {old.mode != state_.mode, &Model::modeChanged},
+            {old.secondsRemaining != state_.secondsRemaining, &Model::secondsRemainingChanged},
+            {old.totalSeconds != state_.totalSeconds, &Model::totalSecondsChanged},
+            {old.repetitions != state_.repetitions, &Model::repetitionsChanged},
+            {old.targetRepetitions != state_.targetRepetitions, &Model::targetRepetitionsChanged},
+            {old.pose != state_.pose, &Model::poseChanged},
+            {pictureChanged, &Model::previewChanged},
+            {old.framingElapsed != state_.framingElapsed, &Model::framingElapsedChanged},
+            {old.statusMessage != state_.statusMessage || old.statusKind != state_.statusKind,
+             &Model::statusMessageChanged},
+            {old.exerciseKind != state_.exerciseKind, &Model::exerciseKindChanged},
+            {old.successSummary != state_.successSummary, &Model::successSummaryChanged},
+            {old.emergencyEscapesRemaining != state_.emergencyEscapesRemaining,
+             &Model::emergencyEscapesRemainingChanged},
+            {old.emergencyEscapeStatusMessage != state_.emergencyEscapeStatusMessage,
+             &Model::emergencyEscapeStatusMessageChanged},
+            {old.isEmergencyKeyHeld != state_.isEmergencyKeyHeld,
+             &Model::isEmergencyKeyHeldChanged},
+            {old.soundEnabled != state_.soundEnabled, &Model::soundEnabledChanged},
+        });
+}
+
 void BreakOverlayModel::setEmergencyKeyHeld(bool held) {
-    assign(this, isEmergencyKeyHeld_, held && emergencyEscapesRemaining_ > 0,
+    assign(this, state_.isEmergencyKeyHeld, held && state_.emergencyEscapesRemaining > 0,
            &BreakOverlayModel::isEmergencyKeyHeldChanged);
     if (onEmergencyKeyStateChanged) {
         onEmergencyKeyStateChanged(held);
@@ -135,7 +177,7 @@ void BreakOverlayModel::setEmergencyKeyHeld(bool held) {
 }
 
 void BreakOverlayModel::emergencyEscape() {
-    if (emergencyEscapesRemaining_ >= 1) {
+    if (state_.emergencyEscapesRemaining >= 1) {
         call(onEmergencyEscape);
     }
 }
@@ -147,18 +189,17 @@ void BreakOverlayModel::reportPreviewSide(QObject* view, int longerSide) {
 }
 
 void BreakOverlayModel::setMode(Mode mode) {
-    assign(this, mode_, mode, &BreakOverlayModel::modeChanged);
+    assign(this, state_.mode, mode, &BreakOverlayModel::modeChanged);
 }
 
 void BreakOverlayModel::setPose(const std::optional<PoseSnapshot>& pose) {
     // A new frame always redraws, even when the pose compares equal.
-    pose_ = pose;
+    state_.pose = pose;
     Q_EMIT poseChanged();
 }
 
 void BreakOverlayModel::setPreview(const std::optional<Image>& given) {
-    // While no view asks the camera for a preview, frames come with a null picture.
-    const auto preview = given && !given->isNull() ? given : std::nullopt;
+    const auto preview = usablePreview(given);
     if (!preview && !preview_) {
         return;
     }
@@ -172,24 +213,24 @@ void BreakOverlayModel::watchPreview(QObject* context, std::function<void()> onC
 }
 
 void BreakOverlayModel::setRepetitions(int repetitions) {
-    assign(this, repetitions_, repetitions, &BreakOverlayModel::repetitionsChanged);
+    assign(this, state_.repetitions, repetitions, &BreakOverlayModel::repetitionsChanged);
 }
 
 void BreakOverlayModel::setTargetRepetitions(int target) {
-    assign(this, targetRepetitions_, std::max(1, target),
+    assign(this, state_.targetRepetitions, std::max(1, target),
            &BreakOverlayModel::targetRepetitionsChanged);
 }
 
 void BreakOverlayModel::setSecondsRemaining(int seconds) {
-    assign(this, secondsRemaining_, seconds, &BreakOverlayModel::secondsRemainingChanged);
+    assign(this, state_.secondsRemaining, seconds, &BreakOverlayModel::secondsRemainingChanged);
 }
 
 void BreakOverlayModel::setTotalSeconds(int seconds) {
-    assign(this, totalSeconds_, seconds, &BreakOverlayModel::totalSecondsChanged);
+    assign(this, state_.totalSeconds, seconds, &BreakOverlayModel::totalSecondsChanged);
 }
 
 void BreakOverlayModel::setFramingElapsed(double seconds) {
-    assign(this, framingElapsed_, seconds, &BreakOverlayModel::framingElapsedChanged);
+    assign(this, state_.framingElapsed, seconds, &BreakOverlayModel::framingElapsedChanged);
 }
 
 void BreakOverlayModel::playSound(const QString& name) {

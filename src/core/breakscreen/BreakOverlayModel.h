@@ -26,8 +26,9 @@ struct SuccessSummary {
 };
 
 // The observable state of one break screen. The application model changes it only through
-// apply, updateEmergencyEscape, switchExercise and showSuccess; every break window shows the
-// same instance, and the views only read it and call back through the on… callbacks.
+// apply, updateEmergencyEscape, switchExercise and showSuccess, and a copy in the break
+// screen's own process follows it through restore; every break window shows the same
+// instance, and the views only read it and call back through the on… callbacks.
 class BreakOverlayModel : public QObject, public PreviewSource {
     Q_OBJECT
     Q_PROPERTY(Mode mode READ mode NOTIFY modeChanged)
@@ -63,32 +64,61 @@ public:
         bool soundEnabled = true;
     };
 
+    // Every observable field but the picture and what the views ask of the camera: what another
+    // process needs to show the same break.
+    struct State {
+        Mode mode = Mode::preparing;
+        int secondsRemaining = 0;
+        int totalSeconds = 1;
+        int repetitions = 0;
+        int targetRepetitions = 1;
+        std::optional<PoseSnapshot> pose;
+        double framingElapsed = 0;
+        QString statusMessage;
+        StatusKind statusKind = StatusKind::coaching;
+        ExerciseKind exerciseKind = ExerciseKind::squat;
+        std::optional<SuccessSummary> successSummary;
+        int emergencyEscapesRemaining = 0;
+        QString emergencyEscapeStatusMessage;
+        bool isEmergencyKeyHeld = false;
+        bool soundEnabled = true;
+        bool operator==(const State&) const = default;
+    };
+
     // sounds may be null (no sound at all, for tests of the views).
     BreakOverlayModel(const Initial& initial, SoundPlayer* sounds, QObject* parent = nullptr);
 
-    Mode mode() const { return mode_; }
-    int secondsRemaining() const { return secondsRemaining_; }
-    int totalSeconds() const { return totalSeconds_; }
-    int repetitions() const { return repetitions_; }
-    int targetRepetitions() const { return targetRepetitions_; }
-    const std::optional<PoseSnapshot>& pose() const { return pose_; }
-    bool hasPose() const { return pose_.has_value(); }
+    Mode mode() const { return state_.mode; }
+    int secondsRemaining() const { return state_.secondsRemaining; }
+    int totalSeconds() const { return state_.totalSeconds; }
+    int repetitions() const { return state_.repetitions; }
+    int targetRepetitions() const { return state_.targetRepetitions; }
+    const std::optional<PoseSnapshot>& pose() const { return state_.pose; }
+    bool hasPose() const { return state_.pose.has_value(); }
     const std::optional<Image>& preview() const { return preview_; }
     bool hasPreview() const { return preview_.has_value(); }
     const std::optional<Image>& previewImage() const override { return preview_; }
-    const std::optional<PoseSnapshot>& previewPose() const override { return pose_; }
+    const std::optional<PoseSnapshot>& previewPose() const override { return state_.pose; }
     void watchPreview(QObject* context, std::function<void()> onChange) override;
-    double framingElapsed() const { return framingElapsed_; }
-    const QString& statusMessage() const { return statusMessage_; }
-    StatusKind statusKind() const { return statusKind_; }
-    ExerciseKind exerciseKind() const { return exerciseKind_; }
-    bool isOverheadRaise() const { return exerciseKind_ == ExerciseKind::overheadRaise; }
-    const std::optional<SuccessSummary>& successSummary() const { return successSummary_; }
-    bool hasSuccessSummary() const { return successSummary_.has_value(); }
-    int emergencyEscapesRemaining() const { return emergencyEscapesRemaining_; }
-    const QString& emergencyEscapeStatusMessage() const { return emergencyEscapeStatusMessage_; }
-    bool isEmergencyKeyHeld() const { return isEmergencyKeyHeld_; }
-    bool soundEnabled() const { return soundEnabled_; }
+    double framingElapsed() const { return state_.framingElapsed; }
+    const QString& statusMessage() const { return state_.statusMessage; }
+    StatusKind statusKind() const { return state_.statusKind; }
+    ExerciseKind exerciseKind() const { return state_.exerciseKind; }
+    bool isOverheadRaise() const { return state_.exerciseKind == ExerciseKind::overheadRaise; }
+    const std::optional<SuccessSummary>& successSummary() const { return state_.successSummary; }
+    bool hasSuccessSummary() const { return state_.successSummary.has_value(); }
+    int emergencyEscapesRemaining() const { return state_.emergencyEscapesRemaining; }
+    const QString& emergencyEscapeStatusMessage() const {
+        return state_.emergencyEscapeStatusMessage;
+    }
+    bool isEmergencyKeyHeld() const { return state_.isEmergencyKeyHeld; }
+    bool soundEnabled() const { return state_.soundEnabled; }
+
+    const State& state() const { return state_; }
+    // Takes on the state of a model in another process, telling each change through its own
+    // signal once every field holds its new value (only what differs); the picture travels
+    // separately. Never plays a sound and never calls back: the other process did both.
+    void restore(const State& state, const std::optional<Image>& preview);
 
     // The application model's operations.
     void apply(const VerificationProgress& progress);
@@ -160,22 +190,8 @@ private:
     }
 
     SoundPlayer* sounds_;
-    Mode mode_ = Mode::preparing;
-    int secondsRemaining_ = 0;
-    int totalSeconds_ = 1;
-    int repetitions_ = 0;
-    int targetRepetitions_ = 1;
-    std::optional<PoseSnapshot> pose_;
+    State state_;
     std::optional<Image> preview_;
-    double framingElapsed_ = 0;
-    QString statusMessage_;
-    StatusKind statusKind_ = StatusKind::coaching;
-    ExerciseKind exerciseKind_ = ExerciseKind::squat;
-    std::optional<SuccessSummary> successSummary_;
-    int emergencyEscapesRemaining_ = 0;
-    QString emergencyEscapeStatusMessage_;
-    bool isEmergencyKeyHeld_ = false;
-    bool soundEnabled_ = true;
     PreviewDemand previewDemand_;
 };
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/base/Result.h"
+#include "core/media/PreviewRef.h"
 #include "core/verification/PoseSnapshot.h"
 
 #include <QByteArray>
@@ -42,15 +43,6 @@ using ToHelper = std::variant<StartCapture, SetPreview, StopCapture>;
 
 // Helper → application.
 
-// Where a frame's preview waits in the shared memory: the slot and the sequence number its
-// writer stamped on it, so a reader can tell a finished picture from one being overwritten.
-struct PreviewRef {
-    std::uint32_t slot = 0;
-    std::uint32_t sequence = 0;
-    int width = 0;
-    int height = 0;
-    bool operator==(const PreviewRef&) const = default;
-};
 struct FrameAnalysed {
     PoseSnapshot pose;
     std::optional<PreviewRef> preview;

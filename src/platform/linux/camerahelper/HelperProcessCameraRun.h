@@ -3,7 +3,7 @@
 
 #include "core/camera/CameraHelperMessages.h"
 #include "core/camera/CameraRun.h"
-#include "core/camera/SharedPreviewSlots.h"
+#include "core/media/SharedPreviewSlots.h"
 #include "core/time/TimeSource.h"
 #include "platform/linux/camerahelper/ChildProcess.h"
 #include "platform/linux/camerahelper/PacketSocket.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/camera/SharedPreviewSlots.h"
+#include "core/media/SharedPreviewSlots.h"
 
 #include <atomic>
 #include <cstring>
@@ -39,7 +39,7 @@ std::byte* SharedPreviewSlots::slot(std::uint32_t index) const {
     return memory_ + static_cast<std::size_t>(index) * slotBytes_;
 }
 
-std::optional<camerahelper::PreviewRef> SharedPreviewSlots::write(const Image& picture) {
+std::optional<PreviewRef> SharedPreviewSlots::write(const Image& picture) {
     const auto bytes = static_cast<std::size_t>(picture.rgb().size());
     if (isNull() || picture.isNull() || bytes > pixelBytes()) {
         return std::nullopt;
@@ -53,10 +53,10 @@ std::optional<camerahelper::PreviewRef> SharedPreviewSlots::write(const Image& p
     sequenceOf(target).exchange(done - 1, std::memory_order_acq_rel);
     std::memcpy(target + headerBytes, picture.rgb().constData(), bytes);
     sequenceOf(target).store(done, std::memory_order_release);
-    return camerahelper::PreviewRef{index, done, picture.width(), picture.height()};
+    return PreviewRef{index, done, picture.width(), picture.height()};
 }
 
-std::optional<Image> SharedPreviewSlots::read(const camerahelper::PreviewRef& ref) const {
+std::optional<Image> SharedPreviewSlots::read(const PreviewRef& ref) const {
     const auto bytes =
         static_cast<std::size_t>(ref.width) * static_cast<std::size_t>(ref.height) * 3;
     if (isNull() || ref.slot >= slotCount || ref.width <= 0 || ref.height <= 0 ||

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/camera/CameraHelperMessages.h"
 #include "core/media/Image.h"
+#include "core/media/PreviewRef.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -10,11 +10,11 @@
 
 namespace qv {
 
-// Preview pictures in memory shared between the camera helper (the writer) and the
-// application (the reader), so pictures never travel through the message socket. Two slots
-// take turns; each starts with a sequence number that is odd while its picture is being
-// written, so the reader can tell a finished picture from one being overwritten under it and
-// drops the latter. The memory itself is the owner's; this only lays it out.
+// Preview pictures in memory shared between two processes, one writing and one reading, so
+// pictures never travel through a message socket. Two slots take turns; each starts with a
+// sequence number that is odd while its picture is being written, so the reader can tell a
+// finished picture from one being overwritten under it and drops the latter. The memory itself is
+// the owner's; this only lays it out.
 class SharedPreviewSlots {
 public:
     static constexpr int slotCount = 2;
@@ -28,10 +28,10 @@ public:
     bool isNull() const { return memory_ == nullptr; }
 
     // Writer: copies the picture into the next slot; none when it does not fit.
-    std::optional<camerahelper::PreviewRef> write(const Image& picture);
+    std::optional<PreviewRef> write(const Image& picture);
     // Reader: a copy of the picture the reference names, or none when the reference is out of
     // range or the slot has been written again meanwhile.
-    std::optional<Image> read(const camerahelper::PreviewRef& ref) const;
+    std::optional<Image> read(const PreviewRef& ref) const;
 
 private:
     static constexpr std::size_t headerBytes = 16;

@@ -1,0 +1,225 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/breakscreen/BreakScreenMessages.h"
+
+#include "core/services/SoundOutput.h"
+#include "core/services/SoundPlayer.h"
+#include "core/storage/MemoryKeyValueStore.h"
+#include "core/time/VirtualTimeSource.h"
+
+#include <QMetaProperty>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+#include <limits>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace qv::breakscreen {
+namespace {
+
+using State = BreakOverlayModel::State;
+
+State fullState() {
+    PoseSnapshot pose(81.25);
+    pose.setJoint(Joint::root, {{0.5, 0.25}, 0.875f});
+    pose.setJoint(Joint::rightAnkle, {{-0.01, 1.02}, 1.0f});
+    State state;
+    state.mode = BreakOverlayModel::Mode::success;
+    state.secondsRemaining = 86400;
+    state.totalSeconds = 90;
+    state.repetitions = 10000;
+    state.targetRepetitions = 12;
+    state.pose = pose;
+    state.framingElapsed = 19.75;
+    state.statusMessage = QStringLiteral("Stell dich ins Bild – ä€😀");
+    state.statusKind = StatusKind::cameraOff;
+    state.exerciseKind = ExerciseKind::overheadRaise;
+    state.successSummary = SuccessSummary{12, 400, true};
+    state.emergencyEscapesRemaining = 100;
+    // A leading byte order mark is text like any other.
+    state.emergencyEscapeStatusMessage = QStringLiteral("\uFEFFNotausgang: noch 2 × halten");
+    state.isEmergencyKeyHeld = true;
+    state.soundEnabled = false;
+    return state;
+}
+
+TEST(BreakScreenMessages, EveryMessageSurvivesTheTripUnchanged) {
+    const std::vector<ToScreen> toScreen = {
+        Show{fullState(), PreviewRef{1, 42, 640, 480}},
+        Show{State{}, std::nullopt},
+        Update{fullState(), std::nullopt},
+        Update{State{}, PreviewRef{0, 2, 4096, 1}},
+        Release{true},
+        Release{false},
+        PreviewMemory{},
+    };
+    for (const ToScreen& message : toScreen) {
+        const auto result = decodeToScreen(encode(message));
+        ASSERT_TRUE(result.ok()) << result.error().toStdString();
+        EXPECT_EQ(*result, message);
+    }
+    std::vector<FromScreen> fromScreen = {Heartbeat{}, EmergencyKey{true}, EmergencyKey{false},
+                                          PreviewSide{0}, PreviewSide{4096}};
+    for (auto kind = 0; kind <= static_cast<int>(Action::Kind::emergencyEscape); ++kind) {
+        fromScreen.push_back(Action{static_cast<Action::Kind>(kind)});
+    }
+    for (const FromScreen& message : fromScreen) {
+        const auto result = decodeFromScreen(encode(message));
+        ASSERT_TRUE(result.ok()) << result.error().toStdString();
+        EXPECT_EQ(*result, message);
+    }
+
+    // A model's odd numbers still make a message the other side takes.
+    State odd;
+    odd.totalSeconds = 0;
+    odd.secondsRemaining = -3;
+    odd.emergencyEscapesRemaining = 1000;
+    odd.framingElapsed = std::numeric_limits<double>::infinity();
+    EXPECT_TRUE(decodeToScreen(encode(Update{odd, std::nullopt})).ok());
+    EXPECT_TRUE(decodeFromScreen(encode(PreviewSide{99999})).ok());
+}
+
+QByteArray patched(QByteArray packet, qsizetype at, qsizetype length, QByteArray bytes) {
+    return packet.replace(at, length, bytes);
+}
+
+TEST(BreakScreenMessages, DamagedPacketsAreRefused) {
+    const QByteArray full = encode(Show{fullState(), PreviewRef{1, 42, 640, 480}});
+    std::vector<QByteArray> damaged;
+    for (qsizetype size = 0; size < full.size(); ++size) {
+        damaged.push_back(full.first(size));
+    }
+    damaged.push_back(full + '\0');
+    damaged.push_back(patched(full, full.size() - 4, 2, QByteArray(2, 0))); // zero pixels wide
+
+    // Without pose, summary or texts the fields lie at fixed places: mode 2, seconds 3,
+    // total 7, repetitions 11, target 15, pose mark 19, framing time 20, status text 28,
+    // status kind 30, exercise 31, summary mark 32, escapes 33, escape text 37.
+    const QByteArray plain = encode(Update{State{}, std::nullopt});
+    const auto u32 = [](std::uint32_t value) {
+        QByteArray bytes;
+        for (int shift = 0; shift < 32; shift += 8) {
+            bytes.append(static_cast<char>(value >> shift));
+        }
+        return bytes;
+    };
+    const QByteArray nanBytes("\0\0\0\0\0\0\xf8\x7f", 8);
+    for (const auto& [at, length, bytes] : std::vector<std::tuple<int, int, QByteArray>>{
+             {0, 1, "\x02"},                                             // another version
+             {1, 1, "\x7f"},                                             // an unknown kind
+             {1, 1, "\x10"},                                             // a kind of the other side
+             {2, 1, "\x06"},                                             // an unknown mode
+             {3, 4, u32(86401)},                                         // a day and a second
+             {7, 4, u32(0)},                                             // a break of no length
+             {11, 4, u32(0xffffffff)},                                   // a negative count
+             {15, 4, u32(10001)},                                        // too many to do
+             {19, 1, "\x02"},                                            // pose mark neither
+             {20, 8, nanBytes},                                          // framing time NaN
+             {28, 2, QByteArray("\x01\x04", 2) + QByteArray(1025, 'a')}, // overlong text
+             {28, 2, QByteArray("\x02\x00\xc3\x28", 4)},                 // broken UTF-8
+             {30, 1, "\x04"},                                            // unknown status kind
+             {31, 1, "\x02"},                                            // unknown exercise
+             {32, 1, "\x02"},                                            // summary mark neither
+             {33, 4, u32(101)},                                          // too many escapes
+         }) {
+        damaged.push_back(patched(plain, at, length, bytes));
+    }
+    damaged.push_back(QByteArray(maxMessageBytes + 1, '\x01'));
+    for (const QByteArray& packet : damaged) {
+        const auto result = decodeToScreen(packet);
+        EXPECT_FALSE(result.ok()) << packet.toHex().left(96).toStdString();
+    }
+    EXPECT_TRUE(decodeToScreen(full.first(2)).error().contains(u"break screen"));
+
+    for (const QByteArray& packet : {
+             encode(Action{}).replace(2, 1, "\x05"),       // an unknown action
+             encode(EmergencyKey{}).replace(2, 1, "\x02"), // neither held nor let go
+             encode(PreviewSide{}).replace(2, 4, u32(4097)),
+             encode(Heartbeat{}) + '\0',
+             encode(Release{}), // a message of the other side
+             QByteArray(),
+         }) {
+        EXPECT_FALSE(decodeFromScreen(packet).ok()) << packet.toHex().toStdString();
+    }
+}
+
+// Records what would be heard.
+class RecordedOutput final : public SoundOutput {
+public:
+    void play(const QString& name, double) override { played.append(name); }
+    void release() override {}
+    QStringList played;
+};
+
+// How often each property told its change since the last look.
+class ChangeCounter {
+public:
+    explicit ChangeCounter(const QObject& object) {
+        const QMetaObject* meta = object.metaObject();
+        for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
+            const QMetaProperty property = meta->property(i);
+            spies_.emplace(property.name(),
+                           std::make_unique<QSignalSpy>(&object, property.notifySignal()));
+        }
+    }
+    std::map<std::string, int> take() {
+        std::map<std::string, int> counts;
+        for (auto& [name, spy] : spies_) {
+            if (!spy->isEmpty()) {
+                counts[name] = static_cast<int>(spy->count());
+            }
+            spy->clear();
+        }
+        return counts;
+    }
+
+private:
+    std::map<std::string, std::unique_ptr<QSignalSpy>> spies_;
+};
+
+TEST(BreakScreenMessages, ARestoredModelTellsOnlyWhatChangedAndStaysSilent) {
+    MemoryKeyValueStore defaults;
+    VirtualTimeSource time;
+    RecordedOutput output;
+    SoundPlayer sounds(defaults, time, output);
+    BreakOverlayModel shown({}, &sounds);
+    ChangeCounter changes(shown);
+
+    State state = fullState();
+    state.soundEnabled = true;
+    const auto message = decodeToScreen(encode(Show{state, std::nullopt}));
+    ASSERT_TRUE(message.ok());
+    shown.restore(std::get<Show>(*message).state, Image(4, 3));
+    EXPECT_EQ(shown.state(), state);
+    using Counts = std::map<std::string, int>;
+    EXPECT_EQ(changes.take(), (Counts{{"mode", 1},
+                                      {"secondsRemaining", 1},
+                                      {"totalSeconds", 1},
+                                      {"repetitions", 1},
+                                      {"targetRepetitions", 1},
+                                      {"hasPose", 1},
+                                      {"hasPreview", 1},
+                                      {"framingElapsed", 1},
+                                      {"statusMessage", 1},
+                                      {"isOverheadRaise", 1},
+                                      {"hasSuccessSummary", 1},
+                                      {"emergencyEscapesRemaining", 1},
+                                      {"emergencyEscapeStatusMessage", 1},
+                                      {"isEmergencyKeyHeld", 1}}));
+
+    // Into counting, a repetition more: the application's model sounded both already.
+    state.mode = BreakOverlayModel::Mode::exercise;
+    state.repetitions = 3;
+    state.statusKind = StatusKind::coaching;
+    shown.restore(state, Image(4, 3));
+    EXPECT_EQ(changes.take(), (Counts{{"mode", 1}, {"repetitions", 1}, {"statusMessage", 1}}));
+    shown.restore(state, Image(4, 3));
+    EXPECT_TRUE(changes.take().empty());
+    shown.restore(state, Image());
+    EXPECT_EQ(changes.take(), (Counts{{"hasPreview", 1}}));
+    EXPECT_FALSE(shown.hasPreview());
+    EXPECT_TRUE(output.played.isEmpty()) << output.played.join(u' ').toStdString();
+}
+
+} // namespace
+} // namespace qv::breakscreen
