@@ -22,7 +22,8 @@ ScreenSession::ScreenSession(UniqueFd channel, LockController& lock, TimeSource&
     readable_ = std::make_unique<QSocketNotifier>(socket_.fd(), QSocketNotifier::Read);
     QObject::connect(readable_.get(), &QSocketNotifier::activated, readable_.get(),
                      [this] { readPackets(); });
-    heartbeat_ = time.every(breakscreen::heartbeatSeconds, [this] { send(breakscreen::Heartbeat{}); });
+    heartbeat_ =
+        time.every(breakscreen::heartbeatSeconds, [this] { send(breakscreen::Heartbeat{}); });
     send(breakscreen::Heartbeat{});
 }
 

@@ -50,6 +50,11 @@ def timed_breaks(session):
     return sum(day.get("timedBreaks", 0) for day in session.stats().values())
 
 
+def released(session, breaks):
+    """The break is recorded and over: the success screen that follows it has gone too."""
+    return timed_breaks(session) == breaks and (session.status() or "").startswith("Next ")
+
+
 def start_break(session):
     if not session.call("StartBreakNow"):
         fail("the running instance did not take the break request")
@@ -62,10 +67,10 @@ def whole_break(session):
     if screen_of(session):
         fail("a break screen process runs before any break")
     start_break(session)
-    session.wait_for("released break", lambda: timed_breaks(session) == 1, HONOR_SECONDS + 30)
-    released = time.monotonic()
+    session.wait_for("released break", lambda: released(session, 1), HONOR_SECONDS + 30)
+    ended = time.monotonic()
     session.wait_for("the break screen process's end", lambda: not screen_of(session), 2)
-    print(f"break screen gone {time.monotonic() - released:.1f} s after the release", flush=True)
+    print(f"break screen gone {time.monotonic() - ended:.1f} s after the release", flush=True)
     if window_owners():
         fail(f"break windows stay after the release: {window_owners()}")
 
@@ -78,7 +83,7 @@ def failing_break(session, sig, done_before):
                      lambda: session.app.pid in window_owners(), 3)
     print(f"{sig.name}: covered again {time.monotonic() - began:.1f} s later", flush=True)
     session.wait_for(f"the {sig.name} process gone", lambda: has_ended(screen), 3)
-    session.wait_for("released break", lambda: timed_breaks(session) == done_before + 1,
+    session.wait_for("released break", lambda: released(session, done_before + 1),
                      HONOR_SECONDS + 30)
     session.wait_for("no break window", lambda: not window_owners(), 3)
 

@@ -2,9 +2,10 @@
 // The application's side of the break screen's process, with stand-ins for the process that
 // answer, talk nonsense, fall silent or are missing: whatever the process does, the break
 // stays covered and the user's actions reach the model.
+#include "platform/linux/screenhelper/ScreenProcessLock.h"
+
 #include "core/breakscreen/BreakScreenMessages.h"
 #include "core/time/EventLoopTimeSource.h"
-#include "platform/linux/screenhelper/ScreenProcessLock.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -59,7 +60,8 @@ ScreenHelperLaunch sending(QTemporaryFile& file, const std::vector<QByteArray>& 
 TEST(ScreenProcessLock, AFailingProcessHandsTheBreakToTheFallbackWithinTheSilenceLimit) {
     EventLoopTimeSource time;
     QTemporaryFile packets;
-    const QByteArray heartbeat = breakscreen::encode(breakscreen::FromScreen{breakscreen::Heartbeat{}});
+    const QByteArray heartbeat =
+        breakscreen::encode(breakscreen::FromScreen{breakscreen::Heartbeat{}});
     struct Case {
         const char* what;
         ScreenHelperLaunch launch;
@@ -96,7 +98,9 @@ TEST(ScreenProcessLock, WhatTheUserDoesOnTheScreenReachesTheModel) {
     EventLoopTimeSource time;
     QTemporaryFile packets;
     using Kind = breakscreen::Action::Kind;
-    const auto encode = [](breakscreen::FromScreen message) { return breakscreen::encode(message); };
+    const auto encode = [](breakscreen::FromScreen message) {
+        return breakscreen::encode(message);
+    };
     RecordingLock fallback;
     ScreenProcessLock lock(time,
                            sending(packets, {encode(breakscreen::Action{Kind::useHonorTimer}),
