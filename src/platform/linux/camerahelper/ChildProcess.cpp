@@ -3,6 +3,7 @@
 
 #include "core/time/TimeSource.h"
 
+#include <QFileInfo>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -107,8 +108,9 @@ Result<ChildProcess> ChildProcess::start(TimeSource& time, const QString& progra
         becomeChild(strings.front().c_str(), argv.data(), channel, parent);
     }
     if (pid < 0) {
-        return Failure{QStringLiteral("The camera helper could not be started: %1")
-                           .arg(QString::fromLocal8Bit(std::strerror(errno)))};
+        return Failure{
+            QStringLiteral("%1 could not be started: %2")
+                .arg(QFileInfo(program).fileName(), QString::fromLocal8Bit(std::strerror(errno)))};
     }
     return ChildProcess(time, pid);
 }

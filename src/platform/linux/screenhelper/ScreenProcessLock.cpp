@@ -244,7 +244,10 @@ void ScreenProcessLock::handle(const breakscreen::FromScreen& message) {
 }
 
 void ScreenProcessLock::checkSilence() {
-    if (time_.monotonicSeconds() - lastHeardAt_ >= breakscreen::silenceLimitSeconds) {
+    // After this thread was held up itself, what waits on the socket counts before silence.
+    readPackets();
+    if (socket_.isOpen() &&
+        time_.monotonicSeconds() - lastHeardAt_ >= breakscreen::silenceLimitSeconds) {
         fail(QStringLiteral("The break screen's process stopped answering."));
     }
 }
