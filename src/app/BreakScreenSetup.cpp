@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/BreakScreenSetup.h"
 
+#include "app/HelperPrograms.h"
 #include "core/coordination/AppModel.h"
 #include "platform/PlatformBackends.h"
-
-#include <QCoreApplication>
-#include <QDir>
 
 namespace qv {
 
@@ -21,9 +19,7 @@ WindowLockController::Options breakScreenLockOptions(TimeSource& time) {
 }
 
 ScreenHelperLaunch screenHelperLaunch() {
-    return {QDir(QCoreApplication::applicationDirPath())
-                .filePath(QStringLiteral("quorvantel-breakscreen")),
-            {}};
+    return {helperProgram(QStringLiteral("quorvantel-breakscreen")), {}};
 }
 
 } // namespace qv

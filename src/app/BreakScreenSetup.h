@@ -12,7 +12,7 @@ class TimeSource;
 // screen's own process, or by the application when that process cannot.
 WindowLockController::Options breakScreenLockOptions(TimeSource& time);
 
-// The break screen's own program, beside this program's executable.
+// The break screen's own program.
 ScreenHelperLaunch screenHelperLaunch();
 
 } // namespace qv

@@ -1,19 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CameraHelperRuns.h"
 
+#include "app/HelperPrograms.h"
 #include "platform/linux/camerahelper/HelperProcessCameraRun.h"
 #include "pose/MoveNetPoseDetector.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 
 namespace qv {
 
 CameraRunFactory cameraHelperRuns(TimeSource& time, const QString& cameraVideo) {
     CameraHelperLaunch launch;
-    launch.program =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("quorvantel-camera"));
+    launch.program = helperProgram(QStringLiteral("quorvantel-camera"));
     // The helper may read nothing else, so it is told exactly where the model is.
     launch.arguments << QStringLiteral("--model-dir") << defaultPoseModelDir();
     if (!cameraVideo.isEmpty()) {

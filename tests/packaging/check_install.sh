@@ -28,7 +28,7 @@ for page in "$work"/usr/share/man/man1/*.1 "$work"/tools/share/man/man1/*.1; do
     warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
     [ -z "$warnings" ] || fail "$(basename "$page"): $warnings"
 done
-for file in bin/quorvantel bin/quorvantel-camera bin/quorvantel-breakscreen \
+for file in bin/quorvantel libexec/quorvantel/quorvantel-camera libexec/quorvantel/quorvantel-breakscreen \
             share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
             share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/22x22/apps/$id.png \
             share/icons/hicolor/256x256/apps/$id.png share/quorvantel/models/movenet-multipose.json \
