@@ -2,7 +2,7 @@
 #include "app/CameraHelperRuns.h"
 
 #include "platform/linux/camerahelper/HelperProcessCameraRun.h"
-#include "pose/MoveNetPoseDetector.h"
+#include "pose/PoseModelFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
