@@ -52,8 +52,7 @@ Application::Application(const Options& options, QObject* parent)
     , notifier_(*notificationService_, calendar_)
     , smartPauseProbes_(platformBackends::makeSmartPauseProbes())
     , settingsOpener_(platformBackends::makeSettingsOpener())
-    , cameras_(platformBackends::makeCameras([this] { return time_.monotonicSeconds(); },
-                                             options.cameraVideo))
+    , cameras_(platformBackends::makeListedCameras(options.cameraVideo))
     , lockController_(time_, breakScreenLockOptions(time_))
     , screenProcess_(time_, screenHelperLaunch(), lockController_)
     , model_(AppServices{time_, settings_, scheduler_, stats_, escapeGate_, screenProcess_,

@@ -3,7 +3,7 @@
 
 #include "app/HelperPrograms.h"
 #include "platform/linux/camerahelper/HelperProcessCameraRun.h"
-#include "pose/MoveNetPoseDetector.h"
+#include "pose/PoseModelFolder.h"
 
 #include <QFileInfo>
 

@@ -7,7 +7,7 @@
 #include "camerahelper/HelperSession.h"
 #include "core/coordination/CameraAccess.h"
 #include "core/time/EventLoopTimeSource.h"
-#include "platform/PlatformBackends.h"
+#include "platform/MediaBackends.h"
 #include "platform/common/GstSupport.h"
 #include "platform/linux/camerahelper/ChildProcess.h"
 #include "platform/linux/sandbox/CameraHelperSandbox.h"
@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
     qv::installTranslations(app);
 
     qv::EventLoopTimeSource time;
-    qv::platformBackends::Cameras cameras = qv::platformBackends::makeCameras(
+    qv::platformBackends::Cameras cameras = qv::mediaBackends::makeCaptureCameras(
         [&time] { return time.monotonicSeconds(); }, QString::fromStdString(options.cameraVideo));
     qv::HelperSession session(
         qv::UniqueFd(qv::ChildProcess::channelFd), *cameras.backend,

@@ -2,14 +2,13 @@
 #include "platform/PlatformBackends.h"
 
 #include "core/breakscreen/BreakScreenHold.h"
+#include "core/camera/VideoFileCamera.h"
 #include "core/coordination/CameraAccess.h"
 #include "core/notifications/NotificationService.h"
 #include "core/scheduling/SmartPausePolicy.h"
 #include "core/services/BuildInfo.h"
 #include "core/services/LoginItemService.h"
 #include "platform/common/NetworkUpdateFeed.h"
-#include "platform/common/QtCameraBackend.h"
-#include "platform/common/VideoFileCameraBackend.h"
 
 #include <QPointer>
 #include <QWindow>
@@ -43,6 +42,27 @@ class AssumedCameraAccess final : public CameraAccess {
 public:
     CameraAuthorization status() const override { return CameraAuthorization::authorized; }
     void requestAccess(std::function<void(bool)> answer) override { answer(true); }
+};
+
+// Cameras the application lists but never opens: capture runs in the camera helper process,
+// and a camera opened here would bring the media framework in for the rest of the day.
+class ListedOnly final : public CameraBackend {
+public:
+    explicit ListedOnly(QList<CameraDevice> listed = {})
+        : listed_(std::move(listed)) {}
+
+    QList<CameraDevice> devices() const override { return listed_; }
+    Result<std::unique_ptr<FrameSource>> open(const QString& id) override {
+        const QString sentence =
+            QStringLiteral("The camera %1 is opened by the camera helper process only.").arg(id);
+        qWarning("quorvantel: %s", qPrintable(sentence));
+        return Failure{sentence};
+    }
+    bool isInUseByAnotherProcess(const QString&) const override { return false; }
+    std::shared_ptr<void> watchDevices(DevicesChanged) override { return std::make_shared<int>(0); }
+
+private:
+    QList<CameraDevice> listed_;
 };
 
 // Elsewhere the break windows and Qt's keyboard grab are all there is.
@@ -162,30 +182,6 @@ std::unique_ptr<SoundOutput> makeSoundOutput() {
 #endif
 }
 
-// Qt's GStreamer backend names a camera by its device node; the node's by-id name is what
-// stays the same from run to run. On Linux the kernel lists the cameras, so the settings and
-// the tray never load the media framework; it comes in only to capture.
-std::unique_ptr<CameraBackend> makeCameraBackend(std::function<double()> clock) {
-#if defined(Q_OS_LINUX)
-    auto identify = [](const QCameraDevice& device) {
-        const QString node = QString::fromUtf8(device.id());
-        return QtCameraBackend::Identity{linuxcam::stableId(node), linuxcam::isBuiltIn(node)};
-    };
-    auto isInUse = [](const QCameraDevice& device) {
-        return linuxcam::isHeldByAnotherProcess(QString::fromUtf8(device.id()));
-    };
-    return std::make_unique<V4l2CameraBackend>(
-        std::make_unique<QtCameraBackend>(identify, isInUse, std::move(clock)));
-#else
-    auto identify = [](const QCameraDevice& device) {
-        return QtCameraBackend::Identity{QString::fromUtf8(device.id()),
-                                         device.position() == QCameraDevice::FrontFace};
-    };
-    auto isInUse = [](const QCameraDevice&) { return false; };
-    return std::make_unique<QtCameraBackend>(identify, isInUse, std::move(clock));
-#endif
-}
-
 CameraAuthorization cameraAuthorizationStatus() {
 #if defined(Q_OS_LINUX)
     return linuxcam::authorization();
@@ -226,16 +222,26 @@ std::unique_ptr<SystemSettingsOpener> makeSettingsOpener() {
 #endif
 }
 
-Cameras makeCameras(std::function<double()> clock, const QString& videoFile) {
-    if (videoFile.isEmpty()) {
-        return {makeCameraBackend(std::move(clock)), makeCameraAccess(),
-                &cameraAuthorizationStatus};
+// On Linux the kernel lists the cameras, by the same stable names the capture backend gives
+// them. Elsewhere only a media framework could list them, and the application lists none.
+Cameras makeListedCameras(const QString& videoFile) {
+    if (!videoFile.isEmpty()) {
+        return withPermission(std::make_unique<ListedOnly>(QList{videoFileCamera(videoFile)}),
+                              videoFile);
     }
-    VideoFileOptions options;
-    options.pace = VideoFileOptions::Pace::realTime;
-    options.clock = std::move(clock);
-    return {std::make_unique<VideoFileCameraBackend>(videoFile, std::move(options)),
-            std::make_unique<AssumedCameraAccess>(),
+#if defined(Q_OS_LINUX)
+    return withPermission(std::make_unique<V4l2CameraBackend>(std::make_unique<ListedOnly>()),
+                          videoFile);
+#else
+    return withPermission(std::make_unique<ListedOnly>(), videoFile);
+#endif
+}
+
+Cameras withPermission(std::unique_ptr<CameraBackend> backend, const QString& videoFile) {
+    if (videoFile.isEmpty()) {
+        return {std::move(backend), makeCameraAccess(), &cameraAuthorizationStatus};
+    }
+    return {std::move(backend), std::make_unique<AssumedCameraAccess>(),
             [] { return CameraAuthorization::authorized; }};
 }
 

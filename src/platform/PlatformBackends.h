@@ -2,6 +2,8 @@
 #pragma once
 
 #include "core/camera/CameraAuthorization.h"
+#include "core/camera/CameraBackend.h"
+#include "core/coordination/CameraAccess.h"
 
 #include <QString>
 #include <functional>
@@ -9,8 +11,6 @@
 
 namespace qv {
 class BreakScreenHold;
-class CameraAccess;
-class CameraBackend;
 class ForeignWindowFocus;
 class NotificationService;
 class SmartPauseProbing;
@@ -21,16 +21,15 @@ class TimeSource;
 class UpdateFeed;
 } // namespace qv
 
-// The one place that picks the implementation of each platform capability for this build.
+// The one place that picks the implementation of each platform capability for this build,
+// save capture, which mediaBackends picks (platform/MediaBackends.h) for the processes that
+// capture.
 namespace qv::platformBackends {
 
 std::unique_ptr<LoginItemService> makeLoginItemService();
 // The release feed at the address fixed when this copy was built.
 std::unique_ptr<UpdateFeed> makeUpdateFeed();
 std::unique_ptr<SoundOutput> makeSoundOutput();
-// The cameras of this computer. Make it on the main thread; clock gives the monotonic seconds
-// frames are stamped with and must be safe to call from any thread.
-std::unique_ptr<CameraBackend> makeCameraBackend(std::function<double()> clock);
 // Whether the camera may be used, as this platform decides it.
 CameraAuthorization cameraAuthorizationStatus();
 
@@ -44,15 +43,20 @@ std::unique_ptr<CameraAccess> makeCameraAccess();
 // The desktop's settings pages.
 std::unique_ptr<SystemSettingsOpener> makeSettingsOpener();
 
-// The cameras a run uses, with the permission to use them.
+// Cameras, with the permission to use them.
 struct Cameras {
     std::unique_ptr<CameraBackend> backend;
     std::unique_ptr<CameraAccess> access;
     CameraAuthorizationCheck authorization;
 };
-// This computer's cameras; or, when videoFile is given, that file as the only camera, which
-// needs no permission (for demonstrations and for tests of a whole break without a webcam).
-Cameras makeCameras(std::function<double()> clock, const QString& videoFile = {});
+// The cameras the application lists and watches: this computer's, as the kernel lists them;
+// or, when videoFile is given, that file as the only camera (for demonstrations and for tests
+// of a whole break without a webcam). Capture is the camera helper's work, so nothing here
+// opens a camera and the application never loads a media framework. Make it on the main
+// thread.
+Cameras makeListedCameras(const QString& videoFile = {});
+// backend with the permission to use it: this computer's, or none for a video file.
+Cameras withPermission(std::unique_ptr<CameraBackend> backend, const QString& videoFile);
 
 // Which window of another program has focus, so the break screen can hand it back; null where
 // the desktop does not say (Wayland).

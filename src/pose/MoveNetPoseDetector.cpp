@@ -6,9 +6,7 @@
 #include "pose/SinglePoseDecoder.h"
 #include "pose/XnnTrunk.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -79,20 +77,6 @@ Result<std::unique_ptr<pose::XnnTrunk>> buildTrunk(const QString& folder, const 
 }
 
 } // namespace
-
-QString defaultPoseModelDir() {
-    const QString fromEnvironment = qEnvironmentVariable("QV_MODEL_DIR");
-    if (!fromEnvironment.isEmpty()) {
-        return fromEnvironment;
-    }
-    // An installation carries the model in its data folder, beside bin/.
-    const QString installed = QDir(QCoreApplication::applicationDirPath())
-                                  .filePath(QStringLiteral("../share/quorvantel/models"));
-    if (QFileInfo::exists(installed + QStringLiteral("/movenet-multipose.json"))) {
-        return QDir::cleanPath(installed);
-    }
-    return QStringLiteral(QV_MODEL_DIR);
-}
 
 Result<std::unique_ptr<MoveNetPoseDetector>>
 MoveNetPoseDetector::load(const PoseEngineSettings& settings) {

@@ -4,6 +4,7 @@
 #include "core/base/Result.h"
 #include "core/verification/PoseDetector.h"
 #include "pose/MultiPoseDecoder.h"
+#include "pose/PoseModelFolder.h"
 
 #include <QString>
 #include <memory>
@@ -30,11 +31,6 @@ struct PoseEngineSettings {
     // Loads the single-person model too, so that track() can follow a person in a crop.
     bool canFollow = true;
 };
-
-// The environment variable QV_MODEL_DIR when set; else the installation's own copy
-// (share/quorvantel/models beside the executable's bin/); else the folder the build was
-// configured with (QV_MODEL_DIR).
-QString defaultPoseModelDir();
 
 // Body pose from MoveNet models (TensorFlow.js graph models) run with XNNPACK: the
 // multi-person model finds the people in the whole picture, the single-person lightning model

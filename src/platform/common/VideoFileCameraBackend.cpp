@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/common/VideoFileCameraBackend.h"
 
-#include <QFileInfo>
+#include "core/camera/VideoFileCamera.h"
 
 namespace qv {
 
@@ -10,8 +10,7 @@ VideoFileCameraBackend::VideoFileCameraBackend(QString path, VideoFileOptions op
     , options_(std::move(options)) {}
 
 CameraDevice VideoFileCameraBackend::device() const {
-    const QFileInfo file(path_);
-    return {QStringLiteral("file:") + file.absoluteFilePath(), file.fileName(), false};
+    return videoFileCamera(path_);
 }
 
 QList<CameraDevice> VideoFileCameraBackend::devices() const {

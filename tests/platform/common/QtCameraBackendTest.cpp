@@ -2,7 +2,7 @@
 #include "platform/common/QtCameraBackend.h"
 
 #include "core/camera/CameraCaptureService.h"
-#include "platform/PlatformBackends.h"
+#include "platform/MediaBackends.h"
 #include "support/FakeCamera.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +11,7 @@
 using namespace qv;
 
 TEST(QtCameraBackend, WithoutCamerasTheCaptureServiceSaysNoneWasFound) {
-    auto backend = platformBackends::makeCameraBackend([] { return 0.0; });
+    auto backend = mediaBackends::makeCaptureBackend([] { return 0.0; });
     EXPECT_TRUE(backend->devices().isEmpty()); // this machine has no camera
     EXPECT_FALSE(backend->open("by-id/usb-Acme-video-index0"));
 

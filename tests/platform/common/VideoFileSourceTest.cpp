@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/common/VideoFileSource.h"
 
+#include "platform/MediaBackends.h"
 #include "support/FileBytes.h"
 #include "support/TestSupport.h"
 
@@ -323,4 +324,16 @@ TEST(VideoFileSource, APictureTaggedAsTurnedComesOutUpright) {
     const QImage want = QImage(reference).convertToFormat(QImage::Format_RGB888);
     ASSERT_GT(want.width(), want.height()); // the clip itself is taller than wide
     expectFirstPicture(turned, want, 4.0);
+}
+
+// The application lists the file without opening it; the camera helper, given the same file,
+// must open it by the identifier the settings saved.
+TEST(VideoFileSource, TheApplicationListsAFileByTheIdentifierTheHelperOpens) {
+    const QString file = QStringLiteral("clips/squat.mp4");
+    const auto listed = qv::platformBackends::makeListedCameras(file).backend->devices();
+    auto capture = qv::mediaBackends::makeCaptureCameras([] { return 0.0; }, file).backend;
+    ASSERT_EQ(listed.size(), 1);
+    EXPECT_EQ(listed, capture->devices());
+    EXPECT_TRUE(capture->open(listed.first().id));
+    EXPECT_FALSE(qv::platformBackends::makeListedCameras(file).backend->open(listed.first().id));
 }

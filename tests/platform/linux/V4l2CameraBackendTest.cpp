@@ -92,13 +92,16 @@ TEST(V4l2CameraBackend, TellsWhenVideoNodesOrTheirNamesChangeNotOtherDevices) {
     EXPECT_TRUE(backend.devices().isEmpty());
 }
 
-// The settings' list of cameras must not bring the media framework into the application, nor
-// a break on a computer without a camera.
-TEST(V4l2CameraBackend, WithoutACameraNeitherListingNorABreakLoadsAMediaPlugin) {
-    auto backend = platformBackends::makeCameraBackend([] { return 0.0; });
+// The settings' list of cameras must not bring the media framework into the application, and
+// a camera the application is asked to open is refused, not captured from.
+TEST(V4l2CameraBackend, TheApplicationsCamerasNeitherLoadAMediaPluginNorOpen) {
+    auto backend = platformBackends::makeListedCameras().backend;
     EXPECT_TRUE(backend->devices().isEmpty()); // this machine has no camera
     auto watch = backend->watchDevices([] {});
     backend->prepare();
+    const auto opened = backend->open("by-id/usb-Acme_Cam-video-index0");
+    ASSERT_FALSE(opened);
+    EXPECT_FALSE(opened.error().isEmpty());
     QFile maps("/proc/self/maps");
     ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
     const QByteArray mapped = maps.readAll();
