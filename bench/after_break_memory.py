@@ -68,8 +68,7 @@ def main():
             code, text = session.command("--start-break-now")
             if code != 0:
                 sys.exit(f"--start-break-now failed: {text}")
-            session.wait_for("released break", lambda: os.path.exists(session.stats_path) and (
-                session.status() or "").startswith("Next "), 150)
+            session.wait_for("released break", session.released, 150)
             report("idle, one break after", "after-break", app.pid, seconds)
             print("breaks:", session.stats(), flush=True)
         finally:

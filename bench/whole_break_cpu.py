@@ -43,8 +43,7 @@ def one_break(binary, clip):
             time.sleep(2)
             before, began = cpu_seconds(app.pid), time.monotonic()
             session.call("StartBreakNow")
-            session.wait_for("released break", lambda: os.path.exists(session.stats_path) and (
-                session.status() or "").startswith("Next "), 150)
+            session.wait_for("released break", session.released, 150)
             # The helpers are reaped within two seconds of the release.
             time.sleep(3)
             return cpu_seconds(app.pid) - before, time.monotonic() - began

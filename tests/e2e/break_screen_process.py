@@ -52,7 +52,7 @@ def timed_breaks(session):
 
 def released(session, breaks):
     """The break is recorded and over: the success screen that follows it has gone too."""
-    return timed_breaks(session) == breaks and (session.status() or "").startswith("Next ")
+    return timed_breaks(session) == breaks and session.released()
 
 
 def start_break(session):

@@ -31,10 +31,6 @@ def helpers_of(pid):
     return children_named(pid, HELPER)
 
 
-def released(session):
-    return os.path.exists(session.stats_path) and (session.status() or "").startswith("Next ")
-
-
 def start_break(session):
     if not session.call("StartBreakNow"):
         fail("the running instance did not take the break request")
@@ -51,7 +47,7 @@ def counted_break(binary, clip, root):
             fail("a camera helper runs before any break needs the camera")
         start_break(session)
         # The run ends when the last squat is counted; the break lets go after the success.
-        session.wait_for("released break", lambda: released(session), BREAK_TIMEOUT)
+        session.wait_for("released break", session.released, BREAK_TIMEOUT)
         ended = time.monotonic()
         session.wait_for("the camera helper's end", lambda: not helpers_of(session.app.pid), 2)
         print(f"helper gone {time.monotonic() - ended:.1f} s after the release", flush=True)
@@ -75,7 +71,7 @@ def killed_helper(binary, clip, root):
         os.kill(helper, signal.SIGKILL)
         killed = time.monotonic()
         session.wait_for("the killed helper reaped", lambda: not helpers_of(session.app.pid), 2)
-        session.wait_for("released timed break", lambda: released(session),
+        session.wait_for("released timed break", session.released,
                          HONOR_SECONDS + 60)
         print(f"timed break released {time.monotonic() - killed:.1f} s after the kill",
               flush=True)

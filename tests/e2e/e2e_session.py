@@ -161,6 +161,10 @@ class Session:
         code, text = self.command("--status")
         return text if code == 0 else None
 
+    def released(self):
+        """A break is recorded and over: the screen after it has gone too."""
+        return os.path.exists(self.stats_path) and (self.status() or "").startswith("Next ")
+
     def wait_for(self, what, predicate, timeout):
         """Polls predicate() until it gives something true; fails with what after timeout."""
         deadline = time.monotonic() + timeout

@@ -110,8 +110,7 @@ def whole_break(session, started):
         session.wait_for("break screen", lambda: session.status() in (
             "Break due", "Break in progress"), 60)
         print(f"break shown at {time.monotonic() - started:.1f} s", flush=True)
-        session.wait_for("released break", lambda: os.path.exists(session.stats_path) and (
-            session.status() or "").startswith("Next "), BREAK_TIMEOUT)
+        session.wait_for("released break", session.released, BREAK_TIMEOUT)
         print(f"break released at {time.monotonic() - started:.1f} s", flush=True)
     return during
 

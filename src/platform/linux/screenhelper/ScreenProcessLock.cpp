@@ -3,6 +3,7 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <array>
 
 namespace qv {
 
@@ -218,24 +219,12 @@ void ScreenProcessLock::handle(const breakscreen::FromScreen& message) {
         return;
     }
     if (const auto* action = std::get_if<breakscreen::Action>(&message)) {
-        using Kind = breakscreen::Action::Kind;
-        switch (action->kind) {
-        case Kind::allowCamera:
-            model_->allowCamera();
-            break;
-        case Kind::useHonorTimer:
-            model_->useHonorTimer();
-            break;
-        case Kind::openCameraSettings:
-            model_->openCameraSettings();
-            break;
-        case Kind::switchToOverheadRaise:
-            model_->switchToOverheadRaise();
-            break;
-        case Kind::emergencyEscape:
-            model_->emergencyEscape();
-            break;
-        }
+        // In the order of Action::Kind, whose range the decoder has checked.
+        using Model = BreakOverlayModel;
+        static constexpr std::array<void (Model::*)(), 5> calls = {
+            &Model::allowCamera, &Model::useHonorTimer, &Model::openCameraSettings,
+            &Model::switchToOverheadRaise, &Model::emergencyEscape};
+        (model_->*calls.at(static_cast<std::size_t>(action->kind)))();
     } else if (const auto* key = std::get_if<breakscreen::EmergencyKey>(&message)) {
         model_->setEmergencyKeyHeld(key->held);
     } else if (const auto* side = std::get_if<breakscreen::PreviewSide>(&message)) {
