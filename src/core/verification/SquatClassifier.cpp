@@ -90,8 +90,7 @@ SquatClassifier::Output SquatClassifier::update(const PoseSnapshot& snapshot, do
         chooseTrackingMode(snapshot, leftAngle.has_value(), rightAngle.has_value(), true);
     }
     floorHipY_ = *hipY;
-    hipSamples_.push(*hipY);
-    heightSamples_.push(*hipY - floorY_.value_or(0.0));
+    heightSamples_.push({*hipY - floorY_.value_or(0.0), now});
     if (const auto torso = snapshot.torsoLength()) {
         torsoSamples_.push(*torso);
     }
@@ -103,7 +102,7 @@ SquatClassifier::Output SquatClassifier::update(const PoseSnapshot& snapshot, do
     }
 
     Derived d;
-    d.meanHeight = *heightSamples_.mean();
+    d.meanHeight = recentHeight(now);
     d.smoothedLeft = leftAngles_.mean();
     d.smoothedRight = rightAngles_.mean();
     d.torsoReference = torsoSamples_.empty() ? calibratedTorso_ : torsoSamples_.mean();
@@ -125,6 +124,19 @@ SquatClassifier::Output SquatClassifier::update(const PoseSnapshot& snapshot, do
         standingHipY_ = *topHeight_ + floorY_.value_or(0.0);
     }
     return output(step, d.smoothedLeft, d.smoothedRight);
+}
+
+double SquatClassifier::recentHeight(double now) const {
+    double sum = 0;
+    int count = 0;
+    for (std::size_t i = 0; i < heightSamples_.size(); ++i) {
+        if (now - heightSamples_[i].at <= smoothingSpan) {
+            sum += heightSamples_[i].value;
+            ++count;
+        }
+    }
+    // The newest sample is always within the span, unless time ran backwards.
+    return count > 0 ? sum / count : heightSamples_.back().value;
 }
 
 SquatClassifier::Output SquatClassifier::lose(double now) {
@@ -249,17 +261,32 @@ SquatClassifier::Step SquatClassifier::awaitDescent(const Derived& d, double now
     // Measured by the body's own size, the top height itself. Above the knees that is a thigh,
     // half the leg, but the knees come down too, about half as far as the hips when shins and
     // thighs lean alike: the same share of it is the same squat.
-    if (*topHeight_ - d.meanHeight >= requiredDepth * *topHeight_) {
+    const double depth = requiredDepth * *topHeight_;
+    const double drop = *topHeight_ - d.meanHeight;
+    if (drop >= depth) {
         if (!bottomSince_) {
             bottomSince_ = now;
+            const bool isSparse = now - lastDropAt_ >= bottomHold;
+            briefBottom_ =
+                isSparse && lastDrop_ >= depth / 4 ? std::optional(d.meanHeight) : std::nullopt;
         }
         if (now - *bottomSince_ >= bottomHold) {
             phase_ = Phase::bottom;
             lowestHeight_ = d.meanHeight;
         }
     } else {
+        // Frames farther apart than the hold cannot show it on two of them: there a brisk
+        // squat shows its bottom on one frame, between two a quarter of the way down or more,
+        // while a stray frame has the hips near the top beside it.
+        if (briefBottom_ && drop >= depth / 4 && now - *bottomSince_ >= bottomHold) {
+            phase_ = Phase::bottom;
+            lowestHeight_ = *briefBottom_;
+        }
         bottomSince_.reset();
+        briefBottom_.reset();
     }
+    lastDrop_ = drop;
+    lastDropAt_ = now;
     return {squatDown(), dropRatio(d)};
 }
 
@@ -280,6 +307,8 @@ SquatClassifier::Step SquatClassifier::awaitReturn(const Derived& d, double now)
         bottomSince_.reset();
         lowestHeight_.reset();
     }
+    lastDrop_ = *topHeight_ - d.meanHeight;
+    lastDropAt_ = now;
     return {standUp(), dropRatio(d)};
 }
 
@@ -312,7 +341,6 @@ void SquatClassifier::resetTracking() {
     trackingMode_.reset();
     leftAngles_.clear();
     rightAngles_.clear();
-    hipSamples_.clear();
     heightSamples_.clear();
     torsoSamples_.clear();
     floor_ = Floor::none;
@@ -324,6 +352,8 @@ void SquatClassifier::resetTracking() {
     calibratedTorso_.reset();
     recentTop_.clear();
     bottomSince_.reset();
+    briefBottom_.reset();
+    lastDrop_ = 0;
     trackingLostAt_.reset();
 }
 

@@ -53,6 +53,10 @@ public:
     // How far, as a share of the hips' height above the feet, the floor may rise in one
     // frame more than the hips did: the model's jitter on planted feet.
     static constexpr double floorJitter = 0.05;
+    // The hips' height is the mean of the frames of this last stretch of time: three at the
+    // full analysis rate, two when fewer frames are analysed. Smoothing over a number of frames
+    // instead would blur a brisk squat's bottom away just when the frames are few.
+    static constexpr double smoothingSpan = 0.25;
 
     Output update(const PoseSnapshot& snapshot, double now);
     // Starts calibration afresh but keeps the count, so a lost and re-found user goes on
@@ -81,6 +85,7 @@ private:
     // or knee seen yet, or knees that have left the picture (feet lost stay where they were).
     bool followFloor(const PoseSnapshot& snapshot, double hipY);
     Output lose(double now);
+    double recentHeight(double now) const;
     double floorFrom(double lowerJointY, double hipY) const;
     Step calibrate(const Derived& d, double now);
     Step awaitDescent(const Derived& d, double now);
@@ -94,8 +99,11 @@ private:
     std::optional<TrackingMode> trackingMode_;
     SampleWindow<double, 3> leftAngles_;
     SampleWindow<double, 3> rightAngles_;
-    SampleWindow<double, 3> hipSamples_;
-    SampleWindow<double, 3> heightSamples_; // hips above the floor
+    struct Height {
+        double value = 0; // hips above the floor
+        double at = 0;
+    };
+    SampleWindow<Height, 3> heightSamples_;
     SampleWindow<double, 5> torsoSamples_;
     Floor floor_ = Floor::none;
     std::optional<double> floorY_;    // the lower ankle or knee, kept while it is unseen
@@ -106,6 +114,11 @@ private:
     std::optional<double> standingHipY_;
     std::optional<double> calibratedTorso_;
     std::optional<double> bottomSince_;
+    // The depth reached on the last frame, when it came after a sparse frame already a quarter
+    // of the way down: a bottom a brisk squat may show on that one frame only.
+    std::optional<double> briefBottom_;
+    double lastDrop_ = 0; // the top height less the mean height on the last frame
+    double lastDropAt_ = 0;
     double lastRepetitionAt_ = -std::numeric_limits<double>::infinity();
     std::optional<double> trackingLostAt_;
 };

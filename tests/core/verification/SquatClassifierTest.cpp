@@ -78,6 +78,8 @@ TEST(SquatClassifier, CountsSyntheticSquatsUnderVariedConditions) {
     }
     Camera slowCamera;
     slowCamera.fps = 10;
+    Camera sparse = noisy; // as few frames as a still person gets analysed
+    sparse.fps = 6;
     Body unsure = body;
     unsure.confidence = 0.35f;
     const Posture bottom{90, 0, 0};
@@ -85,6 +87,10 @@ TEST(SquatClassifier, CountsSyntheticSquatsUnderVariedConditions) {
     const Motion fromTheBottom =
         Motion().moveTo(bottom, 0.01).stand(1).moveTo({}, 0.6).stand(0.5).squats(2);
     const Motion bounce = Motion().stand(1).squat(75, 0.3, 0, 0.3).stand(1);
+    Motion bounces = Motion().stand(1);
+    for (int i = 0; i < 3; ++i) {
+        bounces.squat(100, 0.4, 0, 0.4).stand(0.5);
+    }
     const Motion slowAndDeep =
         Motion().stand(1).squat(110, 2, 2, 2).stand(3).squat(110, 2, 2, 2).stand(1);
     const Case cases[] = {
@@ -108,6 +114,9 @@ TEST(SquatClassifier, CountsSyntheticSquatsUnderVariedConditions) {
         {"shallow knee bends", Motion().stand(1).squats(4, 40), {}, body, 0},
         {"shallow knee bends from the front", Motion().stand(1).squats(4, 40), noisy, front, 0},
         {"a bounce too short to hold", bounce, {}, body, 0},
+        {"deeper bounces on sparse frames", bounces, sparse, body, 3},
+        {"shallow knee bends on sparse frames", Motion().stand(1).squats(4, 40), sparse, body, 0},
+        {"standing on sparse frames", Motion().stand(10), sparse, body, 0},
         {"slow and deep with long pauses", slowAndDeep, {}, body, 2},
         {"standing only", Motion().stand(10), noisy, body, 0},
         {"arms waving while standing", Motion().stand(1).raises(4), noisy, body, 0},
