@@ -16,11 +16,13 @@ namespace qv {
 class MotionGauge {
 public:
     // The farthest the fastest joint should move between two analysed frames, in torso
-    // lengths. The classifiers smooth over three frames and want a squat's bottom on two, so
-    // each half of a repetition needs three frames or more: a squat that just reaches the
-    // counted depth moves its knees and hips about half a torso each way, an arm raise its
-    // wrists two or three. The models' jitter moves a still joint by a tenth or less.
-    static constexpr double stepPerFrame = 0.2;
+    // lengths. A squat that just reaches the counted depth moves its knees and hips about half
+    // a torso each way, so each half shows on two frames or so: enough, as the squat
+    // classifier smooths over a stretch of time rather than a number of frames and takes a
+    // bottom from one of frames too sparse to show it on two. An arm raise moves the wrists
+    // two or three torsos: five frames or more each way. The models' jitter moves a still
+    // joint by a tenth or less.
+    static constexpr double stepPerFrame = 0.4;
     // Seconds a movement keeps the rate it asked for, at least: longer than the pause at the
     // top of a repetition, where the classifiers measure the top the next one is judged by,
     // so that a set in progress keeps its rate.
