@@ -2,6 +2,7 @@
 #include "pose/PointwiseHead.h"
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 namespace qv::pose {
@@ -38,6 +39,47 @@ bool sharesAWeight(const GraphModel& model, const PointwiseHead::Nodes& nodes) {
     }
     return names.size() != 4;
 }
+
+// out += in · weights, in the order and rounding of XNNPACK's matrix kernels: each output
+// starts at its bias and takes the products in input order, each product fused with its sum
+// where the processor can fuse them (XNNPACK then picks kernels that do). The follower then
+// sees the very numbers a whole-grid head gives; a difference in the last bit moves a
+// keypoint, the next frame's crop with it, and in the end a repetition counted.
+#if defined(__x86_64__) || defined(__i386__)
+__attribute__((target("fma"))) void multiplyAddFused(const float* in, std::size_t inputs,
+                                                     const float* weights, std::size_t outputs,
+                                                     float* out) {
+    for (std::size_t i = 0; i < inputs; ++i) {
+        for (std::size_t o = 0; o < outputs; ++o) {
+            out[o] = __builtin_fmaf(in[i], weights[i * outputs + o], out[o]);
+        }
+    }
+}
+
+void multiplyAddRounded(const float* in, std::size_t inputs, const float* weights,
+                        std::size_t outputs, float* out) {
+    for (std::size_t i = 0; i < inputs; ++i) {
+        for (std::size_t o = 0; o < outputs; ++o) {
+            out[o] += in[i] * weights[i * outputs + o];
+        }
+    }
+}
+
+void multiplyAdd(const float* in, std::size_t inputs, const float* weights, std::size_t outputs,
+                 float* out) {
+    static const bool canFuse = __builtin_cpu_supports("fma");
+    (canFuse ? multiplyAddFused : multiplyAddRounded)(in, inputs, weights, outputs, out);
+}
+#else
+void multiplyAdd(const float* in, std::size_t inputs, const float* weights, std::size_t outputs,
+                 float* out) {
+    for (std::size_t i = 0; i < inputs; ++i) {
+        for (std::size_t o = 0; o < outputs; ++o) {
+            out[o] = std::fma(in[i], weights[i * outputs + o], out[o]);
+        }
+    }
+}
+#endif
 
 } // namespace
 
@@ -106,12 +148,7 @@ PointwiseHead::PointwiseHead(Layer hidden, Layer output)
 
 void PointwiseHead::Layer::apply(const float* in, float* out) const {
     std::copy(bias.begin(), bias.end(), out);
-    for (std::size_t i = 0; i < inputs; ++i) {
-        const float* row = weights.data() + i * outputs;
-        for (std::size_t o = 0; o < outputs; ++o) {
-            out[o] += in[i] * row[o];
-        }
-    }
+    multiplyAdd(in, inputs, weights.data(), outputs, out);
 }
 
 void PointwiseHead::evaluate(const float* cell, float* out) {
