@@ -206,4 +206,18 @@ TEST(ModelLoadingTest, TakesAKeypointHeadsPointwiseLayersOnlyInTheirExpectedForm
 
     auto withoutRelu = pointwiseHeadModel(folder.path(), {"BiasAdd"});
     EXPECT_TRUE(PointwiseHead::take(withoutRelu, nodes, 2, 2).error().contains("damaged: hidden"));
+
+    TinyModel sharing; // both layers name one bias: the second would find it taken
+    sharing.addInput("features");
+    sharing.addConstant("w1", {1, 1, 2, 2}, {1, 0, 0, 1});
+    sharing.addConstant("w2", {1, 1, 2, 2}, {0, 1, 1, 0});
+    sharing.addConstant("b", {2}, {0, 0});
+    sharing.addNode("hidden", "_FusedConv2D", {"features", "w1", "b"},
+                    TinyModel::convolutionAttributes(1, "VALID", {"BiasAdd", "Relu"}));
+    sharing.addNode("output", "_FusedConv2D", {"hidden", "w2", "b"},
+                    TinyModel::convolutionAttributes(1, "VALID", {"BiasAdd"}));
+    sharing.write(folder.path(), stem);
+    auto shared = qv::pose::GraphModel::load(folder.path(), stem);
+    ASSERT_TRUE(shared);
+    EXPECT_TRUE(PointwiseHead::take(*shared, nodes, 2, 2).error().contains("damaged: output"));
 }
