@@ -3,7 +3,7 @@
 
 #include "pose/GraphModel.h"
 #include "pose/Letterbox.h"
-#include "pose/SinglePoseDecoder.h"
+#include "pose/PointwiseHead.h"
 #include "pose/XnnTrunk.h"
 
 #include <QDir>
@@ -35,11 +35,32 @@ QStringList headNames() {
             graphPrefix + QStringLiteral("box_offset_0/conv2d_6/BiasAdd")};
 }
 
-// The single-person model's heads, in the order SinglePoseHeads lists them.
+// The keypoint regression and offset heads of the single-person model end in two 1×1
+// convolutions; the trunk stops before them, at the depthwise convolution each head starts
+// with, and PointwiseHead evaluates them at the few cells the decoder reads.
+pose::PointwiseHead::Nodes followerRegressionNodes() {
+    return {graphPrefix + QStringLiteral("kpt_regress_0/separable_conv2d_5/separable_conv2d/"
+                                         "depthwise"),
+            graphPrefix + QStringLiteral("kpt_regress_0/re_lu_5/Relu"),
+            graphPrefix + QStringLiteral("kpt_regress_0/conv2d_6/BiasAdd")};
+}
+
+pose::PointwiseHead::Nodes followerOffsetNodes() {
+    return {graphPrefix + QStringLiteral("kpt_offset_0/separable_conv2d_6/separable_conv2d/"
+                                         "depthwise"),
+            graphPrefix + QStringLiteral("kpt_offset_0/re_lu_6/Relu"),
+            graphPrefix + QStringLiteral("kpt_offset_0/conv2d_7/BiasAdd")};
+}
+
+// The feature map's channels, which the two depthwise convolutions keep.
+constexpr std::size_t followerFeatureChannels = 24;
+constexpr std::size_t keypointVectorChannels = 34; // (dy, dx) for each of 17 keypoints
+
+// The single-person trunk's outputs: the centre and heat-map heads, then what the regression
+// and offset heads' 1×1 layers read.
 QStringList followerHeadNames() {
     return {graphPrefix + QStringLiteral("Sigmoid_1"), graphPrefix + QStringLiteral("Sigmoid"),
-            graphPrefix + QStringLiteral("kpt_regress_0/conv2d_6/BiasAdd"),
-            graphPrefix + QStringLiteral("kpt_offset_0/conv2d_7/BiasAdd")};
+            followerRegressionNodes().input, followerOffsetNodes().input};
 }
 
 // The decoders read each head as a quarter-size grid with a fixed number of channels; heads
@@ -58,15 +79,11 @@ Status checkHeads(const pose::XnnTrunk& trunk, int inputSize, const QStringList&
     return {};
 }
 
-Result<std::unique_ptr<pose::XnnTrunk>> buildTrunk(const QString& folder, const QString& stem,
-                                                   int side, const QStringList& heads,
+Result<std::unique_ptr<pose::XnnTrunk>> buildTrunk(pose::GraphModel& model, int side,
+                                                   const QStringList& heads,
                                                    const std::vector<std::size_t>& channels,
                                                    int threadCount) {
-    auto model = pose::GraphModel::load(folder, stem);
-    if (!model) {
-        return Failure{model.error()};
-    }
-    auto trunk = pose::XnnTrunk::build(*model, side, side, heads, threadCount);
+    auto trunk = pose::XnnTrunk::build(model, side, side, heads, threadCount);
     if (!trunk) {
         return Failure{trunk.error()};
     }
@@ -77,6 +94,12 @@ Result<std::unique_ptr<pose::XnnTrunk>> buildTrunk(const QString& folder, const 
 }
 
 } // namespace
+
+struct MoveNetPoseDetector::Follower {
+    std::unique_ptr<pose::XnnTrunk> trunk;
+    pose::PointwiseHead regression;
+    pose::PointwiseHead offset;
+};
 
 Result<std::unique_ptr<MoveNetPoseDetector>>
 MoveNetPoseDetector::load(const PoseEngineSettings& settings) {
@@ -95,27 +118,56 @@ MoveNetPoseDetector::load(const PoseEngineSettings& settings) {
                                       "fetches it.")
                            .arg(chosen.modelDir)};
     }
-    auto trunk = buildTrunk(chosen.modelDir, modelStem, chosen.inputSize, headNames(),
-                            {1, 17, 34, 34, 2, 2}, chosen.threadCount);
+    auto model = pose::GraphModel::load(chosen.modelDir, modelStem);
+    if (!model) {
+        return Failure{model.error()};
+    }
+    auto trunk = buildTrunk(*model, chosen.inputSize, headNames(), {1, 17, 34, 34, 2, 2},
+                            chosen.threadCount);
     if (!trunk) {
         return Failure{trunk.error()};
     }
-    std::unique_ptr<pose::XnnTrunk> follower;
+    std::unique_ptr<Follower> follower;
     if (chosen.canFollow) {
-        auto built = buildTrunk(chosen.modelDir, followerStem, followerSide, followerHeadNames(),
-                                {1, 17, 34, 34}, chosen.threadCount);
-        if (!built) {
-            return Failure{built.error()};
+        auto loaded = loadFollower(chosen.modelDir, chosen.threadCount);
+        if (!loaded) {
+            return Failure{loaded.error()};
         }
-        follower = std::move(*built);
+        follower = std::move(*loaded);
     }
     return std::unique_ptr<MoveNetPoseDetector>(
         new MoveNetPoseDetector(std::move(chosen), std::move(*trunk), std::move(follower)));
 }
 
+Result<std::unique_ptr<MoveNetPoseDetector::Follower>>
+MoveNetPoseDetector::loadFollower(const QString& folder, int threadCount) {
+    auto model = pose::GraphModel::load(folder, followerStem);
+    if (!model) {
+        return Failure{model.error()};
+    }
+    auto trunk = buildTrunk(*model, followerSide, followerHeadNames(),
+                            {1, 17, followerFeatureChannels, followerFeatureChannels}, threadCount);
+    if (!trunk) {
+        return Failure{trunk.error()};
+    }
+    // The trunk left these weights in the model: it stops before the layers that use them.
+    auto regression = pose::PointwiseHead::take(*model, followerRegressionNodes(),
+                                                followerFeatureChannels, keypointVectorChannels);
+    if (!regression) {
+        return Failure{regression.error()};
+    }
+    auto offset = pose::PointwiseHead::take(*model, followerOffsetNodes(), followerFeatureChannels,
+                                            keypointVectorChannels);
+    if (!offset) {
+        return Failure{offset.error()};
+    }
+    return std::make_unique<Follower>(
+        Follower{std::move(*trunk), std::move(*regression), std::move(*offset)});
+}
+
 MoveNetPoseDetector::MoveNetPoseDetector(PoseEngineSettings settings,
                                          std::unique_ptr<pose::XnnTrunk> trunk,
-                                         std::unique_ptr<pose::XnnTrunk> follower)
+                                         std::unique_ptr<Follower> follower)
     : settings_(std::move(settings))
     , trunk_(std::move(trunk))
     , follower_(std::move(follower)) {}
@@ -135,6 +187,14 @@ std::vector<pose::Candidate> MoveNetPoseDetector::infer(const float* input) {
     return runModel();
 }
 
+std::optional<pose::SinglePose> MoveNetPoseDetector::inferFollower(const float* input) {
+    if (!follower_) {
+        return std::nullopt;
+    }
+    std::copy(input, input + follower_->trunk->inputSize(), follower_->trunk->input());
+    return runFollower();
+}
+
 std::vector<pose::Candidate> MoveNetPoseDetector::runModel() {
     if (!trunk_->run()) {
         return {};
@@ -151,6 +211,27 @@ std::vector<pose::Candidate> MoveNetPoseDetector::runModel() {
     heads.boxOffset = trunk_->output(5).data.data();
     const auto side = static_cast<std::size_t>(settings_.inputSize);
     return pose::decodeMultiPose(heads, side, side);
+}
+
+std::optional<pose::SinglePose> MoveNetPoseDetector::runFollower() {
+    pose::XnnTrunk& trunk = *follower_->trunk;
+    if (!trunk.run()) {
+        return std::nullopt;
+    }
+    pose::SinglePoseHeads heads;
+    heads.height = trunk.output(0).shape[1];
+    heads.width = trunk.output(0).shape[2];
+    heads.centre = trunk.output(0).data.data();
+    heads.keypointHeatmap = trunk.output(1).data.data();
+    const float* regression = trunk.output(2).data.data();
+    const float* offset = trunk.output(3).data.data();
+    heads.keypointRegression = [&](std::size_t cell, float* values) {
+        follower_->regression.evaluate(regression + cell * followerFeatureChannels, values);
+    };
+    heads.keypointOffset = [&](std::size_t cell, float* values) {
+        follower_->offset.evaluate(offset + cell * followerFeatureChannels, values);
+    };
+    return pose::decodeSinglePose(heads);
 }
 
 DetectedPeople MoveNetPoseDetector::detect(const Image& image) {
@@ -193,18 +274,12 @@ std::optional<DetectedPerson> MoveNetPoseDetector::track(const Image& image,
     if (!follower_ || image.isNull() || !(crop.side > 0)) {
         return std::nullopt;
     }
-    pose::fillCrop(image, crop, followerSide, follower_->input());
-    if (!follower_->run()) {
+    pose::fillCrop(image, crop, followerSide, follower_->trunk->input());
+    const auto decoded = runFollower();
+    if (!decoded) {
         return std::nullopt;
     }
-    pose::SinglePoseHeads heads;
-    heads.height = follower_->output(0).shape[1];
-    heads.width = follower_->output(0).shape[2];
-    heads.centre = follower_->output(0).data.data();
-    heads.keypointHeatmap = follower_->output(1).data.data();
-    heads.keypointRegression = follower_->output(2).data.data();
-    heads.keypointOffset = follower_->output(3).data.data();
-    const pose::SinglePose found = pose::decodeSinglePose(heads);
+    const pose::SinglePose& found = *decoded;
 
     DetectedPerson person;
     float sum = 0;

@@ -5,6 +5,7 @@
 #include "core/verification/PoseDetector.h"
 #include "pose/MultiPoseDecoder.h"
 #include "pose/PoseModelFolder.h"
+#include "pose/SinglePoseDecoder.h"
 
 #include <QString>
 #include <memory>
@@ -49,17 +50,24 @@ public:
     // The graph's own output for one model input: inputSize² × 3 whole pixel values (RGB,
     // rows top first). For comparing with a reference run of the original graph.
     std::vector<pose::Candidate> infer(const float* input);
+    // The same for the single-person model: 192² × 3 pixel values of a crop. Nothing when
+    // loaded without it or when it fails to run.
+    std::optional<pose::SinglePose> inferFollower(const float* input);
 
     int inputSize() const { return settings_.inputSize; }
 
 private:
+    struct Follower; // the single-person model
+
     MoveNetPoseDetector(PoseEngineSettings settings, std::unique_ptr<pose::XnnTrunk> trunk,
-                        std::unique_ptr<pose::XnnTrunk> follower);
-    std::vector<pose::Candidate> runModel(); // on what the trunk's input holds
+                        std::unique_ptr<Follower> follower);
+    static Result<std::unique_ptr<Follower>> loadFollower(const QString& folder, int threadCount);
+    std::vector<pose::Candidate> runModel();       // on what the trunk's input holds
+    std::optional<pose::SinglePose> runFollower(); // on what the follower's input holds
 
     PoseEngineSettings settings_;
     std::unique_ptr<pose::XnnTrunk> trunk_;
-    std::unique_ptr<pose::XnnTrunk> follower_; // the single-person model
+    std::unique_ptr<Follower> follower_;
 };
 
 } // namespace qv

@@ -44,9 +44,11 @@ SinglePose decodeSinglePose(const SinglePoseHeads& heads) {
     });
     const auto centreY = static_cast<float>(centre / w);
     const auto centreX = static_cast<float>(centre % w);
-    const float* regression = heads.keypointRegression + centre * 2 * keypointCount;
+    std::array<float, 2 * keypointCount> regression{};
+    heads.keypointRegression(centre, regression.data());
 
     SinglePose pose{};
+    std::array<float, 2 * keypointCount> offset{};
     for (std::size_t k = 0; k < keypointCount; ++k) {
         const float aimY = centreY + regression[2 * k];
         const float aimX = centreX + regression[2 * k + 1];
@@ -58,7 +60,7 @@ SinglePose decodeSinglePose(const SinglePoseHeads& heads) {
             const auto x = static_cast<float>(cell % w);
             return heat(cell) / (distance(y, x, aimY, aimX) + distanceBias);
         });
-        const float* offset = heads.keypointOffset + best * 2 * keypointCount;
+        heads.keypointOffset(best, offset.data());
         pose[3 * k] =
             (static_cast<float>(best / w) + offset[2 * k]) / static_cast<float>(heads.height);
         pose[3 * k + 1] =

@@ -3,18 +3,23 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 
 namespace qv::pose {
 
-// The four head tensors of the single-person model's trunk, each [height, width, channels]
-// over the heat-map grid (a quarter of the input size).
+// Writes the values a head holds at one cell (row × width + column) to `values`. The decoder
+// reads the regression and offset heads at a few cells only, so they need not exist whole.
+using HeadCell = std::function<void(std::size_t cell, float* values)>;
+
+// The four heads of the single-person model over the heat-map grid (a quarter of the input
+// size); the centre and heat map as tensors [height, width, channels].
 struct SinglePoseHeads {
     std::size_t height = 0;
     std::size_t width = 0;
-    const float* centre = nullptr;             // 1 channel, after the sigmoid
-    const float* keypointHeatmap = nullptr;    // 17 channels, after the sigmoid
-    const float* keypointRegression = nullptr; // 34: (dy, dx) from the centre per keypoint
-    const float* keypointOffset = nullptr;     // 34: (dy, dx) within the heat-map cell
+    const float* centre = nullptr;          // 1 channel, after the sigmoid
+    const float* keypointHeatmap = nullptr; // 17 channels, after the sigmoid
+    HeadCell keypointRegression;            // 34: (dy, dx) from the centre per keypoint
+    HeadCell keypointOffset;                // 34: (dy, dx) within the heat-map cell
 };
 
 // 17 × (y, x, score); positions normalised over the model's input square, y down.

@@ -1,15 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PoseTestSupport.h"
+#include "core/camera/SubjectFollower.h"
+#include "pose/GraphModel.h"
 #include "pose/Letterbox.h"
+#include "pose/SinglePoseDecoder.h"
+#include "pose/XnnTrunk.h"
 
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <iostream>
+
+using qv::pose::GraphModel;
+using qv::pose::XnnTrunk;
 
 // The expected outputs in data/ come from run_graph.py, which interprets every node of the
 // original graph (post-processing included) with numpy; make_fixtures.sh regenerates them.
@@ -55,5 +63,56 @@ TEST(ReferenceComparisonTest, MatchesAReferenceRunOfTheWholeGraph) {
             }
         }
         std::cout << name.toStdString() << ": largest difference " << largest << "\n";
+    }
+}
+
+// The follower evaluates the keypoint regression and offset heads' last layers itself, only
+// at the cells it reads; the same model with those heads computed whole by XNNPACK must give
+// the same pose for the people the follower would follow. To the last bit, not within a
+// tolerance: a pose off by 1e-7 places the next frame's crop elsewhere, and over a clip that
+// is enough to count a repetition differently.
+TEST(ReferenceComparisonTest, FollowerMatchesTheGraphWithItsWholeHeads) {
+    constexpr int side = 192;
+    const auto detector = qv::test::loadRealModel(side, 1);
+    QV_REQUIRE_MODEL(detector);
+    auto model = GraphModel::load(qv::defaultPoseModelDir(), "movenet-lightning");
+    ASSERT_TRUE(model) << model.error().toStdString();
+    const QString prefix = "StatefulPartitionedCall/";
+    auto whole = XnnTrunk::build(*model, side, side,
+                                 {prefix + "Sigmoid_1", prefix + "Sigmoid",
+                                  prefix + "kpt_regress_0/conv2d_6/BiasAdd",
+                                  prefix + "kpt_offset_0/conv2d_7/BiasAdd"},
+                                 1);
+    ASSERT_TRUE(whole) << whole.error().toStdString();
+    const auto cells = [&](int output) {
+        return [data = (*whole)->output(output).data.data()](std::size_t cell, float* values) {
+            std::copy_n(data + cell * 34, 34, values);
+        };
+    };
+
+    for (const char* name : {"basketball1.png", "messi5.jpg"}) {
+        const auto photo = qv::test::loadPhoto(name);
+        QV_REQUIRE_PHOTO(photo, name);
+        const auto people = detector->detect(*photo);
+        ASSERT_FALSE(people.empty()) << name;
+        qv::SubjectFollower follower;
+        follower.searched(&people[0], photo->width(), photo->height(), 0);
+        const auto crop = follower.cropFor(0.1);
+        ASSERT_TRUE(crop) << name;
+        qv::pose::fillCrop(*photo, *crop, side, (*whole)->input());
+
+        const auto pruned = detector->inferFollower((*whole)->input());
+        ASSERT_TRUE(pruned) << name;
+        ASSERT_TRUE((*whole)->run());
+        qv::pose::SinglePoseHeads heads;
+        heads.height = heads.width = side / 4;
+        heads.centre = (*whole)->output(0).data.data();
+        heads.keypointHeatmap = (*whole)->output(1).data.data();
+        heads.keypointRegression = cells(2);
+        heads.keypointOffset = cells(3);
+        const qv::pose::SinglePose expected = decodeSinglePose(heads);
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            EXPECT_EQ((*pruned)[i], expected[i]) << name << " value " << i;
+        }
     }
 }

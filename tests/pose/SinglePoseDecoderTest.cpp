@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pose/SinglePoseDecoder.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <limits>
 #include <vector>
@@ -32,7 +33,13 @@ struct Heads {
     }
 
     SinglePoseHeads view() const {
-        return {grid, grid, centre.data(), heatmap.data(), regression.data(), offset.data()};
+        const auto cells = [](const std::vector<float>& head) {
+            return [&head](std::size_t cell, float* values) {
+                std::copy_n(head.begin() + static_cast<std::ptrdiff_t>(cell * 2 * keypoints),
+                            2 * keypoints, values);
+            };
+        };
+        return {grid, grid, centre.data(), heatmap.data(), cells(regression), cells(offset)};
     }
 };
 
