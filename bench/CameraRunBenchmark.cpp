@@ -79,7 +79,7 @@ struct Bench {
         run->setHandlers(std::move(handlers));
         run->setPreviewSize(320);
         clock.start();
-        run->start(std::nullopt);
+        run->start(std::nullopt, qv::ExerciseKind::squat);
         QTimer::singleShot(120000, &loop, &QEventLoop::quit);
         loop.exec();
         run->stop();

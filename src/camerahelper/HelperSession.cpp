@@ -84,7 +84,7 @@ void HelperSession::startCapture(const camerahelper::StartCapture& message) {
     };
     capture_->setHandlers(std::move(handlers));
     capture_->setPreviewSize(previewSide_);
-    capture_->start(message.deviceID);
+    capture_->start(message.deviceID, message.exercise);
 }
 
 void HelperSession::setPreview(const camerahelper::SetPreview& message, UniqueFd memory) {

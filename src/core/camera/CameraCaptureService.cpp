@@ -117,7 +117,7 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
 
     // --- on the queue ---
 
-    void startSequence(const std::optional<QString>& requestedID) {
+    void startSequence(const std::optional<QString>& requestedID, ExerciseKind exercise) {
         Q_ASSERT(isOnQueue());
         if (state != State::idle) {
             return;
@@ -128,6 +128,7 @@ struct CameraCaptureService::Core : std::enable_shared_from_this<Core> {
         pacer.reset();
         pacer.setRate(analysisRate);
         motion.reset();
+        motion.watch(exercise);
 
         const QList<CameraDevice> devices = backend.devices();
         std::vector<CameraSelection::DeviceInfo> infos;
@@ -426,10 +427,10 @@ void CameraCaptureService::setHandlers(Handlers handlers) {
     core_->handlers = std::move(handlers);
 }
 
-void CameraCaptureService::start(const std::optional<QString>& deviceID) {
+void CameraCaptureService::start(const std::optional<QString>& deviceID, ExerciseKind exercise) {
     Q_ASSERT(core_->isOnOwnerThread());
     core_->backend.prepare();
-    core_->onQueue(&Core::startSequence, deviceID);
+    core_->onQueue(&Core::startSequence, deviceID, exercise);
 }
 
 void CameraCaptureService::stop() {

@@ -53,7 +53,7 @@ public:
     // The owner installs the handlers before start().
     void setHandlers(Handlers handlers) override;
     // Opens the camera in the background and returns at once.
-    void start(const std::optional<QString>& deviceID) override;
+    void start(const std::optional<QString>& deviceID, ExerciseKind exercise) override;
     // Final: once it returns, no handler is called and the observer sees nothing more (a
     // frame being analysed is waited for). The camera closes in the background.
     void stop() override;

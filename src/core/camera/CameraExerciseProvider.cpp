@@ -109,7 +109,7 @@ void CameraExerciseProvider::startCamera() {
         return;
     }
     installHandlers();
-    capture_->start(deviceID_);
+    capture_->start(deviceID_, exercise_);
     startWatchdog(generation);
 }
 

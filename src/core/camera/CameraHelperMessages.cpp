@@ -42,6 +42,7 @@ struct ToHelperWriter {
         Writer writer(Kind::startCapture);
         writer.putFlag(message.deviceID.has_value());
         writer.putText(message.deviceID.value_or(QString()));
+        writer.put8(static_cast<std::uint8_t>(message.exercise));
         return writer.take();
     }
     QByteArray operator()(const SetPreview& message) const {
@@ -91,6 +92,11 @@ Result<ToHelper> decodeToHelper(QByteArrayView packet) {
         StartCapture message;
         if (hasDevice) {
             message.deviceID = std::move(device);
+        }
+        if (const std::uint8_t exercise = reader.get8(); exercise < allExerciseKinds.size()) {
+            message.exercise = allExerciseKinds[exercise];
+        } else {
+            reader.fail("an exercise is out of range");
         }
         return finishedMessage<ToHelper>(reader, std::move(message));
     }

@@ -3,6 +3,7 @@
 
 #include "core/base/Result.h"
 #include "core/media/PreviewRef.h"
+#include "core/verification/ExerciseKind.h"
 #include "core/verification/PoseSnapshot.h"
 
 #include <QByteArray>
@@ -18,7 +19,7 @@
 // sends: the decoder checks every length, count and number before anything is built from it.
 namespace qv::camerahelper {
 
-inline constexpr std::uint8_t formatVersion = 1;
+inline constexpr std::uint8_t formatVersion = 2;
 // No message of either side is longer; a longer packet is refused unread.
 inline constexpr int maxMessageBytes = 4096;
 // Texts are a sentence or a diagnostic line; longer ones are cut at a character boundary.
@@ -28,6 +29,7 @@ inline constexpr int maxTextBytes = 1024;
 
 struct StartCapture {
     std::optional<QString> deviceID;
+    ExerciseKind exercise = ExerciseKind::squat;
     bool operator==(const StartCapture&) const = default;
 };
 // The preview the view draws, and where to put it. With a shared memory handed along (the

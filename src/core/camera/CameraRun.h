@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/media/Image.h"
+#include "core/verification/ExerciseKind.h"
 #include "core/verification/PoseSnapshot.h"
 
 #include <QString>
@@ -30,8 +31,9 @@ public:
 
     // The owner installs the handlers before start().
     virtual void setHandlers(Handlers handlers) = 0;
-    // Opens the camera in the background and returns at once.
-    virtual void start(const std::optional<QString>& deviceID) = 0;
+    // Opens the camera in the background and returns at once. The exercise tells which of the
+    // body's movements set how many frames are analysed.
+    virtual void start(const std::optional<QString>& deviceID, ExerciseKind exercise) = 0;
     // Final: once it returns, no handler is called.
     virtual void stop() = 0;
     // The longer side, in pixels, of the preview a view shows of the camera; 0 while none is

@@ -7,6 +7,19 @@
 
 namespace qv {
 
+namespace {
+
+constexpr std::array<Joint, 7> legJoints = {Joint::root,      Joint::leftHip,   Joint::rightHip,
+                                            Joint::leftKnee,  Joint::rightKnee, Joint::leftAnkle,
+                                            Joint::rightAnkle};
+
+} // namespace
+
+void MotionGauge::watch(ExerciseKind exercise) {
+    watched_ = exercise == ExerciseKind::squat ? std::span<const Joint>(legJoints)
+                                               : std::span<const Joint>(allJoints);
+}
+
 void MotionGauge::add(const PoseSnapshot& pose) {
     if (!wanted_.value()) {
         // A run starts at the full rate, and lowers it only once the person has been measured
@@ -45,7 +58,7 @@ double MotionGauge::wantedRate(const PoseSnapshot& pose, double torso) const {
         return std::numeric_limits<double>::infinity();
     }
     double farthest = 0;
-    for (const Joint joint : allJoints) {
+    for (const Joint joint : watched_) {
         const auto now = pose.confidentJoint(joint);
         const auto before = last_->confidentJoint(joint);
         // A joint near the confidence floor flickers in and out; only joints seen on both

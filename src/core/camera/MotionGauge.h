@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/verification/ExerciseKind.h"
 #include "core/verification/PoseSnapshot.h"
 #include "core/verification/RecentMaximum.h"
 
 #include <optional>
+#include <span>
 
 namespace qv {
 
@@ -32,6 +34,11 @@ public:
     // one full one fit in that (0.27 s at 11 a second), so one lost frame never disarms a set.
     static constexpr double leastShare = 0.5;
 
+    // Which joints' movement counts: those the exercise is counted by. A squat is judged by
+    // the hips above the feet, so the arms a squatter swings to keep balance need no frames;
+    // raises are judged by the arms, and a jumping jack's legs move with them. Every joint,
+    // until told.
+    void watch(ExerciseKind exercise);
     void add(const PoseSnapshot& pose);
     // Frames a second to analyse, between leastShare and all of fullRate.
     double rate(double fullRate) const;
@@ -41,6 +48,7 @@ private:
     // The rate the step from the last pose to this one asks for.
     double wantedRate(const PoseSnapshot& pose, double torso) const;
 
+    std::span<const Joint> watched_ = allJoints;
     std::optional<PoseSnapshot> last_;
     RecentMaximum wanted_{holdTime};
 };

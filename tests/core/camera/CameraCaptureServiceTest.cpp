@@ -88,7 +88,7 @@ struct Fixture {
     }
 
     bool startAndWaitRunning(std::optional<QString> id = std::nullopt) {
-        service->start(id);
+        service->start(id, qv::ExerciseKind::squat);
         return waitUntil([&] { return service->state() == State::running; });
     }
 
@@ -242,7 +242,7 @@ TEST(CameraCaptureService, RunsThatCannotStartSayWhyAndBusyCamerasSaySo) {
         f.cameras.refuseOpen(c.openError);
         f.cameras.refuseStart(c.startError);
         f.loadError = c.loadError;
-        f.service->start(std::nullopt);
+        f.service->start(std::nullopt, qv::ExerciseKind::squat);
         ASSERT_TRUE(waitUntil([&] { return !f.seen.errors.empty(); }));
         EXPECT_EQ(f.seen.errors, std::vector<QString>{c.expected});
         EXPECT_EQ(f.service->state(), State::stopped);

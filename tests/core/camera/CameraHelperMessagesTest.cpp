@@ -37,7 +37,7 @@ TEST(CameraHelperMessages, EveryMessageSurvivesTheTripUnchanged) {
     const std::vector<ToHelper> toHelper = {
         StartCapture{std::nullopt},
         StartCapture{QStringLiteral("usb-Acme_Camera-video-index0")},
-        StartCapture{QString()},
+        StartCapture{QString(), ExerciseKind::overheadRaise},
         SetPreview{640},
         StopCapture{},
     };
@@ -66,7 +66,7 @@ TEST(CameraHelperMessages, DamagedPacketsAreRefusedWithOneSentence) {
         return packet.replace(at, bytes.size(), bytes);
     };
     std::vector<QByteArray> damaged = {
-        patched(frame, 0, "\x02"),                          // another version
+        patched(frame, 0, "\x01"),                          // another version
         patched(frame, 1, "\x7f"),                          // an unknown kind
         patched(frame, 10, QByteArray("\x00\x80", 2)),      // a sixteenth joint
         patched(frame, 2, QByteArray(8, '\xff')),           // time is not a number
@@ -88,6 +88,8 @@ TEST(CameraHelperMessages, DamagedPacketsAreRefusedWithOneSentence) {
     }
     EXPECT_FALSE(decodeToHelper(encode(Heartbeat{})).ok());
     EXPECT_FALSE(decodeToHelper(encode(SetPreview{64}).replace(2, 2, "\xff\xff")).ok());
+    const QByteArray start = encode(StartCapture{});
+    EXPECT_FALSE(decodeToHelper(start.first(start.size() - 1) + '\x02').ok()); // no such exercise
 }
 
 } // namespace

@@ -20,7 +20,7 @@ TEST(QtCameraBackend, WithoutCamerasTheCaptureServiceSaysNoneWasFound) {
     CameraCaptureService::Handlers handlers;
     handlers.error = [&](const QString& text) { errors.push_back(text); };
     service.setHandlers(handlers);
-    service.start(std::nullopt);
+    service.start(std::nullopt, qv::ExerciseKind::squat);
     ASSERT_TRUE(test::waitUntil([&] { return !errors.empty(); }));
     EXPECT_EQ(errors, std::vector<QString>{"No camera was found."});
 }

@@ -79,7 +79,7 @@ protected:
 
 TEST_F(CameraHelperProcess, PosesAndPreviewsArriveAndTheHelperLeavesWithTheRun) {
     run_->setPreviewSize(160);
-    run_->start(std::nullopt);
+    run_->start(std::nullopt, qv::ExerciseKind::squat);
     const pid_t pid = run_->helperPid();
     ASSERT_GT(pid, 0);
     // A loaded machine starts the media framework and the model slowly.
@@ -100,7 +100,7 @@ TEST_F(CameraHelperProcess, AHelperThatDiesOrHangsIsNoticedWithinTheSilenceLimit
         run_ = std::make_unique<HelperProcessCameraRun>(time_, launch_);
         seen_ = {};
         watch(*run_);
-        run_->start(std::nullopt);
+        run_->start(std::nullopt, qv::ExerciseKind::squat);
         ASSERT_TRUE(waitFor([&] { return seen_.frames > 0 || !seen_.errors.isEmpty(); }, 60));
         ASSERT_TRUE(seen_.errors.isEmpty()) << seen_.errors.join(' ').toStdString();
         const pid_t pid = run_->helperPid();
@@ -126,7 +126,7 @@ TEST(CameraHelperChannel, NonsenseOrSilenceFromTheHelperEndsTheRunAsCameraTroubl
             loop.quit();
         };
         run.setHandlers(handlers);
-        run.start(std::nullopt);
+        run.start(std::nullopt, qv::ExerciseKind::squat);
         const pid_t pid = run.helperPid();
         // Silence is allowed longer while the helper starts up.
         QTimer::singleShot(15000, &loop, &QEventLoop::quit);

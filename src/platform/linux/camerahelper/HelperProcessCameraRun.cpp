@@ -35,7 +35,7 @@ void HelperProcessCameraRun::setHandlers(Handlers handlers) {
     handlers_ = std::move(handlers);
 }
 
-void HelperProcessCameraRun::start(const std::optional<QString>& deviceID) {
+void HelperProcessCameraRun::start(const std::optional<QString>& deviceID, ExerciseKind exercise) {
     if (stopped_ || child_.isRunning()) {
         return;
     }
@@ -59,7 +59,7 @@ void HelperProcessCameraRun::start(const std::optional<QString>& deviceID) {
     lastHeardAt_ =
         time_.monotonicSeconds() + startupSilenceSeconds - camerahelper::silenceLimitSeconds;
     silenceCheck_ = time_.every(camerahelper::heartbeatSeconds, [this] { checkSilence(); });
-    send(camerahelper::StartCapture{deviceID});
+    send(camerahelper::StartCapture{deviceID, exercise});
     if (previewSide_ > 0) {
         sendPreviewSize();
     }

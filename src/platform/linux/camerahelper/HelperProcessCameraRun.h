@@ -35,7 +35,7 @@ public:
     ~HelperProcessCameraRun() override;
 
     void setHandlers(Handlers handlers) override;
-    void start(const std::optional<QString>& deviceID) override;
+    void start(const std::optional<QString>& deviceID, ExerciseKind exercise) override;
     void stop() override;
     void setPreviewSize(int longerSide) override;
     bool isBusy() const override { return cameraBusy_; }
