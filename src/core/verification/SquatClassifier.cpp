@@ -273,12 +273,14 @@ SquatClassifier::Step SquatClassifier::awaitDescent(const Derived& d, double now
         if (now - *bottomSince_ >= bottomHold) {
             phase_ = Phase::bottom;
             lowestHeight_ = d.meanHeight;
+            briefBottom_.reset();
         }
     } else {
         // Frames farther apart than the hold cannot show it on two of them: there a brisk
         // squat shows its bottom on one frame, between two a quarter of the way down or more,
         // while a stray frame has the hips near the top beside it.
-        if (briefBottom_ && drop >= depth / 4 && now - *bottomSince_ >= bottomHold) {
+        if (briefBottom_ && bottomSince_ && drop >= depth / 4 &&
+            now - *bottomSince_ >= bottomHold) {
             phase_ = Phase::bottom;
             lowestHeight_ = *briefBottom_;
         }

@@ -87,6 +87,15 @@ TEST(SquatClassifier, CountsSyntheticSquatsUnderVariedConditions) {
     const Motion fromTheBottom =
         Motion().moveTo(bottom, 0.01).stand(1).moveTo({}, 0.6).stand(0.5).squats(2);
     const Motion bounce = Motion().stand(1).squat(75, 0.3, 0, 0.3).stand(1);
+    // Back up far enough to count, then a dip that does not reach the depth.
+    const Motion dipAfterASquat = Motion()
+                                      .stand(1)
+                                      .moveTo({100, 0, 0}, 0.6)
+                                      .stand(0.6)
+                                      .moveTo({35, 0, 0}, 0.35)
+                                      .moveTo({75, 0, 0}, 0.35)
+                                      .moveTo({}, 0.6)
+                                      .stand(1);
     Motion bounces = Motion().stand(1);
     for (int i = 0; i < 3; ++i) {
         bounces.squat(100, 0.4, 0, 0.4).stand(0.5);
@@ -116,6 +125,7 @@ TEST(SquatClassifier, CountsSyntheticSquatsUnderVariedConditions) {
         {"a bounce too short to hold", bounce, {}, body, 0},
         {"deeper bounces on sparse frames", bounces, sparse, body, 3},
         {"shallow knee bends on sparse frames", Motion().stand(1).squats(4, 40), sparse, body, 0},
+        {"a shallow dip straight after a squat, on sparse frames", dipAfterASquat, sparse, body, 1},
         {"standing on sparse frames", Motion().stand(10), sparse, body, 0},
         {"slow and deep with long pauses", slowAndDeep, {}, body, 2},
         {"standing only", Motion().stand(10), noisy, body, 0},
