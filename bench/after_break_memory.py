@@ -14,12 +14,11 @@ is kept there for scripts/compare-smaps.py. Run it in a private desktop:
 
 import os
 import sys
-import tempfile
 import time
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
-from e2e_session import WARM_SETTINGS, Session, clip_or_skip  # noqa: E402
+from e2e_session import clip_or_skip, warm_camera_app  # noqa: E402
 
 
 def memory(pid):
@@ -58,21 +57,14 @@ def main():
     binary, testdata = sys.argv[1], sys.argv[2]
     seconds = int(sys.argv[3]) if len(sys.argv) > 3 else 100
     clip = clip_or_skip(testdata)
-    with tempfile.TemporaryDirectory(prefix="qv-bench-") as root:
-        session = Session(binary, root)
-        try:
-            session.write_settings(WARM_SETTINGS)
-            app = session.launch(["--camera-video", clip])
-            session.wait_until_running()
-            report("idle, just started", "start", app.pid, seconds)
-            code, text = session.command("--start-break-now")
-            if code != 0:
-                sys.exit(f"--start-break-now failed: {text}")
-            session.wait_for("released break", session.released, 150)
-            report("idle, one break after", "after-break", app.pid, seconds)
-            print("breaks:", session.stats(), flush=True)
-        finally:
-            session.close()
+    with warm_camera_app(binary, clip) as (session, app):
+        report("idle, just started", "start", app.pid, seconds)
+        code, text = session.command("--start-break-now")
+        if code != 0:
+            sys.exit(f"--start-break-now failed: {text}")
+        session.wait_for("released break", session.released, 150)
+        report("idle, one break after", "after-break", app.pid, seconds)
+        print("breaks:", session.stats(), flush=True)
 
 
 if __name__ == "__main__":

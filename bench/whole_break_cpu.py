@@ -15,12 +15,11 @@ desktop:
 import os
 import statistics
 import sys
-import tempfile
 import time
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
-from e2e_session import WARM_SETTINGS, Session, clip_or_skip  # noqa: E402
+from e2e_session import clip_or_skip, warm_camera_app  # noqa: E402
 
 TICKS = os.sysconf("SC_CLK_TCK")
 
@@ -34,21 +33,14 @@ def cpu_seconds(pid):
 
 
 def one_break(binary, clip):
-    with tempfile.TemporaryDirectory(prefix="qv-bench-") as root:
-        session = Session(binary, root)
-        try:
-            session.write_settings(WARM_SETTINGS)
-            app = session.launch(["--camera-video", clip])
-            session.wait_until_running()
-            time.sleep(2)
-            before, began = cpu_seconds(app.pid), time.monotonic()
-            session.call("StartBreakNow")
-            session.wait_for("released break", session.released, 150)
-            # The helpers are reaped within two seconds of the release.
-            time.sleep(3)
-            return cpu_seconds(app.pid) - before, time.monotonic() - began
-        finally:
-            session.close()
+    with warm_camera_app(binary, clip) as (session, app):
+        time.sleep(2)
+        before, began = cpu_seconds(app.pid), time.monotonic()
+        session.call("StartBreakNow")
+        session.wait_for("released break", session.released, 150)
+        # The helpers are reaped within two seconds of the release.
+        time.sleep(3)
+        return cpu_seconds(app.pid) - before, time.monotonic() - began
 
 
 def main():

@@ -192,16 +192,17 @@ class Session:
 
 
 @contextlib.contextmanager
-def camera_break(binary, video):
-    """A returning user's Quorvantel in a fresh home with video as its camera, asked for a break;
-    ended (killed if still running) when the block is left."""
-    with tempfile.TemporaryDirectory() as root:
+def warm_camera_app(binary, video):
+    """A returning user's Quorvantel in a fresh home with video as its camera, running: the
+    session and the application's process; ended (killed if still running) when the block is
+    left."""
+    with tempfile.TemporaryDirectory(prefix="qv-") as root:
         session = Session(binary, root)
-        session.write_settings(WARM_SETTINGS)
-        session.launch(["--camera-video", video])
         try:
+            session.write_settings(WARM_SETTINGS)
+            app = session.launch(["--camera-video", video])
             session.wait_until_running()
-            session.call("StartBreakNow")
-            yield session
+            yield session, app
         finally:
             session.close()
+
