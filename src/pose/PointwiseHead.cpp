@@ -20,12 +20,8 @@ Failure damaged(const QString& node) {
 }
 
 bool isFloatTensor(const ConstTensor* tensor, const std::vector<std::size_t>& shape) {
-    std::size_t count = 1;
-    for (const auto dim : shape) {
-        count *= dim;
-    }
     return tensor != nullptr && tensor->isFloat && tensor->shape == shape &&
-           tensor->floats.size() == count;
+           tensor->floats.size() == tensor->elementCount();
 }
 
 // Each layer takes its weights out of the model, so the second of two that name the same
