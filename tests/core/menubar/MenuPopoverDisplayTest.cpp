@@ -118,7 +118,6 @@ TEST(MenuPopoverDisplay, PausedUntilMidnightShowsTheTimeAndTheDateInTheDetail) {
         makeMenuPopoverDisplay(inputs(Paused{at("2026-12-08T00:00:00+01:00")}), english());
     const auto view = makePopoverView(d, english());
     EXPECT_TRUE(plainSpaces(view.pausedUntilText).endsWith("Dec 8, 2026 12:00 AM"));
-    EXPECT_TRUE(view.canResume);
 }
 
 // Only completed breaks count, whichever way they ended; "BREAK" only for exactly one.

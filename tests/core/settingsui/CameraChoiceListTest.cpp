@@ -107,8 +107,7 @@ TEST_F(CameraChoiceListTest, ANoticeAfterTheListIsGoneIsIgnored) {
     backend.setDevices({lid});
     { CameraChoiceList list(settings, &backend); }
     backend.setDevices({lid, desk});
-    QCoreApplication::processEvents();
-    SUCCEED();
+    QCoreApplication::processEvents(); // a notice reaching the destroyed list would crash
 }
 
 TEST_F(CameraChoiceListTest, WithoutABackendOnlyAutomaticAndTheMissingChoiceShow) {
