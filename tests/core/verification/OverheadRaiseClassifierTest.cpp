@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/verification/OverheadRaiseClassifier.h"
 
+#include "core/verification/FeedbackCue.h"
 #include "core/verification/PoseReplay.h"
 #include "support/SyntheticMotion.h"
 
@@ -16,6 +17,10 @@ using Phase = OverheadRaiseClassifier::Phase;
 namespace {
 
 constexpr double frame = 1.0 / 32; // exact in binary, so hold times land on frames
+
+std::optional<FeedbackCue> cue(const OverheadRaiseClassifier::Result& result) {
+    return feedbackCue(result.feedback);
+}
 
 struct Feeder {
     OverheadRaiseClassifier classifier;
@@ -109,9 +114,14 @@ TEST(OverheadRaiseClassifier, WindowFillsBeforeAnyPhaseChange) {
     Feeder f;
     const auto out = f.arms(0, 2);
     EXPECT_EQ(out.phase, Phase::seekingStart);
+    EXPECT_EQ(cue(out), FeedbackCue::lowerArms);
     EXPECT_TRUE(out.leftWristY);
-    EXPECT_EQ(f.arms(0).phase, Phase::ready);
-    EXPECT_FALSE(OverheadRaiseClassifier().update(PoseSnapshot(1.0), 1.0).headY);
+    const auto ready = f.arms(0);
+    EXPECT_EQ(ready.phase, Phase::ready);
+    EXPECT_EQ(cue(ready), FeedbackCue::raiseArms);
+    const auto empty = OverheadRaiseClassifier().update(PoseSnapshot(1.0), 1.0);
+    EXPECT_EQ(cue(empty), FeedbackCue::lowerArms);
+    EXPECT_FALSE(empty.headY);
 }
 
 TEST(OverheadRaiseClassifier, TwoOfThreeFramesDecideSoAStrayFrameNeitherRaisesNorLowers) {
@@ -121,11 +131,14 @@ TEST(OverheadRaiseClassifier, TwoOfThreeFramesDecideSoAStrayFrameNeitherRaisesNo
     EXPECT_EQ(f.arms(0).phase, Phase::ready);
     EXPECT_EQ(f.arms(0).phase, Phase::ready);
     f.arms(1);
-    EXPECT_EQ(f.arms(1).phase, Phase::overhead); // two of three up: at once, no hold
+    const auto up = f.arms(1); // two of three up: overhead at once, no hold
+    EXPECT_EQ(up.phase, Phase::overhead);
+    EXPECT_EQ(cue(up), FeedbackCue::lowerArms);
     EXPECT_EQ(f.arms(0).phase, Phase::overhead); // one frame down
     const auto out = f.arms(0);
     EXPECT_EQ(out.phase, Phase::ready);
     EXPECT_EQ(out.repetitions, 1);
+    EXPECT_EQ(cue(out), FeedbackCue::raiseArms);
 }
 
 TEST(OverheadRaiseClassifier, RaisesSoonerThanTheDebounceCountOnce) {

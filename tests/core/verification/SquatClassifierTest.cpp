@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/verification/SquatClassifier.h"
 
+#include "core/verification/FeedbackCue.h"
 #include "core/verification/PoseReplay.h"
 #include "support/SyntheticMotion.h"
 
@@ -206,6 +207,7 @@ TEST(SquatClassifier, ShortLossIsForgivenLongLossRecalibratesButKeepsTheCount) {
     const double standingHip = *f.classifier.standingHipY();
 
     auto out = f.nobody();
+    EXPECT_EQ(feedbackCue(out.feedback), FeedbackCue::stepBack);
     EXPECT_FALSE(out.hipDropRatio);
     EXPECT_EQ(out.phase, Phase::standing);
     EXPECT_EQ(f.bend(0).phase, Phase::standing); // back within the grace: nothing reset
