@@ -2,6 +2,7 @@
 #include "TinyModel.h"
 #include "pose/MoveNetPoseDetector.h"
 #include "pose/PointwiseHead.h"
+#include "support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,15 +30,6 @@ void writeValidTinyModel(const QString& folder) {
     model.write(folder, stem);
 }
 
-void rewrite(const QString& path, const std::function<QByteArray(QByteArray)>& change) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray changed = change(file.readAll());
-    file.close();
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(changed);
-}
-
 using Change = std::function<QByteArray(QByteArray)>;
 const QString bin = stem + ".bin";
 const QString json = stem + ".json";
@@ -53,7 +45,10 @@ std::function<void(const QDir&)> removing(const QString& name) {
 }
 
 std::function<void(const QDir&)> changing(const QString& name, const Change& change) {
-    return [=](const QDir& dir) { rewrite(dir.filePath(name), change); };
+    return [=](const QDir& dir) {
+        const QString path = dir.filePath(name);
+        ASSERT_TRUE(qv::test::writeFile(path, change(qv::test::readFile(path))));
+    };
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
+#include <numeric>
 #include <random>
 
 using qv::pose::GraphModel;
@@ -148,10 +149,8 @@ QJsonObject listAttribute(const QJsonArray& values) {
 std::function<void(TinyModel&)> convolutionWith(const QString& key, const QJsonArray& values,
                                                 std::vector<int> filterShape = {3, 3, 3, 2}) {
     return [=](TinyModel& model) {
-        std::size_t filterSize = 1;
-        for (const int dim : filterShape) {
-            filterSize *= static_cast<std::size_t>(dim);
-        }
+        const auto filterSize = static_cast<std::size_t>(
+            std::accumulate(filterShape.begin(), filterShape.end(), 1, std::multiplies<>()));
         QJsonObject attributes = TinyModel::convolutionAttributes(1, "SAME", {"BiasAdd"});
         attributes[key] = listAttribute(values);
         model.addInput("input");

@@ -11,11 +11,12 @@ using namespace qv;
 
 namespace {
 
+// Records every report with the time it came.
 struct Recorder {
     std::vector<std::pair<double, VerificationProgress>> reports;
     int completions = 0;
 
-    void attach(VerificationEngine& engine, const TimeSource& time) {
+    Recorder(VerificationEngine& engine, const TimeSource& time) {
         engine.onProgress = [this, &time](const VerificationProgress& p) {
             reports.emplace_back(time.monotonicSeconds(), p);
         };
@@ -54,8 +55,7 @@ TEST(HonorTimerProvider, CountsDownFromTheFirstReportToOneCompletion) {
     VirtualTimeSource time;
     const double t0 = time.monotonicSeconds();
     HonorTimerProvider timer(time, 30);
-    Recorder recorder;
-    recorder.attach(timer, time);
+    Recorder recorder(timer, time);
 
     timer.start();
     ASSERT_EQ(recorder.reports.size(), 1u);
@@ -92,8 +92,7 @@ TEST(HonorTimerProvider, FractionalAndDegenerateDurations) {
     for (const Case c : {Case{29.5, 30, 30}, Case{0.4, 1, 1}, Case{0, 1, 0}}) {
         VirtualTimeSource time;
         HonorTimerProvider timer(time, c.duration);
-        Recorder recorder;
-        recorder.attach(timer, time);
+        Recorder recorder(timer, time);
         timer.start();
         time.runDueTasks();
         ASSERT_GE(recorder.reports.size(), 2u) << c.duration;
@@ -109,8 +108,7 @@ TEST(HonorTimerProvider, FractionalAndDegenerateDurations) {
 TEST(HonorTimerProvider, StopSilencesAndRestartCountsTheFullDurationAgain) {
     VirtualTimeSource time;
     HonorTimerProvider timer(time, 10);
-    Recorder recorder;
-    recorder.attach(timer, time);
+    Recorder recorder(timer, time);
     timer.stop(); // before start: harmless
     timer.start();
     time.advance(4);
@@ -136,8 +134,7 @@ TEST(HonorTimerProvider, LateTicksNeverStretchTheBreak) {
     VirtualTimeSource virtualTime;
     LateTimeSource time(virtualTime, 0.7);
     HonorTimerProvider timer(time, 5);
-    Recorder recorder;
-    recorder.attach(timer, time);
+    Recorder recorder(timer, time);
     const double t0 = virtualTime.monotonicSeconds();
     timer.start();
     virtualTime.advance(60);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/verification/OverheadRaiseClassifier.h"
 
+#include "core/verification/FeedbackCue.h"
 #include "core/verification/PoseReplay.h"
 #include "support/SyntheticMotion.h"
 
@@ -16,21 +17,27 @@ using Phase = OverheadRaiseClassifier::Phase;
 namespace {
 
 constexpr double frame = 1.0 / 32; // exact in binary, so hold times land on frames
-const QString raiseArms = QStringLiteral("Raise both arms overhead");
-const QString lowerArms = QStringLiteral("Lower both arms");
+
+std::optional<FeedbackCue> cue(const OverheadRaiseClassifier::Result& result) {
+    return feedbackCue(result.feedback);
+}
 
 struct Feeder {
     OverheadRaiseClassifier classifier;
     Body body;
     double now = 0;
 
-    OverheadRaiseClassifier::Result arms(double raiseAmount, int frames = 1) {
+    // Feeds `frames` frames made at each frame's time; returns the last answer.
+    template <typename Make> OverheadRaiseClassifier::Result feed(int frames, Make make) {
         OverheadRaiseClassifier::Result out;
         for (int i = 0; i < frames; ++i) {
             now += frame;
-            out = classifier.update(test::pose(body, {0, raiseAmount, 0}, now), now);
+            out = classifier.update(make(now), now);
         }
         return out;
+    }
+    OverheadRaiseClassifier::Result arms(double raiseAmount, int frames = 1) {
+        return feed(frames, [&](double t) { return test::pose(body, {0, raiseAmount, 0}, t); });
     }
     // Arms up with one joint at the given confidence.
     PoseSnapshot snapshotWith(Joint joint, float confidence) const {
@@ -39,12 +46,7 @@ struct Feeder {
         return snapshot;
     }
     OverheadRaiseClassifier::Result with(Joint joint, float confidence, int frames = 1) {
-        OverheadRaiseClassifier::Result out;
-        for (int i = 0; i < frames; ++i) {
-            now += frame;
-            out = classifier.update(snapshotWith(joint, confidence), now);
-        }
-        return out;
+        return feed(frames, [&](double) { return snapshotWith(joint, confidence); });
     }
 };
 
@@ -110,17 +112,15 @@ TEST(OverheadRaiseClassifier, CountsSyntheticRaisesUnderVariedConditions) {
 
 TEST(OverheadRaiseClassifier, WindowFillsBeforeAnyPhaseChange) {
     Feeder f;
-    auto out = f.arms(0, 2);
+    const auto out = f.arms(0, 2);
     EXPECT_EQ(out.phase, Phase::seekingStart);
-    EXPECT_EQ(out.feedback, lowerArms);
-    ASSERT_TRUE(out.leftWristY);
-    out = f.arms(0);
-    EXPECT_EQ(out.phase, Phase::ready);
-    EXPECT_EQ(out.feedback, raiseArms);
-
-    OverheadRaiseClassifier fresh;
-    const auto empty = fresh.update(PoseSnapshot(1.0), 1.0);
-    EXPECT_EQ(empty.feedback, lowerArms);
+    EXPECT_EQ(cue(out), FeedbackCue::lowerArms);
+    EXPECT_TRUE(out.leftWristY);
+    const auto ready = f.arms(0);
+    EXPECT_EQ(ready.phase, Phase::ready);
+    EXPECT_EQ(cue(ready), FeedbackCue::raiseArms);
+    const auto empty = OverheadRaiseClassifier().update(PoseSnapshot(1.0), 1.0);
+    EXPECT_EQ(cue(empty), FeedbackCue::lowerArms);
     EXPECT_FALSE(empty.headY);
 }
 
@@ -131,14 +131,14 @@ TEST(OverheadRaiseClassifier, TwoOfThreeFramesDecideSoAStrayFrameNeitherRaisesNo
     EXPECT_EQ(f.arms(0).phase, Phase::ready);
     EXPECT_EQ(f.arms(0).phase, Phase::ready);
     f.arms(1);
-    auto out = f.arms(1); // two of three up: overhead at once, no hold
-    EXPECT_EQ(out.phase, Phase::overhead);
-    EXPECT_EQ(out.feedback, lowerArms);
+    const auto up = f.arms(1); // two of three up: overhead at once, no hold
+    EXPECT_EQ(up.phase, Phase::overhead);
+    EXPECT_EQ(cue(up), FeedbackCue::lowerArms);
     EXPECT_EQ(f.arms(0).phase, Phase::overhead); // one frame down
-    out = f.arms(0);
+    const auto out = f.arms(0);
     EXPECT_EQ(out.phase, Phase::ready);
     EXPECT_EQ(out.repetitions, 1);
-    EXPECT_EQ(out.feedback, raiseArms);
+    EXPECT_EQ(cue(out), FeedbackCue::raiseArms);
 }
 
 TEST(OverheadRaiseClassifier, RaisesSoonerThanTheDebounceCountOnce) {
@@ -160,13 +160,11 @@ TEST(OverheadRaiseClassifier, OnlyBothArmsOverheadAreARaise) {
     f.arms(0, 3);
     for (int i = 0; i < 4; ++i) { // one arm at a time, all the way up
         for (Joint wrist : {Joint::leftWrist, Joint::rightWrist}) {
-            for (int j = 0; j < 6; ++j) {
-                f.now += frame;
-                PoseSnapshot snapshot = test::pose(f.body, {0, 1, 0}, f.now);
-                const PoseSnapshot down = test::pose(f.body, {}, f.now);
-                snapshot.setJoint(wrist, *down.joint(wrist));
-                f.classifier.update(snapshot, f.now);
-            }
+            f.feed(6, [&](double t) {
+                PoseSnapshot snapshot = test::pose(f.body, {0, 1, 0}, t);
+                snapshot.setJoint(wrist, *test::pose(f.body, {}, t).joint(wrist));
+                return snapshot;
+            });
             f.arms(0, 6);
         }
     }
@@ -177,11 +175,8 @@ TEST(OverheadRaiseClassifier, OnlyBothArmsOverheadAreARaise) {
 TEST(OverheadRaiseClassifier, UnsureWristsStillCountButAnUnsureElbowGivesNoSample) {
     Feeder f;
     f.arms(0, 3);
-    auto out = f.with(Joint::leftWrist, 0.2f, 3);
-    EXPECT_EQ(out.phase, Phase::overhead);
-    out = f.with(Joint::leftElbow, 0.29f);
-    EXPECT_EQ(out.phase, Phase::overhead);
-    EXPECT_EQ(out.feedback, lowerArms);
+    EXPECT_EQ(f.with(Joint::leftWrist, 0.2f, 3).phase, Phase::overhead);
+    EXPECT_EQ(f.with(Joint::leftElbow, 0.29f).phase, Phase::overhead);
     EXPECT_FALSE(OverheadRaiseClassifier::sample(f.snapshotWith(Joint::rightWrist, 0.19f)));
     EXPECT_EQ(f.arms(0, 2).repetitions, 1);
 }
@@ -244,36 +239,24 @@ TEST(OverheadRaiseClassifier, ShouldersLiftedWithTheArmsDoNotLiftTheHeadLine) {
     const double shoulderY = test::pose(f.body, {}, 0).joint(Joint::leftShoulder)->point.y;
     const double restingLine = shoulderY + f.body.upperArm;
     const double lift = 0.2 * f.body.upperArm;
+    const auto shrug = [&](double t) { return shrugged(f.body, lift, t); };
     f.arms(0, 3);
-    OverheadRaiseClassifier::Result out;
-    for (int i = 0; i < 3; ++i) {
-        f.now += frame;
-        out = f.classifier.update(shrugged(f.body, lift, f.now), f.now);
-    }
+    auto out = f.feed(3, shrug);
     EXPECT_NEAR(*out.headY, restingLine, 1e-9);
     // Upper arms held level, as in a curl or a goalpost, keep the line over the shoulders.
-    for (int i = 0; i < 3; ++i) {
-        f.now += frame;
-        out = f.classifier.update(shrugged(f.body, lift, f.now, 0.5), f.now);
-    }
+    out = f.feed(3, [&](double t) { return shrugged(f.body, lift, t, 0.5); });
     EXPECT_NEAR(*out.headY, restingLine + lift, 1e-9);
 
     // A bowed head is not a shrug: the line comes down by at most a shrug's height.
-    PoseSnapshot bowed = test::pose(f.body, {0, 1, 0}, f.now);
-    bowed = lifted(bowed, -f.body.upperArm, {Joint::nose});
-    for (int i = 0; i < 3; ++i) {
-        f.now += frame;
-        out = f.classifier.update(bowed, f.now);
-    }
+    const PoseSnapshot bowed =
+        lifted(test::pose(f.body, {0, 1, 0}, f.now), -f.body.upperArm, {Joint::nose});
+    out = f.feed(3, [&](double) { return bowed; });
     EXPECT_GT(*out.headY, shoulderY + 0.7 * f.body.upperArm);
     EXPECT_LT(*out.headY, restingLine);
 
     // Arms never seen down since the camera started: no resting height to go by.
     f.classifier.reset();
-    for (int i = 0; i < 3; ++i) {
-        f.now += frame;
-        out = f.classifier.update(shrugged(f.body, lift, f.now), f.now);
-    }
+    out = f.feed(3, shrug);
     EXPECT_NEAR(*out.headY, restingLine + lift, 1e-9);
 }
 

@@ -2,11 +2,11 @@
 #include "core/verification/PoseStream.h"
 
 #include "core/verification/PoseReplay.h"
+#include "support/FileBytes.h"
 #include "support/SyntheticMotion.h"
 #include "support/TestSupport.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -140,14 +140,7 @@ TEST(PoseStream, ARecordedFileReplaysToTheSameCount) {
     const QString path = home.filePath(QStringLiteral("session.jsonl"));
     const auto frames =
         test::record(test::Motion().stand(1).squats(4), test::Body{}, test::Camera{});
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        PoseStreamWriter writer(file);
-        for (const auto& f : frames) {
-            ASSERT_TRUE(writer.write(f));
-        }
-    }
+    ASSERT_TRUE(test::writeFile(path, writeFrames(frames)));
     const auto contents = readPoseStreamFile(path);
     ASSERT_FALSE(contents.error);
     EXPECT_EQ(replayFrames(ExerciseKind::squat, contents.frames).repetitions(), 4);
