@@ -40,14 +40,15 @@ protected:
         server->setResponse("/malformed.xml", {200, "OK", feedWith({"2.0.0"}).chopped(20)});
     }
 
+    std::unique_ptr<UpdaterService> service(const QUrl& url, bool trustServer = true) {
+        const auto trusted = trustServer ? QList{server->certificate()} : QList<QSslCertificate>{};
+        return std::make_unique<UpdaterService>(
+            defaults, time, std::make_unique<qv::NetworkUpdateFeed>(url, trusted), "1.2.0");
+    }
+
     // Runs one user-initiated check of url and waits for its end.
     std::unique_ptr<UpdaterService> check(const QUrl& url, bool trustServer = true) {
-        QList<QSslCertificate> trusted;
-        if (trustServer) {
-            trusted.append(server->certificate());
-        }
-        auto service = std::make_unique<UpdaterService>(
-            defaults, time, std::make_unique<qv::NetworkUpdateFeed>(url, trusted), "1.2.0");
+        auto service = this->service(url, trustServer);
         QSignalSpy finished(service.get(), &UpdaterService::checkFinished);
         service->checkForUpdates();
         EXPECT_FALSE(service->canCheckForUpdates());
@@ -95,7 +96,6 @@ TEST_F(UpdateCheck, EveryFailureIsReportedAsAMessage) {
     for (const auto& c : cases) {
         const auto service = check(c.url, c.trustServer);
         ASSERT_TRUE(service->statusMessage()) << c.messageContains;
-        EXPECT_TRUE(service->statusMessage()->startsWith("Could not check for updates: "));
         EXPECT_TRUE(service->statusMessage()->contains(c.messageContains))
             << service->statusMessage()->toStdString();
         EXPECT_FALSE(service->isUpdateAvailable());
@@ -103,11 +103,7 @@ TEST_F(UpdateCheck, EveryFailureIsReportedAsAMessage) {
 }
 
 TEST_F(UpdateCheck, DestroyingTheServiceMidCheckCallsNothingBack) {
-    auto service = std::make_unique<UpdaterService>(
-        defaults, time,
-        std::make_unique<qv::NetworkUpdateFeed>(server->url("/newer.xml"),
-                                                QList{server->certificate()}),
-        "1.2.0");
+    auto service = this->service(server->url("/newer.xml"));
     service->checkForUpdates();
     service.reset();
     // A whole check against the same server afterwards: an answer to the abandoned fetch

@@ -25,18 +25,9 @@ struct Seen {
     QStringList errors;
 };
 
-class CameraHelperProcess : public ::testing::Test {
+// What a run reports, with an event loop to wait on it.
+class CameraHelperChannel : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto clip = test::realClip(QStringLiteral("squat-side-1.mp4"));
-        if (!clip || !QDir(QV_MODEL_DIR).exists()) {
-            GTEST_SKIP() << "the squat clip or the pose model is missing";
-        }
-        launch_ = {QV_CAMERA_HELPER, {"--model-dir", QV_MODEL_DIR, "--camera-video", *clip}};
-        run_ = std::make_unique<HelperProcessCameraRun>(time_, launch_);
-        watch(*run_);
-    }
-
     void watch(CameraRun& run) {
         CameraRun::Handlers handlers;
         handlers.frame = [this](const PoseSnapshot& pose, const Image& preview) {
@@ -73,6 +64,21 @@ protected:
     EventLoopTimeSource time_;
     QEventLoop loop_;
     Seen seen_;
+};
+
+// The built helper on the real clip.
+class CameraHelperProcess : public CameraHelperChannel {
+protected:
+    void SetUp() override {
+        const auto clip = test::realClip(QStringLiteral("squat-side-1.mp4"));
+        if (!clip || !QDir(QV_MODEL_DIR).exists()) {
+            GTEST_SKIP() << "the squat clip or the pose model is missing";
+        }
+        launch_ = {QV_CAMERA_HELPER, {"--model-dir", QV_MODEL_DIR, "--camera-video", *clip}};
+        run_ = std::make_unique<HelperProcessCameraRun>(time_, launch_);
+        watch(*run_);
+    }
+
     CameraHelperLaunch launch_;
     std::unique_ptr<HelperProcessCameraRun> run_;
 };
@@ -113,29 +119,18 @@ TEST_F(CameraHelperProcess, AHelperThatDiesOrHangsIsNoticedWithinTheSilenceLimit
     }
 }
 
-TEST(CameraHelperChannel, NonsenseOrSilenceFromTheHelperEndsTheRunAsCameraTrouble) {
-    EventLoopTimeSource time;
+TEST_F(CameraHelperChannel, NonsenseOrSilenceFromTheHelperEndsTheRunAsCameraTrouble) {
     for (const char* script : {"printf 'not a message' >&3; exec sleep 30", "exec sleep 30"}) {
         SCOPED_TRACE(script);
-        HelperProcessCameraRun run(time, {"/bin/sh", {"-c", script}});
-        QEventLoop loop;
-        QStringList errors;
-        CameraRun::Handlers handlers;
-        handlers.error = [&](const QString& text) {
-            errors << text;
-            loop.quit();
-        };
-        run.setHandlers(handlers);
+        seen_ = {};
+        HelperProcessCameraRun run(time_, {"/bin/sh", {"-c", script}});
+        watch(run);
         run.start(std::nullopt, qv::ExerciseKind::squat);
         const pid_t pid = run.helperPid();
         // Silence is allowed longer while the helper starts up.
-        QTimer::singleShot(15000, &loop, &QEventLoop::quit);
-        loop.exec();
-        ASSERT_EQ(errors.size(), 1);
-        // Reaped in the background, on this loop.
-        QTimer::singleShot(500, &loop, &QEventLoop::quit);
-        loop.exec();
-        EXPECT_TRUE(::kill(pid, 0) != 0 && errno == ESRCH);
+        ASSERT_TRUE(waitFor([&] { return !seen_.errors.isEmpty(); }, 15));
+        EXPECT_EQ(seen_.errors.size(), 1);
+        EXPECT_TRUE(waitFor([&] { return isGone(pid); }, 0.5)) << "reaped on this loop";
     }
 }
 

@@ -90,7 +90,6 @@ TEST_F(XEmbedTrayTest, IconEmbedsAndClicksOpenThePopoverAndTheMenu) {
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return QApplication::activePopupWidget() == &subject.tray.contextMenu(); }, 5000));
     EXPECT_FALSE(popover.isOpen()) << "the popover gave way to the menu";
-    EXPECT_EQ(outline(subject.tray.contextMenu()).value(0), "[Next break in 12:30] *");
     subject.tray.contextMenu().close();
 }
 
