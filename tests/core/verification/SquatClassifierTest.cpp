@@ -33,6 +33,9 @@ struct Feeder {
         return out;
     }
     double tick() { return now += frame; }
+    SquatClassifier::Output see(const PoseSnapshot& seen) {
+        return classifier.update(seen, seen.capturedAt);
+    }
     SquatClassifier::Output nobody(int frames = 1) {
         SquatClassifier::Output out;
         for (int i = 0; i < frames; ++i) {
@@ -229,7 +232,7 @@ TEST(SquatClassifier, ShortLossIsForgivenLongLossRecalibratesButKeepsTheCount) {
 TEST(SquatClassifier, AnklesComingIntoViewRestartTheMeasureInsteadOfReadingAsADrop) {
     Feeder f;
     for (int i = 0; i < 10; ++i) {
-        f.classifier.update(withoutAnkles(test::pose(f.body, {}, f.tick())), f.now);
+        f.see(withoutAnkles(test::pose(f.body, {}, f.tick())));
     }
     ASSERT_EQ(f.classifier.phase(), Phase::standing);
     EXPECT_EQ(f.bend(0).phase, Phase::seekingStanding);
@@ -246,8 +249,7 @@ TEST(SquatClassifier, JumpsWithTheFeetOutOfThePictureAreNoSquats) {
         for (int i = 0; i < 25; ++i) {
             Body b = f.body;
             b.ankleY += i < 8 ? 0.15 : 0;
-            f.classifier.update(withoutAnkles(test::pose(b, {i < 8 ? 0.0 : 30.0, 0, 0}, f.tick())),
-                                f.now);
+            f.see(withoutAnkles(test::pose(b, {i < 8 ? 0.0 : 30.0, 0, 0}, f.tick())));
         }
     }
     EXPECT_EQ(f.classifier.repetitions(), 0);
