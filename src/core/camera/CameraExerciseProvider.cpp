@@ -88,6 +88,7 @@ void CameraExerciseProvider::stop() {
     resetClassifier();
     framingBeganAt_.reset();
     lastUsablePoseAt_.reset();
+    lastThighAt_.reset();
     isExerciseArmed_ = false;
 }
 
@@ -100,6 +101,7 @@ void CameraExerciseProvider::startCamera() {
     sessionBeganAt_ = lastFrameAt_ = time_.monotonicSeconds();
     framingBeganAt_.reset();
     lastUsablePoseAt_.reset();
+    lastThighAt_.reset();
     isExerciseArmed_ = false;
     resetClassifier();
 
@@ -152,11 +154,17 @@ void CameraExerciseProvider::checkWatchdog(int generation) {
     }
 }
 
-bool CameraExerciseProvider::isUsable(const PoseSnapshot& pose) const {
+bool CameraExerciseProvider::isUsable(const PoseSnapshot& pose, double now) {
     // A squat shows in the hips coming down towards the knees: a picture that ends above the
     // feet still shows it, one that ends above the knees does not.
     if (exercise_ == ExerciseKind::squat) {
-        return pose.hasThigh();
+        if (pose.hasThigh()) {
+            lastThighAt_ = now;
+            return true;
+        }
+        const bool isHipSeen =
+            pose.framedJoint(Joint::leftHip) || pose.framedJoint(Joint::rightHip);
+        return isHipSeen && lastThighAt_ && now - *lastThighAt_ <= hiddenKneeGrace;
     }
     return OverheadRaiseClassifier::sample(pose).has_value();
 }
@@ -164,7 +172,7 @@ bool CameraExerciseProvider::isUsable(const PoseSnapshot& pose) const {
 void CameraExerciseProvider::handleFrame(const PoseSnapshot& pose, const Image& preview) {
     const double now = time_.monotonicSeconds();
     lastFrameAt_ = now;
-    if (isUsable(pose)) {
+    if (isUsable(pose, now)) {
         lastUsablePoseAt_ = now;
         if (!framingBeganAt_) {
             framingBeganAt_ = now;
@@ -226,6 +234,7 @@ QString CameraExerciseProvider::updateClassifier(const PoseSnapshot& pose) {
 void CameraExerciseProvider::disarm() {
     framingBeganAt_.reset();
     lastUsablePoseAt_.reset();
+    lastThighAt_.reset();
     isExerciseArmed_ = false;
     resetClassifier();
 }

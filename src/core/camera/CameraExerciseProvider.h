@@ -25,8 +25,12 @@ class CameraExerciseProvider final : public VerificationEngine {
 public:
     enum class Lifecycle { idle, awaitingPermission, requestingPermission, running, stopped };
 
-    static constexpr double framingSeconds = 1.0;    // framed this long before counting
-    static constexpr double dropoutGrace = 0.35;     // unusable this long still counts
+    static constexpr double framingSeconds = 1.0; // framed this long before counting
+    static constexpr double dropoutGrace = 0.35;  // unusable this long still counts
+    // At the bottom of a deep squat facing the camera the thighs point at it and hide the
+    // knees, whose confidence drops while the hips stay in view; the bottom lasts well under
+    // this. Knees seen this recently still show a picture that reaches below them.
+    static constexpr double hiddenKneeGrace = 1.0;
     static constexpr double silenceTimeout = 10.0;   // no frame this long ends the run
     static constexpr double interruptionGrace = 5.0; // a pause this long ends the run
     static constexpr double watchdogInterval = 1.0;
@@ -59,7 +63,7 @@ private:
     void startWatchdog(int generation);
     void checkWatchdog(int generation);
     void handleFrame(const PoseSnapshot& pose, const Image& preview);
-    bool isUsable(const PoseSnapshot& pose) const;
+    bool isUsable(const PoseSnapshot& pose, double now);
     // Counts the frame; false when the provider is gone or stopped by the owner meanwhile.
     bool count(const PoseSnapshot& pose, const Image& preview, bool checkCompletion);
     QString updateClassifier(const PoseSnapshot& pose); // returns the feedback
@@ -81,6 +85,7 @@ private:
 
     std::optional<double> framingBeganAt_;
     std::optional<double> lastUsablePoseAt_;
+    std::optional<double> lastThighAt_; // when hip and knee were last both seen
     bool isExerciseArmed_ = false;
     double sessionBeganAt_;
     double lastFrameAt_;

@@ -213,6 +213,30 @@ TEST(CameraExerciseProvider, AShortDropoutKeepsCountingButALongerOneDisarms) {
     EXPECT_GT(rig.all<progress::Exercise>().size(), before);
 }
 
+// Deep squats facing the camera: at the bottom the thighs point at it and the model loses the
+// knees for longer than a dropout is forgiven, while the hips stay in view. Knees gone for
+// longer than any squat's bottom (someone who stepped up to the camera) still disarm.
+TEST(CameraExerciseProvider, KneesHiddenAtTheBottomOfASquatKeepItArmed) {
+    for (const double hiddenFor : {0.5, 1.6}) {
+        Rig rig(ExerciseKind::squat, 10);
+        ASSERT_TRUE(rig.startRunning());
+        const Motion squats = Motion().stand(1.5).squat(100, 0.6, hiddenFor, 0.6).stand(1.0);
+        const double standingHip = test::pose(Body{}, squats.at(0), 0).hipCenterY().value();
+        bool wasDisarmed = false;
+        for (double t = 0; t <= squats.duration() + 1e-9; t += 1.0 / 15) {
+            PoseSnapshot pose = test::pose(Body{}, squats.at(t), 0);
+            if (pose.hipCenterY().value() < standingHip - 0.1) {
+                for (Joint knee : {Joint::leftKnee, Joint::rightKnee}) {
+                    pose.setJoint(knee, {pose.joint(knee)->point, 0.15f});
+                }
+            }
+            rig.frame(1.0 + t, detected({pose}));
+            wasDisarmed = wasDisarmed || (t > 1.5 && !rig.provider->isExerciseArmed());
+        }
+        EXPECT_EQ(wasDisarmed, hiddenFor > CameraExerciseProvider::hiddenKneeGrace) << hiddenFor;
+    }
+}
+
 TEST(CameraExerciseProvider, ASquatBegunWhileFramingCountsOnceArmed) {
     Rig rig(ExerciseKind::squat, 10);
     ASSERT_TRUE(rig.startRunning());
