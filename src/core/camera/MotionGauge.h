@@ -14,7 +14,8 @@ namespace qv {
 // many as keep the fastest joint within a step of its place on the frame before, at the speed
 // it moved lately. A movement raises the rate on the first frame that shows it; a still body,
 // whose joints only jitter, is analysed at the least rate. Distances are measured in the
-// person's own torso lengths, so near and far people are judged alike.
+// person's own torso lengths (from the shoulders while the hips are hidden), so near and far
+// people are judged alike.
 class MotionGauge {
 public:
     // The farthest the fastest joint should move between two analysed frames, in torso
