@@ -14,8 +14,8 @@ constexpr std::array<Joint, 7> legJoints = {Joint::root,      Joint::leftHip,   
                                             Joint::rightAnkle};
 
 // The length movements are measured in: the torso, or, while the hips are hidden (a person
-// seated at a desk), the distance between the shoulder joints, which is about seven tenths of
-// a torso seen from the front and less from the side (which only raises the rate).
+// seated at a desk), what the shoulders' width tells of it; from the side that is too short,
+// which only raises the rate.
 std::optional<double> bodyLength(const PoseSnapshot& pose) {
     if (const auto torso = pose.torsoLength()) {
         return torso;
@@ -25,12 +25,12 @@ std::optional<double> bodyLength(const PoseSnapshot& pose) {
     if (!left || !right) {
         return std::nullopt;
     }
-    constexpr double shouldersPerTorso = 0.7;
     // Shoulders seen edge-on, nearer together than this share of the picture, tell no size.
     constexpr double leastShoulders = 0.01;
     const double shoulders =
         std::hypot(left->point.x - right->point.x, left->point.y - right->point.y);
-    return shoulders > leastShoulders ? std::optional(shoulders / shouldersPerTorso) : std::nullopt;
+    return shoulders > leastShoulders ? std::optional(shoulders / shoulderWidthPerTorso)
+                                      : std::nullopt;
 }
 
 } // namespace

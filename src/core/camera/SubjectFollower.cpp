@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/camera/SubjectFollower.h"
 
+#include "core/verification/PoseSnapshot.h"
 #include "core/verification/SubjectTracker.h"
 
 #include <algorithm>
@@ -14,22 +15,25 @@ const DetectedKeypoint& at(const DetectedPerson& person, BodyKeypoint which) {
     return person.keypoints[static_cast<std::size_t>(which)];
 }
 
-// Shoulders to hips, in pixels, from the midpoints of each pair; none when a joint is unsure.
+// Shoulders to hips, in pixels, from the midpoints of each pair; while the hips are unsure (a
+// desk hides them) from the shoulders' width; none when a shoulder is unsure.
 std::optional<double> torsoLength(const DetectedPerson& person, int width, int height) {
     const auto sure = [&](BodyKeypoint which) {
         return at(person, which).confidence >= SubjectTracker::candidateConfidence;
     };
-    for (const auto which : {BodyKeypoint::leftShoulder, BodyKeypoint::rightShoulder,
-                             BodyKeypoint::leftHip, BodyKeypoint::rightHip}) {
-        if (!sure(which)) {
-            return std::nullopt;
-        }
+    if (!sure(BodyKeypoint::leftShoulder) || !sure(BodyKeypoint::rightShoulder)) {
+        return std::nullopt;
+    }
+    const auto x = [&](const DetectedKeypoint& k) { return k.x * width; };
+    const auto y = [&](const DetectedKeypoint& k) { return k.y * height; };
+    if (!sure(BodyKeypoint::leftHip) || !sure(BodyKeypoint::rightHip)) {
+        const DetectedKeypoint& left = at(person, BodyKeypoint::leftShoulder);
+        const DetectedKeypoint& right = at(person, BodyKeypoint::rightShoulder);
+        return std::hypot(x(left) - x(right), y(left) - y(right)) / shoulderWidthPerTorso;
     }
     const auto mid = [&](BodyKeypoint a, BodyKeypoint b, auto coordinate) {
         return (coordinate(at(person, a)) + coordinate(at(person, b))) / 2;
     };
-    const auto x = [&](const DetectedKeypoint& k) { return k.x * width; };
-    const auto y = [&](const DetectedKeypoint& k) { return k.y * height; };
     const double dx = mid(BodyKeypoint::leftShoulder, BodyKeypoint::rightShoulder, x) -
                       mid(BodyKeypoint::leftHip, BodyKeypoint::rightHip, x);
     const double dy = mid(BodyKeypoint::leftShoulder, BodyKeypoint::rightShoulder, y) -

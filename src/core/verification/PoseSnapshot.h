@@ -28,6 +28,11 @@ struct PoseJoint {
 // Every exercise query ignores joints below this confidence.
 inline constexpr float poseConfidenceFloor = 0.3f;
 
+// The distance between the shoulder joints over the torso's length (shoulders' middle to
+// hips' middle) of an adult seen from the front; seen from the side it is less. Stands in for
+// the torso where a desk hides the hips.
+inline constexpr double shoulderWidthPerTorso = 0.7;
+
 // One analysed frame: the joints the detector reported and when the frame was captured.
 // The joints sit in a fixed array indexed by Joint, since this is built for every camera frame
 // and read several times by the classifiers.
