@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <memory>
 
 namespace qv::pose {
 
@@ -19,21 +20,72 @@ namespace {
 // The model files hold at most a few tens of megabytes; anything far larger is not ours.
 constexpr qint64 maximumFileBytes = 512LL * 1024 * 1024;
 
-Result<QByteArray> readWholeFile(const QString& path) {
-    QFile file(path);
+// Opens a model file after the checks every model file gets: there, not too large, readable.
+Result<std::unique_ptr<QFile>> openModelFile(const QString& path) {
+    auto file = std::make_unique<QFile>(path);
     if (!QFileInfo::exists(path)) {
         return Failure{QStringLiteral("The pose model file %1 is missing.").arg(path)};
     }
-    if (file.size() > maximumFileBytes) {
+    if (file->size() > maximumFileBytes) {
         return Failure{
             QStringLiteral("The pose model file %1 is too large to be a model.").arg(path)};
     }
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file->open(QIODevice::ReadOnly)) {
         return Failure{QStringLiteral("The pose model file %1 cannot be read: %2.")
-                           .arg(path, file.errorString())};
+                           .arg(path, file->errorString())};
     }
-    return file.readAll();
+    return file;
 }
+
+Result<QByteArray> readWholeFile(const QString& path) {
+    auto file = openModelFile(path);
+    if (!file) {
+        return Failure{file.error()};
+    }
+    return (*file)->readAll();
+}
+
+// The bytes of one weights group. A group of one file, which is every group the models have,
+// is mapped rather than read: each weight is then copied once, into its decoded form, and a
+// break starts without first faulting in a private copy of the whole file.
+class WeightBytes {
+public:
+    Status append(const QString& path) {
+        auto file = openModelFile(path);
+        if (!file) {
+            return Failure{file.error()};
+        }
+        if (files_.empty() && (*file)->size() > 0) {
+            mapped_ = reinterpret_cast<const char*>((*file)->map(0, (*file)->size()));
+            size_ = mapped_ != nullptr ? (*file)->size() : 0;
+        }
+        if (mapped_ == nullptr || !files_.empty()) {
+            joinMapped();
+            joined_ += (*file)->readAll();
+        }
+        files_.push_back(std::move(*file));
+        return {};
+    }
+    const char* data() const { return mapped_ != nullptr ? mapped_ : joined_.constData(); }
+    std::size_t size() const {
+        return mapped_ != nullptr ? static_cast<std::size_t>(size_)
+                                  : static_cast<std::size_t>(joined_.size());
+    }
+
+private:
+    // A second file follows the first: both go into one buffer.
+    void joinMapped() {
+        if (mapped_ != nullptr) {
+            joined_ = QByteArray(mapped_, size_);
+            mapped_ = nullptr;
+        }
+    }
+
+    std::vector<std::unique_ptr<QFile>> files_; // open while mapped
+    const char* mapped_ = nullptr;
+    qint64 size_ = 0;
+    QByteArray joined_;
+};
 
 struct WeightSpec {
     QString name;
@@ -91,12 +143,14 @@ ConstTensor decodeWeight(const WeightSpec& spec, const char* data) {
     if (!tensor.isFloat) {
         tensor.ints.resize(count);
         std::memcpy(tensor.ints.data(), data, count * 4);
-    } else if (spec.storedAs == QLatin1String("float16")) {
-        tensor.floats.resize(count);
+        return tensor;
+    }
+    tensor.floats.reserve(count + ConstTensor::spareFloats);
+    if (spec.storedAs == QLatin1String("float16")) {
         for (std::size_t i = 0; i < count; ++i) {
             std::uint16_t half = 0;
             std::memcpy(&half, data + 2 * i, 2);
-            tensor.floats[i] = halfToFloat(half);
+            tensor.floats.push_back(halfToFloat(half));
         }
     } else {
         tensor.floats.resize(count);
@@ -207,7 +261,7 @@ Result<GraphModel> GraphModel::load(const QString& folder, const QString& stem) 
 
     for (const auto& groupValue : root.value(QLatin1String("weightsManifest")).toArray()) {
         const auto group = groupValue.toObject();
-        QByteArray weights;
+        WeightBytes weights;
         QString weightsPath;
         for (const auto& path : group.value(QLatin1String("paths")).toArray()) {
             // Weight files sit beside the graph; a path that leaves the folder is refused.
@@ -216,11 +270,9 @@ Result<GraphModel> GraphModel::load(const QString& folder, const QString& stem) 
                 return corrupt(QStringLiteral("a weights path outside the model folder"));
             }
             weightsPath = QDir(folder).filePath(name);
-            const auto part = readWholeFile(weightsPath);
-            if (!part) {
-                return Failure{part.error()};
+            if (const Status read = weights.append(weightsPath); !read) {
+                return Failure{read.error()};
             }
-            weights += *part;
         }
         std::size_t offset = 0;
         for (const auto& specValue : group.value(QLatin1String("weights")).toArray()) {
@@ -240,14 +292,14 @@ Result<GraphModel> GraphModel::load(const QString& folder, const QString& stem) 
             }
             spec.shape = *shape;
             const std::size_t bytes = elementsOf(spec.shape) * *elementBytes;
-            if (offset + bytes > static_cast<std::size_t>(weights.size())) {
+            if (offset + bytes > weights.size()) {
                 return Failure{QStringLiteral("The pose model file %1 is truncated (%2 of at "
                                               "least %3 bytes).")
                                    .arg(weightsPath)
                                    .arg(weights.size())
                                    .arg(offset + bytes)};
             }
-            ConstTensor tensor = decodeWeight(spec, weights.constData() + offset);
+            ConstTensor tensor = decodeWeight(spec, weights.data() + offset);
             if (!std::all_of(tensor.floats.begin(), tensor.floats.end(),
                              [](float value) { return std::isfinite(value); })) {
                 return Failure{QStringLiteral("The pose model file %1 is damaged (weight %2 is "
@@ -257,7 +309,7 @@ Result<GraphModel> GraphModel::load(const QString& folder, const QString& stem) 
             model.constants_[spec.name] = std::move(tensor);
             offset += bytes;
         }
-        if (offset != static_cast<std::size_t>(weights.size())) {
+        if (offset != weights.size()) {
             return Failure{QStringLiteral("The pose model file %1 does not match its description "
                                           "(%2 bytes instead of %3).")
                                .arg(weightsPath)

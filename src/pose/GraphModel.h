@@ -16,6 +16,10 @@ namespace qv::pose {
 // A constant tensor of the model, widened to 32 bits (the weights file stores floats as
 // 16-bit halves to save space).
 struct ConstTensor {
+    // Room kept past the end of `floats`: the inference library may read a few bytes beyond a
+    // buffer, and a tensor with the room already there is handed over without another copy.
+    static constexpr std::size_t spareFloats = 16;
+
     std::vector<std::size_t> shape;
     bool isFloat = true;
     std::vector<float> floats;

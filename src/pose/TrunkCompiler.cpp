@@ -24,6 +24,9 @@ constexpr std::size_t largestKernel = 16;
 constexpr std::size_t mostChannels = 4096;
 constexpr std::int64_t largestSide = 4096;
 constexpr std::size_t mostTensorElements = std::size_t{1} << 26;
+// The floats XNNPACK may read past the end of a static buffer.
+constexpr std::size_t extraFloats = (XNN_EXTRA_BYTES + sizeof(float) - 1) / sizeof(float);
+static_assert(ConstTensor::spareFloats >= extraFloats);
 
 // Thrown while compiling; turned into the caller's error message at the top.
 struct CompileError : std::runtime_error {
@@ -160,8 +163,9 @@ private:
 
     std::uint32_t defineStatic(std::vector<float> data, const std::vector<std::size_t>& shape) {
         trunk_.staticData_.push_back(std::move(data));
-        // XNNPACK may read a few bytes past the end of a buffer.
-        trunk_.staticData_.back().reserve(trunk_.staticData_.back().size() + XNN_EXTRA_BYTES);
+        // XNNPACK may read a few bytes past the end of a buffer. Weights from the model come
+        // with that room, so this copies only the odd small constant.
+        trunk_.staticData_.back().reserve(trunk_.staticData_.back().size() + extraFloats);
         return defineTensor(shape, trunk_.staticData_.back().data(), 0, 0);
     }
 
@@ -416,16 +420,18 @@ private:
             filterId =
                 defineStatic(takeConstant(node, 1, filterSize), {1, kernelH, kernelW, outChannels});
         } else {
-            const std::vector<float> filter = takeConstant(node, 1, filterSize);
-            std::vector<float> reordered(filter.size());
+            // Reordered in place through one scratch buffer kept for the whole model: a
+            // fresh buffer per filter costs the memory's first touch again on every layer.
+            std::vector<float> filter = takeConstant(node, 1, filterSize);
+            reorderScratch_.assign(filter.begin(), filter.end());
             for (std::size_t y = 0; y < kernelH; ++y)
                 for (std::size_t x = 0; x < kernelW; ++x)
                     for (std::size_t i = 0; i < inChannels; ++i)
                         for (std::size_t o = 0; o < outChannels; ++o)
-                            reordered[((o * kernelH + y) * kernelW + x) * inChannels + i] =
-                                filter[((y * kernelW + x) * inChannels + i) * outChannels + o];
-            filterId =
-                defineStatic(std::move(reordered), {outChannels, kernelH, kernelW, inChannels});
+                            filter[((o * kernelH + y) * kernelW + x) * inChannels + i] =
+                                reorderScratch_[((y * kernelW + x) * inChannels + i) * outChannels +
+                                                o];
+            filterId = defineStatic(std::move(filter), {outChannels, kernelH, kernelW, inChannels});
         }
         Value output = newTensor(node.name, {1, padH.output, padW.output, outChannels});
         const auto status =
@@ -553,6 +559,7 @@ private:
     xnn_subgraph_t subgraph_;
     std::map<QString, Value> values_;
     std::map<QString, std::uint32_t> outputIds_;
+    std::vector<float> reorderScratch_;
 };
 
 Status compileTrunk(GraphModel& model, XnnTrunk& trunk, xnn_subgraph* subgraph,

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TinyModel.h"
+#include "pose/GraphModel.h"
 #include "pose/MoveNetPoseDetector.h"
 #include "pose/PointwiseHead.h"
 #include "support/FileBytes.h"
@@ -215,4 +216,36 @@ TEST(ModelLoadingTest, TakesAKeypointHeadsPointwiseLayersOnlyInTheirExpectedForm
     auto shared = qv::pose::GraphModel::load(folder.path(), stem);
     ASSERT_TRUE(shared);
     EXPECT_TRUE(PointwiseHead::take(*shared, nodes, 2, 2).error().contains("damaged: output"));
+}
+
+// The converter may split a group's weights over several files, cut anywhere, even inside a
+// value; they read as one. A shard that is missing is named like any missing file.
+TEST(ModelLoadingTest, ReadsWeightsSplitOverSeveralFiles) {
+    QTemporaryDir folder;
+    TinyModel model;
+    model.addConstant("a", {2, 3}, {1, 2, 3, 4, 5, 6});
+    model.addConstant("b", {3}, {-1, 0.5f, 7});
+    model.write(folder.path(), stem);
+    const QDir dir(folder.path());
+    const QByteArray whole = qv::test::readFile(dir.filePath(bin));
+    ASSERT_TRUE(qv::test::writeFile(dir.filePath("shard1"), whole.left(0)));
+    ASSERT_TRUE(qv::test::writeFile(dir.filePath("shard2"), whole.mid(0, 10)));
+    ASSERT_TRUE(qv::test::writeFile(dir.filePath("shard3"), whole.mid(10)));
+    const QByteArray graph = qv::test::readFile(dir.filePath(json));
+    const auto withPaths = [&](const char* paths) {
+        QByteArray changed = graph;
+        changed.replace("\"" + bin.toUtf8() + "\"", paths);
+        ASSERT_TRUE(qv::test::writeFile(dir.filePath(json), changed));
+    };
+
+    withPaths("\"shard2\", \"shard1\", \"shard3\"");
+    const auto split = qv::pose::GraphModel::load(folder.path(), stem);
+    ASSERT_TRUE(split) << split.error().toStdString();
+    EXPECT_EQ(split->constant("a")->floats, (std::vector<float>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(split->constant("b")->floats, (std::vector<float>{-1, 0.5f, 7}));
+
+    withPaths("\"shard2\", \"shard4\"");
+    const auto missing = qv::pose::GraphModel::load(folder.path(), stem);
+    ASSERT_FALSE(missing);
+    EXPECT_TRUE(missing.error().contains("shard4 is missing")) << missing.error().toStdString();
 }
