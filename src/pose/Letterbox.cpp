@@ -37,6 +37,12 @@ double Letterbox::imageY(double squareY) const {
 
 namespace {
 
+// The model's input is declared as whole pixel values. Samples are never negative, so
+// truncation rounds them as floor would, in fewer instructions.
+float wholePixel(float value) {
+    return static_cast<float>(static_cast<int>(value + 0.5f));
+}
+
 // For one output coordinate: the two source coordinates and the weight of the second.
 struct Tap {
     int first = 0;
@@ -77,8 +83,7 @@ void fillLetterbox(const Image& image, const Letterbox& box, float* out) {
             for (int c = 0; c < 3; ++c) {
                 const float top = upper[a + c] + (upper[b + c] - upper[a + c]) * column.weight;
                 const float bottom = lower[a + c] + (lower[b + c] - lower[a + c]) * column.weight;
-                // The model's input is declared as whole pixel values.
-                target[x * 3 + c] = std::floor(top + (bottom - top) * row.weight + 0.5f);
+                target[x * 3 + c] = wholePixel(top + (bottom - top) * row.weight);
             }
         }
     }
@@ -139,7 +144,7 @@ void fillCrop(const Image& image, const CropSquare& crop, int side, float* out) 
             for (int c = 0; c < 3; ++c) {
                 const float t = upper[a + c] + (upper[b + c] - upper[a + c]) * column.tap.weight;
                 const float u = lower[a + c] + (lower[b + c] - lower[a + c]) * column.tap.weight;
-                target[x * 3 + c] = std::floor(t + (u - t) * row.tap.weight + 0.5f);
+                target[x * 3 + c] = wholePixel(t + (u - t) * row.tap.weight);
             }
         }
     }
