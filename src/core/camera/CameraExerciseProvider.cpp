@@ -154,12 +154,11 @@ void CameraExerciseProvider::checkWatchdog(int generation) {
     }
 }
 
-bool CameraExerciseProvider::isUsable(const PoseSnapshot& pose, double now) {
+bool CameraExerciseProvider::isUsable(const PoseSnapshot& pose, double now) const {
     // A squat shows in the hips coming down towards the knees: a picture that ends above the
     // feet still shows it, one that ends above the knees does not.
     if (exercise_ == ExerciseKind::squat) {
         if (pose.hasThigh()) {
-            lastThighAt_ = now;
             return true;
         }
         const bool isHipSeen =
@@ -172,6 +171,9 @@ bool CameraExerciseProvider::isUsable(const PoseSnapshot& pose, double now) {
 void CameraExerciseProvider::handleFrame(const PoseSnapshot& pose, const Image& preview) {
     const double now = time_.monotonicSeconds();
     lastFrameAt_ = now;
+    if (pose.hasThigh()) {
+        lastThighAt_ = now;
+    }
     if (isUsable(pose, now)) {
         lastUsablePoseAt_ = now;
         if (!framingBeganAt_) {

@@ -63,7 +63,7 @@ private:
     void startWatchdog(int generation);
     void checkWatchdog(int generation);
     void handleFrame(const PoseSnapshot& pose, const Image& preview);
-    bool isUsable(const PoseSnapshot& pose, double now);
+    bool isUsable(const PoseSnapshot& pose, double now) const;
     // Counts the frame; false when the provider is gone or stopped by the owner meanwhile.
     bool count(const PoseSnapshot& pose, const Image& preview, bool checkCompletion);
     QString updateClassifier(const PoseSnapshot& pose); // returns the feedback
