@@ -112,14 +112,6 @@ TEST(MultiPoseDecoderTest, SeparatesPeopleAndSuppressesNeighbouringCentres) {
     }
 }
 
-TEST(MultiPoseDecoderTest, ScoresAnEmptySceneAsNobody) {
-    Heads heads;
-    std::fill(heads.centre.begin(), heads.centre.end(), 0.0f);
-    for (const auto& candidate : decodeMultiPose(heads.view(), 32, 32)) {
-        EXPECT_EQ(candidate[55], 0.0f);
-    }
-}
-
 // A damaged model file can compute NaN anywhere. Decoding must stay defined (the sanitizer
 // build traps a NaN turned into a cell index) and a NaN centre must not become a person.
 TEST(MultiPoseDecoderTest, DecodesNaNHeadsWithoutInventingAPerson) {
