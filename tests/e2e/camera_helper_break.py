@@ -3,11 +3,9 @@
 """camera_helper_break.py QUORVANTEL TESTDATA_DIR
 
 The camera of a break lives in a helper process (quorvantel-camera) that Quorvantel starts for
-the break and ends with it. First a whole break from a real squat clip: the squats are counted
-through the helper, the break is recorded as verified, the helper is gone within 2 s of the
-camera run's end, and none runs while Quorvantel idles. Then the helper is killed in the middle
-of a break: the break goes on as the timed break, is recorded as such, and the statistics file
-stays whole. Last, Quorvantel itself is killed in the middle of a break: its helper ends too.
+the break. The helper is killed in the middle of a break: the break goes on as the timed break,
+is recorded as such, and the statistics file stays whole. Then Quorvantel itself is killed in
+the middle of a break: its helper ends too.
 """
 
 import os
@@ -21,7 +19,6 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from e2e_session import (  # noqa: E402
     WARM_SETTINGS, Session, children_named, clip_or_skip, fail, has_ended)
 
-BREAK_TIMEOUT = 150
 HELPER = "quorvantel-camera"
 HONOR_SECONDS = 10
 
@@ -35,27 +32,6 @@ def start_break(session):
     if not session.call("StartBreakNow"):
         fail("the running instance did not take the break request")
     return session.wait_for("camera helper", lambda: helpers_of(session.app.pid), 60)[0]
-
-
-def counted_break(binary, clip, root):
-    session = Session(binary, os.path.join(root, "counted"))
-    session.write_settings(WARM_SETTINGS)
-    session.launch(["--camera-video", clip])
-    try:
-        session.wait_until_running()
-        if helpers_of(session.app.pid):
-            fail("a camera helper runs before any break needs the camera")
-        start_break(session)
-        # The run ends when the last squat is counted; the break lets go after the success.
-        session.wait_for("released break", session.released, BREAK_TIMEOUT)
-        ended = time.monotonic()
-        session.wait_for("the camera helper's end", lambda: not helpers_of(session.app.pid), 2)
-        print(f"helper gone {time.monotonic() - ended:.1f} s after the release", flush=True)
-        days = list(session.stats().values())
-        if len(days) != 1 or days[0].get("verifiedBreaks") != 1 or days[0].get("squats", 0) < 5:
-            fail(f"one verified break of 5 squats expected: {days}; output:\n{session.output()}")
-    finally:
-        session.close()
 
 
 def killed_helper(binary, clip, root):
@@ -98,7 +74,6 @@ def main():
     binary, testdata = sys.argv[1], sys.argv[2]
     clip = clip_or_skip(testdata)
     with tempfile.TemporaryDirectory(prefix="qv-e2e-") as root:
-        counted_break(binary, clip, root)
         killed_helper(binary, clip, root)
     print("passed", flush=True)
 

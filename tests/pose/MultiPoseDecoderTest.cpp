@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <limits>
 
-using qv::pose::Candidate;
 using qv::pose::decodeMultiPose;
 using qv::pose::HeadTensors;
 
@@ -54,27 +53,6 @@ struct Heads {
 
 } // namespace
 
-TEST(MultiPoseDecoderTest, PutsEachKeypointOnItsHeatPeakRefinedByItsOffset) {
-    Heads heads;
-    heads.addPerson(4, 3, 0.9f, 8.0f);
-    for (int k = 0; k < keypoints; ++k) {
-        heads.placeKeypoint(4, 3, k, static_cast<std::size_t>(k % 7),
-                            static_cast<std::size_t>(k % 5), 0.8f, 0.25f, -0.5f);
-    }
-    const auto candidates = decodeMultiPose(heads.view(), 32, 32);
-    ASSERT_EQ(candidates.size(), 6u);
-    const Candidate& person = candidates[0];
-    for (int k = 0; k < keypoints; ++k) {
-        EXPECT_FLOAT_EQ(person[3 * k], ((k % 7) + 0.25f) * 4 / 32) << k;
-        EXPECT_FLOAT_EQ(person[3 * k + 1], ((k % 5) - 0.5f) * 4 / 32) << k;
-        EXPECT_FLOAT_EQ(person[3 * k + 2], 0.8f) << k; // regressed onto the peak: weight 1
-    }
-    // The box is centred on the person's cell and clipped to the picture.
-    EXPECT_FLOAT_EQ(person[51], 0.0f);
-    EXPECT_FLOAT_EQ(person[53], 1.0f);
-    EXPECT_FLOAT_EQ(person[55], 0.9f * 0.8f);
-}
-
 // A keypoint heat peak outside the person's box belongs to someone else, however close to
 // where the regression points; and a peak far from the regressed position counts for less
 // than a weaker one close to it.
@@ -109,14 +87,6 @@ TEST(MultiPoseDecoderTest, SeparatesPeopleAndSuppressesNeighbouringCentres) {
     EXPECT_GT(candidates[0][55], candidates[1][55]);
     for (std::size_t p = 2; p < candidates.size(); ++p) {
         EXPECT_LT(candidates[p][55], 0.05f) << p;
-    }
-}
-
-TEST(MultiPoseDecoderTest, ScoresAnEmptySceneAsNobody) {
-    Heads heads;
-    std::fill(heads.centre.begin(), heads.centre.end(), 0.0f);
-    for (const auto& candidate : decodeMultiPose(heads.view(), 32, 32)) {
-        EXPECT_EQ(candidate[55], 0.0f);
     }
 }
 

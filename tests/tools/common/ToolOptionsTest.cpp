@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QThread>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -55,13 +54,6 @@ TEST(ToolOptions, NumbersRefuseNaNInfinitiesAndValuesOutsideTheRange) {
                 << value.error().toStdString();
         }
     }
-}
-
-TEST(ToolOptions, ThreadsAreClampedToTheCores) {
-    const int cores = QThread::idealThreadCount();
-    EXPECT_EQ(qv::tools::threadsForThisMachine(1), 1);
-    EXPECT_EQ(qv::tools::threadsForThisMachine(1000), cores);
-    EXPECT_EQ(qv::tools::threadsForThisMachine(0), 1);
 }
 
 TEST(ToolOptions, AnOutputThatIsTheInputIsRefusedUnderAnyOfItsNames) {

@@ -30,20 +30,6 @@ ClipOutcome outcome(const char* file, int reps, int counted) {
 
 } // namespace
 
-TEST(ClipList, ReadsEntriesWithPathsRelativeToTheList) {
-    test::TemporaryHome home;
-    const auto contents = readClipList(writeList(home, R"({"about": "x", "clips": [
-        {"file": "a.mp4", "exercise": "squat", "reps": 3, "notes": "ignored"},
-        {"file": "sub/b.mp4", "exercise": "overheadRaise", "reps": 0}]})"));
-    ASSERT_TRUE(contents) << contents.error().toStdString();
-    const std::vector<ClipEntry>& clips = *contents;
-    ASSERT_EQ(clips.size(), 2u);
-    EXPECT_EQ(clips[0].repetitions, 3);
-    EXPECT_EQ(clips[1].file, "sub/b.mp4");
-    EXPECT_EQ(clips[1].path, home.filePath(QStringLiteral("sub/b.mp4")));
-    EXPECT_EQ(clips[1].exercise, ExerciseKind::overheadRaise);
-}
-
 TEST(ClipList, RefusesAListItCannotTrustNamingTheEntry) {
     test::TemporaryHome home;
     struct Case {

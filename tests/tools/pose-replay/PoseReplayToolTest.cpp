@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/verification/PoseStream.h"
 #include "support/FileBytes.h"
-#include "support/SyntheticMotion.h"
 #include "support/TestSupport.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -28,35 +25,7 @@ ToolRun runTool(const QStringList& arguments) {
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
-void writeStream(const QString& path, const std::vector<PoseFrame>& frames) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    PoseStreamWriter writer(file);
-    for (const auto& f : frames) {
-        ASSERT_TRUE(writer.write(f));
-    }
-}
-
 } // namespace
-
-TEST(PoseReplayTool, ReplaysARecordedStreamAsJsonAndText) {
-    test::TemporaryHome home;
-    const QString path = home.filePath("raises.jsonl");
-    writeStream(path, test::record(test::Motion().stand(1).raises(3), test::Body{}));
-
-    const ToolRun json = runTool({"--exercise", "overheadRaise", "--json", path});
-    ASSERT_EQ(json.exitCode, 0) << json.err.toStdString();
-    const QJsonObject result = QJsonDocument::fromJson(json.out).object();
-    EXPECT_EQ(result.value(QLatin1String("repetitions")).toInt(), 3);
-    EXPECT_EQ(result.value(QLatin1String("repetitionTimes")).toArray().size(), 3);
-    EXPECT_EQ(result.value(QLatin1String("exercise")).toString(), "overheadRaise");
-    EXPECT_FALSE(result.value(QLatin1String("feedbackChanges")).toArray().isEmpty());
-
-    const ToolRun text = runTool({path});
-    ASSERT_EQ(text.exitCode, 0);
-    EXPECT_TRUE(text.out.contains("exercise: squat\n"));
-    EXPECT_TRUE(text.out.contains("repetitions: 0\n"));
-}
 
 TEST(PoseReplayTool, BadInputIsReportedWithTheLineAndAnExitCode) {
     test::TemporaryHome home;
