@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/common/VideoFileSource.h"
 
-#include "platform/MediaBackends.h"
 #include "support/FileBytes.h"
 #include "support/TestSupport.h"
 
@@ -124,22 +123,6 @@ TEST(VideoFileSource, PacedSourceWaitsWhileTheConsumerHoldsAFrame) {
     source.stop(); // must not hang on the frame still held
     std::lock_guard lock(mutex);
     held.clear();
-}
-
-TEST(VideoFileSource, RealTimeFramesAreStampedWithTheClockAndStopPromptly) {
-    QV_REQUIRE_CLIP(path, "squat-front-home-2.mp4");
-    Collected out;
-    VideoFileOptions options;
-    options.clock = [] { return 42.0; };
-    VideoFileSource source(*path, options);
-    ASSERT_EQ(source.start(collectInto(out)).error(), QString());
-    std::this_thread::sleep_for(500ms);
-    source.stop();
-    std::lock_guard lock(out.mutex);
-    // 25 frames per second played for half a second; generous for a loaded machine.
-    EXPECT_GE(out.timestamps.size(), 3u);
-    EXPECT_LE(out.timestamps.size(), 20u);
-    EXPECT_EQ(out.timestamps.front(), 42.0);
 }
 
 // A cut-short file must not pass for a whole one: the count of a truncated recording would
@@ -324,16 +307,4 @@ TEST(VideoFileSource, APictureTaggedAsTurnedComesOutUpright) {
     const QImage want = QImage(reference).convertToFormat(QImage::Format_RGB888);
     ASSERT_GT(want.width(), want.height()); // the clip itself is taller than wide
     expectFirstPicture(turned, want, 4.0);
-}
-
-// The application lists the file without opening it; the camera helper, given the same file,
-// must open it by the identifier the settings saved.
-TEST(VideoFileSource, TheApplicationListsAFileByTheIdentifierTheHelperOpens) {
-    const QString file = QStringLiteral("clips/squat.mp4");
-    const auto listed = qv::platformBackends::makeListedCameras(file).backend->devices();
-    auto capture = qv::mediaBackends::makeCaptureCameras([] { return 0.0; }, file).backend;
-    ASSERT_EQ(listed.size(), 1);
-    EXPECT_EQ(listed, capture->devices());
-    EXPECT_TRUE(capture->open(listed.first().id));
-    EXPECT_FALSE(qv::platformBackends::makeListedCameras(file).backend->open(listed.first().id));
 }

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/common/VideoFrameConversion.h"
 
-#include "TestPicture.h"
-
+#include <QImage>
 #include <QVideoFrame>
 #include <QVideoFrameFormat>
 #include <array>
@@ -11,10 +10,20 @@
 #include <optional>
 
 using namespace qv;
-using qv::test::testPicture;
 using F = QVideoFrameFormat;
 
 namespace {
+
+// Six by four pixels, every one different: red rises to the right, green downwards.
+QImage testPicture() {
+    QImage picture(6, 4, QImage::Format_RGB32);
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 6; ++x) {
+            picture.setPixel(x, y, qRgb(40 * x, 60 * y, 255 - 40 * x));
+        }
+    }
+    return picture;
+}
 
 // Where red, green and blue sit within the four bytes of a packed format, as this program
 // believes Qt lays them out in memory; Qt's own reading of the frame checks the belief.
