@@ -110,20 +110,6 @@ TEST(OverheadRaiseClassifier, CountsSyntheticRaisesUnderVariedConditions) {
     }
 }
 
-TEST(OverheadRaiseClassifier, WindowFillsBeforeAnyPhaseChange) {
-    Feeder f;
-    const auto out = f.arms(0, 2);
-    EXPECT_EQ(out.phase, Phase::seekingStart);
-    EXPECT_EQ(cue(out), FeedbackCue::lowerArms);
-    EXPECT_TRUE(out.leftWristY);
-    const auto ready = f.arms(0);
-    EXPECT_EQ(ready.phase, Phase::ready);
-    EXPECT_EQ(cue(ready), FeedbackCue::raiseArms);
-    const auto empty = OverheadRaiseClassifier().update(PoseSnapshot(1.0), 1.0);
-    EXPECT_EQ(cue(empty), FeedbackCue::lowerArms);
-    EXPECT_FALSE(empty.headY);
-}
-
 TEST(OverheadRaiseClassifier, TwoOfThreeFramesDecideSoAStrayFrameNeitherRaisesNorLowers) {
     Feeder f;
     f.arms(0, 3);
