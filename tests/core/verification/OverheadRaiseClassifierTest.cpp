@@ -167,39 +167,6 @@ TEST(OverheadRaiseClassifier, UnsureWristsStillCountButAnUnsureElbowGivesNoSampl
     EXPECT_EQ(f.arms(0, 2).repetitions, 1);
 }
 
-TEST(OverheadRaiseClassifier, HeadLineIsOneUpperArmAboveTheShoulders) {
-    Body body;
-    const auto sample = OverheadRaiseClassifier::sample(test::pose(body, {}, 0));
-    ASSERT_TRUE(sample);
-    EXPECT_NEAR(sample->headY - sample->leftShoulderY, body.upperArm, 1e-12);
-
-    // Arms out to the side say nothing of their length: the head keeps the line, at 1.3 times
-    // the nose's height over the shoulders; without the nose a floor does.
-    PoseSnapshot sideways = test::pose(body, {0, 0.5, 0}, 0);
-    const auto withNose = OverheadRaiseClassifier::sample(sideways);
-    EXPECT_NEAR(withNose->headY - withNose->leftShoulderY, 1.3 * body.torso * 0.3, 1e-12);
-    sideways.removeJoint(Joint::nose);
-    const auto floor = OverheadRaiseClassifier::sample(sideways);
-    EXPECT_NEAR(floor->headY - floor->leftShoulderY, 0.04, 1e-12);
-
-    // The classifier keeps the longest upper arm of the last moment while the arms move.
-    Feeder f;
-    f.arms(0, 3);
-    auto out = f.arms(0.5, 6);
-    EXPECT_NEAR(*out.headY - sample->leftShoulderY, body.upperArm, 1e-12);
-    // Wrists above the shoulders but below the head line never reach overhead.
-    out = f.arms(0.62, 30);
-    EXPECT_GT(*out.leftWristY, sample->leftShoulderY);
-    EXPECT_EQ(out.phase, Phase::ready);
-
-    // Someone who stepped back looks smaller: arms hanging straight replace the longer reach
-    // kept from before as soon as the median of three has them.
-    f.body = body.scaled(0.7);
-    out = f.arms(0, 4);
-    EXPECT_NEAR(*out.headY - OverheadRaiseClassifier::sample(test::pose(f.body, {}, 0))->headY, 0.0,
-                1e-12);
-}
-
 namespace {
 
 // Moves the arm joints up by `lift`, as the shoulder girdle carries the arms; the head stays.
