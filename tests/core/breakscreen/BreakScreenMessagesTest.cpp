@@ -1,17 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/breakscreen/BreakScreenMessages.h"
 
-#include "core/services/SoundOutput.h"
-#include "core/services/SoundPlayer.h"
-#include "core/storage/MemoryKeyValueStore.h"
-#include "core/time/VirtualTimeSource.h"
-
-#include <QMetaProperty>
-#include <QSignalSpy>
 #include <gtest/gtest.h>
 #include <limits>
-#include <map>
-#include <memory>
 #include <vector>
 
 namespace qv::breakscreen {
@@ -141,78 +132,6 @@ TEST(BreakScreenMessages, DamagedPacketsAreRefused) {
          }) {
         EXPECT_FALSE(decodeFromScreen(packet).ok()) << packet.toHex().toStdString();
     }
-}
-
-// Records what would be heard.
-class RecordedOutput final : public SoundOutput {
-public:
-    void play(const QString& name, double) override { played.append(name); }
-    void release() override {}
-    QStringList played;
-};
-
-// How often each property told its change since the last look.
-class ChangeCounter {
-public:
-    explicit ChangeCounter(const QObject& object) {
-        const QMetaObject* meta = object.metaObject();
-        for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
-            const QMetaProperty property = meta->property(i);
-            spies_.emplace(property.name(),
-                           std::make_unique<QSignalSpy>(&object, property.notifySignal()));
-        }
-    }
-    std::map<std::string, int> take() {
-        std::map<std::string, int> counts;
-        for (auto& [name, spy] : spies_) {
-            if (!spy->isEmpty()) {
-                counts[name] = static_cast<int>(spy->count());
-            }
-            spy->clear();
-        }
-        return counts;
-    }
-
-private:
-    std::map<std::string, std::unique_ptr<QSignalSpy>> spies_;
-};
-
-TEST(BreakScreenMessages, ARestoredModelTellsOnlyWhatChangedAndStaysSilent) {
-    MemoryKeyValueStore defaults;
-    VirtualTimeSource time;
-    RecordedOutput output;
-    SoundPlayer sounds(defaults, time, output);
-    BreakOverlayModel shown({}, &sounds);
-    ChangeCounter changes(shown);
-
-    State state = fullState();
-    state.soundEnabled = true;
-    const auto message = decodeToScreen(encode(Show{state, std::nullopt}));
-    ASSERT_TRUE(message.ok());
-    shown.restore(std::get<Show>(*message).state, Image(4, 3));
-    EXPECT_EQ(shown.state(), state);
-    using Counts = std::map<std::string, int>;
-    Counts everyField;
-    for (const char* name :
-         {"mode", "secondsRemaining", "totalSeconds", "repetitions", "targetRepetitions", "hasPose",
-          "hasPreview", "framingElapsed", "statusMessage", "isOverheadRaise", "hasSuccessSummary",
-          "emergencyEscapesRemaining", "emergencyEscapeStatusMessage", "isEmergencyKeyHeld"}) {
-        everyField[name] = 1;
-    }
-    EXPECT_EQ(changes.take(), everyField);
-
-    // Into counting, a repetition more: the application's model sounded both already.
-    state.mode = BreakOverlayModel::Mode::exercise;
-    state.repetitions = 3;
-    state.statusKind = StatusKind::coaching;
-    shown.restore(state, Image(4, 3));
-    EXPECT_EQ(changes.take(), (Counts{{"mode", 1}, {"repetitions", 1}, {"statusMessage", 1}}));
-    shown.restore(state, Image(4, 3));
-    EXPECT_TRUE(changes.take().empty());
-    shown.restore(state, Image());
-    EXPECT_EQ(changes.take(), (Counts{{"hasPreview", 1}}));
-    EXPECT_FALSE(shown.hasPreview());
-    EXPECT_TRUE(output.played.isEmpty()) << output.played.join(u' ').toStdString();
 }
 
 } // namespace

@@ -33,43 +33,6 @@ TEST(CoachingHeadline, FollowsTheKindAndOnlyACoachingKeyPicksACue) {
     }
 }
 
-TEST(FallbackCountdown, CountsDownToTheButtonsAndNeverShowsZero) {
-    EXPECT_EQ(fallbackCountdown(Mode::framing, 0), 20);
-    EXPECT_EQ(fallbackCountdown(Mode::framing, 19.999), 1);
-    EXPECT_EQ(fallbackCountdown(Mode::framing, 20.0), std::nullopt);
-    EXPECT_EQ(fallbackCountdown(Mode::exercise, 3), std::nullopt);
-}
-
-TEST(AutoRelease, NeverPromisesLessThanThreeMinutes) {
-    EXPECT_EQ(autoReleaseMinutes(60), 3);
-    EXPECT_EQ(autoReleaseMinutes(151), 4); // 181 s rounds up
-    EXPECT_EQ(autoReleaseMinutes(300), 6);
-}
-
-TEST(LayoutScale, ShrinksWithTheTighterSideDownToItsFloor) {
-    EXPECT_DOUBLE_EQ(layoutScale(1920, 1080), 1);
-    EXPECT_DOUBLE_EQ(layoutScale(1240, 640), 1);
-    EXPECT_NEAR(layoutScale(1000, 600), 1000.0 / 1240, 1e-9);
-    EXPECT_NEAR(layoutScale(1600, 560), 560.0 / 640, 1e-9);
-    EXPECT_DOUBLE_EQ(layoutScale(500, 400), 0.55);
-}
-
-TEST(Summary, SingularOnlyForExactlyOne) {
-    EXPECT_EQ(summaryText({1, 0, true}, squat), u"1 squat completed");
-    EXPECT_EQ(summaryText({0, 0, true}, squat), u"0 squats completed");
-    EXPECT_EQ(summaryText({1, 0, true}, raise), u"1 overhead raise completed");
-    EXPECT_EQ(summaryText({12, 0, true}, raise), u"12 overhead raises completed");
-    EXPECT_FALSE(summaryText({12, 0, false}, raise).contains("12")) << "a timed break counts none";
-    EXPECT_EQ(streakText(0), QString());
-    EXPECT_EQ(streakText(1), u"1 day streak");
-}
-
-TEST(HonorPercent, ClampsToWholePercentsWithinTheRing) {
-    EXPECT_EQ(honorPercent(-0.5), 0);
-    EXPECT_EQ(honorPercent(0.999), 99);
-    EXPECT_EQ(honorPercent(1.7), 100);
-}
-
 PoseSnapshot poseWith(std::initializer_list<Joint> joints, float confidence = 0.9f) {
     PoseSnapshot pose;
     for (const Joint joint : joints) {

@@ -128,26 +128,6 @@ TEST(CameraCaptureService, AMissingChosenCameraIsReplacedByTheBuiltInOneWithANot
     EXPECT_FALSE(f.cameras.wasListedUnprepared());
 }
 
-TEST(CameraCaptureService, AnalysesFramesOnSlotsAtTheRateItIsGivenToleratingTimestampRounding) {
-    Fixture f(15);
-    ASSERT_TRUE(f.startAndWaitRunning());
-    // Pushed one at a time, each only after the last was dealt with, so none is dropped for
-    // arriving late: only the pacer decides. Slots every 1/15 s from the first frame; 10.14
-    // is late for its slot, so 10.2 takes the next one.
-    const double times[] = {10.0, 10.05, 10.0666, 10.1, 10.14, 10.2, 10.2333, 10.3};
-    const std::vector<double> analysed = {10.0, 10.0666, 10.14, 10.2, 10.3};
-    int tag = 0;
-    for (double t : times) {
-        f.pushAndWaitTaken(++tag, t);
-    }
-    EXPECT_EQ(Fixture::analysedCount(), analysed.size());
-    std::vector<double> capturedAt;
-    for (const auto& [pose, preview] : f.seen.frames) {
-        capturedAt.push_back(pose.capturedAt);
-    }
-    EXPECT_EQ(capturedAt, analysed);
-}
-
 TEST(CameraCaptureService, ABusyMainThreadGetsOnlyTheNewestFrameOnce) {
     Fixture f;
     f.service->setPreviewSize(100); // the preview shows which frame came
@@ -168,19 +148,6 @@ TEST(CameraCaptureService, ABusyMainThreadGetsOnlyTheNewestFrameOnce) {
     const auto nose = f.seen.frames[0].first.joint(qv::Joint::nose);
     ASSERT_TRUE(nose.has_value());
     EXPECT_DOUBLE_EQ(nose->point.y, 0.8);
-}
-
-TEST(CameraCaptureService, StopWithADeliveryQueuedDeliversNothing) {
-    Fixture f;
-    ASSERT_TRUE(f.startAndWaitRunning());
-    f.push(1, 1.0);
-    waitBusy([] { return Fixture::analysedCount() != 0; });
-    f.service->stop();
-    ASSERT_TRUE(waitUntil([&] { return f.service->state() == State::stopped; }));
-    // The capture thread has stopped, so all it posted is queued here already.
-    QCoreApplication::sendPostedEvents();
-    EXPECT_TRUE(f.seen.frames.empty());
-    EXPECT_EQ(f.cameras.runningCount(), 0);
 }
 
 TEST(CameraCaptureService, PreviewsComeOnlyAtTheSizeAViewAsksForAndBuiltInCamerasAreMirrored) {

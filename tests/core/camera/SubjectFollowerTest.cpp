@@ -121,23 +121,6 @@ TEST(SubjectFollowerTest, SearchesAtOnceWhenTheFollowIsLost) {
     }
 }
 
-// Someone who walks in nearer and taller than the subject is seen at the next search, and the
-// chooser keeps the subject; the crop stays on the subject.
-TEST(SubjectFollowerTest, KeepsTheSubjectWhenSomeoneWalksIn) {
-    FollowRun run(standing(0.3, 0.9, 0.6));
-    run.detector.everyone = [](double t) {
-        DetectedPeople people{standing(0.3, 0.9, 0.6)};
-        if (t > 1) {
-            people.insert(people.begin(), standing(0.75, 0.98, 0.9));
-        }
-        return people;
-    };
-    run.frames(0, 3);
-    ASSERT_FALSE(run.detector.crops.empty());
-    EXPECT_NEAR(run.detector.crops.back().centreX, 0.3 * width, 2);
-    EXPECT_EQ(run.framesWithPose, 33);
-}
-
 // The crop holds the whole body with room above the head for the hands thrown up and room
 // at the sides for the arms thrown out, and is square around the body's middle.
 TEST(SubjectFollowerTest, LeavesRoomForRaisedHandsAndOutstretchedArms) {

@@ -110,20 +110,6 @@ TEST_F(SmartPauseInTheModel, AwayBreaksAreCountedOnlyWhenTheUserIsAway) {
     }
 }
 
-TEST(HeadsUpNotifier, SaysTheTimeInTheLocaleAndOffersASnoozeOnlyWhenOneIsLeft) {
-    const QDateTime due = berlin("2026-06-10 14:05");
-    const Calendar english(QTimeZone("Europe/Berlin"), QLocale(QLocale::English));
-    const Calendar german(QTimeZone("Europe/Berlin"), QLocale(QLocale::German));
-    const NotificationContent withSnooze = HeadsUpNotifier::content(due, true, german);
-    EXPECT_TRUE(withSnooze.body.contains("14:05")) << withSnooze.body.toStdString();
-    ASSERT_EQ(withSnooze.actions.size(), 2);
-    EXPECT_EQ(withSnooze.actions[0].identifier, HeadsUpNotifier::startNowAction);
-    EXPECT_EQ(withSnooze.actions[1].identifier, HeadsUpNotifier::snoozeAction);
-    const NotificationContent startOnly = HeadsUpNotifier::content(due, false, english);
-    EXPECT_TRUE(startOnly.body.contains("2:05")) << startOnly.body.toStdString();
-    EXPECT_EQ(startOnly.actions.size(), 1);
-}
-
 TEST_F(SmartPauseInTheModel, HeadsUpAndItsActions) {
     app.advance(49 * 60);
     ASSERT_TRUE(app.notifications.shown.has_value());

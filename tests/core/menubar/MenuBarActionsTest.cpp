@@ -65,20 +65,6 @@ TEST_F(MenuBarActionsTest, WhileTheCycleDoesNotRunStartAndResumeDoNothing) {
     EXPECT_TRUE(app.breakDueCalls.empty());
 }
 
-TEST_F(MenuBarActionsTest, TheOtherItemsLeaveThroughTheirCallbacks) {
-    QStringList calls;
-    MenuBarActions actions = this->actions();
-    actions.onOpenSettings = [&] { calls << "settings"; };
-    actions.onCheckForUpdates = [&] { calls << "updates"; };
-    actions.onQuit = [&] { calls << "quit"; };
-    for (auto a : {TrayAction::none, TrayAction::openSettings, TrayAction::checkForUpdates,
-                   TrayAction::quit}) {
-        actions.perform(a);
-    }
-    EXPECT_EQ(calls, QStringList({"settings", "updates", "quit"}));
-    this->actions().perform(TrayAction::quit); // no callback set: nothing happens
-}
-
 // The panel's title drops seconds above an hour, rounding up; a square slot shows whole
 // minutes rounded up, or whole hours rounded down, and nothing for words.
 TEST(TrayIconTitle, ShortensCountdownsForThePanelAndTheSquareSlot) {

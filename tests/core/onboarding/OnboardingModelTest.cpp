@@ -57,52 +57,6 @@ protected:
     OnboardingModel model{platform(), nullptr};
 };
 
-TEST_F(OnboardingModelTest, ActsMoveForwardBackAndJumpOnlyToRealActs) {
-    model.advance();
-    model.advance();
-    EXPECT_EQ(model.step(), 2);
-    EXPECT_EQ(model.cameraState(), OnboardingModel::CameraState::idle);
-    model.advance();
-    EXPECT_EQ(model.step(), 3);
-    // Entering the camera act reads the permission but starts nothing until asked.
-    EXPECT_EQ(model.cameraState(), OnboardingModel::CameraState::granted);
-    EXPECT_TRUE(engines.empty());
-    model.goToStep(4);
-    model.goToStep(3);
-    model.goToStep(-1);
-    EXPECT_EQ(model.step(), 3);
-    model.goBack();
-    model.goToStep(0);
-    model.goBack();
-    EXPECT_EQ(model.step(), 0);
-    EXPECT_EQ(finished, 0);
-}
-
-TEST_F(OnboardingModelTest, FinishingOrLeavingTheCameraActStopsThePracticeRun) {
-    goToCameraAct();
-    model.trialCameraID = [] { return std::optional<QString>(QStringLiteral("usb-cam")); };
-    model.requestCamera();
-    ASSERT_EQ(engines.size(), 1u);
-    EXPECT_EQ(cameras.back(), std::optional<QString>(QStringLiteral("usb-cam")));
-    EXPECT_EQ(engine().starts, 1);
-    engine().report(progress::Framing{PoseSnapshot{}, Image(4, 4), 1.0});
-    EXPECT_EQ(model.trialPhase(), OnboardingModel::TrialPhase::framing);
-    EXPECT_TRUE(model.hasTrialPreview());
-
-    model.goBack();
-    EXPECT_EQ(stops, 1);
-    EXPECT_FALSE(model.isTrialRunning());
-    EXPECT_EQ(model.trialPhase(), OnboardingModel::TrialPhase::off);
-    EXPECT_FALSE(model.hasTrialPreview());
-
-    model.advance();
-    model.startTrial();
-    ASSERT_EQ(engines.size(), 2u);
-    model.advance();
-    EXPECT_EQ(stops, 2);
-    EXPECT_EQ(finished, 1);
-}
-
 TEST_F(OnboardingModelTest, ACountedSquatSurvivesAndIsNeverRunAgain) {
     goToCameraAct();
     model.startTrial();
@@ -177,32 +131,6 @@ TEST_F(OnboardingModelTest, DeniedOrSkippedCameraStillFinishes) {
     EXPECT_EQ(finished, 1);
     model.refreshCameraState();
     EXPECT_EQ(model.cameraState(), OnboardingModel::CameraState::skipped);
-}
-
-// Permission is not a camera: without one the act opens saying none was found, and a camera
-// plugged in meanwhile is found when the act is opened again or "Try again" is pressed.
-TEST_F(OnboardingModelTest, TheCameraActSaysAtOnceWhetherThereIsACamera) {
-    hasCamera = false;
-    goToCameraAct();
-    EXPECT_EQ(model.cameraState(), OnboardingModel::CameraState::granted);
-    EXPECT_EQ(model.trialFailureMessage(), "No camera was found.");
-    EXPECT_TRUE(engines.empty());
-
-    hasCamera = true;
-    model.goBack();
-    goToCameraAct();
-    EXPECT_EQ(model.trialFailureMessage(), "");
-
-    hasCamera = false;
-    model.refreshCameraState();
-    hasCamera = true;
-    model.requestCamera();
-    EXPECT_EQ(model.trialPhase(), OnboardingModel::TrialPhase::starting);
-    EXPECT_EQ(model.trialFailureMessage(), "");
-    // A run under way is not second-guessed by a look at the device list.
-    hasCamera = false;
-    model.refreshCameraState();
-    EXPECT_EQ(model.trialPhase(), OnboardingModel::TrialPhase::starting);
 }
 
 } // namespace

@@ -64,19 +64,6 @@ TEST_F(BreakSchedulerTest, ABreakRunsThroughCooldownIntoTheNextCycle) {
     EXPECT_EQ(working().startedAt, berlin("2026-12-07 09:00:42"));
 }
 
-TEST_F(BreakSchedulerTest, PauseAndResume) {
-    app.launch();
-    app.scheduler().pauseForOneHour();
-    EXPECT_TRUE(app.scheduler().statusText().endsWith("10:00 AM"));
-    app.advance(600);
-    EXPECT_TRUE(app.scheduler().resume());
-    EXPECT_FALSE(app.scheduler().resume());
-    EXPECT_EQ(working().startedAt, app.now());
-    app.scheduler().pauseForOneHour();
-    app.advance(3600 + 3000); // the paused hour, then a full cycle
-    EXPECT_EQ(app.breakDueCalls.size(), 1u);
-}
-
 TEST_F(BreakSchedulerTest, QuietTicksWriteNothing) {
     test::RecordingKeyValueStore recording;
     SchedulerHarness quiet(recording, berlin("2026-12-07 09:00"));

@@ -35,24 +35,3 @@ TEST(SchedulerTexts, UntilTomorrowMeansTheNextLocalMidnight) {
         EXPECT_EQ(paused->until, berlin(expected)) << now;
     }
 }
-
-// The away note outlives the two-second cooldown and goes at its own end; a meeting shows
-// in the title.
-TEST(SchedulerTexts, SmartPauseAnnotationsShowInTitleAndStatusForTheirTime) {
-    MemoryKeyValueStore defaults;
-    SchedulerHarness app(defaults, berlin("2026-12-07 09:00"));
-    app.launch();
-    app.scheduler().startBreakNow();
-    app.scheduler().countAwayBreak();
-    EXPECT_EQ(app.scheduler().menuBarTitle(), "Away break");
-    app.advance(2);
-    EXPECT_EQ(app.scheduler().menuBarTitle(), "50:00");
-    EXPECT_TRUE(app.scheduler().statusText().contains("away"))
-        << app.scheduler().statusText().toStdString();
-    app.advance(298);
-    EXPECT_FALSE(app.scheduler().statusText().contains("away"));
-
-    EXPECT_TRUE(app.scheduler().deferForMeeting(app.now().addSecs(300), app.now()));
-    EXPECT_EQ(app.scheduler().menuBarTitle(), "Meeting");
-    EXPECT_TRUE(app.scheduler().statusText().endsWith(" 05:00"));
-}

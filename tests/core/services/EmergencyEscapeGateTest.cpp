@@ -49,12 +49,6 @@ TEST_F(EmergencyEscapeGateTest, AllowanceIsSpentAndStartsAgainAfterLocalMidnight
               3);
 }
 
-TEST_F(EmergencyEscapeGateTest, CountSurvivesARestartOnTheSameDay) {
-    EXPECT_EQ(makeGate(2).consumeEscape(local(28, 10, 0)), Result::escaped);
-    EXPECT_EQ(makeGate(2).consumeEscape(local(28, 18, 0)), Result::escaped);
-    EXPECT_EQ(makeGate(2).consumeEscape(local(28, 20, 0)), Result::limitReached);
-}
-
 // A stored count from another day, a damaged one, or one above a lowered limit is repaired or
 // started afresh, never trusted into a negative allowance or an extra escape.
 TEST_F(EmergencyEscapeGateTest, RepairsOrRestartsTheStoredCount) {

@@ -29,17 +29,6 @@ protected:
     SoundPlayer player{defaults, time, output};
 };
 
-TEST_F(SoundPlayerTest, PlaysAtSixTenthsUnlessTheUserStoredOff) {
-    player.playSound(qv::soundNames::tink); // nothing stored: on
-    defaults.setBoolean(qv::settingsKeys::soundEnabled, true);
-    player.playSound(qv::soundNames::glass);
-    defaults.setBoolean(qv::settingsKeys::soundEnabled, false);
-    player.playSound(qv::soundNames::glass);
-    player.playRepetitionSound();
-    using Played = QList<std::pair<QString, double>>;
-    EXPECT_EQ(output.played, (Played{{"Tink", 0.6}, {"Glass", 0.6}}));
-}
-
 TEST_F(SoundPlayerTest, RepetitionSoundsCloserThanAFifthOfASecondMerge) {
     const std::vector<double> gaps{0.0, 0.1, 0.15, 0.05, 0.3, 0.25};
     for (double gap : gaps) {

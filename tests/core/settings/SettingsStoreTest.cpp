@@ -56,21 +56,6 @@ TEST(SettingsStore, UnknownOrGarbageStoredValuesFallBackToDefaults) {
     EXPECT_FALSE(settings.selectedCameraID());
 }
 
-TEST(SettingsStore, AssignmentsClampNotifyAndWriteAtOnce) {
-    MemoryKeyValueStore defaults;
-    SettingsStore settings(defaults);
-    QSignalSpy intervalChanged(&settings, &SettingsStore::workIntervalMinutesChanged);
-    settings.setWorkIntervalMinutes(95);
-    EXPECT_EQ(settings.workIntervalMinutes(), 90);
-    EXPECT_EQ(defaults.integer(keys::workIntervalMinutes), 90);
-    EXPECT_EQ(intervalChanged.count(), 1);
-
-    settings.setActiveHoursStartMinute(1500);
-    EXPECT_EQ(defaults.integer(keys::activeHoursStartMinute), 1439);
-    settings.setActiveHoursEndMinute(1439);
-    EXPECT_EQ(settings.activeHoursWindow().startMinute, settings.activeHoursWindow().endMinute);
-}
-
 TEST(SettingsStore, ChoosingNoCameraRemovesTheKey) {
     MemoryKeyValueStore defaults;
     SettingsStore settings(defaults);

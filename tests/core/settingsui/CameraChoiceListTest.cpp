@@ -31,21 +31,6 @@ protected:
     qv::test::FakeCameraBackend backend;
 };
 
-TEST_F(CameraChoiceListTest, ListsAutomaticThenTheConnectedCameras) {
-    backend.setDevices({lid, desk});
-    CameraChoiceList list(settings, &backend);
-    EXPECT_EQ(titles(list), QStringList({"Automatic", "Integrated Camera", "Desk Camera"}));
-    EXPECT_EQ(list.currentIndex(), 0);
-    EXPECT_FALSE(list.isSelectedCameraMissing());
-
-    list.choose(2);
-    EXPECT_EQ(settings.selectedCameraID(), "usb-desk");
-    EXPECT_EQ(list.currentIndex(), 2);
-
-    list.choose(0);
-    EXPECT_EQ(settings.selectedCameraID(), std::nullopt);
-}
-
 TEST_F(CameraChoiceListTest, AnUnpluggedChoiceIsKeptAndListedAsNotConnected) {
     settings.setSelectedCameraID(QString("usb-desk"));
     backend.setDevices({lid});
@@ -83,40 +68,11 @@ TEST_F(CameraChoiceListTest, FollowsCamerasPluggedInAndOut) {
     EXPECT_EQ(titles(list), QStringList({"Automatic", "Not connected"}));
 }
 
-// A window holds its list from the start, but only the pane that shows it looks for cameras.
-TEST_F(CameraChoiceListTest, LooksForCamerasOnlyOnceStarted) {
-    settings.setSelectedCameraID(QString("usb-gone"));
-    backend.setDevices({lid});
-    CameraChoiceList list(settings, &backend, CameraChoiceList::Listing::whenStarted);
-    list.refresh();
-    backend.setDevices({lid, desk});
-    QCoreApplication::processEvents();
-    EXPECT_EQ(titles(list), QStringList({"Automatic"}));
-    EXPECT_FALSE(list.isSelectedCameraMissing()) << "not known to be missing yet";
-
-    QSignalSpy missingChanged(&list, &CameraChoiceList::isSelectedCameraMissingChanged);
-    list.startListing();
-    EXPECT_EQ(titles(list),
-              QStringList({"Automatic", "Integrated Camera", "Desk Camera", "Not connected"}));
-    EXPECT_EQ(missingChanged.count(), 1);
-    backend.setDevices({desk});
-    EXPECT_TRUE(QTest::qWaitFor([&] { return list.rowCount() == 3; })) << "and follows them";
-}
-
 TEST_F(CameraChoiceListTest, ANoticeAfterTheListIsGoneIsIgnored) {
     backend.setDevices({lid});
     { CameraChoiceList list(settings, &backend); }
     backend.setDevices({lid, desk});
     QCoreApplication::processEvents(); // a notice reaching the destroyed list would crash
-}
-
-TEST_F(CameraChoiceListTest, WithoutABackendOnlyAutomaticAndTheMissingChoiceShow) {
-    settings.setSelectedCameraID(QString("usb-desk"));
-    CameraChoiceList list(settings, nullptr);
-    EXPECT_EQ(titles(list), QStringList({"Automatic", "Not connected"}));
-    list.choose(7);
-    EXPECT_EQ(settings.selectedCameraID(), "usb-desk")
-        << "a row that does not exist changes nothing";
 }
 
 } // namespace

@@ -121,35 +121,4 @@ TEST_F(SettingsViewModelTest, OffersButtonsOnlyWhereSomethingCanHandleThem) {
     EXPECT_EQ(opened.size(), 3u) << "nothing to fix, nothing opened";
 }
 
-TEST_F(SettingsViewModelTest, TellsWhatTheLastUpdateCheckFound) {
-    const auto offer = [](const char* version) {
-        return QByteArray(R"(<rss version="2.0" xmlns:qv="urn:quorvantel:appcast:1"><channel>
-            <item><qv:version>)") +
-               version + "</qv:version></item></channel></rss>";
-    };
-    EXPECT_EQ(model->updateCheckText(), "");
-    updater->checkForUpdates();
-    EXPECT_TRUE(model->updateCheckText().startsWith("Checking"));
-    feed->answer(offer("1.3.0"));
-    EXPECT_TRUE(model->updateCheckText().contains("1.3.0 is available"));
-
-    updater->checkForUpdates();
-    feed->answer(offer("1.0.0"));
-    EXPECT_TRUE(model->updateCheckText().contains("up to date"));
-
-    updater->checkForUpdates();
-    feed->answer(qv::Failure{QString("The host was not found.")});
-    EXPECT_EQ(model->updateCheckText(), updater->statusMessageText());
-    EXPECT_FALSE(model->updateCheckText().isEmpty());
-}
-
-TEST_F(SettingsViewModelTest, PaneStaysWithinTheFive) {
-    QSignalSpy spy(model.get(), &SettingsViewModel::paneChanged);
-    for (const auto& [asked, shown] : std::vector<std::pair<int, int>>{{3, 3}, {9, 4}, {-1, 0}}) {
-        model->setPane(asked);
-        EXPECT_EQ(model->pane(), shown) << asked;
-    }
-    EXPECT_EQ(spy.count(), 3);
-}
-
 } // namespace

@@ -47,15 +47,3 @@ TEST(StatsCoding, ReadsWhatAnOlderRunWroteAndRefusesTheRestWhole) {
         EXPECT_EQ(qv::decodeDays(document), expected) << document;
     }
 }
-
-// Each day stands on its own: a damaged one is counted and dropped, the rest are kept.
-TEST(StatsCoding, DecodesDayByDay) {
-    const char* mixed = R"({"2026-01-01":{"squats":2},"2026-01-02":{"squats":1.5},)"
-                        R"("2026-01-03":[1],"2026-01-04":{"awayBreaks":1}})";
-    const DayTable good{{"2026-01-01", DayStat{2, 0, 0, 0, 0, 0}},
-                        {"2026-01-04", DayStat{0, 0, 0, 0, 1, 0}}};
-    EXPECT_EQ(qv::decodeEachDay(mixed), (qv::DecodedDays{good, 2}));
-    EXPECT_EQ(qv::decodeDays(mixed), std::nullopt);
-    EXPECT_EQ(qv::decodeEachDay(R"([{"squats":1}])"), std::nullopt);
-    EXPECT_EQ(qv::decodeEachDay(R"({"2026-01-01":{"squats":2})"), std::nullopt);
-}

@@ -69,51 +69,6 @@ TEST(StatsPane, HighlightsTodayApartFromTheBestDaysAndDimsTheRest) {
     }
 }
 
-TEST(StatsPane, LabelsEachBarWithItsOwnDateAndTheRightPlural) {
-    const auto content =
-        qv::statsPaneContent(snapshotOf({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 1}), english);
-    const QString last = content.bars.last().accessibleLabel;
-    EXPECT_TRUE(last.startsWith("Saturday, March 7, 2026") && last.endsWith(" repetition"))
-        << last.toStdString();
-    EXPECT_TRUE(content.bars[12].accessibleLabel.startsWith("Friday, March 6"));
-    EXPECT_TRUE(content.bars[12].accessibleLabel.endsWith("2 exercise repetitions"));
-    EXPECT_TRUE(content.bars[11].accessibleLabel.endsWith("0 exercise repetitions"));
-    QString letters;
-    for (int i = 7; i < 14; ++i) {
-        letters += content.bars[i].weekdayLetter;
-    }
-    EXPECT_EQ(letters, "SMTWTFS");
-}
-
-TEST(StatsPane, SaysBreakForExactlyOneAndEmphasisesAStreak) {
-    for (const qint64 completed : {0, 1, 2}) {
-        StatsSnapshot snapshot = snapshotOf({});
-        snapshot.today.timedBreaks = completed;
-        snapshot.streakDays = completed;
-        const auto content = qv::statsPaneContent(snapshot, english);
-        EXPECT_EQ(content.breaksTodayCaption.contains("BREAKS"), completed != 1) << completed;
-        EXPECT_EQ(content.breaksToday, QString::number(completed));
-        EXPECT_EQ(content.isStreakEmphasised, completed >= 1);
-    }
-}
-
-TEST(StatsPane, BarHeightsScaleToTheBestDayWithAVisibleMinimum) {
-    struct Case {
-        qint64 repetitions, best;
-        double chartHeight, expected;
-    };
-    for (const auto& c : std::vector<Case>{{0, 10, 100, 0},
-                                           {10, 10, 100, 100},
-                                           {5, 10, 100, 50},
-                                           {1, 100, 100, 10},
-                                           {1, 100, 6, 6},
-                                           {3, 3, 0, 0},
-                                           {4, 0, 100, 0}}) {
-        EXPECT_DOUBLE_EQ(qv::chartBarHeight(c.repetitions, c.best, c.chartHeight), c.expected)
-            << c.repetitions << " of " << c.best << " in " << c.chartHeight;
-    }
-}
-
 // A break recorded while the pane is open shows at once.
 TEST(StatsPaneModel, FollowsTheStoreAndScalesBarsToTheChart) {
     qv::MemoryKeyValueStore defaults;

@@ -38,18 +38,6 @@ protected:
     qv::VirtualTimeSource time;
 };
 
-TEST_F(StatsStoreTest, ReadingAnEmptyStoreCreatesNoFile) {
-    at(2026, 3, 7);
-    auto store = makeStore(path);
-    const auto recent = store->recentDays(14);
-    ASSERT_EQ(recent.size(), 14);
-    EXPECT_EQ(recent.first().dayKey, "2026-02-22");
-    EXPECT_EQ(recent.last().dayKey, "2026-03-07");
-    EXPECT_TRUE(store->recentDays(0).isEmpty());
-    EXPECT_FALSE(QFile::exists(path));
-    EXPECT_TRUE(StatsStore::defaultFilePath()->startsWith(home.filePath("data") + "/"));
-}
-
 TEST_F(StatsStoreTest, EachOutcomeAddsToItsCountersAndSaves) {
     at(2026, 3, 7);
     auto store = makeStore(path);

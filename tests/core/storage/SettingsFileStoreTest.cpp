@@ -23,28 +23,6 @@ ino_t inodeOf(const QString& path) {
 
 } // namespace
 
-// Dates are stored as UTC stamps, so a file read in another time zone means the same instant.
-TEST(SettingsFileStore, DatesAreWrittenAsUtcStamps) {
-    qv::test::TemporaryHome home;
-    const QString path = home.filePath("dates.conf");
-    SettingsFileStore(path).setDate("r.date", QDateTime::fromMSecsSinceEpoch(1'790'000'000'456));
-    EXPECT_TRUE(readFile(path).contains("r.date=2026-09-21T14:13:20.456Z"))
-        << readFile(path).data();
-}
-
-TEST(SettingsFileStore, HandEditedGarbageReadsAsAbsent) {
-    qv::test::TemporaryHome home;
-    const QString path = home.filePath("garbage.conf");
-    ASSERT_TRUE(writeFile(path, "[General]\ng.int=12abc\ng.list=a, b\ng.date=yesterday\n"
-                                "g.bool=maybe\ng.ok=  17 \n"));
-    SettingsFileStore store(path);
-    EXPECT_FALSE(store.integer("g.int"));
-    EXPECT_FALSE(store.integer("g.list"));
-    EXPECT_FALSE(store.date("g.date"));
-    EXPECT_FALSE(store.boolean("g.bool"));
-    EXPECT_EQ(store.integer("g.ok"), 17);
-}
-
 TEST(SettingsFileStore, TwoStoresOnOneFileSeeEachOthersWritesAtOnce) {
     qv::test::TemporaryHome home;
     SettingsFileStore writer(home.filePath("shared.conf"));

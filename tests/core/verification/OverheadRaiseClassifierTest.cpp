@@ -110,20 +110,6 @@ TEST(OverheadRaiseClassifier, CountsSyntheticRaisesUnderVariedConditions) {
     }
 }
 
-TEST(OverheadRaiseClassifier, WindowFillsBeforeAnyPhaseChange) {
-    Feeder f;
-    const auto out = f.arms(0, 2);
-    EXPECT_EQ(out.phase, Phase::seekingStart);
-    EXPECT_EQ(cue(out), FeedbackCue::lowerArms);
-    EXPECT_TRUE(out.leftWristY);
-    const auto ready = f.arms(0);
-    EXPECT_EQ(ready.phase, Phase::ready);
-    EXPECT_EQ(cue(ready), FeedbackCue::raiseArms);
-    const auto empty = OverheadRaiseClassifier().update(PoseSnapshot(1.0), 1.0);
-    EXPECT_EQ(cue(empty), FeedbackCue::lowerArms);
-    EXPECT_FALSE(empty.headY);
-}
-
 TEST(OverheadRaiseClassifier, TwoOfThreeFramesDecideSoAStrayFrameNeitherRaisesNorLowers) {
     Feeder f;
     f.arms(0, 3);
@@ -179,39 +165,6 @@ TEST(OverheadRaiseClassifier, UnsureWristsStillCountButAnUnsureElbowGivesNoSampl
     EXPECT_EQ(f.with(Joint::leftElbow, 0.29f).phase, Phase::overhead);
     EXPECT_FALSE(OverheadRaiseClassifier::sample(f.snapshotWith(Joint::rightWrist, 0.19f)));
     EXPECT_EQ(f.arms(0, 2).repetitions, 1);
-}
-
-TEST(OverheadRaiseClassifier, HeadLineIsOneUpperArmAboveTheShoulders) {
-    Body body;
-    const auto sample = OverheadRaiseClassifier::sample(test::pose(body, {}, 0));
-    ASSERT_TRUE(sample);
-    EXPECT_NEAR(sample->headY - sample->leftShoulderY, body.upperArm, 1e-12);
-
-    // Arms out to the side say nothing of their length: the head keeps the line, at 1.3 times
-    // the nose's height over the shoulders; without the nose a floor does.
-    PoseSnapshot sideways = test::pose(body, {0, 0.5, 0}, 0);
-    const auto withNose = OverheadRaiseClassifier::sample(sideways);
-    EXPECT_NEAR(withNose->headY - withNose->leftShoulderY, 1.3 * body.torso * 0.3, 1e-12);
-    sideways.removeJoint(Joint::nose);
-    const auto floor = OverheadRaiseClassifier::sample(sideways);
-    EXPECT_NEAR(floor->headY - floor->leftShoulderY, 0.04, 1e-12);
-
-    // The classifier keeps the longest upper arm of the last moment while the arms move.
-    Feeder f;
-    f.arms(0, 3);
-    auto out = f.arms(0.5, 6);
-    EXPECT_NEAR(*out.headY - sample->leftShoulderY, body.upperArm, 1e-12);
-    // Wrists above the shoulders but below the head line never reach overhead.
-    out = f.arms(0.62, 30);
-    EXPECT_GT(*out.leftWristY, sample->leftShoulderY);
-    EXPECT_EQ(out.phase, Phase::ready);
-
-    // Someone who stepped back looks smaller: arms hanging straight replace the longer reach
-    // kept from before as soon as the median of three has them.
-    f.body = body.scaled(0.7);
-    out = f.arms(0, 4);
-    EXPECT_NEAR(*out.headY - OverheadRaiseClassifier::sample(test::pose(f.body, {}, 0))->headY, 0.0,
-                1e-12);
 }
 
 namespace {

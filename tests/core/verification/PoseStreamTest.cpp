@@ -134,15 +134,3 @@ TEST(PoseStream, WriterRefusesWhatTheReaderWouldReject) {
     EXPECT_FALSE(contents.error);
     EXPECT_EQ(contents.frames.size(), 2u);
 }
-
-TEST(PoseStream, ARecordedFileReplaysToTheSameCount) {
-    test::TemporaryHome home;
-    const QString path = home.filePath(QStringLiteral("session.jsonl"));
-    const auto frames =
-        test::record(test::Motion().stand(1).squats(4), test::Body{}, test::Camera{});
-    ASSERT_TRUE(test::writeFile(path, writeFrames(frames)));
-    const auto contents = readPoseStreamFile(path);
-    ASSERT_FALSE(contents.error);
-    EXPECT_EQ(replayFrames(ExerciseKind::squat, contents.frames).repetitions(), 4);
-    EXPECT_EQ(readPoseStreamFile(home.filePath(QStringLiteral("missing.jsonl"))).error->line, 0);
-}
