@@ -82,17 +82,6 @@ bool settingsShown(SettingsWindow& settings) {
 
 } // namespace
 
-// A day in the tray may pass without a sound or a camera: the media stack, and the sound
-// server's connection with its thread, wait for the first of them.
-TEST_F(ApplicationTest, WaitsInTheTrayWithoutTheMediaStack) {
-    Application application({});
-    application.start();
-    QTest::qWait(200);
-    // The libraries are linked; their plugins show whether they were started.
-    EXPECT_EQ(mappedFiles(QStringLiteral("/plugins/multimedia/|/gstreamer-1\\.0/")), QStringList());
-    application.stop();
-}
-
 // Started at login, the application often comes up before the panel that shows tray icons; the
 // icon must appear once the panel does, not only when it was there first.
 TEST_F(ApplicationTest, ShowsItsTrayIconWhenThePanelComesUpAfterIt) {

@@ -11,34 +11,6 @@ Result<CommandLine> parse(QStringList arguments) {
     return parseCommandLine(arguments);
 }
 
-TEST(CommandLine, EachRequestReachesItsInstanceMethod) {
-    const struct {
-        const char* option;
-        CommandLine::Request request;
-        const char* method;
-    } cases[] = {
-        {"--start-break-now", CommandLine::Request::startBreakNow, "StartBreakNow"},
-        {"--snooze", CommandLine::Request::snooze, "Snooze"},
-        {"--pause-until-tomorrow", CommandLine::Request::pauseUntilTomorrow, "PauseUntilTomorrow"},
-        {"--resume", CommandLine::Request::resume, "Resume"},
-        {"--settings", CommandLine::Request::openSettings, "OpenSettings"},
-        {"--status", CommandLine::Request::status, "Status"},
-    };
-    const QString help = parse({"--help"})->text;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.option);
-        const auto result = parse({c.option});
-        ASSERT_TRUE(result) << result.error().toStdString();
-        EXPECT_EQ(result->request, c.request);
-        EXPECT_EQ(instanceMethod(result->request), c.method);
-        EXPECT_TRUE(help.contains(c.option)) << "help lists it";
-    }
-    const auto plain = parse({});
-    ASSERT_TRUE(plain);
-    EXPECT_EQ(plain->request, CommandLine::Request::none);
-    EXPECT_TRUE(instanceMethod(plain->request).isEmpty());
-}
-
 TEST(CommandLine, PauseDurationsReadAsMinutesOrWithUnitsWithinADay) {
     const struct {
         const char* text;
@@ -83,21 +55,6 @@ TEST(CommandLine, RefusesWhatItCannotDoWithASentence) {
     ASSERT_TRUE(video);
     EXPECT_EQ(video->cameraVideo, "/tmp/squats.mp4");
     EXPECT_EQ(video->request, CommandLine::Request::none);
-}
-
-TEST(CommandLine, HelpListsTheOptionsWithArgumentsAndEveryExitStatus) {
-    for (const char* asked : {"--help", "--help-all", "-h"}) {
-        const auto help = parse({asked});
-        ASSERT_TRUE(help) << asked;
-        EXPECT_EQ(help->request, CommandLine::Request::help) << asked;
-    }
-    const QString text = parse({"--help"})->text;
-    EXPECT_TRUE(text.contains("--pause <DURATION>"));
-    EXPECT_TRUE(text.contains("--camera-video <FILE>"));
-    for (const int code : {exitCode::notRunning, exitCode::usage, exitCode::notNow,
-                           exitCode::limitReached, exitCode::noAnswer}) {
-        EXPECT_TRUE(text.contains(QStringLiteral("  %1  ").arg(code))) << code;
-    }
 }
 
 } // namespace

@@ -3,9 +3,7 @@
 // model, the capture service and the camera engine, as the window's "Start camera" runs them.
 
 #include "app/OnboardingPlatform.h"
-#include "core/onboarding/OnboardingTexts.h"
 #include "core/time/VirtualTimeSource.h"
-#include "platform/PlatformBackends.h"
 #include "platform/common/VideoFileCameraBackend.h"
 #include "pose/CameraPoseDetector.h"
 #include "support/TestSupport.h"
@@ -70,23 +68,6 @@ TEST(OnboardingPracticeRun, OneRealSquatIsCounted) {
     // What the window shows beside the success: the last picture and its pose.
     EXPECT_TRUE(model.hasTrialPreview());
     EXPECT_TRUE(model.hasTrialPose());
-}
-
-// Without a camera the act must not offer to start one and only then say there is none.
-TEST(OnboardingPracticeRun, WithoutACameraTheActSaysSoAsItOpens) {
-    auto cameras = platformBackends::makeListedCameras().backend;
-    if (!cameras->devices().isEmpty()) {
-        GTEST_SKIP() << "this computer has a camera";
-    }
-    VirtualTimeSource time;
-    OnboardingModel model(
-        onboardingPlatform(*cameras, time, [] { return CameraAuthorization::authorized; }, {}),
-        nullptr);
-    model.goToStep(OnboardingModel::lastStep);
-    const QString failure = model.trialFailureMessage();
-    EXPECT_TRUE(failure.contains("No camera"));
-    EXPECT_TRUE(onboarding::cameraButtonText(model.cameraState(), failure).contains("again"));
-    EXPECT_FALSE(model.isTrialRunning());
 }
 
 } // namespace

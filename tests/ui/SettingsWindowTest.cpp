@@ -198,23 +198,6 @@ TEST_F(SettingsWindowTest, OpensOnceRaisesOnRequestAndLetsGoOfEverythingWhenClos
     EXPECT_TRUE(QTest::qWaitFor([&] { return second.isNull(); }));
 }
 
-TEST_F(SettingsWindowTest, ShowsCamerasPluggedInWhileOpenAndWarnsAboutAMissingOne) {
-    settings.setSelectedCameraID(QString("usb-old"));
-    openWindow();
-    auto* picker = item("cameraPicker");
-    EXPECT_EQ(picker->property("count").toInt(), 1) << "cameras looked for before their pane";
-    showPane(qv::SettingsViewModel::Pane::movement);
-    EXPECT_EQ(picker->property("currentText").toString(), "Not connected");
-    EXPECT_TRUE(item("cameraMissingWarning")->isVisible());
-
-    cameras.setDevices({{"usb-desk", "Desk Camera", false}, {"usb-old", "Old Camera", false}});
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return picker->property("currentText").toString() == "Old Camera"; }));
-    EXPECT_EQ(picker->property("count").toInt(), 3) << "Automatic and the two cameras";
-    EXPECT_FALSE(item("cameraMissingWarning")->isVisible());
-    window.close();
-}
-
 // Whatever pane is open, a save that failed is in view until one works again.
 TEST_F(SettingsWindowTest, AFailedSaveIsShownAboveEveryPaneUntilASaveWorks) {
     saveProblems.failed("/full/stats.json", "/full/stats.json: No space left on device");

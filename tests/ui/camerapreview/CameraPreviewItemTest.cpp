@@ -97,18 +97,5 @@ TEST(CameraPreviewItem, TakesEveryFrameIntoOneBuffer) {
     EXPECT_FALSE(item->hasPicture());
 }
 
-// A model that has no camera picture to give is no model at all, rather than one the item
-// would read as something else.
-TEST(CameraPreviewItem, RefusesModelsWithoutAPreview) {
-    BreakOverlayModel model(BreakOverlayModel::Initial{}, nullptr);
-    QObject other;
-    CameraPreviewItem item;
-    QSignalSpy changed(&item, &CameraPreviewItem::modelChanged);
-    item.setModel(&model);
-    item.setModel(&other);
-    EXPECT_EQ(item.model(), nullptr);
-    EXPECT_EQ(changed.count(), 2);
-}
-
 } // namespace
 } // namespace qv

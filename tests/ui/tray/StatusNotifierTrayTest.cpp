@@ -9,9 +9,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <malloc.h>
-#include <variant>
-#include <vector>
 
 using namespace qv;
 using namespace qv::test;
@@ -59,31 +56,6 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    // Sends the same call count times, a batch in flight at once as a busy host would, and
-    // waits for every answer. Returns how many were answered without an error.
-    int callMenuRepeatedly(const QString& method, const QVariantList& arguments, int count) {
-        QDBusMessage message = QDBusMessage::createMethodCall(watcher.items().value(0), menuPath,
-                                                              menuInterface, method);
-        message.setArguments(arguments);
-        int answered = 0;
-        for (int sent = 0; sent < count;) {
-            std::vector<QDBusPendingCall> batch;
-            for (; sent < count && batch.size() < 250; ++sent) {
-                batch.push_back(watcher.bus().asyncCall(message, 5000));
-            }
-            EXPECT_TRUE(QTest::qWaitFor(
-                [&] {
-                    return std::all_of(batch.begin(), batch.end(),
-                                       [](const QDBusPendingCall& c) { return c.isFinished(); });
-                },
-                10000));
-            for (const auto& call : batch) {
-                answered += call.isFinished() && !call.isError();
-            }
-        }
-        return answered;
-    }
-
     QVariant itemProperty(const char* name) {
         return watcher.property(itemPath, itemInterface, QString::fromLatin1(name));
     }
@@ -95,12 +67,6 @@ protected:
 
     TestWatcher watcher;
 };
-
-// Bytes the allocator has handed out and not had back, mapped blocks included.
-qint64 heapInUse() {
-    const struct mallinfo2 info = mallinfo2();
-    return qint64(info.uordblks) + qint64(info.hblkhd);
-}
 
 // Waits until the popover shows; null when it does not.
 QQuickWindow* shownPopover(TrayUnderTest& subject) {
@@ -159,69 +125,6 @@ TEST_F(StatusNotifierTrayTest, ActivateOpensThePopoverWhoseButtonStartsTheBreak)
     clickItem(window, findItem(window, "startBreak"));
     EXPECT_TRUE(subject->scenario.scheduler.schedule().is<scheduleState::BreakDue>());
     EXPECT_TRUE(QTest::qWaitFor([&] { return !popover.isOpen(); }, 2000));
-}
-
-// The popover's buttons and pause menu as a keyboard or a stray click reach them: what each
-// does to the cycle, and whether the popover stays to show the new state. The pause menu never
-// stays open.
-TEST_F(StatusNotifierTrayTest, ButtonsAndPauseMenuAnswerTheKeyboardAndClicksBeside) {
-    enum class Cycle { working, pausedForAnHour, pausedUntilTomorrow, breakDue };
-    struct Case {
-        const char* name;
-        std::vector<std::variant<Qt::Key, const char*>> input; // keys, or items clicked
-        Cycle cycle;
-        bool popoverOpen;
-    };
-    const Case cases[] = {
-        {"a click on the first pause", {"pause", "pauseForOneHour"}, Cycle::pausedForAnHour, true},
-        {"resume in place of pause", {"pause", "pauseForOneHour", "resume"}, Cycle::working, true},
-        {"Escape in the menu", {"pause", Qt::Key_Escape}, Cycle::working, true},
-        {"Down and Space",
-         {"pause", Qt::Key_Down, Qt::Key_Space},
-         Cycle::pausedUntilTomorrow,
-         true},
-        {"Return", {"pause", Qt::Key_Return}, Cycle::pausedForAnHour, true},
-        {"a click beside the menu", {"pause", "startBreak"}, Cycle::working, true},
-        {"Tab and Space", {Qt::Key_Tab, Qt::Key_Space}, Cycle::breakDue, false},
-        {"Escape from a button", {Qt::Key_Tab, Qt::Key_Escape}, Cycle::working, false},
-    };
-    for (const Case& example : cases) {
-        SCOPED_TRACE(example.name);
-        auto subject = showTray("working");
-        subject->tray.openPopover({400, 10});
-        QPointer<QQuickWindow> window = shownPopover(*subject);
-        ASSERT_TRUE(window);
-        window->requestActivate();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return window->isActive(); }, 2000));
-        for (const auto& step : example.input) {
-            if (const auto* key = std::get_if<Qt::Key>(&step)) {
-                QTest::keyClick(window.data(), *key);
-            } else {
-                clickItem(*window, findItem(*window, std::get<const char*>(step)));
-            }
-        }
-        const BreakSchedule& schedule = subject->scenario.scheduler.schedule();
-        EXPECT_EQ(schedule.is<scheduleState::Working>(), example.cycle == Cycle::working);
-        EXPECT_EQ(schedule.is<scheduleState::BreakDue>(), example.cycle == Cycle::breakDue);
-        const auto* paused = std::get_if<scheduleState::Paused>(&schedule.state);
-        EXPECT_EQ(paused != nullptr, example.cycle == Cycle::pausedForAnHour ||
-                                         example.cycle == Cycle::pausedUntilTomorrow);
-        if (paused) {
-            EXPECT_EQ(paused->until == subject->scenario.time.now().addSecs(3600),
-                      example.cycle == Cycle::pausedForAnHour);
-        }
-        TrayPopover& popover = subject->tray.popover();
-        EXPECT_EQ(popover.isOpen(), example.popoverOpen);
-        if (popover.isOpen()) {
-            EXPECT_FALSE(findItem(*window, "pauseMenu")->isVisible());
-            EXPECT_EQ(findItem(*window, "resume")->isVisible(), paused != nullptr);
-            EXPECT_EQ(findItem(*window, "pause")->isVisible(), paused == nullptr);
-        }
-        EXPECT_EQ(popover.loadError(), "");
-        popover.close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_TRUE(window.isNull()) << "the window and its QML engine are let go";
-    }
 }
 
 TEST_F(StatusNotifierTrayTest, ExportedMenuMatchesTheWidgetMenuInEveryState) {
@@ -316,22 +219,6 @@ TEST_F(StatusNotifierTrayTest, MenuAnswersEveryCallAndRefusesUnknownItemsAndProp
     QList<int> idErrors;
     shown.arguments().value(1).value<QDBusArgument>() >> idErrors;
     EXPECT_EQ(idErrors, QList<int>{4242});
-}
-
-TEST_F(StatusNotifierTrayTest, MenuMemoryStaysFlatUnderRepeatedCallsFromAHost) {
-    auto subject = showTray("snooze");
-    const int settingsId = idOfLabel(layout(), "Settings…");
-    const auto round = [&](int count) {
-        EXPECT_EQ(callMenuRepeatedly("GetLayout", {0, -1, QStringList()}, count), count);
-        EXPECT_EQ(callMenuRepeatedly("GetProperty", {settingsId, "label"}, count), count);
-        EXPECT_EQ(callMenuRepeatedly("AboutToShow", {0}, count), count);
-    };
-    // The first calls fill caches of Qt's own (the bus's type signatures, the icon loader).
-    round(300);
-    const qint64 before = heapInUse();
-    round(3400); // 10,200 calls
-
-    EXPECT_LT(heapInUse() - before, 1024 * 1024);
 }
 
 } // namespace
