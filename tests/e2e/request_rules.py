@@ -4,8 +4,8 @@
 
 The built executable's requests, as a user's shell and scripts meet them: a request that acts
 exits 0; one that cannot act now says why on standard error and exits with its own status;
-with nothing running only a start and --settings start Quorvantel. Also: requests without a
-display; no request during the welcome marks it done; a settings file
+with nothing running only a start and --settings start Quorvantel. Also: help, version and
+requests without a display; no request during the welcome marks it done; a settings file
 deleted while Quorvantel runs comes back whole.
 """
 
@@ -41,6 +41,8 @@ def expect(session, args, code, says=None, env=None):
 
 def without_display(session):
     env = {k: v for k, v in session.env.items() if k not in NO_DISPLAY}
+    expect(session, ["--help"], DONE, "--start-break-now", env)
+    expect(session, ["--version"], DONE, "Quorvantel", env)
     expect(session, ["--status"], NOT_RUNNING, "not running", env)
     expect(session, ["--pause", "90"], NOT_RUNNING, "not running", env)
     expect(session, [], NOT_RUNNING, "no display", env)
