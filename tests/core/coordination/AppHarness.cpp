@@ -4,7 +4,6 @@
 #include "../scheduling/SchedulerHarness.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -62,12 +61,9 @@ void ScriptedCamera::complete() {
     reportCompletion();
 }
 
-AppHarness::AppHarness(const QDateTime& start, const QString& statsFolder)
+AppHarness::AppHarness(const QDateTime& start)
     : time(start)
-    , statsDir(statsFolder.isEmpty() || !QDir(statsFolder).exists()
-                   ? home.filePath(QStringLiteral("stats-XXXXXX"))
-                   : statsFolder + QStringLiteral("/quorvantel-stats-XXXXXX"))
-    , statsPath(statsDir.filePath(QStringLiteral("stats.json"))) {
+    , statsPath(home.filePath(QStringLiteral("stats/stats.json"))) {
     notifier = std::make_unique<HeadsUpNotifier>(notifications, [] { return berlinCalendar(); });
     gate = std::make_unique<EmergencyEscapeGate>(
         defaults, [] { return berlinCalendar(); }, time, 3);

@@ -70,10 +70,9 @@ struct ScriptedCameraAccess final : CameraAccess {
     std::vector<std::function<void(bool)>> pending;
 };
 
-struct RecordingSettingsOpener final : SystemSettingsOpener {
-    void openCameraSettings() override { ++opened; }
+struct IgnoredSettingsOpener final : SystemSettingsOpener {
+    void openCameraSettings() override {}
     void openNotificationSettings() override {}
-    int opened = 0;
 };
 
 // A camera engine driven by the test: the device itself cannot exist here.
@@ -102,9 +101,7 @@ private:
 // The model with every service it runs with, on a virtual clock in Berlin.
 class AppHarness {
 public:
-    // statsFolder: where the statistics file goes when not in the temporary home (a folder in
-    // memory keeps a long run from waiting on the disk).
-    explicit AppHarness(const QDateTime& start, const QString& statsFolder = QString());
+    explicit AppHarness(const QDateTime& start);
     ~AppHarness();
 
     void launch(); // makes the settings, scheduler and model (again, after quit())
@@ -125,14 +122,13 @@ public:
 
     VirtualTimeSource time;
     TemporaryHome home;
-    QTemporaryDir statsDir;
     QString statsPath;
     MemoryKeyValueStore defaults;
     RecordingLock lock;
     RecordingNotifications notifications;
     ScriptedProbes probes;
     ScriptedCameraAccess cameraAccess;
-    RecordingSettingsOpener settingsOpener;
+    IgnoredSettingsOpener settingsOpener;
     std::vector<ScriptedCamera*> cameras;
     std::unique_ptr<HeadsUpNotifier> notifier;
     std::unique_ptr<EmergencyEscapeGate> gate;

@@ -248,17 +248,6 @@ TEST_F(AppModelTest, EmergencyChord) {
     EXPECT_TRUE(app.model().isBreakActive());
 }
 
-TEST_F(AppModelTest, SettingsChangesReachTheRunningBreak) {
-    beginCameraBreak();
-    app.defaults.setInteger(EmergencyEscapeGate::usesKey, 2);
-    app.settings().setEmergencyEscapeLimit(1);
-    EXPECT_EQ(app.overlay()->emergencyEscapesRemaining(), 0);
-    app.settings().setEmergencyEscapeLimit(3);
-    EXPECT_EQ(app.overlay()->emergencyEscapesRemaining(), 1);
-    app.settings().setSoundEnabled(false);
-    EXPECT_FALSE(app.overlay()->soundEnabled());
-}
-
 TEST_F(AppModelTest, SwitchingToOverheadRaisesKeepsTheSafetyRelease) {
     beginCameraBreak();
     app.camera()->repetitions(3);
@@ -272,34 +261,6 @@ TEST_F(AppModelTest, SwitchingToOverheadRaisesKeepsTheSafetyRelease) {
     EXPECT_EQ(app.camerasMade, 2) << "a second switch restarted the camera";
     app.advance(80);
     EXPECT_FALSE(app.model().isBreakActive());
-}
-
-// Pictures cost a conversion and a scaling per analysed frame: the camera makes them only at
-// the largest size a window shows, and none once no window shows one.
-TEST_F(AppModelTest, TheCameraMakesPicturesOnlyAsLargeAsAWindowShowsThem) {
-    beginCameraBreak();
-    EXPECT_EQ(app.camera()->previewSize, 0) << "pictures before any window asked";
-    QObject primary;
-    QObject secondary;
-    app.overlay()->reportPreviewSide(&primary, 480);
-    app.overlay()->reportPreviewSide(&secondary, 960);
-    EXPECT_EQ(app.camera()->previewSize, 960);
-    app.overlay()->reportPreviewSide(&secondary, 0);
-    EXPECT_EQ(app.camera()->previewSize, 480);
-
-    app.overlay()->switchToOverheadRaise();
-    ASSERT_NE(app.camera(), nullptr);
-    EXPECT_EQ(app.camera()->previewSize, 480) << "the new run forgot the window's size";
-    app.overlay()->reportPreviewSide(&primary, 0);
-    EXPECT_EQ(app.camera()->previewSize, 0);
-}
-
-TEST_F(AppModelTest, OpeningTheCameraSettingsSkipsTheBreak) {
-    beginCameraBreak();
-    app.overlay()->openCameraSettings();
-    EXPECT_FALSE(app.model().isBreakActive());
-    EXPECT_EQ(app.settingsOpener.opened, 1);
-    EXPECT_EQ(app.storedToday().skippedBreaks, 1);
 }
 
 // The screen goes before the camera is stopped, which waits for the frame being analysed: a

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Requests from another launch or a script either act or say why not; none reports success
-// for nothing, and none touches the schedule before the welcome is finished.
+// Requests from another launch or a script say why they are refused, and none touches the
+// schedule before the welcome is finished or while a break runs.
 #include "core/coordination/ControlRequests.h"
 
 #include "../scheduling/SchedulerHarness.h"
@@ -34,13 +34,6 @@ void expectEveryChangeRefused(AppHarness& app, const QString& why) {
 
 class ControlRequestsTest : public ::testing::Test {
 protected:
-    // Brings the coming break to the given number of seconds away.
-    void untilDueIn(double seconds) {
-        const auto* working = app.scheduler().schedule().stateAs<scheduleState::Working>();
-        ASSERT_NE(working, nullptr);
-        app.advance(app.time.now().msecsTo(working->dueAt) / 1000.0 - seconds);
-    }
-
     AppHarness app{berlin("2026-06-10 09:00")};
 };
 
@@ -56,23 +49,6 @@ TEST_F(ControlRequestsTest, DuringTheWelcomeEveryChangeIsRefusedAndNothingIsStor
     app.launch();
 }
 
-TEST_F(ControlRequestsTest, SnoozeOnlyInTheLastMinuteAndTwicePerBreak) {
-    app.launch();
-    ControlRequests requests(app.model());
-    EXPECT_EQ(kindOf(requests.snooze()), Kind::notNow) << "fifty minutes before";
-    EXPECT_EQ(app.scheduler().snoozeCount(), 0);
-
-    for (int snooze = 1; snooze <= 2; ++snooze) {
-        untilDueIn(30);
-        EXPECT_EQ(kindOf(requests.snooze()), std::nullopt) << snooze;
-        EXPECT_EQ(app.scheduler().snoozeCount(), snooze);
-    }
-    untilDueIn(30);
-    const RequestOutcome third = requests.snooze();
-    EXPECT_EQ(kindOf(third), Kind::limitReached);
-    EXPECT_EQ(app.scheduler().snoozeCount(), 2);
-}
-
 TEST_F(ControlRequestsTest, DuringABreakNothingStartsPausesOrPutsItOff) {
     app.launch();
     app.advanceToBreakDue();
@@ -81,18 +57,6 @@ TEST_F(ControlRequestsTest, DuringABreakNothingStartsPausesOrPutsItOff) {
     expectEveryChangeRefused(app, QStringLiteral("break"));
     EXPECT_EQ(app.scheduler().schedule(), during);
     EXPECT_EQ(app.lock.lockCount, 1);
-}
-
-TEST_F(ControlRequestsTest, ResumeActsOnlyOnAPause) {
-    app.launch();
-    ControlRequests requests(app.model());
-    EXPECT_EQ(kindOf(requests.resume()), Kind::notNow);
-    EXPECT_EQ(kindOf(requests.pauseFor(3600)), std::nullopt);
-    EXPECT_TRUE(app.scheduler().schedule().is<scheduleState::Paused>());
-    EXPECT_EQ(kindOf(requests.resume()), std::nullopt);
-    EXPECT_TRUE(app.scheduler().schedule().is<scheduleState::Working>());
-    EXPECT_EQ(kindOf(requests.startBreakNow()), std::nullopt);
-    EXPECT_TRUE(app.model().isBreakActive());
 }
 
 } // namespace

@@ -110,29 +110,6 @@ TEST_F(SmartPauseInTheModel, AwayBreaksAreCountedOnlyWhenTheUserIsAway) {
     }
 }
 
-TEST_F(SmartPauseInTheModel, HeadsUpAndItsActions) {
-    app.advance(49 * 60);
-    ASSERT_TRUE(app.notifications.shown.has_value());
-    EXPECT_EQ(app.notifications.shown->actions.size(), 2);
-    app.notifications.invoke("default"); // clicking the notification itself
-    EXPECT_EQ(app.scheduler().snoozeCount(), 0);
-    app.notifications.invoke(HeadsUpNotifier::snoozeAction);
-    EXPECT_EQ(app.scheduler().snoozeCount(), 1);
-    EXPECT_FALSE(app.notifications.shown.has_value()) << "a snooze keeps the old heads-up";
-
-    app.advance(300 - 60 + 1);
-    app.model().snooze();
-    EXPECT_EQ(app.scheduler().snoozeCount(), 2);
-    app.advance(300 - 60 + 1);
-    ASSERT_TRUE(app.notifications.shown.has_value());
-    EXPECT_EQ(app.notifications.shown->actions.size(), 1) << "+5 min offered with none left";
-    app.notifications.invoke(HeadsUpNotifier::snoozeAction);
-    EXPECT_EQ(app.scheduler().snoozeCount(), 2);
-    app.notifications.invoke(HeadsUpNotifier::startNowAction);
-    EXPECT_TRUE(app.model().isBreakActive());
-    EXPECT_FALSE(app.notifications.shown.has_value());
-}
-
 TEST_F(SmartPauseInTheModel, NoNotificationServiceStillBringsTheBreakOnTime) {
     app.notifications.available = NotificationAvailability::unavailable;
     app.advanceToBreakDue();

@@ -103,18 +103,6 @@ TEST(BreakSchedule, OperationsRefusedInTheWrongStateChangeNothing) {
     }
 }
 
-TEST(BreakSchedule, StartingABreakNowKeepsSnoozesOnlyWithinTheCycle) {
-    BreakSchedule working = withState(Working{t0, at(60)}, 1);
-    EXPECT_TRUE(working.makeBreakDue());
-    EXPECT_EQ(working.snoozeCount, 1);
-    BreakSchedule paused = withState(Paused{at(60)}, 1);
-    EXPECT_TRUE(paused.makeBreakDue());
-    EXPECT_EQ(paused.snoozeCount, 0);
-    BreakSchedule stopped;
-    EXPECT_TRUE(stopped.pause(at(60), t0));
-    EXPECT_TRUE(stopped.is<Paused>());
-}
-
 TEST(BreakSchedule, ChangingTheIntervalKeepsTheCycleStart) {
     BreakSchedule schedule = withState(Working{t0, at(fiftyMinutes)});
     EXPECT_TRUE(schedule.applyWorkInterval(90 * 60, at(1800)).empty());

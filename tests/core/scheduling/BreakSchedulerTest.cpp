@@ -4,10 +4,7 @@
 #include "core/storage/MemoryKeyValueStore.h"
 #include "support/RecordingKeyValueStore.h"
 
-#include <functional>
 #include <gtest/gtest.h>
-#include <map>
-#include <string>
 
 using namespace qv;
 using namespace qv::scheduleState;
@@ -49,21 +46,6 @@ TEST_F(BreakSchedulerTest, HeadsUpOnceInTheLastMinuteThenTheBreak) {
     EXPECT_EQ(app.breakDueCalls, std::vector<QDateTime>{berlin("2026-12-07 09:50")});
 }
 
-TEST_F(BreakSchedulerTest, ABreakRunsThroughCooldownIntoTheNextCycle) {
-    app.launch();
-    app.scheduler().startBreakNow();
-    EXPECT_EQ(app.breakDueCalls.size(), 1u);
-    app.scheduler().startBreakNow(); // already due: nothing
-    EXPECT_EQ(app.breakDueCalls.size(), 1u);
-    app.scheduler().breakStarted();
-    app.advance(40);
-    app.scheduler().breakFinished();
-    app.advance(1);
-    EXPECT_TRUE(app.scheduler().schedule().is<Cooldown>());
-    app.advance(1);
-    EXPECT_EQ(working().startedAt, berlin("2026-12-07 09:00:42"));
-}
-
 TEST_F(BreakSchedulerTest, QuietTicksWriteNothing) {
     test::RecordingKeyValueStore recording;
     SchedulerHarness quiet(recording, berlin("2026-12-07 09:00"));
@@ -73,42 +55,6 @@ TEST_F(BreakSchedulerTest, QuietTicksWriteNothing) {
     EXPECT_EQ(recording.writeCount(), 0);
     quiet.advance(62); // the break falls due: one save
     EXPECT_GT(recording.writeCount(), 0);
-}
-
-TEST_F(BreakSchedulerTest, EachPropertySignalsOnlyWhenItsOwnValueChanged) {
-    app.launch();
-    std::map<std::string, int> emitted;
-    const auto count = [&](auto signal, const char* name) {
-        QObject::connect(&app.scheduler(), signal, [&emitted, name] { ++emitted[name]; });
-    };
-    count(&BreakScheduler::currentDateChanged, "date");
-    count(&BreakScheduler::menuBarTitleChanged, "title");
-    count(&BreakScheduler::statusTextChanged, "status");
-    count(&BreakScheduler::snoozeCountChanged, "snoozes");
-    count(&BreakScheduler::stateChanged, "state");
-    struct Step {
-        const char* what;
-        std::function<void()> act;
-        std::map<std::string, int> expected;
-    };
-    const Step steps[] = {
-        {"a tick", [&] { app.advance(1); }, {{"date", 1}, {"title", 1}, {"status", 1}}},
-        {"pause",
-         [&] { app.scheduler().pauseForOneHour(); },
-         {{"title", 1}, {"status", 1}, {"state", 1}}},
-        {"a paused tick", [&] { app.advance(1); }, {{"date", 1}}},
-        {"resume",
-         [&] { EXPECT_TRUE(app.scheduler().resume()); },
-         {{"title", 1}, {"status", 1}, {"state", 1}}},
-        {"snooze",
-         [&] { EXPECT_TRUE(app.scheduler().snooze()); },
-         {{"title", 1}, {"status", 1}, {"state", 1}, {"snoozes", 1}}},
-    };
-    for (const Step& step : steps) {
-        emitted.clear();
-        step.act();
-        EXPECT_EQ(emitted, step.expected) << step.what;
-    }
 }
 
 namespace {

@@ -4,7 +4,6 @@
 #include "core/settings/SettingsKeys.h"
 #include "core/storage/MemoryKeyValueStore.h"
 
-#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 namespace keys = qv::settingsKeys;
@@ -54,16 +53,4 @@ TEST(SettingsStore, UnknownOrGarbageStoredValuesFallBackToDefaults) {
     EXPECT_EQ(settings.workIntervalMinutes(), 50);
     EXPECT_TRUE(settings.soundEnabled());
     EXPECT_FALSE(settings.selectedCameraID());
-}
-
-TEST(SettingsStore, ChoosingNoCameraRemovesTheKey) {
-    MemoryKeyValueStore defaults;
-    SettingsStore settings(defaults);
-    QSignalSpy changed(&settings, &SettingsStore::selectedCameraIDChanged);
-    settings.setSelectedCameraID(QString("usb-front-camera"));
-    EXPECT_EQ(defaults.text(keys::selectedCameraID), "usb-front-camera");
-    settings.setSelectedCameraIDText(QString());
-    EXPECT_FALSE(defaults.contains(keys::selectedCameraID));
-    EXPECT_EQ(changed.count(), 2);
-    EXPECT_EQ(SettingsStore(defaults).selectedCameraID(), std::nullopt);
 }

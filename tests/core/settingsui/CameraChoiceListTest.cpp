@@ -31,23 +31,6 @@ protected:
     qv::test::FakeCameraBackend backend;
 };
 
-TEST_F(CameraChoiceListTest, AnUnpluggedChoiceIsKeptAndListedAsNotConnected) {
-    settings.setSelectedCameraID(QString("usb-desk"));
-    backend.setDevices({lid});
-    CameraChoiceList list(settings, &backend);
-    EXPECT_EQ(titles(list), QStringList({"Automatic", "Integrated Camera", "Not connected"}));
-    EXPECT_EQ(list.currentIndex(), 2);
-    EXPECT_TRUE(list.isSelectedCameraMissing());
-
-    list.choose(2);
-    EXPECT_EQ(settings.selectedCameraID(), "usb-desk") << "choosing the missing row keeps it";
-
-    list.useAutomatic();
-    EXPECT_EQ(settings.selectedCameraID(), std::nullopt);
-    EXPECT_EQ(titles(list), QStringList({"Automatic", "Integrated Camera"}));
-    EXPECT_FALSE(list.isSelectedCameraMissing());
-}
-
 // Cameras come and go while the window is open; the notice may arrive on another thread.
 TEST_F(CameraChoiceListTest, FollowsCamerasPluggedInAndOut) {
     settings.setSelectedCameraID(QString("usb-desk"));

@@ -107,17 +107,6 @@ TEST_F(StatsStoreTest, AStreakCountsDaysWithACompletedBreak) {
     }
 }
 
-TEST_F(StatsStoreTest, TableSurvivesARestartWithoutATemporaryFileLeft) {
-    at(2026, 3, 7);
-    makeStore(path)->recordVerifiedBreak(ExerciseKind::overheadRaise, 12);
-    EXPECT_EQ(makeStore(path)->today().overheadRaises, 12);
-    EXPECT_EQ(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files),
-              QStringList{"stats.json"});
-
-    makeStore(std::nullopt)->recordSkippedBreak(ExerciseKind::squat, 4);
-    EXPECT_EQ(makeStore(std::nullopt)->today(), (DayStat{4, 0, 0, 0, 0, 1}));
-}
-
 TEST_F(StatsStoreTest, CorruptFileFallsBackToTheDefaultsCopyAndRewritesTheFile) {
     const qv::DayTable stored{{"2026-03-06", DayStat{5, 0, 1, 0, 0, 0}}};
     defaults.setData(StatsStore::defaultsKey, qv::encodeDays(stored));

@@ -53,19 +53,6 @@ TEST_P(KeyValueStoreContract, TypedValuesRoundTripExactly) {
     EXPECT_EQ(store.text("a/slash"), "kept flat");
 }
 
-TEST_P(KeyValueStoreContract, DefaultsServeMissingKeysAndRemovalRestoresThem) {
-    store_->registerDefaults({{"d.int", 50}, {"d.bool", true}, {"d.text", "squat"}});
-    EXPECT_EQ(store_->integer("d.int"), 50);
-    EXPECT_EQ(store_->boolean("d.bool"), true);
-    EXPECT_EQ(store_->text("d.text"), "squat");
-    EXPECT_FALSE(store_->integer("d.none"));
-    EXPECT_FALSE(store_->contains("d.int"));
-    store_->setInteger("d.int", 20);
-    EXPECT_EQ(store_->integer("d.int"), 20);
-    store_->remove("d.int");
-    EXPECT_EQ(store_->integer("d.int"), 50);
-}
-
 TEST_P(KeyValueStoreContract, WrongTypesReadAsAbsentOrTheDefault) {
     store_->registerDefaults({{"w.int", 7}});
     store_->setText("w.int", "seven");

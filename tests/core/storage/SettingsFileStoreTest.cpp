@@ -4,24 +4,11 @@
 #include "support/FileBytes.h"
 #include "support/TestSupport.h"
 
-#include <functional>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 using qv::SettingsFileStore;
 using qv::test::readFile;
 using qv::test::writeFile;
-
-namespace {
-
-// Each sync writes a new file and renames it over the old one, so the inode tells whether the
-// file was written since.
-ino_t inodeOf(const QString& path) {
-    struct stat info = {};
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
-}
-
-} // namespace
 
 TEST(SettingsFileStore, TwoStoresOnOneFileSeeEachOthersWritesAtOnce) {
     qv::test::TemporaryHome home;
@@ -32,40 +19,6 @@ TEST(SettingsFileStore, TwoStoresOnOneFileSeeEachOthersWritesAtOnce) {
     EXPECT_EQ(reader.integer("s.int"), 3);
     writer.remove("s.int");
     EXPECT_FALSE(reader.integer("s.int"));
-}
-
-TEST(SettingsFileStore, WritesTheFileOnlyWhenAValueChanges) {
-    qv::test::TemporaryHome home;
-    const QString path = home.filePath("unchanged.conf");
-    const QDateTime date = QDateTime::fromMSecsSinceEpoch(1'790'000'000'456, Qt::UTC);
-    SettingsFileStore store(path);
-    store.setInteger("c.int", 5);
-    store.setBoolean("c.bool", true);
-    store.setDate("c.date", date);
-    store.setText("c.text", "same");
-    store.setData("c.data", QByteArray("\x01\x02", 2));
-
-    const std::vector<std::tuple<const char*, bool, std::function<void()>>> writes = {
-        {"same integer", false, [&] { store.setInteger("c.int", 5); }},
-        {"same boolean", false, [&] { store.setBoolean("c.bool", true); }},
-        {"same date", false, [&] { store.setDate("c.date", date); }},
-        {"same text", false, [&] { store.setText("c.text", "same"); }},
-        {"same data", false, [&] { store.setData("c.data", QByteArray("\x01\x02", 2)); }},
-        {"absent key removed", false, [&] { store.remove("c.absent"); }},
-        {"other integer", true, [&] { store.setInteger("c.int", 6); }},
-        {"integer as text", true, [&] { store.setText("c.int", "6 "); }},
-        {"text as data", true, [&] { store.setData("c.text", "same"); }},
-        {"key removed", true, [&] { store.remove("c.bool"); }},
-    };
-    for (const auto& [name, changes, write] : writes) {
-        const ino_t before = inodeOf(path);
-        write();
-        EXPECT_EQ(inodeOf(path) != before, changes) << name;
-    }
-    SettingsFileStore reread(path);
-    EXPECT_EQ(reread.text("c.int"), "6 ");
-    EXPECT_EQ(reread.data("c.text"), QByteArray("same"));
-    EXPECT_FALSE(reread.contains("c.bool"));
 }
 
 // Reading a 50 MB file took 39 s and half a gigabyte at start. One beyond any size settings
