@@ -56,29 +56,6 @@ TEST_F(MenuBarActionsTest, EachScheduleItemReachesTheSchedulerAfterWithdrawingTh
     EXPECT_EQ(withdrawals, 5);
 }
 
-TEST_F(MenuBarActionsTest, WhileTheCycleDoesNotRunStartAndResumeDoNothing) {
-    app.scheduler().cancelTimer();
-    EXPECT_FALSE(app.scheduler().isRunning());
-    actions().perform(TrayAction::startBreak);
-    actions().perform(TrayAction::resumeBreaks);
-    EXPECT_EQ(withdrawals, 0);
-    EXPECT_TRUE(app.breakDueCalls.empty());
-}
-
-// The panel's title drops seconds above an hour, rounding up; a square slot shows whole
-// minutes rounded up, or whole hours rounded down, and nothing for words.
-TEST(TrayIconTitle, ShortensCountdownsForThePanelAndTheSquareSlot) {
-    const std::tuple<QString, QString, QString> cases[] = {
-        {"1:00:00", "1:00", "1h"}, {"1:00:01", "1:01", "1h"},    {"1:59:30", "2:00", "1h"},
-        {"2:59:59", "3:00", "2h"}, {"10:05:00", "10:05", "10h"}, {"12:30", "12:30", "13"},
-        {"12:00", "12:00", "12"},  {"59:59", "59:59", "60"},     {"00:01", "00:01", "1"},
-        {"00:00", "00:00", "0"},   {"Paused", "Paused", ""},     {"Break due", "Break due", ""}};
-    for (const auto& [title, panel, square] : cases) {
-        EXPECT_EQ(trayIconTitle(title), panel) << title.toStdString();
-        EXPECT_EQ(compactIconText(title), square) << title.toStdString();
-    }
-}
-
 TEST(PopoverPosition, BesideTheIconOrPointerAndAlwaysOnScreen) {
     const QRect screen(0, 0, 1920, 1080);
     const QSize size(320, 400);
