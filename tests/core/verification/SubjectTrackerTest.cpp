@@ -26,20 +26,6 @@ DetectedPerson person(double x, double top, double bottom, int confident = 17) {
 
 } // namespace
 
-TEST(SubjectTracker, CandidateIsTheBoxOfConfidentKeypointsInUpwardY) {
-    const auto c = SubjectTracker::candidate(person(0.3, 0.1, 0.9));
-    ASSERT_TRUE(c);
-    EXPECT_NEAR(c->center.x, 0.3, 1e-12);
-    EXPECT_NEAR(c->center.y, 0.5, 1e-12);
-    EXPECT_NEAR(c->height, 0.8, 1e-12);
-
-    // Only the first four keypoints count: the box shrinks to them.
-    const auto four = SubjectTracker::candidate(person(0.3, 0.0, 1.6, 4));
-    ASSERT_TRUE(four);
-    EXPECT_NEAR(four->height, 0.3, 1e-12);
-    EXPECT_FALSE(SubjectTracker::candidate(person(0.3, 0.1, 0.9, 3)));
-}
-
 TEST(SubjectTracker, RaisingBothArmsIsStillTheSamePerson) {
     // Seated at a desk, only the upper body in view: the arms going up would double the box.
     DetectedPerson down = person(0.5, 0.3, 0.6, 11);
@@ -52,16 +38,6 @@ TEST(SubjectTracker, RaisingBothArmsIsStillTheSamePerson) {
     SubjectTracker tracker;
     EXPECT_EQ(tracker.choose(DetectedPeople{down}, 0.0), 0u);
     EXPECT_EQ(tracker.choose(DetectedPeople{up}, 0.067), 0u);
-}
-
-TEST(SubjectTracker, FirstFrameTakesTheTallestAndTiesGoToTheEarlier) {
-    SubjectTracker tracker;
-    EXPECT_EQ(tracker.select({at(0.2, 0.5, 0.4), at(0.8, 0.5, 0.6), at(0.5, 0.5, 0.6)}, 0.0), 1u);
-    EXPECT_EQ(tracker.lastCandidate(), at(0.8, 0.5, 0.6));
-
-    SubjectTracker empty;
-    EXPECT_FALSE(empty.select({}, 0.0));
-    EXPECT_FALSE(empty.lastMatchedAt());
 }
 
 TEST(SubjectTracker, FollowsTheNearestAndATallerNewcomerDoesNotTakeOver) {
