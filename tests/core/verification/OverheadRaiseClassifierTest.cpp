@@ -95,20 +95,6 @@ TEST(OverheadRaiseClassifier, CountsSyntheticRaisesUnderVariedConditions) {
     }
 }
 
-TEST(OverheadRaiseClassifier, RaisesSoonerThanTheDebounceCountOnce) {
-    Feeder f;
-    f.arms(0, 3);
-    f.arms(1, 2);
-    EXPECT_EQ(f.arms(0, 2).repetitions, 1);
-    f.arms(1, 2);
-    auto out = f.arms(0, 2); // 0.125 s after the first count
-    EXPECT_EQ(out.phase, Phase::ready);
-    EXPECT_EQ(out.repetitions, 1);
-    f.arms(0, 12);
-    f.arms(1, 2);
-    EXPECT_EQ(f.arms(0, 2).repetitions, 2);
-}
-
 TEST(OverheadRaiseClassifier, OnlyBothArmsOverheadAreARaise) {
     Feeder f;
     f.arms(0, 3);

@@ -73,19 +73,3 @@ TEST(SubjectTracker, AJumpIsIgnoredUntilTheReacquireTimeThenTheTallestIsTaken) {
     // The memory follows the match: the next frame is scored against the new height.
     EXPECT_FALSE(edgeTracker.select({at(0.5, 0.5, 1.5625)}, 0.25));
 }
-
-TEST(SubjectTracker, ChoosingAmongPeople) {
-    SubjectTracker tracker;
-    EXPECT_FALSE(tracker.choose(DetectedPeople{}, 0.0));
-
-    // A person with too few confident keypoints makes the first person win untracked.
-    const DetectedPeople withUnsure = {person(0.2, 0.4, 0.6), person(0.7, 0.0, 1.0, 3)};
-    EXPECT_EQ(tracker.choose(withUnsure, 0.0), 0u);
-    EXPECT_FALSE(tracker.lastCandidate());
-
-    const DetectedPeople two = {person(0.2, 0.4, 0.6), person(0.7, 0.1, 0.9)};
-    EXPECT_EQ(tracker.choose(two, 0.1), 1u);
-    tracker.reset();
-    EXPECT_FALSE(tracker.lastCandidate());
-    EXPECT_FALSE(tracker.lastMatchedAt());
-}
