@@ -105,17 +105,3 @@ TEST(MotionGaugeTest, SquatsCountAtThePacedRate) {
         EXPECT_EQ(classifier.repetitions(), 3) << s.knees << " " << s.half << " " << s.bottom;
     }
 }
-
-// Watching a squat, arms swung for balance ask for no frames; watching raises, they do.
-TEST(MotionGaugeTest, OnlyTheJointsTheExerciseIsCountedByRaiseTheRate) {
-    for (const qv::ExerciseKind exercise : qv::allExerciseKinds) {
-        PacedRun run;
-        run.gauge.watch(exercise);
-        qv::test::Motion arms;
-        arms.stand(2 * MotionGauge::holdTime).raises(4, 0);
-        const double rate = run.feed(
-            arms.duration(), [&](double t) { return qv::test::pose(Body(), arms.at(t), t); });
-        EXPECT_EQ(rate, exercise == qv::ExerciseKind::squat ? fullRate * MotionGauge::leastShare
-                                                            : fullRate);
-    }
-}
