@@ -3,7 +3,6 @@
 
 #include "support/TestSupport.h"
 
-#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 namespace qv {
@@ -53,19 +52,6 @@ TEST(BreakScreenPresentation, ButtonsFollowTheModeTheExerciseAndTheCallbacks) {
 
     model.showSuccess(1, 0, true);
     EXPECT_FALSE(screen.showsEscapeControl());
-}
-
-TEST(BreakScreenPresentation, NotifiesOnlyWhatChanged) {
-    BreakOverlayModel model(squats(), nullptr);
-    BreakScreenPresentation screen(model);
-    model.apply(progress::Exercise{PoseSnapshot{}, Image(4, 4), 1, 10});
-    QSignalSpy heading(&screen, &BreakScreenPresentation::headingChanged);
-    QSignalSpy counter(&screen, &BreakScreenPresentation::repetitionsTextChanged);
-    model.apply(progress::Exercise{PoseSnapshot{}, Image(4, 4), 1, 10});
-    model.apply(progress::Exercise{PoseSnapshot{}, Image(4, 4), 2, 10});
-    EXPECT_EQ(heading.count(), 0);
-    EXPECT_EQ(counter.count(), 1);
-    EXPECT_EQ(screen.repetitionsText(), u"2");
 }
 
 } // namespace

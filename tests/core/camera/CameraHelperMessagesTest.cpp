@@ -15,12 +15,6 @@ PoseSnapshot somePose() {
     return pose;
 }
 
-template <typename Message> Message decoded(const QByteArray& packet) {
-    auto result = decodeFromHelper(packet);
-    EXPECT_TRUE(result.ok()) << result.error().toStdString();
-    return result ? std::get<Message>(*result) : Message{};
-}
-
 TEST(CameraHelperMessages, EveryMessageSurvivesTheTripUnchanged) {
     const std::vector<FromHelper> fromHelper = {
         FrameAnalysed{somePose(), std::nullopt},
@@ -46,12 +40,6 @@ TEST(CameraHelperMessages, EveryMessageSurvivesTheTripUnchanged) {
         ASSERT_TRUE(result.ok()) << result.error().toStdString();
         EXPECT_EQ(*result, message);
     }
-}
-
-TEST(CameraHelperMessages, OverlongTextsAreCutAtACharacterBoundary) {
-    const QString text = QString(maxTextBytes, u'a').replace(maxTextBytes - 1, 1, u'€');
-    const auto report = decoded<RunReport>(encode(RunReport{RunReport::Kind::error, text}));
-    EXPECT_EQ(report.text, QString(maxTextBytes - 1, u'a'));
 }
 
 TEST(CameraHelperMessages, DamagedPacketsAreRefusedWithOneSentence) {

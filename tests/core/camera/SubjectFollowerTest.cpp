@@ -139,49 +139,6 @@ TEST(SubjectFollowerTest, LeavesRoomForRaisedHandsAndOutstretchedArms) {
     EXPECT_NEAR(crop->centreX, 0.5 * width, 1);
 }
 
-// Seated at a desk that hides the hips, a person's crop is sized from the shoulders: it
-// still reaches a torso above the shoulders, where raised hands go.
-TEST(SubjectFollowerTest, LeavesRoomForRaisedHandsWhenTheHipsAreHidden) {
-    DetectedPerson seated = standing(0.5, 0.9, 0.6);
-    for (const auto hidden :
-         {BodyKeypoint::leftHip, BodyKeypoint::rightHip, BodyKeypoint::leftKnee,
-          BodyKeypoint::rightKnee, BodyKeypoint::leftAnkle, BodyKeypoint::rightAnkle}) {
-        seated.keypoints[static_cast<std::size_t>(hidden)].confidence = 0.05f;
-    }
-    SubjectFollower follower;
-    follower.searched(&seated, width, height, 0);
-    const auto crop = follower.cropFor(0.1);
-    ASSERT_TRUE(crop);
-    const double shoulderY = (0.9 - 0.82 * 0.6) * height;
-    const double torso = (0.82 - 0.5) * 0.6 * height;
-    EXPECT_LE(crop->centreY - crop->side / 2, shoulderY - torso);
-}
-
-// The crop follows the body smoothly: halfway towards a small move on each frame, at once
-// when the body grows, and slowly when it shrinks.
-TEST(SubjectFollowerTest, MovesTheCropSmoothlyButGrowsItAtOnce) {
-    SubjectFollower follower;
-    const DetectedPerson first = standing(0.5, 0.9, 0.6);
-    follower.searched(&first, width, height, 0);
-    const CropSquare start = *follower.cropFor(0);
-
-    const DetectedPerson moved = standing(0.5 + 20.0 / width, 0.9, 0.6);
-    ASSERT_TRUE(follower.followed(&moved, width, height));
-    EXPECT_NEAR(follower.cropFor(0)->centreX, start.centreX + 10, 1e-6);
-    EXPECT_NEAR(follower.cropFor(0)->side, start.side, 1e-6);
-
-    const DetectedPerson nearer = standing(0.5, 0.95, 0.8);
-    ASSERT_TRUE(follower.followed(&nearer, width, height));
-    const double grown = follower.cropFor(0)->side;
-    EXPECT_NEAR(grown, start.side * 0.8 / 0.6, 1);
-
-    ASSERT_TRUE(follower.followed(&first, width, height));
-    EXPECT_NEAR(follower.cropFor(0)->side, (grown + start.side) / 2, 1);
-
-    EXPECT_FALSE(follower.followed(nullptr, width, height));
-    EXPECT_FALSE(follower.cropFor(0));
-}
-
 // Pictures made smaller than the frame: as small as leaves the model the detail it samples,
 // over the crop followed or the whole picture, and the preview asked for; the crop handed to
 // the detector is in the smaller picture's pixels while the follower keeps the frame's.

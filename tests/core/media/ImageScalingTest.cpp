@@ -20,21 +20,6 @@ qv::Image stripes(int width, int height) {
 
 } // namespace
 
-TEST(ImageScaling, TheLongerSideShrinksToTheLimitKeepingProportions) {
-    struct Case {
-        int width, height, limit, wantWidth, wantHeight;
-    };
-    const Case cases[] = {
-        {1920, 1080, 960, 960, 540}, {1080, 1918, 960, 541, 960}, {960, 544, 960, 960, 544},
-        {640, 360, 960, 640, 360},   {4000, 3, 960, 960, 1},
-    };
-    for (const Case& c : cases) {
-        const qv::Image out = qv::scaledToFit(stripes(c.width, c.height), c.limit);
-        EXPECT_EQ(out.width(), c.wantWidth) << c.width << "x" << c.height;
-        EXPECT_EQ(out.height(), c.wantHeight) << c.width << "x" << c.height;
-    }
-}
-
 TEST(ImageScaling, EachPixelIsTheMeanOfTheAreaItCovers) {
     const qv::Image out = qv::scaledToFit(stripes(1920, 1080), 960);
     for (int y : {0, 100, 539}) {

@@ -242,39 +242,6 @@ TEST(PixelConversion, ShrunkPicturesHoldTheMeanOfTheBlocksTheyStandFor) {
     EXPECT_EQ(quarter->height(), 2);
 }
 
-TEST(PixelConversion, FullRangeAndHdMatricesMapBlackWhiteAndRedAsTheyShould) {
-    struct Case {
-        qv::YuvMatrix matrix;
-        qv::YuvRange range;
-        Yuv black, white, red;
-    };
-    const Case cases[] = {
-        {qv::YuvMatrix::bt601, qv::YuvRange::full, {0, 128, 128}, {255, 128, 128}, {76, 85, 255}},
-        {qv::YuvMatrix::bt709,
-         qv::YuvRange::limited,
-         {16, 128, 128},
-         {235, 128, 128},
-         {63, 102, 240}},
-        {qv::YuvMatrix::bt709, qv::YuvRange::full, {0, 128, 128}, {255, 128, 128}, {54, 99, 255}},
-    };
-    for (const Case& c : cases) {
-        const Yuv pixels[] = {c.black, c.white, c.red};
-        const int want[3][3] = {{0, 0, 0}, {255, 255, 255}, {255, 0, 0}};
-        for (int i = 0; i < 3; ++i) {
-            std::vector<std::uint8_t> bytes = {
-                static_cast<std::uint8_t>(pixels[i].y), static_cast<std::uint8_t>(pixels[i].u),
-                static_cast<std::uint8_t>(pixels[i].y), static_cast<std::uint8_t>(pixels[i].v)};
-            const auto result = qv::convertToRgb(
-                {PixelLayout::yuyv, 2, 1, {qv::PixelPlane{bytes.data(), 4, 4}}, c.matrix, c.range});
-            ASSERT_TRUE(result);
-            for (int channel = 0; channel < 3; ++channel) {
-                EXPECT_NEAR(result->row(0)[channel], want[i][channel], 3)
-                    << "case " << &c - cases << " colour " << i << " channel " << channel;
-            }
-        }
-    }
-}
-
 TEST(PixelConversion, BuffersThatDoNotHoldTheirPictureAreRefusedWithAReason) {
     std::vector<std::uint8_t> bytes(64, 0);
     auto buffer = [&](PixelLayout layout, int w, int h, qsizetype stride, qsizetype size) {

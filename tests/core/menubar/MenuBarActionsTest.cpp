@@ -3,7 +3,6 @@
 
 #include "../scheduling/SchedulerHarness.h"
 #include "core/menubar/BreakControl.h"
-#include "core/menubar/TrayIconText.h"
 #include "core/storage/MemoryKeyValueStore.h"
 
 #include <gtest/gtest.h>
@@ -54,53 +53,6 @@ TEST_F(MenuBarActionsTest, EachScheduleItemReachesTheSchedulerAfterWithdrawingTh
     EXPECT_TRUE(schedule().is<BreakDue>());
     EXPECT_EQ(app.breakDueCalls.size(), 1u);
     EXPECT_EQ(withdrawals, 5);
-}
-
-TEST_F(MenuBarActionsTest, WhileTheCycleDoesNotRunStartAndResumeDoNothing) {
-    app.scheduler().cancelTimer();
-    EXPECT_FALSE(app.scheduler().isRunning());
-    actions().perform(TrayAction::startBreak);
-    actions().perform(TrayAction::resumeBreaks);
-    EXPECT_EQ(withdrawals, 0);
-    EXPECT_TRUE(app.breakDueCalls.empty());
-}
-
-// The panel's title drops seconds above an hour, rounding up; a square slot shows whole
-// minutes rounded up, or whole hours rounded down, and nothing for words.
-TEST(TrayIconTitle, ShortensCountdownsForThePanelAndTheSquareSlot) {
-    const std::tuple<QString, QString, QString> cases[] = {
-        {"1:00:00", "1:00", "1h"}, {"1:00:01", "1:01", "1h"},    {"1:59:30", "2:00", "1h"},
-        {"2:59:59", "3:00", "2h"}, {"10:05:00", "10:05", "10h"}, {"12:30", "12:30", "13"},
-        {"12:00", "12:00", "12"},  {"59:59", "59:59", "60"},     {"00:01", "00:01", "1"},
-        {"00:00", "00:00", "0"},   {"Paused", "Paused", ""},     {"Break due", "Break due", ""}};
-    for (const auto& [title, panel, square] : cases) {
-        EXPECT_EQ(trayIconTitle(title), panel) << title.toStdString();
-        EXPECT_EQ(compactIconText(title), square) << title.toStdString();
-    }
-}
-
-TEST(PopoverPosition, BesideTheIconOrPointerAndAlwaysOnScreen) {
-    const QRect screen(0, 0, 1920, 1080);
-    const QSize size(320, 400);
-    struct Case {
-        const char* name;
-        QRect icon;
-        QPoint pointer;
-        QPoint expected;
-    };
-    const std::vector<Case> cases = {
-        {"top panel, icon in the middle", {1000, 0, 24, 24}, {}, {851, 30}},
-        {"bottom panel opens upwards", {1000, 1056, 24, 24}, {}, {851, 650}},
-        {"icon at the right edge", {1900, 0, 20, 24}, {1910, 10}, {1600, 30}},
-        {"geometry inside the tray, not on screen", {0, 0, 24, 24}, {1700, 12}, {1540, 18}},
-        {"no icon geometry: at the pointer", {}, {10, 5}, {0, 11}},
-        {"pointer near the bottom right", {}, {1915, 1075}, {1600, 669}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(popoverPosition(c.icon, c.pointer, size, screen), c.expected) << c.name;
-    }
-    // A popover taller than the screen keeps its top edge visible.
-    EXPECT_EQ(popoverPosition({}, {500, 500}, {320, 2000}, screen).y(), 0);
 }
 
 } // namespace

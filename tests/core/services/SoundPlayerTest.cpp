@@ -29,16 +29,6 @@ protected:
     SoundPlayer player{defaults, time, output};
 };
 
-TEST_F(SoundPlayerTest, RepetitionSoundsCloserThanAFifthOfASecondMerge) {
-    const std::vector<double> gaps{0.0, 0.1, 0.15, 0.05, 0.3, 0.25};
-    for (double gap : gaps) {
-        time.advance(gap);
-        player.playRepetitionSound();
-    }
-    // Played at 0, 0.25, 0.6 and 0.85: a refused sound does not restart the wait.
-    EXPECT_EQ(output.played.size(), 4);
-}
-
 // What the sounds need is held through a break's bursts and given back once they stop.
 TEST_F(SoundPlayerTest, GivesBackWhatSoundsNeedOnceTheyHaveBeenQuiet) {
     player.playSound(qv::soundNames::tink);

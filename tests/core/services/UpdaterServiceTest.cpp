@@ -5,7 +5,6 @@
 #include "core/storage/MemoryKeyValueStore.h"
 #include "core/time/VirtualTimeSource.h"
 
-#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 using qv::UpdaterService;
@@ -75,18 +74,6 @@ TEST_F(UpdaterServiceTest, DailyRhythmCarriesOverARestartAndAClockSetBack) {
     service = makeService();
     time.advance(UpdaterService::firstPollSeconds);
     EXPECT_EQ(feedHandle->fetches, 1);
-}
-
-TEST_F(UpdaterServiceTest, OneCheckAtATime) {
-    auto service = makeService();
-    QSignalSpy canCheck(service.get(), &UpdaterService::canCheckForUpdatesChanged);
-    service->checkForUpdates();
-    EXPECT_FALSE(service->canCheckForUpdates());
-    service->checkForUpdates();
-    EXPECT_EQ(feedHandle->fetches, 1);
-    feedHandle->answer(feed);
-    EXPECT_TRUE(service->canCheckForUpdates());
-    EXPECT_EQ(canCheck.count(), 2);
 }
 
 } // namespace

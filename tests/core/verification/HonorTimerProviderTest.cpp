@@ -83,28 +83,6 @@ TEST(HonorTimerProvider, CountsDownFromTheFirstReportToOneCompletion) {
     EXPECT_EQ(time.pendingTaskCount(), 0u);
 }
 
-TEST(HonorTimerProvider, FractionalAndDegenerateDurations) {
-    struct Case {
-        double duration;
-        int total;
-        int firstTick;
-    };
-    for (const Case c : {Case{29.5, 30, 30}, Case{0.4, 1, 1}, Case{0, 1, 0}}) {
-        VirtualTimeSource time;
-        HonorTimerProvider timer(time, c.duration);
-        Recorder recorder(timer, time);
-        timer.start();
-        time.runDueTasks();
-        ASSERT_GE(recorder.reports.size(), 2u) << c.duration;
-        EXPECT_EQ(recorder.reports[0].second,
-                  VerificationProgress(progress::HonorCountdown{c.total, c.total}));
-        EXPECT_EQ(recorder.reports[1].second,
-                  VerificationProgress(progress::HonorCountdown{c.firstTick, c.total}));
-        time.advance(c.duration + 1);
-        EXPECT_EQ(recorder.completions, 1) << c.duration;
-    }
-}
-
 TEST(HonorTimerProvider, StopSilencesAndRestartCountsTheFullDurationAgain) {
     VirtualTimeSource time;
     HonorTimerProvider timer(time, 10);

@@ -26,18 +26,6 @@ PoseSnapshot standingLegs(float confidence = 0.9f, double ankleY = 0.1) {
 
 } // namespace
 
-TEST(PoseSnapshot, ConfidenceFloorIsInclusiveAndLowJointsAreKeptButIgnored) {
-    const PoseSnapshot low = standingLegs(0.29f);
-    EXPECT_EQ(low.presentJointCount(), 6);
-    EXPECT_TRUE(low.availableLegs().empty());
-    EXPECT_FALSE(low.hipCenterY());
-    EXPECT_TRUE(low.legJoints(PoseSnapshot::Leg::left, 0.2f)); // the caller's own floor
-
-    const PoseSnapshot exact = standingLegs(0.3f);
-    EXPECT_EQ(exact.availableLegs(),
-              (std::vector{PoseSnapshot::Leg::left, PoseSnapshot::Leg::right}));
-}
-
 TEST(PoseSnapshot, HipCenterFallsBackFromBothHipsToOneHipToRoot) {
     struct Case {
         const char* name;

@@ -118,11 +118,9 @@ TEST(SquatClassifier, CountsSyntheticSquatsUnderVariedConditions) {
         {"jittery joints", five, noisy, body, 5},
         {"seen from the front, knees straight in the picture", five, {}, front, 5},
         {"straight into squats without a pause", Motion().squats(5, 90, 0), {}, body, 5},
-        {"from the front without a pause", Motion().squats(4, 90, 0), noisy, front, 4},
         {"starting at the bottom: the first rise is not a squat", fromTheBottom, {}, body, 2},
         {"feet out of view: the hips above the knees", Motion().stand(1).squats(4), noFeet, body,
          4},
-        {"feet out of view, from the front", Motion().stand(1).squats(4), noFeet, front, 4},
         {"feet out of view, shallow bends", Motion().stand(1).squats(4, 40), noFeet, body, 0},
         {"hips alone are no measure", Motion().stand(1).squats(4), hipsOnly, body, 0},
         {"no torso needs none with the feet in view", Motion().stand(1).squats(3), noTorso, body,
@@ -131,56 +129,16 @@ TEST(SquatClassifier, CountsSyntheticSquatsUnderVariedConditions) {
         {"ten frames a second", Motion().stand(1).squats(3), slowCamera, body, 3},
         {"joints just above the floor", Motion().stand(1).squats(3), {}, unsure, 3},
         {"shallow knee bends", Motion().stand(1).squats(4, 40), {}, body, 0},
-        {"shallow knee bends from the front", Motion().stand(1).squats(4, 40), noisy, front, 0},
         {"a bounce too short to hold", bounce, {}, body, 0},
         {"deeper bounces on sparse frames", bounces, sparse, body, 3},
-        {"shallow knee bends on sparse frames", Motion().stand(1).squats(4, 40), sparse, body, 0},
         {"a shallow dip straight after a squat, on sparse frames", dipAfterASquat, sparse, body, 1},
         {"standing on sparse frames", Motion().stand(10), sparse, body, 0},
         {"slow and deep with long pauses", slowAndDeep, {}, body, 2},
-        {"standing only", Motion().stand(10), noisy, body, 0},
         {"arms waving while standing", Motion().stand(1).raises(4), noisy, body, 0},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(countSquats(c.motion, c.body, c.camera), c.expected) << c.name;
     }
-}
-
-TEST(SquatClassifier, MeasuresFromTheFirstFramesAndHoldsTheBottomBeforeCounting) {
-    Feeder f;
-    EXPECT_EQ(f.bend(0, 2).phase, Phase::seekingStanding);
-    auto out = f.bend(0);
-    EXPECT_EQ(out.phase, Phase::standing);
-    EXPECT_NEAR(*out.standingHipY, f.body.ankleY + f.body.shin + f.body.thigh, 1e-12);
-
-    // The mean of three reaches the depth on the third deep frame; the bottom needs 0.12 s
-    // more.
-    EXPECT_EQ(f.bend(90, 6).phase, Phase::standing);
-    EXPECT_EQ(f.bend(90).phase, Phase::bottom);
-
-    // Back up once less than 30 % of the depth remains.
-    EXPECT_EQ(f.bend(0, 2).phase, Phase::bottom);
-    out = f.bend(0);
-    EXPECT_EQ(out.phase, Phase::standing);
-    EXPECT_EQ(out.repetitions, 1);
-
-    // At the depth for less than the hold: back up without a count.
-    f.bend(90, 4);
-    out = f.bend(0, 6);
-    EXPECT_EQ(out.repetitions, 1);
-    EXPECT_EQ(out.phase, Phase::standing);
-}
-
-TEST(SquatClassifier, TheTopFollowsSomeoneWhoSettlesLower) {
-    // Someone who stands with bent knees for a while is measured from there: a squat from
-    // and back to that stance counts, though it never regains the first, taller top.
-    Feeder f;
-    f.bend(0, 30);
-    f.bend(60, 120);
-    const double settled = *f.classifier.standingHipY();
-    EXPECT_LT(settled, f.body.ankleY + f.body.shin + f.body.thigh - 0.05);
-    f.bend(100, 15);
-    EXPECT_EQ(f.bend(60, 6).repetitions, 1);
 }
 
 TEST(SquatClassifier, SquatsSoonerThanTheDebounceCountOnce) {
@@ -228,55 +186,6 @@ TEST(SquatClassifier, AnklesComingIntoViewRestartTheMeasureInsteadOfReadingAsADr
     EXPECT_EQ(f.bend(0).phase, Phase::seekingStanding);
     EXPECT_EQ(f.bend(0, 10).phase, Phase::standing);
     EXPECT_EQ(f.classifier.repetitions(), 0);
-    EXPECT_EQ(f.squat().repetitions, 1);
-}
-
-TEST(SquatClassifier, JumpsWithTheFeetOutOfThePictureAreNoSquats) {
-    // The whole body goes up and comes down again: the hips fall from the top of each jump
-    // by more than a squat's depth, but not towards the knees.
-    Feeder f;
-    for (int jump = 0; jump < 6; ++jump) {
-        for (int i = 0; i < 25; ++i) {
-            Body b = f.body;
-            b.ankleY += i < 8 ? 0.15 : 0;
-            f.see(withoutAnkles(test::pose(b, {i < 8 ? 0.0 : 30.0, 0, 0}, f.tick())));
-        }
-    }
-    EXPECT_EQ(f.classifier.repetitions(), 0);
-}
-
-TEST(SquatClassifier, AFootLiftedIntoAPictureCutAboveTheFeetIsNoFloor) {
-    // High knees with the shins out of the picture: the raised foot comes into view above the
-    // standing knee.
-    Feeder f;
-    for (int step = 0; step < 8; ++step) {
-        for (int i = 0; i < 12; ++i) {
-            PoseSnapshot seen = withoutAnkles(test::pose(f.body, {}, f.tick()));
-            if (i < 6) {
-                const PoseJoint knee = *seen.joint(Joint::rightKnee);
-                seen.setJoint(Joint::rightKnee, {{knee.point.x, knee.point.y + 0.18}, 0.9f});
-                seen.setJoint(Joint::rightAnkle, {{knee.point.x, knee.point.y + 0.02}, 0.9f});
-            }
-            f.classifier.update(seen, f.now);
-        }
-    }
-    EXPECT_EQ(f.classifier.repetitions(), 0);
-}
-
-TEST(SquatClassifier, AKneeRaisedWhileThePlantedAnkleIsLostIsNoSquat) {
-    // Marching: the model loses the standing foot's ankle and sees only the lifted one.
-    Feeder f;
-    f.bend(0, 10);
-    for (int i = 0; i < 8; ++i) {
-        PoseSnapshot step = test::pose(f.body, {}, f.tick());
-        step.removeJoint(Joint::leftAnkle);
-        for (auto [joint, lift] : {std::pair{Joint::rightKnee, 0.15}, {Joint::rightAnkle, 0.25}}) {
-            const PoseJoint j = *step.joint(joint);
-            step.setJoint(joint, {{j.point.x, j.point.y + lift}, j.confidence});
-        }
-        EXPECT_EQ(f.classifier.update(step, f.now).phase, Phase::standing);
-    }
-    EXPECT_EQ(f.bend(0, 10).repetitions, 0);
     EXPECT_EQ(f.squat().repetitions, 1);
 }
 

@@ -26,20 +26,6 @@ DetectedPerson person(double x, double top, double bottom, int confident = 17) {
 
 } // namespace
 
-TEST(SubjectTracker, CandidateIsTheBoxOfConfidentKeypointsInUpwardY) {
-    const auto c = SubjectTracker::candidate(person(0.3, 0.1, 0.9));
-    ASSERT_TRUE(c);
-    EXPECT_NEAR(c->center.x, 0.3, 1e-12);
-    EXPECT_NEAR(c->center.y, 0.5, 1e-12);
-    EXPECT_NEAR(c->height, 0.8, 1e-12);
-
-    // Only the first four keypoints count: the box shrinks to them.
-    const auto four = SubjectTracker::candidate(person(0.3, 0.0, 1.6, 4));
-    ASSERT_TRUE(four);
-    EXPECT_NEAR(four->height, 0.3, 1e-12);
-    EXPECT_FALSE(SubjectTracker::candidate(person(0.3, 0.1, 0.9, 3)));
-}
-
 TEST(SubjectTracker, RaisingBothArmsIsStillTheSamePerson) {
     // Seated at a desk, only the upper body in view: the arms going up would double the box.
     DetectedPerson down = person(0.5, 0.3, 0.6, 11);
@@ -52,16 +38,6 @@ TEST(SubjectTracker, RaisingBothArmsIsStillTheSamePerson) {
     SubjectTracker tracker;
     EXPECT_EQ(tracker.choose(DetectedPeople{down}, 0.0), 0u);
     EXPECT_EQ(tracker.choose(DetectedPeople{up}, 0.067), 0u);
-}
-
-TEST(SubjectTracker, FirstFrameTakesTheTallestAndTiesGoToTheEarlier) {
-    SubjectTracker tracker;
-    EXPECT_EQ(tracker.select({at(0.2, 0.5, 0.4), at(0.8, 0.5, 0.6), at(0.5, 0.5, 0.6)}, 0.0), 1u);
-    EXPECT_EQ(tracker.lastCandidate(), at(0.8, 0.5, 0.6));
-
-    SubjectTracker empty;
-    EXPECT_FALSE(empty.select({}, 0.0));
-    EXPECT_FALSE(empty.lastMatchedAt());
 }
 
 TEST(SubjectTracker, FollowsTheNearestAndATallerNewcomerDoesNotTakeOver) {
@@ -96,20 +72,4 @@ TEST(SubjectTracker, AJumpIsIgnoredUntilTheReacquireTimeThenTheTallestIsTaken) {
     EXPECT_EQ(edgeTracker.select({at(0.5, 0.5, 1.0)}, 0.125), 0u);
     // The memory follows the match: the next frame is scored against the new height.
     EXPECT_FALSE(edgeTracker.select({at(0.5, 0.5, 1.5625)}, 0.25));
-}
-
-TEST(SubjectTracker, ChoosingAmongPeople) {
-    SubjectTracker tracker;
-    EXPECT_FALSE(tracker.choose(DetectedPeople{}, 0.0));
-
-    // A person with too few confident keypoints makes the first person win untracked.
-    const DetectedPeople withUnsure = {person(0.2, 0.4, 0.6), person(0.7, 0.0, 1.0, 3)};
-    EXPECT_EQ(tracker.choose(withUnsure, 0.0), 0u);
-    EXPECT_FALSE(tracker.lastCandidate());
-
-    const DetectedPeople two = {person(0.2, 0.4, 0.6), person(0.7, 0.1, 0.9)};
-    EXPECT_EQ(tracker.choose(two, 0.1), 1u);
-    tracker.reset();
-    EXPECT_FALSE(tracker.lastCandidate());
-    EXPECT_FALSE(tracker.lastMatchedAt());
 }
