@@ -105,3 +105,29 @@ TEST(MotionGaugeTest, SquatsCountAtThePacedRate) {
         EXPECT_EQ(classifier.repetitions(), 3) << s.knees << " " << s.half << " " << s.bottom;
     }
 }
+
+// Someone seated at a desk that hides the hips is measured by the shoulders: still, they are
+// analysed at the least rate; raising the arms brings the full rate, as for anyone.
+TEST(MotionGaugeTest, HiddenHipsStillLetRaisesRaiseTheRate) {
+    const auto seated = [](PoseSnapshot pose) {
+        for (const qv::Joint hidden :
+             {qv::Joint::root, qv::Joint::leftHip, qv::Joint::rightHip, qv::Joint::leftKnee,
+              qv::Joint::rightKnee, qv::Joint::leftAnkle, qv::Joint::rightAnkle}) {
+            pose.removeJoint(hidden);
+        }
+        return pose;
+    };
+    PacedRun run;
+    const Body body;
+    const double least = fullRate * MotionGauge::leastShare;
+    EXPECT_EQ(run.feed(4 * MotionGauge::holdTime,
+                       [&](double t) { return seated(jittered(body, t, run.noise, 0.004)); }),
+              least);
+    qv::test::Motion raise;
+    raise.raise();
+    EXPECT_EQ(run.feed(0.4,
+                       [&, from = run.now](double t) {
+                           return seated(qv::test::pose(body, raise.at(t - from), t));
+                       }),
+              fullRate);
+}

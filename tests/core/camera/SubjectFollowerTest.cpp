@@ -166,3 +166,21 @@ TEST(SubjectFollowerTest, ShrinksPicturesOnlyAsFarAsTheModelAndPreviewAllow) {
         EXPECT_NEAR(*run.follower.keptCropSide(), run.detector.crops.back().side * made, 1e-6);
     }
 }
+
+// Seated at a desk that hides the hips, a person's crop is sized from the shoulders: it
+// still reaches a torso above the shoulders, where raised hands go.
+TEST(SubjectFollowerTest, LeavesRoomForRaisedHandsWhenTheHipsAreHidden) {
+    DetectedPerson seated = standing(0.5, 0.9, 0.6);
+    for (const auto hidden :
+         {BodyKeypoint::leftHip, BodyKeypoint::rightHip, BodyKeypoint::leftKnee,
+          BodyKeypoint::rightKnee, BodyKeypoint::leftAnkle, BodyKeypoint::rightAnkle}) {
+        seated.keypoints[static_cast<std::size_t>(hidden)].confidence = 0.05f;
+    }
+    SubjectFollower follower;
+    follower.searched(&seated, width, height, 0);
+    const auto crop = follower.cropFor(0.1);
+    ASSERT_TRUE(crop);
+    const double shoulderY = (0.9 - 0.82 * 0.6) * height;
+    const double torso = (0.82 - 0.5) * 0.6 * height;
+    EXPECT_LE(crop->centreY - crop->side / 2, shoulderY - torso);
+}

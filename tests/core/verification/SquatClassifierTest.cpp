@@ -226,3 +226,52 @@ TEST(SquatClassifier, AnklesPutOnARaisedKneeAreNoSquatButAJumpMovesTheFloor) {
     EXPECT_EQ(f.bend(0, 10).repetitions, 0);
     EXPECT_EQ(f.squat().repetitions, 1);
 }
+
+TEST(SquatClassifier, JumpsWithTheFeetOutOfThePictureAreNoSquats) {
+    // The whole body goes up and comes down again: the hips fall from the top of each jump
+    // by more than a squat's depth, but not towards the knees.
+    Feeder f;
+    for (int jump = 0; jump < 6; ++jump) {
+        for (int i = 0; i < 25; ++i) {
+            Body b = f.body;
+            b.ankleY += i < 8 ? 0.15 : 0;
+            f.see(withoutAnkles(test::pose(b, {i < 8 ? 0.0 : 30.0, 0, 0}, f.tick())));
+        }
+    }
+    EXPECT_EQ(f.classifier.repetitions(), 0);
+}
+
+TEST(SquatClassifier, AFootLiftedIntoAPictureCutAboveTheFeetIsNoFloor) {
+    // High knees with the shins out of the picture: the raised foot comes into view above the
+    // standing knee.
+    Feeder f;
+    for (int step = 0; step < 8; ++step) {
+        for (int i = 0; i < 12; ++i) {
+            PoseSnapshot seen = withoutAnkles(test::pose(f.body, {}, f.tick()));
+            if (i < 6) {
+                const PoseJoint knee = *seen.joint(Joint::rightKnee);
+                seen.setJoint(Joint::rightKnee, {{knee.point.x, knee.point.y + 0.18}, 0.9f});
+                seen.setJoint(Joint::rightAnkle, {{knee.point.x, knee.point.y + 0.02}, 0.9f});
+            }
+            f.classifier.update(seen, f.now);
+        }
+    }
+    EXPECT_EQ(f.classifier.repetitions(), 0);
+}
+
+TEST(SquatClassifier, AKneeRaisedWhileThePlantedAnkleIsLostIsNoSquat) {
+    // Marching: the model loses the standing foot's ankle and sees only the lifted one.
+    Feeder f;
+    f.bend(0, 10);
+    for (int i = 0; i < 8; ++i) {
+        PoseSnapshot step = test::pose(f.body, {}, f.tick());
+        step.removeJoint(Joint::leftAnkle);
+        for (auto [joint, lift] : {std::pair{Joint::rightKnee, 0.15}, {Joint::rightAnkle, 0.25}}) {
+            const PoseJoint j = *step.joint(joint);
+            step.setJoint(joint, {{j.point.x, j.point.y + lift}, j.confidence});
+        }
+        EXPECT_EQ(f.classifier.update(step, f.now).phase, Phase::standing);
+    }
+    EXPECT_EQ(f.bend(0, 10).repetitions, 0);
+    EXPECT_EQ(f.squat().repetitions, 1);
+}
