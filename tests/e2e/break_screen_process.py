@@ -13,13 +13,9 @@ import os
 import signal
 import subprocess
 import sys
-import tempfile
 import time
 
-sys.dont_write_bytecode = True
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from e2e_session import (  # noqa: E402
-    WARM_SETTINGS, Session, children_named, fail, has_ended)
+from e2e_session import WARM_SETTINGS, Session, children_named, fail, has_ended
 
 SCREEN = "quorvantel-breakscreen"
 BREAK_TITLE = "Quorvantel Break"
@@ -44,21 +40,13 @@ def screen_of(session):
     return live[0] if live else None
 
 
-def timed_breaks(session):
-    if not os.path.exists(session.stats_path):
-        return 0
-    return sum(day.get("timedBreaks", 0) for day in session.stats().values())
-
-
 def released(session, breaks):
     """The break is recorded and over: the success screen that follows it has gone too."""
-    return timed_breaks(session) == breaks and session.released()
+    return session.breaks("timedBreaks") == breaks and session.released()
 
 
 def start_break(session):
-    if not session.call("StartBreakNow"):
-        fail("the running instance did not take the break request")
-    screen = session.wait_for("break screen process", lambda: screen_of(session), 30)
+    screen = session.start_break("break screen process", lambda: screen_of(session), 30)
     session.wait_for("its break windows", lambda: screen in window_owners(), 30)
     return screen
 
@@ -89,21 +77,15 @@ def failing_break(session, sig, done_before):
 
 
 def main():
-    binary = sys.argv[1]
-    with tempfile.TemporaryDirectory(prefix="qv-e2e-") as root:
-        session = Session(binary, root)
-        session.write_settings(dict(WARM_SETTINGS,
-                                    **{"settings.honorDurationSeconds": str(HONOR_SECONDS)}))
+    settings = dict(WARM_SETTINGS, **{"settings.honorDurationSeconds": str(HONOR_SECONDS)})
+    with Session.temporary(sys.argv[1], settings) as session:
         session.launch([])
-        try:
-            session.wait_until_running()
-            whole_break(session)
-            for done, sig in enumerate([signal.SIGKILL, signal.SIGSEGV, signal.SIGSTOP], 1):
-                failing_break(session, sig, done)
-            if session.app.poll() is not None:
-                fail("quorvantel ended with its break screen process")
-        finally:
-            session.close()
+        session.wait_until_running()
+        whole_break(session)
+        for done, sig in enumerate([signal.SIGKILL, signal.SIGSEGV, signal.SIGSTOP], 1):
+            failing_break(session, sig, done)
+        if session.app.poll() is not None:
+            fail("quorvantel ended with its break screen process")
     print("passed", flush=True)
 
 

@@ -1,5 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""One user's Quorvantel, run as the built executable inside the private desktop.
+"""One user's Quorvantel, run as the built executable inside the private desktop; the helpers
+the GNOME session's test shares with the scripts here.
 
 Each Session has home, configuration, data and cache folders of its own, so a run leaves no
 trace outside its temporary folder and starts from exactly the state the test writes.
@@ -42,6 +43,23 @@ def clip_or_skip(testdata_dir, name=SQUAT_CLIP):
         print("SKIP: no test clip at " + path, flush=True)
         sys.exit(SKIP)
     return path
+
+
+def poll(condition, timeout, step=0.1):
+    """Polls until condition() gives something true or timeout passes; returns its last value."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value or time.monotonic() > deadline:
+            return value
+        time.sleep(step)
+
+
+def write_settings(folder, values):
+    """The settings file as QSettings reads it, with these values under [General]."""
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, "Quorvantel.ini"), "w") as file:
+        file.write("[General]\n" + "".join(f"{k}={v}\n" for k, v in values.items()))
 
 
 def children_named(pid, program):
@@ -90,12 +108,22 @@ class Session:
         self.app = None
         self.log_path = os.path.join(root, "app.log")
 
+    @classmethod
+    @contextlib.contextmanager
+    def temporary(cls, binary, settings=None):
+        """A session in a fresh temporary folder, its settings written; what it left running
+        is ended when the block is left."""
+        with tempfile.TemporaryDirectory(prefix="qv-e2e-") as root:
+            session = cls(binary, root)
+            try:
+                if settings is not None:
+                    session.write_settings(settings)
+                yield session
+            finally:
+                session.close()
+
     def write_settings(self, values):
-        os.makedirs(self.config_dir, exist_ok=True)
-        with open(self.settings_path, "w") as file:
-            file.write("[General]\n")
-            for key, value in values.items():
-                file.write(f"{key}={value}\n")
+        write_settings(self.config_dir, values)
 
     def settings(self):
         """The settings file as QSettings wrote it; fails the test if it cannot be read."""
@@ -121,10 +149,10 @@ class Session:
             fail(f"the statistics file holds no table of days: {days!r}")
         return days
 
-    def verified_breaks(self):
+    def breaks(self, kind="verifiedBreaks"):
         if not os.path.exists(self.stats_path):
             return 0
-        return sum(day.get("verifiedBreaks", 0) for day in self.stats().values())
+        return sum(day.get(kind, 0) for day in self.stats().values())
 
     def launch(self, args, prefix=()):
         log = open(self.log_path, "a")
@@ -156,6 +184,12 @@ class Session:
              "com.tamsorek.Quorvantel1." + method] + list(args),
             env=self.env, capture_output=True, text=True, timeout=30)
         return done.returncode == 0
+
+    def start_break(self, waits_for, found_by, timeout):
+        """Asks the running instance for a break; returns found_by() once it gives something."""
+        if not self.call("StartBreakNow"):
+            fail("the running instance did not take the break request")
+        return self.wait_for(waits_for, found_by, timeout)
 
     def status(self):
         code, text = self.command("--status")
@@ -189,20 +223,3 @@ class Session:
                 return file.read()[-4000:]
         except OSError:
             return ""
-
-
-@contextlib.contextmanager
-def warm_camera_app(binary, video):
-    """A returning user's Quorvantel in a fresh home with video as its camera, running: the
-    session and the application's process; ended (killed if still running) when the block is
-    left."""
-    with tempfile.TemporaryDirectory(prefix="qv-") as root:
-        session = Session(binary, root)
-        try:
-            session.write_settings(WARM_SETTINGS)
-            app = session.launch(["--camera-video", video])
-            session.wait_until_running()
-            yield session, app
-        finally:
-            session.close()
-

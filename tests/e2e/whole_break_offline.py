@@ -21,14 +21,10 @@ import re
 import signal
 import subprocess
 import sys
-import tempfile
 import time
 
-# The helpers beside this script are imported from the source tree, which stays unwritten.
-sys.dont_write_bytecode = True
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from e2e_session import WARM_SETTINGS, Session, clip_or_skip, fail  # noqa: E402
-from strace_log import TRACED_CALLS, Trace  # noqa: E402
+from e2e_session import WARM_SETTINGS, Session, clip_or_skip, fail
+from strace_log import TRACED_CALLS, Trace
 
 BREAK_TIMEOUT = 150  # the clip lasts 18 s; a loaded machine decodes and counts far slower
 
@@ -131,50 +127,43 @@ def main():
     binary, testdata = sys.argv[1], sys.argv[2]
     clip = clip_or_skip(testdata)
     started = time.monotonic()
-    with tempfile.TemporaryDirectory(prefix="qv-e2e-") as root:
-        session = Session(binary, root)
-        try:
-            session.write_settings(WARM_SETTINGS)
-            args = ["--camera-video", clip]
+    with Session.temporary(binary, WARM_SETTINGS) as session:
+        args = ["--camera-video", clip]
 
-            # The first run on this machine, break included, so that every library the break uses
-            # has made its caches; then the statistics go, so the second run's break stands alone.
-            cold = traced_run(session, os.path.join(root, "cold.trace"), args,
-                              whole_break(session, started))
-            print("first run's statistics:", session.stats(), flush=True)
-            report("Writes of the first run on this machine:", cold.writes)
-            stray = unexpected(cold, allowed_writes(session) + cold_start_caches(session))
-            if stray:
-                report("FAIL: the first run wrote outside the settings, the statistics and the "
-                       "system libraries' caches:", stray)
-                sys.exit(1)
-            os.remove(session.stats_path)
+        # The first run on this machine, break included, so that every library the break uses
+        # has made its caches; then the statistics go, so the second run's break stands alone.
+        cold = traced_run(session, os.path.join(session.root, "cold.trace"), args,
+                          whole_break(session, started))
+        print("first run's statistics:", session.stats(), flush=True)
+        report("Writes of the first run on this machine:", cold.writes)
+        stray = unexpected(cold, allowed_writes(session) + cold_start_caches(session))
+        if stray:
+            report("FAIL: the first run wrote outside the settings, the statistics and the "
+                   "system libraries' caches:", stray)
+            sys.exit(1)
+        os.remove(session.stats_path)
 
-            warm = traced_run(session, os.path.join(root, "warm.trace"), args,
-                              whole_break(session, started))
-            check_one_verified_break(session)
-            report("Writes of the second run:", warm.writes)
-            stray = unexpected(warm, allowed_writes(session))
-            if stray:
-                report("FAIL: files written besides the settings and the statistics:", stray)
-                sys.exit(1)
+        warm = traced_run(session, os.path.join(session.root, "warm.trace"), args,
+                          whole_break(session, started))
+        check_one_verified_break(session)
+        report("Writes of the second run:", warm.writes)
+        stray = unexpected(warm, allowed_writes(session))
+        if stray:
+            report("FAIL: files written besides the settings and the statistics:", stray)
+            sys.exit(1)
 
-            if session.settings().get("updater.automaticallyChecksForUpdates", "false") != "false":
-                fail("automatic update checks are on by default")
-            # Local sockets only: the X server, the session bus and the sound server (AF_UNIX), and
-            # the kernel's device events that GStreamer's camera plugins watch for hot-plugging.
-            sockets = cold.sockets + warm.sockets
-            network = cold.network_sockets() + warm.network_sockets()
-            other = [text for family, text in sockets if family != "AF_UNIX" and not (
-                family == "AF_NETLINK" and "NETLINK_KOBJECT_UEVENT" in text)]
-            if network:
-                fail("network sockets were asked for:\n  " + "\n  ".join(network))
-            if other:
-                fail("sockets other than local ones were asked for:\n  " + "\n  ".join(other))
-            print("socket families opened:", sorted({family for family, _ in sockets}), flush=True)
-            print(f"passed in {time.monotonic() - started:.1f} s", flush=True)
-        finally:
-            session.close()
+        # Local sockets only: the X server, the session bus and the sound server (AF_UNIX), and
+        # the kernel's device events that GStreamer's camera plugins watch for hot-plugging.
+        sockets = cold.sockets + warm.sockets
+        network = cold.network_sockets() + warm.network_sockets()
+        other = [text for family, text in sockets if family != "AF_UNIX" and not (
+            family == "AF_NETLINK" and "NETLINK_KOBJECT_UEVENT" in text)]
+        if network:
+            fail("network sockets were asked for:\n  " + "\n  ".join(network))
+        if other:
+            fail("sockets other than local ones were asked for:\n  " + "\n  ".join(other))
+        print("socket families opened:", sorted({family for family, _ in sockets}), flush=True)
+        print(f"passed in {time.monotonic() - started:.1f} s", flush=True)
 
 
 if __name__ == "__main__":

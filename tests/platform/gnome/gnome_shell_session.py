@@ -11,9 +11,9 @@ import shutil
 import signal
 import subprocess
 import tempfile
-import time
 
-SKIP = 77  # ctest's SKIP_RETURN_CODE
+from e2e_session import poll
+
 HOLD_UUID = "quorvantel-break@tamsorek.com"
 PROBE_UUID = "probe@quorvantel-tests"
 DISPLAY_NAME = "wayland-qv"
@@ -29,16 +29,6 @@ mv "$XDG_RUNTIME_DIR/session-bus.tmp" "$XDG_RUNTIME_DIR/session-bus"
 exec gnome-shell --headless --wayland --no-x11 --wayland-display "$DISPLAY_NAME" \
     --virtual-monitor $MONITOR --virtual-monitor $MONITOR
 """
-
-
-def wait_for(condition, timeout, step=0.1):
-    """Polls until condition() is truthy; returns its last value."""
-    deadline = time.monotonic() + timeout
-    while True:
-        value = condition()
-        if value or time.monotonic() > deadline:
-            return value
-        time.sleep(step)
 
 
 class GnomeShell:
@@ -94,7 +84,7 @@ class GnomeShell:
             self.user_command(["dbus-run-session", "--", "sh", "-c", SHELL_SCRIPT], env),
             stdout=self.log, stderr=subprocess.STDOUT, start_new_session=True)
         address = os.path.join(self.runtime, "session-bus")
-        if not wait_for(lambda: os.path.exists(address) or self.process.poll() is not None,
+        if not poll(lambda: os.path.exists(address) or self.process.poll() is not None,
                         60):
             return False
         if self.process.poll() is not None:
@@ -104,13 +94,13 @@ class GnomeShell:
         def started():
             state = self.state()
             return state is not None and not state["startingUp"]
-        if not wait_for(started, timeout, step=0.5):
+        if not poll(started, timeout, step=0.5):
             return False
         # The shell opens in the overview once its start-up animation is over.
         def overview_hidden():
             self.probe("HideOverview")
             return not self.state()["overview"]
-        return wait_for(overview_hidden, 60, step=1.0)
+        return poll(overview_hidden, 60, step=1.0)
 
     def stop(self):
         pid_file = os.path.join(self.runtime, "system-bus.pid")

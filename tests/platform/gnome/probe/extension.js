@@ -35,10 +35,8 @@ const probeInterface = `
 function windowState(window) {
     const rect = window.get_frame_rect();
     return {
-        title: window.get_title(), pid: window.get_pid(), monitor: window.get_monitor(),
+        title: window.get_title(), monitor: window.get_monitor(), minimized: window.minimized,
         x: rect.x, y: rect.y, width: rect.width, height: rect.height,
-        above: window.is_above(), allWorkspaces: window.is_on_all_workspaces(),
-        minimized: window.minimized,
     };
 }
 
@@ -77,8 +75,6 @@ class Probe {
             overview: Main.overview.visible,
             startingUp: Main.layoutManager._startingUp,
             workspace: global.workspace_manager.get_active_workspace_index(),
-            switcher: Main.uiGroup.get_children().some(
-                actor => actor.constructor.name.includes('Switcher') && actor.visible),
         });
     }
 
