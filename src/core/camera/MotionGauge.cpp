@@ -41,11 +41,10 @@ void MotionGauge::watch(ExerciseKind exercise) {
 }
 
 void MotionGauge::add(const PoseSnapshot& pose) {
-    if (!wanted_.value()) {
-        // A run starts at the full rate, and lowers it only once the person has been measured
-        // for the hold time: the first frames say little of what the person is doing.
-        wanted_.push(std::numeric_limits<double>::infinity(), pose.capturedAt);
+    if (!startedAt_) {
+        startedAt_ = pose.capturedAt;
     }
+    latestAt_ = pose.capturedAt;
     const auto torso = bodyLength(pose);
     if (!torso) {
         // Nobody in view (or nothing to measure them by). A person just lost is looked for at the
@@ -64,12 +63,18 @@ void MotionGauge::add(const PoseSnapshot& pose) {
 }
 
 double MotionGauge::rate(double fullRate) const {
+    // A run starts at the full rate, and lowers it only once the person has been measured for
+    // the hold time: the first frames say little of what the person is doing.
+    if (startedAt_ && latestAt_ - *startedAt_ < holdTime) {
+        return fullRate;
+    }
     return std::clamp(wanted_.value().value_or(fullRate), fullRate * leastShare, fullRate);
 }
 
 void MotionGauge::reset() {
     last_.reset();
     wanted_.clear();
+    startedAt_.reset();
 }
 
 double MotionGauge::wantedRate(const PoseSnapshot& pose, double torso) const {

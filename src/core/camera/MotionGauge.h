@@ -52,6 +52,8 @@ private:
     std::span<const Joint> watched_ = allJoints;
     std::optional<PoseSnapshot> last_;
     RecentMaximum wanted_{holdTime};
+    std::optional<double> startedAt_; // the first pose of the run
+    double latestAt_ = 0;
 };
 
 } // namespace qv

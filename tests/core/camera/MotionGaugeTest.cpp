@@ -65,6 +65,12 @@ TEST(MotionGaugeTest, StillnessLowersTheRateAndTheFirstMovementRaisesIt) {
         }
     }
 
+    // A run starts at the full rate for the hold time, and no longer.
+    PacedRun start;
+    const auto still = [&](double t) { return jittered(Body(), t, start.noise, 0.004); };
+    EXPECT_EQ(start.feed(0.9 * MotionGauge::holdTime, still), fullRate);
+    EXPECT_EQ(start.feed(0.3 * MotionGauge::holdTime, still), least);
+
     PacedRun run;
     qv::test::Motion jacks;
     jacks.raises(3, 0);
