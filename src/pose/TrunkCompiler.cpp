@@ -28,6 +28,27 @@ constexpr std::size_t mostTensorElements = std::size_t{1} << 26;
 constexpr std::size_t extraFloats = (XNN_EXTRA_BYTES + sizeof(float) - 1) / sizeof(float);
 static_assert(ConstTensor::spareFloats >= extraFloats);
 
+// TensorFlow's [h, w, in, out] filter as XNNPACK's [out, h, w, in]: at each kernel place an
+// in × out matrix transposed. In tiles, so that a 1 × 1 filter of a thousand channels a side
+// is not read or written a whole row apart on every value.
+void reorderFilter(const float* from, float* to, std::size_t places, std::size_t in,
+                   std::size_t out) {
+    constexpr std::size_t tile = 16;
+    for (std::size_t place = 0; place < places; ++place) {
+        const float* matrix = from + place * in * out;
+        for (std::size_t i0 = 0; i0 < in; i0 += tile) {
+            for (std::size_t o0 = 0; o0 < out; o0 += tile) {
+                for (std::size_t o = o0; o < std::min(o0 + tile, out); ++o) {
+                    float* row = to + (o * places + place) * in;
+                    for (std::size_t i = i0; i < std::min(i0 + tile, in); ++i) {
+                        row[i] = matrix[i * out + o];
+                    }
+                }
+            }
+        }
+    }
+}
+
 // Thrown while compiling; turned into the caller's error message at the top.
 struct CompileError : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -424,13 +445,8 @@ private:
             // fresh buffer per filter costs the memory's first touch again on every layer.
             std::vector<float> filter = takeConstant(node, 1, filterSize);
             reorderScratch_.assign(filter.begin(), filter.end());
-            for (std::size_t y = 0; y < kernelH; ++y)
-                for (std::size_t x = 0; x < kernelW; ++x)
-                    for (std::size_t i = 0; i < inChannels; ++i)
-                        for (std::size_t o = 0; o < outChannels; ++o)
-                            filter[((o * kernelH + y) * kernelW + x) * inChannels + i] =
-                                reorderScratch_[((y * kernelW + x) * inChannels + i) * outChannels +
-                                                o];
+            reorderFilter(reorderScratch_.data(), filter.data(), kernelH * kernelW, inChannels,
+                          outChannels);
             filterId = defineStatic(std::move(filter), {outChannels, kernelH, kernelW, inChannels});
         }
         Value output = newTensor(node.name, {1, padH.output, padW.output, outChannels});
