@@ -11,8 +11,9 @@
 # 160" (default: build/dev/tools/count/quorvantel-count). RUNS (default 3) rounds are made;
 # each round runs every file under every setup in turn, so that setups compared are measured
 # side by side while the load of a shared machine changes. Each run prints its count and
-# analysed frames; the median share per file and setup comes last. Run it with `chrt -f 5`
-# where allowed: the machine is shared.
+# analysed frames; the median share per file and setup comes last, also without the threads
+# that read and demultiplex the file (bench/thread_cpu.py), which stand in for the camera and
+# cost every build the same. Run it with `chrt -f 5` where allowed: the machine is shared.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -41,23 +42,29 @@ for _ in $(seq "$runs"); do
     for kind in "${kinds[@]}"; do
         for s in "${!setups[@]}"; do
             read -r -a command <<<"${setups[$s]}"
-            # The child's user and system time over the wall time of the run.
-            /usr/bin/time -f '%U %S %e' -o "$work/time" \
+            # The child's user and system time over the wall time of the run; apart, the same
+            # without the threads that read the file, which a camera does not need.
+            python3 "$here/bench/thread_cpu.py" "$work/time" \
                 "${command[@]}" "$work/$kind.avi" --exercise squat --real-time >"$work/out"
-            read -r user sys wall <"$work/time"
+            read -r user sys wall reading <"$work/time"
             share=$(echo "($user + $sys) * 100 / $wall" | bc -l)
+            own=$(echo "($user + $sys - $reading) * 100 / $wall" | bc -l)
             echo "$share" >>"$work/shares-$kind-$s"
+            echo "$own" >>"$work/own-$kind-$s"
             # The analysed frames show what work each setup did.
-            printf '%-10s setup %d: %5.1f %% of one core (%.2f s CPU in %.2f s), %s, %s\n' \
-                "$kind" "$((s + 1))" "$share" "$(echo "$user + $sys" | bc -l)" "$wall" \
-                "$(head -1 "$work/out")" "$(grep 'analysed frames' "$work/out")"
+            format='%-10s setup %d: %5.1f %% of one core (%.2f s CPU in %.2f s; %4.1f %% without '
+            format+='reading the file), %s, %s\n'
+            # shellcheck disable=SC2059 # the format is the one above
+            printf "$format" "$kind" "$((s + 1))" "$share" "$(echo "$user + $sys" | bc -l)" \
+                "$wall" "$own" "$(head -1 "$work/out")" "$(grep 'analysed frames' "$work/out")"
         done
     done
 done
+median() { sort -g "$1" | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 for kind in "${kinds[@]}"; do
     for s in "${!setups[@]}"; do
-        median=$(sort -g "$work/shares-$kind-$s" | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}')
-        printf '%-10s median: %5.1f %% of one core  (setup %d: %s)\n' "$kind" "$median" \
-            "$((s + 1))" "${setups[$s]}"
+        printf '%-10s median: %5.1f %% of one core, %4.1f %% without reading the file ' "$kind" \
+            "$(median "$work/shares-$kind-$s")" "$(median "$work/own-$kind-$s")"
+        printf '(setup %d: %s)\n' "$((s + 1))" "${setups[$s]}"
     done
 done
