@@ -246,20 +246,21 @@ void BM_Convert720pFrame(benchmark::State& state) {
         return reportMissing(state);
     }
     const auto layout = static_cast<int>(state.range(0));
+    const auto shrink = static_cast<int>(state.range(1));
     std::size_t i = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(convertToRgb(layout == 0   ? frames.yuyvBuffer(i)
                                               : layout == 1 ? frames.i420Buffer(i)
-                                                            : frames.jpegBuffer(i)));
+                                                            : frames.jpegBuffer(i),
+                                              shrink));
         ++i;
     }
     state.SetLabel(layout == 0 ? "YUYV" : layout == 1 ? "I420" : "MJPEG, decoded");
 }
+// Whole, and halved as a break converts a 720p frame for a person of ordinary size.
 BENCHMARK(BM_Convert720pFrame)
-    ->ArgName("layout")
-    ->Arg(0)
-    ->Arg(1)
-    ->Arg(2)
+    ->ArgNames({"layout", "shrink"})
+    ->ArgsProduct({{0, 1, 2}, {1, 2}})
     ->Unit(benchmark::kMillisecond);
 
 void BM_Mirror720pFrame(benchmark::State& state) {

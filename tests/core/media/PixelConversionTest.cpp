@@ -242,6 +242,34 @@ TEST(PixelConversion, ShrunkPicturesHoldTheMeanOfTheBlocksTheyStandFor) {
     EXPECT_EQ(quarter->height(), 2);
 }
 
+// Packed frames that the shrink divides evenly are shrunk a strip of rows at a time; the picture
+// must be the one the same pixels give planar, shrunk whole.
+TEST(PixelConversion, PackedFramesShrunkByStripsMatchTheSamePixelsPlanar) {
+    for (const Size size : {Size{16, 8}, Size{72, 40}}) {
+        const Encoded planar = encode(PixelLayout::i422, size);
+        for (const int shrink : {2, 4}) {
+            const auto want = qv::convertToRgb(planar.buffer(PixelLayout::i422), shrink);
+            ASSERT_TRUE(want);
+            for (const PixelLayout layout : {PixelLayout::yuyv, PixelLayout::uyvy}) {
+                SCOPED_TRACE(qv::layoutName(layout).toStdString() + " " +
+                             std::to_string(size.width) + " / " + std::to_string(shrink));
+                const auto got = qv::convertToRgb(encode(layout, size).buffer(layout), shrink);
+                ASSERT_TRUE(got);
+                ASSERT_EQ(got->width(), want->width());
+                ASSERT_EQ(got->height(), want->height());
+                // Chroma averaged in two steps beyond a halving rounds once more, and the
+                // colour conversion can double that.
+                const int tolerance = shrink == 2 ? 0 : 2;
+                for (int y = 0; y < got->height(); ++y) {
+                    for (int x = 0; x < got->width() * 3; ++x) {
+                        ASSERT_NEAR(got->row(y)[x], want->row(y)[x], tolerance) << x << "," << y;
+                    }
+                }
+            }
+        }
+    }
+}
+
 TEST(PixelConversion, BuffersThatDoNotHoldTheirPictureAreRefusedWithAReason) {
     std::vector<std::uint8_t> bytes(64, 0);
     auto buffer = [&](PixelLayout layout, int w, int h, qsizetype stride, qsizetype size) {
