@@ -57,6 +57,23 @@ TEST_F(BreakSchedulerTest, QuietTicksWriteNothing) {
     EXPECT_GT(recording.writeCount(), 0);
 }
 
+TEST(BreakScheduler, UntilTomorrowMeansTheNextLocalMidnight) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"2026-12-07 23:59", "2026-12-08 00:00"},
+        {"2026-03-29 01:00", "2026-03-30 00:00"}, // a 23-hour day
+        {"2026-10-25 01:00", "2026-10-26 00:00"}, // a 25-hour day
+    };
+    for (const auto& [now, expected] : cases) {
+        MemoryKeyValueStore defaults;
+        SchedulerHarness app(defaults, berlin(now));
+        app.launch();
+        app.scheduler().pauseUntilTomorrow();
+        const auto* paused = app.scheduler().schedule().stateAs<scheduleState::Paused>();
+        ASSERT_TRUE(paused) << now;
+        EXPECT_EQ(paused->until, berlin(expected)) << now;
+    }
+}
+
 namespace {
 
 class ActiveHoursScheduling : public BreakSchedulerTest {
