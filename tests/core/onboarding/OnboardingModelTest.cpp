@@ -11,16 +11,9 @@ namespace {
 // Stands in for the camera engine: the test says what it reports.
 class ScriptedEngine final : public VerificationEngine {
 public:
-    explicit ScriptedEngine(int* stops)
-        : stops_(stops) {}
-    void start() override { ++starts; }
-    void stop() override { ++*stops_; }
+    void start() override {}
+    void stop() override {}
     void report(const VerificationProgress& value) const { reportProgress(value); }
-    void complete() const { reportCompletion(); }
-    int starts = 0;
-
-private:
-    int* stops_;
 };
 
 class OnboardingModelTest : public ::testing::Test {
@@ -35,48 +28,23 @@ protected:
         p.requestAccess = [this](std::function<void(bool)> answer) {
             pendingAnswer = std::move(answer);
         };
-        p.makeTrialProvider = [this](const std::optional<QString>& camera) {
-            cameras.push_back(camera);
-            auto engine = std::make_unique<ScriptedEngine>(&stops);
+        p.makeTrialProvider = [this](const std::optional<QString>&) {
+            auto engine = std::make_unique<ScriptedEngine>();
             engines.push_back(engine.get());
             return engine;
         };
-        p.hasCamera = [this] { return hasCamera; };
+        p.hasCamera = [] { return true; };
         return p;
     }
     void goToCameraAct() { model.goToStep(OnboardingModel::lastStep); }
     ScriptedEngine& engine() { return *engines.back(); }
 
     CameraAuthorization authorization = CameraAuthorization::authorized;
-    bool hasCamera = true;
     std::function<void(bool)> pendingAnswer;
-    std::vector<std::optional<QString>> cameras;
     std::vector<ScriptedEngine*> engines;
-    int stops = 0;
     int finished = 0;
     OnboardingModel model{platform(), nullptr};
 };
-
-TEST_F(OnboardingModelTest, ACountedSquatSurvivesAndIsNeverRunAgain) {
-    goToCameraAct();
-    model.startTrial();
-    engine().report(progress::Exercise{PoseSnapshot{}, Image(2, 2), 1, 1});
-    EXPECT_EQ(model.trialPhase(), OnboardingModel::TrialPhase::exercising);
-    engine().report(progress::Completed{});
-    engine().complete();
-    EXPECT_EQ(model.trialPhase(), OnboardingModel::TrialPhase::counted);
-    EXPECT_FALSE(model.isTrialRunning());
-    EXPECT_TRUE(model.hasTrialPreview());
-
-    model.goBack();
-    model.advance();
-    model.startTrial();
-    model.requestCamera();
-    EXPECT_EQ(engines.size(), 1u);
-    EXPECT_EQ(model.trialPhase(), OnboardingModel::TrialPhase::counted);
-    model.skipCamera();
-    EXPECT_EQ(finished, 0);
-}
 
 TEST_F(OnboardingModelTest, AFailedRunShowsWhyAndIgnoresItsLateCallbacks) {
     goToCameraAct();

@@ -40,18 +40,6 @@ TEST(BreakSchedule, AdvanceReachesTheDueDateExactlyAndCatchesUpAfterALongPause) 
     EXPECT_EQ(paused.snoozeCount, 0);
 }
 
-TEST(BreakSchedule, AwayAnnotationOutlivesTheCooldownUntilItsOwnEnd) {
-    BreakSchedule schedule = withState(BreakActive{});
-    schedule.countAwayBreak(t0, 300);
-    EXPECT_EQ(schedule.state, BreakSchedulerState(Cooldown{at(2)}));
-    EXPECT_EQ(schedule.advance(at(2), fiftyMinutes),
-              BreakScheduleEvents{Event::workingCycleStarted});
-    EXPECT_EQ(schedule.state, BreakSchedulerState(Working{at(2), at(2 + fiftyMinutes)}));
-    ASSERT_TRUE(schedule.annotationAs<smartPause::AwayBreakCounted>());
-    schedule.advance(at(300), fiftyMinutes);
-    EXPECT_FALSE(schedule.smartPauseState);
-}
-
 TEST(BreakSchedule, SnoozeTwicePerCycleOnlyAndOnlyIntoTheFuture) {
     BreakSchedule schedule = withState(Working{t0, at(fiftyMinutes)});
     EXPECT_FALSE(schedule.snooze(at(10), at(10)));
@@ -65,15 +53,6 @@ TEST(BreakSchedule, SnoozeTwicePerCycleOnlyAndOnlyIntoTheFuture) {
     schedule.finishBreak(at(700));
     schedule.advance(at(702), fiftyMinutes);
     EXPECT_EQ(schedule.snoozeCount, 0);
-}
-
-TEST(BreakSchedule, SnoozeIsOfferedOnlyInTheLastMinute) {
-    const BreakSchedule schedule = withState(Working{t0, at(fiftyMinutes)});
-    EXPECT_FALSE(schedule.canSnooze(at(fiftyMinutes - 61)));
-    EXPECT_TRUE(schedule.canSnooze(at(fiftyMinutes - 60)));
-    EXPECT_FALSE(schedule.canSnooze(at(fiftyMinutes)));
-    EXPECT_FALSE(withState(BreakDue{}).canSnooze(at(0)));
-    EXPECT_FALSE(withState(Working{t0, at(30)}, 2).canSnooze(at(0)));
 }
 
 TEST(BreakSchedule, OperationsRefusedInTheWrongStateChangeNothing) {

@@ -2,8 +2,6 @@
 #include "SchedulerHarness.h"
 #include "core/scheduling/SchedulerKeys.h"
 #include "core/storage/MemoryKeyValueStore.h"
-#include "core/storage/SettingsFileStore.h"
-#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -12,25 +10,6 @@ using namespace qv::scheduleState;
 using qv::test::berlin;
 using qv::test::SchedulerHarness;
 namespace keys = qv::schedulerKeys;
-
-TEST(SchedulerRestart, AFreshStoreOnTheSameFileContinuesTheCycle) {
-    qv::test::TemporaryHome home;
-    const QString path = home.filePath("Quorvantel.conf");
-    const QDateTime start = berlin("2026-12-07 09:00");
-    {
-        SettingsFileStore file(path);
-        SchedulerHarness first(file, start);
-        first.launch();
-        first.quit();
-    }
-    SettingsFileStore reopened(path);
-    SchedulerHarness second(reopened, start);
-    second.passWhileQuit(45 * 60);
-    second.launch();
-    EXPECT_EQ(second.scheduler().schedule().state,
-              BreakSchedulerState(Working{start, start.addSecs(3000)}));
-    EXPECT_TRUE(second.breakDueCalls.empty());
-}
 
 TEST(SchedulerRestart, ABreakMissedWhileQuitIsShownAtLaunchOrHeldOutsideTheHours) {
     const std::tuple<const char*, std::size_t, QDateTime> cases[] = {

@@ -103,18 +103,4 @@ TEST_F(EmergencyEscapeGateTest, HoldMustLastThreeSecondsAndKeyRepeatDoesNotResta
     EXPECT_EQ(gate.releaseHold(), Result::noHoldInProgress) << "a hold is used once";
 }
 
-TEST_F(EmergencyEscapeGateTest, ReleaseTakesTheGivenTimestampAndDate) {
-    auto gate = makeGate(1);
-    gate.beginHold();
-    const double start = *gate.holdStartedAt();
-    EXPECT_EQ(gate.releaseHold(start + 2.999), Result::holdTooShort);
-    gate.beginHold();
-    // Given a date on the next day, the roll-over happens there.
-    EXPECT_EQ(gate.releaseHold(*gate.holdStartedAt() + 3.0, local(29, 8, 0)), Result::escaped);
-    EXPECT_EQ(gate.remainingEscapes(local(29, 8, 1)), 0);
-    gate.beginHold();
-    EXPECT_EQ(gate.releaseHold(*gate.holdStartedAt() + 60.0, local(29, 9, 0)),
-              Result::limitReached);
-}
-
 } // namespace

@@ -1,27 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/stats/StatsCoding.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <gtest/gtest.h>
-#include <limits>
 
 using qv::DayStat;
 using qv::DayTable;
-
-TEST(StatsCoding, RoundTripsEveryCounterExactlyIncludingTheExtremes) {
-    const DayTable days{
-        {QStringLiteral("2026-03-07"), DayStat{1, 2, 3, 4, 5, 6}},
-        {QStringLiteral("2026-03-08"),
-         DayStat{std::numeric_limits<qint64>::max(), std::numeric_limits<qint64>::min(), 0, 0, 0,
-                 9007199254740993}}, // not exact as a double
-    };
-    const QByteArray encoded = qv::encodeDays(days);
-    EXPECT_EQ(qv::decodeDays(encoded), days);
-    // Compact, and every member written even when zero, for readers that know no default.
-    EXPECT_FALSE(encoded.contains('\n'));
-    EXPECT_EQ(QJsonDocument::fromJson(encoded).object().value("2026-03-08").toObject().size(), 6);
-}
 
 TEST(StatsCoding, ReadsWhatAnOlderRunWroteAndRefusesTheRestWhole) {
     const auto oneDay = [](DayStat stat) { return DayTable{{"2026-01-02", stat}}; };

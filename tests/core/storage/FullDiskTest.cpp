@@ -5,7 +5,6 @@
 #include "core/stats/StatsStore.h"
 #include "core/storage/MemoryKeyValueStore.h"
 #include "core/storage/SaveProblems.h"
-#include "core/storage/SettingsFileStore.h"
 #include "core/time/VirtualTimeSource.h"
 #include "support/FileBytes.h"
 #include "support/TestSupport.h"
@@ -150,28 +149,6 @@ TEST_F(FullDiskTest, AFullDiskNeverCostsAByteOfHistory) {
     const DayTable saved = decodeDays(readFile(statsPath)).value_or(DayTable());
     EXPECT_EQ(saved.size(), 121);
     EXPECT_EQ(saved.value("2026-03-07").verifiedBreaks, 7) << "every break recorded while full";
-}
-
-TEST_F(FullDiskTest, SettingsOnAFullDiskKeepTheirFileAndAreSavedOnceThereIsRoom) {
-    const QString path = mountPoint + QStringLiteral("/Quorvantel.conf");
-    SettingsFileStore store(path, &problems);
-    store.setInteger("settings.workIntervalMinutes", 45);
-    const QByteArray before = readFile(path);
-    fillUpTo(filler, 0);
-
-    store.setInteger("settings.squatRepetitions", 12);
-    store.setText("settings.exerciseKind", QStringLiteral("overheadRaise"));
-    EXPECT_EQ(readFile(path), before);
-    EXPECT_TRUE(problems.notice().contains(QStringLiteral("No space left on device")))
-        << problems.notice().toStdString();
-
-    QFile::remove(filler);
-    store.setBoolean("settings.soundEnabled", false);
-    SettingsFileStore reread(path);
-    EXPECT_EQ(reread.integer("settings.workIntervalMinutes"), 45);
-    EXPECT_EQ(reread.integer("settings.squatRepetitions"), 12);
-    EXPECT_EQ(reread.text("settings.exerciseKind"), QStringLiteral("overheadRaise"));
-    EXPECT_EQ(reread.boolean("settings.soundEnabled"), false);
 }
 
 } // namespace
