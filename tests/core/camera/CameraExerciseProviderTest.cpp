@@ -191,10 +191,8 @@ TEST(CameraExerciseProvider, SilenceFailsAfterTenSecondsSayingWhetherTheCameraIs
         rig.time.advance(9.9); // 11.9 s after the camera start but 9.9 s after the frame
         EXPECT_TRUE(rig.failures().empty());
         rig.time.advance(1.0);
-        EXPECT_EQ(rig.failures(),
-                  std::vector<QString>{
-                      isBusy ? "Camera is busy in another app. Continuing with the honor timer."
-                             : "Camera stopped responding. Continuing with the honor timer."});
+        ASSERT_EQ(rig.failures().size(), 1u);
+        EXPECT_TRUE(rig.failures().front().contains(isBusy ? "busy" : "stopped responding"));
         rig.time.advance(30);
         EXPECT_EQ(rig.failures().size(), 1u);
         EXPECT_EQ(rig.time.pendingTaskCount(), 0u);
@@ -222,8 +220,8 @@ TEST(CameraExerciseProvider, AnInterruptionFailsOverAfterFiveSecondsUnlessItEnds
             rig.frame(rig.now() + 1, {}); // frames keep the watchdog quiet
         }
         if (then == Then::lasts) {
-            EXPECT_EQ(rig.failures(), std::vector<QString>{"Camera was interrupted. Continuing "
-                                                           "with the honor timer."});
+            ASSERT_EQ(rig.failures().size(), 1u);
+            EXPECT_TRUE(rig.failures().front().contains("interrupted"));
         } else {
             EXPECT_TRUE(rig.failures().empty());
         }

@@ -43,7 +43,6 @@ TEST(CameraSelection, ResolvesRequestAgainstPresentDevices) {
          {external2, external},
          {"usb-cam-2", Outcome::substituted("gone", "Desk Camera")}},
         {"no devices", "usb-cam", {}, {std::nullopt, Outcome::unavailable()}},
-        {"no devices, no request", std::nullopt, {}, {std::nullopt, Outcome::unavailable()}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(CameraSelection::resolve(c.requested, c.devices), c.expected) << c.name;

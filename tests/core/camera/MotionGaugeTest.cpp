@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/camera/MotionGauge.h"
 
-#include "core/verification/SquatClassifier.h"
 #include "support/SyntheticMotion.h"
 
 #include <gtest/gtest.h>
@@ -79,37 +78,6 @@ TEST(MotionGaugeTest, StillnessLowersTheRateAndTheFirstMovementRaisesIt) {
     run.gauge.add(PoseSnapshot(run.now += 1 / fullRate));
     EXPECT_EQ(run.gauge.rate(fullRate), fullRate);
     EXPECT_EQ(run.feed(4 * MotionGauge::holdTime, [](double t) { return PoseSnapshot(t); }), least);
-}
-
-// Squats brisk and slow, the first after standing still too, all count at the rate the gauge
-// asks for: also brisk ones that bounce out of the bottom, which a few sparse frames show
-// on one frame at most.
-TEST(MotionGaugeTest, SquatsCountAtThePacedRate) {
-    const Body body;
-    struct Squat {
-        double knees, half, bottom;
-    };
-    for (const Squat s : {Squat{90, 0.5, 0.2},
-                          {90, 0.8, 0.2},
-                          {90, 1.2, 0.2},
-                          {100, 0.35, 0.1},
-                          {100, 0.4, 0},
-                          {110, 0.35, 0}}) {
-        qv::test::Motion squats;
-        squats.stand(2);
-        for (int i = 0; i < 3; ++i) {
-            squats.squat(s.knees, s.half, s.bottom, s.half).stand(1);
-        }
-        PacedRun run;
-        run.gauge.watch(qv::ExerciseKind::squat);
-        qv::SquatClassifier classifier;
-        run.feed(squats.duration(), [&](double t) {
-            const PoseSnapshot pose = qv::test::pose(body, squats.at(t), t);
-            classifier.update(pose, t);
-            return pose;
-        });
-        EXPECT_EQ(classifier.repetitions(), 3) << s.knees << " " << s.half << " " << s.bottom;
-    }
 }
 
 // Someone seated at a desk that hides the hips is measured by the shoulders: still, they are

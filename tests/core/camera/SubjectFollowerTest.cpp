@@ -121,24 +121,6 @@ TEST(SubjectFollowerTest, SearchesAtOnceWhenTheFollowIsLost) {
     }
 }
 
-// The crop holds the whole body with room above the head for the hands thrown up and room
-// at the sides for the arms thrown out, and is square around the body's middle.
-TEST(SubjectFollowerTest, LeavesRoomForRaisedHandsAndOutstretchedArms) {
-    SubjectFollower follower;
-    const DetectedPerson person = standing(0.5, 0.9, 0.6);
-    follower.searched(&person, width, height, 0);
-    const auto crop = follower.cropFor(0.1);
-    ASSERT_TRUE(crop);
-    const double body = 0.6 * 0.95 * height; // ankles to nose, pixels
-    const double headTop = (0.9 - 0.6) * height;
-    // Hands above the head reach about 0.4 of the body's height above the nose.
-    EXPECT_LE(crop->centreY - crop->side / 2, headTop - 0.25 * body);
-    EXPECT_GE(crop->centreY + crop->side / 2, 0.9 * height);
-    // Arms held out to the sides span about the body's height.
-    EXPECT_GE(crop->side, body * 1.2);
-    EXPECT_NEAR(crop->centreX, 0.5 * width, 1);
-}
-
 // Pictures made smaller than the frame: as small as leaves the model the detail it samples,
 // over the crop followed or the whole picture, and the preview asked for; the crop handed to
 // the detector is in the smaller picture's pixels while the follower keeps the frame's.

@@ -28,7 +28,6 @@ void RecordingNotifications::post(const NotificationContent& content) {
     if (available == NotificationAvailability::unavailable) {
         return; // nobody to show it
     }
-    shown = content;
     posted.push_back(content);
 }
 
@@ -93,7 +92,6 @@ void AppHarness::launch() {
                              ? cameraFactory
                              : [this](const std::optional<QString>&, ExerciseKind exercise,
                                       int target) -> std::unique_ptr<VerificationEngine> {
-                             ++camerasMade;
                              return std::make_unique<ScriptedCamera>(cameras, exercise, target);
                          }};
     model_ = std::make_unique<AppModel>(std::move(services));

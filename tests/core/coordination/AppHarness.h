@@ -25,7 +25,6 @@ public:
     void release(bool animated) override;
     bool isLocked() const override { return locked_ != nullptr; }
 
-    QPointer<BreakOverlayModel> shown() const { return locked_; }
     int lockCount = 0;
     std::vector<bool> releasesAnimated; // one a release
     // Called with the model still alive, just before the windows would go.
@@ -39,12 +38,10 @@ private:
 class RecordingNotifications final : public NotificationService {
 public:
     void post(const NotificationContent& content) override;
-    void withdraw() override { shown.reset(); }
+    void withdraw() override {}
     void refreshAvailability() override {}
     NotificationAvailability availability() const override { return available; }
-    void invoke(const QString& action) { onAction(action); }
 
-    std::optional<NotificationContent> shown;
     std::vector<NotificationContent> posted;
     NotificationAvailability available = NotificationAvailability::on;
 };
@@ -83,7 +80,7 @@ public:
     ~ScriptedCamera() override;
     void start() override { isRunning = true; }
     void stop() override { isRunning = false; }
-    void setPreviewSize(int longerSide) override { previewSize = longerSide; }
+    void setPreviewSize(int) override {}
 
     void repetitions(int count);
     void fail(const QString& message) { reportProgress(progress::Failed{message}); }
@@ -92,7 +89,6 @@ public:
     const ExerciseKind exercise;
     const int target;
     bool isRunning = false;
-    int previewSize = -1; // never told
 
 private:
     std::vector<ScriptedCamera*>& registry_;
@@ -113,7 +109,6 @@ public:
     AppModel& model() { return *model_; }
     SettingsStore& settings() { return *settings_; }
     BreakScheduler& scheduler() { return *scheduler_; }
-    StatsStore& stats() { return *stats_; }
     BreakOverlayModel* overlay() { return model_->overlayModel(); }
     // The camera engine of the running break, if the break runs one.
     ScriptedCamera* camera();
@@ -135,7 +130,6 @@ public:
     int breakDueCount = 0;
     // Runs once the services exist and before the model starts.
     std::function<void()> beforeStart;
-    int camerasMade = 0;
     // The real camera engine instead of the scripted one, when set before launch().
     CameraEngineFactory cameraFactory;
 

@@ -76,7 +76,6 @@ TEST_F(AppModelTest, AnUnusableCameraGivesTheTimedBreakWithItsSentence) {
     };
     const Case cases[] = {
         {CameraAuthorization::denied, true, "off"},
-        {CameraAuthorization::restricted, true, "off"},
         {CameraAuthorization::unknown, true, "unavailable"},
         {CameraAuthorization::authorized, false, ""},
     };
@@ -246,21 +245,6 @@ TEST_F(AppModelTest, EmergencyChord) {
     EXPECT_EQ(app.overlay()->emergencyEscapesRemaining(), 0);
     app.advance(5);
     EXPECT_TRUE(app.model().isBreakActive());
-}
-
-TEST_F(AppModelTest, SwitchingToOverheadRaisesKeepsTheSafetyRelease) {
-    beginCameraBreak();
-    app.camera()->repetitions(3);
-    app.advance(100);
-    app.overlay()->switchToOverheadRaise();
-    ASSERT_NE(app.camera(), nullptr);
-    EXPECT_EQ(app.camera()->exercise, ExerciseKind::overheadRaise);
-    EXPECT_EQ(app.overlay()->repetitions(), 0);
-    EXPECT_EQ(app.cameras.size(), 1u);
-    app.overlay()->switchToOverheadRaise();
-    EXPECT_EQ(app.camerasMade, 2) << "a second switch restarted the camera";
-    app.advance(80);
-    EXPECT_FALSE(app.model().isBreakActive());
 }
 
 // The screen goes before the camera is stopped, which waits for the frame being analysed: a

@@ -84,7 +84,6 @@ TEST_F(SmartPauseInTheModel, AwayBreaksAreCountedOnlyWhenTheUserIsAway) {
         {"idle beyond the threshold", true, false, 181, 0, 0, true},
         {"a call with smart pause off", false, true, 0, 0, 0, false},
         {"long sleep", true, false, 0, 40 * 60, 3600, true},
-        {"sleep with smart pause off", false, false, 0, 40 * 60, 3600, false},
         {"sleep shorter than the idle threshold", true, false, 0, 45 * 60, 120, false},
         {"sleep over long before the break falls due", true, false, 0, 10 * 60, 1800, false},
     };

@@ -99,12 +99,4 @@ TEST(JpegFrame, RefusesWhatIsNotAWholePictureOfTheStatedSize) {
         EXPECT_FALSE(result) << c.what;
         EXPECT_TRUE(result.error().endsWith('.')) << c.what;
     }
-    // Cut short after the header, the decoder makes up the rest of the picture; it must do so
-    // within the bytes it was given (the sanitizer build checks that).
-    for (const qsizetype kept : {jpeg.size() / 2, jpeg.size() - 2}) {
-        const auto result = qv::convertToRgb(jpegFrame(jpeg.left(kept), 67, 37));
-        if (result) {
-            EXPECT_EQ(result->width(), 67);
-        }
-    }
 }

@@ -65,14 +65,11 @@ TEST(WavSound, RefusesDamagedFiles) {
         {"header cut inside a chunk", riff(fmt(2) + "dat")},
         {"samples before format", riff(chunk("data", samples) + fmt(2))},
         {"8-bit", riff(fmt(2, 8) + chunk("data", samples))},
-        {"floating point", riff(fmt(2, 16, 3) + chunk("data", samples))},
         {"no channels", riff(fmt(0, 16, 1, 4) + chunk("data", samples))},
         {"frame size not the channels'", riff(fmt(2, 16, 1, 2) + chunk("data", samples))},
         {"half a frame", riff(fmt(2) + chunk("data", samples.chopped(2)))},
-        {"short format", riff(chunk("fmt ", fmt(2).mid(8, 14)) + chunk("data", samples))},
         {"two formats", riff(fmt(2) + fmt(1) + chunk("data", samples))},
         {"no data", riff(fmt(2))},
-        {"empty data", riff(fmt(2) + chunk("data", {}))},
     };
     for (const auto& [name, file] : damaged) {
         const auto sound = qv::decodeWav(file);

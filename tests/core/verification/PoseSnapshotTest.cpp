@@ -49,17 +49,6 @@ TEST(PoseSnapshot, HipCenterFallsBackFromBothHipsToOneHipToRoot) {
     }
 }
 
-TEST(PoseSnapshot, FramedLegNeedsEveryCoordinateInsideTheMargin) {
-    EXPECT_FALSE(standingLegs(0.9f, 0.03).hasFramedLeg());
-    EXPECT_TRUE(standingLegs(0.9f, 0.035).hasFramedLeg());
-    // One leg cut off is enough as long as the other is framed.
-    PoseSnapshot oneLeg = standingLegs(0.9f, 0.1);
-    oneLeg.setJoint(Joint::leftAnkle, {{0.45, 0.01}, 0.9f});
-    EXPECT_TRUE(oneLeg.hasFramedLeg());
-    oneLeg.setJoint(Joint::rightKnee, {{0.99, 0.3}, 0.9f});
-    EXPECT_FALSE(oneLeg.hasFramedLeg());
-}
-
 TEST(PoseSnapshot, APictureEndingAboveTheFeetStillFramesAThighButNotAKneeAtItsEdge) {
     PoseSnapshot cut = standingLegs();
     cut.removeJoint(Joint::leftAnkle);
