@@ -2,7 +2,6 @@
 #include "TinyModel.h"
 #include "pose/GraphModel.h"
 #include "pose/MoveNetPoseDetector.h"
-#include "pose/PointwiseHead.h"
 #include "support/FileBytes.h"
 
 #include <QDir>
@@ -99,16 +98,6 @@ TEST(ModelLoadingTest, ReportsEachBrokenModelClearly) {
     }
 }
 
-TEST(ModelLoadingTest, RefusesInputSizesTheModelCannotTake) {
-    for (const int size : {0, -32, 100, 32, 2048}) {
-        PoseEngineSettings settings;
-        settings.inputSize = size;
-        const auto detector = MoveNetPoseDetector::load(settings);
-        EXPECT_FALSE(detector) << size;
-        EXPECT_TRUE(detector.error().contains("multiple of 32")) << detector.error().toStdString();
-    }
-}
-
 namespace {
 
 // A graph with the six heads the decoder reads, each a strided 1×1 convolution of the input;
@@ -156,66 +145,6 @@ TEST(ModelLoadingTest, RefusesAGraphWhoseHeadsHaveAnotherShape) {
         EXPECT_TRUE(detector.error().contains("is damaged: StatefulPartitionedCall/Sigmoid_1"))
             << detector.error().toStdString();
     }
-}
-
-namespace {
-
-// Two-channel cells through three hidden channels to two outputs.
-qv::pose::GraphModel pointwiseHeadModel(const QString& folder, const QStringList& hiddenOps) {
-    TinyModel model;
-    model.addInput("features");
-    model.addConstant("w1", {1, 1, 2, 3}, {1, 0, 2, 0, 1, 1});
-    model.addConstant("b1", {3}, {0.5f, 0.5f, -1});
-    model.addNode("hidden", "_FusedConv2D", {"features", "w1", "b1"},
-                  TinyModel::convolutionAttributes(1, "VALID", hiddenOps));
-    model.addConstant("w2", {1, 1, 3, 2}, {2, 1, 5, 5, 7, 7});
-    model.addConstant("b2", {2}, {0.25f, -1});
-    model.addNode("output", "_FusedConv2D", {"hidden", "w2", "b2"},
-                  TinyModel::convolutionAttributes(1, "VALID", {"BiasAdd"}));
-    model.write(folder, stem);
-    return std::move(qv::pose::GraphModel::load(folder, stem).value());
-}
-
-} // namespace
-
-// The follower evaluates its keypoint heads' last two layers itself, so the graph must hold
-// them exactly as that arithmetic assumes; anything else is refused naming the layer.
-TEST(ModelLoadingTest, TakesAKeypointHeadsPointwiseLayersOnlyInTheirExpectedForm) {
-    using qv::pose::PointwiseHead;
-    const PointwiseHead::Nodes nodes{"features", "hidden", "output"};
-    QTemporaryDir folder;
-    auto model = pointwiseHeadModel(folder.path(), {"BiasAdd", "Relu"});
-    EXPECT_TRUE(PointwiseHead::take(model, nodes, 3, 2).error().contains("damaged: hidden"));
-    EXPECT_TRUE(PointwiseHead::take(model, nodes, 2, 3).error().contains("damaged: output"));
-    EXPECT_TRUE(PointwiseHead::take(model, {"input", "hidden", "output"}, 2, 2)
-                    .error()
-                    .contains("damaged: hidden"));
-
-    auto head = PointwiseHead::take(model, nodes, 2, 2);
-    ASSERT_TRUE(head) << head.error().toStdString();
-    const float cell[] = {1, -2};
-    float out[2] = {};
-    head->evaluate(cell, out); // the Relu zeroes two of the three hidden values
-    EXPECT_FLOAT_EQ(out[0], 3.25f);
-    EXPECT_FLOAT_EQ(out[1], 0.5f);
-    EXPECT_FALSE(PointwiseHead::take(model, nodes, 2, 2)) << "its weights were taken";
-
-    auto withoutRelu = pointwiseHeadModel(folder.path(), {"BiasAdd"});
-    EXPECT_TRUE(PointwiseHead::take(withoutRelu, nodes, 2, 2).error().contains("damaged: hidden"));
-
-    TinyModel sharing; // both layers name one bias: the second would find it taken
-    sharing.addInput("features");
-    sharing.addConstant("w1", {1, 1, 2, 2}, {1, 0, 0, 1});
-    sharing.addConstant("w2", {1, 1, 2, 2}, {0, 1, 1, 0});
-    sharing.addConstant("b", {2}, {0, 0});
-    sharing.addNode("hidden", "_FusedConv2D", {"features", "w1", "b"},
-                    TinyModel::convolutionAttributes(1, "VALID", {"BiasAdd", "Relu"}));
-    sharing.addNode("output", "_FusedConv2D", {"hidden", "w2", "b"},
-                    TinyModel::convolutionAttributes(1, "VALID", {"BiasAdd"}));
-    sharing.write(folder.path(), stem);
-    auto shared = qv::pose::GraphModel::load(folder.path(), stem);
-    ASSERT_TRUE(shared);
-    EXPECT_TRUE(PointwiseHead::take(*shared, nodes, 2, 2).error().contains("damaged: output"));
 }
 
 // The converter may split a group's weights over several files, cut anywhere, even inside a

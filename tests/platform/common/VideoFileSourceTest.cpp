@@ -291,20 +291,3 @@ TEST(VideoFileSource, CameraLayoutsGiveTheirPicturesUnconverted) {
         expectFirstPicture(file, want, c.meanTolerance);
     }
 }
-
-// A phone films upright and says so in a tag; the pictures come out turned as the tag says,
-// as a player shows them.
-TEST(VideoFileSource, APictureTaggedAsTurnedComesOutUpright) {
-    QV_REQUIRE_CLIP(path, "squat-side-small-1.mp4");
-    QTemporaryDir dir;
-    const QString turned = dir.filePath("turned.mp4");
-    const QString reference = dir.filePath("reference.png");
-    if (!ffmpeg({"-i", *path, "-frames:v", "3", "-an", "-c", "copy", "-metadata:s:v:0", "rotate=90",
-                 turned}) ||
-        !ffmpeg({"-i", turned, "-frames:v", "1", reference})) {
-        GTEST_SKIP() << "ffmpeg is not installed";
-    }
-    const QImage want = QImage(reference).convertToFormat(QImage::Format_RGB888);
-    ASSERT_GT(want.width(), want.height()); // the clip itself is taller than wide
-    expectFirstPicture(turned, want, 4.0);
-}

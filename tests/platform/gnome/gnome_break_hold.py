@@ -6,10 +6,10 @@ breaks are begun over the application's session-bus interface. The shell's own s
 window stacking and focus, and keys injected through the shell's input path show whether the
 break covers every monitor, whether another window, a new window or a desktop shortcut can
 take the user away, whether the escape chord and the safety bound let go, and whether a
-killed application leaves the desktop held. Before that: the settings window's button turns
-the extension on, and without a tray host the top bar carries the countdown and the menu.
+killed application leaves the desktop held. Before that: without a tray host the top bar
+carries the countdown and the menu.
 
-usage: gnome_break_hold.py QUORVANTEL STATUS_TOOL HOLD_EXTENSION_DIR PROBE_DIR
+usage: gnome_break_hold.py QUORVANTEL HOLD_EXTENSION_DIR PROBE_DIR
 """
 
 import json
@@ -164,31 +164,7 @@ def typed(keys_file):
         return file.read()
 
 
-def status_is(shell, tool, expected, *options):
-    result = shell.run_as_user([tool, expected] + list(options))
-    return check(result.returncode == 0,
-                 f"the application reads {expected} (it read {result.stdout.strip()})")
-
-
-def check_status(shell, tool):
-    # 6. what the application can tell the user: on, off with a way to turn it on, and
-    # installed after the shell started
-    status_is(shell, tool, "held/none")
-    shell.extensions("DisableExtension")
-    status_is(shell, tool, "leavable/enable")
-    status_is(shell, tool, "held/none", "--through-settings")
-    check(shell.holding() is False and shell.call(
-        "org.gnome.Shell", "/com/tamsorek/Quorvantel/Shell", "org.freedesktop.DBus.Properties",
-        "Get", "ss", "com.tamsorek.Quorvantel.Shell1", "Version") is not None,
-        "check 6: the extension answers again once enabled")
-    late = os.path.join(shell.root, "installed-late")
-    os.makedirs(os.path.join(late, "late@quorvantel-tests"))
-    open(os.path.join(late, "late@quorvantel-tests", "metadata.json"), "w").close()
-    status_is(shell, tool, "leavable/logInAgain", "--uuid", "late@quorvantel-tests",
-              "--folder", late)
-
-
-def run(binary, tool, hold_dir, probe_dir):
+def run(binary, hold_dir, probe_dir):
     shell = GnomeShell(hold_dir, probe_dir)
     if not shell.start():
         print("SKIP: the headless GNOME Shell did not start here:\n" + shell.log_tail())
@@ -197,7 +173,6 @@ def run(binary, tool, hold_dir, probe_dir):
     app = Application(shell, binary)
     others = []
     try:
-        check_status(shell, tool)
         if not check(app.start(), "the application starts on the shell's Wayland display"):
             return 1
         foot, before_keys = other_window(shell, OTHER_TITLE)
@@ -337,7 +312,7 @@ def check_safety_bound(shell):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 5:
+    if len(sys.argv) != 4:
         print(__doc__)
         sys.exit(2)
     for program in ("gnome-shell", "foot", "busctl"):

@@ -164,10 +164,6 @@ class GnomeShell:
                           "com.tamsorek.Quorvantel.Shell1", "Holding")
         return bool(reply and reply[0]["data"])
 
-    def extensions(self, method, uuid=HOLD_UUID):
-        return self.call("org.gnome.Shell", "/org/gnome/Shell", "org.gnome.Shell.Extensions",
-                         method, "s", uuid)
-
     def screenshot(self, name):
         """The whole stage as raw RGB rows (width, height, bytes)."""
         path = os.path.join(self.root, name + ".png")

@@ -3,7 +3,6 @@
 
 #include <QCoreApplication>
 #include <QDBusConnection>
-#include <QDBusMessage>
 #include <future>
 #include <gtest/gtest.h>
 
@@ -86,33 +85,6 @@ TEST_F(SessionBusInstanceTest, TheFirstLaunchOwnsTheNameAnswersTheOthersAndFrees
     first.reset();
     SessionBusInstance next(InstanceCommands{});
     EXPECT_EQ(next.claim(), SessionBusInstance::Claim::owned);
-}
-
-// Scripts calling the bus directly must learn that nothing happened, and why.
-TEST_F(SessionBusInstanceTest, ARequestThatCannotActNowIsAnErrorThatSaysWhy) {
-    InstanceCommands commands;
-    commands.snooze = [] {
-        return RequestOutcome(
-            RequestRefusal{RequestRefusal::Kind::limitReached, "Both snoozes are used."});
-    };
-    commands.resume = [] {
-        return RequestOutcome(RequestRefusal{RequestRefusal::Kind::notNow, "Not paused."});
-    };
-    SessionBusInstance instance(commands);
-    ASSERT_EQ(instance.claim(), SessionBusInstance::Claim::owned);
-
-    const auto snooze = call("Snooze");
-    EXPECT_EQ(snooze.kind, InstanceReply::Kind::limitReached);
-    EXPECT_EQ(snooze.text, "Both snoozes are used.");
-    const auto resume = call("Resume");
-    EXPECT_EQ(resume.kind, InstanceReply::Kind::notNow);
-    EXPECT_EQ(resume.text, "Not paused.");
-
-    QDBusMessage raw = QDBusMessage::createMethodCall(SessionBusInstance::serviceName,
-                                                      SessionBusInstance::objectPath,
-                                                      SessionBusInstance::interfaceName, "Resume");
-    EXPECT_EQ(blocking([&] { return client_.call(raw); }).errorName(),
-              "com.tamsorek.Quorvantel1.Error.NotNow");
 }
 
 } // namespace
