@@ -2,10 +2,9 @@
 #include "app/Translations.h"
 
 #include "core/breakscreen/BreakScreenTexts.h"
-#include "core/scheduling/ActiveHours.h"
-#include "core/time/Calendar.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QTranslator>
 #include <gtest/gtest.h>
 
@@ -48,12 +47,6 @@ TEST_F(Translations, ACatalogueReachesCoreTextsAndPluralsOtherLanguagesStayEngli
     }
     EXPECT_TRUE(german[2].startsWith(u"3 ")) << german[2].toStdString();
     EXPECT_NE(german[1].mid(2), german[2].mid(2)) << "one plural form for every number";
-}
-
-TEST_F(Translations, TimesFollowTheChosenLanguagesFormats) {
-    installTranslations(*qApp, QStringLiteral("de"));
-    EXPECT_EQ(timeLabel(22 * 60, Calendar().locale()), u"22:00");
-    EXPECT_EQ(timeLabel(22 * 60, QLocale(QLocale::English, QLocale::UnitedStates)), u"10:00 PM");
 }
 
 } // namespace

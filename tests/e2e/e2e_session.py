@@ -223,3 +223,13 @@ class Session:
                 return file.read()[-4000:]
         except OSError:
             return ""
+
+
+@contextlib.contextmanager
+def warm_camera_app(binary, video):
+    """A returning user's Quorvantel with video as its camera, running, for the benchmarks: the
+    session and the application's process, ended when the block is left."""
+    with Session.temporary(binary, WARM_SETTINGS) as session:
+        app = session.launch(["--camera-video", video])
+        session.wait_until_running()
+        yield session, app

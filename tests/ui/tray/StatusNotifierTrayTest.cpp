@@ -6,7 +6,6 @@
 
 #include <QDBusArgument>
 #include <QMenu>
-#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -163,22 +162,6 @@ TEST_F(StatusNotifierTrayTest, ClickedEventsReachTheCycleOnlyWhileTheItemIsEnabl
     subject->scenario.actions.onOpenSettings = [&] { ++settingsOpened; };
     click(idOfLabel(before, "Settings…"));
     EXPECT_EQ(settingsOpened, 1);
-}
-
-TEST_F(StatusNotifierTrayTest, IconIsRedrawnOncePerMinuteWhileTheLabelTicksEverySecond) {
-    auto subject = showTray("stopped");
-    subject->scenario.settings.setWorkIntervalMinutes(90);
-    subject->scenario.scheduler.start();
-    QSignalSpy labels(subject->tray.statusNotifierItem(), &StatusNotifierItem::XAyatanaNewLabel);
-    QSignalSpy tooltips(subject->tray.statusNotifierItem(), &StatusNotifierItem::NewToolTip);
-    const int before = subject->tray.iconRenderCount();
-    subject->scenario.time.advance(30 * 60); // above an hour: "1h" all along
-    EXPECT_EQ(subject->tray.iconRenderCount() - before, 0);
-    subject->scenario.time.advance(30 * 60); // below: the minutes count down
-    // From "60" at 59:59 down to "30": one drawing per minute.
-    EXPECT_EQ(subject->tray.iconRenderCount() - before, 31);
-    EXPECT_EQ(labels.size(), 3600);
-    EXPECT_EQ(tooltips.size(), 31);
 }
 
 // A host may ask about an item that is gone; it gets an error, never a hang or a crash.

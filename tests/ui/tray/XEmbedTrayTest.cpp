@@ -93,16 +93,4 @@ TEST_F(XEmbedTrayTest, IconEmbedsAndClicksOpenThePopoverAndTheMenu) {
     subject.tray.contextMenu().close();
 }
 
-TEST_F(XEmbedTrayTest, WideIconIsRedrawnPerMinuteAboveAnHourAndPerSecondBelow) {
-    TrayUnderTest subject("stopped");
-    subject.scenario.settings.setWorkIntervalMinutes(90);
-    ASSERT_EQ(subject.tray.show(), TrayController::Kind::xembed);
-    subject.scenario.scheduler.start();
-    const int before = subject.tray.iconRenderCount();
-    subject.scenario.time.advance(30 * 60);
-    EXPECT_EQ(subject.tray.iconRenderCount() - before, 30) << "1:30 down to 1:00";
-    subject.scenario.time.advance(60);
-    EXPECT_EQ(subject.tray.iconRenderCount() - before, 90) << "then every second";
-}
-
 } // namespace
