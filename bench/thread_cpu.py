@@ -15,6 +15,9 @@ import subprocess
 import sys
 import time
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
+from e2e_session import proc_stat  # noqa: E402
+
 
 def streaming_seconds(pid, seen):
     """Adds the current processor time of each streaming thread of pid to seen."""
@@ -24,17 +27,10 @@ def streaming_seconds(pid, seen):
     except OSError:
         return
     for tid in tids:
-        try:
-            with open(f"/proc/{pid}/task/{tid}/stat") as stat:
-                line = stat.read()
-        except OSError:
-            continue
-        name = line[line.index("(") + 1:line.rindex(")")]
-        if ":" not in name:
-            continue
-        fields = line[line.rindex(")") + 2:].split()
-        # utime and stime are the 14th and 15th fields of stat, the 12th and 13th after the name.
-        seen[tid] = (int(fields[11]) + int(fields[12])) / ticks
+        stat = proc_stat(f"/proc/{pid}/task/{tid}/stat")
+        if stat and ":" in stat[0]:
+            # utime and stime, the 14th and 15th fields of stat.
+            seen[tid] = (int(stat[1][11]) + int(stat[1][12])) / ticks
 
 
 def main():

@@ -62,22 +62,25 @@ def write_settings(folder, values):
         file.write("[General]\n" + "".join(f"{k}={v}\n" for k, v in values.items()))
 
 
+def proc_stat(path):
+    """The name in a /proc stat file (of a process or a thread) and the fields after it, the
+    state first; None when the process or thread has gone."""
+    try:
+        with open(path) as file:
+            stat = file.read()
+    except OSError:
+        return None
+    return stat[stat.index("(") + 1:stat.rindex(")")], stat[stat.rindex(")") + 2:].split()
+
+
 def children_named(pid, program):
     """The live processes named program that the process pid started (zombies included:
     unreaped)."""
     found = []
     for entry in os.listdir("/proc"):
-        if not entry.isdigit():
-            continue
-        try:
-            with open(f"/proc/{entry}/stat") as file:
-                stat = file.read()
-        except OSError:
-            continue
+        stat = proc_stat(f"/proc/{entry}/stat") if entry.isdigit() else None
         # The kernel keeps the first 15 characters of a program's name.
-        name = stat[stat.index("(") + 1:stat.rindex(")")]
-        fields = stat[stat.rindex(")") + 2:].split()
-        if int(fields[1]) == pid and program.startswith(name):
+        if stat and int(stat[1][1]) == pid and program.startswith(stat[0]):
             found.append(int(entry))
     return found
 
